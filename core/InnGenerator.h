@@ -1,0 +1,68 @@
+// The generation cycle: owns the word lists, the part selection and the inn
+// sheet, and renews the sheet on "Generate". Windows and the batch tool drive
+// it with plain calls; it never shows anything itself.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "core/InnSheet.h"
+#include "core/PartSelection.h"
+#include "core/RandomSource.h"
+#include "core/WordList.h"
+#include "generators/InnName.h"
+#include "generators/KeeperName.h"
+#include "generators/Menu.h"
+#include "generators/Tables.h"
+
+namespace brewick {
+
+// Where errors of the scene file go: a message for the user.
+using ErrorSink = std::function<void(const std::string& message)>;
+
+class InnGenerator {
+public:
+    // The start-up sequence: room headings, the word lists in their fixed
+    // order, then the scene list (the first two draws of `random`). A scene
+    // file error goes to `reportError`; start-up goes on.
+    InnGenerator(RandomSource& random, std::filesystem::path sceneFile, const ErrorSink& reportError);
+
+    const InnSheet& Sheet() const { return sheet_; }
+    // For the user's edits of the editable sections.
+    InnSheet& Sheet() { return sheet_; }
+    const PartSelection& Parts() const { return parts_; }
+    const WordList& SceneList() const { return sceneList_; }
+    const std::filesystem::path& SceneFile() const { return sceneFile_; }
+
+    // Ticks or unticks a part; "All" and the six single parts untick each other.
+    void SetPart(InnPart part, bool ticked) { parts_.Set(part, ticked); }
+
+    // One generation with the parts ticked now.
+    void ReGenerate();
+
+    // The reactions run only when the value really changes: a new location
+    // reprices the rooms and remakes the menu, a new quality reprices.
+    void SelectLocation(InnLocation location);
+    void SelectQuality(InnQuality quality);
+
+    // The user chose another table: show it.
+    void ChooseTable(int index);
+
+    // Rebuilds the scene list from the built-in scenes and the scene file.
+    void GetScenes(const ErrorSink& reportError);
+
+private:
+    RandomSource& random_;
+    std::filesystem::path sceneFile_;
+    InnSheet sheet_;
+    PartSelection parts_;
+    // The word lists are filled in the order they are declared here.
+    InnNameLists innNameLists_;
+    KeeperNameLists keeperNameLists_;
+    PatronLists patronLists_;
+    MenuLists menuLists_;
+    WordList sceneList_;
+};
+
+}  // namespace brewick

@@ -1,0 +1,65 @@
+// The inn sheet: the one inn on screen, section by section, as plain text.
+// Generators write it, the window shows it and copies the user's edits back,
+// and output reads it; nothing here knows about windows.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/TextLines.h"
+
+namespace brewick {
+
+// Where in town the inn stands; a higher index is a poorer quarter.
+enum class InnLocation { WealthyQuarter, MerchantQuarter, DocksArea, PoorQuarter };
+inline constexpr int kLocationCount = 4;
+
+// How good the inn is; a higher index is worse.
+enum class InnQuality { Excellent, Good, Normal, Fair, Poor };
+inline constexpr int kQualityCount = 5;
+
+constexpr int IndexOf(InnLocation location) { return static_cast<int>(location); }
+constexpr int IndexOf(InnQuality quality) { return static_cast<int>(quality); }
+
+// The names are the items the window offers; the phrases are what the inn
+// sheet text says.
+std::string_view LocationName(InnLocation location);
+std::string_view LocationPhrase(InnLocation location);
+std::string_view QualityName(InnQuality quality);
+std::string_view QualityPhrase(InnQuality quality);
+
+// Four columns by three rows of text cells. Row 0 and column 0 are headings;
+// row 1 holds the bed counts and row 2 the prices.
+class RoomTable {
+public:
+    static constexpr int kColumns = 4;
+    static constexpr int kRows = 3;
+
+    std::string& Cell(int column, int row) { return cells_[row * kColumns + column]; }
+    const std::string& Cell(int column, int row) const { return cells_[row * kColumns + column]; }
+
+    friend bool operator==(const RoomTable&, const RoomTable&) = default;
+
+private:
+    std::array<std::string, kColumns * kRows> cells_;
+};
+
+struct InnSheet {
+    std::string innName;
+    std::string landlordName;
+    InnLocation location = InnLocation::WealthyQuarter;
+    InnQuality quality = InnQuality::Excellent;
+    RoomTable rooms;
+    TextLines menuLines;
+    std::string barScene;
+    int tableCount = 0;
+    TextLines tableText;             // every table's block, in table order
+    TextLines tableChoices;          // one entry per table
+    int chosenTable = -1;            // index into tableChoices; -1 before the first tables
+    TextLines shownTableLines;       // the chosen table's block, as last shown
+
+    friend bool operator==(const InnSheet&, const InnSheet&) = default;
+};
+
+}  // namespace brewick

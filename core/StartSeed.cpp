@@ -1,0 +1,43 @@
+#include "core/StartSeed.h"
+
+#include <charconv>
+#include <chrono>
+
+namespace brewick {
+
+std::uint32_t SeedFromTimeOfDay(int hour, int minute, int second, int millisecond)
+{
+    return static_cast<std::uint32_t>(((hour * 60 + minute) * 60 + second) * 1000 + millisecond);
+}
+
+std::uint32_t ClockSeed()
+{
+    using namespace std::chrono;
+    constexpr auto kMillisecondsPerDay = duration_cast<milliseconds>(days(1)).count();
+    const auto sinceEpoch = duration_cast<milliseconds>(system_clock::now().time_since_epoch());
+    return static_cast<std::uint32_t>(sinceEpoch.count() % kMillisecondsPerDay);
+}
+
+std::optional<std::uint32_t> ParseSeed(std::string_view text)
+{
+    std::uint32_t value = 0;
+    const char* end = text.data() + text.size();
+    // from_chars accepts neither signs nor blanks, which is what we want.
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
+
+std::uint32_t StartSeed(const char* environmentValue, std::ostream& warnings)
+{
+    if (environmentValue == nullptr || *environmentValue == '\0')
+        return ClockSeed();
+    if (const auto seed = ParseSeed(environmentValue))
+        return *seed;
+    warnings << "brewick: BREWICK_SEED='" << environmentValue
+             << "' is not a whole number from 0 to 4294967295; seeding from the clock\n";
+    return ClockSeed();
+}
+
+}  // namespace brewick

@@ -1,0 +1,96 @@
+// An ordered list of text lines kept in one buffer. Every multi-line section of
+// the inn sheet is one; clearing keeps the memory, so a list rebuilt at every
+// generation stops allocating after the first.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brewick {
+
+// A number as decimal text, for joining it into a line without allocating.
+class Decimal {
+public:
+    explicit Decimal(long long value);
+    operator std::string_view() const { return {digits_, length_}; }
+
+private:
+    char digits_[24];
+    std::size_t length_;
+};
+
+// Without the characters of code 32 or less (blanks and control characters)
+// at either end.
+std::string_view Trimmed(std::string_view text);
+
+// Replaces `out` by the pieces joined with nothing in between.
+void JoinInto(std::string& out, std::initializer_list<std::string_view> pieces);
+
+class TextLines {
+public:
+    class const_iterator {
+    public:
+        using iterator_category = std::random_access_iterator_tag;
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = std::string_view;
+
+        const_iterator() = default;
+        const_iterator(const TextLines* lines, std::size_t index) : lines_(lines), index_(index) {}
+
+        std::string_view operator*() const { return (*lines_)[index_]; }
+        std::string_view operator[](difference_type n) const { return (*lines_)[index_ + n]; }
+        const_iterator& operator++() { ++index_; return *this; }
+        const_iterator operator++(int) { auto old = *this; ++index_; return old; }
+        const_iterator& operator--() { --index_; return *this; }
+        const_iterator operator--(int) { auto old = *this; --index_; return old; }
+        const_iterator& operator+=(difference_type n) { index_ += n; return *this; }
+        const_iterator& operator-=(difference_type n) { index_ -= n; return *this; }
+        friend const_iterator operator+(const_iterator it, difference_type n) { return it += n; }
+        friend const_iterator operator+(difference_type n, const_iterator it) { return it += n; }
+        friend const_iterator operator-(const_iterator it, difference_type n) { return it -= n; }
+        friend difference_type operator-(const_iterator a, const_iterator b)
+        {
+            return static_cast<difference_type>(a.index_) - static_cast<difference_type>(b.index_);
+        }
+        friend bool operator==(const_iterator a, const_iterator b) { return a.index_ == b.index_; }
+        friend auto operator<=>(const_iterator a, const_iterator b) { return a.index_ <=> b.index_; }
+
+    private:
+        const TextLines* lines_ = nullptr;
+        std::size_t index_ = 0;
+    };
+    using value_type = std::string_view;
+    using size_type = std::size_t;
+
+    TextLines() = default;
+    TextLines(std::initializer_list<std::string_view> lines);
+
+    std::size_t size() const { return ends_.size(); }
+    bool empty() const { return ends_.empty(); }
+    std::string_view operator[](std::size_t index) const;
+    const_iterator begin() const { return {this, 0}; }
+    const_iterator end() const { return {this, size()}; }
+
+    void Clear();
+    void Add(std::string_view line);
+    // Adds one line made of the pieces joined with nothing in between.
+    void Add(std::initializer_list<std::string_view> pieces);
+    void AddAll(const TextLines& lines);
+
+    friend bool operator==(const TextLines& a, const TextLines& b)
+    {
+        return a.ends_ == b.ends_ && a.text_ == b.text_;
+    }
+
+private:
+    std::string text_;  // the lines back to back, without separators
+    std::vector<std::size_t> ends_;
+};
+
+}  // namespace brewick

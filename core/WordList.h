@@ -1,0 +1,38 @@
+// A word list: an ordered list of entries drawn uniformly. Entries keep their
+// order and their blanks, and duplicates count, so a doubled entry is drawn
+// twice as often.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/RandomSource.h"
+
+namespace brewick {
+
+class WordList {
+public:
+    WordList() = default;
+    explicit WordList(std::span<const std::string_view> entries);
+
+    std::size_t Count() const { return entries_.size(); }
+    const std::string& operator[](std::size_t index) const { return entries_[index]; }
+    auto begin() const { return entries_.begin(); }
+    auto end() const { return entries_.end(); }
+
+    void Append(std::string_view entry) { entries_.emplace_back(entry); }
+    void AppendAll(std::span<const std::string_view> entries);
+    void Clear() { entries_.clear(); }
+
+private:
+    std::vector<std::string> entries_;
+};
+
+// The entry at RandomIndex(count): one draw, also for an empty list, which
+// gives the empty text.
+const std::string& PickRandom(const WordList& list, RandomSource& random);
+
+}  // namespace brewick

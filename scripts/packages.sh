@@ -1,0 +1,15 @@
+# The Debian packages Brewick needs, sourced by run.sh and test.sh.
+
+# To build and run the program.
+BUILD_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-qpa-plugins libqt6svg6 libglib2.0-dev
+  fonts-liberation
+)
+
+# To build and run every test, the fuzzer and the benchmarks.
+TEST_PACKAGES=(
+  "${BUILD_PACKAGES[@]}"
+  libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+)

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the main
+# build's tests, the library's tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a bounded fuzzing run of the scene file
+# reader. Exits non-zero when anything fails.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/packages.sh
+scripts/ensure-packages.sh "${TEST_PACKAGES[@]}"
+
+jobs=$(nproc)
+step() { printf '\n== %s\n' "$*"; }
+
+step "Build and test"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+step "Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBREWICK_SANITIZE=ON -DBREWICK_WINDOW=OFF
+cmake --build build-asan
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+step "Fuzz the scene file reader"
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREWICK_FUZZ=ON
+cmake --build build-fuzz
+mkdir -p build-fuzz/corpus
+build-fuzz/bin/scene_file_fuzzer -max_total_time="${BREWICK_FUZZ_SECONDS:-60}" -max_len=4096 \
+  -timeout=10 -rss_limit_mb=1024 -print_final_stats=1 build-fuzz/corpus tests/fuzz/seeds
+
+step "All tests passed"

@@ -1,0 +1,156 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "generators/Scenes.h"
+#include "support/RecordingRandom.h"
+#include "support/TempDir.h"
+
+namespace brewick {
+namespace {
+
+using namespace std::string_literals;
+using testing::ElementsAre;
+
+std::vector<std::string> Entries(const WordList& list, std::size_t from = 0)
+{
+    return {list.begin() + static_cast<std::ptrdiff_t>(from), list.end()};
+}
+
+struct FileRow {
+    const char* name;
+    std::string bytes;
+    std::vector<std::string> scenes;
+};
+
+const FileRow kFiles[] = {
+    {"empty file", "", {}},
+    {"one line without a break", "A goat is loose", {"A goat is loose"}},
+    {"CR LF", "a\r\nb\r\n", {"a", "b"}},
+    {"lone CR", "a\rb\r", {"a", "b"}},
+    {"lone LF", "a\nb\n", {"a", "b"}},
+    {"LF then CR is two breaks", "a\n\rb", {"a", "", "b"}},
+    {"a single break after the last line adds nothing", "a\r\n\r\n", {"a", ""}},
+    {"break alone is one empty line", "\r\n", {""}},
+    {"blanks and tabs trimmed", "  \tx  y\t \r\n", {"x  y"}},
+    {"all-blank line is an empty scene", "   \r\nz", {"", "z"}},
+    {"comments only where a line starts with /*",
+     "/* comment\r\n  \t/* also\r\n*/\r\nx /* not\r\n", {"*/", "x /* not"}},
+    {"byte 26 ends the file", "a\x1a" "b\r\nc", {"a"}},
+    {"byte 26 after a break", "a\r\n\x1a\r\nb", {"a"}},
+    {"byte 26 first", "\x1a" "a", {}},
+    {"NUL kept inside, trimmed at the ends", "\0a\0b\0\r\n"s, {"a\0b"s}},
+    {"invalid UTF-8 kept", "\xff\xfe caf\xe9\r\n", {"\xff\xfe caf\xe9"}},
+    {"UTF-8 kept", "Caf\xc3\xa9 s\xc3\xa9""ance\n", {"Caf\xc3\xa9 s\xc3\xa9""ance"}},
+};
+
+TEST(SceneFileParser, SplitsTrimsAndSkipsWhateverThePieces)
+{
+    for (const FileRow& row : kFiles) {
+        for (std::size_t piece : {std::size_t{1}, std::size_t{2}, std::size_t{3}, row.bytes.size() + 1}) {
+            WordList scenes;
+            SceneFileParser parser(scenes);
+            for (std::size_t at = 0; at < row.bytes.size(); at += piece)
+                parser.Feed(std::string_view(row.bytes).substr(at, piece));
+            parser.Finish();
+            EXPECT_EQ(Entries(scenes), row.scenes) << row.name << ", pieces of " << piece;
+        }
+    }
+}
+
+class SceneFile : public testing::Test {
+protected:
+    test::TempDir dir;
+    std::filesystem::path path = dir.Path() / std::string(kSceneFileName);
+    WordList sceneList;
+    test::RecordingRandom random;
+
+    void Write(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+};
+
+TEST_F(SceneFile, LinesFollowTheHundredBuiltInScenes)
+{
+    for (const FileRow& row : kFiles) {
+        Write(row.bytes);
+        EXPECT_EQ(GetScenes(sceneList, path, random), std::nullopt) << row.name;
+        ASSERT_GE(sceneList.Count(), 100u);
+        EXPECT_EQ(Entries(sceneList, 100), row.scenes) << row.name;
+    }
+}
+
+TEST_F(SceneFile, AMissingFileGivesTheBuiltInScenesAlone)
+{
+    EXPECT_EQ(GetScenes(sceneList, path, random), std::nullopt);
+    EXPECT_EQ(sceneList.Count(), 100u);
+}
+
+TEST_F(SceneFile, AFolderInItsPlaceIsReportedAndKeepsTheBuiltIns)
+{
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(GetScenes(sceneList, path, random), "Is a directory");
+    EXPECT_EQ(sceneList.Count(), 100u);
+}
+
+TEST_F(SceneFile, ALongFileIsReadWhole)
+{
+    std::string bytes;
+    for (int i = 0; i < 100000; ++i)
+        bytes += "Scene number " + std::to_string(i) + "\r\n";
+    Write(bytes);
+    EXPECT_EQ(GetScenes(sceneList, path, random), std::nullopt);
+    ASSERT_EQ(sceneList.Count(), 100100u);
+    EXPECT_EQ(sceneList[100099], "Scene number 99999");
+}
+
+TEST(BuiltInScenes, NumberedScenesDuplicatesAndSpellings)
+{
+    struct Row {
+        std::vector<int> draws;
+        std::string beans, toughs;
+    };
+    const Row rows[] = {
+        {{0, 0}, "A patron offers to sell you 2 magic beans",
+         "1 drunken toughs are picking fights with customers"},
+        {{7, 9}, "A patron offers to sell you 9 magic beans",
+         "10 drunken toughs are picking fights with customers"},
+    };
+    for (const Row& row : rows) {
+        test::ScriptedRandom random(row.draws);
+        WordList scenes;
+        GetScenes(scenes, "", random);
+        EXPECT_THAT(random.ranges, ElementsAre(8, 10));
+        ASSERT_EQ(scenes.Count(), 100u);
+        EXPECT_EQ(scenes[65], row.beans);
+        EXPECT_EQ(scenes[88], row.toughs);
+        EXPECT_EQ(scenes[30], "No-one will meet your eye");
+        EXPECT_EQ(scenes[40], "A drunken brawl breaks out (Wild West style)");
+        EXPECT_EQ(scenes[32], "A patron challenges the smallest in your party to a fight");
+        EXPECT_EQ(scenes[36], scenes[32]);
+        EXPECT_EQ(scenes[33], "A patron challenges the largest in your party to a fight");
+        EXPECT_EQ(scenes[37], scenes[33]);
+        const std::vector<std::string> all = Entries(scenes);
+        EXPECT_EQ(std::set<std::string>(all.begin(), all.end()).size(), 98u);
+        EXPECT_THAT(all, testing::Contains("A halfing thief fails to pick your pocket"));
+        EXPECT_THAT(all, testing::Contains("A halfing thief picks your pocket"));
+        for (const std::string& scene : all) {
+            EXPECT_FALSE(scene.ends_with(".")) << scene;
+            EXPECT_TRUE(std::isupper(static_cast<unsigned char>(scene[0])) || std::isdigit(scene[0]))
+                << scene;
+        }
+    }
+}
+
+TEST(BuiltInScenes, SceneDrawsOneEntryAndReplacesTheOld)
+{
+    test::ScriptedRandom random({0, 0, 99});
+    WordList scenes;
+    GetScenes(scenes, "", random);
+    InnSheet sheet;
+    sheet.barScene = "old";
+    Scene(sheet, scenes, random);
+    EXPECT_EQ(sheet.barScene, scenes[99]);
+}
+
+}  // namespace
+}  // namespace brewick

@@ -1,0 +1,185 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "generators/Tables.h"
+#include "support/RecordingRandom.h"
+
+namespace brewick {
+namespace {
+
+using testing::ElementsAre;
+using testing::StartsWith;
+using test::ScriptedRandom;
+
+const PatronLists kPatrons;
+
+// The answers that make Tables draw `countDraw` for the number of tables and
+// give the tables the patron counts listed; every patron draws `gender` and
+// 0 for everything else.
+std::vector<int> TableScript(int countDraw, const std::vector<int>& patrons, int gender = 100)
+{
+    std::vector<int> script = {countDraw};
+    for (int k : patrons) {
+        script.push_back(k);
+        for (int p = 0; p < k; ++p)
+            script.insert(script.end(), {0, 0, 0, 0, gender, 0, 0});
+        if (k > 0)
+            script.push_back(0);
+    }
+    return script;
+}
+
+TEST(Tables, NumberOfTablesFollowsTheLocation)
+{
+    const std::pair<int, int> expected[kLocationCount] = {{16, 30}, {11, 25}, {6, 20}, {1, 15}};
+    for (int l = 0; l < kLocationCount; ++l) {
+        std::set<int> seen;
+        test::RecordingRandom random(static_cast<std::uint32_t>(l) + 11);
+        InnSheet sheet;
+        sheet.location = static_cast<InnLocation>(l);
+        for (int i = 0; i < 300; ++i) {
+            Tables(sheet, kPatrons, random);
+            seen.insert(sheet.tableCount);
+            ASSERT_EQ(static_cast<int>(sheet.tableChoices.size()), sheet.tableCount);
+        }
+        EXPECT_EQ(*seen.begin(), expected[l].first) << LocationName(sheet.location);
+        EXPECT_EQ(*seen.rbegin(), expected[l].second) << LocationName(sheet.location);
+        EXPECT_EQ(seen.size(), 15u);
+    }
+}
+
+TEST(Tables, BlocksAndChoicesByPatronCount)
+{
+    struct Row {
+        int patrons;
+        int gender;
+        std::string heading;
+        std::string choice;
+        std::string action;  // start of the action line; empty: none
+    };
+    const Row rows[] = {
+        {0, 100, "Table No. 1 (Empty)", "Table No. 1 has no-one there", ""},
+        {1, 100, "Table No. 1 (1 patrons)", "Table No. 1 has 1 patron", "He is "},
+        {1, 25, "Table No. 1 (1 patrons)", "Table No. 1 has 1 patron", "She is "},
+        {2, 0, "Table No. 1 (2 patrons)", "Table No. 1 has 2 patrons", "They are "},
+        {7, 100, "Table No. 1 (7 patrons)", "Table No. 1 has 7 patrons", "They are "},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.heading + " / gender draw " + std::to_string(row.gender));
+        ScriptedRandom random(TableScript(0, {row.patrons}, row.gender));
+        InnSheet sheet;
+        sheet.location = InnLocation::PoorQuarter;
+        Tables(sheet, kPatrons, random);
+        ASSERT_EQ(sheet.tableCount, 1);
+        EXPECT_THAT(sheet.tableChoices, ElementsAre(row.choice));
+        EXPECT_EQ(sheet.chosenTable, 0);
+
+        const TextLines& text = sheet.tableText;
+        const std::size_t expectedLines = row.patrons == 0 ? 3 : row.patrons + 3;
+        ASSERT_EQ(text.size(), expectedLines);
+        EXPECT_EQ(text[0], row.heading);
+        if (row.patrons == 0)
+            EXPECT_EQ(text[1], "No one is sitting here");
+        else
+            EXPECT_THAT(std::string(text[text.size() - 2]), StartsWith(row.action));
+        EXPECT_EQ(text[text.size() - 1], " ");
+        for (std::string_view line : text)
+            EXPECT_FALSE(line.empty());
+    }
+}
+
+TEST(Tables, GenderDecidesPronounAndTheFacesOnOffer)
+{
+    struct Row {
+        int genderDraw;
+        std::string pronoun;
+        int faceRange;
+    };
+    const Row rows[] = {{0, "She has ", 54}, {25, "She has ", 54}, {26, "He has ", 56}, {100, "He has ", 56}};
+    for (const Row& row : rows) {
+        // One patron whose face draw is the last one on offer.
+        ScriptedRandom random({0, 1, 0, 0, 0, 0, row.genderDraw, 0, row.faceRange - 1, 0});
+        InnSheet sheet;
+        sheet.location = InnLocation::PoorQuarter;
+        Tables(sheet, kPatrons, random);
+        const std::string patron(sheet.tableText[1]);
+        EXPECT_EQ(random.ranges[8], row.faceRange) << "gender draw " << row.genderDraw;
+        EXPECT_THAT(patron, testing::HasSubstr(". " + row.pronoun));
+        const std::string lastFace = kPatrons.lstFace[row.faceRange - 1];
+        EXPECT_THAT(patron, testing::EndsWith(" and " + lastFace + " face."));
+    }
+}
+
+TEST(Tables, PatronLineReadsAsOneSentence)
+{
+    ScriptedRandom random({0, 1, 0, 0, 0, 0, 100, 0, 0, 0});
+    InnSheet sheet;
+    sheet.location = InnLocation::PoorQuarter;
+    Tables(sheet, kPatrons, random);
+    const std::string expected = kPatrons.lstAge[0] + " " + kPatrons.lstRace[0] + " " +
+                                 kPatrons.lstOccupation[0] + " wearing " + kPatrons.lstClothes[0] +
+                                 ". He has " + kPatrons.lstHair[0] + " and " + kPatrons.lstFace[0] +
+                                 " face.";
+    EXPECT_EQ(sheet.tableText[1], expected);
+    EXPECT_EQ(sheet.tableText[2], "He is " + kPatrons.lstSingleActions[0]);
+}
+
+class ShowTableOf30 : public testing::Test {
+protected:
+    InnSheet sheet;
+
+    void SetUp() override
+    {
+        std::vector<int> patrons;
+        for (int t = 0; t < 30; ++t)
+            patrons.push_back(t % 8);
+        ScriptedRandom random(TableScript(14, patrons));
+        sheet.location = InnLocation::WealthyQuarter;
+        Tables(sheet, kPatrons, random);
+        ASSERT_EQ(sheet.tableCount, 30);
+    }
+
+    // The block of table `number` as the table text holds it.
+    std::vector<std::string> BlockOf(int number) const
+    {
+        const std::string heading = "Table No. " + std::to_string(number) + " (";
+        std::vector<std::string> block;
+        bool inBlock = false;
+        for (std::string_view line : sheet.tableText) {
+            if (line.starts_with("Table No. "))
+                inBlock = line.starts_with(heading);
+            if (inBlock)
+                block.emplace_back(line);
+        }
+        return block;
+    }
+};
+
+TEST_F(ShowTableOf30, ShowsExactlyTheChosenBlock)
+{
+    for (int number : {1, 2, 3, 9, 10, 19, 20, 29, 30}) {
+        sheet.chosenTable = number - 1;
+        ShowTable(sheet);
+        const std::vector<std::string> shown(sheet.shownTableLines.begin(), sheet.shownTableLines.end());
+        EXPECT_EQ(shown, BlockOf(number)) << "table " << number;
+        EXPECT_EQ(shown.back(), " ");
+    }
+}
+
+TEST_F(ShowTableOf30, TypingInTheShownLinesIsDiscardedAtTheNextChoice)
+{
+    sheet.chosenTable = 9;
+    ShowTable(sheet);
+    const TextLines tableText = sheet.tableText;
+    sheet.shownTableLines.Add("typed by the user");
+    sheet.chosenTable = 0;
+    ShowTable(sheet);
+    EXPECT_EQ(std::vector<std::string>(sheet.shownTableLines.begin(), sheet.shownTableLines.end()),
+              BlockOf(1));
+    EXPECT_EQ(sheet.tableText, tableText);
+}
+
+}  // namespace
+}  // namespace brewick

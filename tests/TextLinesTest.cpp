@@ -1,0 +1,49 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/TextLines.h"
+
+namespace brewick {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(TextHelpers, TrimmedRemovesEveryCodeUpTo32AtBothEnds)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        {"", ""}, {" ", ""}, {" \t\r\n\x01\x1f", ""}, {"\0x\0"s, "x"},
+        {"  a b  ", "a b"}, {"!x!", "!x!"}, {"\xa0x\xa0", "\xa0x\xa0"},  // bytes above 127 stay
+    };
+    for (const auto& [text, expected] : rows)
+        EXPECT_EQ(Trimmed(text), expected) << '"' << text << '"';
+}
+
+TEST(TextHelpers, DecimalIsPlain)
+{
+    EXPECT_EQ(std::string_view(Decimal(0)), "0");
+    EXPECT_EQ(std::string_view(Decimal(5)), "5");
+    EXPECT_EQ(std::string_view(Decimal(-12)), "-12");
+    EXPECT_EQ(std::string_view(Decimal(4294967295LL)), "4294967295");
+}
+
+TEST(TextLines, KeepsLinesApartAndReusesItself)
+{
+    TextLines lines;
+    lines.Add("");
+    lines.Add({"a", Decimal(1), " b"});
+    lines.Add(" ");
+    EXPECT_THAT(lines, testing::ElementsAre("", "a1 b", " "));
+
+    TextLines more = {"x"};
+    more.AddAll(lines);
+    EXPECT_THAT(more, testing::ElementsAre("x", "", "a1 b", " "));
+    EXPECT_NE(more, lines);
+
+    lines.Clear();
+    EXPECT_TRUE(lines.empty());
+    lines.Add("y");
+    EXPECT_THAT(lines, testing::ElementsAre("y"));
+}
+
+}  // namespace
+}  // namespace brewick

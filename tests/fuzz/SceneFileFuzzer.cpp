@@ -1,0 +1,51 @@
+// Feeds random bytes to the scene file reader: it must never crash, hang or
+// leak, and must read the same scenes however the bytes arrive.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "generators/Scenes.h"
+
+namespace {
+
+std::vector<std::string> Entries(const brewick::WordList& list) { return {list.begin(), list.end()}; }
+
+std::vector<std::string> ParseInPieces(std::string_view bytes, std::size_t piece)
+{
+    brewick::WordList scenes;
+    brewick::SceneFileParser parser(scenes);
+    for (std::size_t at = 0; at < bytes.size(); at += piece)
+        parser.Feed(bytes.substr(at, piece));
+    parser.Finish();
+    return Entries(scenes);
+}
+
+// The reader on a real file descriptor holding the bytes.
+std::vector<std::string> ReadAsFile(std::string_view bytes)
+{
+    const int fd = memfd_create("BarScenes.txt", 0);
+    if (fd < 0 || write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
+        std::abort();
+    brewick::WordList scenes;
+    if (brewick::ReadSceneFile("/proc/self/fd/" + std::to_string(fd), scenes))
+        std::abort();
+    close(fd);
+    return Entries(scenes);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::vector<std::string> whole = ParseInPieces(bytes, bytes.size() + 1);
+    const std::size_t piece = size == 0 ? 1 : 1 + data[0] % 7;
+    if (ParseInPieces(bytes, piece) != whole || ReadAsFile(bytes) != whole)
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,49 @@
+// A random source for tests: draws like the program's source and remembers
+// the range of every draw, so tests can count draws and check their order.
+#pragma once
+
+#include <vector>
+
+#include "core/RandomSource.h"
+
+namespace brewick::test {
+
+class RecordingRandom final : public RandomSource {
+public:
+    explicit RecordingRandom(std::uint32_t state = 20240607) : source_(state) {}
+
+    int RandomIndex(int n) override
+    {
+        ranges.push_back(n);
+        return source_.RandomIndex(n);
+    }
+    std::uint32_t State() const { return source_.State(); }
+
+    std::vector<int> ranges;  // the n of every draw, in order
+
+private:
+    LcgRandom source_;
+};
+
+// A random source that answers from a script, for steering a generator into
+// one particular case; past the script's end it answers 0.
+class ScriptedRandom final : public RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<int> answers) : answers_(std::move(answers)) {}
+
+    int RandomIndex(int n) override
+    {
+        ranges.push_back(n);
+        const int answer = next_ < answers_.size() ? answers_[next_] : 0;
+        ++next_;
+        return answer;
+    }
+
+    std::vector<int> ranges;
+
+private:
+    std::vector<int> answers_;
+    std::size_t next_ = 0;
+};
+
+}  // namespace brewick::test

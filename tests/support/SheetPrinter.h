@@ -1,0 +1,33 @@
+// Readable failure messages for inn sheets.
+#pragma once
+
+#include <ostream>
+
+#include "core/InnSheet.h"
+
+namespace brewick {
+
+inline void PrintTo(const TextLines& lines, std::ostream* out)
+{
+    for (std::string_view line : lines)
+        *out << "\n    |" << line << '|';
+}
+
+inline void PrintTo(const InnSheet& sheet, std::ostream* out)
+{
+    *out << "\n  inn name: " << sheet.innName << "\n  landlord: " << sheet.landlordName
+         << "\n  location: " << LocationName(sheet.location)
+         << "\n  quality: " << QualityName(sheet.quality) << "\n  rooms:";
+    for (int row = 0; row < RoomTable::kRows; ++row)
+        for (int column = 0; column < RoomTable::kColumns; ++column)
+            *out << (column == 0 ? "\n    " : " | ") << sheet.rooms.Cell(column, row);
+    *out << "\n  menu:";
+    PrintTo(sheet.menuLines, out);
+    *out << "\n  scene: " << sheet.barScene << "\n  tables: " << sheet.tableCount
+         << ", chosen " << sheet.chosenTable << "\n  table text:";
+    PrintTo(sheet.tableText, out);
+    *out << "\n  shown:";
+    PrintTo(sheet.shownTableLines, out);
+}
+
+}  // namespace brewick
