@@ -1,0 +1,31 @@
+// The inn sheet as lines of text: what File > Save writes and, with its own
+// first line and fonts, what File > Print prints.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "core/InnSheet.h"
+#include "core/TextLines.h"
+
+namespace brewick {
+
+inline constexpr std::string_view kProductName = "Brewick";
+inline constexpr std::string_view kMakerWebAddress = "https://www.example.org/brewick";
+
+// Product, copyright and the maker's web address, on one line.
+std::string_view BannerLine();
+
+// Replaces `out` by the inn sheet text: the banner line, the inn, its rooms,
+// the bar scene, the table count, the table text, then "Today's Menu" and
+// the menu lines.
+void InnSheetText(const InnSheet& sheet, TextLines& out);
+
+// Where the table text starts: the lines before it are the inn's particulars.
+inline constexpr std::size_t kTableTextLine = 14;
+
+// Appends every line followed by CR LF, the last one included.
+void AppendCrLfText(const TextLines& lines, std::string& out);
+
+}  // namespace brewick

@@ -1,0 +1,131 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/InnGenerator.h"
+#include "output/InnSheetText.h"
+#include "support/RecordingRandom.h"
+
+namespace brewick {
+namespace {
+
+using testing::ElementsAreArray;
+
+// A small inn: one table, a Poor Quarter menu.
+InnSheet SmallInn()
+{
+    InnSheet sheet;
+    sheet.innName = "The Pig and Duck";
+    sheet.landlordName = "Abaewyn Thoma";
+    sheet.location = InnLocation::PoorQuarter;
+    sheet.quality = InnQuality::Poor;
+    const char* cells[2][3] = {{"6", "9", "46"}, {"10", "5", "1"}};
+    for (int row = 1; row <= 2; ++row)
+        for (int column = 1; column <= 3; ++column)
+            sheet.rooms.Cell(column, row) = cells[row - 1][column - 1];
+    sheet.barScene = "No-one will meet your eye";
+    sheet.tableCount = 1;
+    sheet.tableText = {"Table No. 1 (Empty)", "No one is sitting here", " "};
+    sheet.menuLines = {"Main Courses", "  Boiled Fish Stew", " ", "Puddings", "  Apple Crumble", " ",
+                       "Drinks", "  Mead", "  Grog"};
+    return sheet;
+}
+
+std::vector<std::string> Lines(const InnSheet& sheet)
+{
+    TextLines lines;
+    InnSheetText(sheet, lines);
+    return {lines.begin(), lines.end()};
+}
+
+TEST(InnSheetText, LinesOfASmallInn)
+{
+    EXPECT_THAT(Lines(SmallInn()),
+                ElementsAreArray({std::string(BannerLine()), std::string(""),
+                                  std::string("The Pig and Duck is run by Abaewyn Thoma."),
+                                  std::string("It is poor quality establishment and is located in the Poor Quarter."),
+                                  std::string(""),
+                                  std::string("It has 6 beds in single rooms at 10 silver pieces a night,"),
+                                  std::string("9 beds in double rooms at 5 silver pieces a night and"),
+                                  std::string("46 beds in the shared common room at 1 silver pieces a night."),
+                                  std::string(""), std::string("Bar Scene"),
+                                  std::string("No-one will meet your eye"), std::string(""),
+                                  std::string("There are 1 tables in the main taproom."), std::string(""),
+                                  std::string("Table No. 1 (Empty)"), std::string("No one is sitting here"),
+                                  std::string(" "), std::string(""), std::string("Today's Menu"),
+                                  std::string("Main Courses"), std::string("  Boiled Fish Stew"),
+                                  std::string(" "), std::string("Puddings"), std::string("  Apple Crumble"),
+                                  std::string(" "), std::string("Drinks"), std::string("  Mead"),
+                                  std::string("  Grog")}));
+}
+
+TEST(InnSheetText, EditsAndEmptySectionsComeOutAsTheyStand)
+{
+    struct Row {
+        const char* name;
+        std::function<void(InnSheet&)> edit;
+        std::size_t line;  // 0-based
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"every quality phrase", [](InnSheet& s) { s.quality = InnQuality::Excellent; }, 3,
+         "It is an excellent quality establishment and is located in the Poor Quarter."},
+        {"a good inn", [](InnSheet& s) { s.quality = InnQuality::Good; }, 3,
+         "It is a good quality establishment and is located in the Poor Quarter."},
+        {"location phrase is the name",
+         [](InnSheet& s) {
+             s.quality = InnQuality::Fair;
+             s.location = InnLocation::DocksArea;
+         },
+         3, "It is a fair quality establishment and is located in the Docks Area."},
+        {"an emptied cell leaves two blanks", [](InnSheet& s) { s.rooms.Cell(1, 1).clear(); }, 5,
+         "It has  beds in single rooms at 10 silver pieces a night,"},
+        {"any text in a cell", [](InnSheet& s) { s.rooms.Cell(2, 2) = "a few"; }, 6,
+         "9 beds in double rooms at a few silver pieces a night and"},
+        {"edited names", [](InnSheet& s) { s.innName = "Chez Gunther"; s.landlordName = "Me"; }, 2,
+         "Chez Gunther is run by Me."},
+        {"an empty scene is an empty line", [](InnSheet& s) { s.barScene.clear(); }, 10, ""},
+        {"thirty tables", [](InnSheet& s) { s.tableCount = 30; }, 12,
+         "There are 30 tables in the main taproom."},
+    };
+    for (const Row& row : rows) {
+        InnSheet sheet = SmallInn();
+        row.edit(sheet);
+        EXPECT_EQ(Lines(sheet).at(row.line), row.expected) << row.name;
+    }
+}
+
+TEST(InnSheetText, EmptyTableTextAndEmptyMenu)
+{
+    InnSheet sheet = SmallInn();
+    sheet.tableText.Clear();
+    sheet.menuLines.Clear();
+    const std::vector<std::string> lines = Lines(sheet);
+    ASSERT_EQ(lines.size(), 16u);
+    EXPECT_EQ(lines[12], "There are 1 tables in the main taproom.");
+    EXPECT_EQ(lines[13], "");
+    EXPECT_EQ(lines[14], "");
+    EXPECT_EQ(lines[15], "Today's Menu");
+
+    std::string bytes;
+    TextLines text;
+    InnSheetText(sheet, text);
+    AppendCrLfText(text, bytes);
+    EXPECT_TRUE(bytes.ends_with("\r\n\r\n\r\nToday's Menu\r\n"));
+}
+
+TEST(InnSheetText, TheTableTextStartsAtItsOwnLine)
+{
+    const std::vector<std::string> lines = Lines(SmallInn());
+    EXPECT_EQ(lines[kTableTextLine], "Table No. 1 (Empty)");
+}
+
+TEST(InnSheetText, ABannerNamingProductCopyrightAndAddress)
+{
+    const std::string banner(BannerLine());
+    EXPECT_THAT(banner, testing::StartsWith("Brewick"));
+    EXPECT_THAT(banner, testing::HasSubstr("Copyright"));
+    EXPECT_THAT(banner, testing::HasSubstr(std::string(kMakerWebAddress)));
+}
+
+}  // namespace
+}  // namespace brewick
