@@ -65,4 +65,26 @@ void TextLines::AddAll(const TextLines& lines)
         ends_.push_back(offset + end);
 }
 
+TextLines SplitLines(std::string_view text)
+{
+    TextLines lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        lines.Add(text.substr(0, end));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return lines;
+}
+
+std::string JoinLines(const TextLines& lines)
+{
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text += '\n';
+        text += lines[i];
+    }
+    return text;
+}
+
 }  // namespace brewick

@@ -93,4 +93,12 @@ private:
     std::vector<std::size_t> ends_;
 };
 
+// The lines of a multi-line text box, which ends every line but the last with
+// LF: the pieces between the LFs, without a last piece left empty by a final
+// LF. The empty text has no lines.
+TextLines SplitLines(std::string_view text);
+
+// The text a multi-line text box shows for the lines: joined by LF.
+std::string JoinLines(const TextLines& lines);
+
 }  // namespace brewick

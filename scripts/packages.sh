@@ -12,4 +12,5 @@ TEST_PACKAGES=(
   "${BUILD_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  desktop-file-utils appstream
 )

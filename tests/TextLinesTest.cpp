@@ -45,5 +45,29 @@ TEST(TextLines, KeepsLinesApartAndReusesItself)
     EXPECT_THAT(lines, testing::ElementsAre("y"));
 }
 
+TEST(TextLines, SplitAndJoinAsATextBoxHoldsThem)
+{
+    struct Row {
+        std::string text;
+        std::vector<std::string> lines;
+        std::string joined;  // the text shown for those lines
+    };
+    const Row rows[] = {
+        {"", {}, ""},
+        {"a", {"a"}, "a"},
+        {"a\nb", {"a", "b"}, "a\nb"},
+        {"a\n", {"a"}, "a"},               // a final line break makes no line
+        {"a\n\n", {"a", ""}, "a\n"},
+        {"\n", {""}, ""},
+        {"\n\nx", {"", "", "x"}, "\n\nx"},
+        {" \r", {" \r"}, " \r"},          // only LF breaks a box's lines
+    };
+    for (const Row& row : rows) {
+        const TextLines lines = SplitLines(row.text);
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), row.lines) << row.text;
+        EXPECT_EQ(JoinLines(lines), row.joined) << row.text;
+    }
+}
+
 }  // namespace
 }  // namespace brewick

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Checks an install prefix filled by `cmake --install`: the programs, the menu
+# entry, the metainfo and every icon size are where the desktop looks for them,
+# and the entry and the metainfo pass their validators.
+set -euo pipefail
+
+if [[ $# -ne 1 ]]; then
+  echo "usage: $0 PREFIX_DIR" >&2
+  exit 2
+fi
+prefix=$1
+if [[ ! -d $prefix ]]; then
+  echo "check-install: $prefix is not a folder" >&2
+  exit 2
+fi
+
+app_id=org.example.Brewick
+share=$prefix/share
+desktop_file=$share/applications/$app_id.desktop
+metainfo_file=$share/metainfo/$app_id.metainfo.xml
+failures=0
+
+fail() {
+  echo "check-install: FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+expect_file() {
+  [[ -f $1 ]] || fail "missing $1"
+}
+
+expect_program() {
+  [[ -f $1 && -x $1 ]] || fail "missing or not executable: $1"
+}
+
+# A PNG's width and height are the big-endian words at bytes 16 and 20; an icon
+# filed under the wrong size is scaled, and blurred, by every desktop.
+expect_png_size() {
+  local file=$1 size=$2 dims
+  [[ -f $file ]] || { fail "missing $file"; return; }
+  dims=$(od -An -tu1 -j16 -N8 "$file" | awk '{ print $3 * 256 + $4 "x" $7 * 256 + $8 }')
+  [[ $dims == "${size}x${size}" ]] || fail "$file is $dims, expected ${size}x${size}"
+}
+
+# Runs a validator and shows what it said when it rejects the file.
+expect_valid() {
+  local output
+  if ! output=$("$@" 2>&1); then
+    fail "$* rejected the file:"
+    echo "$output" >&2
+  fi
+}
+
+expect_program "$prefix/bin/brewick"
+expect_program "$prefix/bin/brewick-batch"
+expect_file "$desktop_file"
+expect_file "$metainfo_file"
+expect_file "$share/icons/hicolor/scalable/apps/$app_id.svg"
+for size in 16 22 24 32 48 64 128 256; do
+  expect_png_size "$share/icons/hicolor/${size}x${size}/apps/$app_id.png" "$size"
+done
+
+if [[ -f $desktop_file ]]; then
+  grep -qx "Icon=$app_id" "$desktop_file" || fail "$desktop_file does not name the icon $app_id"
+  if command -v desktop-file-validate >/dev/null; then
+    expect_valid desktop-file-validate "$desktop_file"
+  else
+    fail "desktop-file-validate not found (Debian package desktop-file-utils)"
+  fi
+fi
+if [[ -f $metainfo_file ]] && command -v appstreamcli >/dev/null; then
+  expect_valid appstreamcli validate --no-net "$metainfo_file"
+fi
+
+if ((failures > 0)); then
+  echo "check-install: $failures problem(s) in $prefix" >&2
+  exit 1
+fi
+echo "check-install: $prefix is complete"

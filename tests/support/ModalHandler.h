@@ -1,0 +1,45 @@
+// Answers the modal windows a command opens (the save dialog, the error box)
+// from the test, since nobody sits in front of the offscreen screen.
+#pragma once
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+
+namespace brewick::test {
+
+class ModalHandler {
+public:
+    using Answer = std::function<void(QWidget* modal)>;
+
+    // Each modal window that opens gets the next answer, in order.
+    explicit ModalHandler(std::deque<Answer> answers) : answers_(std::move(answers))
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this] { AnswerOpenModal(); });
+        poll_.start(5);
+    }
+
+    bool AllAnswered() const { return answers_.empty(); }
+
+private:
+    void AnswerOpenModal()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == answered_ || answers_.empty())
+            return;
+        answered_ = modal;
+        Answer answer = std::move(answers_.front());
+        answers_.pop_front();
+        answer(modal);
+    }
+
+    std::deque<Answer> answers_;
+    QPointer<QWidget> answered_;  // the window answered last, while it lives
+    QTimer poll_;
+};
+
+}  // namespace brewick::test

@@ -1,0 +1,343 @@
+// The main window, driven as a user drives it: clicks, keys and the dialogs.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <fstream>
+#include <sstream>
+
+#include "generators/Rooms.h"
+#include "output/InnSheetText.h"
+#include "support/ModalHandler.h"
+#include "support/TempDir.h"
+#include "ui/ErrorBox.h"
+#include "ui/TInnIntro.h"
+
+namespace brewick {
+namespace {
+
+using testing::HasSubstr;
+using testing::StartsWith;
+
+std::string Contents(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+class MainWindow : public testing::Test {
+protected:
+    test::TempDir dir;
+    std::unique_ptr<TInnIntro> window;
+
+    void SetUp() override
+    {
+        qputenv("BREWICK_SEED", "2026");
+        window = std::make_unique<TInnIntro>(dir.Path() / "BarScenes.txt");
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename Control>
+    Control* Find(const char* name) const
+    {
+        auto* control = window->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    QString Text(const char* lineEdit) const { return Find<QLineEdit>(lineEdit)->text(); }
+    const InnSheet& Sheet() const { return window->Generator().Sheet(); }
+    QString Cell(int column, int row) const { return Find<QTableWidget>("RoomGrid")->item(row, column)->text(); }
+    QRadioButton* Radio(const char* group, int index) const
+    {
+        return Find<QGroupBox>(group)->findChildren<QRadioButton*>().at(index);
+    }
+    void Click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5)); }
+    void Generate() const { Click(Find<QPushButton>("butGenerate")); }
+
+    // Saves through File > Save to `path`; returns the error box text, if any.
+    std::optional<std::string> SaveTo(const std::filesystem::path& path) const
+    {
+        std::optional<std::string> error;
+        test::ModalHandler handler({
+            [&](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                ASSERT_NE(dialog, nullptr);
+                dialog->selectFile(QString::fromStdString(path.string()));
+                QMetaObject::invokeMethod(dialog, "accept");
+            },
+            [&](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                ASSERT_NE(box, nullptr);
+                error = box->text().toStdString();
+                box->accept();
+            },
+        });
+        window->findChild<QAction*>(QStringLiteral("Save1"))->trigger();
+        return error;
+    }
+};
+
+TEST_F(MainWindow, ControlsStandWhereTheLayoutPutsThem)
+{
+    struct Row {
+        const char* name;
+        QRect geometry;
+        const char* caption;  // nullptr: no caption to check
+    };
+    const Row rows[] = {
+        {"Label1", {8, 0, 57, 16}, "Inn Name"},
+        {"Label2", {256, 0, 103, 16}, "Landlord's Name"},
+        {"edInnName", {8, 16, 240, 24}, nullptr},
+        {"edLandlord", {256, 16, 240, 24}, nullptr},
+        {"radLocate", {8, 48, 137, 113}, "Inn Location"},
+        {"radQuality", {152, 48, 97, 113}, "Inn Quality"},
+        {"GroupBox2", {256, 48, 241, 113}, "Menu"},
+        {"memMenu", {8, 16, 225, 89}, nullptr},
+        {"RoomGrid", {48, 168, 407, 80}, nullptr},
+        {"GroupBox4", {8, 256, 486, 49}, "Bar Scene"},
+        {"lstScene1", {8, 16, 465, 25}, nullptr},
+        {"GroupBox1", {8, 312, 486, 185}, "Tables"},
+        {"Label3", {8, 22, 124, 16}, "Number of Tables =  "},
+        {"lstTables", {250, 16, 225, 24}, nullptr},
+        {"memDispTable", {8, 48, 468, 129}, nullptr},
+        {"GroupBox3", {8, 500, 273, 77}, "Regenerate"},
+        {"chkAll", {8, 16, 81, 17}, "All"},
+        {"chkInn", {8, 32, 81, 17}, "Inn Name"},
+        {"chkLandlord", {100, 16, 81, 17}, "Landlord"},
+        {"chkMenu", {100, 32, 77, 17}, "Menu"},
+        {"chkRooms", {192, 16, 73, 17}, "Rooms"},
+        {"chkTables", {192, 32, 73, 17}, "Tables"},
+        {"chkScene", {8, 48, 97, 17}, "Scene"},
+        {"butGenerate", {320, 520, 75, 33}, "Generate"},
+        {"tExit", {416, 520, 75, 33}, "Exit"},
+    };
+    for (const Row& row : rows) {
+        QWidget* control = Find<QWidget>(row.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->geometry(), row.geometry) << row.name;
+        if (row.caption == nullptr)
+            continue;
+        QString caption;
+        if (auto* label = qobject_cast<QLabel*>(control))
+            caption = label->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(control))
+            caption = group->title();
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            caption = button->text();
+        EXPECT_EQ(caption, QString::fromLatin1(row.caption)) << row.name;
+        // Every caption fits its box in the window's font.
+        EXPECT_LE(control->fontMetrics().horizontalAdvance(caption), control->width()) << row.name;
+    }
+    EXPECT_EQ(window->centralWidget()->size(), QSize(502, 581));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the border is fixed";
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(window->windowTitle(), "Brewick");
+
+    QStringList menus;
+    for (QAction* menu : window->menuBar()->actions()) {
+        QStringList items;
+        for (QAction* item : menu->menu()->actions())
+            items.append(item->text().remove('&'));
+        menus.append(menu->text().remove('&') + ": " + items.join(", "));
+    }
+    EXPECT_EQ(menus, QStringList({"File: Save, Print, About", "Edit: Bar Scenes"}));
+}
+
+TEST_F(MainWindow, TabVisitsTheControlsInTheirOrder)
+{
+    const char* expected[] = {"edInnName", "edLandlord", "radLocate", "radQuality", "memMenu", "RoomGrid",
+                              "lstTables", "memDispTable", "chkAll", "chkInn", "chkLandlord", "chkMenu",
+                              "chkRooms", "chkTables", "chkScene", "butGenerate", "tExit", "lstScene1"};
+    Find<QLineEdit>("edInnName")->setFocus();
+    for (const char* name : expected) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        // A radio group is reached once, on its selected item.
+        const QString focused = qobject_cast<QRadioButton*>(focus) ? focus->parentWidget()->objectName()
+                                                                    : focus->objectName();
+        EXPECT_EQ(focused, QString::fromLatin1(name));
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+}
+
+TEST_F(MainWindow, AfterStartUpACompleteInnIsShownWithTableOneAndFocusOnGenerate)
+{
+    EXPECT_THAT(Text("edInnName").toStdString(), StartsWith("The "));
+    EXPECT_FALSE(Text("edLandlord").isEmpty());
+    EXPECT_FALSE(Find<QPlainTextEdit>("memMenu")->toPlainText().isEmpty());
+    EXPECT_FALSE(Cell(1, 1).isEmpty());
+    EXPECT_EQ(Cell(0, 2), "Cost (sp)");
+    EXPECT_EQ(Find<QListWidget>("lstScene1")->count(), 1);
+    EXPECT_EQ(Find<QLabel>("labNoTables")->text(), QString::number(Sheet().tableCount));
+    EXPECT_EQ(Find<QComboBox>("lstTables")->currentIndex(), 0);
+    EXPECT_EQ(Find<QComboBox>("lstTables")->count(), Sheet().tableCount);
+    EXPECT_THAT(Find<QPlainTextEdit>("memDispTable")->toPlainText().toStdString(), StartsWith("Table No. 1 ("));
+    EXPECT_TRUE(Find<QCheckBox>("chkAll")->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("butGenerate"));
+    EXPECT_EQ(Radio("radLocate", IndexOf(Sheet().location))->isChecked(), true);
+    EXPECT_EQ(Radio("radQuality", IndexOf(Sheet().quality))->isChecked(), true);
+}
+
+TEST_F(MainWindow, EnterGeneratesUnlessTheControlTakesItItself)
+{
+    const QString name = Text("edInnName");
+    QTest::keyClick(Find<QLineEdit>("edInnName"), Qt::Key_Return);
+    EXPECT_NE(Text("edInnName"), name) << "Enter in the inn name field generates";
+
+    auto* menu = Find<QPlainTextEdit>("memMenu");
+    const QString lines = menu->toPlainText();
+    const QString innName = Text("edInnName");
+    menu->setFocus();
+    menu->moveCursor(QTextCursor::End);
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_EQ(Text("edInnName"), innName) << "Enter in the menu box does not generate";
+    EXPECT_EQ(menu->toPlainText(), lines + "\n");
+}
+
+TEST_F(MainWindow, PartSelectionByClicks)
+{
+    auto* all = Find<QCheckBox>("chkAll");
+    auto* menu = Find<QCheckBox>("chkMenu");
+    auto* rooms = Find<QCheckBox>("chkRooms");
+    Click(menu);
+    EXPECT_FALSE(all->isChecked());
+    EXPECT_TRUE(menu->isChecked());
+    Click(rooms);
+    EXPECT_TRUE(menu->isChecked() && rooms->isChecked());
+    Click(menu);
+    Click(rooms);
+    EXPECT_FALSE(all->isChecked()) << "unticking the last part leaves All unticked";
+
+    // Nothing ticked: Generate changes nothing.
+    const InnSheet before = Sheet();
+    Generate();
+    EXPECT_EQ(Sheet(), before);
+
+    Click(menu);
+    Click(all);
+    EXPECT_TRUE(all->isChecked());
+    EXPECT_FALSE(menu->isChecked());
+}
+
+TEST_F(MainWindow, ALocationClickRepricesAndRemakesTheMenuButKeepsBedsAndTables)
+{
+    const int other = Sheet().location == InnLocation::PoorQuarter ? 0 : 3;
+    const QString beds = Cell(1, 1), tables = Find<QLabel>("labNoTables")->text();
+    const QString tableLines = Find<QPlainTextEdit>("memDispTable")->toPlainText();
+    Click(Radio("radLocate", other));
+    EXPECT_EQ(IndexOf(Sheet().location), other);
+    InnSheet expected = Sheet();
+    CalcRoomPrice(expected);
+    EXPECT_EQ(Cell(1, 2).toStdString(), expected.rooms.Cell(1, 2));
+    EXPECT_EQ(Find<QPlainTextEdit>("memMenu")->toPlainText().count('\n') + 1, 21 - 4 * other);
+    EXPECT_EQ(Cell(1, 1), beds);
+    EXPECT_EQ(Find<QLabel>("labNoTables")->text(), tables);
+    EXPECT_EQ(Find<QPlainTextEdit>("memDispTable")->toPlainText(), tableLines);
+}
+
+TEST_F(MainWindow, UserEditsReachTheSavedFileButTypingInTheTableLinesDoesNot)
+{
+    QTest::keyClicks(Find<QLineEdit>("edInnName"), " Reborn");
+    auto* landlord = Find<QLineEdit>("edLandlord");
+    landlord->selectAll();
+    QTest::keyClicks(landlord, "Gunther");
+    auto* menu = Find<QPlainTextEdit>("memMenu");
+    menu->setFocus();
+    menu->moveCursor(QTextCursor::End);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTest::keyClicks(menu, "  Gnome Soup");
+    auto* grid = Find<QTableWidget>("RoomGrid");
+    grid->item(2, 3)->setText("plenty");  // as the cell editor commits it
+    auto* shown = Find<QPlainTextEdit>("memDispTable");
+    shown->setFocus();
+    QTest::keyClicks(shown, "scribbled");
+
+    auto* tablesBox = Find<QComboBox>("lstTables");
+    QTest::keyClick(tablesBox, Qt::Key_Down);  // choosing another table
+    EXPECT_EQ(tablesBox->currentIndex(), 1);
+    EXPECT_THAT(shown->toPlainText().toStdString(), StartsWith("Table No. 2 ("));
+
+    const std::filesystem::path file = dir.Path() / "inn.txt";
+    EXPECT_EQ(SaveTo(file), std::nullopt);
+    const std::string saved = Contents(file);
+    EXPECT_THAT(saved, HasSubstr(Text("edInnName").toStdString() + " is run by Gunther.\r\n"));
+    EXPECT_THAT(Text("edInnName").toStdString(), testing::EndsWith(" Reborn"));
+    EXPECT_THAT(saved, HasSubstr("beds in the shared common room at plenty silver pieces a night.\r\n"));
+    EXPECT_THAT(saved, testing::EndsWith("\r\n  Gnome Soup\r\n"));
+    EXPECT_THAT(saved, testing::Not(HasSubstr("scribbled")));
+}
+
+TEST_F(MainWindow, SaveErrorsShowTheErrorBox)
+{
+    const std::filesystem::path missing = dir.Path() / "no such folder" / "inn.txt";
+    EXPECT_EQ(SaveTo(missing), "Cannot create file " + missing.string() + ".");
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+TEST_F(MainWindow, TheSaveDialogOffersTextFilesAndTheLastPath)
+{
+    const std::filesystem::path file = dir.Path() / "first.txt";
+    QStringList filters;
+    QString offered;
+    test::ModalHandler handler({
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            filters = dialog->nameFilters();
+            EXPECT_EQ(dialog->defaultSuffix(), "txt");
+            EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+            EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+            dialog->selectFile(QString::fromStdString((dir.Path() / "first").string()));
+            QMetaObject::invokeMethod(dialog, "accept");
+        },
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            offered = dialog->selectedFiles().value(0);
+            dialog->reject();
+        },
+    });
+    QAction* save = window->findChild<QAction*>(QStringLiteral("Save1"));
+    save->trigger();
+    save->trigger();
+    EXPECT_EQ(filters, QStringList("Text files (*.txt)"));
+    EXPECT_TRUE(std::filesystem::exists(file)) << "the default suffix is added";
+    EXPECT_EQ(offered.toStdString(), file.string());
+}
+
+TEST(ErrorBox, FullStopOnlyAfterCharactersBeyondThePoint)
+{
+    const std::pair<std::string, std::string> rows[] = {
+        {"Stream write error", "Stream write error."},
+        {"Error 5", "Error 5."},
+        {"Done.", "Done."},
+        {"Really?", "Really?."},
+        {"Odd!", "Odd!"},  // '!' comes before '.'
+        {"(x)", "(x)"},
+        {"", ""},
+    };
+    for (const auto& [message, shown] : rows)
+        EXPECT_EQ(WithFullStop(message), shown);
+}
+
+}  // namespace
+}  // namespace brewick

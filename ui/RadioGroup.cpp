@@ -1,0 +1,54 @@
+#include "ui/RadioGroup.h"
+
+#include <QRadioButton>
+
+namespace brewick {
+
+namespace {
+constexpr int kItemLeft = 8;
+constexpr int kItemHeight = 17;
+}  // namespace
+
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
+    : QGroupBox(caption, parent)
+{
+    for (int i = 0; i < items.size(); ++i)
+        buttons_.addButton(new QRadioButton(items[i], this), i);
+    Select(0);
+    connect(&buttons_, &QButtonGroup::idClicked, this, [this](int index) {
+        KeepTabOnSelected();
+        emit Chosen(index);
+    });
+}
+
+void RadioGroup::Select(int index)
+{
+    buttons_.button(index)->setChecked(true);
+    KeepTabOnSelected();
+}
+
+void RadioGroup::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    PlaceItems();
+}
+
+// The items share the room inside the frame evenly, one column.
+void RadioGroup::PlaceItems()
+{
+    const QList<QAbstractButton*> items = buttons_.buttons();
+    const QRect inside = contentsRect();
+    const int slot = inside.height() / static_cast<int>(items.size());
+    for (int i = 0; i < items.size(); ++i) {
+        items[i]->setGeometry(kItemLeft, inside.top() + i * slot + (slot - kItemHeight) / 2,
+                              width() - 2 * kItemLeft, kItemHeight);
+    }
+}
+
+void RadioGroup::KeepTabOnSelected()
+{
+    for (QAbstractButton* item : buttons_.buttons())
+        item->setFocusPolicy(item->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+}  // namespace brewick
