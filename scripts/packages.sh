@@ -12,5 +12,6 @@ TEST_PACKAGES=(
   "${BUILD_PACKAGES[@]}"
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  cups-daemon cups-client poppler-utils
   desktop-file-utils appstream
 )

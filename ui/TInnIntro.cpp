@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -23,8 +24,9 @@
 #include "platform/TextEditor.h"
 #include "ui/ErrorBox.h"
 #include "ui/RadioGroup.h"
+#include "ui/QtText.h"
 #include "ui/RoomGrid.h"
-#include "ui/WindowFont.h"
+#include "ui/WindowLook.h"
 
 namespace brewick {
 
@@ -32,21 +34,6 @@ namespace {
 constexpr int kClientWidth = 502;
 constexpr int kClientHeight = 581;
 constexpr int kListItemHeight = 16;
-
-// Creates a control of the fixed layout: its name, its place in `parent`.
-template <typename Control, typename... Arguments>
-Control* Place(QWidget* parent, const char* name, QRect geometry, Arguments&&... arguments)
-{
-    auto* control = new Control(std::forward<Arguments>(arguments)..., parent);
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(geometry);
-    return control;
-}
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QStringList ToQStringList(const TextLines& lines)
 {
@@ -89,17 +76,19 @@ TInnIntro::TInnIntro(std::filesystem::path sceneFile, QWidget* parent)
       generator_(random_, std::move(sceneFile), [this](const std::string& message) { ReportError(message); })
 {
     setObjectName(QStringLiteral("InnIntro"));
-    setWindowTitle(QStringLiteral("Brewick"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFont(WindowFont());
+    SetUpFixedWindow(this, QStringLiteral("Brewick"), {57, 34});
     CreateControls();
     CreateMenu();
     SetTabOrder();
     ConnectHandlers();
     // The window takes the size of its fixed client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    move(57, 34);
+}
+
+void TInnIntro::SetCompanions(QDialog* about, QDialog* closing)
+{
+    about_ = about;
+    closing_ = closing;
 }
 
 void TInnIntro::CreateControls()
@@ -177,9 +166,9 @@ void TInnIntro::CreateMenu()
     file->setObjectName(QStringLiteral("Print1"));
     QAction* save = file->addAction(QStringLiteral("&Save"), this, &TInnIntro::Save1Click);
     save->setObjectName(QStringLiteral("Save1"));
-    QAction* print = file->addAction(QStringLiteral("&Print"));
+    QAction* print = file->addAction(QStringLiteral("&Print"), this, &TInnIntro::Print2Click);
     print->setObjectName(QStringLiteral("Print2"));
-    QAction* about = file->addAction(QStringLiteral("&About"));
+    QAction* about = file->addAction(QStringLiteral("&About"), this, &TInnIntro::About1Click);
     about->setObjectName(QStringLiteral("About1"));
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -254,7 +243,15 @@ void TInnIntro::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    FormCloseQuery();
     event->accept();
+}
+
+// The closing window has its say; the close always goes ahead.
+void TInnIntro::FormCloseQuery()
+{
+    if (closing_ != nullptr)
+        closing_->exec();
 }
 
 void TInnIntro::keyPressEvent(QKeyEvent* event)
@@ -309,6 +306,20 @@ void TInnIntro::Save1Click()
     AppendCrLfText(exportLines_, bytes);
     if (const auto error = WriteFileSafely(*path, bytes))
         ReportError(*error);
+}
+
+void TInnIntro::Print2Click()
+{
+    TextLines lines;
+    InnSheetText(generator_.Sheet(), lines);
+    if (const auto error = printer_.Print(lines))
+        ReportError(*error);
+}
+
+void TInnIntro::About1Click()
+{
+    if (about_ != nullptr)
+        about_->exec();
 }
 
 void TInnIntro::Scenes1Click()

@@ -12,10 +12,12 @@
 #include "core/InnGenerator.h"
 #include "core/RandomSource.h"
 #include "core/TextLines.h"
+#include "output/SheetPrinter.h"
 #include "ui/InnSaveDialog.h"
 
 class QCheckBox;
 class QComboBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -37,6 +39,10 @@ public:
 
     const InnGenerator& Generator() const { return generator_; }
 
+    // The about window of File > About, and the closing window every close
+    // request shows before the main window closes.
+    void SetCompanions(QDialog* about, QDialog* closing);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -55,7 +61,10 @@ private:
     void chkClick(InnPart part, bool ticked);
     void lstTablesClick(int index);
     void Save1Click();
+    void Print2Click();
+    void About1Click();
     void Scenes1Click();
+    void FormCloseQuery();
 
     // Brings every control up to date with the inn sheet, touching only the
     // ones that differ so that cursors and scroll positions stay put.
@@ -69,6 +78,9 @@ private:
     InnGenerator generator_;
 
     InnSaveDialog saveDialog_;
+    SheetPrinter printer_;
+    QDialog* about_ = nullptr;
+    QDialog* closing_ = nullptr;
     bool shown_ = false;
     bool waitingForEditor_ = false;
     bool closeRequested_ = false;

@@ -1,9 +1,12 @@
 // Brewick: the program entry.
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
+#include <QSessionManager>
 
 #include "generators/Scenes.h"
-#include "ui/TInnIntro.h"
+#include "ui/BrewickWindows.h"
+#include "ui/QtText.h"
 
 int main(int argc, char* argv[])
 {
@@ -11,10 +14,12 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Brewick"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Brewick"));
 
-    const QString sceneFile = QDir(QCoreApplication::applicationDirPath())
-                                  .filePath(QString::fromLatin1(brewick::kSceneFileName.data(),
-                                                                static_cast<qsizetype>(brewick::kSceneFileName.size())));
-    brewick::TInnIntro window(sceneFile.toStdString());
-    window.show();
+    const QString sceneFile =
+        QDir(QCoreApplication::applicationDirPath()).filePath(brewick::ToQString(brewick::kSceneFileName));
+    brewick::BrewickWindows windows(sceneFile.toStdString(), [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    // Logging out asks the main window to close, like any other close request.
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &windows.main,
+                     [&windows](QSessionManager&) { windows.main.close(); });
+    windows.main.show();
     return QApplication::exec();
 }

@@ -28,6 +28,8 @@ public:
 private:
     void AnswerOpenModal()
     {
+        if (answered_ && !answered_->isVisible())
+            answered_ = nullptr;
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || modal == answered_ || answers_.empty())
             return;
@@ -35,10 +37,12 @@ private:
         Answer answer = std::move(answers_.front());
         answers_.pop_front();
         answer(modal);
+        if (answered_ && !answered_->isVisible())
+            answered_ = nullptr;  // a window shown again is a new question
     }
 
     std::deque<Answer> answers_;
-    QPointer<QWidget> answered_;  // the window answered last, while it lives
+    QPointer<QWidget> answered_;  // the window answered last, while it is open
     QTimer poll_;
 };
 

@@ -1,0 +1,48 @@
+#include "output/FooterDate.h"
+
+#include <QLocale>
+
+namespace brewick {
+
+QString FormatSeparator(const QString& format, const QString& fallback)
+{
+    QString separator;
+    bool afterField = false;
+    bool quoted = false;
+    for (const QChar c : format) {
+        if (c == u'\'') {
+            quoted = !quoted;
+            separator.clear();
+        } else if (quoted) {
+            continue;
+        } else if (c.isLetter()) {
+            if (afterField && !separator.isEmpty())
+                return separator;
+            afterField = true;
+        } else if (afterField && !c.isSpace()) {
+            separator += c;
+        }
+    }
+    return fallback;
+}
+
+std::string FooterDate(const QDateTime& when, const QString& dateSeparator, const QString& timeSeparator)
+{
+    const auto twoDigits = [](int number) { return QString::number(number).rightJustified(2, u'0'); };
+    const QDate date = when.date();
+    const QTime time = when.time();
+    return QStringLiteral("%1%2%3%2%4  %5%6%7")
+        .arg(QString::number(date.month()), dateSeparator, QString::number(date.day()), twoDigits(date.year() % 100),
+             QString::number(time.hour()), timeSeparator, twoDigits(time.minute()))
+        .toStdString();
+}
+
+std::string LocalFooterDate()
+{
+    const QLocale locale = QLocale::system();
+    return FooterDate(QDateTime::currentDateTime(),
+                      FormatSeparator(locale.dateFormat(QLocale::ShortFormat), QStringLiteral("/")),
+                      FormatSeparator(locale.timeFormat(QLocale::ShortFormat), QStringLiteral(":")));
+}
+
+}  // namespace brewick

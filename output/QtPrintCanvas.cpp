@@ -1,0 +1,62 @@
+#include "output/QtPrintCanvas.h"
+
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPrinter>
+
+namespace brewick {
+
+namespace {
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+}  // namespace
+
+QtPrintCanvas::QtPrintCanvas(QPrinter& printer) : printer_(printer)
+{
+    painter_.begin(&printer_);
+}
+
+QtPrintCanvas::~QtPrintCanvas()
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void QtPrintCanvas::SetFont(std::string_view family, double points)
+{
+    QFont font(Q(family));
+    // Points, not pixels: the painter scales them to the printer's
+    // resolution, so the sizes hold on paper.
+    font.setPointSizeF(points);
+    painter_.setFont(font);
+}
+
+void QtPrintCanvas::SetWhiteBrush()
+{
+    painter_.setBackground(Qt::white);
+    painter_.setBackgroundMode(Qt::OpaqueMode);
+}
+
+int QtPrintCanvas::PageWidth() const { return printer_.width(); }
+
+int QtPrintCanvas::PageHeight() const { return printer_.height(); }
+
+int QtPrintCanvas::TextWidth(std::string_view text) const
+{
+    return painter_.fontMetrics().horizontalAdvance(Q(text));
+}
+
+int QtPrintCanvas::TextHeight(std::string_view) const { return painter_.fontMetrics().height(); }
+
+int QtPrintCanvas::CharacterHeight() const { return painter_.fontInfo().pixelSize(); }
+
+int QtPrintCanvas::AverageCharacterWidth() const { return painter_.fontMetrics().averageCharWidth(); }
+
+void QtPrintCanvas::DrawText(int x, int y, std::string_view text)
+{
+    painter_.drawText(x, y + painter_.fontMetrics().ascent(), Q(text));
+}
+
+void QtPrintCanvas::NewPage() { printer_.newPage(); }
+
+}  // namespace brewick

@@ -1,0 +1,56 @@
+#include "output/SheetPrinter.h"
+
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "output/FooterDate.h"
+#include "output/PrintedSheet.h"
+#include "output/QtPrintCanvas.h"
+
+namespace brewick {
+
+namespace {
+// Qt falls back to a PDF file, or to no printer at all, when the printer it
+// was given cannot be set up; either would lose the job without a word.
+bool IsSetUp(const QPrinter& printer)
+{
+    return printer.isValid() && printer.outputFormat() == QPrinter::NativeFormat
+           && !printer.printerName().isEmpty();
+}
+}  // namespace
+
+SheetPrinter::SheetPrinter() = default;
+
+SheetPrinter::~SheetPrinter() = default;
+
+std::optional<std::string> SheetPrinter::Print(const TextLines& sheetText)
+{
+    QPrinter* printer = ChosenPrinter();
+    if (!printer)
+        return "There is no default printer currently selected";
+    if (!IsSetUp(*printer) || !printer->setPageOrientation(QPageLayout::Portrait))
+        return "Operation not supported on selected printer";
+    QtPrintCanvas canvas(*printer);
+    if (!canvas.IsOpen())
+        return "Printer selected is not valid";
+    PrintInnSheet(canvas, sheetText, LocalFooterDate());
+    return std::nullopt;
+}
+
+QPrinter* SheetPrinter::ChosenPrinter()
+{
+    if (!chosen_) {
+        chosen_ = true;
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (!info.isNull()) {
+            printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+            // Qt starts from its own paper size; the printer's own comes first.
+            const QPageSize paper = info.defaultPageSize();
+            if (paper.isValid())
+                printer_->setPageSize(paper);
+        }
+    }
+    return printer_.get();
+}
+
+}  // namespace brewick

@@ -1,0 +1,86 @@
+// The printed sheet's layout on a recording canvas: title, font sizes and the
+// footer on the last page.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "output/InnSheetText.h"
+#include "output/PrintedSheet.h"
+#include "RecordingCanvas.h"
+#include "SampleInns.h"
+
+namespace brewick {
+namespace {
+
+using test::DrawnText;
+using test::RecordingCanvas;
+using test::SheetText;
+using test::SmallInn;
+
+constexpr std::string_view kDate = "1/5/09  19:03";
+
+std::string Footer() { return std::string(BannerLine()) + " " + std::string(kDate); }
+
+TEST(PrintedSheet, TitleParticularsTablesAndMenuInTheirSizes)
+{
+    const TextLines text = SheetText(SmallInn());
+    // Wide enough for the bar scene.
+    RecordingCanvas canvas(3000, 5000);
+    PrintInnSheet(canvas, text, kDate);
+
+    std::vector<std::pair<std::string, double>> printed;
+    for (const DrawnText& drawn : canvas.drawn)
+        printed.emplace_back(drawn.text, drawn.points);
+    std::vector<std::pair<std::string, double>> expected = {{"Brewick", 14}};
+    for (std::size_t line = 1; line < text.size(); ++line)
+        if (!text[line].empty())
+            expected.emplace_back(text[line], line < kTableTextLine ? 12 : 10);
+    expected.emplace_back(Footer(), 8);
+    EXPECT_THAT(printed, testing::ElementsAreArray(expected));
+    EXPECT_THAT(canvas.families, testing::Each(std::string(kPrintFontFamily)));
+}
+
+TEST(PrintedSheet, FooterOnlyAtTheBottomOfTheLastPageOnWhite)
+{
+    InnSheet sheet = SmallInn();
+    for (int line = 0; line < 200; ++line)
+        sheet.tableText.Add("A patron line");
+    RecordingCanvas canvas(2000, 1000);
+    PrintInnSheet(canvas, SheetText(sheet), kDate);
+
+    ASSERT_GT(canvas.pages, 2);
+    const DrawnText& footer = canvas.drawn.back();
+    EXPECT_EQ(footer, (DrawnText{canvas.pages, 10, 1000 - 16, Footer()}));
+    EXPECT_TRUE(footer.whiteBrush);
+    for (auto drawn = canvas.drawn.begin(); drawn != canvas.drawn.end() - 1; ++drawn) {
+        EXPECT_NE(drawn->text.find(BannerLine()), 0u) << *drawn;
+        EXPECT_FALSE(drawn->whiteBrush) << *drawn;
+    }
+}
+
+// A title alone: "Brewick" in 14 points is a line of 30 pixels, so the
+// advance after it starts a new page when the page is less than 90 high.
+struct FooterPageRow {
+    const char* name;
+    int pageHeight;
+    int footerPage;
+};
+
+const FooterPageRow kFooterPageRows[] = {
+    {"footer under the last line", 90, 1},
+    {"footer alone when the last advance starts a page", 89, 2},
+};
+
+TEST(PrintedSheet, FooterGoesOnThePageTheLastAdvanceLeaves)
+{
+    for (const FooterPageRow& row : kFooterPageRows) {
+        SCOPED_TRACE(row.name);
+        RecordingCanvas canvas(2000, row.pageHeight);
+        PrintInnSheet(canvas, TextLines{BannerLine()}, kDate);
+        EXPECT_THAT(canvas.drawn, testing::ElementsAre(DrawnText{1, 0, 0, "Brewick"},
+                                                       DrawnText{row.footerPage, 10, row.pageHeight - 16, Footer()}));
+        EXPECT_EQ(canvas.pages, row.footerPage);
+    }
+}
+
+}  // namespace
+}  // namespace brewick

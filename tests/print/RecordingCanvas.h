@@ -1,0 +1,80 @@
+// A print canvas with simple metrics that remembers every text drawn, with
+// its page, position, font size and brush. A character is as wide as the font
+// is in points, text is twice that high plus a pixel for every '^' in it
+// (for pieces of different heights), and the character height is one and a
+// half times the size.
+#pragma once
+
+#include <algorithm>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "output/PrintCanvas.h"
+
+namespace brewick::test {
+
+struct DrawnText {
+    int page;
+    int x;
+    int y;
+    std::string text;
+    double points = 10;
+    bool whiteBrush = false;
+
+    bool operator==(const DrawnText& other) const
+    {
+        return page == other.page && x == other.x && y == other.y && text == other.text;
+    }
+    friend std::ostream& operator<<(std::ostream& out, const DrawnText& drawn)
+    {
+        return out << "page " << drawn.page << " (" << drawn.x << ", " << drawn.y << ") " << drawn.points
+                   << "pt" << (drawn.whiteBrush ? " on white" : "") << " \"" << drawn.text << '"';
+    }
+};
+
+class RecordingCanvas final : public PrintCanvas {
+public:
+    RecordingCanvas(int pageWidth, int pageHeight) : pageWidth_(pageWidth), pageHeight_(pageHeight) {}
+
+    void SetFont(std::string_view family, double points) override
+    {
+        family_ = family;
+        points_ = points;
+    }
+    void SetWhiteBrush() override { whiteBrush_ = true; }
+    int PageWidth() const override { return pageWidth_; }
+    int PageHeight() const override { return pageHeight_; }
+    int TextWidth(std::string_view text) const override
+    {
+        const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+        return static_cast<int>(characters) * Size();
+    }
+    int TextHeight(std::string_view text) const override
+    {
+        return 2 * Size() + static_cast<int>(std::count(text.begin(), text.end(), '^'));
+    }
+    int CharacterHeight() const override { return Size() * 3 / 2; }
+    int AverageCharacterWidth() const override { return Size(); }
+    void DrawText(int x, int y, std::string_view text) override
+    {
+        drawn.push_back({pages, x, y, std::string(text), points_, whiteBrush_});
+        families.push_back(family_);
+    }
+    void NewPage() override { ++pages; }
+
+    std::vector<DrawnText> drawn;
+    std::vector<std::string> families;  // the font family of each drawn text
+    int pages = 1;
+
+private:
+    int Size() const { return static_cast<int>(points_); }
+
+    int pageWidth_;
+    int pageHeight_;
+    std::string family_;
+    double points_ = 10;
+    bool whiteBrush_ = false;
+};
+
+}  // namespace brewick::test

@@ -1,0 +1,38 @@
+// Inns to print: a small one whose bar scene is wider than a page, and their
+// sheet text.
+#pragma once
+
+#include "core/InnSheet.h"
+#include "output/InnSheetText.h"
+
+namespace brewick::test {
+
+inline InnSheet SmallInn()
+{
+    InnSheet sheet;
+    sheet.innName = "The Pig and Duck";
+    sheet.landlordName = "Abaewyn Thoma";
+    sheet.location = InnLocation::DocksArea;
+    sheet.quality = InnQuality::Fair;
+    const char* cells[2][3] = {{"6", "9", "46"}, {"40", "25", "5"}};
+    for (int row = 1; row <= 2; ++row)
+        for (int column = 1; column <= 3; ++column)
+            sheet.rooms.Cell(column, row) = cells[row - 1][column - 1];
+    sheet.barScene = "A bard is singing a very long ballad about the siege of the old keep, and the whole "
+                     "taproom joins in the chorus every time, louder and more out of tune than before";
+    sheet.tableCount = 2;
+    sheet.tableText = {"Table No. 1 (2 patrons)", "An old dwarf smith wearing a leather apron.", " ",
+                       "Table No. 2 (Empty)", "No one is sitting here", " "};
+    sheet.menuLines = {"Main Courses", "  Boiled Fish Stew", " ", "Puddings", "  Apple Crumble", " ",
+                       "Drinks", "  Mead", "  Grog"};
+    return sheet;
+}
+
+inline TextLines SheetText(const InnSheet& sheet)
+{
+    TextLines lines;
+    InnSheetText(sheet, lines);
+    return lines;
+}
+
+}  // namespace brewick::test

@@ -1,0 +1,15 @@
+// Text crosses from the inn sheet (UTF-8 bytes) to the widgets here.
+#pragma once
+
+#include <QString>
+
+#include <string_view>
+
+namespace brewick {
+
+inline QString ToQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace brewick

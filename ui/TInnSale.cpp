@@ -1,0 +1,62 @@
+#include "ui/TInnSale.h"
+
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "output/InnSheetText.h"
+#include "ui/QtText.h"
+#include "ui/WindowLook.h"
+
+namespace brewick {
+
+namespace {
+constexpr int kCentre = 154;
+
+// A label that reports a click, for the web address.
+class LinkLabel : public QLabel {
+public:
+    LinkLabel(const QString& text, std::function<void()> clicked, QWidget* parent)
+        : QLabel(text, parent), clicked_(std::move(clicked))
+    {
+        setCursor(Qt::PointingHandCursor);
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            clicked_();
+    }
+
+private:
+    std::function<void()> clicked_;
+};
+
+}  // namespace
+
+TInnSale::TInnSale(UrlOpener openUrl, QWidget* parent) : QDialog(parent), openUrl_(std::move(openUrl))
+{
+    setObjectName(QStringLiteral("InnSale"));
+    SetUpFixedWindow(this, QStringLiteral("Brewick"), {135, 145});
+    setFixedSize(305, 163);
+
+    const QFont bold = WindowFont(13, true);
+    const QColor black(Qt::black);
+    const auto caption = [this](const char* text) { return new QLabel(QString::fromLatin1(text), this); };
+    PlaceCaption(caption("If you found this program useful, why not "), "Label1", kCentre, 16, bold, black);
+    PlaceCaption(caption("try the other Brewick game master tools,"), "Label2", kCentre, 36, bold, black);
+    PlaceCaption(caption("which can be found at:"), "Label4", kCentre, 56, bold, black);
+
+    QFont linkFont = bold;
+    linkFont.setUnderline(true);
+    PlaceCaption(new LinkLabel(ToQString(kMakerWebAddress), [this] { Label3Click(); }, this), "Label3", kCentre,
+                 80, linkFont, Qt::blue);
+
+    auto* exit = Place<QPushButton>(this, "butExit", {112, 120, 82, 32}, QStringLiteral("Exit"));
+    exit->setDefault(true);
+    connect(exit, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TInnSale::Label3Click() { openUrl_(QUrl(ToQString(kMakerWebAddress))); }
+
+}  // namespace brewick

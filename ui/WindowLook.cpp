@@ -1,0 +1,44 @@
+#include "ui/WindowLook.h"
+
+namespace brewick {
+
+QFont WindowFont(int pixelHeight, bool bold)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
+QIcon ProgramIcon()
+{
+    QIcon icon(QStringLiteral(":/brewick/brewick.svg"));
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/brewick/icons/brewick-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+void SetUpFixedWindow(QWidget* window, const QString& title, QPoint position)
+{
+    window->setWindowTitle(title);
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    window->setWindowIcon(ProgramIcon());
+    window->setFont(WindowFont());
+    window->move(position);
+}
+
+QLabel* PlaceCaption(QLabel* caption, const char* name, int centreX, int top, const QFont& font,
+                     const QColor& colour)
+{
+    caption->setObjectName(QString::fromLatin1(name));
+    caption->setFont(font);
+    QPalette palette = caption->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    caption->setPalette(palette);
+    caption->adjustSize();
+    caption->move(centreX - caption->width() / 2, top);
+    return caption;
+}
+
+}  // namespace brewick
