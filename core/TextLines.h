@@ -73,7 +73,12 @@ public:
 
     std::size_t size() const { return ends_.size(); }
     bool empty() const { return ends_.empty(); }
-    std::string_view operator[](std::size_t index) const;
+    // Inline: every walk over the lines goes through here.
+    std::string_view operator[](std::size_t index) const
+    {
+        const std::size_t begin = index == 0 ? 0 : ends_[index - 1];
+        return {text_.data() + begin, ends_[index] - begin};
+    }
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
 
@@ -85,11 +90,28 @@ public:
 
     friend bool operator==(const TextLines& a, const TextLines& b)
     {
-        return a.ends_ == b.ends_ && a.text_ == b.text_;
+        return a.ends_ == b.ends_ && a.Text() == b.Text();
     }
 
 private:
-    std::string text_;  // the lines back to back, without separators
+    // The lines back to back, without separators.
+    std::string_view Text() const { return {text_.data(), ends_.empty() ? 0 : ends_.back()}; }
+    // Room for `length` more bytes after the text; gives where they go. Storage
+    // that has to grow moves to `retired`, so that a piece taken from these
+    // very lines stays readable until it is copied.
+    char* MakeRoom(std::size_t length, std::string& retired)
+    {
+        const std::size_t used = Text().size();
+        if (text_.size() < used + length)
+            Grow(used + length, retired);
+        return text_.data() + used;
+    }
+    // Rarely: the storage grows until it holds the longest text so far.
+    void Grow(std::size_t size, std::string& retired);
+
+    // Storage for the text, used from its start. It never shrinks, so that
+    // adding a line writes each byte once, and not first a filler.
+    std::string text_;
     std::vector<std::size_t> ends_;
 };
 

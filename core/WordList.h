@@ -33,6 +33,11 @@ private:
 
 // The entry at RandomIndex(count): one draw, also for an empty list, which
 // gives the empty text.
-const std::string& PickRandom(const WordList& list, RandomSource& random);
+inline const std::string& PickRandom(const WordList& list, RandomSource& random)
+{
+    static const std::string kNothing;
+    const int index = random.RandomIndex(static_cast<int>(list.Count()));
+    return list.Count() == 0 ? kNothing : list[static_cast<std::size_t>(index)];
+}
 
 }  // namespace brewick

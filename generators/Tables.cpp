@@ -5,6 +5,7 @@
 namespace brewick {
 
 namespace {
+using namespace std::string_view_literals;  // a literal's length known at compile time
 constexpr std::string_view kTableHeading = "Table No.";
 constexpr std::string_view kNameEnd = " has ";
 
@@ -32,8 +33,8 @@ bool AddPatron(TextLines& tableText, const PatronLists& lists, RandomSource& ran
     const std::string& face =
         woman ? lists.lstFace[random.RandomIndex(static_cast<int>(lists.lstFace.Count()) - 2)]
               : PickRandom(lists.lstFace, random);
-    tableText.Add({age, " ", race, " ", occupation, " wearing ", clothes, ". ",
-                   woman ? "She has " : "He has ", hair, " and ", face, " face."});
+    tableText.Add({age, " ", race, " ", occupation, " wearing ", clothes,
+                   woman ? ". She has "sv : ". He has "sv, hair, " and ", face, " face."});
     return woman;
 }
 }  // namespace
@@ -79,7 +80,7 @@ void FillTables(TextLines& tableText, int number, int patrons, const PatronLists
         for (int i = 0; i < patrons; ++i)
             woman = AddPatron(tableText, lists, random);
         if (patrons == 1)
-            tableText.Add({woman ? "She is " : "He is ", PickRandom(lists.lstSingleActions, random)});
+            tableText.Add({woman ? "She is "sv : "He is "sv, PickRandom(lists.lstSingleActions, random)});
         else
             tableText.Add({"They are ", PickRandom(lists.lstActions, random)});
     }

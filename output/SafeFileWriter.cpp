@@ -17,7 +17,9 @@ std::optional<std::string> WriteFileSafely(const QString& path, std::string_view
         return cannotCreate;
     const auto size = static_cast<qint64>(bytes.size());
     // Without a commit the temporary file is removed and the target untouched.
-    if (file.write(bytes.data(), size) != size)
+    // A short file sits in the write buffer until flushed, and a commit that
+    // fails to flush it does not say so.
+    if (file.write(bytes.data(), size) != size || !file.flush())
         return "Stream write error";
     if (!file.commit())
         return file.error() == QFileDevice::RenameError ? cannotCreate : "Stream write error";

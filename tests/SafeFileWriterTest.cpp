@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "output/SafeFileWriter.h"
+#include "support/Files.h"
 #include "support/TempDir.h"
 
 namespace brewick {
@@ -17,22 +18,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Contents(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
-std::vector<std::string> Entries(const fs::path& dir)
-{
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
+using test::Contents;
+using test::Entries;
 
 QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
 
@@ -68,24 +55,27 @@ TEST_F(SafeFileWriter, PlacesThatCannotHoldTheFileAreReportedAndChangeNothing)
     }
 }
 
-// Disk full, for real: the child may write at most a few bytes to any file.
+// Disk full, for real: the child may write only so much to any file. A
+// short inn stays in the write buffer until the end, a long one fails midway.
 TEST_F(SafeFileWriter, AFailedWriteKeepsTheOldFileByteForByte)
 {
-    WriteOld();
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit = {8, 8};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const auto error = WriteFileSafely(Q(file), std::string(100000, 'x'));
-        _exit(error == std::optional<std::string>("Stream write error") ? 0 : 1);
+    for (const std::size_t size : {std::size_t{100}, std::size_t{7000}, std::size_t{100000}}) {
+        WriteOld();
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit = {50, 50};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            const auto error = WriteFileSafely(Q(file), std::string(size, 'x'));
+            _exit(error == std::optional<std::string>("Stream write error") ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "no \"Stream write error\" for " << size;
+        EXPECT_EQ(Contents(file), oldContent) << size;
+        EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"Brewick.txt"}) << size;
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "no \"Stream write error\"";
-    EXPECT_EQ(Contents(file), oldContent);
-    EXPECT_EQ(Entries(dir.Path()), std::vector<std::string>{"Brewick.txt"});
 }
 
 }  // namespace

@@ -35,8 +35,7 @@ TInnSplash::TInnSplash(QWidget* parent) : QDialog(parent)
     SetUpFixedWindow(this, QStringLiteral("InnSplash"), {66, 98});
     setFixedSize(400, 239);
 
-    auto* picture = Place<QLabel>(this, "Image1", {0, 0, 400, 100});
-    picture->setPixmap(Banner());
+    banner_ = Place<QLabel>(this, "Image1", {0, 0, 400, 100});
 
     const QFont font = WindowFont(15, true);
     const QColor blue(Qt::blue);
@@ -48,6 +47,13 @@ TInnSplash::TInnSplash(QWidget* parent) : QDialog(parent)
     auto* ok = Place<QPushButton>(this, "Button1", {160, 192, 75, 33}, QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TInnSplash::showEvent(QShowEvent* event)
+{
+    if (banner_->pixmap().isNull())
+        banner_->setPixmap(Banner());
+    QDialog::showEvent(event);
 }
 
 }  // namespace brewick

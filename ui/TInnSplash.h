@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 
 namespace brewick {
 
@@ -12,6 +13,13 @@ class TInnSplash : public QDialog {
 
 public:
     explicit TInnSplash(QWidget* parent = nullptr);
+
+protected:
+    // The banner is loaded when the window is first shown, not at start-up.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QLabel* banner_;
 };
 
 }  // namespace brewick

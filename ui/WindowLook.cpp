@@ -12,8 +12,11 @@ QFont WindowFont(int pixelHeight, bool bold)
 
 QIcon ProgramIcon()
 {
-    QIcon icon(QStringLiteral(":/brewick/brewick.svg"));
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+    // Pictures only, read once at start (Qt decodes them as they are added):
+    // the SVG would load Qt's SVG renderer, and launchers take the installed
+    // icons, so the window needs no more than 128 pixels.
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128})
         icon.addFile(QStringLiteral(":/brewick/icons/brewick-%1.png").arg(size), QSize(size, size));
     return icon;
 }
@@ -23,7 +26,6 @@ void SetUpFixedWindow(QWidget* window, const QString& title, QPoint position)
     window->setWindowTitle(title);
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    window->setWindowIcon(ProgramIcon());
     window->setFont(WindowFont());
     window->move(position);
 }

@@ -17,11 +17,11 @@ namespace brewick {
 // Liberation Sans keeps every caption inside its box.
 QFont WindowFont(int pixelHeight = 13, bool bold = false);
 
-// The icon of every window, from the SVG and its hand-tuned small sizes.
+// The program's icon, which every window shows: set it on the application.
 QIcon ProgramIcon();
 
 // A window with a fixed border, minimisable but not maximisable, in the
-// program's font and icon, first shown at `position`.
+// program's font, first shown at `position`.
 void SetUpFixedWindow(QWidget* window, const QString& title, QPoint position);
 
 // Creates a control of a fixed layout: its name and its place in `parent`.

@@ -7,12 +7,14 @@
 #include "generators/Scenes.h"
 #include "ui/BrewickWindows.h"
 #include "ui/QtText.h"
+#include "ui/WindowLook.h"
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brewick"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Brewick"));
+    QApplication::setWindowIcon(brewick::ProgramIcon());
 
     const QString sceneFile =
         QDir(QCoreApplication::applicationDirPath()).filePath(brewick::ToQString(brewick::kSceneFileName));

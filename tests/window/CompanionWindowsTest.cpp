@@ -67,7 +67,6 @@ TEST_F(CompanionWindows, CaptionsSizesAndFirstControls)
         EXPECT_EQ(row.window->minimumSize(), row.window->maximumSize());
         EXPECT_EQ(row.window->pos(), row.position);
         EXPECT_FALSE(row.window->windowFlags() & Qt::WindowMaximizeButtonHint);
-        EXPECT_FALSE(row.window->windowIcon().isNull());
         for (const auto& [name, text] : row.labels) {
             auto* label = row.window->findChild<QLabel*>(QString::fromLatin1(name));
             ASSERT_NE(label, nullptr) << name;
@@ -77,7 +76,6 @@ TEST_F(CompanionWindows, CaptionsSizesAndFirstControls)
         }
         EXPECT_EQ(FirstInTabOrder(row.window), Button(row.window, row.button));
     }
-    EXPECT_FALSE(windows.main.windowIcon().isNull());
 }
 
 TEST_F(CompanionWindows, AboutTwiceShowsTheSameWindowWhereItWasLeft)

@@ -17,11 +17,15 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <fstream>
 #include <sstream>
 
 #include "generators/Rooms.h"
 #include "output/InnSheetText.h"
+#include "support/Files.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/ErrorBox.h"
@@ -33,13 +37,7 @@ namespace {
 using testing::HasSubstr;
 using testing::StartsWith;
 
-std::string Contents(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
+using test::Contents;
 
 class MainWindow : public testing::Test {
 protected:
@@ -290,9 +288,31 @@ TEST_F(MainWindow, UserEditsReachTheSavedFileButTypingInTheTableLinesDoesNot)
 
 TEST_F(MainWindow, SaveErrorsShowTheErrorBox)
 {
-    // A folder the dialog shows but where no file can be made, even by root.
-    EXPECT_EQ(SaveTo("/proc/inn.txt"), "Cannot create file /proc/inn.txt.");
-    EXPECT_FALSE(std::filesystem::exists("/proc/inn.txt"));
+    // A disk that fills up after 100 bytes.
+    const std::filesystem::path file = dir.Path() / "inn.txt";
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    std::optional<std::string> error;
+    test::ModalHandler handler({
+        [&](QWidget* modal) {
+            const rlimit full = {100, unlimited.rlim_max};
+            setrlimit(RLIMIT_FSIZE, &full);
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            dialog->selectFile(QString::fromStdString(file.string()));
+            QMetaObject::invokeMethod(dialog, "accept");
+        },
+        [&](QWidget* modal) {
+            setrlimit(RLIMIT_FSIZE, &unlimited);
+            error = qobject_cast<QMessageBox*>(modal)->text().toStdString();
+            modal->close();
+        },
+    });
+    window->findChild<QAction*>(QStringLiteral("Save1"))->trigger();
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(error, "Stream write error.");
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path())) << "nothing half-written is left";
 }
 
 TEST_F(MainWindow, TheSaveDialogOffersTextFilesAndTheLastPath)

@@ -62,6 +62,8 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 (( HEIGHT > 581 && HEIGHT < 640 )) || fail "main window is $WIDTH x $HEIGHT: 581 client pixels and a menu bar expected"
 sleep 0.5
 shot main-window
+has_icon() { [[ $(xprop -id "$1" _NET_WM_ICON | wc -c) -gt 1000 ]] || fail "the $2 has no icon"; }
+has_icon "$main" "main window"
 
 xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers alt+f a
@@ -70,6 +72,7 @@ eval "$(xdotool getwindowgeometry --shell "$about")"
 [[ $HEIGHT == 239 ]] || fail "about window is $WIDTH x $HEIGHT, 400 x 239 expected"
 sleep 0.3
 shot about-window
+has_icon "$about" "about window"
 xdotool mousemove --window "$about" 197 208 click 1
 wait_for bash -c "! xdotool search --onlyvisible --name '^InnSplash\$' >/dev/null" || fail "OK left the about window open"
 
@@ -77,6 +80,7 @@ wait_for bash -c "! xdotool search --onlyvisible --name '^InnSplash\$' >/dev/nul
 closing=$(wait_for window_of_width Brewick 305) || fail "a close request showed no closing window"
 sleep 0.3
 shot closing-window
+has_icon "$closing" "closing window"
 kill -0 "$program" || fail "the program ended before the closing window was dismissed"
 
 for click in 1 2; do

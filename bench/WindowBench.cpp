@@ -1,0 +1,70 @@
+// The window as the user feels it: start-up to the first complete inn on
+// screen against a bare window of the same size, and a click on "Generate"
+// to the repainted window. Runs on Qt's offscreen screen unless DISPLAY and
+// QT_QPA_PLATFORM say otherwise.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/BrewickWindows.h"
+
+namespace brewick {
+namespace {
+
+const std::filesystem::path kNoSceneFile = "/nonexistent/BarScenes.txt";
+
+void ShowAndPaint(QWidget& window)
+{
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        std::abort();
+    window.repaint();
+}
+
+void BM_BareWindowShown(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QMainWindow window;
+        window.setFixedSize(502, 600);
+        ShowAndPaint(window);
+    }
+}
+BENCHMARK(BM_BareWindowShown)->Unit(benchmark::kMillisecond);
+
+void BM_StartUpToFirstInnShown(benchmark::State& state)
+{
+    for (auto _ : state) {
+        BrewickWindows windows(kNoSceneFile, [](const QUrl&) {});
+        ShowAndPaint(windows.main);
+    }
+}
+BENCHMARK(BM_StartUpToFirstInnShown)->Unit(benchmark::kMillisecond);
+
+void BM_GenerateToRepainted(benchmark::State& state)
+{
+    BrewickWindows windows(kNoSceneFile, [](const QUrl&) {});
+    ShowAndPaint(windows.main);
+    auto* generate = windows.main.findChild<QPushButton*>(QStringLiteral("butGenerate"));
+    for (auto _ : state) {
+        generate->click();
+        QCoreApplication::processEvents();  // paints what the click changed
+    }
+}
+BENCHMARK(BM_GenerateToRepainted)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly();
+
+}  // namespace
+}  // namespace brewick
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

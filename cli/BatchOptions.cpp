@@ -1,0 +1,147 @@
+#include "cli/BatchOptions.h"
+
+#include <array>
+
+#include "core/StartSeed.h"
+
+namespace brewick {
+
+namespace {
+constexpr std::string_view kHelpText =
+    "Usage: brewick-batch [--seed N] [--count K] [--scenes FILE] [--format text|markdown|json] "
+    "[--output DIR]\n"
+    "\n"
+    "Writes K inns: the one the window shows after start-up, then one for each press\n"
+    "of \"Generate\" with \"All\" ticked.\n"
+    "\n"
+    "  --seed N       initial random state, 0 to 4294967295\n"
+    "                 (default: BREWICK_SEED when set, else the clock, as the window)\n"
+    "  --count K      number of inns, 0 to 4294967295 (default 1)\n"
+    "  --scenes FILE  read the bar scenes from FILE instead of BarScenes.txt\n"
+    "                 beside the program\n"
+    "  --format F     text: each inn as File > Save writes it (default)\n"
+    "                 markdown: a page per inn\n"
+    "                 json: JSON Lines, one object per inn\n"
+    "  --output DIR   write inn n to DIR/<n>.txt, .md or .json instead of standard\n"
+    "                 output; the folder is created when missing\n"
+    "  --help         show this help\n"
+    "  --version      show the version\n"
+    "\n"
+    "Exit status: 0 done, 1 a scene file or the output failed, 2 a bad command line.\n";
+
+// Gives the problem with `value`, or nothing when it is taken.
+using ValueSetter = std::optional<std::string> (*)(std::string_view value, BatchOptions& options);
+
+std::string Quoted(std::string_view value) { return "'" + std::string(value) + "'"; }
+
+std::optional<std::string> SetSeed(std::string_view value, BatchOptions& options)
+{
+    options.seed = ParseSeed(value);
+    if (!options.seed)
+        return "--seed: " + Quoted(value) + " is not a whole number from 0 to 4294967295";
+    return std::nullopt;
+}
+
+std::optional<std::string> SetCount(std::string_view value, BatchOptions& options)
+{
+    // A count takes the same plain digits and range as a seed.
+    const auto count = ParseSeed(value);
+    if (!count)
+        return "--count: " + Quoted(value) + " is not a whole number from 0 to 4294967295";
+    options.count = *count;
+    return std::nullopt;
+}
+
+std::optional<std::string> SetFormat(std::string_view value, BatchOptions& options)
+{
+    static constexpr std::pair<std::string_view, BatchFormat> kFormats[] = {
+        {"text", BatchFormat::Text}, {"markdown", BatchFormat::Markdown}, {"json", BatchFormat::Json}};
+    for (const auto& [name, format] : kFormats) {
+        if (value == name) {
+            options.format = format;
+            return std::nullopt;
+        }
+    }
+    return "--format: " + Quoted(value) + " is not one of text, markdown, json";
+}
+
+std::optional<std::string> SetPath(std::string_view option, std::string_view value,
+                                   std::optional<std::filesystem::path>& path)
+{
+    if (value.empty())
+        return std::string(option) + ": the name is empty";
+    path = value;
+    return std::nullopt;
+}
+
+std::optional<std::string> SetSceneFile(std::string_view value, BatchOptions& options)
+{
+    return SetPath("--scenes", value, options.sceneFile);
+}
+
+std::optional<std::string> SetOutputFolder(std::string_view value, BatchOptions& options)
+{
+    return SetPath("--output", value, options.outputFolder);
+}
+
+struct ValueOption {
+    std::string_view name;
+    ValueSetter set;
+};
+constexpr std::array<ValueOption, 5> kValueOptions = {{
+    {"--seed", SetSeed},
+    {"--count", SetCount},
+    {"--scenes", SetSceneFile},
+    {"--format", SetFormat},
+    {"--output", SetOutputFolder},
+}};
+
+const ValueOption* FindValueOption(std::string_view name)
+{
+    for (const ValueOption& option : kValueOptions)
+        if (option.name == name)
+            return &option;
+    return nullptr;
+}
+
+CommandLine Refusal(std::string problem)
+{
+    return {BatchAction::Refuse, {}, std::move(problem)};
+}
+}  // namespace
+
+CommandLine ParseCommandLine(std::span<const char* const> arguments)
+{
+    CommandLine commandLine;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (argument == "--help")
+            return {BatchAction::ShowHelp, {}, {}};
+        if (argument == "--version")
+            return {BatchAction::ShowVersion, {}, {}};
+        if (!argument.starts_with("-"))
+            return Refusal("unexpected argument " + Quoted(argument));
+        const std::size_t equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        const ValueOption* option = FindValueOption(name);
+        if (option == nullptr)
+            return Refusal("unknown option " + Quoted(name));
+        std::string_view value;
+        if (equals != std::string_view::npos) {
+            value = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size() && !std::string_view(arguments[i + 1]).starts_with("--")) {
+            value = arguments[++i];
+        } else {
+            return Refusal(std::string(name) + " needs a value");
+        }
+        if (auto problem = option->set(value, commandLine.options))
+            return Refusal(std::move(*problem));
+    }
+    return commandLine;
+}
+
+std::string_view UsageLine() { return kHelpText.substr(0, kHelpText.find('\n') + 1); }
+
+std::string_view HelpText() { return kHelpText; }
+
+}  // namespace brewick

@@ -1,0 +1,41 @@
+// The command line of brewick-batch: how many inns, from which seed and
+// scenes, in which format and to where. Parsing only; nothing runs here.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace brewick {
+
+enum class BatchFormat { Text, Markdown, Json };
+
+struct BatchOptions {
+    std::optional<std::uint32_t> seed;                  // none: as the window starts
+    std::uint32_t count = 1;
+    std::optional<std::filesystem::path> sceneFile;     // none: the one beside the program
+    BatchFormat format = BatchFormat::Text;
+    std::optional<std::filesystem::path> outputFolder;  // none: standard output
+};
+
+enum class BatchAction { Run, ShowHelp, ShowVersion, Refuse };
+
+struct CommandLine {
+    BatchAction action = BatchAction::Run;
+    BatchOptions options;
+    std::string problem;  // one line, for Refuse
+};
+
+// Reads the arguments after the program name. Options take their value as
+// the next argument or after "=": "--count 5", "--count=5".
+CommandLine ParseCommandLine(std::span<const char* const> arguments);
+
+// One line, with its line break.
+std::string_view UsageLine();
+// The usage line and what each option does.
+std::string_view HelpText();
+
+}  // namespace brewick

@@ -1,0 +1,32 @@
+// Pages to a folder, one file per inn, each written whole or not at all.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string_view>
+
+#include "cli/InnOutput.h"
+
+namespace brewick {
+
+class FolderOutput final : public InnOutput {
+public:
+    // Inn n of `count` goes to <folder>/<n>.<extension>, n zero-padded to the
+    // digits of `count`.
+    FolderOutput(std::filesystem::path folder, std::uint64_t count, std::string_view extension);
+
+    // Creates the folder when it is missing.
+    OutputFailure Open() const;
+
+    OutputFailure Take(std::uint64_t number, std::string& pages) override;
+    OutputFailure Finish(std::string&) override { return std::nullopt; }
+
+private:
+    std::filesystem::path FileOf(std::uint64_t number) const;
+
+    std::filesystem::path folder_;
+    std::size_t digits_;
+    std::string extension_;
+};
+
+}  // namespace brewick

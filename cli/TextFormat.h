@@ -1,0 +1,19 @@
+// An inn exactly as File > Save writes it: the inn sheet text, every line
+// ended by CR LF.
+#pragma once
+
+#include "cli/InnFormat.h"
+#include "core/TextLines.h"
+
+namespace brewick {
+
+class TextFormat final : public InnFormat {
+public:
+    void Append(const InnSheet& sheet, InnPlace place, std::string& out) override;
+    std::string_view Extension() const override { return "txt"; }
+
+private:
+    TextLines lines_;  // kept between inns so that it stops allocating
+};
+
+}  // namespace brewick

@@ -1,0 +1,340 @@
+// brewick-batch end to end: the real program, its files and its exit status.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "BatchProcess.h"
+#include "core/InnGenerator.h"
+#include "output/InnSheetText.h"
+#include "support/TempDir.h"
+
+namespace brewick {
+namespace {
+
+namespace fs = std::filesystem;
+using test::BatchResult;
+using test::BatchSetting;
+using test::Contents;
+using test::Entries;
+using test::RunBatch;
+using testing::HasSubstr;
+using testing::StartsWith;
+
+const ErrorSink kNoErrors = [](const std::string& message) { FAIL() << message; };
+
+void WriteFile(const fs::path& path, std::string_view bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Each line with its LF.
+std::vector<std::string> Lines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    while (!text.empty()) {
+        const std::size_t length = std::min(text.find('\n'), text.size() - 1) + 1;
+        lines.emplace_back(text.substr(0, length));
+        text.remove_prefix(length);
+    }
+    return lines;
+}
+
+// The inns the window shows with this seed and scene file: after start-up,
+// then after each press of "Generate".
+std::vector<InnSheet> WindowInns(std::uint32_t seed, const fs::path& sceneFile, int count)
+{
+    LcgRandom random(seed);
+    InnGenerator generator(random, sceneFile, kNoErrors);
+    std::vector<InnSheet> inns;
+    for (int i = 0; i < count; ++i) {
+        generator.ReGenerate();
+        inns.push_back(generator.Sheet());
+    }
+    return inns;
+}
+
+std::string SavedText(const std::vector<InnSheet>& inns)
+{
+    std::string bytes;
+    TextLines lines;
+    for (const InnSheet& inn : inns) {
+        InnSheetText(inn, lines);
+        AppendCrLfText(lines, bytes);
+    }
+    return bytes;
+}
+
+// A seed whose first inn draws `scene`, the last line of the scene file.
+std::uint32_t SeedDrawing(std::string_view scene, const fs::path& sceneFile)
+{
+    for (std::uint32_t seed = 1;; ++seed)
+        if (WindowInns(seed, sceneFile, 1)[0].barScene == scene)
+            return seed;
+}
+
+class BatchTool : public testing::Test {
+protected:
+    test::TempDir dir;
+    const fs::path sceneFile = dir.Path() / "scenes.txt";
+
+    void SetUp() override { WriteFile(sceneFile, "/* the test's own scenes\r\nA goat is loose in the taproom\r\n"); }
+};
+
+TEST_F(BatchTool, InnByInnWhatTheWindowShows)
+{
+    const BatchResult run = RunBatch({"--seed", "4711", "--count", "4", "--scenes", sceneFile.string()});
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, SavedText(WindowInns(4711, sceneFile, 4)));
+}
+
+TEST_F(BatchTool, WithoutASeedItStartsAsTheWindowDoes)
+{
+    const BatchSetting seeded = {.environment = {{"BREWICK_SEED", "99"}}};
+    EXPECT_EQ(RunBatch({"--scenes", sceneFile.string()}, seeded).out,
+              SavedText(WindowInns(99, sceneFile, 1)));
+}
+
+TEST_F(BatchTool, TheSameSeedGivesTheSameBytesInEveryFormat)
+{
+    for (const char* format : {"text", "markdown", "json"}) {
+        const std::vector<std::string> arguments = {"--seed", "12", "--count", "5", "--format", format};
+        const BatchResult first = RunBatch(arguments);
+        EXPECT_EQ(first.exitStatus, 0) << format;
+        EXPECT_FALSE(first.out.empty()) << format;
+        EXPECT_EQ(RunBatch(arguments).out, first.out) << format;
+        EXPECT_NE(RunBatch({"--seed", "13", "--count", "5", "--format", format}).out, first.out) << format;
+    }
+}
+
+TEST_F(BatchTool, OutputFilesEqualStandardOutputByteForByte)
+{
+    struct Row {
+        const char* format;
+        int count;
+        const char* extension;
+        int digits;
+    };
+    const Row rows[] = {{"text", 12, "txt", 2}, {"markdown", 1, "md", 1}, {"json", 100, "json", 3}};
+    for (const Row& row : rows) {
+        const std::string count = std::to_string(row.count);
+        const fs::path folder = dir.Path() / row.format / "not yet there";
+        const std::vector<std::string> arguments = {"--seed", "5", "--count", count, "--format", row.format};
+        std::vector<std::string> toFolder = arguments;
+        toFolder.insert(toFolder.end(), {"--output", folder.string()});
+
+        const BatchResult written = RunBatch(toFolder);
+        EXPECT_EQ(written.exitStatus, 0) << row.format << ": " << written.err;
+        EXPECT_EQ(written.out, "") << row.format;
+        std::vector<std::string> expectedNames;
+        std::string joined;
+        for (int n = 1; n <= row.count; ++n) {
+            char name[32];
+            std::snprintf(name, sizeof name, "%0*d.%s", row.digits, n, row.extension);
+            expectedNames.push_back(name);
+            joined += Contents(folder / name);
+        }
+        EXPECT_EQ(Entries(folder), expectedNames) << row.format;
+        EXPECT_EQ(joined, RunBatch(arguments).out) << row.format;
+    }
+}
+
+TEST_F(BatchTool, CountZeroWritesNothing)
+{
+    const BatchResult toStdout = RunBatch({"--count", "0"});
+    EXPECT_EQ(toStdout.exitStatus, 0);
+    EXPECT_EQ(toStdout.out, "");
+    const BatchResult toFolder = RunBatch({"--count", "0", "--output", (dir.Path() / "inns").string()});
+    EXPECT_EQ(toFolder.exitStatus, 0);
+    EXPECT_TRUE(fs::is_empty(dir.Path() / "inns"));
+}
+
+TEST_F(BatchTool, ABadCommandLineExitsTwoWithTheProblemAndTheUsageOnly)
+{
+    struct Row {
+        std::vector<std::string> arguments;
+        std::string problem;
+    };
+    const Row rows[] = {
+        {{"--colour", "red"}, "unknown option '--colour'"},
+        {{"-c", "3"}, "unknown option '-c'"},
+        {{"--count", "3", "5"}, "unexpected argument '5'"},
+        {{"--count"}, "--count needs a value"},
+        {{"--seed", "--count", "3"}, "--seed needs a value"},
+        {{"--scenes"}, "--scenes needs a value"},
+        {{"--format"}, "--format needs a value"},
+        {{"--output"}, "--output needs a value"},
+        {{"--seed", "4294967296"}, "--seed: '4294967296' is not a whole number from 0 to 4294967295"},
+        {{"--seed=-1"}, "--seed: '-1' is not a whole number"},
+        {{"--seed", "+7"}, "--seed: '+7' is not a whole number"},
+        {{"--seed", "seven"}, "--seed: 'seven' is not a whole number"},
+        {{"--count", "-2"}, "--count: '-2' is not a whole number"},
+        {{"--count", "1e3"}, "--count: '1e3' is not a whole number"},
+        {{"--count="}, "--count: '' is not a whole number"},
+        {{"--count", "99999999999"}, "--count: '99999999999' is not a whole number from 0 to 4294967295"},
+        {{"--format", "xml"}, "--format: 'xml' is not one of text, markdown, json"},
+        {{"--output="}, "--output: the name is empty"},
+        {{"--scenes", ""}, "--scenes: the name is empty"},
+    };
+    for (const Row& row : rows) {
+        const BatchResult run = RunBatch(row.arguments);
+        EXPECT_EQ(run.exitStatus, 2) << row.problem;
+        EXPECT_EQ(run.out, "") << row.problem;
+        const std::vector<std::string> lines = Lines(run.err);
+        ASSERT_EQ(lines.size(), 2u) << run.err;
+        EXPECT_THAT(lines[0], StartsWith("brewick-batch: " + row.problem));
+        EXPECT_THAT(lines[1], StartsWith("Usage: brewick-batch [--seed N] [--count K]"));
+    }
+}
+
+TEST_F(BatchTool, HelpAndVersionExitZero)
+{
+    const BatchResult help = RunBatch({"--count", "3", "--help"});
+    EXPECT_EQ(help.exitStatus, 0);
+    EXPECT_THAT(help.out, StartsWith("Usage: brewick-batch"));
+    EXPECT_THAT(help.out, HasSubstr("--format"));
+    EXPECT_EQ(help.err, "");
+    const BatchResult version = RunBatch({"--version"});
+    EXPECT_EQ(version.exitStatus, 0);
+    EXPECT_THAT(version.out, testing::MatchesRegex("brewick-batch [0-9]+\\.[0-9]+\n"));
+}
+
+// Nothing may be left half-written: every file there is a whole inn.
+TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
+{
+    const fs::path inns = dir.Path() / "inns";
+    const fs::path aFile = dir.Path() / "file";
+    WriteFile(aFile, "x");
+    fs::create_directories(inns / "2.txt");
+    fs::create_directory(dir.Path() / "folder");
+    struct Row {
+        std::vector<std::string> arguments;
+        std::string message;
+        BatchSetting setting = {};
+    };
+    const Row rows[] = {
+        {{"--scenes", (dir.Path() / "none.txt").string()},
+         "cannot read scene file " + (dir.Path() / "none.txt").string() + ": No such file or directory"},
+        {{"--scenes", (dir.Path() / "folder").string()}, "Is a directory"},
+        {{"--output", aFile.string()}, "cannot create folder " + aFile.string()},
+        {{"--output", (aFile / "inns").string()}, "cannot create folder"},
+        {{"--seed", "3", "--count", "3", "--output", inns.string()},
+         "Cannot create file " + (inns / "2.txt").string()},
+        {{"--count", "3"}, "standard output: No space left on device", {.stdoutPath = "/dev/full"}},
+    };
+    for (const Row& row : rows) {
+        const BatchResult run = RunBatch(row.arguments, row.setting);
+        EXPECT_EQ(run.exitStatus, 1) << row.message;
+        EXPECT_EQ(run.out, "") << row.message;
+        EXPECT_THAT(run.err, StartsWith("brewick-batch: ")) << row.message;
+        EXPECT_THAT(run.err, HasSubstr(row.message));
+        EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+    }
+    EXPECT_EQ(Entries(inns), (std::vector<std::string>{"1.txt", "2.txt"}));
+    EXPECT_EQ(Contents(inns / "1.txt"), RunBatch({"--seed", "3"}).out);
+    EXPECT_EQ(Contents(aFile), "x");
+}
+
+// Disk full, for real: no file may grow past a few hundred bytes, less than
+// one inn.
+TEST_F(BatchTool, AFullDiskLeavesNoInnFileBehind)
+{
+    const fs::path inns = dir.Path() / "inns";
+    const BatchResult run = RunBatch({"--count", "2", "--output", inns.string()}, {.fileSizeLimit = 500});
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_THAT(run.err, StartsWith("brewick-batch: " + (inns / "1.txt").string() + ": Stream write error"));
+    EXPECT_TRUE(fs::is_empty(inns));
+}
+
+// "| head": the reader went away, which is no news to report.
+TEST_F(BatchTool, AClosedPipeEndsTheRunQuietly)
+{
+    const BatchResult run = RunBatch({"--count", "100000"}, {.stdoutIsAClosedPipe = true});
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(BatchTool, TheSceneFileBesideTheProgramIsRead)
+{
+    const fs::path program = dir.Path() / "brewick-batch";
+    fs::copy_file(BREWICK_BATCH, program);
+    const std::string scene = "A bard plays the song of the test";
+    WriteFile(dir.Path() / "BarScenes.txt", scene + "\n");
+    const std::uint32_t seed = SeedDrawing(scene, dir.Path() / "BarScenes.txt");
+    const BatchResult run = RunBatch({"--seed", std::to_string(seed)}, {.program = program});
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_THAT(run.out, HasSubstr("\r\nBar Scene\r\n" + scene + "\r\n"));
+}
+
+QJsonArray JsonLines(const TextLines& lines)
+{
+    QJsonArray array;
+    for (std::string_view line : lines)
+        array.append(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    return array;
+}
+
+QString Json(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+TEST_F(BatchTool, JsonLinesCarryTheSectionsOfEachInn)
+{
+    const std::vector<InnSheet> inns = WindowInns(31, sceneFile, 3);
+    const BatchResult run =
+        RunBatch({"--seed", "31", "--count", "3", "--format", "json", "--scenes", sceneFile.string()});
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), inns.size());
+    for (std::size_t i = 0; i < inns.size(); ++i) {
+        const InnSheet& inn = inns[i];
+        QJsonParseError error;
+        const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(lines[i]), &error).object();
+        ASSERT_EQ(error.error, QJsonParseError::NoError) << lines[i];
+        EXPECT_EQ(object["inn"].toInt(), static_cast<int>(i + 1));
+        EXPECT_EQ(object["seed"].toInteger(), 31);
+        EXPECT_EQ(object["name"].toString(), Json(inn.innName));
+        EXPECT_EQ(object["landlord"].toString(), Json(inn.landlordName));
+        EXPECT_EQ(object["location"].toString(), Json(LocationName(inn.location)));
+        EXPECT_EQ(object["quality"].toString(), Json(QualityName(inn.quality)));
+        const char* kinds[] = {"single", "double", "common"};
+        for (int column = 1; column <= 3; ++column) {
+            const QJsonObject room = object["rooms"][kinds[column - 1]].toObject();
+            EXPECT_EQ(room["beds"].toString(), Json(inn.rooms.Cell(column, 1)));
+            EXPECT_EQ(room["cost"].toString(), Json(inn.rooms.Cell(column, 2)));
+        }
+        EXPECT_EQ(object["menu"].toArray(), JsonLines(inn.menuLines));
+        EXPECT_EQ(object["scene"].toString(), Json(inn.barScene));
+        EXPECT_EQ(object["tableCount"].toInt(), inn.tableCount);
+        // The blocks, each closed again by its line of one space, give the table text.
+        QJsonArray tableText;
+        const QJsonArray tables = object["tables"].toArray();
+        EXPECT_EQ(tables.size(), inn.tableCount);
+        for (const QJsonValue& table : tables) {
+            for (const QJsonValue& line : table.toArray())
+                tableText.append(line);
+            tableText.append(" ");
+        }
+        EXPECT_EQ(tableText, JsonLines(inn.tableText));
+    }
+}
+
+// Scene files are taken byte for byte: invalid UTF-8 shows as Latin-1.
+TEST_F(BatchTool, JsonStaysValidWhateverBytesTheSceneFileHolds)
+{
+    const std::string scene = "Caf\xC3\xA9 \xFF\xC0\xAF \x01\t\"sic\" \\ \xE2\x82";
+    WriteFile(sceneFile, scene + "\n");
+    const std::uint32_t seed = SeedDrawing(scene, sceneFile);
+    const BatchResult run =
+        RunBatch({"--seed", std::to_string(seed), "--format", "json", "--scenes", sceneFile.string()});
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out;
+    EXPECT_EQ(object["scene"].toString(), QString::fromUtf8(u8"Café ÿÀ¯ \u0001\t\"sic\" \\ â\u0082"));
+}
+
+}  // namespace
+}  // namespace brewick
