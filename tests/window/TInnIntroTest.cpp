@@ -344,6 +344,37 @@ TEST_F(MainWindow, TheSaveDialogOffersTextFilesAndTheLastPath)
     EXPECT_EQ(offered.toStdString(), file.string());
 }
 
+// The window and brewick-batch make the same inns from the same seed: after
+// start-up and K presses of "Generate" the saved file is the batch's inn K+1.
+TEST(WindowAndBatch, SavedInnEqualsTheBatchInnOfTheSameSeed)
+{
+    test::TempDir dir;
+    const std::filesystem::path sceneFile = dir.Path() / "BarScenes.txt";
+    std::ofstream(sceneFile, std::ios::binary) << "A scene of our own\r\nAnother one\r\n";
+    qputenv("BREWICK_SEED", "4242");
+    TInnIntro window(sceneFile);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    constexpr int kPresses = 3;
+    for (int press = 0; press < kPresses; ++press)
+        window.findChild<QPushButton*>(QStringLiteral("butGenerate"))->click();
+
+    const std::filesystem::path saved = dir.Path() / "inn.txt";
+    test::ModalHandler handler({[&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        dialog->selectFile(QString::fromStdString(saved.string()));
+        QMetaObject::invokeMethod(dialog, "accept");
+    }});
+    window.findChild<QAction*>(QStringLiteral("Save1"))->trigger();
+
+    const std::filesystem::path batchOutput = dir.Path() / "batch";
+    const std::string command = std::string(BREWICK_BATCH) + " --seed 4242 --count " +
+                                std::to_string(kPresses + 1) + " --scenes '" + sceneFile.string() +
+                                "' --output '" + batchOutput.string() + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    EXPECT_EQ(Contents(saved), Contents(batchOutput / (std::to_string(kPresses + 1) + ".txt")));
+}
+
 TEST(ErrorBox, FullStopOnlyAfterCharactersBeyondThePoint)
 {
     const std::pair<std::string, std::string> rows[] = {
