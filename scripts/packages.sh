@@ -3,7 +3,7 @@
 # To build and run the program.
 BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libqt6svg6 libglib2.0-dev
+  qt6-base-dev qt6-qpa-plugins libglib2.0-dev
   fonts-liberation
 )
 
@@ -14,4 +14,5 @@ TEST_PACKAGES=(
   clang libclang-rt-14-dev
   cups-daemon cups-client poppler-utils
   desktop-file-utils appstream
+  xvfb x11-utils xdotool imagemagick libx11-dev
 )
