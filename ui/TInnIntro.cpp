@@ -347,29 +347,38 @@ void TInnIntro::ShowSheet()
     radQuality_->Select(IndexOf(sheet.quality));
     roomGrid_->Show(sheet.rooms);
     ShowLines(memMenu_, sheet.menuLines);
-
-    const QString scene = ToQString(sheet.barScene);
-    if (lstScene1_->count() == 0 ? !scene.isEmpty() : lstScene1_->item(0)->text() != scene) {
-        lstScene1_->clear();
-        auto* line = new QListWidgetItem(scene, lstScene1_);
-        line->setSizeHint(QSize(0, kListItemHeight));
-    }
-
+    ShowScene(sheet.barScene);
     labNoTables_->setText(QString::number(sheet.tableCount));
     labNoTables_->adjustSize();
-    const QStringList choices = ToQStringList(sheet.tableChoices);
-    {
-        const QSignalBlocker quiet(lstTables_);
-        QStringList shownChoices;
-        for (int i = 0; i < lstTables_->count(); ++i)
-            shownChoices.append(lstTables_->itemText(i));
-        if (shownChoices != choices) {
-            lstTables_->clear();
-            lstTables_->addItems(choices);
-        }
-        lstTables_->setCurrentIndex(sheet.chosenTable);
-    }
+    ShowTableChoices(sheet.tableChoices, sheet.chosenTable);
     ShowLines(memDispTable_, sheet.shownTableLines);
+}
+
+// The scene list has no line until the first scene is drawn, then one.
+void TInnIntro::ShowScene(const std::string& barScene)
+{
+    const QString scene = ToQString(barScene);
+    const bool shown = lstScene1_->count() == 0 ? scene.isEmpty() : lstScene1_->item(0)->text() == scene;
+    if (shown)
+        return;
+    lstScene1_->clear();
+    auto* line = new QListWidgetItem(scene, lstScene1_);
+    line->setSizeHint(QSize(0, kListItemHeight));
+}
+
+// Choosing from the program is not the user choosing: no lstTablesClick.
+void TInnIntro::ShowTableChoices(const TextLines& choices, int chosen)
+{
+    const QSignalBlocker quiet(lstTables_);
+    const QStringList entries = ToQStringList(choices);
+    QStringList shownEntries;
+    for (int i = 0; i < lstTables_->count(); ++i)
+        shownEntries.append(lstTables_->itemText(i));
+    if (shownEntries != entries) {
+        lstTables_->clear();
+        lstTables_->addItems(entries);
+    }
+    lstTables_->setCurrentIndex(chosen);
 }
 
 void TInnIntro::ShowParts()

@@ -69,6 +69,8 @@ private:
     // Brings every control up to date with the inn sheet, touching only the
     // ones that differ so that cursors and scroll positions stay put.
     void ShowSheet();
+    void ShowScene(const std::string& barScene);
+    void ShowTableChoices(const TextLines& choices, int chosen);
     void ShowParts();
     void ReportError(const std::string& message);
 
