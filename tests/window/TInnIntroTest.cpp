@@ -39,6 +39,49 @@ using testing::StartsWith;
 
 using test::Contents;
 
+// Saves through File > Save to `path`; gives the error box's text, if any.
+std::optional<std::string> Save(TInnIntro& window, const std::filesystem::path& path)
+{
+    std::optional<std::string> error;
+    test::ModalHandler handler({
+        [&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            dialog->selectFile(QString::fromStdString(path.string()));
+            QMetaObject::invokeMethod(dialog, "accept");
+        },
+        [&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            error = box->text().toStdString();
+            box->accept();
+        },
+    });
+    window.findChild<QAction*>(QStringLiteral("Save1"))->trigger();
+    return error;
+}
+
+// Files this process writes may grow to `bytes` at most while it lives: a disk
+// that fills up.
+class FullDisk {
+public:
+    explicit FullDisk(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN))
+    {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        const rlimit full = {bytes, old_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int);
+};
+
 class MainWindow : public testing::Test {
 protected:
     test::TempDir dir;
@@ -72,27 +115,7 @@ protected:
     void Click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5)); }
     void Generate() const { Click(Find<QPushButton>("butGenerate")); }
 
-    // Saves through File > Save to `path`; returns the error box text, if any.
-    std::optional<std::string> SaveTo(const std::filesystem::path& path) const
-    {
-        std::optional<std::string> error;
-        test::ModalHandler handler({
-            [&](QWidget* modal) {
-                auto* dialog = qobject_cast<QFileDialog*>(modal);
-                ASSERT_NE(dialog, nullptr);
-                dialog->selectFile(QString::fromStdString(path.string()));
-                QMetaObject::invokeMethod(dialog, "accept");
-            },
-            [&](QWidget* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                ASSERT_NE(box, nullptr);
-                error = box->text().toStdString();
-                box->accept();
-            },
-        });
-        window->findChild<QAction*>(QStringLiteral("Save1"))->trigger();
-        return error;
-    }
+    std::optional<std::string> SaveTo(const std::filesystem::path& path) const { return Save(*window, path); }
 };
 
 TEST_F(MainWindow, ControlsStandWhereTheLayoutPutsThem)
@@ -288,30 +311,8 @@ TEST_F(MainWindow, UserEditsReachTheSavedFileButTypingInTheTableLinesDoesNot)
 
 TEST_F(MainWindow, SaveErrorsShowTheErrorBox)
 {
-    // A disk that fills up after 100 bytes.
-    const std::filesystem::path file = dir.Path() / "inn.txt";
-    rlimit unlimited{};
-    getrlimit(RLIMIT_FSIZE, &unlimited);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    std::optional<std::string> error;
-    test::ModalHandler handler({
-        [&](QWidget* modal) {
-            const rlimit full = {100, unlimited.rlim_max};
-            setrlimit(RLIMIT_FSIZE, &full);
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            dialog->selectFile(QString::fromStdString(file.string()));
-            QMetaObject::invokeMethod(dialog, "accept");
-        },
-        [&](QWidget* modal) {
-            setrlimit(RLIMIT_FSIZE, &unlimited);
-            error = qobject_cast<QMessageBox*>(modal)->text().toStdString();
-            modal->close();
-        },
-    });
-    window->findChild<QAction*>(QStringLiteral("Save1"))->trigger();
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_EQ(error, "Stream write error.");
+    const FullDisk full(100);
+    EXPECT_EQ(SaveTo(dir.Path() / "inn.txt"), "Stream write error.");
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path())) << "nothing half-written is left";
 }
 
@@ -360,12 +361,7 @@ TEST(WindowAndBatch, SavedInnEqualsTheBatchInnOfTheSameSeed)
         window.findChild<QPushButton*>(QStringLiteral("butGenerate"))->click();
 
     const std::filesystem::path saved = dir.Path() / "inn.txt";
-    test::ModalHandler handler({[&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        dialog->selectFile(QString::fromStdString(saved.string()));
-        QMetaObject::invokeMethod(dialog, "accept");
-    }});
-    window.findChild<QAction*>(QStringLiteral("Save1"))->trigger();
+    ASSERT_EQ(Save(window, saved), std::nullopt);
 
     const std::filesystem::path batchOutput = dir.Path() / "batch";
     const std::string command = std::string(BREWICK_BATCH) + " --seed 4242 --count " +
