@@ -2,57 +2,57 @@
 // sequence that every run of a program pays once.
 #include <benchmark/benchmark.h>
 
-#include "core/InnGenerator.h"
+#include "cycle/InnGenerator.h"
 #include "output/InnSheetText.h"
 
 namespace brewick {
 namespace {
 
-void IgnoreErrors(const std::string&) {}
+void ignoreErrors(const std::string&) {}
 
 // Without a scene file: the built-in scenes only.
-InnGenerator StartUp(RandomSource& random) { return InnGenerator(random, "", IgnoreErrors); }
+InnGenerator startUp(RandomSource& random) { return InnGenerator(random, "", ignoreErrors); }
 
-void CycleWithAll(benchmark::State& state)
+void cycleWithAll(benchmark::State& state)
 {
     LcgRandom random(20240607);
-    InnGenerator generator = StartUp(random);
+    InnGenerator generator = startUp(random);
     for (auto _ : state) {
-        generator.ReGenerate();
-        benchmark::DoNotOptimize(generator.Sheet());
+        generator.generate();
+        benchmark::DoNotOptimize(generator.sheet());
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(CycleWithAll);
+BENCHMARK(cycleWithAll);
 
 // One generated inn, written again and again into reused buffers, as the
 // batch tool does.
-void SheetText(benchmark::State& state)
+void sheetText(benchmark::State& state)
 {
     LcgRandom random(20240607);
-    InnGenerator generator = StartUp(random);
-    generator.ReGenerate();
+    InnGenerator generator = startUp(random);
+    generator.generate();
     TextLines lines;
     std::string bytes;
     for (auto _ : state) {
         bytes.clear();
-        InnSheetText(generator.Sheet(), lines);
-        AppendCrLfText(lines, bytes);
+        buildInnSheetText(generator.sheet(), lines);
+        appendCrLfText(lines, bytes);
         benchmark::DoNotOptimize(bytes.data());
     }
     state.SetItemsProcessed(state.iterations());
     state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
 }
-BENCHMARK(SheetText);
+BENCHMARK(sheetText);
 
-void StartUpSequence(benchmark::State& state)
+void startUpSequence(benchmark::State& state)
 {
     LcgRandom random(20240607);
     for (auto _ : state)
-        benchmark::DoNotOptimize(StartUp(random));
+        benchmark::DoNotOptimize(startUp(random));
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(StartUpSequence);
+BENCHMARK(startUpSequence);
 
 }  // namespace
 }  // namespace brewick

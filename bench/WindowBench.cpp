@@ -16,7 +16,7 @@ namespace {
 
 const std::filesystem::path kNoSceneFile = "/nonexistent/BarScenes.txt";
 
-void ShowAndPaint(QWidget& window)
+void showAndPaint(QWidget& window)
 {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
@@ -29,7 +29,7 @@ void BM_BareWindowShown(benchmark::State& state)
     for (auto _ : state) {
         QMainWindow window;
         window.setFixedSize(502, 600);
-        ShowAndPaint(window);
+        showAndPaint(window);
     }
 }
 BENCHMARK(BM_BareWindowShown)->Unit(benchmark::kMillisecond);
@@ -38,7 +38,7 @@ void BM_StartUpToFirstInnShown(benchmark::State& state)
 {
     for (auto _ : state) {
         BrewickWindows windows(kNoSceneFile, [](const QUrl&) {});
-        ShowAndPaint(windows.main);
+        showAndPaint(windows.main);
     }
 }
 BENCHMARK(BM_StartUpToFirstInnShown)->Unit(benchmark::kMillisecond);
@@ -46,7 +46,7 @@ BENCHMARK(BM_StartUpToFirstInnShown)->Unit(benchmark::kMillisecond);
 void BM_GenerateToRepainted(benchmark::State& state)
 {
     BrewickWindows windows(kNoSceneFile, [](const QUrl&) {});
-    ShowAndPaint(windows.main);
+    showAndPaint(windows.main);
     auto* generate = windows.main.findChild<QPushButton*>(QStringLiteral("butGenerate"));
     for (auto _ : state) {
         generate->click();

@@ -34,25 +34,25 @@ using ValueSetter = std::optional<std::string> (*)(std::string_view value, Batch
 
 std::string Quoted(std::string_view value) { return "'" + std::string(value) + "'"; }
 
-std::optional<std::string> SetSeed(std::string_view value, BatchOptions& options)
+std::optional<std::string> setSeed(std::string_view value, BatchOptions& options)
 {
-    options.seed = ParseSeed(value);
+    options.seed = parseSeed(value);
     if (!options.seed)
         return "--seed: " + Quoted(value) + " is not a whole number from 0 to 4294967295";
     return std::nullopt;
 }
 
-std::optional<std::string> SetCount(std::string_view value, BatchOptions& options)
+std::optional<std::string> setCount(std::string_view value, BatchOptions& options)
 {
     // A count takes the same plain digits and range as a seed.
-    const auto count = ParseSeed(value);
+    const auto count = parseSeed(value);
     if (!count)
         return "--count: " + Quoted(value) + " is not a whole number from 0 to 4294967295";
     options.count = *count;
     return std::nullopt;
 }
 
-std::optional<std::string> SetFormat(std::string_view value, BatchOptions& options)
+std::optional<std::string> setFormat(std::string_view value, BatchOptions& options)
 {
     static constexpr std::pair<std::string_view, BatchFormat> kFormats[] = {
         {"text", BatchFormat::Text}, {"markdown", BatchFormat::Markdown}, {"json", BatchFormat::Json}};
@@ -65,7 +65,7 @@ std::optional<std::string> SetFormat(std::string_view value, BatchOptions& optio
     return "--format: " + Quoted(value) + " is not one of text, markdown, json";
 }
 
-std::optional<std::string> SetPath(std::string_view option, std::string_view value,
+std::optional<std::string> setPath(std::string_view option, std::string_view value,
                                    std::optional<std::filesystem::path>& path)
 {
     if (value.empty())
@@ -74,14 +74,14 @@ std::optional<std::string> SetPath(std::string_view option, std::string_view val
     return std::nullopt;
 }
 
-std::optional<std::string> SetSceneFile(std::string_view value, BatchOptions& options)
+std::optional<std::string> setSceneFile(std::string_view value, BatchOptions& options)
 {
-    return SetPath("--scenes", value, options.sceneFile);
+    return setPath("--scenes", value, options.sceneFile);
 }
 
-std::optional<std::string> SetOutputFolder(std::string_view value, BatchOptions& options)
+std::optional<std::string> setOutputFolder(std::string_view value, BatchOptions& options)
 {
-    return SetPath("--output", value, options.outputFolder);
+    return setPath("--output", value, options.outputFolder);
 }
 
 struct ValueOption {
@@ -89,14 +89,14 @@ struct ValueOption {
     ValueSetter set;
 };
 constexpr std::array<ValueOption, 5> kValueOptions = {{
-    {"--seed", SetSeed},
-    {"--count", SetCount},
-    {"--scenes", SetSceneFile},
-    {"--format", SetFormat},
-    {"--output", SetOutputFolder},
+    {"--seed", setSeed},
+    {"--count", setCount},
+    {"--scenes", setSceneFile},
+    {"--format", setFormat},
+    {"--output", setOutputFolder},
 }};
 
-const ValueOption* FindValueOption(std::string_view name)
+const ValueOption* findValueOption(std::string_view name)
 {
     for (const ValueOption& option : kValueOptions)
         if (option.name == name)
@@ -104,13 +104,13 @@ const ValueOption* FindValueOption(std::string_view name)
     return nullptr;
 }
 
-CommandLine Refusal(std::string problem)
+CommandLine refusal(std::string problem)
 {
     return {BatchAction::Refuse, {}, std::move(problem)};
 }
 }  // namespace
 
-CommandLine ParseCommandLine(std::span<const char* const> arguments)
+CommandLine parseCommandLine(std::span<const char* const> arguments)
 {
     CommandLine commandLine;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -120,28 +120,28 @@ CommandLine ParseCommandLine(std::span<const char* const> arguments)
         if (argument == "--version")
             return {BatchAction::ShowVersion, {}, {}};
         if (!argument.starts_with("-"))
-            return Refusal("unexpected argument " + Quoted(argument));
+            return refusal("unexpected argument " + Quoted(argument));
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
-        const ValueOption* option = FindValueOption(name);
+        const ValueOption* option = findValueOption(name);
         if (option == nullptr)
-            return Refusal("unknown option " + Quoted(name));
+            return refusal("unknown option " + Quoted(name));
         std::string_view value;
         if (equals != std::string_view::npos) {
             value = argument.substr(equals + 1);
         } else if (i + 1 < arguments.size() && !std::string_view(arguments[i + 1]).starts_with("--")) {
             value = arguments[++i];
         } else {
-            return Refusal(std::string(name) + " needs a value");
+            return refusal(std::string(name) + " needs a value");
         }
         if (auto problem = option->set(value, commandLine.options))
-            return Refusal(std::move(*problem));
+            return refusal(std::move(*problem));
     }
     return commandLine;
 }
 
-std::string_view UsageLine() { return kHelpText.substr(0, kHelpText.find('\n') + 1); }
+std::string_view usageLine() { return kHelpText.substr(0, kHelpText.find('\n') + 1); }
 
-std::string_view HelpText() { return kHelpText; }
+std::string_view helpText() { return kHelpText; }
 
 }  // namespace brewick

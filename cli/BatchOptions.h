@@ -31,11 +31,11 @@ struct CommandLine {
 
 // Reads the arguments after the program name. Options take their value as
 // the next argument or after "=": "--count 5", "--count=5".
-CommandLine ParseCommandLine(std::span<const char* const> arguments);
+CommandLine parseCommandLine(std::span<const char* const> arguments);
 
 // One line, with its line break.
-std::string_view UsageLine();
+std::string_view usageLine();
 // The usage line and what each option does.
-std::string_view HelpText();
+std::string_view helpText();
 
 }  // namespace brewick

@@ -7,7 +7,7 @@
 #include "cli/FolderOutput.h"
 #include "cli/InnFormat.h"
 #include "cli/StreamOutput.h"
-#include "core/InnGenerator.h"
+#include "cycle/InnGenerator.h"
 #include "core/StartSeed.h"
 #include "generators/Scenes.h"
 
@@ -16,21 +16,21 @@ namespace brewick {
 namespace {
 namespace fs = std::filesystem;
 
-int Failed(std::ostream& errors, std::string_view message)
+int failed(std::ostream& errors, std::string_view message)
 {
     if (!message.empty())
         errors << "brewick-batch: " << message << '\n';
     return kExitFailed;
 }
 
-std::string SceneFileProblem(const fs::path& sceneFile, std::string_view message)
+std::string sceneFileProblem(const fs::path& sceneFile, std::string_view message)
 {
     return "cannot read scene file " + sceneFile.string() + ": " + std::string(message);
 }
 
 // The named scene file, which must exist, or the one beside the program,
 // which may be missing, as for the window.
-std::optional<std::string> FindSceneFile(const BatchOptions& options, fs::path& sceneFile)
+std::optional<std::string> findSceneFile(const BatchOptions& options, fs::path& sceneFile)
 {
     std::error_code error;
     if (!options.sceneFile) {
@@ -43,49 +43,49 @@ std::optional<std::string> FindSceneFile(const BatchOptions& options, fs::path& 
     if (!fs::exists(sceneFile, error) && !error)
         error = std::make_error_code(std::errc::no_such_file_or_directory);
     if (error)
-        return SceneFileProblem(sceneFile, error.message());
+        return sceneFileProblem(sceneFile, error.message());
     return std::nullopt;
 }
 
-std::unique_ptr<InnOutput> MakeOutput(const BatchOptions& options, std::string_view extension,
+std::unique_ptr<InnOutput> makeOutput(const BatchOptions& options, std::string_view extension,
                                       OutputFailure& failure)
 {
     if (!options.outputFolder)
         return std::make_unique<StreamOutput>(stdout);
     auto folder = std::make_unique<FolderOutput>(*options.outputFolder, options.count, extension);
-    failure = folder->Open();
+    failure = folder->open();
     return folder;
 }
 }  // namespace
 
-int RunBatch(const BatchOptions& options, std::ostream& errors)
+int runBatch(const BatchOptions& options, std::ostream& errors)
 {
     fs::path sceneFile;
-    if (const auto failure = FindSceneFile(options, sceneFile))
-        return Failed(errors, *failure);
-    const std::uint32_t seed = options.seed ? *options.seed : StartSeed(std::getenv("BREWICK_SEED"), errors);
+    if (const auto failure = findSceneFile(options, sceneFile))
+        return failed(errors, *failure);
+    const std::uint32_t seed = options.seed ? *options.seed : startSeed(std::getenv("BREWICK_SEED"), errors);
     LcgRandom random(seed);
     // The window shows a scene file error and goes on without the file; a
     // batch that went on would quietly give other inns than asked for.
     std::optional<std::string> sceneError;
     InnGenerator generator(random, sceneFile, [&](const std::string& message) {
-        sceneError = SceneFileProblem(sceneFile, message);
+        sceneError = sceneFileProblem(sceneFile, message);
     });
     if (sceneError)
-        return Failed(errors, *sceneError);
+        return failed(errors, *sceneError);
 
-    const std::unique_ptr<InnFormat> format = MakeInnFormat(options.format);
+    const std::unique_ptr<InnFormat> format = makeInnFormat(options.format);
     OutputFailure failure;
-    const std::unique_ptr<InnOutput> output = MakeOutput(options, format->Extension(), failure);
+    const std::unique_ptr<InnOutput> output = makeOutput(options, format->extension(), failure);
     std::string pages;
     for (std::uint64_t number = 1; number <= options.count && !failure; ++number) {
-        generator.ReGenerate();
-        format->Append(generator.Sheet(), {number, seed}, pages);
-        failure = output->Take(number, pages);
+        generator.generate();
+        format->append(generator.sheet(), {number, seed}, pages);
+        failure = output->take(number, pages);
     }
     if (!failure)
-        failure = output->Finish(pages);
-    return failure ? Failed(errors, *failure) : kExitDone;
+        failure = output->finish(pages);
+    return failure ? failed(errors, *failure) : kExitDone;
 }
 
 }  // namespace brewick

@@ -13,6 +13,6 @@ inline constexpr int kExitFailed = 1;   // a scene file or the output failed
 inline constexpr int kExitRefused = 2;  // a bad command line
 
 // Gives the exit status; messages go to `errors`.
-int RunBatch(const BatchOptions& options, std::ostream& errors);
+int runBatch(const BatchOptions& options, std::ostream& errors);
 
 }  // namespace brewick

@@ -8,18 +8,18 @@
 namespace brewick {
 
 namespace {
-std::size_t DigitsOf(std::uint64_t number)
+std::size_t digitsOf(std::uint64_t number)
 {
     return std::string_view(Decimal(static_cast<long long>(number))).size();
 }
 }  // namespace
 
 FolderOutput::FolderOutput(std::filesystem::path folder, std::uint64_t count, std::string_view extension)
-    : folder_(std::move(folder)), digits_(DigitsOf(count)), extension_(extension)
+    : folder_(std::move(folder)), digits_(digitsOf(count)), extension_(extension)
 {
 }
 
-OutputFailure FolderOutput::Open() const
+OutputFailure FolderOutput::open() const
 {
     std::error_code error;
     std::filesystem::create_directories(folder_, error);
@@ -28,10 +28,10 @@ OutputFailure FolderOutput::Open() const
     return std::nullopt;
 }
 
-OutputFailure FolderOutput::Take(std::uint64_t number, std::string& pages)
+OutputFailure FolderOutput::take(std::uint64_t number, std::string& pages)
 {
-    const std::string path = FileOf(number).string();
-    const auto failure = WriteFileSafely(QString::fromStdString(path), pages);
+    const std::string path = fileOf(number).string();
+    const auto failure = writeFileSafely(QString::fromStdString(path), pages);
     pages.clear();
     if (!failure)
         return std::nullopt;
@@ -41,7 +41,7 @@ OutputFailure FolderOutput::Take(std::uint64_t number, std::string& pages)
     return failure;
 }
 
-std::filesystem::path FolderOutput::FileOf(std::uint64_t number) const
+std::filesystem::path FolderOutput::fileOf(std::uint64_t number) const
 {
     const Decimal decimal(static_cast<long long>(number));
     const std::string_view digits = decimal;

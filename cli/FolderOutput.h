@@ -16,13 +16,13 @@ public:
     FolderOutput(std::filesystem::path folder, std::uint64_t count, std::string_view extension);
 
     // Creates the folder when it is missing.
-    OutputFailure Open() const;
+    OutputFailure open() const;
 
-    OutputFailure Take(std::uint64_t number, std::string& pages) override;
-    OutputFailure Finish(std::string&) override { return std::nullopt; }
+    OutputFailure take(std::uint64_t number, std::string& pages) override;
+    OutputFailure finish(std::string&) override { return std::nullopt; }
 
 private:
-    std::filesystem::path FileOf(std::uint64_t number) const;
+    std::filesystem::path fileOf(std::uint64_t number) const;
 
     std::filesystem::path folder_;
     std::size_t digits_;

@@ -6,7 +6,7 @@
 
 namespace brewick {
 
-std::unique_ptr<InnFormat> MakeInnFormat(BatchFormat format)
+std::unique_ptr<InnFormat> makeInnFormat(BatchFormat format)
 {
     switch (format) {
     case BatchFormat::Markdown:

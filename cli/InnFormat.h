@@ -23,11 +23,11 @@ public:
     virtual ~InnFormat() = default;
 
     // Appends the page of one inn to `out`.
-    virtual void Append(const InnSheet& sheet, InnPlace place, std::string& out) = 0;
+    virtual void append(const InnSheet& sheet, InnPlace place, std::string& out) = 0;
     // The file name extension of one page, without the dot.
-    virtual std::string_view Extension() const = 0;
+    virtual std::string_view extension() const = 0;
 };
 
-std::unique_ptr<InnFormat> MakeInnFormat(BatchFormat format);
+std::unique_ptr<InnFormat> makeInnFormat(BatchFormat format);
 
 }  // namespace brewick

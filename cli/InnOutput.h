@@ -17,9 +17,9 @@ public:
     virtual ~InnOutput() = default;
 
     // `pages` ends with the complete page of inn `number`.
-    virtual OutputFailure Take(std::uint64_t number, std::string& pages) = 0;
+    virtual OutputFailure take(std::uint64_t number, std::string& pages) = 0;
     // After the last inn: writes whatever is still held.
-    virtual OutputFailure Finish(std::string& pages) = 0;
+    virtual OutputFailure finish(std::string& pages) = 0;
 };
 
 }  // namespace brewick

@@ -7,32 +7,32 @@ namespace brewick {
 
 namespace {
 // Every member but the first, which opens the object.
-void AppendKey(std::string_view key, std::string& out)
+void appendKey(std::string_view key, std::string& out)
 {
     out += ",\"";
     out += key;
     out += "\":";
 }
 
-void AppendStringMember(std::string_view key, std::string_view value, std::string& out)
+void appendStringMember(std::string_view key, std::string_view value, std::string& out)
 {
-    AppendKey(key, out);
-    AppendJsonString(value, out);
+    appendKey(key, out);
+    appendJsonString(value, out);
 }
 
-void AppendStringArray(TextLines::const_iterator first, TextLines::const_iterator last, std::string& out)
+void appendStringArray(TextLines::const_iterator first, TextLines::const_iterator last, std::string& out)
 {
     out += '[';
     for (auto line = first; line != last; ++line) {
         if (line != first)
             out += ',';
-        AppendJsonString(*line, out);
+        appendJsonString(*line, out);
     }
     out += ']';
 }
 
 // {"single":{"beds":"3","cost":"200"},"double":{...},"common":{...}}
-void AppendRooms(const RoomTable& rooms, std::string& out)
+void appendRooms(const RoomTable& rooms, std::string& out)
 {
     static constexpr std::string_view kKinds[] = {"single", "double", "common"};
     out += '{';
@@ -40,47 +40,47 @@ void AppendRooms(const RoomTable& rooms, std::string& out)
         out += column == 1 ? "\"" : ",\"";
         out += kKinds[column - 1];
         out += "\":{\"beds\":";
-        AppendJsonString(rooms.Cell(column, 1), out);
+        appendJsonString(rooms.cell(column, 1), out);
         out += ",\"cost\":";
-        AppendJsonString(rooms.Cell(column, 2), out);
+        appendJsonString(rooms.cell(column, 2), out);
         out += '}';
     }
     out += '}';
 }
 
-void AppendTables(const TextLines& tableText, std::string& out)
+void appendTables(const TextLines& tableText, std::string& out)
 {
     out += '[';
     bool first = true;
-    ForEachTableBlock(tableText, [&](auto begin, auto end) {
+    forEachTableBlock(tableText, [&](auto begin, auto end) {
         if (!first)
             out += ',';
         first = false;
-        AppendStringArray(begin, end, out);
+        appendStringArray(begin, end, out);
     });
     out += ']';
 }
 }  // namespace
 
-void JsonFormat::Append(const InnSheet& sheet, InnPlace place, std::string& out)
+void JsonFormat::append(const InnSheet& sheet, InnPlace place, std::string& out)
 {
     out += "{\"inn\":";
     out += Decimal(static_cast<long long>(place.number));
-    AppendKey("seed", out);
+    appendKey("seed", out);
     out += Decimal(place.seed);
-    AppendStringMember("name", sheet.innName, out);
-    AppendStringMember("landlord", sheet.landlordName, out);
-    AppendStringMember("location", LocationName(sheet.location), out);
-    AppendStringMember("quality", QualityName(sheet.quality), out);
-    AppendKey("rooms", out);
-    AppendRooms(sheet.rooms, out);
-    AppendKey("menu", out);
-    AppendStringArray(sheet.menuLines.begin(), sheet.menuLines.end(), out);
-    AppendStringMember("scene", sheet.barScene, out);
-    AppendKey("tableCount", out);
+    appendStringMember("name", sheet.innName, out);
+    appendStringMember("landlord", sheet.landlordName, out);
+    appendStringMember("location", locationName(sheet.location), out);
+    appendStringMember("quality", QualityName(sheet.quality), out);
+    appendKey("rooms", out);
+    appendRooms(sheet.rooms, out);
+    appendKey("menu", out);
+    appendStringArray(sheet.menuLines.begin(), sheet.menuLines.end(), out);
+    appendStringMember("scene", sheet.barScene, out);
+    appendKey("tableCount", out);
     out += Decimal(sheet.tableCount);
-    AppendKey("tables", out);
-    AppendTables(sheet.tableText, out);
+    appendKey("tables", out);
+    appendTables(sheet.tableText, out);
     out += "}\n";
 }
 

@@ -8,8 +8,8 @@ namespace brewick {
 
 class JsonFormat final : public InnFormat {
 public:
-    void Append(const InnSheet& sheet, InnPlace place, std::string& out) override;
-    std::string_view Extension() const override { return "json"; }
+    void append(const InnSheet& sheet, InnPlace place, std::string& out) override;
+    std::string_view extension() const override { return "json"; }
 };
 
 }  // namespace brewick

@@ -3,7 +3,7 @@
 namespace brewick {
 
 namespace {
-bool IsPlain(char c)
+bool isPlain(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
     return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
@@ -13,7 +13,7 @@ bool IsPlain(char c)
 // first byte is 0x80 or more; 0 when there is none (a stray continuation
 // byte, an overlong form, a surrogate, a code point past U+10FFFF, a cut-off
 // sequence).
-std::size_t Utf8SequenceLength(std::string_view text)
+std::size_t utf8SequenceLength(std::string_view text)
 {
     const auto byte = [text](std::size_t i) -> unsigned {
         return i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
@@ -42,7 +42,7 @@ std::size_t Utf8SequenceLength(std::string_view text)
     return length;
 }
 
-void AppendEscaped(unsigned char byte, std::string& out)
+void appendEscaped(unsigned char byte, std::string& out)
 {
     static constexpr char kHexDigits[] = "0123456789abcdef";
     switch (byte) {
@@ -61,25 +61,25 @@ void AppendEscaped(unsigned char byte, std::string& out)
 }
 }  // namespace
 
-void AppendJsonString(std::string_view text, std::string& out)
+void appendJsonString(std::string_view text, std::string& out)
 {
     out += '"';
     std::size_t at = 0;
     while (at < text.size()) {
         std::size_t plainEnd = at;
-        while (plainEnd < text.size() && IsPlain(text[plainEnd]))
+        while (plainEnd < text.size() && isPlain(text[plainEnd]))
             ++plainEnd;
         out += text.substr(at, plainEnd - at);
         at = plainEnd;
         if (at == text.size())
             break;
         const auto byte = static_cast<unsigned char>(text[at]);
-        const std::size_t sequence = byte >= 0x80 ? Utf8SequenceLength(text.substr(at)) : 0;
+        const std::size_t sequence = byte >= 0x80 ? utf8SequenceLength(text.substr(at)) : 0;
         if (sequence > 0) {
             out += text.substr(at, sequence);
             at += sequence;
         } else {
-            AppendEscaped(byte, out);
+            appendEscaped(byte, out);
             ++at;
         }
     }

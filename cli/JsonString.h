@@ -1,4 +1,4 @@
-// Text as a JSON string. Scene files are taken byte for byte, so the text may
+// Text as a JSON string. drawBarScene files are taken byte for byte, so the text may
 // hold bytes that are not UTF-8: each such byte becomes the Latin-1 character
 // of that value (\u00XX), and valid UTF-8 passes through unchanged.
 #pragma once
@@ -10,6 +10,6 @@ namespace brewick {
 
 // Appends `text` in quotes, with quotes, backslashes, control characters and
 // bytes that are not UTF-8 escaped.
-void AppendJsonString(std::string_view text, std::string& out);
+void appendJsonString(std::string_view text, std::string& out);
 
 }  // namespace brewick

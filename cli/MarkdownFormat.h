@@ -9,8 +9,8 @@ namespace brewick {
 
 class MarkdownFormat final : public InnFormat {
 public:
-    void Append(const InnSheet& sheet, InnPlace place, std::string& out) override;
-    std::string_view Extension() const override { return "md"; }
+    void append(const InnSheet& sheet, InnPlace place, std::string& out) override;
+    std::string_view extension() const override { return "md"; }
 };
 
 }  // namespace brewick

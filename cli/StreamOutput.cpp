@@ -14,21 +14,21 @@ StreamOutput::StreamOutput(std::FILE* stream) : stream_(stream)
     std::setvbuf(stream_, nullptr, _IONBF, 0);
 }
 
-OutputFailure StreamOutput::Take(std::uint64_t, std::string& pages)
+OutputFailure StreamOutput::take(std::uint64_t, std::string& pages)
 {
-    return pages.size() < kChunkSize ? std::nullopt : Write(pages);
+    return pages.size() < kChunkSize ? std::nullopt : write(pages);
 }
 
-OutputFailure StreamOutput::Finish(std::string& pages)
+OutputFailure StreamOutput::finish(std::string& pages)
 {
-    if (auto failure = Write(pages))
+    if (auto failure = write(pages))
         return failure;
     if (std::fflush(stream_) != 0)
         return std::string("standard output: ") + std::strerror(errno);
     return std::nullopt;
 }
 
-OutputFailure StreamOutput::Write(std::string& pages)
+OutputFailure StreamOutput::write(std::string& pages)
 {
     const std::size_t size = pages.size();
     const bool whole = std::fwrite(pages.data(), 1, size, stream_) == size;

@@ -12,11 +12,11 @@ public:
     // The stream is made unbuffered: the pages are written in chunks already.
     explicit StreamOutput(std::FILE* stream);
 
-    OutputFailure Take(std::uint64_t number, std::string& pages) override;
-    OutputFailure Finish(std::string& pages) override;
+    OutputFailure take(std::uint64_t number, std::string& pages) override;
+    OutputFailure finish(std::string& pages) override;
 
 private:
-    OutputFailure Write(std::string& pages);
+    OutputFailure write(std::string& pages);
 
     std::FILE* stream_;
 };

@@ -13,7 +13,7 @@ inline constexpr std::string_view kTableBlockEnd = " ";
 // Calls `visit(first, last)` with the lines of each block, the closing line
 // left out. Lines after the last closing line make a block of their own.
 template <typename Visit>
-void ForEachTableBlock(const TextLines& tableText, Visit visit)
+void forEachTableBlock(const TextLines& tableText, Visit visit)
 {
     auto first = tableText.begin();
     for (auto line = first; line != tableText.end(); ++line) {

@@ -4,10 +4,10 @@
 
 namespace brewick {
 
-void TextFormat::Append(const InnSheet& sheet, InnPlace, std::string& out)
+void TextFormat::append(const InnSheet& sheet, InnPlace, std::string& out)
 {
-    InnSheetText(sheet, lines_);
-    AppendCrLfText(lines_, out);
+    buildInnSheetText(sheet, lines_);
+    appendCrLfText(lines_, out);
 }
 
 }  // namespace brewick

@@ -9,8 +9,8 @@ namespace brewick {
 
 class TextFormat final : public InnFormat {
 public:
-    void Append(const InnSheet& sheet, InnPlace place, std::string& out) override;
-    std::string_view Extension() const override { return "txt"; }
+    void append(const InnSheet& sheet, InnPlace place, std::string& out) override;
+    std::string_view extension() const override { return "txt"; }
 
 private:
     TextLines lines_;  // kept between inns so that it stops allocating

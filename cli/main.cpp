@@ -9,21 +9,21 @@ int main(int argc, char* argv[])
 {
     using namespace brewick;
     const std::span<const char* const> arguments(argv, static_cast<std::size_t>(argc));
-    const CommandLine commandLine = ParseCommandLine(arguments.subspan(argc > 0 ? 1 : 0));
+    const CommandLine commandLine = parseCommandLine(arguments.subspan(argc > 0 ? 1 : 0));
     switch (commandLine.action) {
     case BatchAction::ShowHelp:
-        std::cout << HelpText();
+        std::cout << helpText();
         return kExitDone;
     case BatchAction::ShowVersion:
         std::cout << "brewick-batch " BREWICK_VERSION "\n";
         return kExitDone;
     case BatchAction::Refuse:
-        std::cerr << "brewick-batch: " << commandLine.problem << '\n' << UsageLine();
+        std::cerr << "brewick-batch: " << commandLine.problem << '\n' << usageLine();
         return kExitRefused;
     case BatchAction::Run:
         break;
     }
     // A closed pipe then shows up as a failed write, which ends the run.
     std::signal(SIGPIPE, SIG_IGN);
-    return RunBatch(commandLine.options, std::cerr);
+    return runBatch(commandLine.options, std::cerr);
 }

@@ -12,12 +12,12 @@ constexpr std::array<std::string_view, kQualityCount> kQualityPhrases = {
     "an excellent", "a good", "a normal", "a fair", "poor"};
 }  // namespace
 
-std::string_view LocationName(InnLocation location) { return kLocationNames[IndexOf(location)]; }
+std::string_view locationName(InnLocation location) { return kLocationNames[indexOf(location)]; }
 
-std::string_view LocationPhrase(InnLocation location) { return LocationName(location); }
+std::string_view locationPhrase(InnLocation location) { return locationName(location); }
 
-std::string_view QualityName(InnQuality quality) { return kQualityNames[IndexOf(quality)]; }
+std::string_view QualityName(InnQuality quality) { return kQualityNames[indexOf(quality)]; }
 
-std::string_view QualityPhrase(InnQuality quality) { return kQualityPhrases[IndexOf(quality)]; }
+std::string_view QualityPhrase(InnQuality quality) { return kQualityPhrases[indexOf(quality)]; }
 
 }  // namespace brewick

@@ -19,13 +19,13 @@ inline constexpr int kLocationCount = 4;
 enum class InnQuality { Excellent, Good, Normal, Fair, Poor };
 inline constexpr int kQualityCount = 5;
 
-constexpr int IndexOf(InnLocation location) { return static_cast<int>(location); }
-constexpr int IndexOf(InnQuality quality) { return static_cast<int>(quality); }
+constexpr int indexOf(InnLocation location) { return static_cast<int>(location); }
+constexpr int indexOf(InnQuality quality) { return static_cast<int>(quality); }
 
 // The names are the items the window offers; the phrases are what the inn
 // sheet text says.
-std::string_view LocationName(InnLocation location);
-std::string_view LocationPhrase(InnLocation location);
+std::string_view locationName(InnLocation location);
+std::string_view locationPhrase(InnLocation location);
 std::string_view QualityName(InnQuality quality);
 std::string_view QualityPhrase(InnQuality quality);
 
@@ -36,8 +36,8 @@ public:
     static constexpr int kColumns = 4;
     static constexpr int kRows = 3;
 
-    std::string& Cell(int column, int row) { return cells_[row * kColumns + column]; }
-    const std::string& Cell(int column, int row) const { return cells_[row * kColumns + column]; }
+    std::string& cell(int column, int row) { return cells_[row * kColumns + column]; }
+    const std::string& cell(int column, int row) const { return cells_[row * kColumns + column]; }
 
     friend bool operator==(const RoomTable&, const RoomTable&) = default;
 

@@ -2,9 +2,9 @@
 
 namespace brewick {
 
-void PartSelection::Set(InnPart part, bool ticked)
+void PartSelection::set(InnPart part, bool ticked)
 {
-    if (IsTicked(part) == ticked)
+    if (isTicked(part) == ticked)
         return;
     ticked_[static_cast<int>(part)] = ticked;
     if (!ticked)

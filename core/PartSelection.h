@@ -12,8 +12,8 @@ inline constexpr int kInnPartCount = 7;
 
 class PartSelection {
 public:
-    bool IsTicked(InnPart part) const { return ticked_[static_cast<int>(part)]; }
-    void Set(InnPart part, bool ticked);
+    bool isTicked(InnPart part) const { return ticked_[static_cast<int>(part)]; }
+    void set(InnPart part, bool ticked);
 
     friend bool operator==(const PartSelection&, const PartSelection&) = default;
 

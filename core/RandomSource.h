@@ -13,7 +13,7 @@ public:
 
     // A whole number in [0, n); 0 when n is 0 or negative. Every call is one
     // draw, whatever n is.
-    virtual int RandomIndex(int n) = 0;
+    virtual int randomIndex(int n) = 0;
 };
 
 class LcgRandom final : public RandomSource {
@@ -22,14 +22,14 @@ public:
 
     // Defined here so that a generator's draw can skip the virtual call when
     // the compiler sees that the source is this one.
-    int RandomIndex(int n) override
+    int randomIndex(int n) override
     {
         state_ = state_ * kMultiplier + 1;  // unsigned: wraps modulo 2^32
         if (n <= 0)
             return 0;
         return static_cast<int>((static_cast<std::uint64_t>(n) * state_) >> 32);
     }
-    std::uint32_t State() const { return state_; }
+    std::uint32_t state() const { return state_; }
 
 private:
     static constexpr std::uint32_t kMultiplier = 0x08088405;

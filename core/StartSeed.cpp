@@ -5,12 +5,12 @@
 
 namespace brewick {
 
-std::uint32_t SeedFromTimeOfDay(int hour, int minute, int second, int millisecond)
+std::uint32_t seedFromTimeOfDay(int hour, int minute, int second, int millisecond)
 {
     return static_cast<std::uint32_t>(((hour * 60 + minute) * 60 + second) * 1000 + millisecond);
 }
 
-std::uint32_t ClockSeed()
+std::uint32_t clockSeed()
 {
     using namespace std::chrono;
     constexpr auto kMillisecondsPerDay = duration_cast<milliseconds>(days(1)).count();
@@ -18,7 +18,7 @@ std::uint32_t ClockSeed()
     return static_cast<std::uint32_t>(sinceEpoch.count() % kMillisecondsPerDay);
 }
 
-std::optional<std::uint32_t> ParseSeed(std::string_view text)
+std::optional<std::uint32_t> parseSeed(std::string_view text)
 {
     std::uint32_t value = 0;
     const char* end = text.data() + text.size();
@@ -29,15 +29,15 @@ std::optional<std::uint32_t> ParseSeed(std::string_view text)
     return value;
 }
 
-std::uint32_t StartSeed(const char* environmentValue, std::ostream& warnings)
+std::uint32_t startSeed(const char* environmentValue, std::ostream& warnings)
 {
     if (environmentValue == nullptr || *environmentValue == '\0')
-        return ClockSeed();
-    if (const auto seed = ParseSeed(environmentValue))
+        return clockSeed();
+    if (const auto seed = parseSeed(environmentValue))
         return *seed;
     warnings << "brewick: BREWICK_SEED='" << environmentValue
              << "' is not a whole number from 0 to 4294967295; seeding from the clock\n";
-    return ClockSeed();
+    return clockSeed();
 }
 
 }  // namespace brewick

@@ -10,16 +10,16 @@
 namespace brewick {
 
 // Milliseconds since UTC midnight for the given time of day.
-std::uint32_t SeedFromTimeOfDay(int hour, int minute, int second, int millisecond);
+std::uint32_t seedFromTimeOfDay(int hour, int minute, int second, int millisecond);
 
-// SeedFromTimeOfDay for the current UTC time.
-std::uint32_t ClockSeed();
+// seedFromTimeOfDay for the current UTC time.
+std::uint32_t clockSeed();
 
 // A decimal whole number from 0 to 4294967295, digits only; nothing otherwise.
-std::optional<std::uint32_t> ParseSeed(std::string_view text);
+std::optional<std::uint32_t> parseSeed(std::string_view text);
 
 // The start-up state: the value of BREWICK_SEED when it holds a valid seed,
 // else the clock. A non-empty invalid value is reported to `warnings`.
-std::uint32_t StartSeed(const char* environmentValue, std::ostream& warnings);
+std::uint32_t startSeed(const char* environmentValue, std::ostream& warnings);
 
 }  // namespace brewick

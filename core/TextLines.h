@@ -25,10 +25,10 @@ private:
 
 // Without the characters of code 32 or less (blanks and control characters)
 // at either end.
-std::string_view Trimmed(std::string_view text);
+std::string_view trimmed(std::string_view text);
 
 // Replaces `out` by the pieces joined with nothing in between.
-void JoinInto(std::string& out, std::initializer_list<std::string_view> pieces);
+void joinInto(std::string& out, std::initializer_list<std::string_view> pieces);
 
 class TextLines {
 public:
@@ -82,32 +82,32 @@ public:
     const_iterator begin() const { return {this, 0}; }
     const_iterator end() const { return {this, size()}; }
 
-    void Clear();
-    void Add(std::string_view line);
+    void clear();
+    void add(std::string_view line);
     // Adds one line made of the pieces joined with nothing in between.
-    void Add(std::initializer_list<std::string_view> pieces);
-    void AddAll(const TextLines& lines);
+    void add(std::initializer_list<std::string_view> pieces);
+    void addAll(const TextLines& lines);
 
     friend bool operator==(const TextLines& a, const TextLines& b)
     {
-        return a.ends_ == b.ends_ && a.Text() == b.Text();
+        return a.ends_ == b.ends_ && a.text() == b.text();
     }
 
 private:
     // The lines back to back, without separators.
-    std::string_view Text() const { return {text_.data(), ends_.empty() ? 0 : ends_.back()}; }
+    std::string_view text() const { return {text_.data(), ends_.empty() ? 0 : ends_.back()}; }
     // Room for `length` more bytes after the text; gives where they go. Storage
     // that has to grow moves to `retired`, so that a piece taken from these
     // very lines stays readable until it is copied.
-    char* MakeRoom(std::size_t length, std::string& retired)
+    char* makeRoom(std::size_t length, std::string& retired)
     {
-        const std::size_t used = Text().size();
+        const std::size_t used = text().size();
         if (text_.size() < used + length)
-            Grow(used + length, retired);
+            grow(used + length, retired);
         return text_.data() + used;
     }
     // Rarely: the storage grows until it holds the longest text so far.
-    void Grow(std::size_t size, std::string& retired);
+    void grow(std::size_t size, std::string& retired);
 
     // Storage for the text, used from its start. It never shrinks, so that
     // adding a line writes each byte once, and not first a filler.
@@ -118,9 +118,9 @@ private:
 // The lines of a multi-line text box, which ends every line but the last with
 // LF: the pieces between the LFs, without a last piece left empty by a final
 // LF. The empty text has no lines.
-TextLines SplitLines(std::string_view text);
+TextLines splitLines(std::string_view text);
 
 // The text a multi-line text box shows for the lines: joined by LF.
-std::string JoinLines(const TextLines& lines);
+std::string joinLines(const TextLines& lines);
 
 }  // namespace brewick

@@ -2,9 +2,9 @@
 
 namespace brewick {
 
-WordList::WordList(std::span<const std::string_view> entries) { AppendAll(entries); }
+WordList::WordList(std::span<const std::string_view> entries) { appendAll(entries); }
 
-void WordList::AppendAll(std::span<const std::string_view> entries)
+void WordList::appendAll(std::span<const std::string_view> entries)
 {
     entries_.insert(entries_.end(), entries.begin(), entries.end());
 }

@@ -18,26 +18,26 @@ public:
     WordList() = default;
     explicit WordList(std::span<const std::string_view> entries);
 
-    std::size_t Count() const { return entries_.size(); }
+    std::size_t count() const { return entries_.size(); }
     const std::string& operator[](std::size_t index) const { return entries_[index]; }
     auto begin() const { return entries_.begin(); }
     auto end() const { return entries_.end(); }
 
-    void Append(std::string_view entry) { entries_.emplace_back(entry); }
-    void AppendAll(std::span<const std::string_view> entries);
-    void Clear() { entries_.clear(); }
+    void append(std::string_view entry) { entries_.emplace_back(entry); }
+    void appendAll(std::span<const std::string_view> entries);
+    void clear() { entries_.clear(); }
 
 private:
     std::vector<std::string> entries_;
 };
 
-// The entry at RandomIndex(count): one draw, also for an empty list, which
+// The entry at randomIndex(count): one draw, also for an empty list, which
 // gives the empty text.
-inline const std::string& PickRandom(const WordList& list, RandomSource& random)
+inline const std::string& pickRandom(const WordList& list, RandomSource& random)
 {
     static const std::string kNothing;
-    const int index = random.RandomIndex(static_cast<int>(list.Count()));
-    return list.Count() == 0 ? kNothing : list[static_cast<std::size_t>(index)];
+    const int index = random.randomIndex(static_cast<int>(list.count()));
+    return list.count() == 0 ? kNothing : list[static_cast<std::size_t>(index)];
 }
 
 }  // namespace brewick

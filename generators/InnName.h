@@ -10,13 +10,13 @@ namespace brewick {
 struct InnNameLists {
     InnNameLists();
 
-    WordList lstInn1;  // possessives and adjectives of the common form
-    WordList lstInn2;  // nouns of the common form
-    WordList lstInn3;  // nouns of the paired form
-    WordList lstInn4;  // "and " + noun, of the paired form
+    WordList commonFirsts;  // possessives and adjectives of the common form
+    WordList commonSeconds;  // nouns of the common form
+    WordList pairedFirsts;  // nouns of the paired form
+    WordList pairedSeconds;  // "and " + noun, of the paired form
 };
 
 // Three draws: the form, then the two words.
-void InnName(InnSheet& sheet, const InnNameLists& lists, RandomSource& random);
+void makeInnName(InnSheet& sheet, const InnNameLists& lists, RandomSource& random);
 
 }  // namespace brewick

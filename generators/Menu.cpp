@@ -5,43 +5,43 @@
 namespace brewick {
 
 namespace {
-void AddItems(TextLines& menu, int count, const WordList& firsts, const WordList& seconds,
+void addItems(TextLines& menu, int count, const WordList& firsts, const WordList& seconds,
               RandomSource& random)
 {
     for (int i = 0; i < count; ++i) {
-        const std::string& first = PickRandom(firsts, random);
-        menu.Add({"  ", first, " ", PickRandom(seconds, random)});
+        const std::string& first = pickRandom(firsts, random);
+        menu.add({"  ", first, " ", pickRandom(seconds, random)});
     }
 }
 }  // namespace
 
 MenuLists::MenuLists()
-    : lstMenuMainstart(words::kMenuMainStart),
-      lstMenuMainEnd(words::kMenuMainEnd),
-      lstMenuPudStart(words::kMenuPudStart),
-      lstMenuPudEnd(words::kMenuPudEnd),
-      lstDrinkStart(words::kDrinkStart),
-      lstDrinkend(words::kDrinkEnd)
+    : mainIngredients(words::kMenuMainStart),
+      mainDishes(words::kMenuMainEnd),
+      puddingFlavours(words::kMenuPudStart),
+      puddings(words::kMenuPudEnd),
+      drinkNames(words::kDrinkStart),
+      drinks(words::kDrinkEnd)
 {
 }
 
-void DoMenu(InnSheet& sheet, const MenuLists& lists, RandomSource& random)
+void makeMenu(InnSheet& sheet, const MenuLists& lists, RandomSource& random)
 {
-    const int l = IndexOf(sheet.location);
+    const int l = indexOf(sheet.location);
     const int dishes = 4 - l;
     const int drawnDrinks = 2 * (3 - l);
     TextLines& menu = sheet.menuLines;
-    menu.Clear();
-    menu.Add("Main Courses");
-    AddItems(menu, dishes, lists.lstMenuMainstart, lists.lstMenuMainEnd, random);
-    menu.Add(" ");
-    menu.Add("Puddings");
-    AddItems(menu, dishes, lists.lstMenuPudStart, lists.lstMenuPudEnd, random);
-    menu.Add(" ");
-    menu.Add("Drinks");
-    menu.Add("  Mead");
-    menu.Add("  Grog");
-    AddItems(menu, drawnDrinks, lists.lstDrinkStart, lists.lstDrinkend, random);
+    menu.clear();
+    menu.add("Main Courses");
+    addItems(menu, dishes, lists.mainIngredients, lists.mainDishes, random);
+    menu.add(" ");
+    menu.add("Puddings");
+    addItems(menu, dishes, lists.puddingFlavours, lists.puddings, random);
+    menu.add(" ");
+    menu.add("Drinks");
+    menu.add("  Mead");
+    menu.add("  Grog");
+    addItems(menu, drawnDrinks, lists.drinkNames, lists.drinks, random);
 }
 
 }  // namespace brewick

@@ -10,15 +10,15 @@ namespace brewick {
 struct MenuLists {
     MenuLists();
 
-    WordList lstMenuMainstart;  // ingredient, alone or after a cooking method
-    WordList lstMenuMainEnd;    // kind of dish
-    WordList lstMenuPudStart;   // flavour
-    WordList lstMenuPudEnd;     // kind of pudding
-    WordList lstDrinkStart;     // name, maker or style
-    WordList lstDrinkend;       // kind of drink
+    WordList mainIngredients;  // ingredient, alone or after a cooking method
+    WordList mainDishes;    // kind of dish
+    WordList puddingFlavours;   // flavour
+    WordList puddings;     // kind of pudding
+    WordList drinkNames;     // name, maker or style
+    WordList drinks;       // kind of drink
 };
 
 // Replaces the menu lines; two draws per item, 28 - 8 x location index in all.
-void DoMenu(InnSheet& sheet, const MenuLists& lists, RandomSource& random);
+void makeMenu(InnSheet& sheet, const MenuLists& lists, RandomSource& random);
 
 }  // namespace brewick

@@ -6,39 +6,39 @@ namespace {
 constexpr int kSingle = 1, kDouble = 2, kCommon = 3;
 constexpr int kBeds = 1, kCost = 2;
 
-void WriteNumber(RoomTable& rooms, int column, int row, int value)
+void writeNumber(RoomTable& rooms, int column, int row, int value)
 {
-    rooms.Cell(column, row) = std::string_view(Decimal(value));
+    rooms.cell(column, row) = std::string_view(Decimal(value));
 }
 }  // namespace
 
-void WriteRoomHeadings(RoomTable& rooms)
+void writeRoomHeadings(RoomTable& rooms)
 {
-    rooms.Cell(0, 0) = "Beds in";
-    rooms.Cell(kSingle, 0) = "Single Rooms";
-    rooms.Cell(kDouble, 0) = "Double Rooms";
-    rooms.Cell(kCommon, 0) = "Common Room";
-    rooms.Cell(0, kBeds) = "Number";
-    rooms.Cell(0, kCost) = "Cost (sp)";
+    rooms.cell(0, 0) = "Beds in";
+    rooms.cell(kSingle, 0) = "Single Rooms";
+    rooms.cell(kDouble, 0) = "Double Rooms";
+    rooms.cell(kCommon, 0) = "Common Room";
+    rooms.cell(0, kBeds) = "Number";
+    rooms.cell(0, kCost) = "Cost (sp)";
 }
 
-void Rooms(InnSheet& sheet, RandomSource& random)
+void drawRooms(InnSheet& sheet, RandomSource& random)
 {
-    const int l = IndexOf(sheet.location);
-    WriteNumber(sheet.rooms, kSingle, kBeds, random.RandomIndex(12 - 2 * l) + 1);
-    WriteNumber(sheet.rooms, kDouble, kBeds, random.RandomIndex(12 - l) + 1);
-    // In the Wealthy Quarter this is RandomIndex(0): always 20 beds, still one draw.
-    WriteNumber(sheet.rooms, kCommon, kBeds, random.RandomIndex(9 * l) + 20);
-    CalcRoomPrice(sheet);
+    const int l = indexOf(sheet.location);
+    writeNumber(sheet.rooms, kSingle, kBeds, random.randomIndex(12 - 2 * l) + 1);
+    writeNumber(sheet.rooms, kDouble, kBeds, random.randomIndex(12 - l) + 1);
+    // In the Wealthy Quarter this is randomIndex(0): always 20 beds, still one draw.
+    writeNumber(sheet.rooms, kCommon, kBeds, random.randomIndex(9 * l) + 20);
+    priceRooms(sheet);
 }
 
-void CalcRoomPrice(InnSheet& sheet)
+void priceRooms(InnSheet& sheet)
 {
-    const int l = IndexOf(sheet.location);
-    const int q = IndexOf(sheet.quality);
-    WriteNumber(sheet.rooms, kSingle, kCost, (4 - l) * (50 - 10 * q));
-    WriteNumber(sheet.rooms, kDouble, kCost, (4 - l) * (25 - 5 * q));
-    WriteNumber(sheet.rooms, kCommon, kCost, (4 - l) * (5 - q));
+    const int l = indexOf(sheet.location);
+    const int q = indexOf(sheet.quality);
+    writeNumber(sheet.rooms, kSingle, kCost, (4 - l) * (50 - 10 * q));
+    writeNumber(sheet.rooms, kDouble, kCost, (4 - l) * (25 - 5 * q));
+    writeNumber(sheet.rooms, kCommon, kCost, (4 - l) * (5 - q));
 }
 
 }  // namespace brewick

@@ -8,12 +8,12 @@
 namespace brewick {
 
 // The fixed heading row and column; written once, at start-up.
-void WriteRoomHeadings(RoomTable& rooms);
+void writeRoomHeadings(RoomTable& rooms);
 
-// Draws the three bed counts (three draws), then runs CalcRoomPrice.
-void Rooms(InnSheet& sheet, RandomSource& random);
+// Draws the three bed counts (three draws), then runs priceRooms.
+void drawRooms(InnSheet& sheet, RandomSource& random);
 
 // Writes the three prices from the current location and quality; no draws.
-void CalcRoomPrice(InnSheet& sheet);
+void priceRooms(InnSheet& sheet);
 
 }  // namespace brewick

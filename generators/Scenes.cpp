@@ -13,10 +13,10 @@ namespace brewick {
 namespace {
 constexpr char kEndOfFile = 26;
 
-std::string SystemMessage(int error) { return std::strerror(error); }
+std::string systemMessage(int error) { return std::strerror(error); }
 }  // namespace
 
-void SceneFileParser::Feed(std::string_view bytes)
+void SceneFileParser::feed(std::string_view bytes)
 {
     for (char c : bytes) {
         if (ended_)
@@ -28,9 +28,9 @@ void SceneFileParser::Feed(std::string_view bytes)
         }
         afterCr_ = c == '\r';
         if (c == kEndOfFile) {
-            Finish();
+            finish();
         } else if (afterCr_ || lf) {
-            EndLine();
+            endLine();
         } else {
             line_ += c;
             lineOpen_ = true;
@@ -38,60 +38,60 @@ void SceneFileParser::Feed(std::string_view bytes)
     }
 }
 
-void SceneFileParser::Finish()
+void SceneFileParser::finish()
 {
     if (lineOpen_)
-        EndLine();
+        endLine();
     ended_ = true;
 }
 
-void SceneFileParser::EndLine()
+void SceneFileParser::endLine()
 {
-    const std::string_view scene = Trimmed(line_);
+    const std::string_view scene = trimmed(line_);
     if (!scene.starts_with("/*"))
-        scenes_.Append(scene);
+        scenes_.append(scene);
     line_.clear();
     lineOpen_ = false;
 }
 
-std::optional<std::string> ReadSceneFile(const std::filesystem::path& path, WordList& scenes)
+std::optional<std::string> readSceneFile(const std::filesystem::path& path, WordList& scenes)
 {
     const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
                                                                &std::fclose);
     if (!file)
-        return errno == ENOENT ? std::nullopt : std::optional(SystemMessage(errno));
+        return errno == ENOENT ? std::nullopt : std::optional(systemMessage(errno));
     SceneFileParser parser(scenes);
     std::array<char, 64 * 1024> buffer;
-    while (!parser.Ended()) {
+    while (!parser.ended()) {
         const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), file.get());
-        parser.Feed(std::string_view(buffer.data(), read));
+        parser.feed(std::string_view(buffer.data(), read));
         if (read == buffer.size())
             continue;
         if (std::ferror(file.get()))
-            return SystemMessage(errno);
-        parser.Finish();
+            return systemMessage(errno);
+        parser.finish();
     }
     return std::nullopt;
 }
 
-std::optional<std::string> GetScenes(WordList& sceneList, const std::filesystem::path& sceneFile,
+std::optional<std::string> buildSceneList(WordList& sceneList, const std::filesystem::path& sceneFile,
                                      RandomSource& random)
 {
-    sceneList.Clear();
+    sceneList.clear();
     std::string numbered;
-    sceneList.AppendAll(words::kScenesBeforeBeans);
-    JoinInto(numbered, {"A patron offers to sell you ", Decimal(random.RandomIndex(8) + 2), " magic beans"});
-    sceneList.Append(numbered);
-    sceneList.AppendAll(words::kScenesBeforeToughs);
-    JoinInto(numbered, {Decimal(random.RandomIndex(10) + 1), " drunken toughs are picking fights with customers"});
-    sceneList.Append(numbered);
-    sceneList.AppendAll(words::kScenesAfterToughs);
-    return ReadSceneFile(sceneFile, sceneList);
+    sceneList.appendAll(words::kScenesBeforeBeans);
+    joinInto(numbered, {"A patron offers to sell you ", Decimal(random.randomIndex(8) + 2), " magic beans"});
+    sceneList.append(numbered);
+    sceneList.appendAll(words::kScenesBeforeToughs);
+    joinInto(numbered, {Decimal(random.randomIndex(10) + 1), " drunken toughs are picking fights with customers"});
+    sceneList.append(numbered);
+    sceneList.appendAll(words::kScenesAfterToughs);
+    return readSceneFile(sceneFile, sceneList);
 }
 
-void Scene(InnSheet& sheet, const WordList& sceneList, RandomSource& random)
+void drawBarScene(InnSheet& sheet, const WordList& sceneList, RandomSource& random)
 {
-    sheet.barScene = PickRandom(sceneList, random);
+    sheet.barScene = pickRandom(sceneList, random);
 }
 
 }  // namespace brewick

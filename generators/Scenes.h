@@ -23,14 +23,14 @@ class SceneFileParser {
 public:
     explicit SceneFileParser(WordList& scenes) : scenes_(scenes) {}
 
-    void Feed(std::string_view bytes);
+    void feed(std::string_view bytes);
     // True once byte 26 has ended the file; later bytes are ignored.
-    bool Ended() const { return ended_; }
+    bool ended() const { return ended_; }
     // The end of the file: takes a last line that has no line break.
-    void Finish();
+    void finish();
 
 private:
-    void EndLine();
+    void endLine();
 
     WordList& scenes_;
     std::string line_;
@@ -41,14 +41,14 @@ private:
 
 // Appends the scene file's scenes. A missing file is no error; a file that
 // cannot be opened or read stops at that point and gives the system's message.
-std::optional<std::string> ReadSceneFile(const std::filesystem::path& path, WordList& scenes);
+std::optional<std::string> readSceneFile(const std::filesystem::path& path, WordList& scenes);
 
 // Rebuilds the scene list: the built-in scenes (two draws, for the number of
 // magic beans and then of drunken toughs), then the scene file's.
-std::optional<std::string> GetScenes(WordList& sceneList, const std::filesystem::path& sceneFile,
+std::optional<std::string> buildSceneList(WordList& sceneList, const std::filesystem::path& sceneFile,
                                      RandomSource& random);
 
 // Replaces the bar scene by one drawn from the scene list.
-void Scene(InnSheet& sheet, const WordList& sceneList, RandomSource& random);
+void drawBarScene(InnSheet& sheet, const WordList& sceneList, RandomSource& random);
 
 }  // namespace brewick

@@ -9,87 +9,87 @@ using namespace std::string_view_literals;  // a literal's length known at compi
 constexpr std::string_view kTableHeading = "Table No.";
 constexpr std::string_view kNameEnd = " has ";
 
-void AddChoice(TextLines& choices, std::string_view number, int patrons)
+void addChoice(TextLines& choices, std::string_view number, int patrons)
 {
     if (patrons == 0)
-        choices.Add({"Table No. ", number, " has no-one there"});
+        choices.add({"Table No. ", number, " has no-one there"});
     else if (patrons == 1)
-        choices.Add({"Table No. ", number, " has 1 patron"});
+        choices.add({"Table No. ", number, " has 1 patron"});
     else
-        choices.Add({"Table No. ", number, " has ", Decimal(patrons), " patrons"});
+        choices.add({"Table No. ", number, " has ", Decimal(patrons), " patrons"});
 }
 
 // Draws one patron (seven draws) and adds the patron line; tells whether the
 // patron is a woman.
-bool AddPatron(TextLines& tableText, const PatronLists& lists, RandomSource& random)
+bool addPatron(TextLines& tableText, const PatronLists& lists, RandomSource& random)
 {
-    const std::string& age = PickRandom(lists.lstAge, random);
-    const std::string& race = PickRandom(lists.lstRace, random);
-    const std::string& occupation = PickRandom(lists.lstOccupation, random);
-    const std::string& clothes = PickRandom(lists.lstClothes, random);
-    const bool woman = random.RandomIndex(101) <= 25;
-    const std::string& hair = PickRandom(lists.lstHair, random);
+    const std::string& age = pickRandom(lists.ages, random);
+    const std::string& race = pickRandom(lists.races, random);
+    const std::string& occupation = pickRandom(lists.occupations, random);
+    const std::string& clothes = pickRandom(lists.clothes, random);
+    const bool woman = random.randomIndex(101) <= 25;
+    const std::string& hair = pickRandom(lists.hair, random);
     // The last two faces are stubble and a beard's cheer: men only.
     const std::string& face =
-        woman ? lists.lstFace[random.RandomIndex(static_cast<int>(lists.lstFace.Count()) - 2)]
-              : PickRandom(lists.lstFace, random);
-    tableText.Add({age, " ", race, " ", occupation, " wearing ", clothes,
+        woman ? lists.faces[random.randomIndex(static_cast<int>(lists.faces.count()) - 2)]
+              : pickRandom(lists.faces, random);
+    tableText.add({age, " ", race, " ", occupation, " wearing ", clothes,
                    woman ? ". She has "sv : ". He has "sv, hair, " and ", face, " face."});
     return woman;
 }
 }  // namespace
 
 PatronLists::PatronLists()
-    : lstAge(words::kAge),
-      lstRace(words::kRace),
-      lstOccupation(words::kOccupation),
-      lstClothes(words::kClothes),
-      lstHair(words::kHair),
-      lstFace(words::kFace),
-      lstActions(words::kActions),
-      lstSingleActions(words::kSingleActions)
+    : ages(words::kAge),
+      races(words::kRace),
+      occupations(words::kOccupation),
+      clothes(words::kClothes),
+      hair(words::kHair),
+      faces(words::kFace),
+      groupActions(words::kActions),
+      singleActions(words::kSingleActions)
 {
 }
 
-void Tables(InnSheet& sheet, const PatronLists& lists, RandomSource& random)
+void drawTables(InnSheet& sheet, const PatronLists& lists, RandomSource& random)
 {
     static constexpr int kFirstTableCount[kLocationCount] = {16, 11, 6, 1};
-    sheet.tableChoices.Clear();
+    sheet.tableChoices.clear();
     sheet.chosenTable = -1;
-    sheet.tableText.Clear();
-    sheet.tableCount = random.RandomIndex(15) + kFirstTableCount[IndexOf(sheet.location)];
+    sheet.tableText.clear();
+    sheet.tableCount = random.randomIndex(15) + kFirstTableCount[indexOf(sheet.location)];
     for (int number = 1; number <= sheet.tableCount; ++number) {
-        const int patrons = random.RandomIndex(8);
-        AddChoice(sheet.tableChoices, Decimal(number), patrons);
-        FillTables(sheet.tableText, number, patrons, lists, random);
+        const int patrons = random.randomIndex(8);
+        addChoice(sheet.tableChoices, Decimal(number), patrons);
+        addTableBlock(sheet.tableText, number, patrons, lists, random);
     }
     sheet.chosenTable = 0;
 }
 
-void FillTables(TextLines& tableText, int number, int patrons, const PatronLists& lists,
+void addTableBlock(TextLines& tableText, int number, int patrons, const PatronLists& lists,
                 RandomSource& random)
 {
     const Decimal numberText(number);
     if (patrons == 0) {
-        tableText.Add({"Table No. ", numberText, " (Empty)"});
-        tableText.Add("No one is sitting here");
+        tableText.add({"Table No. ", numberText, " (Empty)"});
+        tableText.add("No one is sitting here");
     } else {
         // "(1 patrons)" too: headings always take the plural.
-        tableText.Add({"Table No. ", numberText, " (", Decimal(patrons), " patrons)"});
+        tableText.add({"Table No. ", numberText, " (", Decimal(patrons), " patrons)"});
         bool woman = false;
         for (int i = 0; i < patrons; ++i)
-            woman = AddPatron(tableText, lists, random);
+            woman = addPatron(tableText, lists, random);
         if (patrons == 1)
-            tableText.Add({woman ? "She is "sv : "He is "sv, PickRandom(lists.lstSingleActions, random)});
+            tableText.add({woman ? "She is "sv : "He is "sv, pickRandom(lists.singleActions, random)});
         else
-            tableText.Add({"They are ", PickRandom(lists.lstActions, random)});
+            tableText.add({"They are ", pickRandom(lists.groupActions, random)});
     }
-    tableText.Add(" ");
+    tableText.add(" ");
 }
 
-void ShowTable(InnSheet& sheet)
+void showChosenTable(InnSheet& sheet)
 {
-    sheet.shownTableLines.Clear();
+    sheet.shownTableLines.clear();
     if (sheet.chosenTable < 0 || sheet.chosenTable >= static_cast<int>(sheet.tableChoices.size()))
         return;
     // The table's name, "Table No. 1", is also the start of the headings of
@@ -106,7 +106,7 @@ void ShowTable(InnSheet& sheet)
         const bool heading = line.starts_with(kTableHeading);
         if (heading && headingSeen)
             break;
-        sheet.shownTableLines.Add(line);
+        sheet.shownTableLines.add(line);
         headingSeen = headingSeen || heading;
     }
 }

@@ -11,25 +11,25 @@ namespace brewick {
 struct PatronLists {
     PatronLists();
 
-    WordList lstAge;            // "A ..." / "An ...": opens the patron line
-    WordList lstRace;
-    WordList lstOccupation;
-    WordList lstClothes;
-    WordList lstHair;           // the object of "has"
-    WordList lstFace;           // women never draw the last two
-    WordList lstActions;        // after "They are "
-    WordList lstSingleActions;  // after "She is " / "He is "
+    WordList ages;            // "A ..." / "An ...": opens the patron line
+    WordList races;
+    WordList occupations;
+    WordList clothes;
+    WordList hair;           // the object of "has"
+    WordList faces;           // women never draw the last two
+    WordList groupActions;        // after "They are "
+    WordList singleActions;  // after "She is " / "He is "
 };
 
 // Replaces the number of tables, the table choice list and the table text,
-// and chooses table 1; the caller shows it with ShowTable.
-void Tables(InnSheet& sheet, const PatronLists& lists, RandomSource& random);
+// and chooses table 1; the caller shows it with showChosenTable.
+void drawTables(InnSheet& sheet, const PatronLists& lists, RandomSource& random);
 
 // Appends the block of table `number` with `patrons` patrons to the table text.
-void FillTables(TextLines& tableText, int number, int patrons, const PatronLists& lists,
+void addTableBlock(TextLines& tableText, int number, int patrons, const PatronLists& lists,
                 RandomSource& random);
 
 // Rebuilds the shown table lines from the chosen table's block. No draws.
-void ShowTable(InnSheet& sheet);
+void showChosenTable(InnSheet& sheet);
 
 }  // namespace brewick

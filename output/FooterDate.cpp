@@ -4,7 +4,7 @@
 
 namespace brewick {
 
-QString FormatSeparator(const QString& format, const QString& fallback)
+QString formatSeparator(const QString& format, const QString& fallback)
 {
     QString separator;
     bool afterField = false;
@@ -26,7 +26,7 @@ QString FormatSeparator(const QString& format, const QString& fallback)
     return fallback;
 }
 
-std::string FooterDate(const QDateTime& when, const QString& dateSeparator, const QString& timeSeparator)
+std::string footerDate(const QDateTime& when, const QString& dateSeparator, const QString& timeSeparator)
 {
     const auto twoDigits = [](int number) { return QString::number(number).rightJustified(2, u'0'); };
     const QDate date = when.date();
@@ -37,12 +37,12 @@ std::string FooterDate(const QDateTime& when, const QString& dateSeparator, cons
         .toStdString();
 }
 
-std::string LocalFooterDate()
+std::string localFooterDate()
 {
     const QLocale locale = QLocale::system();
-    return FooterDate(QDateTime::currentDateTime(),
-                      FormatSeparator(locale.dateFormat(QLocale::ShortFormat), QStringLiteral("/")),
-                      FormatSeparator(locale.timeFormat(QLocale::ShortFormat), QStringLiteral(":")));
+    return footerDate(QDateTime::currentDateTime(),
+                      formatSeparator(locale.dateFormat(QLocale::ShortFormat), QStringLiteral("/")),
+                      formatSeparator(locale.timeFormat(QLocale::ShortFormat), QStringLiteral(":")));
 }
 
 }  // namespace brewick

@@ -13,12 +13,12 @@ namespace brewick {
 // The first separator between two fields of a QLocale date or time format
 // ("." in "dd.MM.yy", ":" in "AP h:mm"), blanks left out; `fallback` when
 // the fields are apart by blanks or quoted words only.
-QString FormatSeparator(const QString& format, const QString& fallback);
+QString formatSeparator(const QString& format, const QString& fallback);
 
-std::string FooterDate(const QDateTime& when, const QString& dateSeparator, const QString& timeSeparator);
+std::string footerDate(const QDateTime& when, const QString& dateSeparator, const QString& timeSeparator);
 
 // Now, in local time, with the separators of the system locale's short
 // date and time formats.
-std::string LocalFooterDate();
+std::string localFooterDate();
 
 }  // namespace brewick

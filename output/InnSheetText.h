@@ -15,17 +15,17 @@ inline constexpr std::string_view kProductName = "Brewick";
 inline constexpr std::string_view kMakerWebAddress = "https://www.example.org/brewick";
 
 // Product, copyright and the maker's web address, on one line.
-std::string_view BannerLine();
+std::string_view bannerLine();
 
 // Replaces `out` by the inn sheet text: the banner line, the inn, its rooms,
 // the bar scene, the table count, the table text, then "Today's Menu" and
 // the menu lines.
-void InnSheetText(const InnSheet& sheet, TextLines& out);
+void buildInnSheetText(const InnSheet& sheet, TextLines& out);
 
 // Where the table text starts: the lines before it are the inn's particulars.
 inline constexpr std::size_t kTableTextLine = 14;
 
 // Appends every line followed by CR LF, the last one included.
-void AppendCrLfText(const TextLines& lines, std::string& out);
+void appendCrLfText(const TextLines& lines, std::string& out);
 
 }  // namespace brewick

@@ -18,17 +18,17 @@ public:
     explicit LinePrinter(PrintCanvas& canvas);
 
     // Writes the line in the canvas's current font, then moves to the next.
-    void WriteLine(std::string_view line);
+    void writeLine(std::string_view line);
 
 private:
-    void WriteText(std::string_view text);
+    void writeText(std::string_view text);
     // How many bytes of the text, cut after a whole UTF-8 character, fit
     // between x and the right edge.
-    std::size_t FittingLength(std::string_view text) const;
-    void DrawPiece(std::string_view piece);
-    void Tab();
-    void NewPage();
-    void Advance();
+    std::size_t fittingLength(std::string_view text) const;
+    void drawPiece(std::string_view piece);
+    void tab();
+    void newPage();
+    void advance();
 
     PrintCanvas& canvas_;
     const int pageWidth_;

@@ -11,23 +11,23 @@ class PrintCanvas {
 public:
     virtual ~PrintCanvas() = default;
 
-    virtual void SetFont(std::string_view family, double points) = 0;
+    virtual void setFont(std::string_view family, double points) = 0;
     // Text drawn afterwards sits on an opaque white background.
-    virtual void SetWhiteBrush() = 0;
+    virtual void setWhiteBrush() = 0;
 
     // The printable area of a page.
-    virtual int PageWidth() const = 0;
-    virtual int PageHeight() const = 0;
+    virtual int pageWidth() const = 0;
+    virtual int pageHeight() const = 0;
 
-    virtual int TextWidth(std::string_view text) const = 0;
-    virtual int TextHeight(std::string_view text) const = 0;
+    virtual int textWidth(std::string_view text) const = 0;
+    virtual int textHeight(std::string_view text) const = 0;
     // The height of the font's characters without the leading above them.
-    virtual int CharacterHeight() const = 0;
-    virtual int AverageCharacterWidth() const = 0;
+    virtual int characterHeight() const = 0;
+    virtual int averageCharacterWidth() const = 0;
 
     // Draws the text with its top-left corner at (x, y).
-    virtual void DrawText(int x, int y, std::string_view text) = 0;
-    virtual void NewPage() = 0;
+    virtual void drawText(int x, int y, std::string_view text) = 0;
+    virtual void newPage() = 0;
 };
 
 }  // namespace brewick

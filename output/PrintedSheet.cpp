@@ -8,28 +8,28 @@
 
 namespace brewick {
 
-void PrintInnSheet(PrintCanvas& canvas, const TextLines& sheetText, std::string_view footerDate)
+void printInnSheet(PrintCanvas& canvas, const TextLines& sheetText, std::string_view footerDate)
 {
-    canvas.SetFont(kPrintFontFamily, 14);
+    canvas.setFont(kPrintFontFamily, 14);
     LinePrinter printer(canvas);
-    printer.WriteLine(kProductName);
+    printer.writeLine(kProductName);
     const std::size_t tableText = std::min(kTableTextLine, sheetText.size());
-    canvas.SetFont(kPrintFontFamily, 12);
+    canvas.setFont(kPrintFontFamily, 12);
     for (std::size_t line = 1; line < tableText; ++line)
-        printer.WriteLine(sheetText[line]);
-    canvas.SetFont(kPrintFontFamily, 10);
+        printer.writeLine(sheetText[line]);
+    canvas.setFont(kPrintFontFamily, 10);
     for (std::size_t line = tableText; line < sheetText.size(); ++line)
-        printer.WriteLine(sheetText[line]);
-    PrintFooter(canvas, 10, footerDate);
+        printer.writeLine(sheetText[line]);
+    printFooter(canvas, 10, footerDate);
 }
 
-void PrintFooter(PrintCanvas& canvas, int x, std::string_view footerDate)
+void printFooter(PrintCanvas& canvas, int x, std::string_view footerDate)
 {
-    canvas.SetFont(kPrintFontFamily, 8);
-    canvas.SetWhiteBrush();
+    canvas.setFont(kPrintFontFamily, 8);
+    canvas.setWhiteBrush();
     std::string text;
-    JoinInto(text, {BannerLine(), " ", footerDate});
-    canvas.DrawText(x, canvas.PageHeight() - canvas.TextHeight("X"), text);
+    joinInto(text, {bannerLine(), " ", footerDate});
+    canvas.drawText(x, canvas.pageHeight() - canvas.textHeight("X"), text);
 }
 
 }  // namespace brewick

@@ -15,9 +15,9 @@ inline constexpr std::string_view kPrintFontFamily = "Arial";
 
 // Prints the sheet text on the canvas of a job that has just started; the
 // footer shows `footerDate` after the banner.
-void PrintInnSheet(PrintCanvas& canvas, const TextLines& sheetText, std::string_view footerDate);
+void printInnSheet(PrintCanvas& canvas, const TextLines& sheetText, std::string_view footerDate);
 
 // Draws the banner and the date at x, at the bottom of the current page.
-void PrintFooter(PrintCanvas& canvas, int x, std::string_view footerDate);
+void printFooter(PrintCanvas& canvas, int x, std::string_view footerDate);
 
 }  // namespace brewick

@@ -22,7 +22,7 @@ QtPrintCanvas::~QtPrintCanvas()
         painter_.end();
 }
 
-void QtPrintCanvas::SetFont(std::string_view family, double points)
+void QtPrintCanvas::setFont(std::string_view family, double points)
 {
     QFont font(Q(family));
     // Points, not pixels: the painter scales them to the printer's
@@ -31,32 +31,32 @@ void QtPrintCanvas::SetFont(std::string_view family, double points)
     painter_.setFont(font);
 }
 
-void QtPrintCanvas::SetWhiteBrush()
+void QtPrintCanvas::setWhiteBrush()
 {
     painter_.setBackground(Qt::white);
     painter_.setBackgroundMode(Qt::OpaqueMode);
 }
 
-int QtPrintCanvas::PageWidth() const { return printer_.width(); }
+int QtPrintCanvas::pageWidth() const { return printer_.width(); }
 
-int QtPrintCanvas::PageHeight() const { return printer_.height(); }
+int QtPrintCanvas::pageHeight() const { return printer_.height(); }
 
-int QtPrintCanvas::TextWidth(std::string_view text) const
+int QtPrintCanvas::textWidth(std::string_view text) const
 {
     return painter_.fontMetrics().horizontalAdvance(Q(text));
 }
 
-int QtPrintCanvas::TextHeight(std::string_view) const { return painter_.fontMetrics().height(); }
+int QtPrintCanvas::textHeight(std::string_view) const { return painter_.fontMetrics().height(); }
 
-int QtPrintCanvas::CharacterHeight() const { return painter_.fontInfo().pixelSize(); }
+int QtPrintCanvas::characterHeight() const { return painter_.fontInfo().pixelSize(); }
 
-int QtPrintCanvas::AverageCharacterWidth() const { return painter_.fontMetrics().averageCharWidth(); }
+int QtPrintCanvas::averageCharacterWidth() const { return painter_.fontMetrics().averageCharWidth(); }
 
-void QtPrintCanvas::DrawText(int x, int y, std::string_view text)
+void QtPrintCanvas::drawText(int x, int y, std::string_view text)
 {
     painter_.drawText(x, y + painter_.fontMetrics().ascent(), Q(text));
 }
 
-void QtPrintCanvas::NewPage() { printer_.newPage(); }
+void QtPrintCanvas::newPage() { printer_.newPage(); }
 
 }  // namespace brewick

@@ -12,7 +12,7 @@ namespace brewick {
 
 class QtPrintCanvas final : public PrintCanvas {
 public:
-    // Starts the job and its first page; IsOpen() tells whether the printer
+    // Starts the job and its first page; isOpen() tells whether the printer
     // could be opened.
     explicit QtPrintCanvas(QPrinter& printer);
     // Ends the last page and hands the job to the printer.
@@ -20,18 +20,18 @@ public:
     QtPrintCanvas(const QtPrintCanvas&) = delete;
     QtPrintCanvas& operator=(const QtPrintCanvas&) = delete;
 
-    bool IsOpen() const { return painter_.isActive(); }
+    bool isOpen() const { return painter_.isActive(); }
 
-    void SetFont(std::string_view family, double points) override;
-    void SetWhiteBrush() override;
-    int PageWidth() const override;
-    int PageHeight() const override;
-    int TextWidth(std::string_view text) const override;
-    int TextHeight(std::string_view text) const override;
-    int CharacterHeight() const override;
-    int AverageCharacterWidth() const override;
-    void DrawText(int x, int y, std::string_view text) override;
-    void NewPage() override;
+    void setFont(std::string_view family, double points) override;
+    void setWhiteBrush() override;
+    int pageWidth() const override;
+    int pageHeight() const override;
+    int textWidth(std::string_view text) const override;
+    int textHeight(std::string_view text) const override;
+    int characterHeight() const override;
+    int averageCharacterWidth() const override;
+    void drawText(int x, int y, std::string_view text) override;
+    void newPage() override;
 
 private:
     QPrinter& printer_;

@@ -4,7 +4,7 @@
 
 namespace brewick {
 
-std::optional<std::string> WriteFileSafely(const QString& path, std::string_view bytes)
+std::optional<std::string> writeFileSafely(const QString& path, std::string_view bytes)
 {
     // QSaveFile writes beside the target and renames over it on commit, and
     // refuses folders and read-only files; it never falls back to writing

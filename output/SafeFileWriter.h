@@ -13,6 +13,6 @@ namespace brewick {
 // Replaces the file at `path` by `bytes`. Gives the message for the user on
 // failure: "Cannot create file <path>" when the file cannot be created, and
 // "Stream write error" when writing it falls short.
-std::optional<std::string> WriteFileSafely(const QString& path, std::string_view bytes);
+std::optional<std::string> writeFileSafely(const QString& path, std::string_view bytes);
 
 }  // namespace brewick

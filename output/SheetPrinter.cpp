@@ -12,7 +12,7 @@ namespace brewick {
 namespace {
 // Qt falls back to a PDF file, or to no printer at all, when the printer it
 // was given cannot be set up; either would lose the job without a word.
-bool IsSetUp(const QPrinter& printer)
+bool isSetUp(const QPrinter& printer)
 {
     return printer.isValid() && printer.outputFormat() == QPrinter::NativeFormat
            && !printer.printerName().isEmpty();
@@ -23,21 +23,21 @@ SheetPrinter::SheetPrinter() = default;
 
 SheetPrinter::~SheetPrinter() = default;
 
-std::optional<std::string> SheetPrinter::Print(const TextLines& sheetText)
+std::optional<std::string> SheetPrinter::print(const TextLines& sheetText)
 {
-    QPrinter* printer = ChosenPrinter();
+    QPrinter* printer = chosenPrinter();
     if (!printer)
         return "There is no default printer currently selected";
-    if (!IsSetUp(*printer) || !printer->setPageOrientation(QPageLayout::Portrait))
+    if (!isSetUp(*printer) || !printer->setPageOrientation(QPageLayout::Portrait))
         return "Operation not supported on selected printer";
     QtPrintCanvas canvas(*printer);
-    if (!canvas.IsOpen())
+    if (!canvas.isOpen())
         return "Printer selected is not valid";
-    PrintInnSheet(canvas, sheetText, LocalFooterDate());
+    printInnSheet(canvas, sheetText, localFooterDate());
     return std::nullopt;
 }
 
-QPrinter* SheetPrinter::ChosenPrinter()
+QPrinter* SheetPrinter::chosenPrinter()
 {
     if (!chosen_) {
         chosen_ = true;

@@ -22,11 +22,11 @@ public:
     // Prints the inn sheet text (its banner line replaced by the title) on the
     // system's default printer, which is chosen on the first print of the run
     // and kept. Gives the message for the user on failure.
-    std::optional<std::string> Print(const TextLines& sheetText);
+    std::optional<std::string> print(const TextLines& sheetText);
 
 private:
     // The default printer of the first call, or null when there was none.
-    QPrinter* ChosenPrinter();
+    QPrinter* chosenPrinter();
 
     bool chosen_ = false;
     std::unique_ptr<QPrinter> printer_;

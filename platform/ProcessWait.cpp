@@ -9,7 +9,7 @@
 
 namespace brewick {
 
-void WaitForChildProcess(pid_t pid)
+void waitForChildProcess(pid_t pid)
 {
     // A pidfd becomes readable when the process ends.
     const int pidfd = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));

@@ -7,6 +7,6 @@ namespace brewick {
 
 // Returns once the child process `pid` has ended, and reaps it. Events keep
 // being handled meanwhile; the caller decides what input may do.
-void WaitForChildProcess(pid_t pid);
+void waitForChildProcess(pid_t pid);
 
 }  // namespace brewick

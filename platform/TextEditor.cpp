@@ -14,13 +14,13 @@ struct GObjectDeleter {
 template <typename T>
 using GObjectPtr = std::unique_ptr<T, GObjectDeleter<T>>;
 
-void RememberPid(GDesktopAppInfo*, GPid pid, gpointer launch)
+void rememberPid(GDesktopAppInfo*, GPid pid, gpointer launch)
 {
     static_cast<EditorLaunch*>(launch)->pid = pid;
 }
 }  // namespace
 
-EditorLaunch StartTextEditor(const std::string& path)
+EditorLaunch startTextEditor(const std::string& path)
 {
     EditorLaunch launch;
     const GObjectPtr<GAppInfo> editor(g_app_info_get_default_for_type("text/plain", FALSE));
@@ -35,7 +35,7 @@ EditorLaunch StartTextEditor(const std::string& path)
     launch.started = g_desktop_app_info_launch_uris_as_manager(
         G_DESKTOP_APP_INFO(editor.get()), &uris, nullptr,
         static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), nullptr, nullptr,
-        &RememberPid, &launch, &error);
+        &rememberPid, &launch, &error);
     g_clear_error(&error);
     g_free(uri);
     return launch;

@@ -15,6 +15,6 @@ struct EditorLaunch {
     pid_t pid = 0;
 };
 
-EditorLaunch StartTextEditor(const std::string& path);
+EditorLaunch startTextEditor(const std::string& path);
 
 }  // namespace brewick

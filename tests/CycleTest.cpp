@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "core/InnGenerator.h"
+#include "cycle/InnGenerator.h"
 #include "generators/Rooms.h"
 #include "support/RecordingRandom.h"
 #include "support/SheetPrinter.h"
@@ -18,11 +18,11 @@ using test::ScriptedRandom;
 
 const ErrorSink kNoErrors = [](const std::string& message) { FAIL() << message; };
 
-std::vector<bool> Ticks(const PartSelection& parts)
+std::vector<bool> ticks(const PartSelection& parts)
 {
     std::vector<bool> ticks;
     for (int part = 0; part < kInnPartCount; ++part)
-        ticks.push_back(parts.IsTicked(static_cast<InnPart>(part)));
+        ticks.push_back(parts.isTicked(static_cast<InnPart>(part)));
     return ticks;
 }
 
@@ -36,7 +36,7 @@ TEST(PartSelection, AllAndTheSinglePartsUntickEachOther)
     struct Row {
         const char* name;
         std::vector<Step> steps;
-        //                All    Inn    Land   Menu   Rooms  Tables Scene
+        //                All    Inn    Land   Menu   drawRooms  drawTables drawBarScene
         std::vector<bool> expected;
     };
     const Row rows[] = {
@@ -58,8 +58,8 @@ TEST(PartSelection, AllAndTheSinglePartsUntickEachOther)
     for (const Row& row : rows) {
         PartSelection parts;
         for (const Step& step : row.steps)
-            parts.Set(step.part, step.ticked);
-        EXPECT_EQ(Ticks(parts), row.expected) << row.name;
+            parts.set(step.part, step.ticked);
+        EXPECT_EQ(ticks(parts), row.expected) << row.name;
     }
 }
 
@@ -68,26 +68,26 @@ protected:
     RecordingRandom random{777};
     InnGenerator generator{random, "", kNoErrors};
 
-    void SetUp() override { generator.ReGenerate(); }
+    void SetUp() override { generator.generate(); }
 
-    void TickOnly(std::initializer_list<InnPart> parts)
+    void tickOnly(std::initializer_list<InnPart> parts)
     {
         for (int part = 0; part < kInnPartCount; ++part)
-            generator.SetPart(static_cast<InnPart>(part), false);
+            generator.setPart(static_cast<InnPart>(part), false);
         for (InnPart part : parts)
-            generator.SetPart(part, true);
+            generator.setPart(part, true);
     }
 };
 
 TEST_F(Cycle, AFullGenerationFillsEverySection)
 {
-    const InnSheet& sheet = generator.Sheet();
+    const InnSheet& sheet = generator.sheet();
     EXPECT_THAT(sheet.innName, testing::StartsWith("The "));
     EXPECT_THAT(sheet.landlordName, testing::MatchesRegex("[A-Z][a-z]+ [A-Z][a-z]+"));
-    EXPECT_EQ(static_cast<int>(sheet.menuLines.size()), 21 - 4 * IndexOf(sheet.location));
+    EXPECT_EQ(static_cast<int>(sheet.menuLines.size()), 21 - 4 * indexOf(sheet.location));
     for (int column = 1; column < RoomTable::kColumns; ++column)
         for (int row = 1; row < RoomTable::kRows; ++row)
-            EXPECT_FALSE(sheet.rooms.Cell(column, row).empty());
+            EXPECT_FALSE(sheet.rooms.cell(column, row).empty());
     EXPECT_FALSE(sheet.barScene.empty());
     EXPECT_EQ(static_cast<int>(sheet.tableChoices.size()), sheet.tableCount);
     EXPECT_EQ(sheet.chosenTable, 0);
@@ -96,12 +96,12 @@ TEST_F(Cycle, AFullGenerationFillsEverySection)
 
 TEST_F(Cycle, NothingTickedChangesNothingAndDrawsNothing)
 {
-    TickOnly({});
-    const InnSheet before = generator.Sheet();
-    const std::uint32_t state = random.State();
-    generator.ReGenerate();
-    EXPECT_EQ(generator.Sheet(), before);
-    EXPECT_EQ(random.State(), state);
+    tickOnly({});
+    const InnSheet before = generator.sheet();
+    const std::uint32_t state = random.state();
+    generator.generate();
+    EXPECT_EQ(generator.sheet(), before);
+    EXPECT_EQ(random.state(), state);
 }
 
 TEST_F(Cycle, SinglePartsRenewOnlyTheirSections)
@@ -128,46 +128,46 @@ TEST_F(Cycle, SinglePartsRenewOnlyTheirSections)
          }},
     };
     for (const Row& row : rows) {
-        TickOnly({row.part});
-        InnSheet expected = generator.Sheet();
-        generator.ReGenerate();
-        row.copyRenewed(expected, generator.Sheet());
-        EXPECT_EQ(generator.Sheet(), expected) << row.name << " changed another section";
+        tickOnly({row.part});
+        InnSheet expected = generator.sheet();
+        generator.generate();
+        row.copyRenewed(expected, generator.sheet());
+        EXPECT_EQ(generator.sheet(), expected) << row.name << " changed another section";
     }
 }
 
 TEST_F(Cycle, TablesAloneFollowTheSelectedLocationAndShowTableOne)
 {
-    generator.SelectLocation(InnLocation::PoorQuarter);
-    generator.ChooseTable(generator.Sheet().tableCount - 1);
-    TickOnly({InnPart::Tables});
+    generator.selectLocation(InnLocation::PoorQuarter);
+    generator.chooseTable(generator.sheet().tableCount - 1);
+    tickOnly({InnPart::Tables});
     for (int i = 0; i < 30; ++i) {
-        generator.ReGenerate();
-        EXPECT_GE(generator.Sheet().tableCount, 1);
-        EXPECT_LE(generator.Sheet().tableCount, 15);
-        EXPECT_EQ(generator.Sheet().chosenTable, 0);
-        EXPECT_THAT(generator.Sheet().shownTableLines[0], testing::StartsWith("Table No. 1 ("));
+        generator.generate();
+        EXPECT_GE(generator.sheet().tableCount, 1);
+        EXPECT_LE(generator.sheet().tableCount, 15);
+        EXPECT_EQ(generator.sheet().chosenTable, 0);
+        EXPECT_THAT(generator.sheet().shownTableLines[0], testing::StartsWith("Table No. 1 ("));
     }
 }
 
 TEST_F(Cycle, ALocationChangeRepricesAndRemakesTheMenuButKeepsBedsAndTables)
 {
-    generator.SelectQuality(InnQuality::Excellent);
-    const InnLocation other = generator.Sheet().location == InnLocation::PoorQuarter
+    generator.selectQuality(InnQuality::Excellent);
+    const InnLocation other = generator.sheet().location == InnLocation::PoorQuarter
                                   ? InnLocation::WealthyQuarter
                                   : InnLocation::PoorQuarter;
-    InnSheet expected = generator.Sheet();
-    generator.Sheet().rooms.Cell(1, 2) = "user's price";
-    generator.Sheet().rooms.Cell(1, 1) = "user's beds";
-    expected.rooms.Cell(1, 1) = "user's beds";
+    InnSheet expected = generator.sheet();
+    generator.sheet().rooms.cell(1, 2) = "user's price";
+    generator.sheet().rooms.cell(1, 1) = "user's beds";
+    expected.rooms.cell(1, 1) = "user's beds";
 
-    generator.SelectLocation(other);
+    generator.selectLocation(other);
 
-    const InnSheet& after = generator.Sheet();
+    const InnSheet& after = generator.sheet();
     expected.location = other;
-    CalcRoomPrice(expected);
+    priceRooms(expected);
     EXPECT_EQ(after.rooms, expected.rooms);
-    EXPECT_EQ(static_cast<int>(after.menuLines.size()), 21 - 4 * IndexOf(other));
+    EXPECT_EQ(static_cast<int>(after.menuLines.size()), 21 - 4 * indexOf(other));
     expected.menuLines = after.menuLines;
     EXPECT_EQ(after, expected);
 }
@@ -175,26 +175,26 @@ TEST_F(Cycle, ALocationChangeRepricesAndRemakesTheMenuButKeepsBedsAndTables)
 TEST_F(Cycle, AQualityChangeRepricesOnly)
 {
     const InnQuality other =
-        generator.Sheet().quality == InnQuality::Poor ? InnQuality::Good : InnQuality::Poor;
-    InnSheet expected = generator.Sheet();
-    const std::uint32_t state = random.State();
-    generator.SelectQuality(other);
+        generator.sheet().quality == InnQuality::Poor ? InnQuality::Good : InnQuality::Poor;
+    InnSheet expected = generator.sheet();
+    const std::uint32_t state = random.state();
+    generator.selectQuality(other);
     expected.quality = other;
-    CalcRoomPrice(expected);
-    EXPECT_EQ(generator.Sheet(), expected);
-    EXPECT_EQ(random.State(), state);
+    priceRooms(expected);
+    EXPECT_EQ(generator.sheet(), expected);
+    EXPECT_EQ(random.state(), state);
 }
 
 TEST_F(Cycle, SelectingTheSelectedValueRunsNothing)
 {
-    generator.Sheet().rooms.Cell(2, 2) = "edited";
-    generator.Sheet().menuLines.Add("edited");
-    const InnSheet before = generator.Sheet();
-    const std::uint32_t state = random.State();
-    generator.SelectLocation(before.location);
-    generator.SelectQuality(before.quality);
-    EXPECT_EQ(generator.Sheet(), before);
-    EXPECT_EQ(random.State(), state);
+    generator.sheet().rooms.cell(2, 2) = "edited";
+    generator.sheet().menuLines.add("edited");
+    const InnSheet before = generator.sheet();
+    const std::uint32_t state = random.state();
+    generator.selectLocation(before.location);
+    generator.selectQuality(before.quality);
+    EXPECT_EQ(generator.sheet(), before);
+    EXPECT_EQ(random.state(), state);
 }
 
 // With "All", a drawn location that differs from the shown one makes the menu
@@ -215,10 +215,10 @@ TEST(CycleReaction, ANewlyDrawnLocationMakesTheMenuTwice)
         // Two draws for the scene list, quality 0, then the location.
         ScriptedRandom random({0, 0, 0, row.location});
         InnGenerator generator(random, "", kNoErrors);
-        generator.ReGenerate();
+        generator.generate();
         const auto mainCourseDraws = std::count(random.ranges.begin(), random.ranges.end(), 164);
         EXPECT_EQ(mainCourseDraws, row.menus * (4 - row.location)) << row.name;
-        EXPECT_EQ(static_cast<int>(generator.Sheet().menuLines.size()), 21 - 4 * row.location)
+        EXPECT_EQ(static_cast<int>(generator.sheet().menuLines.size()), 21 - 4 * row.location)
             << row.name;
     }
 }

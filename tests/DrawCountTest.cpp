@@ -5,9 +5,9 @@
 
 #include <functional>
 
-#include "core/InnGenerator.h"
+#include "cycle/InnGenerator.h"
 #include "generators/InnName.h"
-#include "generators/KeeperName.h"
+#include "generators/LandlordName.h"
 #include "generators/Menu.h"
 #include "generators/Rooms.h"
 #include "generators/Scenes.h"
@@ -21,7 +21,7 @@ using test::RecordingRandom;
 using testing::ElementsAre;
 
 const InnNameLists kInnNames;
-const KeeperNameLists kKeeperNames;
+const LandlordNameLists kLandlordNames;
 const MenuLists kMenu;
 const PatronLists kPatrons;
 
@@ -34,19 +34,19 @@ TEST(DrawCount, FixedOperations)
         std::vector<int> ranges;  // the range of each draw, in order; -1: any
     };
     const Row rows[] = {
-        {"CalcRoomPrice", InnLocation::DocksArea, [](InnSheet& s, RandomSource&) { CalcRoomPrice(s); }, {}},
-        {"ShowTable", InnLocation::DocksArea, [](InnSheet& s, RandomSource&) { ShowTable(s); }, {}},
-        {"KeeperName", InnLocation::DocksArea,
-         [](InnSheet& s, RandomSource& r) { KeeperName(s, kKeeperNames, r); },
+        {"priceRooms", InnLocation::DocksArea, [](InnSheet& s, RandomSource&) { priceRooms(s); }, {}},
+        {"showChosenTable", InnLocation::DocksArea, [](InnSheet& s, RandomSource&) { showChosenTable(s); }, {}},
+        {"makeLandlordName", InnLocation::DocksArea,
+         [](InnSheet& s, RandomSource& r) { makeLandlordName(s, kLandlordNames, r); },
          {79, 39, 105, 79, 39, 105}},
         {"Rooms, Wealthy Quarter", InnLocation::WealthyQuarter,
-         [](InnSheet& s, RandomSource& r) { Rooms(s, r); }, {12, 12, 0}},
+         [](InnSheet& s, RandomSource& r) { drawRooms(s, r); }, {12, 12, 0}},
         {"Rooms, Merchant Quarter", InnLocation::MerchantQuarter,
-         [](InnSheet& s, RandomSource& r) { Rooms(s, r); }, {10, 11, 9}},
+         [](InnSheet& s, RandomSource& r) { drawRooms(s, r); }, {10, 11, 9}},
         {"Rooms, Poor Quarter", InnLocation::PoorQuarter,
-         [](InnSheet& s, RandomSource& r) { Rooms(s, r); }, {6, 9, 27}},
-        {"DoMenu, Poor Quarter", InnLocation::PoorQuarter,
-         [](InnSheet& s, RandomSource& r) { DoMenu(s, kMenu, r); }, {164, 19, 21, 10}},
+         [](InnSheet& s, RandomSource& r) { drawRooms(s, r); }, {6, 9, 27}},
+        {"makeMenu, Poor Quarter", InnLocation::PoorQuarter,
+         [](InnSheet& s, RandomSource& r) { makeMenu(s, kMenu, r); }, {164, 19, 21, 10}},
     };
     for (const Row& row : rows) {
         InnSheet sheet;
@@ -63,7 +63,7 @@ TEST(DrawCount, InnNameDrawsTheFormThenTwoWordsOfThatForm)
     for (std::uint32_t state = 0; state < 200; ++state) {
         InnSheet sheet;
         RecordingRandom random(state);
-        InnName(sheet, kInnNames, random);
+        makeInnName(sheet, kInnNames, random);
         ASSERT_EQ(random.ranges.size(), 3u);
         EXPECT_EQ(random.ranges[0], 101);
         if (random.ranges[1] == 41) {
@@ -85,7 +85,7 @@ TEST(DrawCount, MenuTakesTwentyEightLessEightPerQuarter)
         InnSheet sheet;
         sheet.location = static_cast<InnLocation>(l);
         RecordingRandom random;
-        DoMenu(sheet, kMenu, random);
+        makeMenu(sheet, kMenu, random);
         EXPECT_EQ(static_cast<int>(random.ranges.size()), 28 - 8 * l) << "location " << l;
     }
 }
@@ -96,7 +96,7 @@ TEST(DrawCount, TablesTakeOneThenPerTableOneAndSevenPerPatronAndAnAction)
         InnSheet sheet;
         sheet.location = static_cast<InnLocation>(state % kLocationCount);
         RecordingRandom random(state);
-        Tables(sheet, kPatrons, random);
+        drawTables(sheet, kPatrons, random);
         // The text tells how many tables, patrons and action lines were drawn.
         int blocks = 0, patronLines = 0, actionLines = 0;
         for (std::string_view line : sheet.tableText) {
@@ -115,10 +115,10 @@ TEST(DrawCount, ScenesBuildWithTwoDrawsAndDrawOneScene)
 {
     RecordingRandom random;
     WordList scenes;
-    EXPECT_FALSE(GetScenes(scenes, "", random));
+    EXPECT_FALSE(buildSceneList(scenes, "", random));
     EXPECT_THAT(random.ranges, ElementsAre(8, 10));  // beans first, then toughs
     InnSheet sheet;
-    Scene(sheet, scenes, random);
+    drawBarScene(sheet, scenes, random);
     EXPECT_THAT(random.ranges, ElementsAre(8, 10, 100));
 }
 
@@ -127,14 +127,14 @@ TEST(DrawCount, TheCycleDrawsQualityAndLocationOnlyWithAll)
     RecordingRandom random;
     InnGenerator generator(random, "", [](const std::string&) {});
     random.ranges.clear();
-    generator.ReGenerate();
+    generator.generate();
     ASSERT_GE(random.ranges.size(), 2u);
     EXPECT_EQ(random.ranges[0], 5);
     EXPECT_EQ(random.ranges[1], 4);
 
-    generator.SetPart(InnPart::Scene, true);
+    generator.setPart(InnPart::Scene, true);
     random.ranges.clear();
-    generator.ReGenerate();
+    generator.generate();
     EXPECT_THAT(random.ranges, ElementsAre(100));
 }
 

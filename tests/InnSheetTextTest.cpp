@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/InnGenerator.h"
+#include "cycle/InnGenerator.h"
 #include "output/InnSheetText.h"
 #include "support/RecordingRandom.h"
 
@@ -11,7 +11,7 @@ namespace {
 using testing::ElementsAreArray;
 
 // A small inn: one table, a Poor Quarter menu.
-InnSheet SmallInn()
+InnSheet smallInn()
 {
     InnSheet sheet;
     sheet.innName = "The Pig and Duck";
@@ -21,7 +21,7 @@ InnSheet SmallInn()
     const char* cells[2][3] = {{"6", "9", "46"}, {"10", "5", "1"}};
     for (int row = 1; row <= 2; ++row)
         for (int column = 1; column <= 3; ++column)
-            sheet.rooms.Cell(column, row) = cells[row - 1][column - 1];
+            sheet.rooms.cell(column, row) = cells[row - 1][column - 1];
     sheet.barScene = "No-one will meet your eye";
     sheet.tableCount = 1;
     sheet.tableText = {"Table No. 1 (Empty)", "No one is sitting here", " "};
@@ -30,17 +30,17 @@ InnSheet SmallInn()
     return sheet;
 }
 
-std::vector<std::string> Lines(const InnSheet& sheet)
+std::vector<std::string> sheetLines(const InnSheet& sheet)
 {
     TextLines lines;
-    InnSheetText(sheet, lines);
+    buildInnSheetText(sheet, lines);
     return {lines.begin(), lines.end()};
 }
 
 TEST(InnSheetText, LinesOfASmallInn)
 {
-    EXPECT_THAT(Lines(SmallInn()),
-                ElementsAreArray({std::string(BannerLine()), std::string(""),
+    EXPECT_THAT(sheetLines(smallInn()),
+                ElementsAreArray({std::string(bannerLine()), std::string(""),
                                   std::string("The Pig and Duck is run by Abaewyn Thoma."),
                                   std::string("It is poor quality establishment and is located in the Poor Quarter."),
                                   std::string(""),
@@ -77,9 +77,9 @@ TEST(InnSheetText, EditsAndEmptySectionsComeOutAsTheyStand)
              s.location = InnLocation::DocksArea;
          },
          3, "It is a fair quality establishment and is located in the Docks Area."},
-        {"an emptied cell leaves two blanks", [](InnSheet& s) { s.rooms.Cell(1, 1).clear(); }, 5,
+        {"an emptied cell leaves two blanks", [](InnSheet& s) { s.rooms.cell(1, 1).clear(); }, 5,
          "It has  beds in single rooms at 10 silver pieces a night,"},
-        {"any text in a cell", [](InnSheet& s) { s.rooms.Cell(2, 2) = "a few"; }, 6,
+        {"any text in a cell", [](InnSheet& s) { s.rooms.cell(2, 2) = "a few"; }, 6,
          "9 beds in double rooms at a few silver pieces a night and"},
         {"edited names", [](InnSheet& s) { s.innName = "Chez Gunther"; s.landlordName = "Me"; }, 2,
          "Chez Gunther is run by Me."},
@@ -88,18 +88,18 @@ TEST(InnSheetText, EditsAndEmptySectionsComeOutAsTheyStand)
          "There are 30 tables in the main taproom."},
     };
     for (const Row& row : rows) {
-        InnSheet sheet = SmallInn();
+        InnSheet sheet = smallInn();
         row.edit(sheet);
-        EXPECT_EQ(Lines(sheet).at(row.line), row.expected) << row.name;
+        EXPECT_EQ(sheetLines(sheet).at(row.line), row.expected) << row.name;
     }
 }
 
 TEST(InnSheetText, EmptyTableTextAndEmptyMenu)
 {
-    InnSheet sheet = SmallInn();
-    sheet.tableText.Clear();
-    sheet.menuLines.Clear();
-    const std::vector<std::string> lines = Lines(sheet);
+    InnSheet sheet = smallInn();
+    sheet.tableText.clear();
+    sheet.menuLines.clear();
+    const std::vector<std::string> lines = sheetLines(sheet);
     ASSERT_EQ(lines.size(), 16u);
     EXPECT_EQ(lines[12], "There are 1 tables in the main taproom.");
     EXPECT_EQ(lines[13], "");
@@ -108,20 +108,20 @@ TEST(InnSheetText, EmptyTableTextAndEmptyMenu)
 
     std::string bytes;
     TextLines text;
-    InnSheetText(sheet, text);
-    AppendCrLfText(text, bytes);
+    buildInnSheetText(sheet, text);
+    appendCrLfText(text, bytes);
     EXPECT_TRUE(bytes.ends_with("\r\n\r\n\r\nToday's Menu\r\n"));
 }
 
 TEST(InnSheetText, TheTableTextStartsAtItsOwnLine)
 {
-    const std::vector<std::string> lines = Lines(SmallInn());
+    const std::vector<std::string> lines = sheetLines(smallInn());
     EXPECT_EQ(lines[kTableTextLine], "Table No. 1 (Empty)");
 }
 
 TEST(InnSheetText, ABannerNamingProductCopyrightAndAddress)
 {
-    const std::string banner(BannerLine());
+    const std::string banner(bannerLine());
     EXPECT_THAT(banner, testing::StartsWith("Brewick"));
     EXPECT_THAT(banner, testing::HasSubstr("Copyright"));
     EXPECT_THAT(banner, testing::HasSubstr(std::string(kMakerWebAddress)));

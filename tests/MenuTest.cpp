@@ -12,7 +12,7 @@ using testing::MatchesRegex;
 const MenuLists kMenu;
 
 // The menu's layout with every item written as "item".
-std::vector<std::string> Layout(const TextLines& menu)
+std::vector<std::string> layout(const TextLines& menu)
 {
     std::vector<std::string> layout;
     for (std::string_view line : menu) {
@@ -47,8 +47,8 @@ TEST(Menu, LayoutFollowsTheLocation)
             InnSheet sheet;
             sheet.location = row.location;
             test::RecordingRandom random(state);
-            DoMenu(sheet, kMenu, random);
-            ASSERT_EQ(Layout(sheet.menuLines), expected) << LocationName(row.location);
+            makeMenu(sheet, kMenu, random);
+            ASSERT_EQ(layout(sheet.menuLines), expected) << locationName(row.location);
             for (std::string_view line : sheet.menuLines) {
                 if (line.starts_with("  ")) {
                     EXPECT_THAT(std::string(line), MatchesRegex("  [^ ].*[^ ]"));
@@ -65,7 +65,7 @@ TEST(Menu, ItemsJoinTheirTwoPartsWithOneSpace)
     test::ScriptedRandom random({0, 2, 0, 0, 0, 0, 0, 0, 0, 13});
     InnSheet sheet;
     sheet.location = InnLocation::DocksArea;
-    DoMenu(sheet, kMenu, random);
+    makeMenu(sheet, kMenu, random);
     EXPECT_EQ(sheet.menuLines[1], "  Goat and Rice");
     EXPECT_EQ(sheet.menuLines[5], "  Apple Pie");
     EXPECT_EQ(sheet.menuLines[11], "  King's Red");
@@ -74,10 +74,10 @@ TEST(Menu, ItemsJoinTheirTwoPartsWithOneSpace)
 TEST(Menu, ANewMenuReplacesTheOldOneWhole)
 {
     InnSheet sheet;
-    sheet.menuLines.Add("typed by the user");
+    sheet.menuLines.add("typed by the user");
     sheet.location = InnLocation::PoorQuarter;
     test::RecordingRandom random;
-    DoMenu(sheet, kMenu, random);
+    makeMenu(sheet, kMenu, random);
     EXPECT_EQ(sheet.menuLines.size(), 9u);
     EXPECT_EQ(sheet.menuLines[0], "Main Courses");
     EXPECT_EQ(sheet.menuLines[8], "  Grog");

@@ -9,12 +9,12 @@
 namespace brewick {
 namespace {
 
-std::vector<int> Draws(std::uint32_t state, std::vector<int> ranges)
+std::vector<int> draws(std::uint32_t state, std::vector<int> ranges)
 {
     LcgRandom random(state);
     std::vector<int> results;
     for (int n : ranges)
-        results.push_back(random.RandomIndex(n));
+        results.push_back(random.randomIndex(n));
     return results;
 }
 
@@ -28,39 +28,39 @@ TEST(RandomSource, KnownSequences)
     };
     const Row rows[] = {
         {"from state 0", 0, {100, 100, 100, 100, 100, 100}, {0, 3, 86, 20, 27, 67}},
-        {"from 12:34:56.789", SeedFromTimeOfDay(12, 34, 56, 789), {100, 100, 100, 100, 100},
+        {"from 12:34:56.789", seedFromTimeOfDay(12, 34, 56, 789), {100, 100, 100, 100, 100},
          {48, 27, 35, 2, 69}},
-        {"RandomIndex(0) still steps", 0, {0, 100}, {0, 3}},
+        {"randomIndex(0) still steps", 0, {0, 100}, {0, 3}},
         {"a negative range gives 0 and steps", 0, {-5, 100}, {0, 3}},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(Draws(row.state, row.ranges), row.expected) << row.name;
+        EXPECT_EQ(draws(row.state, row.ranges), row.expected) << row.name;
 }
 
 TEST(RandomSource, StepIsTheLinearCongruence)
 {
     LcgRandom random(0xFFFFFFFFu);
-    random.RandomIndex(1);
-    EXPECT_EQ(random.State(), 0xFFFFFFFFu * 134775813u + 1u);  // wraps modulo 2^32
+    random.randomIndex(1);
+    EXPECT_EQ(random.state(), 0xFFFFFFFFu * 134775813u + 1u);  // wraps modulo 2^32
 }
 
 TEST(RandomSource, RangeIsRespectedAtTheExtremes)
 {
     LcgRandom random(0);
     for (int i = 0; i < 10000; ++i) {
-        const int big = random.RandomIndex(2147483647);
+        const int big = random.randomIndex(2147483647);
         ASSERT_GE(big, 0);
         ASSERT_LT(big, 2147483647);
-        ASSERT_EQ(random.RandomIndex(1), 0);
+        ASSERT_EQ(random.randomIndex(1), 0);
     }
 }
 
 TEST(StartSeed, TimeOfDayIsMillisecondsSinceMidnight)
 {
-    EXPECT_EQ(SeedFromTimeOfDay(12, 34, 56, 789), 45296789u);
-    EXPECT_EQ(SeedFromTimeOfDay(0, 0, 0, 0), 0u);
-    EXPECT_EQ(SeedFromTimeOfDay(23, 59, 59, 999), 86399999u);
-    EXPECT_LT(ClockSeed(), 86400000u);
+    EXPECT_EQ(seedFromTimeOfDay(12, 34, 56, 789), 45296789u);
+    EXPECT_EQ(seedFromTimeOfDay(0, 0, 0, 0), 0u);
+    EXPECT_EQ(seedFromTimeOfDay(23, 59, 59, 999), 86399999u);
+    EXPECT_LT(clockSeed(), 86400000u);
 }
 
 TEST(StartSeed, ParsesOnlyPlainDecimalNumbersInRange)
@@ -83,20 +83,20 @@ TEST(StartSeed, ParsesOnlyPlainDecimalNumbersInRange)
         {"", std::nullopt},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(ParseSeed(row.text), row.expected) << '"' << row.text << '"';
+        EXPECT_EQ(parseSeed(row.text), row.expected) << '"' << row.text << '"';
 }
 
 TEST(StartSeed, EnvironmentValueWinsWhenValidAndIsReportedWhenNot)
 {
     std::ostringstream warnings;
-    EXPECT_EQ(StartSeed("123", warnings), 123u);
+    EXPECT_EQ(startSeed("123", warnings), 123u);
     EXPECT_EQ(warnings.str(), "");
 
-    EXPECT_LT(StartSeed(nullptr, warnings), 86400000u);
-    EXPECT_LT(StartSeed("", warnings), 86400000u);
+    EXPECT_LT(startSeed(nullptr, warnings), 86400000u);
+    EXPECT_LT(startSeed("", warnings), 86400000u);
     EXPECT_EQ(warnings.str(), "");
 
-    EXPECT_LT(StartSeed("soon", warnings), 86400000u);
+    EXPECT_LT(startSeed("soon", warnings), 86400000u);
     EXPECT_NE(warnings.str().find("BREWICK_SEED='soon'"), std::string::npos);
 }
 
@@ -104,13 +104,13 @@ TEST(PickRandom, DrawsOnceEvenFromAnEmptyList)
 {
     LcgRandom random(0);
     const WordList empty;
-    EXPECT_EQ(PickRandom(empty, random), "");
-    EXPECT_EQ(random.RandomIndex(100), 3);  // the second draw from state 0
+    EXPECT_EQ(pickRandom(empty, random), "");
+    EXPECT_EQ(random.randomIndex(100), 3);  // the second draw from state 0
 
     const std::string_view entries[] = {" a ", "b"};
     const WordList list(entries);
     LcgRandom again(0);
-    EXPECT_EQ(PickRandom(list, again), " a ");  // blanks are kept
+    EXPECT_EQ(pickRandom(list, again), " a ");  // blanks are kept
 }
 
 }  // namespace

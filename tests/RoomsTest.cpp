@@ -8,9 +8,9 @@
 namespace brewick {
 namespace {
 
-std::string Prices(const RoomTable& rooms)
+std::string prices(const RoomTable& rooms)
 {
-    return rooms.Cell(1, 2) + " / " + rooms.Cell(2, 2) + " / " + rooms.Cell(3, 2);
+    return rooms.cell(1, 2) + " / " + rooms.cell(2, 2) + " / " + rooms.cell(3, 2);
 }
 
 TEST(Rooms, PricesForEveryLocationAndQuality)
@@ -27,8 +27,8 @@ TEST(Rooms, PricesForEveryLocationAndQuality)
             InnSheet sheet;
             sheet.location = static_cast<InnLocation>(l);
             sheet.quality = static_cast<InnQuality>(q);
-            CalcRoomPrice(sheet);
-            EXPECT_EQ(Prices(sheet.rooms), expected[l][q]) << "location " << l << ", quality " << q;
+            priceRooms(sheet);
+            EXPECT_EQ(prices(sheet.rooms), expected[l][q]) << "location " << l << ", quality " << q;
         }
     }
 }
@@ -51,9 +51,9 @@ TEST(Rooms, BedCountsCoverTheirRangesAndNothingElse)
         InnSheet sheet;
         sheet.location = static_cast<InnLocation>(l);
         for (int i = 0; i < 3000; ++i) {
-            Rooms(sheet, random);
+            drawRooms(sheet, random);
             for (int column = 1; column <= 3; ++column)
-                seen[column - 1].insert(std::stoi(sheet.rooms.Cell(column, 1)));
+                seen[column - 1].insert(std::stoi(sheet.rooms.cell(column, 1)));
         }
         for (int column = 0; column < 3; ++column) {
             const Range range = expected[l][column];
@@ -67,17 +67,17 @@ TEST(Rooms, BedCountsCoverTheirRangesAndNothingElse)
 TEST(Rooms, HeadingsAndPlainNumbers)
 {
     InnSheet sheet;
-    WriteRoomHeadings(sheet.rooms);
+    writeRoomHeadings(sheet.rooms);
     sheet.location = InnLocation::PoorQuarter;
     sheet.quality = InnQuality::Poor;
-    CalcRoomPrice(sheet);
-    EXPECT_EQ(sheet.rooms.Cell(0, 0), "Beds in");
-    EXPECT_EQ(sheet.rooms.Cell(1, 0), "Single Rooms");
-    EXPECT_EQ(sheet.rooms.Cell(2, 0), "Double Rooms");
-    EXPECT_EQ(sheet.rooms.Cell(3, 0), "Common Room");
-    EXPECT_EQ(sheet.rooms.Cell(0, 1), "Number");
-    EXPECT_EQ(sheet.rooms.Cell(0, 2), "Cost (sp)");
-    EXPECT_EQ(sheet.rooms.Cell(3, 2), "1");
+    priceRooms(sheet);
+    EXPECT_EQ(sheet.rooms.cell(0, 0), "Beds in");
+    EXPECT_EQ(sheet.rooms.cell(1, 0), "Single Rooms");
+    EXPECT_EQ(sheet.rooms.cell(2, 0), "Double Rooms");
+    EXPECT_EQ(sheet.rooms.cell(3, 0), "Common Room");
+    EXPECT_EQ(sheet.rooms.cell(0, 1), "Number");
+    EXPECT_EQ(sheet.rooms.cell(0, 2), "Cost (sp)");
+    EXPECT_EQ(sheet.rooms.cell(3, 2), "1");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ namespace {
 using namespace std::string_literals;
 using testing::ElementsAre;
 
-std::vector<std::string> Entries(const WordList& list, std::size_t from = 0)
+std::vector<std::string> entries(const WordList& list, std::size_t from = 0)
 {
     return {list.begin() + static_cast<std::ptrdiff_t>(from), list.end()};
 }
@@ -52,9 +52,9 @@ TEST(SceneFileParser, SplitsTrimsAndSkipsWhateverThePieces)
             WordList scenes;
             SceneFileParser parser(scenes);
             for (std::size_t at = 0; at < row.bytes.size(); at += piece)
-                parser.Feed(std::string_view(row.bytes).substr(at, piece));
-            parser.Finish();
-            EXPECT_EQ(Entries(scenes), row.scenes) << row.name << ", pieces of " << piece;
+                parser.feed(std::string_view(row.bytes).substr(at, piece));
+            parser.finish();
+            EXPECT_EQ(entries(scenes), row.scenes) << row.name << ", pieces of " << piece;
         }
     }
 }
@@ -62,34 +62,34 @@ TEST(SceneFileParser, SplitsTrimsAndSkipsWhateverThePieces)
 class SceneFile : public testing::Test {
 protected:
     test::TempDir dir;
-    std::filesystem::path path = dir.Path() / std::string(kSceneFileName);
+    std::filesystem::path path = dir.path() / std::string(kSceneFileName);
     WordList sceneList;
     test::RecordingRandom random;
 
-    void Write(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+    void write(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 };
 
 TEST_F(SceneFile, LinesFollowTheHundredBuiltInScenes)
 {
     for (const FileRow& row : kFiles) {
-        Write(row.bytes);
-        EXPECT_EQ(GetScenes(sceneList, path, random), std::nullopt) << row.name;
-        ASSERT_GE(sceneList.Count(), 100u);
-        EXPECT_EQ(Entries(sceneList, 100), row.scenes) << row.name;
+        write(row.bytes);
+        EXPECT_EQ(buildSceneList(sceneList, path, random), std::nullopt) << row.name;
+        ASSERT_GE(sceneList.count(), 100u);
+        EXPECT_EQ(entries(sceneList, 100), row.scenes) << row.name;
     }
 }
 
 TEST_F(SceneFile, AMissingFileGivesTheBuiltInScenesAlone)
 {
-    EXPECT_EQ(GetScenes(sceneList, path, random), std::nullopt);
-    EXPECT_EQ(sceneList.Count(), 100u);
+    EXPECT_EQ(buildSceneList(sceneList, path, random), std::nullopt);
+    EXPECT_EQ(sceneList.count(), 100u);
 }
 
 TEST_F(SceneFile, AFolderInItsPlaceIsReportedAndKeepsTheBuiltIns)
 {
     std::filesystem::create_directory(path);
-    EXPECT_EQ(GetScenes(sceneList, path, random), "Is a directory");
-    EXPECT_EQ(sceneList.Count(), 100u);
+    EXPECT_EQ(buildSceneList(sceneList, path, random), "Is a directory");
+    EXPECT_EQ(sceneList.count(), 100u);
 }
 
 TEST_F(SceneFile, ALongFileIsReadWhole)
@@ -97,9 +97,9 @@ TEST_F(SceneFile, ALongFileIsReadWhole)
     std::string bytes;
     for (int i = 0; i < 100000; ++i)
         bytes += "Scene number " + std::to_string(i) + "\r\n";
-    Write(bytes);
-    EXPECT_EQ(GetScenes(sceneList, path, random), std::nullopt);
-    ASSERT_EQ(sceneList.Count(), 100100u);
+    write(bytes);
+    EXPECT_EQ(buildSceneList(sceneList, path, random), std::nullopt);
+    ASSERT_EQ(sceneList.count(), 100100u);
     EXPECT_EQ(sceneList[100099], "Scene number 99999");
 }
 
@@ -118,9 +118,9 @@ TEST(BuiltInScenes, NumberedScenesDuplicatesAndSpellings)
     for (const Row& row : rows) {
         test::ScriptedRandom random(row.draws);
         WordList scenes;
-        GetScenes(scenes, "", random);
+        buildSceneList(scenes, "", random);
         EXPECT_THAT(random.ranges, ElementsAre(8, 10));
-        ASSERT_EQ(scenes.Count(), 100u);
+        ASSERT_EQ(scenes.count(), 100u);
         EXPECT_EQ(scenes[65], row.beans);
         EXPECT_EQ(scenes[88], row.toughs);
         EXPECT_EQ(scenes[30], "No-one will meet your eye");
@@ -129,7 +129,7 @@ TEST(BuiltInScenes, NumberedScenesDuplicatesAndSpellings)
         EXPECT_EQ(scenes[36], scenes[32]);
         EXPECT_EQ(scenes[33], "A patron challenges the largest in your party to a fight");
         EXPECT_EQ(scenes[37], scenes[33]);
-        const std::vector<std::string> all = Entries(scenes);
+        const std::vector<std::string> all = entries(scenes);
         EXPECT_EQ(std::set<std::string>(all.begin(), all.end()).size(), 98u);
         EXPECT_THAT(all, testing::Contains("A halfing thief fails to pick your pocket"));
         EXPECT_THAT(all, testing::Contains("A halfing thief picks your pocket"));
@@ -145,10 +145,10 @@ TEST(BuiltInScenes, SceneDrawsOneEntryAndReplacesTheOld)
 {
     test::ScriptedRandom random({0, 0, 99});
     WordList scenes;
-    GetScenes(scenes, "", random);
+    buildSceneList(scenes, "", random);
     InnSheet sheet;
     sheet.barScene = "old";
-    Scene(sheet, scenes, random);
+    drawBarScene(sheet, scenes, random);
     EXPECT_EQ(sheet.barScene, scenes[99]);
 }
 

@@ -15,10 +15,10 @@ using test::ScriptedRandom;
 
 const PatronLists kPatrons;
 
-// The answers that make Tables draw `countDraw` for the number of tables and
+// The answers that make drawTables draw `countDraw` for the number of tables and
 // give the tables the patron counts listed; every patron draws `gender` and
 // 0 for everything else.
-std::vector<int> TableScript(int countDraw, const std::vector<int>& patrons, int gender = 100)
+std::vector<int> tableScript(int countDraw, const std::vector<int>& patrons, int gender = 100)
 {
     std::vector<int> script = {countDraw};
     for (int k : patrons) {
@@ -40,12 +40,12 @@ TEST(Tables, NumberOfTablesFollowsTheLocation)
         InnSheet sheet;
         sheet.location = static_cast<InnLocation>(l);
         for (int i = 0; i < 300; ++i) {
-            Tables(sheet, kPatrons, random);
+            drawTables(sheet, kPatrons, random);
             seen.insert(sheet.tableCount);
             ASSERT_EQ(static_cast<int>(sheet.tableChoices.size()), sheet.tableCount);
         }
-        EXPECT_EQ(*seen.begin(), expected[l].first) << LocationName(sheet.location);
-        EXPECT_EQ(*seen.rbegin(), expected[l].second) << LocationName(sheet.location);
+        EXPECT_EQ(*seen.begin(), expected[l].first) << locationName(sheet.location);
+        EXPECT_EQ(*seen.rbegin(), expected[l].second) << locationName(sheet.location);
         EXPECT_EQ(seen.size(), 15u);
     }
 }
@@ -68,10 +68,10 @@ TEST(Tables, BlocksAndChoicesByPatronCount)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.heading + " / gender draw " + std::to_string(row.gender));
-        ScriptedRandom random(TableScript(0, {row.patrons}, row.gender));
+        ScriptedRandom random(tableScript(0, {row.patrons}, row.gender));
         InnSheet sheet;
         sheet.location = InnLocation::PoorQuarter;
-        Tables(sheet, kPatrons, random);
+        drawTables(sheet, kPatrons, random);
         ASSERT_EQ(sheet.tableCount, 1);
         EXPECT_THAT(sheet.tableChoices, ElementsAre(row.choice));
         EXPECT_EQ(sheet.chosenTable, 0);
@@ -103,11 +103,11 @@ TEST(Tables, GenderDecidesPronounAndTheFacesOnOffer)
         ScriptedRandom random({0, 1, 0, 0, 0, 0, row.genderDraw, 0, row.faceRange - 1, 0});
         InnSheet sheet;
         sheet.location = InnLocation::PoorQuarter;
-        Tables(sheet, kPatrons, random);
+        drawTables(sheet, kPatrons, random);
         const std::string patron(sheet.tableText[1]);
         EXPECT_EQ(random.ranges[8], row.faceRange) << "gender draw " << row.genderDraw;
         EXPECT_THAT(patron, testing::HasSubstr(". " + row.pronoun));
-        const std::string lastFace = kPatrons.lstFace[row.faceRange - 1];
+        const std::string lastFace = kPatrons.faces[row.faceRange - 1];
         EXPECT_THAT(patron, testing::EndsWith(" and " + lastFace + " face."));
     }
 }
@@ -117,13 +117,13 @@ TEST(Tables, PatronLineReadsAsOneSentence)
     ScriptedRandom random({0, 1, 0, 0, 0, 0, 100, 0, 0, 0});
     InnSheet sheet;
     sheet.location = InnLocation::PoorQuarter;
-    Tables(sheet, kPatrons, random);
-    const std::string expected = kPatrons.lstAge[0] + " " + kPatrons.lstRace[0] + " " +
-                                 kPatrons.lstOccupation[0] + " wearing " + kPatrons.lstClothes[0] +
-                                 ". He has " + kPatrons.lstHair[0] + " and " + kPatrons.lstFace[0] +
+    drawTables(sheet, kPatrons, random);
+    const std::string expected = kPatrons.ages[0] + " " + kPatrons.races[0] + " " +
+                                 kPatrons.occupations[0] + " wearing " + kPatrons.clothes[0] +
+                                 ". He has " + kPatrons.hair[0] + " and " + kPatrons.faces[0] +
                                  " face.";
     EXPECT_EQ(sheet.tableText[1], expected);
-    EXPECT_EQ(sheet.tableText[2], "He is " + kPatrons.lstSingleActions[0]);
+    EXPECT_EQ(sheet.tableText[2], "He is " + kPatrons.singleActions[0]);
 }
 
 class ShowTableOf30 : public testing::Test {
@@ -135,14 +135,14 @@ protected:
         std::vector<int> patrons;
         for (int t = 0; t < 30; ++t)
             patrons.push_back(t % 8);
-        ScriptedRandom random(TableScript(14, patrons));
+        ScriptedRandom random(tableScript(14, patrons));
         sheet.location = InnLocation::WealthyQuarter;
-        Tables(sheet, kPatrons, random);
+        drawTables(sheet, kPatrons, random);
         ASSERT_EQ(sheet.tableCount, 30);
     }
 
     // The block of table `number` as the table text holds it.
-    std::vector<std::string> BlockOf(int number) const
+    std::vector<std::string> blockOf(int number) const
     {
         const std::string heading = "Table No. " + std::to_string(number) + " (";
         std::vector<std::string> block;
@@ -161,9 +161,9 @@ TEST_F(ShowTableOf30, ShowsExactlyTheChosenBlock)
 {
     for (int number : {1, 2, 3, 9, 10, 19, 20, 29, 30}) {
         sheet.chosenTable = number - 1;
-        ShowTable(sheet);
+        showChosenTable(sheet);
         const std::vector<std::string> shown(sheet.shownTableLines.begin(), sheet.shownTableLines.end());
-        EXPECT_EQ(shown, BlockOf(number)) << "table " << number;
+        EXPECT_EQ(shown, blockOf(number)) << "table " << number;
         EXPECT_EQ(shown.back(), " ");
     }
 }
@@ -171,13 +171,13 @@ TEST_F(ShowTableOf30, ShowsExactlyTheChosenBlock)
 TEST_F(ShowTableOf30, TypingInTheShownLinesIsDiscardedAtTheNextChoice)
 {
     sheet.chosenTable = 9;
-    ShowTable(sheet);
+    showChosenTable(sheet);
     const TextLines tableText = sheet.tableText;
-    sheet.shownTableLines.Add("typed by the user");
+    sheet.shownTableLines.add("typed by the user");
     sheet.chosenTable = 0;
-    ShowTable(sheet);
+    showChosenTable(sheet);
     EXPECT_EQ(std::vector<std::string>(sheet.shownTableLines.begin(), sheet.shownTableLines.end()),
-              BlockOf(1));
+              blockOf(1));
     EXPECT_EQ(sheet.tableText, tableText);
 }
 

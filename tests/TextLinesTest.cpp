@@ -15,7 +15,7 @@ TEST(TextHelpers, TrimmedRemovesEveryCodeUpTo32AtBothEnds)
         {"  a b  ", "a b"}, {"!x!", "!x!"}, {"\xa0x\xa0", "\xa0x\xa0"},  // bytes above 127 stay
     };
     for (const auto& [text, expected] : rows)
-        EXPECT_EQ(Trimmed(text), expected) << '"' << text << '"';
+        EXPECT_EQ(trimmed(text), expected) << '"' << text << '"';
 }
 
 TEST(TextHelpers, DecimalIsPlain)
@@ -29,19 +29,19 @@ TEST(TextHelpers, DecimalIsPlain)
 TEST(TextLines, KeepsLinesApartAndReusesItself)
 {
     TextLines lines;
-    lines.Add("");
-    lines.Add({"a", Decimal(1), " b"});
-    lines.Add(" ");
+    lines.add("");
+    lines.add({"a", Decimal(1), " b"});
+    lines.add(" ");
     EXPECT_THAT(lines, testing::ElementsAre("", "a1 b", " "));
 
     TextLines more = {"x"};
-    more.AddAll(lines);
+    more.addAll(lines);
     EXPECT_THAT(more, testing::ElementsAre("x", "", "a1 b", " "));
     EXPECT_NE(more, lines);
 
-    lines.Clear();
+    lines.clear();
     EXPECT_TRUE(lines.empty());
-    lines.Add("y");
+    lines.add("y");
     EXPECT_THAT(lines, testing::ElementsAre("y"));
 }
 
@@ -63,9 +63,9 @@ TEST(TextLines, SplitAndJoinAsATextBoxHoldsThem)
         {" \r", {" \r"}, " \r"},          // only LF breaks a box's lines
     };
     for (const Row& row : rows) {
-        const TextLines lines = SplitLines(row.text);
+        const TextLines lines = splitLines(row.text);
         EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), row.lines) << row.text;
-        EXPECT_EQ(JoinLines(lines), row.joined) << row.text;
+        EXPECT_EQ(joinLines(lines), row.joined) << row.text;
     }
 }
 

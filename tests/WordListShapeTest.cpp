@@ -8,7 +8,7 @@
 #include <set>
 
 #include "generators/InnName.h"
-#include "generators/KeeperName.h"
+#include "generators/LandlordName.h"
 #include "generators/Menu.h"
 #include "generators/Tables.h"
 
@@ -31,11 +31,11 @@ struct Shape {
 };
 
 const InnNameLists kInnNames;
-const KeeperNameLists kKeeperNames;
+const LandlordNameLists kLandlordNames;
 const PatronLists kPatrons;
 const MenuLists kMenu;
 
-std::map<int, std::string> Run(int from, std::vector<std::string> entries)
+std::map<int, std::string> run(int from, std::vector<std::string> entries)
 {
     std::map<int, std::string> at;
     for (const std::string& entry : entries)
@@ -43,7 +43,7 @@ std::map<int, std::string> Run(int from, std::vector<std::string> entries)
     return at;
 }
 
-std::map<int, std::string> Merge(std::initializer_list<std::map<int, std::string>> parts)
+std::map<int, std::string> merge(std::initializer_list<std::map<int, std::string>> parts)
 {
     std::map<int, std::string> all;
     for (const auto& part : parts)
@@ -51,29 +51,29 @@ std::map<int, std::string> Merge(std::initializer_list<std::map<int, std::string
     return all;
 }
 
-std::vector<Shape> Shapes()
+std::vector<Shape> shapes()
 {
     return {
-        {"lstInn1", &kInnNames.lstInn1, 74, 73,
-         Merge({Run(1, {"Kings's", "Queens's", "Prince's", "Princess's"}),
-                Run(24, {"Goblin's", "Black", "Blue"}),
+        {"commonFirsts", &kInnNames.commonFirsts, 74, 73,
+         merge({run(1, {"Kings's", "Queens's", "Prince's", "Princess's"}),
+                run(24, {"Goblin's", "Black", "Blue"}),
                 {{32, "Blind"}, {37, "Dead"}, {56, "Blind"}, {74, "Elven"}}}),
          {"Slaughterman's", "Halfling's", "Weeping", "Ridiculous", "Vestal"},
          {{"Blind", 2}}},
-        {"lstInn2", &kInnNames.lstInn2, 74, 72,
-         Merge({Run(1, {"Head", "Delight", "Hand", "Arms"}), Run(73, {"Dream", "Wish"})}),
+        {"commonSeconds", &kInnNames.commonSeconds, 74, 72,
+         merge({run(1, {"Head", "Delight", "Hand", "Arms"}), run(73, {"Dream", "Wish"})}),
          {"Unicorn", "Wench", "Tankard", "Despair", "Humor", "Tavern", "Inn", "Goblin", "Dragon"},
          {{"Dragon", 2}, {"Messenger", 2}}},
-        {"lstInn3", &kInnNames.lstInn3, 41, 39,
-         Merge({Run(1, {"Pig", "Monk"}), Run(40, {"Squirrel", "Song"})}),
+        {"pairedFirsts", &kInnNames.pairedFirsts, 41, 39,
+         merge({run(1, {"Pig", "Monk"}), run(40, {"Squirrel", "Song"})}),
          {"Slug", "Nymph", "Giant", "Bawd", "Fig", "Sun", "Coach", "Wagon", "Sword"},
          {{"Dwarf", 2}, {"Dragon", 2}}},
-        {"lstInn4", &kInnNames.lstInn4, 45, 44, {{1, "and Duck"}, {45, "and Flagon"}},
+        {"pairedSeconds", &kInnNames.pairedSeconds, 45, 44, {{1, "and Duck"}, {45, "and Flagon"}},
          {"and Maiden", "and Harpy", "and Lettuce", "and Whistle", "and Bucket", "and Satyr",
           "and Cleaver", "and Garter", "and Porcupine", "and Barmaid", "and Stars", "and Horses"},
          {{"and Unicorn", 2}}},
-        {"lstNameStartStart", &kKeeperNames.lstNameStartStart, 79, 74,
-         Merge({Run(1, {"A", "Ab", "Ac", "Ad"}), Run(76, {"Z", "W", "W", "Wic"})}),
+        {"openings", &kLandlordNames.openings, 79, 74,
+         merge({run(1, {"A", "Ab", "Ac", "Ad"}), run(76, {"Z", "W", "W", "Wic"})}),
          {"Agr", "Bl", "Cad", "Eow", "Nyd", "Sev", "Loth", "Th", "Ed"},
          {{"C", 3}, {"Gw", 2}, {"Th", 2}, {"W", 2}},
          {{"A", 12}, {"B", 3}, {"C", 7}, {"D", 3}, {"E", 6}, {"F", 2}, {"G", 6}, {"H", 2},
@@ -81,33 +81,33 @@ std::vector<Shape> Shapes()
           {"Q", 1}, {"R", 2}, {"S", 2}, {"T", 4}, {"U", 3}, {"V", 1}, {"W", 3}, {"Y", 2},
           {"Z", 1}},
          {{1, 24}, {2, 37}, {3, 17}, {4, 1}}},
-        {"lstNameStartMid", &kKeeperNames.lstNameStartMid, 39, 36, {}, {},
+        {"middles", &kLandlordNames.middles, 39, 36, {}, {},
          {{"ae", 2}, {"ea", 2}, {"ira", 2}}, {}, {},
          {"a", "ae", "ae", "au", "ao", "are", "ale", "ali", "ay", "ardo", "e", "edri", "ei",
           "ea", "ea", "eri", "era", "ela", "eli", "enda", "erra", "i", "ia", "ie", "ire", "ira",
           "ila", "ili", "ira", "igo", "o", "oha", "oma", "oa", "oi", "oe", "ore", "u", "y"}},
-        {"lstNameStartend", &kKeeperNames.lstNameStartend, 105, 96,
-         Merge({Run(1, {" ", " ", " ", " ", " ", " "}),
-                Run(101, {"wyn", "wyn", "wyr", "wyr", "wyth"})}),
+        {"closings", &kLandlordNames.closings, 105, 96,
+         merge({run(1, {" ", " ", " ", " ", " ", " "}),
+                run(101, {"wyn", "wyn", "wyr", "wyr", "wyth"})}),
          {"and", "bwyn", "dric", "kith", "mond", "nydd", "tlan", "thain", "dd"},
          {{" ", 6}, {"th", 2}, {"win", 2}, {"wyn", 2}, {"wyr", 2}},
          {{"a", 2}, {"b", 4}, {"c", 3}, {"d", 10}, {"f", 1}, {"g", 3}, {"h", 2}, {"j", 2},
           {"k", 7}, {"l", 12}, {"m", 5}, {"n", 10}, {"p", 1}, {"r", 9}, {"s", 5}, {"t", 9},
           {"v", 5}, {"w", 9}},
          {{1, 16}, {2, 13}, {3, 40}, {4, 29}, {5, 1}}},
-        {"lstAge", &kPatrons.lstAge, 52, 49, {},
+        {"ages", &kPatrons.ages, 52, 49, {},
          {"A very young", "A youngish looking", "An immature looking", "A middle aged",
           "A cross-eyed", "A one-legged", "A well-to-do", "An affluent looking", "A very fat",
           "A jovial looking", "A very mature looking", "An ancient", "A hunchbacked"},
          {{"A", 4}}},
-        {"lstRace", &kPatrons.lstRace, 8, 7, {}, {}, {{"human", 2}}, {}, {},
+        {"races", &kPatrons.races, 8, 7, {}, {}, {{"human", 2}}, {}, {},
          {"human", "human", "elven", "halfling", "half-elven", "dwarven", "half-orc", "gnome"}},
-        {"lstOccupation", &kPatrons.lstOccupation, 54, 53, {},
+        {"occupations", &kPatrons.occupations, 54, 53, {},
          {"cleric", "fighter", "thief", "rogue", "magic user", "merchant", "bodyguard",
           "traveller", "drunkard", "farrier", "teamster", "labourer", "apothecary", "bard",
           "shepherd"},
          {{"hunter", 2}}},
-        {"lstClothes", &kPatrons.lstClothes, 46, 44, {},
+        {"clothes", &kPatrons.clothes, 46, 44, {},
          {"fine but dirty robes", "brightly colored robes", "patched adventurers garb",
           "bejewelled robes", "stark white robes", "dark green clothing", "light brown clothing",
           "bloodstained clothing", "ill-fitting clothing", "unfashionable clothing", "rags",
@@ -115,25 +115,25 @@ std::vector<Shape> Shapes()
           "dark red clothing", "dark brown clothing", "light green clothing",
           "light blue clothing", "light red clothing"},
          {{"plain garb", 2}, {"adventurers garb", 2}}},
-        {"lstHair", &kPatrons.lstHair, 53, 48, {},
+        {"hair", &kPatrons.hair, 53, 48, {},
          {"red hair", "auburn hair", "plaited hair", "a pony-tail", "carefully combed hair",
           "windswept hair", "strawberry blond hair", "mousey brown hair", "thinning white hair",
           "absolutely no hair", "a floppy hat", "an enormous hat", "a good quality wig",
           "a dreadful haircut"},
          {{"dark hair", 2}, {"brown hair", 3}, {"gray hair", 2}, {"fair hair", 2}}},
-        {"lstFace", &kPatrons.lstFace, 56, 54,
+        {"faces", &kPatrons.faces, 56, 54,
          {{54, "a bearded"}, {55, "a stubbly"}, {56, "a cheerful"}},
          {"an attractive", "a sullen", "a deeply lined", "a dark-skinned", "a wart covered",
           "a pox marked", "a heavy set", "a tattooed", "a quite ordinary", "a food-smeared",
           "an unmemorable", "a ruddy"},
          {{"an ugly", 2}, {"a plain", 2}}},
-        {"lstActions", &kPatrons.lstActions, 51, 50, {{1, "chatting"}},
+        {"groupActions", &kPatrons.groupActions, 51, 50, {{1, "chatting"}},
          {"arguing", "drunk", "chatting quietly", "singing quietly", "laughing loudly",
           "watching you", "chatting to a barmaid", "counting coins", "arm wrestling",
           "examining a map", "looking at you and whispering", "glancing your way",
           "pointing at another table", "listening to the next table"},
          {{"glancing your way", 2}}},
-        {"lstSingleActions", &kPatrons.lstSingleActions, 32, 31, {}, {},
+        {"singleActions", &kPatrons.singleActions, 32, 31, {}, {},
          {{"glancing your way", 2}}, {}, {},
          {"sleeping", "waiting", "drinking", "eating", "laughing", "drunk", "waiting quietly",
           "drinking quietly", "eating quietly", "laughing quietly", "watching someone",
@@ -144,8 +144,8 @@ std::vector<Shape> Shapes()
           "pointing at another table", "leering at the barmaid", "making notes",
           "reading something", "looking around", "listening to the next table",
           "clearing nails with a dagger"}},
-        {"lstMenuMainstart", &kMenu.lstMenuMainstart, 164, 164,
-         Merge({Run(1, {"Goat", "Mutton", "Lamb", "Meat", "Horse", "Rabbit", "Liver", "Bacon",
+        {"mainIngredients", &kMenu.mainIngredients, 164, 164,
+         merge({run(1, {"Goat", "Mutton", "Lamb", "Meat", "Horse", "Rabbit", "Liver", "Bacon",
                         "Pigeon", "Beef", "Goose", "Quail", "Chicken", "Pork", "Egg",
                         "Duck Egg", "Goose Egg", "Duck", "Fish", "Boar", "Veal", "Steak",
                         "Mushroom", "Vegetable", "Spicy Goat"}),
@@ -156,24 +156,24 @@ std::vector<Shape> Shapes()
                  {145, "Fried Steak"}, {146, "Fried Mushroom"}, {147, "Smoked Goat"},
                  {162, "Smoked Boar"}, {163, "Smoked Veal"}, {164, "Smoked Steak"}}}),
          {"Roasted Vegetable", "Fried Egg"}, {}},
-        {"lstMenuMainEnd", &kMenu.lstMenuMainEnd, 19, 19, {}, {}, {}, {}, {},
+        {"mainDishes", &kMenu.mainDishes, 19, 19, {}, {}, {}, {}, {},
          {"Pie", "Bake", "and Rice", "and Lentils", "Sausages", "Grill", "Parcels", "Roll",
           "Surprise", "Stew", "Hash", "Salad", "Goulash", "Roast", "Casserole", "Soup",
           "Kebabs", "Potatos", "Pasties"}},
-        {"lstMenuPudStart", &kMenu.lstMenuPudStart, 21, 21, {}, {}, {}, {}, {},
+        {"puddingFlavours", &kMenu.puddingFlavours, 21, 21, {}, {}, {}, {}, {},
          {"Apple", "Pear", "Fruit", "Gooseberry", "Almond", "Nut", "Walnut", "Strawberry",
           "Raspberry", "Blueberry", "Rhubarb", "Mixed Fruit", "Peach", "Lemon", "Lime", "Date",
           "Apricot", "Cherry", "Orange", "Banana", "Grape"}},
-        {"lstMenuPudEnd", &kMenu.lstMenuPudEnd, 10, 10, {}, {}, {}, {}, {},
+        {"puddings", &kMenu.puddings, 10, 10, {}, {}, {}, {}, {},
          {"Pie", "Bake", "Custard", "Sorbet", "Crumble", "Cake", "Surprise", "Flan", "Pudding",
           "Flake"}},
-        {"lstDrinkStart", &kMenu.lstDrinkStart, 34, 34, {}, {}, {}, {}, {},
+        {"drinkNames", &kMenu.drinkNames, 34, 34, {}, {}, {}, {}, {},
          {"King's", "Wilbur's", "Royal", "Duke's", "Master's", "Watson's", "Pedigree",
           "Old Peculiar", "Red Roger's", "Reaver's", "Imported", "Local", "Captain's Choice",
           "Queen's", "Old Roger's", "Old Tom's", "Bishop's", "Light", "Spring", "Autumn",
           "Winter", "Dwarven", "Goblin", "Orc", "Special", "House", "Golden", "Best",
           "Master Jack's", "Plum", "Pear", "Ventrian", "Scorlish", "Reserve"}},
-        {"lstDrinkend", &kMenu.lstDrinkend, 14, 12, {}, {}, {{"Wine", 2}, {"Ale", 2}}, {}, {},
+        {"drinks", &kMenu.drinks, 14, 12, {}, {}, {{"Wine", 2}, {"Ale", 2}}, {}, {},
          {"Mead", "Wine", "Wine", "Port", "Grog", "Ale", "Ale", "Brandy", "Bitter", "Stout",
           "Spirits", "Beer", "Gold", "Red"}},
     };
@@ -181,7 +181,7 @@ std::vector<Shape> Shapes()
 
 TEST(WordListShape, EveryListHasItsShape)
 {
-    for (const Shape& shape : Shapes()) {
+    for (const Shape& shape : shapes()) {
         SCOPED_TRACE(shape.name);
         const std::vector<std::string> entries(shape.list->begin(), shape.list->end());
         ASSERT_EQ(static_cast<int>(entries.size()), shape.size);
@@ -193,7 +193,7 @@ TEST(WordListShape, EveryListHasItsShape)
             if (entry == " ")
                 continue;  // the blank closings stand for "no syllable"
             EXPECT_FALSE(entry.empty());
-            EXPECT_EQ(Trimmed(entry), entry) << "stray blanks in '" << entry << "'";
+            EXPECT_EQ(trimmed(entry), entry) << "stray blanks in '" << entry << "'";
             ++byInitial[entry.substr(0, 1)];
             ++byLength[static_cast<int>(entry.size())];
         }
@@ -224,35 +224,35 @@ TEST(WordListShape, EveryListHasItsShape)
 TEST(WordListShape, OrderingRulesOfTheNameLists)
 {
     // Opening syllables run A to Z, then close "Z", "W", "W", "Wic".
-    const WordList& starts = kKeeperNames.lstNameStartStart;
-    for (std::size_t i = 1; i + 4 < starts.Count(); ++i)
+    const WordList& starts = kLandlordNames.openings;
+    for (std::size_t i = 1; i + 4 < starts.count(); ++i)
         EXPECT_LE(starts[i - 1][0], starts[i][0]) << starts[i];
-    EXPECT_LT(starts[starts.Count() - 5][0], 'Z');
+    EXPECT_LT(starts[starts.count() - 5][0], 'Z');
 
     // Closing syllables run a to w after the blanks; all lower case.
-    const WordList& ends = kKeeperNames.lstNameStartend;
-    for (std::size_t i = 7; i < ends.Count(); ++i)
+    const WordList& ends = kLandlordNames.closings;
+    for (std::size_t i = 7; i < ends.count(); ++i)
         EXPECT_LE(ends[i - 1][0], ends[i][0]) << ends[i];
-    for (std::size_t i = 6; i < ends.Count(); ++i)
+    for (std::size_t i = 6; i < ends.count(); ++i)
         EXPECT_THAT(ends[i], testing::MatchesRegex("[a-z]+"));
 
     // Middle syllables begin with a vowel or "y" and join any opening.
-    for (const std::string& middle : kKeeperNames.lstNameStartMid)
+    for (const std::string& middle : kLandlordNames.middles)
         EXPECT_THAT(middle, testing::MatchesRegex("[aeiouy][a-z]*"));
 
     // The paired form's second part is "and " and one capitalised noun.
-    for (const std::string& entry : kInnNames.lstInn4)
+    for (const std::string& entry : kInnNames.pairedSeconds)
         EXPECT_THAT(entry, testing::MatchesRegex("and [A-Z][a-z]+"));
 
     // 32 possessives, the first 24 of them opening the list.
     int possessives = 0;
-    for (std::size_t i = 0; i < kInnNames.lstInn1.Count(); ++i) {
-        const bool possessive = kInnNames.lstInn1[i].ends_with("'s");
+    for (std::size_t i = 0; i < kInnNames.commonFirsts.count(); ++i) {
+        const bool possessive = kInnNames.commonFirsts[i].ends_with("'s");
         possessives += possessive;
         if (i < 24) {
-            EXPECT_TRUE(possessive) << kInnNames.lstInn1[i];
+            EXPECT_TRUE(possessive) << kInnNames.commonFirsts[i];
         } else if (i < 37) {
-            EXPECT_FALSE(possessive) << kInnNames.lstInn1[i];
+            EXPECT_FALSE(possessive) << kInnNames.commonFirsts[i];
         }
     }
     EXPECT_EQ(possessives, 32);

@@ -5,22 +5,22 @@
 
 #include <filesystem>
 
-#include "ui/TInnIntro.h"
-#include "ui/TInnSale.h"
-#include "ui/TInnSplash.h"
+#include "ui/MainWindow.h"
+#include "ui/ClosingWindow.h"
+#include "ui/AboutWindow.h"
 
 namespace brewick {
 
 struct BrewickWindows {
-    BrewickWindows(std::filesystem::path sceneFile, TInnSale::UrlOpener openUrl)
+    BrewickWindows(std::filesystem::path sceneFile, ClosingWindow::UrlOpener openUrl)
         : main(std::move(sceneFile)), about(&main), closing(std::move(openUrl), &main)
     {
-        main.SetCompanions(&about, &closing);
+        main.setCompanions(&about, &closing);
     }
 
-    TInnIntro main;
-    TInnSplash about;
-    TInnSale closing;
+    MainWindow main;
+    AboutWindow about;
+    ClosingWindow closing;
 };
 
 }  // namespace brewick

@@ -4,16 +4,16 @@
 
 namespace brewick {
 
-std::string WithFullStop(const std::string& message)
+std::string withFullStop(const std::string& message)
 {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
         return message + '.';
     return message;
 }
 
-void ShowError(QWidget* parent, const std::string& message)
+void showError(QWidget* parent, const std::string& message)
 {
-    QMessageBox::critical(parent, QStringLiteral("Brewick"), QString::fromStdString(WithFullStop(message)));
+    QMessageBox::critical(parent, QStringLiteral("Brewick"), QString::fromStdString(withFullStop(message)));
 }
 
 }  // namespace brewick

@@ -9,9 +9,9 @@ namespace brewick {
 
 // The message as the box shows it: with a full stop appended when its last
 // character comes after "." in the character set, as letters and digits do.
-std::string WithFullStop(const std::string& message);
+std::string withFullStop(const std::string& message);
 
 // A modal error box titled "Brewick" with one OK button.
-void ShowError(QWidget* parent, const std::string& message);
+void showError(QWidget* parent, const std::string& message);
 
 }  // namespace brewick

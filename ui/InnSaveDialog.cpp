@@ -4,7 +4,7 @@
 
 namespace brewick {
 
-std::optional<QString> InnSaveDialog::AskPath(QWidget* parent)
+std::optional<QString> InnSaveDialog::askPath(QWidget* parent)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -13,7 +13,7 @@ namespace brewick {
 class InnSaveDialog {
 public:
     // The confirmed path, or nothing when the user cancels.
-    std::optional<QString> AskPath(QWidget* parent);
+    std::optional<QString> askPath(QWidget* parent);
 
 private:
     QString lastPath_ = QStringLiteral("Brewick");

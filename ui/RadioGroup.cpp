@@ -14,27 +14,27 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget
 {
     for (int i = 0; i < items.size(); ++i)
         buttons_.addButton(new QRadioButton(items[i], this), i);
-    Select(0);
+    select(0);
     connect(&buttons_, &QButtonGroup::idClicked, this, [this](int index) {
-        KeepTabOnSelected();
-        emit Chosen(index);
+        keepTabOnSelected();
+        emit chosen(index);
     });
 }
 
-void RadioGroup::Select(int index)
+void RadioGroup::select(int index)
 {
     buttons_.button(index)->setChecked(true);
-    KeepTabOnSelected();
+    keepTabOnSelected();
 }
 
 void RadioGroup::resizeEvent(QResizeEvent* event)
 {
     QGroupBox::resizeEvent(event);
-    PlaceItems();
+    placeItems();
 }
 
 // The items share the room inside the frame evenly, one column.
-void RadioGroup::PlaceItems()
+void RadioGroup::placeItems()
 {
     const QList<QAbstractButton*> items = buttons_.buttons();
     const QRect inside = contentsRect();
@@ -45,7 +45,7 @@ void RadioGroup::PlaceItems()
     }
 }
 
-void RadioGroup::KeepTabOnSelected()
+void RadioGroup::keepTabOnSelected()
 {
     for (QAbstractButton* item : buttons_.buttons())
         item->setFocusPolicy(item->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);

@@ -15,20 +15,20 @@ class RadioGroup : public QGroupBox {
 public:
     RadioGroup(const QString& caption, const QStringList& items, QWidget* parent);
 
-    int Selected() const { return buttons_.checkedId(); }
+    int selected() const { return buttons_.checkedId(); }
     // Selects from the program; emits nothing.
-    void Select(int index);
+    void select(int index);
 
 signals:
     // The user selected an item (also the one already selected).
-    void Chosen(int index);
+    void chosen(int index);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void PlaceItems();
-    void KeepTabOnSelected();
+    void placeItems();
+    void keepTabOnSelected();
 
     QButtonGroup buttons_;
 };

@@ -8,7 +8,7 @@ namespace {
 constexpr int kColumnWidth = 100;
 constexpr int kRowHeight = 24;
 
-bool IsHeading(int column, int row) { return column == 0 || row == 0; }
+bool isHeading(int column, int row) { return column == 0 || row == 0; }
 }  // namespace
 
 RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::kColumns, parent)
@@ -30,7 +30,7 @@ RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::
     for (int row = 0; row < RoomTable::kRows; ++row) {
         for (int column = 0; column < RoomTable::kColumns; ++column) {
             auto* cell = new QTableWidgetItem;
-            if (IsHeading(column, row)) {
+            if (isHeading(column, row)) {
                 cell->setFlags(Qt::ItemIsEnabled);
                 cell->setBackground(headingBrush);
             }
@@ -39,16 +39,16 @@ RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::
     }
     setCurrentCell(1, 1);
     connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* cell) {
-        emit CellEdited(cell->column(), cell->row(), cell->text());
+        emit cellEdited(cell->column(), cell->row(), cell->text());
     });
 }
 
-void RoomGrid::Show(const RoomTable& rooms)
+void RoomGrid::showRooms(const RoomTable& rooms)
 {
     const QSignalBlocker quiet(this);
     for (int row = 0; row < RoomTable::kRows; ++row) {
         for (int column = 0; column < RoomTable::kColumns; ++column) {
-            const QString text = QString::fromStdString(rooms.Cell(column, row));
+            const QString text = QString::fromStdString(rooms.cell(column, row));
             if (item(row, column)->text() != text)
                 item(row, column)->setText(text);
         }

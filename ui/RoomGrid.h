@@ -15,10 +15,10 @@ public:
     explicit RoomGrid(QWidget* parent);
 
     // Shows the table's cells; emits nothing.
-    void Show(const RoomTable& rooms);
+    void showRooms(const RoomTable& rooms);
 
 signals:
-    void CellEdited(int column, int row, const QString& text);
+    void cellEdited(int column, int row, const QString& text);
 };
 
 }  // namespace brewick

@@ -2,7 +2,7 @@
 
 namespace brewick {
 
-QFont WindowFont(int pixelHeight, bool bold)
+QFont windowFont(int pixelHeight, bool bold)
 {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(pixelHeight);
@@ -10,7 +10,7 @@ QFont WindowFont(int pixelHeight, bool bold)
     return font;
 }
 
-QIcon ProgramIcon()
+QIcon programIcon()
 {
     // Pictures only, read once at start (Qt decodes them as they are added):
     // the SVG would load Qt's SVG renderer, and launchers take the installed
@@ -21,16 +21,16 @@ QIcon ProgramIcon()
     return icon;
 }
 
-void SetUpFixedWindow(QWidget* window, const QString& title, QPoint position)
+void setUpFixedWindow(QWidget* window, const QString& title, QPoint position)
 {
     window->setWindowTitle(title);
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    window->setFont(WindowFont());
+    window->setFont(windowFont());
     window->move(position);
 }
 
-QLabel* PlaceCaption(QLabel* caption, const char* name, int centreX, int top, const QFont& font,
+QLabel* placeCaption(QLabel* caption, const char* name, int centreX, int top, const QFont& font,
                      const QColor& colour)
 {
     caption->setObjectName(QString::fromLatin1(name));

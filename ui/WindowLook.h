@@ -15,18 +15,18 @@ namespace brewick {
 
 // The layouts are fixed in pixels, so the font is chosen by its pixel height;
 // Liberation Sans keeps every caption inside its box.
-QFont WindowFont(int pixelHeight = 13, bool bold = false);
+QFont windowFont(int pixelHeight = 13, bool bold = false);
 
 // The program's icon, which every window shows: set it on the application.
-QIcon ProgramIcon();
+QIcon programIcon();
 
 // A window with a fixed border, minimisable but not maximisable, in the
 // program's font, first shown at `position`.
-void SetUpFixedWindow(QWidget* window, const QString& title, QPoint position);
+void setUpFixedWindow(QWidget* window, const QString& title, QPoint position);
 
 // Creates a control of a fixed layout: its name and its place in `parent`.
 template <typename Control, typename... Arguments>
-Control* Place(QWidget* parent, const char* name, QRect geometry, Arguments&&... arguments)
+Control* place(QWidget* parent, const char* name, QRect geometry, Arguments&&... arguments)
 {
     auto* control = new Control(std::forward<Arguments>(arguments)..., parent);
     control->setObjectName(QString::fromLatin1(name));
@@ -36,7 +36,7 @@ Control* Place(QWidget* parent, const char* name, QRect geometry, Arguments&&...
 
 // Gives a one-line caption its name, font and colour and makes it as wide as
 // its text, centred on `centreX`, so that no wording or font is ever clipped.
-QLabel* PlaceCaption(QLabel* caption, const char* name, int centreX, int top, const QFont& font,
+QLabel* placeCaption(QLabel* caption, const char* name, int centreX, int top, const QFont& font,
                      const QColor& colour);
 
 }  // namespace brewick

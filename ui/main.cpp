@@ -14,10 +14,10 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brewick"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Brewick"));
-    QApplication::setWindowIcon(brewick::ProgramIcon());
+    QApplication::setWindowIcon(brewick::programIcon());
 
     const QString sceneFile =
-        QDir(QCoreApplication::applicationDirPath()).filePath(brewick::ToQString(brewick::kSceneFileName));
+        QDir(QCoreApplication::applicationDirPath()).filePath(brewick::toQString(brewick::kSceneFileName));
     brewick::BrewickWindows windows(sceneFile.toStdString(), [](const QUrl& url) { QDesktopServices::openUrl(url); });
     // Logging out asks the main window to close, like any other close request.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &windows.main,

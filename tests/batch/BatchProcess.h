@@ -34,11 +34,11 @@ struct BatchSetting {
     std::vector<std::pair<std::string, std::string>> environment = {};
 };
 
-inline BatchResult RunBatch(const std::vector<std::string>& arguments, const BatchSetting& setting = {})
+inline BatchResult runBatch(const std::vector<std::string>& arguments, const BatchSetting& setting = {})
 {
     TempDir capture;
-    const std::string outPath = setting.stdoutPath.value_or(capture.Path() / "out").string();
-    const std::string errPath = (capture.Path() / "err").string();
+    const std::string outPath = setting.stdoutPath.value_or(capture.path() / "out").string();
+    const std::string errPath = (capture.path() / "err").string();
     int pipeEnds[2] = {-1, -1};
     if (setting.stdoutIsAClosedPipe && pipe(pipeEnds) != 0)
         return {};
@@ -78,8 +78,8 @@ inline BatchResult RunBatch(const std::vector<std::string>& arguments, const Bat
     BatchResult result;
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     if (!setting.stdoutPath && !setting.stdoutIsAClosedPipe)
-        result.out = Contents(outPath);
-    result.err = Contents(errPath);
+        result.out = contents(outPath);
+    result.err = contents(errPath);
     return result;
 }
 

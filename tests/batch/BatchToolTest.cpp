@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "BatchProcess.h"
-#include "core/InnGenerator.h"
+#include "cycle/InnGenerator.h"
 #include "output/InnSheetText.h"
 #include "support/TempDir.h"
 
@@ -20,21 +20,21 @@ namespace {
 namespace fs = std::filesystem;
 using test::BatchResult;
 using test::BatchSetting;
-using test::Contents;
-using test::Entries;
-using test::RunBatch;
+using test::contents;
+using test::entries;
+using test::runBatch;
 using testing::HasSubstr;
 using testing::StartsWith;
 
 const ErrorSink kNoErrors = [](const std::string& message) { FAIL() << message; };
 
-void WriteFile(const fs::path& path, std::string_view bytes)
+void writeFile(const fs::path& path, std::string_view bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
 // Each line with its LF.
-std::vector<std::string> Lines(std::string_view text)
+std::vector<std::string> outputLines(std::string_view text)
 {
     std::vector<std::string> lines;
     while (!text.empty()) {
@@ -47,69 +47,69 @@ std::vector<std::string> Lines(std::string_view text)
 
 // The inns the window shows with this seed and scene file: after start-up,
 // then after each press of "Generate".
-std::vector<InnSheet> WindowInns(std::uint32_t seed, const fs::path& sceneFile, int count)
+std::vector<InnSheet> windowInns(std::uint32_t seed, const fs::path& sceneFile, int count)
 {
     LcgRandom random(seed);
     InnGenerator generator(random, sceneFile, kNoErrors);
     std::vector<InnSheet> inns;
     for (int i = 0; i < count; ++i) {
-        generator.ReGenerate();
-        inns.push_back(generator.Sheet());
+        generator.generate();
+        inns.push_back(generator.sheet());
     }
     return inns;
 }
 
-std::string SavedText(const std::vector<InnSheet>& inns)
+std::string savedText(const std::vector<InnSheet>& inns)
 {
     std::string bytes;
     TextLines lines;
     for (const InnSheet& inn : inns) {
-        InnSheetText(inn, lines);
-        AppendCrLfText(lines, bytes);
+        buildInnSheetText(inn, lines);
+        appendCrLfText(lines, bytes);
     }
     return bytes;
 }
 
 // A seed whose first inn draws `scene`, the last line of the scene file.
-std::uint32_t SeedDrawing(std::string_view scene, const fs::path& sceneFile)
+std::uint32_t seedDrawing(std::string_view scene, const fs::path& sceneFile)
 {
     for (std::uint32_t seed = 1;; ++seed)
-        if (WindowInns(seed, sceneFile, 1)[0].barScene == scene)
+        if (windowInns(seed, sceneFile, 1)[0].barScene == scene)
             return seed;
 }
 
 class BatchTool : public testing::Test {
 protected:
     test::TempDir dir;
-    const fs::path sceneFile = dir.Path() / "scenes.txt";
+    const fs::path sceneFile = dir.path() / "scenes.txt";
 
-    void SetUp() override { WriteFile(sceneFile, "/* the test's own scenes\r\nA goat is loose in the taproom\r\n"); }
+    void SetUp() override { writeFile(sceneFile, "/* the test's own scenes\r\nA goat is loose in the taproom\r\n"); }
 };
 
 TEST_F(BatchTool, InnByInnWhatTheWindowShows)
 {
-    const BatchResult run = RunBatch({"--seed", "4711", "--count", "4", "--scenes", sceneFile.string()});
+    const BatchResult run = runBatch({"--seed", "4711", "--count", "4", "--scenes", sceneFile.string()});
     EXPECT_EQ(run.exitStatus, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, SavedText(WindowInns(4711, sceneFile, 4)));
+    EXPECT_EQ(run.out, savedText(windowInns(4711, sceneFile, 4)));
 }
 
 TEST_F(BatchTool, WithoutASeedItStartsAsTheWindowDoes)
 {
     const BatchSetting seeded = {.environment = {{"BREWICK_SEED", "99"}}};
-    EXPECT_EQ(RunBatch({"--scenes", sceneFile.string()}, seeded).out,
-              SavedText(WindowInns(99, sceneFile, 1)));
+    EXPECT_EQ(runBatch({"--scenes", sceneFile.string()}, seeded).out,
+              savedText(windowInns(99, sceneFile, 1)));
 }
 
 TEST_F(BatchTool, TheSameSeedGivesTheSameBytesInEveryFormat)
 {
     for (const char* format : {"text", "markdown", "json"}) {
         const std::vector<std::string> arguments = {"--seed", "12", "--count", "5", "--format", format};
-        const BatchResult first = RunBatch(arguments);
+        const BatchResult first = runBatch(arguments);
         EXPECT_EQ(first.exitStatus, 0) << format;
         EXPECT_FALSE(first.out.empty()) << format;
-        EXPECT_EQ(RunBatch(arguments).out, first.out) << format;
-        EXPECT_NE(RunBatch({"--seed", "13", "--count", "5", "--format", format}).out, first.out) << format;
+        EXPECT_EQ(runBatch(arguments).out, first.out) << format;
+        EXPECT_NE(runBatch({"--seed", "13", "--count", "5", "--format", format}).out, first.out) << format;
     }
 }
 
@@ -124,12 +124,12 @@ TEST_F(BatchTool, OutputFilesEqualStandardOutputByteForByte)
     const Row rows[] = {{"text", 12, "txt", 2}, {"markdown", 1, "md", 1}, {"json", 100, "json", 3}};
     for (const Row& row : rows) {
         const std::string count = std::to_string(row.count);
-        const fs::path folder = dir.Path() / row.format / "not yet there";
+        const fs::path folder = dir.path() / row.format / "not yet there";
         const std::vector<std::string> arguments = {"--seed", "5", "--count", count, "--format", row.format};
         std::vector<std::string> toFolder = arguments;
         toFolder.insert(toFolder.end(), {"--output", folder.string()});
 
-        const BatchResult written = RunBatch(toFolder);
+        const BatchResult written = runBatch(toFolder);
         EXPECT_EQ(written.exitStatus, 0) << row.format << ": " << written.err;
         EXPECT_EQ(written.out, "") << row.format;
         std::vector<std::string> expectedNames;
@@ -138,21 +138,21 @@ TEST_F(BatchTool, OutputFilesEqualStandardOutputByteForByte)
             char name[32];
             std::snprintf(name, sizeof name, "%0*d.%s", row.digits, n, row.extension);
             expectedNames.push_back(name);
-            joined += Contents(folder / name);
+            joined += contents(folder / name);
         }
-        EXPECT_EQ(Entries(folder), expectedNames) << row.format;
-        EXPECT_EQ(joined, RunBatch(arguments).out) << row.format;
+        EXPECT_EQ(entries(folder), expectedNames) << row.format;
+        EXPECT_EQ(joined, runBatch(arguments).out) << row.format;
     }
 }
 
 TEST_F(BatchTool, CountZeroWritesNothing)
 {
-    const BatchResult toStdout = RunBatch({"--count", "0"});
+    const BatchResult toStdout = runBatch({"--count", "0"});
     EXPECT_EQ(toStdout.exitStatus, 0);
     EXPECT_EQ(toStdout.out, "");
-    const BatchResult toFolder = RunBatch({"--count", "0", "--output", (dir.Path() / "inns").string()});
+    const BatchResult toFolder = runBatch({"--count", "0", "--output", (dir.path() / "inns").string()});
     EXPECT_EQ(toFolder.exitStatus, 0);
-    EXPECT_TRUE(fs::is_empty(dir.Path() / "inns"));
+    EXPECT_TRUE(fs::is_empty(dir.path() / "inns"));
 }
 
 TEST_F(BatchTool, ABadCommandLineExitsTwoWithTheProblemAndTheUsageOnly)
@@ -183,10 +183,10 @@ TEST_F(BatchTool, ABadCommandLineExitsTwoWithTheProblemAndTheUsageOnly)
         {{"--scenes", ""}, "--scenes: the name is empty"},
     };
     for (const Row& row : rows) {
-        const BatchResult run = RunBatch(row.arguments);
+        const BatchResult run = runBatch(row.arguments);
         EXPECT_EQ(run.exitStatus, 2) << row.problem;
         EXPECT_EQ(run.out, "") << row.problem;
-        const std::vector<std::string> lines = Lines(run.err);
+        const std::vector<std::string> lines = outputLines(run.err);
         ASSERT_EQ(lines.size(), 2u) << run.err;
         EXPECT_THAT(lines[0], StartsWith("brewick-batch: " + row.problem));
         EXPECT_THAT(lines[1], StartsWith("Usage: brewick-batch [--seed N] [--count K]"));
@@ -195,12 +195,12 @@ TEST_F(BatchTool, ABadCommandLineExitsTwoWithTheProblemAndTheUsageOnly)
 
 TEST_F(BatchTool, HelpAndVersionExitZero)
 {
-    const BatchResult help = RunBatch({"--count", "3", "--help"});
+    const BatchResult help = runBatch({"--count", "3", "--help"});
     EXPECT_EQ(help.exitStatus, 0);
     EXPECT_THAT(help.out, StartsWith("Usage: brewick-batch"));
     EXPECT_THAT(help.out, HasSubstr("--format"));
     EXPECT_EQ(help.err, "");
-    const BatchResult version = RunBatch({"--version"});
+    const BatchResult version = runBatch({"--version"});
     EXPECT_EQ(version.exitStatus, 0);
     EXPECT_THAT(version.out, testing::MatchesRegex("brewick-batch [0-9]+\\.[0-9]+\n"));
 }
@@ -208,20 +208,20 @@ TEST_F(BatchTool, HelpAndVersionExitZero)
 // Nothing may be left half-written: every file there is a whole inn.
 TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
 {
-    const fs::path inns = dir.Path() / "inns";
-    const fs::path aFile = dir.Path() / "file";
-    WriteFile(aFile, "x");
+    const fs::path inns = dir.path() / "inns";
+    const fs::path aFile = dir.path() / "file";
+    writeFile(aFile, "x");
     fs::create_directories(inns / "2.txt");
-    fs::create_directory(dir.Path() / "folder");
+    fs::create_directory(dir.path() / "folder");
     struct Row {
         std::vector<std::string> arguments;
         std::string message;
         BatchSetting setting = {};
     };
     const Row rows[] = {
-        {{"--scenes", (dir.Path() / "none.txt").string()},
-         "cannot read scene file " + (dir.Path() / "none.txt").string() + ": No such file or directory"},
-        {{"--scenes", (dir.Path() / "folder").string()}, "Is a directory"},
+        {{"--scenes", (dir.path() / "none.txt").string()},
+         "cannot read scene file " + (dir.path() / "none.txt").string() + ": No such file or directory"},
+        {{"--scenes", (dir.path() / "folder").string()}, "Is a directory"},
         {{"--output", aFile.string()}, "cannot create folder " + aFile.string()},
         {{"--output", (aFile / "inns").string()}, "cannot create folder"},
         {{"--seed", "3", "--count", "3", "--output", inns.string()},
@@ -229,24 +229,24 @@ TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
         {{"--count", "3"}, "standard output: No space left on device", {.stdoutPath = "/dev/full"}},
     };
     for (const Row& row : rows) {
-        const BatchResult run = RunBatch(row.arguments, row.setting);
+        const BatchResult run = runBatch(row.arguments, row.setting);
         EXPECT_EQ(run.exitStatus, 1) << row.message;
         EXPECT_EQ(run.out, "") << row.message;
         EXPECT_THAT(run.err, StartsWith("brewick-batch: ")) << row.message;
         EXPECT_THAT(run.err, HasSubstr(row.message));
-        EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+        EXPECT_EQ(outputLines(run.err).size(), 1u) << run.err;
     }
-    EXPECT_EQ(Entries(inns), (std::vector<std::string>{"1.txt", "2.txt"}));
-    EXPECT_EQ(Contents(inns / "1.txt"), RunBatch({"--seed", "3"}).out);
-    EXPECT_EQ(Contents(aFile), "x");
+    EXPECT_EQ(entries(inns), (std::vector<std::string>{"1.txt", "2.txt"}));
+    EXPECT_EQ(contents(inns / "1.txt"), runBatch({"--seed", "3"}).out);
+    EXPECT_EQ(contents(aFile), "x");
 }
 
 // Disk full, for real: no file may grow past a few hundred bytes, less than
 // one inn.
 TEST_F(BatchTool, AFullDiskLeavesNoInnFileBehind)
 {
-    const fs::path inns = dir.Path() / "inns";
-    const BatchResult run = RunBatch({"--count", "2", "--output", inns.string()}, {.fileSizeLimit = 500});
+    const fs::path inns = dir.path() / "inns";
+    const BatchResult run = runBatch({"--count", "2", "--output", inns.string()}, {.fileSizeLimit = 500});
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_THAT(run.err, StartsWith("brewick-batch: " + (inns / "1.txt").string() + ": Stream write error"));
     EXPECT_TRUE(fs::is_empty(inns));
@@ -255,24 +255,24 @@ TEST_F(BatchTool, AFullDiskLeavesNoInnFileBehind)
 // "| head": the reader went away, which is no news to report.
 TEST_F(BatchTool, AClosedPipeEndsTheRunQuietly)
 {
-    const BatchResult run = RunBatch({"--count", "100000"}, {.stdoutIsAClosedPipe = true});
+    const BatchResult run = runBatch({"--count", "100000"}, {.stdoutIsAClosedPipe = true});
     EXPECT_EQ(run.exitStatus, 1);
     EXPECT_EQ(run.err, "");
 }
 
 TEST_F(BatchTool, TheSceneFileBesideTheProgramIsRead)
 {
-    const fs::path program = dir.Path() / "brewick-batch";
+    const fs::path program = dir.path() / "brewick-batch";
     fs::copy_file(BREWICK_BATCH, program);
     const std::string scene = "A bard plays the song of the test";
-    WriteFile(dir.Path() / "BarScenes.txt", scene + "\n");
-    const std::uint32_t seed = SeedDrawing(scene, dir.Path() / "BarScenes.txt");
-    const BatchResult run = RunBatch({"--seed", std::to_string(seed)}, {.program = program});
+    writeFile(dir.path() / "BarScenes.txt", scene + "\n");
+    const std::uint32_t seed = seedDrawing(scene, dir.path() / "BarScenes.txt");
+    const BatchResult run = runBatch({"--seed", std::to_string(seed)}, {.program = program});
     EXPECT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_THAT(run.out, HasSubstr("\r\nBar Scene\r\n" + scene + "\r\n"));
 }
 
-QJsonArray JsonLines(const TextLines& lines)
+QJsonArray jsonLines(const TextLines& lines)
 {
     QJsonArray array;
     for (std::string_view line : lines)
@@ -280,14 +280,14 @@ QJsonArray JsonLines(const TextLines& lines)
     return array;
 }
 
-QString Json(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString json(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 TEST_F(BatchTool, JsonLinesCarryTheSectionsOfEachInn)
 {
-    const std::vector<InnSheet> inns = WindowInns(31, sceneFile, 3);
+    const std::vector<InnSheet> inns = windowInns(31, sceneFile, 3);
     const BatchResult run =
-        RunBatch({"--seed", "31", "--count", "3", "--format", "json", "--scenes", sceneFile.string()});
-    const std::vector<std::string> lines = Lines(run.out);
+        runBatch({"--seed", "31", "--count", "3", "--format", "json", "--scenes", sceneFile.string()});
+    const std::vector<std::string> lines = outputLines(run.out);
     ASSERT_EQ(lines.size(), inns.size());
     for (std::size_t i = 0; i < inns.size(); ++i) {
         const InnSheet& inn = inns[i];
@@ -296,18 +296,18 @@ TEST_F(BatchTool, JsonLinesCarryTheSectionsOfEachInn)
         ASSERT_EQ(error.error, QJsonParseError::NoError) << lines[i];
         EXPECT_EQ(object["inn"].toInt(), static_cast<int>(i + 1));
         EXPECT_EQ(object["seed"].toInteger(), 31);
-        EXPECT_EQ(object["name"].toString(), Json(inn.innName));
-        EXPECT_EQ(object["landlord"].toString(), Json(inn.landlordName));
-        EXPECT_EQ(object["location"].toString(), Json(LocationName(inn.location)));
-        EXPECT_EQ(object["quality"].toString(), Json(QualityName(inn.quality)));
+        EXPECT_EQ(object["name"].toString(), json(inn.innName));
+        EXPECT_EQ(object["landlord"].toString(), json(inn.landlordName));
+        EXPECT_EQ(object["location"].toString(), json(locationName(inn.location)));
+        EXPECT_EQ(object["quality"].toString(), json(QualityName(inn.quality)));
         const char* kinds[] = {"single", "double", "common"};
         for (int column = 1; column <= 3; ++column) {
             const QJsonObject room = object["rooms"][kinds[column - 1]].toObject();
-            EXPECT_EQ(room["beds"].toString(), Json(inn.rooms.Cell(column, 1)));
-            EXPECT_EQ(room["cost"].toString(), Json(inn.rooms.Cell(column, 2)));
+            EXPECT_EQ(room["beds"].toString(), json(inn.rooms.cell(column, 1)));
+            EXPECT_EQ(room["cost"].toString(), json(inn.rooms.cell(column, 2)));
         }
-        EXPECT_EQ(object["menu"].toArray(), JsonLines(inn.menuLines));
-        EXPECT_EQ(object["scene"].toString(), Json(inn.barScene));
+        EXPECT_EQ(object["menu"].toArray(), jsonLines(inn.menuLines));
+        EXPECT_EQ(object["scene"].toString(), json(inn.barScene));
         EXPECT_EQ(object["tableCount"].toInt(), inn.tableCount);
         // The blocks, each closed again by its line of one space, give the table text.
         QJsonArray tableText;
@@ -318,18 +318,18 @@ TEST_F(BatchTool, JsonLinesCarryTheSectionsOfEachInn)
                 tableText.append(line);
             tableText.append(" ");
         }
-        EXPECT_EQ(tableText, JsonLines(inn.tableText));
+        EXPECT_EQ(tableText, jsonLines(inn.tableText));
     }
 }
 
-// Scene files are taken byte for byte: invalid UTF-8 shows as Latin-1.
+// drawBarScene files are taken byte for byte: invalid UTF-8 shows as Latin-1.
 TEST_F(BatchTool, JsonStaysValidWhateverBytesTheSceneFileHolds)
 {
     const std::string scene = "Caf\xC3\xA9 \xFF\xC0\xAF \x01\t\"sic\" \\ \xE2\x82";
-    WriteFile(sceneFile, scene + "\n");
-    const std::uint32_t seed = SeedDrawing(scene, sceneFile);
+    writeFile(sceneFile, scene + "\n");
+    const std::uint32_t seed = seedDrawing(scene, sceneFile);
     const BatchResult run =
-        RunBatch({"--seed", std::to_string(seed), "--format", "json", "--scenes", sceneFile.string()});
+        runBatch({"--seed", std::to_string(seed), "--format", "json", "--scenes", sceneFile.string()});
     QJsonParseError error;
     const QJsonObject object = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out;

@@ -32,7 +32,7 @@ TEST(JsonString, EscapesWhatJsonForbidsAndBytesThatAreNotUtf8)
     };
     for (const Row& row : rows) {
         std::string json = "[";
-        AppendJsonString(row.bytes, json);
+        appendJsonString(row.bytes, json);
         EXPECT_EQ(json, "[" + row.json) << row.name;
     }
 }

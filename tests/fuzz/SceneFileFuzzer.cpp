@@ -13,29 +13,29 @@
 
 namespace {
 
-std::vector<std::string> Entries(const brewick::WordList& list) { return {list.begin(), list.end()}; }
+std::vector<std::string> entries(const brewick::WordList& list) { return {list.begin(), list.end()}; }
 
-std::vector<std::string> ParseInPieces(std::string_view bytes, std::size_t piece)
+std::vector<std::string> parseInPieces(std::string_view bytes, std::size_t piece)
 {
     brewick::WordList scenes;
     brewick::SceneFileParser parser(scenes);
     for (std::size_t at = 0; at < bytes.size(); at += piece)
-        parser.Feed(bytes.substr(at, piece));
-    parser.Finish();
-    return Entries(scenes);
+        parser.feed(bytes.substr(at, piece));
+    parser.finish();
+    return entries(scenes);
 }
 
 // The reader on a real file descriptor holding the bytes.
-std::vector<std::string> ReadAsFile(std::string_view bytes)
+std::vector<std::string> readAsFile(std::string_view bytes)
 {
     const int fd = memfd_create("BarScenes.txt", 0);
     if (fd < 0 || write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
         std::abort();
     brewick::WordList scenes;
-    if (brewick::ReadSceneFile("/proc/self/fd/" + std::to_string(fd), scenes))
+    if (brewick::readSceneFile("/proc/self/fd/" + std::to_string(fd), scenes))
         std::abort();
     close(fd);
-    return Entries(scenes);
+    return entries(scenes);
 }
 
 }  // namespace
@@ -43,9 +43,9 @@ std::vector<std::string> ReadAsFile(std::string_view bytes)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::vector<std::string> whole = ParseInPieces(bytes, bytes.size() + 1);
+    const std::vector<std::string> whole = parseInPieces(bytes, bytes.size() + 1);
     const std::size_t piece = size == 0 ? 1 : 1 + data[0] % 7;
-    if (ParseInPieces(bytes, piece) != whole || ReadAsFile(bytes) != whole)
+    if (parseInPieces(bytes, piece) != whole || readAsFile(bytes) != whole)
         std::abort();
     return 0;
 }

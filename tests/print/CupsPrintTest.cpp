@@ -31,8 +31,8 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using test::SheetText;
-using test::SmallInn;
+using test::sheetTextOf;
+using test::smallInn;
 
 constexpr const char* kQueue = "Capture";
 
@@ -40,7 +40,7 @@ std::string Quoted(const std::string& text) { return "'" + text + "'"; }
 
 // What the shell command writes on its standard output; a failing command
 // fails the test.
-std::string Output(const std::string& command)
+std::string output(const std::string& command)
 {
     std::string output;
     FILE* pipe = ::popen(command.c_str(), "r");
@@ -58,7 +58,7 @@ std::string Output(const std::string& command)
 
 // The text without white space, so that neither pdftotext's spacing nor the
 // cut of a line wider than the page gets in the way of comparing it.
-std::string Squeezed(std::string_view text)
+std::string squeeze(std::string_view text)
 {
     std::string squeezed;
     for (char c : text)
@@ -67,15 +67,15 @@ std::string Squeezed(std::string_view text)
     return squeezed;
 }
 
-InnSheet LongInn()
+InnSheet longInn()
 {
-    InnSheet sheet = SmallInn();
+    InnSheet sheet = smallInn();
     const PatronLists lists;
     LcgRandom random(20240607);
-    sheet.tableText.Clear();
+    sheet.tableText.clear();
     sheet.tableCount = 30;
     for (int table = 1; table <= sheet.tableCount; ++table)
-        FillTables(sheet.tableText, table, 7, lists, random);
+        addTableBlock(sheet.tableText, table, 7, lists, random);
     return sheet;
 }
 
@@ -86,25 +86,25 @@ protected:
         const char* dir = std::getenv("BREWICK_CUPS_DIR");
         ASSERT_NE(dir, nullptr) << "run this test under tests/print/private-cups.sh run";
         cupsDir_ = dir;
-        for (const fs::path& document : Documents())
+        for (const fs::path& document : capturedDocuments())
             fs::remove(document);
     }
 
     void TearDown() override
     {
         for (const std::string& queue : queues_)
-            Cups("remove-queue", Quoted(queue));
+            cups("remove-queue", Quoted(queue));
     }
 
     // Adds a capture queue, raw or with the PPD, and makes it the default.
-    void AddQueue(const std::string& name, const std::string& ppd = "")
+    void addQueue(const std::string& name, const std::string& ppd = "")
     {
-        Cups("add-queue", Quoted(name) + (ppd.empty() ? "" : " " + Quoted(ppd)));
+        cups("add-queue", Quoted(name) + (ppd.empty() ? "" : " " + Quoted(ppd)));
         queues_.push_back(name);
     }
 
     // The documents the capture queues have received, in name order.
-    std::vector<fs::path> Documents() const
+    std::vector<fs::path> capturedDocuments() const
     {
         std::vector<fs::path> documents;
         for (const auto& entry : fs::directory_iterator(cupsDir_ / "captured"))
@@ -115,54 +115,54 @@ protected:
     }
 
     // Jobs run after the print has been handed over, so wait for them.
-    std::vector<fs::path> WaitForDocuments(std::size_t count) const
+    std::vector<fs::path> waitForDocuments(std::size_t count) const
     {
         const auto deadline = std::chrono::steady_clock::now() + 60s;
-        std::vector<fs::path> documents = Documents();
+        std::vector<fs::path> documents = capturedDocuments();
         while (documents.size() < count && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(100ms);
-            documents = Documents();
+            documents = capturedDocuments();
         }
         return documents;
     }
 
     // Prints the sheet text and gives the text of the PDF that arrives.
-    std::string PrintAndRead(const TextLines& sheetText)
+    std::string printAndRead(const TextLines& sheetText)
     {
         SheetPrinter printer;
-        dateBefore_ = LocalFooterDate();
-        const std::optional<std::string> error = printer.Print(sheetText);
-        dateAfter_ = LocalFooterDate();
+        dateBefore_ = localFooterDate();
+        const std::optional<std::string> error = printer.print(sheetText);
+        dateAfter_ = localFooterDate();
         EXPECT_EQ(error, std::nullopt);
-        const std::vector<fs::path> documents = WaitForDocuments(1);
+        const std::vector<fs::path> documents = waitForDocuments(1);
         EXPECT_EQ(documents.size(), 1u);
         if (documents.empty())
             return {};
         document_ = documents.front();
-        return PdfText();
+        return pdfText();
     }
 
     // The text of the document, of one page of it when `page` is not 0.
-    std::string PdfText(int page = 0) const
+    std::string pdfText(int page = 0) const
     {
         const std::string pages = page == 0 ? "" : "-f " + std::to_string(page) + " -l " + std::to_string(page) + " ";
-        return Output("pdftotext -q -enc UTF-8 " + pages + Quoted(document_.string()) + " -");
+        return output("pdftotext -q -enc UTF-8 " + pages + Quoted(document_.string()) + " -");
     }
 
-    std::string PdfInfo() const { return Output("pdfinfo " + Quoted(document_.string())); }
+    std::string pdfInfo() const { return output("pdfinfo " + Quoted(document_.string())); }
 
-    int PageCount() const
+    int pageCount() const
     {
-        const std::string info = PdfInfo();
+        const std::string info = pdfInfo();
         const std::size_t pages = info.find("Pages:");
         return pages == std::string::npos ? 0 : std::atoi(info.c_str() + pages + 6);
     }
 
     // Where the first word of the document starts, in points from the top-left
     // corner of the paper.
-    std::pair<double, double> FirstWordCorner() const
+    std::pair<double, double> firstWordCorner() const
     {
-        const std::string words = Output("pdftotext -q -bbox -f 1 -l 1 " + Quoted(document_.string()) + " -");
+        const std::string words = output("pdftotext -q -bbox -f 1 -l 1 " + Quoted(document_.string()) + " -");
         const std::size_t x = words.find("xMin=\"");
         const std::size_t y = words.find("yMin=\"");
         if (x == std::string::npos || y == std::string::npos)
@@ -172,22 +172,22 @@ protected:
 
     // "Brewick" first, then every line of the sheet text after the banner in
     // order, then the footer and nothing else.
-    void ExpectSheetInOrder(const std::string& pdfText, const TextLines& sheetText) const
+    void expectSheetInOrder(const std::string& pdfText, const TextLines& sheetText) const
     {
-        const std::string text = Squeezed(pdfText);
+        const std::string text = squeeze(pdfText);
         ASSERT_TRUE(text.starts_with(kProductName)) << pdfText;
         std::size_t at = kProductName.size();
         for (std::size_t line = 1; line < sheetText.size(); ++line) {
-            const std::string squeezed = Squeezed(sheetText[line]);
+            const std::string squeezed = squeeze(sheetText[line]);
             const std::size_t found = text.find(squeezed, at);
             ASSERT_NE(found, std::string::npos) << "line " << line << " \"" << sheetText[line] << "\" in\n" << pdfText;
             at = found + squeezed.size();
         }
-        EXPECT_THAT(text.substr(at), testing::AnyOf(Squeezed(Footer(dateBefore_)), Squeezed(Footer(dateAfter_))))
+        EXPECT_THAT(text.substr(at), testing::AnyOf(squeeze(footer(dateBefore_)), squeeze(footer(dateAfter_))))
             << pdfText;
     }
 
-    static std::string Footer(const std::string& date) { return std::string(BannerLine()) + " " + date; }
+    static std::string footer(const std::string& date) { return std::string(bannerLine()) + " " + date; }
 
     fs::path cupsDir_;
     fs::path document_;
@@ -195,9 +195,9 @@ protected:
     std::string dateAfter_;
 
 private:
-    void Cups(const std::string& command, const std::string& arguments) const
+    void cups(const std::string& command, const std::string& arguments) const
     {
-        Output(std::string(BREWICK_PRIVATE_CUPS) + " " + command + " " + Quoted(cupsDir_.string()) + " "
+        output(std::string(BREWICK_PRIVATE_CUPS) + " " + command + " " + Quoted(cupsDir_.string()) + " "
                + arguments + " >&2");
     }
 
@@ -206,26 +206,26 @@ private:
 
 TEST_F(CupsPrint, SheetArrivesTitleFirstEveryLineInOrderFooterLast)
 {
-    AddQueue(kQueue);
-    const TextLines sheetText = SheetText(SmallInn());
-    const std::string text = PrintAndRead(sheetText);
-    EXPECT_EQ(PageCount(), 1);
-    ExpectSheetInOrder(text, sheetText);
+    addQueue(kQueue);
+    const TextLines sheetText = sheetTextOf(smallInn());
+    const std::string text = printAndRead(sheetText);
+    EXPECT_EQ(pageCount(), 1);
+    expectSheetInOrder(text, sheetText);
 }
 
 TEST_F(CupsPrint, LongInnSpansPagesWithOneFooterOnTheLastPage)
 {
-    AddQueue(kQueue);
-    const TextLines sheetText = SheetText(LongInn());
-    const std::string text = PrintAndRead(sheetText);
-    ExpectSheetInOrder(text, sheetText);
+    addQueue(kQueue);
+    const TextLines sheetText = sheetTextOf(longInn());
+    const std::string text = printAndRead(sheetText);
+    expectSheetInOrder(text, sheetText);
 
-    const int pages = PageCount();
+    const int pages = pageCount();
     ASSERT_GE(pages, 3);
-    const std::string banner = Squeezed(BannerLine());
+    const std::string banner = squeeze(bannerLine());
     for (int page = 1; page < pages; ++page)
-        EXPECT_EQ(Squeezed(PdfText(page)).find(banner), std::string::npos) << "page " << page;
-    const std::string last = Squeezed(PdfText(pages));
+        EXPECT_EQ(squeeze(pdfText(page)).find(banner), std::string::npos) << "page " << page;
+    const std::string last = squeeze(pdfText(pages));
     const std::size_t footer = last.find(banner);
     EXPECT_NE(footer, std::string::npos);
     EXPECT_EQ(last.find(banner, footer + 1), std::string::npos);
@@ -235,24 +235,24 @@ TEST_F(CupsPrint, PrinterKeepsItsOwnPaperAndTheSheetStartsAtItsPrintableCorner)
 {
     // Qt's own paper would be A4 and the raw queue's printable area the
     // whole sheet.
-    AddQueue("Letter", BREWICK_LETTER_PPD);
-    PrintAndRead(SheetText(SmallInn()));
-    EXPECT_THAT(PdfInfo(), testing::HasSubstr("612 x 792 pts (letter)"));
-    const auto [x, y] = FirstWordCorner();
+    addQueue("Letter", BREWICK_LETTER_PPD);
+    printAndRead(sheetTextOf(smallInn()));
+    EXPECT_THAT(pdfInfo(), testing::HasSubstr("612 x 792 pts (letter)"));
+    const auto [x, y] = firstWordCorner();
     EXPECT_NEAR(x, 36, 0.5);
     EXPECT_NEAR(y, 36, 0.5);
 }
 
 TEST_F(CupsPrint, PrinterChosenOnTheFirstPrintIsKeptForTheRun)
 {
-    AddQueue(kQueue);
+    addQueue(kQueue);
     SheetPrinter printer;
-    const TextLines sheetText = SheetText(SmallInn());
-    EXPECT_EQ(printer.Print(sheetText), std::nullopt);
-    AddQueue("Other");
-    EXPECT_EQ(printer.Print(sheetText), std::nullopt);
+    const TextLines sheetText = sheetTextOf(smallInn());
+    EXPECT_EQ(printer.print(sheetText), std::nullopt);
+    addQueue("Other");
+    EXPECT_EQ(printer.print(sheetText), std::nullopt);
 
-    const std::vector<fs::path> documents = WaitForDocuments(2);
+    const std::vector<fs::path> documents = waitForDocuments(2);
     ASSERT_EQ(documents.size(), 2u);
     for (const fs::path& document : documents)
         EXPECT_TRUE(document.filename().string().starts_with(std::string(kQueue) + "-")) << document;
@@ -261,28 +261,28 @@ TEST_F(CupsPrint, PrinterChosenOnTheFirstPrintIsKeptForTheRun)
 TEST_F(CupsPrint, NoDefaultPrinterPrintsNothingForTheWholeRun)
 {
     SheetPrinter printer;
-    const TextLines sheetText = SheetText(SmallInn());
-    EXPECT_EQ(printer.Print(sheetText), "There is no default printer currently selected");
+    const TextLines sheetText = sheetTextOf(smallInn());
+    EXPECT_EQ(printer.print(sheetText), "There is no default printer currently selected");
     // The printers are looked up once a run: a queue added later is not seen.
-    AddQueue(kQueue);
-    EXPECT_EQ(printer.Print(sheetText), "There is no default printer currently selected");
+    addQueue(kQueue);
+    EXPECT_EQ(printer.print(sheetText), "There is no default printer currently selected");
     std::this_thread::sleep_for(1s);
-    EXPECT_THAT(Documents(), testing::IsEmpty());
+    EXPECT_THAT(capturedDocuments(), testing::IsEmpty());
 }
 
 TEST_F(CupsPrint, PrinterThatCannotBeOpenedPrintsNothing)
 {
-    AddQueue(kQueue);
+    addQueue(kQueue);
     // The print job is spooled to a temporary file first; with TMPDIR a plain
     // file, none can be made.
     test::TempDir dir;
-    const fs::path notAFolder = dir.Path() / "file";
+    const fs::path notAFolder = dir.path() / "file";
     std::fclose(std::fopen(notAFolder.c_str(), "w"));
     const char* tmpDir = std::getenv("TMPDIR");
     const std::optional<std::string> oldTmpDir = tmpDir ? std::optional<std::string>(tmpDir) : std::nullopt;
     ::setenv("TMPDIR", notAFolder.c_str(), 1);
     SheetPrinter printer;
-    const std::optional<std::string> error = printer.Print(SheetText(SmallInn()));
+    const std::optional<std::string> error = printer.print(sheetTextOf(smallInn()));
     if (oldTmpDir)
         ::setenv("TMPDIR", oldTmpDir->c_str(), 1);
     else
@@ -290,14 +290,14 @@ TEST_F(CupsPrint, PrinterThatCannotBeOpenedPrintsNothing)
 
     EXPECT_EQ(error, "Printer selected is not valid");
     std::this_thread::sleep_for(1s);
-    EXPECT_THAT(Documents(), testing::IsEmpty());
+    EXPECT_THAT(capturedDocuments(), testing::IsEmpty());
 }
 
 // File > Print in the main window, as the user chooses it.
 class WindowPrint : public CupsPrint {
 protected:
     test::TempDir dir;
-    BrewickWindows windows{dir.Path() / "BarScenes.txt", [](const QUrl&) {}};
+    BrewickWindows windows{dir.path() / "BarScenes.txt", [](const QUrl&) {}};
 
     void SetUp() override
     {
@@ -306,26 +306,26 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
     }
 
-    void ChoosePrint() { windows.main.findChild<QAction*>(QStringLiteral("Print2"))->trigger(); }
+    void choosePrint() { windows.main.findChild<QAction*>(QStringLiteral("Print2"))->trigger(); }
 };
 
 TEST_F(WindowPrint, PrintsTheInnAsTheWindowShowsIt)
 {
-    AddQueue(kQueue);
+    addQueue(kQueue);
     auto* innName = windows.main.findChild<QLineEdit*>(QStringLiteral("edInnName"));
     innName->selectAll();
     QTest::keyClicks(innName, "The Typed Name");
     TextLines sheetText;
-    InnSheetText(windows.main.Generator().Sheet(), sheetText);
+    buildInnSheetText(windows.main.generator().sheet(), sheetText);
     ASSERT_EQ(sheetText[2].substr(0, 15), "The Typed Name ");
 
-    dateBefore_ = LocalFooterDate();
-    ChoosePrint();
-    dateAfter_ = LocalFooterDate();
-    const std::vector<fs::path> documents = WaitForDocuments(1);
+    dateBefore_ = localFooterDate();
+    choosePrint();
+    dateAfter_ = localFooterDate();
+    const std::vector<fs::path> documents = waitForDocuments(1);
     ASSERT_EQ(documents.size(), 1u);
     document_ = documents.front();
-    ExpectSheetInOrder(PdfText(), sheetText);
+    expectSheetInOrder(pdfText(), sheetText);
 }
 
 TEST_F(WindowPrint, NoDefaultPrinterShowsTheErrorBoxAndPrintsNothing)
@@ -338,12 +338,12 @@ TEST_F(WindowPrint, NoDefaultPrinterShowsTheErrorBoxAndPrintsNothing)
         EXPECT_EQ(box->windowTitle(), "Brewick");
         box->accept();
     }});
-    const InnSheet before = windows.main.Generator().Sheet();
-    ChoosePrint();
+    const InnSheet before = windows.main.generator().sheet();
+    choosePrint();
     EXPECT_EQ(shown, "There is no default printer currently selected.");
-    EXPECT_EQ(windows.main.Generator().Sheet(), before);
+    EXPECT_EQ(windows.main.generator().sheet(), before);
     std::this_thread::sleep_for(1s);
-    EXPECT_THAT(Documents(), testing::IsEmpty());
+    EXPECT_THAT(capturedDocuments(), testing::IsEmpty());
 }
 
 }  // namespace

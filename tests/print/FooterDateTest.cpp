@@ -23,7 +23,7 @@ TEST(FooterDate, MonthDayTwoDigitYearTwoBlanksHourMinutes)
         {"separators longer than one character", {{2009, 1, 5}, {19, 3}}, " - ", "h", "1 - 5 - 09  19h03"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(FooterDate(row.when, row.dateSeparator, row.timeSeparator), row.text) << row.name;
+        EXPECT_EQ(footerDate(row.when, row.dateSeparator, row.timeSeparator), row.text) << row.name;
 }
 
 TEST(FooterDate, SeparatorOfADateOrTimeFormat)
@@ -38,7 +38,7 @@ TEST(FooterDate, SeparatorOfADateOrTimeFormat)
         {"d MMM yyyy", "?"},   {"d 'de' MMMM", "?"}, {"", "?"},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(FormatSeparator(row.format, "?"), row.separator) << row.format;
+        EXPECT_EQ(formatSeparator(row.format, "?"), row.separator) << row.format;
 }
 
 }  // namespace

@@ -77,10 +77,10 @@ TEST_P(LinePrinterRules, PlacesEveryPiece)
 {
     const LinesRow& row = GetParam();
     RecordingCanvas canvas(row.pageWidth, row.pageHeight);
-    canvas.SetFont("Arial", row.points);
+    canvas.setFont("Arial", row.points);
     LinePrinter printer(canvas);
     for (const std::string& line : row.lines)
-        printer.WriteLine(line);
+        printer.writeLine(line);
     EXPECT_THAT(canvas.drawn, testing::ElementsAreArray(row.drawn));
     EXPECT_EQ(canvas.pages, row.pages);
 }

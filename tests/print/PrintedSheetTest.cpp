@@ -13,19 +13,19 @@ namespace {
 
 using test::DrawnText;
 using test::RecordingCanvas;
-using test::SheetText;
-using test::SmallInn;
+using test::sheetTextOf;
+using test::smallInn;
 
 constexpr std::string_view kDate = "1/5/09  19:03";
 
-std::string Footer() { return std::string(BannerLine()) + " " + std::string(kDate); }
+std::string expectedFooter() { return std::string(bannerLine()) + " " + std::string(kDate); }
 
 TEST(PrintedSheet, TitleParticularsTablesAndMenuInTheirSizes)
 {
-    const TextLines text = SheetText(SmallInn());
+    const TextLines text = sheetTextOf(smallInn());
     // Wide enough for the bar scene.
     RecordingCanvas canvas(3000, 5000);
-    PrintInnSheet(canvas, text, kDate);
+    printInnSheet(canvas, text, kDate);
 
     std::vector<std::pair<std::string, double>> printed;
     for (const DrawnText& drawn : canvas.drawn)
@@ -34,25 +34,25 @@ TEST(PrintedSheet, TitleParticularsTablesAndMenuInTheirSizes)
     for (std::size_t line = 1; line < text.size(); ++line)
         if (!text[line].empty())
             expected.emplace_back(text[line], line < kTableTextLine ? 12 : 10);
-    expected.emplace_back(Footer(), 8);
+    expected.emplace_back(expectedFooter(), 8);
     EXPECT_THAT(printed, testing::ElementsAreArray(expected));
     EXPECT_THAT(canvas.families, testing::Each(std::string(kPrintFontFamily)));
 }
 
 TEST(PrintedSheet, FooterOnlyAtTheBottomOfTheLastPageOnWhite)
 {
-    InnSheet sheet = SmallInn();
+    InnSheet sheet = smallInn();
     for (int line = 0; line < 200; ++line)
-        sheet.tableText.Add("A patron line");
+        sheet.tableText.add("A patron line");
     RecordingCanvas canvas(2000, 1000);
-    PrintInnSheet(canvas, SheetText(sheet), kDate);
+    printInnSheet(canvas, sheetTextOf(sheet), kDate);
 
     ASSERT_GT(canvas.pages, 2);
     const DrawnText& footer = canvas.drawn.back();
-    EXPECT_EQ(footer, (DrawnText{canvas.pages, 10, 1000 - 16, Footer()}));
+    EXPECT_EQ(footer, (DrawnText{canvas.pages, 10, 1000 - 16, expectedFooter()}));
     EXPECT_TRUE(footer.whiteBrush);
     for (auto drawn = canvas.drawn.begin(); drawn != canvas.drawn.end() - 1; ++drawn) {
-        EXPECT_NE(drawn->text.find(BannerLine()), 0u) << *drawn;
+        EXPECT_NE(drawn->text.find(bannerLine()), 0u) << *drawn;
         EXPECT_FALSE(drawn->whiteBrush) << *drawn;
     }
 }
@@ -75,9 +75,9 @@ TEST(PrintedSheet, FooterGoesOnThePageTheLastAdvanceLeaves)
     for (const FooterPageRow& row : kFooterPageRows) {
         SCOPED_TRACE(row.name);
         RecordingCanvas canvas(2000, row.pageHeight);
-        PrintInnSheet(canvas, TextLines{BannerLine()}, kDate);
+        printInnSheet(canvas, TextLines{bannerLine()}, kDate);
         EXPECT_THAT(canvas.drawn, testing::ElementsAre(DrawnText{1, 0, 0, "Brewick"},
-                                                       DrawnText{row.footerPage, 10, row.pageHeight - 16, Footer()}));
+                                                       DrawnText{row.footerPage, 10, row.pageHeight - 16, expectedFooter()}));
         EXPECT_EQ(canvas.pages, row.footerPage);
     }
 }

@@ -37,38 +37,38 @@ class RecordingCanvas final : public PrintCanvas {
 public:
     RecordingCanvas(int pageWidth, int pageHeight) : pageWidth_(pageWidth), pageHeight_(pageHeight) {}
 
-    void SetFont(std::string_view family, double points) override
+    void setFont(std::string_view family, double points) override
     {
         family_ = family;
         points_ = points;
     }
-    void SetWhiteBrush() override { whiteBrush_ = true; }
-    int PageWidth() const override { return pageWidth_; }
-    int PageHeight() const override { return pageHeight_; }
-    int TextWidth(std::string_view text) const override
+    void setWhiteBrush() override { whiteBrush_ = true; }
+    int pageWidth() const override { return pageWidth_; }
+    int pageHeight() const override { return pageHeight_; }
+    int textWidth(std::string_view text) const override
     {
         const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
-        return static_cast<int>(characters) * Size();
+        return static_cast<int>(characters) * size();
     }
-    int TextHeight(std::string_view text) const override
+    int textHeight(std::string_view text) const override
     {
-        return 2 * Size() + static_cast<int>(std::count(text.begin(), text.end(), '^'));
+        return 2 * size() + static_cast<int>(std::count(text.begin(), text.end(), '^'));
     }
-    int CharacterHeight() const override { return Size() * 3 / 2; }
-    int AverageCharacterWidth() const override { return Size(); }
-    void DrawText(int x, int y, std::string_view text) override
+    int characterHeight() const override { return size() * 3 / 2; }
+    int averageCharacterWidth() const override { return size(); }
+    void drawText(int x, int y, std::string_view text) override
     {
         drawn.push_back({pages, x, y, std::string(text), points_, whiteBrush_});
         families.push_back(family_);
     }
-    void NewPage() override { ++pages; }
+    void newPage() override { ++pages; }
 
     std::vector<DrawnText> drawn;
     std::vector<std::string> families;  // the font family of each drawn text
     int pages = 1;
 
 private:
-    int Size() const { return static_cast<int>(points_); }
+    int size() const { return static_cast<int>(points_); }
 
     int pageWidth_;
     int pageHeight_;

@@ -7,7 +7,7 @@
 
 namespace brewick::test {
 
-inline InnSheet SmallInn()
+inline InnSheet smallInn()
 {
     InnSheet sheet;
     sheet.innName = "The Pig and Duck";
@@ -17,7 +17,7 @@ inline InnSheet SmallInn()
     const char* cells[2][3] = {{"6", "9", "46"}, {"40", "25", "5"}};
     for (int row = 1; row <= 2; ++row)
         for (int column = 1; column <= 3; ++column)
-            sheet.rooms.Cell(column, row) = cells[row - 1][column - 1];
+            sheet.rooms.cell(column, row) = cells[row - 1][column - 1];
     sheet.barScene = "A bard is singing a very long ballad about the siege of the old keep, and the whole "
                      "taproom joins in the chorus every time, louder and more out of tune than before";
     sheet.tableCount = 2;
@@ -28,10 +28,10 @@ inline InnSheet SmallInn()
     return sheet;
 }
 
-inline TextLines SheetText(const InnSheet& sheet)
+inline TextLines sheetTextOf(const InnSheet& sheet)
 {
     TextLines lines;
-    InnSheetText(sheet, lines);
+    buildInnSheetText(sheet, lines);
     return lines;
 }
 

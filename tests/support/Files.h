@@ -11,7 +11,7 @@
 namespace brewick::test {
 
 // The file's bytes; empty when it cannot be read.
-inline std::string Contents(const std::filesystem::path& path)
+inline std::string contents(const std::filesystem::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
@@ -20,7 +20,7 @@ inline std::string Contents(const std::filesystem::path& path)
 }
 
 // The names in a folder, sorted.
-inline std::vector<std::string> Entries(const std::filesystem::path& folder)
+inline std::vector<std::string> entries(const std::filesystem::path& folder)
 {
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))

@@ -21,14 +21,14 @@ public:
     // Each modal window that opens gets the next answer, in order.
     explicit ModalHandler(std::deque<Answer> answers) : answers_(std::move(answers))
     {
-        QObject::connect(&poll_, &QTimer::timeout, [this] { AnswerOpenModal(); });
+        QObject::connect(&poll_, &QTimer::timeout, [this] { answerOpenModal(); });
         poll_.start(5);
     }
 
-    bool AllAnswered() const { return answers_.empty(); }
+    bool allAnswered() const { return answers_.empty(); }
 
 private:
-    void AnswerOpenModal()
+    void answerOpenModal()
     {
         if (answered_ && !answered_->isVisible())
             answered_ = nullptr;

@@ -12,12 +12,12 @@ class RecordingRandom final : public RandomSource {
 public:
     explicit RecordingRandom(std::uint32_t state = 20240607) : source_(state) {}
 
-    int RandomIndex(int n) override
+    int randomIndex(int n) override
     {
         ranges.push_back(n);
-        return source_.RandomIndex(n);
+        return source_.randomIndex(n);
     }
-    std::uint32_t State() const { return source_.State(); }
+    std::uint32_t state() const { return source_.state(); }
 
     std::vector<int> ranges;  // the n of every draw, in order
 
@@ -31,7 +31,7 @@ class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<int> answers) : answers_(std::move(answers)) {}
 
-    int RandomIndex(int n) override
+    int randomIndex(int n) override
     {
         ranges.push_back(n);
         const int answer = next_ < answers_.size() ? answers_[next_] : 0;

@@ -16,11 +16,11 @@ inline void PrintTo(const TextLines& lines, std::ostream* out)
 inline void PrintTo(const InnSheet& sheet, std::ostream* out)
 {
     *out << "\n  inn name: " << sheet.innName << "\n  landlord: " << sheet.landlordName
-         << "\n  location: " << LocationName(sheet.location)
+         << "\n  location: " << locationName(sheet.location)
          << "\n  quality: " << QualityName(sheet.quality) << "\n  rooms:";
     for (int row = 0; row < RoomTable::kRows; ++row)
         for (int column = 0; column < RoomTable::kColumns; ++column)
-            *out << (column == 0 ? "\n    " : " | ") << sheet.rooms.Cell(column, row);
+            *out << (column == 0 ? "\n    " : " | ") << sheet.rooms.cell(column, row);
     *out << "\n  menu:";
     PrintTo(sheet.menuLines, out);
     *out << "\n  scene: " << sheet.barScene << "\n  tables: " << sheet.tableCount

@@ -22,7 +22,7 @@ public:
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    const std::filesystem::path& Path() const { return path_; }
+    const std::filesystem::path& path() const { return path_; }
 
 private:
     std::filesystem::path path_;

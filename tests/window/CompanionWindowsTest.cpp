@@ -16,7 +16,7 @@ class CompanionWindows : public testing::Test {
 protected:
     test::TempDir dir;
     std::vector<QUrl> opened;
-    BrewickWindows windows{dir.Path() / "BarScenes.txt", [this](const QUrl& url) { opened.push_back(url); }};
+    BrewickWindows windows{dir.path() / "BarScenes.txt", [this](const QUrl& url) { opened.push_back(url); }};
 
     void SetUp() override
     {
@@ -24,7 +24,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
     }
 
-    static QWidget* FirstInTabOrder(QWidget* window)
+    static QWidget* firstInTabOrder(QWidget* window)
     {
         for (QWidget* next = window->nextInFocusChain(); next != window; next = next->nextInFocusChain())
             if (next->focusPolicy() & Qt::TabFocus)
@@ -32,7 +32,7 @@ protected:
         return nullptr;
     }
 
-    static QPushButton* Button(QWidget* window, const char* name)
+    static QPushButton* button(QWidget* window, const char* name)
     {
         return window->findChild<QPushButton*>(QString::fromLatin1(name));
     }
@@ -74,7 +74,7 @@ TEST_F(CompanionWindows, CaptionsSizesAndFirstControls)
             EXPECT_TRUE(row.window->rect().contains(label->geometry())) << name << " is clipped";
             EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(text)) << name;
         }
-        EXPECT_EQ(FirstInTabOrder(row.window), Button(row.window, row.button));
+        EXPECT_EQ(firstInTabOrder(row.window), button(row.window, row.button));
     }
 }
 
@@ -86,7 +86,7 @@ TEST_F(CompanionWindows, AboutTwiceShowsTheSameWindowWhereItWasLeft)
         [&](QWidget* modal) {
             shown.push_back(modal);
             modal->move(300, 200);
-            Button(modal, "Button1")->click();
+            button(modal, "Button1")->click();
         },
         [&](QWidget* modal) {
             shown.push_back(modal);
@@ -106,13 +106,13 @@ TEST_F(CompanionWindows, EveryCloseRequestShowsTheClosingWindowAndThenCloses)
 {
     struct Row {
         const char* name;
-        std::function<void(TInnIntro&)> request;
+        std::function<void(MainWindow&)> request;
         std::function<void(QWidget*)> dismiss;
     };
     const Row rows[] = {
-        {"Exit button, closing window's Exit", [](TInnIntro& main) { Button(&main, "tExit")->click(); },
-         [](QWidget* closing) { Button(closing, "butExit")->click(); }},
-        {"close box, closing window's close box", [](TInnIntro& main) { main.close(); },
+        {"Exit button, closing window's Exit", [](MainWindow& main) { button(&main, "tExit")->click(); },
+         [](QWidget* closing) { button(closing, "butExit")->click(); }},
+        {"close box, closing window's close box", [](MainWindow& main) { main.close(); },
          [](QWidget* closing) { closing->close(); }},
     };
     for (const Row& row : rows) {

@@ -9,7 +9,7 @@
 
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
-#include "ui/TInnIntro.h"
+#include "ui/MainWindow.h"
 
 namespace brewick {
 namespace {
@@ -24,14 +24,14 @@ protected:
     static void SetUpTestSuite()
     {
         desktop_ = new test::TempDir;
-        const fs::path root = desktop_->Path();
+        const fs::path root = desktop_->path();
         for (const char* folder : {"data/applications", "config", "system-data", "system-config"})
             fs::create_directories(root / folder);
         // Waits a little, so that reading the file too early would miss the scene.
-        std::ofstream(Editor()) << "#!/bin/sh\nsleep 0.3\nprintf '" << kTypedScene << "\\r\\n' >> \"$1\"\n";
-        fs::permissions(Editor(), fs::perms::owner_all);
+        std::ofstream(editor()) << "#!/bin/sh\nsleep 0.3\nprintf '" << kTypedScene << "\\r\\n' >> \"$1\"\n";
+        fs::permissions(editor(), fs::perms::owner_all);
         std::ofstream(root / "data/applications/brewick-test-editor.desktop")
-            << "[Desktop Entry]\nType=Application\nName=Test Editor\nExec=" << Editor().string()
+            << "[Desktop Entry]\nType=Application\nName=Test Editor\nExec=" << editor().string()
             << " %f\nMimeType=text/plain;\n";
         std::ofstream(root / "config/mimeapps.list")
             << "[Default Applications]\ntext/plain=brewick-test-editor.desktop\n";
@@ -44,7 +44,7 @@ protected:
 
     static void TearDownTestSuite() { delete desktop_; }
 
-    static fs::path Editor() { return desktop_->Path() / "editor.sh"; }
+    static fs::path editor() { return desktop_->path() / "editor.sh"; }
 
     void SetUp() override
     {
@@ -53,19 +53,19 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
 
-    std::vector<std::string> FileScenes() const
+    std::vector<std::string> fileScenes() const
     {
-        const WordList& scenes = window.Generator().SceneList();
+        const WordList& scenes = window.generator().sceneList();
         return {scenes.begin() + 100, scenes.end()};
     }
 
-    QString ShownScene() const
+    QString shownScene() const
     {
         return window.findChild<QListWidget*>(QStringLiteral("lstScene1"))->item(0)->text();
     }
 
     // Chooses Edit > Bar Scenes; no error box may open.
-    void EditScenes()
+    void editScenes()
     {
         test::ModalHandler noModals({});
         window.findChild<QAction*>(QStringLiteral("Scenes1"))->trigger();
@@ -73,27 +73,27 @@ protected:
 
     static test::TempDir* desktop_;
     test::TempDir dir;
-    fs::path sceneFile = dir.Path() / "BarScenes.txt";
-    TInnIntro window{sceneFile};
+    fs::path sceneFile = dir.path() / "BarScenes.txt";
+    MainWindow window{sceneFile};
 };
 
 test::TempDir* SceneEditor::desktop_ = nullptr;
 
 TEST_F(SceneEditor, TheSceneListIsReadAfterTheEditorHasEnded)
 {
-    const QString scene = ShownScene();
-    EditScenes();
-    EXPECT_EQ(FileScenes(), (std::vector<std::string>{"A scene from before", kTypedScene}));
-    EXPECT_EQ(ShownScene(), scene) << "the scene shown stays until the next generation with the scene";
+    const QString scene = shownScene();
+    editScenes();
+    EXPECT_EQ(fileScenes(), (std::vector<std::string>{"A scene from before", kTypedScene}));
+    EXPECT_EQ(shownScene(), scene) << "the scene shown stays until the next generation with the scene";
     EXPECT_TRUE(window.isEnabled());
 }
 
 TEST_F(SceneEditor, AnEditorThatCannotStartRebuildsAtOnceAndSaysNothing)
 {
-    fs::remove(Editor());
+    fs::remove(editor());
     std::ofstream(sceneFile, std::ios::binary | std::ios::app) << "Added by hand\r\n";
-    EditScenes();
-    EXPECT_EQ(FileScenes(), (std::vector<std::string>{"A scene from before", "Added by hand"}));
+    editScenes();
+    EXPECT_EQ(fileScenes(), (std::vector<std::string>{"A scene from before", "Added by hand"}));
 }
 
 }  // namespace

@@ -14,10 +14,10 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const brewick::test::TempDir home;
     for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-        qputenv(variable, QByteArray::fromStdString(home.Path().string()));
+        qputenv(variable, QByteArray::fromStdString(home.path().string()));
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brewick"));
-    QApplication::setWindowIcon(brewick::ProgramIcon());
+    QApplication::setWindowIcon(brewick::programIcon());
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,4 +1,4 @@
-#include "ui/TInnSplash.h"
+#include "ui/AboutWindow.h"
 
 #include <QBitmap>
 #include <QPushButton>
@@ -14,7 +14,7 @@ constexpr int kCentre = 200;
 
 // The banner with its key colour, the colour of its bottom-left pixel, cut
 // out so the window shows through.
-QPixmap Banner()
+QPixmap banner()
 {
     const QImage image(QStringLiteral(":/brewick/banner.bmp"));
     QPixmap banner = QPixmap::fromImage(image);
@@ -22,37 +22,37 @@ QPixmap Banner()
     return banner;
 }
 
-QString AddressWithoutScheme()
+QString addressWithoutScheme()
 {
-    const QString address = ToQString(kMakerWebAddress);
+    const QString address = toQString(kMakerWebAddress);
     return address.mid(address.indexOf(QStringLiteral("://")) + 3);
 }
 }  // namespace
 
-TInnSplash::TInnSplash(QWidget* parent) : QDialog(parent)
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("InnSplash"));
-    SetUpFixedWindow(this, QStringLiteral("InnSplash"), {66, 98});
+    setUpFixedWindow(this, QStringLiteral("InnSplash"), {66, 98});
     setFixedSize(400, 239);
 
-    banner_ = Place<QLabel>(this, "Image1", {0, 0, 400, 100});
+    banner_ = place<QLabel>(this, "Image1", {0, 0, 400, 100});
 
-    const QFont font = WindowFont(15, true);
+    const QFont font = windowFont(15, true);
     const QColor blue(Qt::blue);
-    PlaceCaption(new QLabel(QStringLiteral("The Random Inn Generator"), this), "Label3", kCentre, 108, font, blue);
-    PlaceCaption(new QLabel(QStringLiteral("Version 2.11"), this), "Label1", kCentre, 132, font, blue);
+    placeCaption(new QLabel(QStringLiteral("The Random Inn Generator"), this), "Label3", kCentre, 108, font, blue);
+    placeCaption(new QLabel(QStringLiteral("Version 2.11"), this), "Label1", kCentre, 132, font, blue);
     // Plain text, not a link.
-    PlaceCaption(new QLabel(AddressWithoutScheme(), this), "Label2", kCentre, 156, font, blue);
+    placeCaption(new QLabel(addressWithoutScheme(), this), "Label2", kCentre, 156, font, blue);
 
-    auto* ok = Place<QPushButton>(this, "Button1", {160, 192, 75, 33}, QStringLiteral("OK"));
+    auto* ok = place<QPushButton>(this, "Button1", {160, 192, 75, 33}, QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TInnSplash::showEvent(QShowEvent* event)
+void AboutWindow::showEvent(QShowEvent* event)
 {
     if (banner_->pixmap().isNull())
-        banner_->setPixmap(Banner());
+        banner_->setPixmap(banner());
     QDialog::showEvent(event);
 }
 

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/InnGenerator.h"
+#include "cycle/InnGenerator.h"
 #include "core/RandomSource.h"
 #include "core/TextLines.h"
 #include "output/SheetPrinter.h"
@@ -29,19 +29,19 @@ namespace brewick {
 class RadioGroup;
 class RoomGrid;
 
-class TInnIntro : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
     // Runs the start-up sequence. `sceneFile` is the scene file read at start
     // and opened by Edit > Bar Scenes.
-    explicit TInnIntro(std::filesystem::path sceneFile, QWidget* parent = nullptr);
+    explicit MainWindow(std::filesystem::path sceneFile, QWidget* parent = nullptr);
 
-    const InnGenerator& Generator() const { return generator_; }
+    const InnGenerator& generator() const { return generator_; }
 
     // The about window of File > About, and the closing window every close
     // request shows before the main window closes.
-    void SetCompanions(QDialog* about, QDialog* closing);
+    void setCompanions(QDialog* about, QDialog* closing);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -49,30 +49,30 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void CreateControls();
-    void CreateMenu();
-    void SetTabOrder();
-    void ConnectHandlers();
+    void createControls();
+    void createMenu();
+    void orderTabs();
+    void connectHandlers();
 
-    void FormShow();
-    void butGenerateClick();
-    void radLocateClick(int index);
-    void radQualityClick(int index);
-    void chkClick(InnPart part, bool ticked);
-    void lstTablesClick(int index);
-    void Save1Click();
-    void Print2Click();
-    void About1Click();
-    void Scenes1Click();
-    void FormCloseQuery();
+    void generateFirstInn();
+    void generateInn();
+    void chooseLocation(int index);
+    void chooseQuality(int index);
+    void tickPart(InnPart part, bool ticked);
+    void chooseTable(int index);
+    void saveInn();
+    void printInn();
+    void showAbout();
+    void editBarScenes();
+    void showClosingWindow();
 
     // Brings every control up to date with the inn sheet, touching only the
     // ones that differ so that cursors and scroll positions stay put.
-    void ShowSheet();
-    void ShowScene(const std::string& barScene);
-    void ShowTableChoices(const TextLines& choices, int chosen);
-    void ShowParts();
-    void ReportError(const std::string& message);
+    void showSheet();
+    void showScene(const std::string& barScene);
+    void showTableChoices(const TextLines& choices, int chosen);
+    void showParts();
+    void reportError(const std::string& message);
 
     // Created in this order: the start-up sequence.
     LcgRandom random_;
@@ -87,19 +87,19 @@ private:
     bool waitingForEditor_ = false;
     bool closeRequested_ = false;
 
-    QLineEdit* edInnName_ = nullptr;
-    QLineEdit* edLandlord_ = nullptr;
-    RadioGroup* radLocate_ = nullptr;
-    RadioGroup* radQuality_ = nullptr;
-    QPlainTextEdit* memMenu_ = nullptr;
+    QLineEdit* innNameField_ = nullptr;
+    QLineEdit* landlordField_ = nullptr;
+    RadioGroup* locationGroup_ = nullptr;
+    RadioGroup* qualityGroup_ = nullptr;
+    QPlainTextEdit* menuBox_ = nullptr;
     RoomGrid* roomGrid_ = nullptr;
-    QListWidget* lstScene1_ = nullptr;
-    QLabel* labNoTables_ = nullptr;
-    QComboBox* lstTables_ = nullptr;
-    QPlainTextEdit* memDispTable_ = nullptr;
+    QListWidget* barSceneList_ = nullptr;
+    QLabel* tableCountLabel_ = nullptr;
+    QComboBox* tableChoice_ = nullptr;
+    QPlainTextEdit* tableBox_ = nullptr;
     std::array<QCheckBox*, kInnPartCount> partBoxes_{};  // by InnPart
-    QPushButton* butGenerate_ = nullptr;
-    QPushButton* tExit_ = nullptr;
+    QPushButton* generateButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
 };
 
 }  // namespace brewick

@@ -12,7 +12,7 @@
 #include "core/RandomSource.h"
 #include "core/WordList.h"
 #include "generators/InnName.h"
-#include "generators/KeeperName.h"
+#include "generators/LandlordName.h"
 #include "generators/Menu.h"
 #include "generators/Tables.h"
 
@@ -28,29 +28,29 @@ public:
     // file error goes to `reportError`; start-up goes on.
     InnGenerator(RandomSource& random, std::filesystem::path sceneFile, const ErrorSink& reportError);
 
-    const InnSheet& Sheet() const { return sheet_; }
+    const InnSheet& sheet() const { return sheet_; }
     // For the user's edits of the editable sections.
-    InnSheet& Sheet() { return sheet_; }
-    const PartSelection& Parts() const { return parts_; }
-    const WordList& SceneList() const { return sceneList_; }
-    const std::filesystem::path& SceneFile() const { return sceneFile_; }
+    InnSheet& sheet() { return sheet_; }
+    const PartSelection& parts() const { return parts_; }
+    const WordList& sceneList() const { return sceneList_; }
+    const std::filesystem::path& sceneFile() const { return sceneFile_; }
 
     // Ticks or unticks a part; "All" and the six single parts untick each other.
-    void SetPart(InnPart part, bool ticked) { parts_.Set(part, ticked); }
+    void setPart(InnPart part, bool ticked) { parts_.set(part, ticked); }
 
     // One generation with the parts ticked now.
-    void ReGenerate();
+    void generate();
 
     // The reactions run only when the value really changes: a new location
     // reprices the rooms and remakes the menu, a new quality reprices.
-    void SelectLocation(InnLocation location);
-    void SelectQuality(InnQuality quality);
+    void selectLocation(InnLocation location);
+    void selectQuality(InnQuality quality);
 
     // The user chose another table: show it.
-    void ChooseTable(int index);
+    void chooseTable(int index);
 
     // Rebuilds the scene list from the built-in scenes and the scene file.
-    void GetScenes(const ErrorSink& reportError);
+    void rebuildSceneList(const ErrorSink& reportError);
 
 private:
     RandomSource& random_;
@@ -59,7 +59,7 @@ private:
     PartSelection parts_;
     // The word lists are filled in the order they are declared here.
     InnNameLists innNameLists_;
-    KeeperNameLists keeperNameLists_;
+    LandlordNameLists keeperNameLists_;
     PatronLists patronLists_;
     MenuLists menuLists_;
     WordList sceneList_;

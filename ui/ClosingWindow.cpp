@@ -1,4 +1,4 @@
-#include "ui/TInnSale.h"
+#include "ui/ClosingWindow.h"
 
 #include <QMouseEvent>
 #include <QPushButton>
@@ -34,29 +34,29 @@ private:
 
 }  // namespace
 
-TInnSale::TInnSale(UrlOpener openUrl, QWidget* parent) : QDialog(parent), openUrl_(std::move(openUrl))
+ClosingWindow::ClosingWindow(UrlOpener openUrl, QWidget* parent) : QDialog(parent), openUrl_(std::move(openUrl))
 {
     setObjectName(QStringLiteral("InnSale"));
-    SetUpFixedWindow(this, QStringLiteral("Brewick"), {135, 145});
+    setUpFixedWindow(this, QStringLiteral("Brewick"), {135, 145});
     setFixedSize(305, 163);
 
-    const QFont bold = WindowFont(13, true);
+    const QFont bold = windowFont(13, true);
     const QColor black(Qt::black);
     const auto caption = [this](const char* text) { return new QLabel(QString::fromLatin1(text), this); };
-    PlaceCaption(caption("If you found this program useful, why not "), "Label1", kCentre, 16, bold, black);
-    PlaceCaption(caption("try the other Brewick game master tools,"), "Label2", kCentre, 36, bold, black);
-    PlaceCaption(caption("which can be found at:"), "Label4", kCentre, 56, bold, black);
+    placeCaption(caption("If you found this program useful, why not "), "Label1", kCentre, 16, bold, black);
+    placeCaption(caption("try the other Brewick game master tools,"), "Label2", kCentre, 36, bold, black);
+    placeCaption(caption("which can be found at:"), "Label4", kCentre, 56, bold, black);
 
     QFont linkFont = bold;
     linkFont.setUnderline(true);
-    PlaceCaption(new LinkLabel(ToQString(kMakerWebAddress), [this] { Label3Click(); }, this), "Label3", kCentre,
+    placeCaption(new LinkLabel(toQString(kMakerWebAddress), [this] { openMakerWebsite(); }, this), "Label3", kCentre,
                  80, linkFont, Qt::blue);
 
-    auto* exit = Place<QPushButton>(this, "butExit", {112, 120, 82, 32}, QStringLiteral("Exit"));
+    auto* exit = place<QPushButton>(this, "butExit", {112, 120, 82, 32}, QStringLiteral("Exit"));
     exit->setDefault(true);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TInnSale::Label3Click() { openUrl_(QUrl(ToQString(kMakerWebAddress))); }
+void ClosingWindow::openMakerWebsite() { openUrl_(QUrl(toQString(kMakerWebAddress))); }
 
 }  // namespace brewick

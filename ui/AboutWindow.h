@@ -8,11 +8,11 @@
 
 namespace brewick {
 
-class TInnSplash : public QDialog {
+class AboutWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TInnSplash(QWidget* parent = nullptr);
+    explicit AboutWindow(QWidget* parent = nullptr);
 
 protected:
     // The banner is loaded when the window is first shown, not at start-up.

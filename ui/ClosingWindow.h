@@ -9,17 +9,17 @@
 
 namespace brewick {
 
-class TInnSale : public QDialog {
+class ClosingWindow : public QDialog {
     Q_OBJECT
 
 public:
     // Opens a web address in the user's browser; the outcome is not looked at.
     using UrlOpener = std::function<void(const QUrl&)>;
 
-    explicit TInnSale(UrlOpener openUrl, QWidget* parent = nullptr);
+    explicit ClosingWindow(UrlOpener openUrl, QWidget* parent = nullptr);
 
 private:
-    void Label3Click();
+    void openMakerWebsite();
 
     UrlOpener openUrl_;
 };

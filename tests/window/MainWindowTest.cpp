@@ -29,7 +29,7 @@
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/ErrorBox.h"
-#include "ui/TInnIntro.h"
+#include "ui/MainWindow.h"
 
 namespace brewick {
 namespace {
@@ -37,10 +37,10 @@ namespace {
 using testing::HasSubstr;
 using testing::StartsWith;
 
-using test::Contents;
+using test::contents;
 
 // Saves through File > Save to `path`; gives the error box's text, if any.
-std::optional<std::string> Save(TInnIntro& window, const std::filesystem::path& path)
+std::optional<std::string> save(MainWindow& window, const std::filesystem::path& path)
 {
     std::optional<std::string> error;
     test::ModalHandler handler({
@@ -82,15 +82,15 @@ private:
     void (*oldHandler_)(int);
 };
 
-class MainWindow : public testing::Test {
+class MainWindowTest : public testing::Test {
 protected:
     test::TempDir dir;
-    std::unique_ptr<TInnIntro> window;
+    std::unique_ptr<MainWindow> window;
 
     void SetUp() override
     {
         qputenv("BREWICK_SEED", "2026");
-        window = std::make_unique<TInnIntro>(dir.Path() / "BarScenes.txt");
+        window = std::make_unique<MainWindow>(dir.path() / "BarScenes.txt");
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         window->activateWindow();
@@ -98,27 +98,27 @@ protected:
     }
 
     template <typename Control>
-    Control* Find(const char* name) const
+    Control* find(const char* name) const
     {
         auto* control = window->findChild<Control*>(QString::fromLatin1(name));
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
 
-    QString Text(const char* lineEdit) const { return Find<QLineEdit>(lineEdit)->text(); }
-    const InnSheet& Sheet() const { return window->Generator().Sheet(); }
-    QString Cell(int column, int row) const { return Find<QTableWidget>("RoomGrid")->item(row, column)->text(); }
-    QRadioButton* Radio(const char* group, int index) const
+    QString text(const char* lineEdit) const { return find<QLineEdit>(lineEdit)->text(); }
+    const InnSheet& sheet() const { return window->generator().sheet(); }
+    QString cell(int column, int row) const { return find<QTableWidget>("RoomGrid")->item(row, column)->text(); }
+    QRadioButton* radio(const char* group, int index) const
     {
-        return Find<QGroupBox>(group)->findChildren<QRadioButton*>().at(index);
+        return find<QGroupBox>(group)->findChildren<QRadioButton*>().at(index);
     }
-    void Click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5)); }
-    void Generate() const { Click(Find<QPushButton>("butGenerate")); }
+    void click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5)); }
+    void generate() const { click(find<QPushButton>("butGenerate")); }
 
-    std::optional<std::string> SaveTo(const std::filesystem::path& path) const { return Save(*window, path); }
+    std::optional<std::string> saveTo(const std::filesystem::path& path) const { return save(*window, path); }
 };
 
-TEST_F(MainWindow, ControlsStandWhereTheLayoutPutsThem)
+TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem)
 {
     struct Row {
         const char* name;
@@ -153,7 +153,7 @@ TEST_F(MainWindow, ControlsStandWhereTheLayoutPutsThem)
         {"tExit", {416, 520, 75, 33}, "Exit"},
     };
     for (const Row& row : rows) {
-        QWidget* control = Find<QWidget>(row.name);
+        QWidget* control = find<QWidget>(row.name);
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->geometry(), row.geometry) << row.name;
         if (row.caption == nullptr)
@@ -185,12 +185,12 @@ TEST_F(MainWindow, ControlsStandWhereTheLayoutPutsThem)
     EXPECT_EQ(menus, QStringList({"File: Save, Print, About", "Edit: Bar Scenes"}));
 }
 
-TEST_F(MainWindow, TabVisitsTheControlsInTheirOrder)
+TEST_F(MainWindowTest, TabVisitsTheControlsInTheirOrder)
 {
     const char* expected[] = {"edInnName", "edLandlord", "radLocate", "radQuality", "memMenu", "RoomGrid",
                               "lstTables", "memDispTable", "chkAll", "chkInn", "chkLandlord", "chkMenu",
                               "chkRooms", "chkTables", "chkScene", "butGenerate", "tExit", "lstScene1"};
-    Find<QLineEdit>("edInnName")->setFocus();
+    find<QLineEdit>("edInnName")->setFocus();
     for (const char* name : expected) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
@@ -202,123 +202,123 @@ TEST_F(MainWindow, TabVisitsTheControlsInTheirOrder)
     }
 }
 
-TEST_F(MainWindow, AfterStartUpACompleteInnIsShownWithTableOneAndFocusOnGenerate)
+TEST_F(MainWindowTest, AfterStartUpACompleteInnIsShownWithTableOneAndFocusOnGenerate)
 {
-    EXPECT_THAT(Text("edInnName").toStdString(), StartsWith("The "));
-    EXPECT_FALSE(Text("edLandlord").isEmpty());
-    EXPECT_FALSE(Find<QPlainTextEdit>("memMenu")->toPlainText().isEmpty());
-    EXPECT_FALSE(Cell(1, 1).isEmpty());
-    EXPECT_EQ(Cell(0, 2), "Cost (sp)");
-    EXPECT_EQ(Find<QListWidget>("lstScene1")->count(), 1);
-    EXPECT_EQ(Find<QLabel>("labNoTables")->text(), QString::number(Sheet().tableCount));
-    EXPECT_EQ(Find<QComboBox>("lstTables")->currentIndex(), 0);
-    EXPECT_EQ(Find<QComboBox>("lstTables")->count(), Sheet().tableCount);
-    EXPECT_THAT(Find<QPlainTextEdit>("memDispTable")->toPlainText().toStdString(), StartsWith("Table No. 1 ("));
-    EXPECT_TRUE(Find<QCheckBox>("chkAll")->isChecked());
-    EXPECT_EQ(QApplication::focusWidget(), Find<QPushButton>("butGenerate"));
-    EXPECT_EQ(Radio("radLocate", IndexOf(Sheet().location))->isChecked(), true);
-    EXPECT_EQ(Radio("radQuality", IndexOf(Sheet().quality))->isChecked(), true);
+    EXPECT_THAT(text("edInnName").toStdString(), StartsWith("The "));
+    EXPECT_FALSE(text("edLandlord").isEmpty());
+    EXPECT_FALSE(find<QPlainTextEdit>("memMenu")->toPlainText().isEmpty());
+    EXPECT_FALSE(cell(1, 1).isEmpty());
+    EXPECT_EQ(cell(0, 2), "Cost (sp)");
+    EXPECT_EQ(find<QListWidget>("lstScene1")->count(), 1);
+    EXPECT_EQ(find<QLabel>("labNoTables")->text(), QString::number(sheet().tableCount));
+    EXPECT_EQ(find<QComboBox>("lstTables")->currentIndex(), 0);
+    EXPECT_EQ(find<QComboBox>("lstTables")->count(), sheet().tableCount);
+    EXPECT_THAT(find<QPlainTextEdit>("memDispTable")->toPlainText().toStdString(), StartsWith("Table No. 1 ("));
+    EXPECT_TRUE(find<QCheckBox>("chkAll")->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), find<QPushButton>("butGenerate"));
+    EXPECT_EQ(radio("radLocate", indexOf(sheet().location))->isChecked(), true);
+    EXPECT_EQ(radio("radQuality", indexOf(sheet().quality))->isChecked(), true);
 }
 
-TEST_F(MainWindow, EnterGeneratesUnlessTheControlTakesItItself)
+TEST_F(MainWindowTest, EnterGeneratesUnlessTheControlTakesItItself)
 {
-    const QString name = Text("edInnName");
-    QTest::keyClick(Find<QLineEdit>("edInnName"), Qt::Key_Return);
-    EXPECT_NE(Text("edInnName"), name) << "Enter in the inn name field generates";
+    const QString name = text("edInnName");
+    QTest::keyClick(find<QLineEdit>("edInnName"), Qt::Key_Return);
+    EXPECT_NE(text("edInnName"), name) << "Enter in the inn name field generates";
 
-    auto* menu = Find<QPlainTextEdit>("memMenu");
+    auto* menu = find<QPlainTextEdit>("memMenu");
     const QString lines = menu->toPlainText();
-    const QString innName = Text("edInnName");
+    const QString innName = text("edInnName");
     menu->setFocus();
     menu->moveCursor(QTextCursor::End);
     QTest::keyClick(menu, Qt::Key_Return);
-    EXPECT_EQ(Text("edInnName"), innName) << "Enter in the menu box does not generate";
+    EXPECT_EQ(text("edInnName"), innName) << "Enter in the menu box does not generate";
     EXPECT_EQ(menu->toPlainText(), lines + "\n");
 }
 
-TEST_F(MainWindow, PartSelectionByClicks)
+TEST_F(MainWindowTest, PartSelectionByClicks)
 {
-    auto* all = Find<QCheckBox>("chkAll");
-    auto* menu = Find<QCheckBox>("chkMenu");
-    auto* rooms = Find<QCheckBox>("chkRooms");
-    Click(menu);
+    auto* all = find<QCheckBox>("chkAll");
+    auto* menu = find<QCheckBox>("chkMenu");
+    auto* rooms = find<QCheckBox>("chkRooms");
+    click(menu);
     EXPECT_FALSE(all->isChecked());
     EXPECT_TRUE(menu->isChecked());
-    Click(rooms);
+    click(rooms);
     EXPECT_TRUE(menu->isChecked() && rooms->isChecked());
-    Click(menu);
-    Click(rooms);
+    click(menu);
+    click(rooms);
     EXPECT_FALSE(all->isChecked()) << "unticking the last part leaves All unticked";
 
     // Nothing ticked: Generate changes nothing.
-    const InnSheet before = Sheet();
-    Generate();
-    EXPECT_EQ(Sheet(), before);
+    const InnSheet before = sheet();
+    generate();
+    EXPECT_EQ(sheet(), before);
 
-    Click(menu);
-    Click(all);
+    click(menu);
+    click(all);
     EXPECT_TRUE(all->isChecked());
     EXPECT_FALSE(menu->isChecked());
 }
 
-TEST_F(MainWindow, ALocationClickRepricesAndRemakesTheMenuButKeepsBedsAndTables)
+TEST_F(MainWindowTest, ALocationClickRepricesAndRemakesTheMenuButKeepsBedsAndTables)
 {
-    const int other = Sheet().location == InnLocation::PoorQuarter ? 0 : 3;
-    const QString beds = Cell(1, 1), tables = Find<QLabel>("labNoTables")->text();
-    const QString tableLines = Find<QPlainTextEdit>("memDispTable")->toPlainText();
-    Click(Radio("radLocate", other));
-    EXPECT_EQ(IndexOf(Sheet().location), other);
-    InnSheet expected = Sheet();
-    CalcRoomPrice(expected);
-    EXPECT_EQ(Cell(1, 2).toStdString(), expected.rooms.Cell(1, 2));
-    EXPECT_EQ(Find<QPlainTextEdit>("memMenu")->toPlainText().count('\n') + 1, 21 - 4 * other);
-    EXPECT_EQ(Cell(1, 1), beds);
-    EXPECT_EQ(Find<QLabel>("labNoTables")->text(), tables);
-    EXPECT_EQ(Find<QPlainTextEdit>("memDispTable")->toPlainText(), tableLines);
+    const int other = sheet().location == InnLocation::PoorQuarter ? 0 : 3;
+    const QString beds = cell(1, 1), tables = find<QLabel>("labNoTables")->text();
+    const QString tableLines = find<QPlainTextEdit>("memDispTable")->toPlainText();
+    click(radio("radLocate", other));
+    EXPECT_EQ(indexOf(sheet().location), other);
+    InnSheet expected = sheet();
+    priceRooms(expected);
+    EXPECT_EQ(cell(1, 2).toStdString(), expected.rooms.cell(1, 2));
+    EXPECT_EQ(find<QPlainTextEdit>("memMenu")->toPlainText().count('\n') + 1, 21 - 4 * other);
+    EXPECT_EQ(cell(1, 1), beds);
+    EXPECT_EQ(find<QLabel>("labNoTables")->text(), tables);
+    EXPECT_EQ(find<QPlainTextEdit>("memDispTable")->toPlainText(), tableLines);
 }
 
-TEST_F(MainWindow, UserEditsReachTheSavedFileButTypingInTheTableLinesDoesNot)
+TEST_F(MainWindowTest, UserEditsReachTheSavedFileButTypingInTheTableLinesDoesNot)
 {
-    QTest::keyClicks(Find<QLineEdit>("edInnName"), " Reborn");
-    auto* landlord = Find<QLineEdit>("edLandlord");
+    QTest::keyClicks(find<QLineEdit>("edInnName"), " Reborn");
+    auto* landlord = find<QLineEdit>("edLandlord");
     landlord->selectAll();
     QTest::keyClicks(landlord, "Gunther");
-    auto* menu = Find<QPlainTextEdit>("memMenu");
+    auto* menu = find<QPlainTextEdit>("memMenu");
     menu->setFocus();
     menu->moveCursor(QTextCursor::End);
     QTest::keyClick(menu, Qt::Key_Return);
     QTest::keyClicks(menu, "  Gnome Soup");
-    auto* grid = Find<QTableWidget>("RoomGrid");
+    auto* grid = find<QTableWidget>("RoomGrid");
     grid->item(2, 3)->setText("plenty");  // as the cell editor commits it
-    auto* shown = Find<QPlainTextEdit>("memDispTable");
+    auto* shown = find<QPlainTextEdit>("memDispTable");
     shown->setFocus();
     QTest::keyClicks(shown, "scribbled");
 
-    auto* tablesBox = Find<QComboBox>("lstTables");
+    auto* tablesBox = find<QComboBox>("lstTables");
     QTest::keyClick(tablesBox, Qt::Key_Down);  // choosing another table
     EXPECT_EQ(tablesBox->currentIndex(), 1);
     EXPECT_THAT(shown->toPlainText().toStdString(), StartsWith("Table No. 2 ("));
 
-    const std::filesystem::path file = dir.Path() / "inn.txt";
-    EXPECT_EQ(SaveTo(file), std::nullopt);
-    const std::string saved = Contents(file);
-    EXPECT_THAT(saved, HasSubstr(Text("edInnName").toStdString() + " is run by Gunther.\r\n"));
-    EXPECT_THAT(Text("edInnName").toStdString(), testing::EndsWith(" Reborn"));
+    const std::filesystem::path file = dir.path() / "inn.txt";
+    EXPECT_EQ(saveTo(file), std::nullopt);
+    const std::string saved = contents(file);
+    EXPECT_THAT(saved, HasSubstr(text("edInnName").toStdString() + " is run by Gunther.\r\n"));
+    EXPECT_THAT(text("edInnName").toStdString(), testing::EndsWith(" Reborn"));
     EXPECT_THAT(saved, HasSubstr("beds in the shared common room at plenty silver pieces a night.\r\n"));
     EXPECT_THAT(saved, testing::EndsWith("\r\n  Gnome Soup\r\n"));
     EXPECT_THAT(saved, testing::Not(HasSubstr("scribbled")));
 }
 
-TEST_F(MainWindow, SaveErrorsShowTheErrorBox)
+TEST_F(MainWindowTest, SaveErrorsShowTheErrorBox)
 {
     const FullDisk full(100);
-    EXPECT_EQ(SaveTo(dir.Path() / "inn.txt"), "Stream write error.");
-    EXPECT_TRUE(std::filesystem::is_empty(dir.Path())) << "nothing half-written is left";
+    EXPECT_EQ(saveTo(dir.path() / "inn.txt"), "Stream write error.");
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "nothing half-written is left";
 }
 
-TEST_F(MainWindow, TheSaveDialogOffersTextFilesAndTheLastPath)
+TEST_F(MainWindowTest, TheSaveDialogOffersTextFilesAndTheLastPath)
 {
-    const std::filesystem::path file = dir.Path() / "first.txt";
+    const std::filesystem::path file = dir.path() / "first.txt";
     QStringList filters;
     QString offered;
     test::ModalHandler handler({
@@ -328,7 +328,7 @@ TEST_F(MainWindow, TheSaveDialogOffersTextFilesAndTheLastPath)
             EXPECT_EQ(dialog->defaultSuffix(), "txt");
             EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
             EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
-            dialog->selectFile(QString::fromStdString((dir.Path() / "first").string()));
+            dialog->selectFile(QString::fromStdString((dir.path() / "first").string()));
             QMetaObject::invokeMethod(dialog, "accept");
         },
         [&](QWidget* modal) {
@@ -350,25 +350,25 @@ TEST_F(MainWindow, TheSaveDialogOffersTextFilesAndTheLastPath)
 TEST(WindowAndBatch, SavedInnEqualsTheBatchInnOfTheSameSeed)
 {
     test::TempDir dir;
-    const std::filesystem::path sceneFile = dir.Path() / "BarScenes.txt";
+    const std::filesystem::path sceneFile = dir.path() / "BarScenes.txt";
     std::ofstream(sceneFile, std::ios::binary) << "A scene of our own\r\nAnother one\r\n";
     qputenv("BREWICK_SEED", "4242");
-    TInnIntro window(sceneFile);
+    MainWindow window(sceneFile);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     constexpr int kPresses = 3;
     for (int press = 0; press < kPresses; ++press)
         window.findChild<QPushButton*>(QStringLiteral("butGenerate"))->click();
 
-    const std::filesystem::path saved = dir.Path() / "inn.txt";
-    ASSERT_EQ(Save(window, saved), std::nullopt);
+    const std::filesystem::path saved = dir.path() / "inn.txt";
+    ASSERT_EQ(save(window, saved), std::nullopt);
 
-    const std::filesystem::path batchOutput = dir.Path() / "batch";
+    const std::filesystem::path batchOutput = dir.path() / "batch";
     const std::string command = std::string(BREWICK_BATCH) + " --seed 4242 --count " +
                                 std::to_string(kPresses + 1) + " --scenes '" + sceneFile.string() +
                                 "' --output '" + batchOutput.string() + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    EXPECT_EQ(Contents(saved), Contents(batchOutput / (std::to_string(kPresses + 1) + ".txt")));
+    EXPECT_EQ(contents(saved), contents(batchOutput / (std::to_string(kPresses + 1) + ".txt")));
 }
 
 TEST(ErrorBox, FullStopOnlyAfterCharactersBeyondThePoint)
@@ -383,7 +383,7 @@ TEST(ErrorBox, FullStopOnlyAfterCharactersBeyondThePoint)
         {"", ""},
     };
     for (const auto& [message, shown] : rows)
-        EXPECT_EQ(WithFullStop(message), shown);
+        EXPECT_EQ(withFullStop(message), shown);
 }
 
 }  // namespace
