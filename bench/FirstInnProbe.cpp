@@ -8,7 +8,7 @@
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setWindowIcon(brewick::programIcon());
+    brewick::applyProgramLook();
     brewick::BrewickWindows windows("/nonexistent/BarScenes.txt", [](const QUrl&) {});
     windows.main.show();
     QCoreApplication::processEvents();

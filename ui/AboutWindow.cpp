@@ -32,17 +32,20 @@ QString addressWithoutScheme()
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("InnSplash"));
-    setUpFixedWindow(this, QStringLiteral("InnSplash"), {66, 98});
+    setUpFixedWindow(this, Qt::Dialog, QStringLiteral("InnSplash"), {66, 98});
     setFixedSize(400, 239);
 
     banner_ = place<QLabel>(this, "Image1", {0, 0, 400, 100});
 
+    // Blue in the light palette; the link colour keeps them readable in dark ones.
     const QFont font = windowFont(15, true);
-    const QColor blue(Qt::blue);
-    placeCaption(new QLabel(QStringLiteral("The Random Inn Generator"), this), "Label3", kCentre, 108, font, blue);
-    placeCaption(new QLabel(QStringLiteral("Version 2.11"), this), "Label1", kCentre, 132, font, blue);
+    const auto caption = [this, &font](const QString& text, const char* name, int top) {
+        placeCaption(new QLabel(text, this), name, kCentre, top, font, QPalette::Link);
+    };
+    caption(QStringLiteral("The Random Inn Generator"), "Label3", 108);
+    caption(QStringLiteral("Version 2.11"), "Label1", 132);
     // Plain text, not a link.
-    placeCaption(new QLabel(addressWithoutScheme(), this), "Label2", kCentre, 156, font, blue);
+    caption(addressWithoutScheme(), "Label2", 156);
 
     auto* ok = place<QPushButton>(this, "Button1", {160, 192, 75, 33}, QStringLiteral("OK"));
     ok->setDefault(true);

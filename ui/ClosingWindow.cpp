@@ -37,20 +37,21 @@ private:
 ClosingWindow::ClosingWindow(UrlOpener openUrl, QWidget* parent) : QDialog(parent), openUrl_(std::move(openUrl))
 {
     setObjectName(QStringLiteral("InnSale"));
-    setUpFixedWindow(this, QStringLiteral("Brewick"), {135, 145});
+    setUpFixedWindow(this, Qt::Dialog, QStringLiteral("Brewick"), {135, 145});
     setFixedSize(305, 163);
 
     const QFont bold = windowFont(13, true);
-    const QColor black(Qt::black);
-    const auto caption = [this](const char* text) { return new QLabel(QString::fromLatin1(text), this); };
-    placeCaption(caption("If you found this program useful, why not "), "Label1", kCentre, 16, bold, black);
-    placeCaption(caption("try the other Brewick game master tools,"), "Label2", kCentre, 36, bold, black);
-    placeCaption(caption("which can be found at:"), "Label4", kCentre, 56, bold, black);
+    const auto caption = [this, &bold](const char* text, const char* name, int top) {
+        placeCaption(new QLabel(QString::fromLatin1(text), this), name, kCentre, top, bold, QPalette::WindowText);
+    };
+    caption("If you found this program useful, why not ", "Label1", 16);
+    caption("try the other Brewick game master tools,", "Label2", 36);
+    caption("which can be found at:", "Label4", 56);
 
     QFont linkFont = bold;
     linkFont.setUnderline(true);
-    placeCaption(new LinkLabel(toQString(kMakerWebAddress), [this] { openMakerWebsite(); }, this), "Label3", kCentre,
-                 80, linkFont, Qt::blue);
+    placeCaption(new LinkLabel(toQString(kMakerWebAddress), [this] { openMakerWebsite(); }, this), "Label3",
+                 kCentre, 80, linkFont, QPalette::Link);
 
     auto* exit = place<QPushButton>(this, "butExit", {112, 120, 82, 32}, QStringLiteral("Exit"));
     exit->setDefault(true);

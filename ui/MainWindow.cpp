@@ -76,7 +76,7 @@ MainWindow::MainWindow(std::filesystem::path sceneFile, QWidget* parent)
       generator_(random_, std::move(sceneFile), [this](const std::string& message) { reportError(message); })
 {
     setObjectName(QStringLiteral("InnIntro"));
-    setUpFixedWindow(this, QStringLiteral("Brewick"), {57, 34});
+    setUpFixedWindow(this, Qt::Window, QStringLiteral("Brewick"), {57, 34});
     createControls();
     createMenu();
     orderTabs();
@@ -156,6 +156,7 @@ void MainWindow::createControls()
     // Enter presses the focused button; elsewhere it presses "Generate".
     generateButton_->setAutoDefault(true);
     exitButton_->setAutoDefault(true);
+    showDefaultButton(nullptr);
 
     showSheet();
 }
@@ -202,6 +203,10 @@ void MainWindow::connectHandlers()
         connect(partBoxes_[part], &QCheckBox::clicked, this,
                 [this, part](bool ticked) { tickPart(static_cast<InnPart>(part), ticked); });
     }
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && now->window() == this)
+            showDefaultButton(now);
+    });
     connect(tableChoice_, &QComboBox::activated, this, &MainWindow::chooseTable);
 
     // The user's edits go straight into the inn sheet.
@@ -235,23 +240,48 @@ void MainWindow::generateFirstInn()
     generateButton_->setFocus();
 }
 
+// Every close request, whatever its source, is answered by the closing window
+// and then goes ahead. The answer comes from the event loop, not from inside
+// this event: a request that arrives while the closing window is up, from the
+// window manager say, must find the window not yet closing, so that it can
+// be turned down here like any other request already being answered.
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (closeAnswered_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
     // Nothing happens while the scene editor runs; the close comes after it.
     if (waitingForEditor_) {
         closeRequested_ = true;
-        event->ignore();
         return;
     }
-    showClosingWindow();
-    event->accept();
+    if (!closeAsked_) {
+        closeAsked_ = true;
+        QMetaObject::invokeMethod(this, &MainWindow::answerCloseRequest, Qt::QueuedConnection);
+    }
 }
 
-// The closing window has its say; the close always goes ahead.
-void MainWindow::showClosingWindow()
+void MainWindow::answerCloseRequest()
 {
-    if (closing_ != nullptr)
+    if (closeAnswered_)
+        return;
+    if (closing_ != nullptr && askOnClose_) {
+        closingWindowUp_ = true;
         closing_->exec();
+        closingWindowUp_ = false;
+    }
+    closeAnswered_ = true;
+    close();
+}
+
+void MainWindow::closeForLogout(bool mayAsk)
+{
+    if (closingWindowUp_)
+        return;
+    askOnClose_ = mayAsk;
+    answerCloseRequest();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event)
@@ -266,18 +296,21 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 
 void MainWindow::generateInn()
 {
+    commitEdits();
     generator_.generate();
     showSheet();
 }
 
 void MainWindow::chooseLocation(int index)
 {
+    commitEdits();
     generator_.selectLocation(static_cast<InnLocation>(index));
     showSheet();
 }
 
 void MainWindow::chooseQuality(int index)
 {
+    commitEdits();
     generator_.selectQuality(static_cast<InnQuality>(index));
     showSheet();
 }
@@ -298,6 +331,7 @@ void MainWindow::saveInn()
 {
     // The lines are taken before the dialog opens: the file holds the inn as
     // it stood when Save was chosen.
+    commitEdits();
     buildInnSheetText(generator_.sheet(), exportLines_);
     const std::optional<QString> path = saveDialog_.askPath(this);
     if (!path)
@@ -310,11 +344,16 @@ void MainWindow::saveInn()
 
 void MainWindow::printInn()
 {
+    commitEdits();
     TextLines lines;
     buildInnSheetText(generator_.sheet(), lines);
     if (const auto error = printer_.print(lines))
         reportError(*error);
 }
+
+// The fields take the user's typing as it happens; only the room grid's cell
+// editor holds it back until it closes.
+void MainWindow::commitEdits() { roomGrid_->commitOpenEditor(); }
 
 void MainWindow::showAbout()
 {
@@ -354,12 +393,12 @@ void MainWindow::showSheet()
     showLines(tableBox_, sheet.shownTableLines);
 }
 
-// The scene list has no line until the first scene is drawn, then one.
+// The scene list has no line until the first inn, which draws the first
+// scene, then always one, an empty one for an empty scene.
 void MainWindow::showScene(const std::string& barScene)
 {
     const QString scene = toQString(barScene);
-    const bool shown = barSceneList_->count() == 0 ? scene.isEmpty() : barSceneList_->item(0)->text() == scene;
-    if (shown)
+    if (!shown_ || (barSceneList_->count() == 1 && barSceneList_->item(0)->text() == scene))
         return;
     barSceneList_->clear();
     auto* line = new QListWidgetItem(scene, barSceneList_);
@@ -379,6 +418,14 @@ void MainWindow::showTableChoices(const TextLines& choices, int chosen)
         tableChoice_->addItems(entries);
     }
     tableChoice_->setCurrentIndex(chosen);
+}
+
+// "Generate" is the default button, and drawn so, unless the focus is on
+// "Exit", which Enter then presses.
+void MainWindow::showDefaultButton(QWidget* focus)
+{
+    generateButton_->setDefault(focus != exitButton_);
+    exitButton_->setDefault(focus == exitButton_);
 }
 
 void MainWindow::showParts()

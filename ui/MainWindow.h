@@ -43,6 +43,10 @@ public:
     // request shows before the main window closes.
     void setCompanions(QDialog* about, QDialog* closing);
 
+    // The session ends: closes, with the closing window only when the session
+    // manager lets the program ask the user.
+    void closeForLogout(bool mayAsk);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -64,7 +68,8 @@ private:
     void printInn();
     void showAbout();
     void editBarScenes();
-    void showClosingWindow();
+    void answerCloseRequest();
+    void commitEdits();
 
     // Brings every control up to date with the inn sheet, touching only the
     // ones that differ so that cursors and scroll positions stay put.
@@ -72,6 +77,7 @@ private:
     void showScene(const std::string& barScene);
     void showTableChoices(const TextLines& choices, int chosen);
     void showParts();
+    void showDefaultButton(QWidget* focus);
     void reportError(const std::string& message);
 
     // Created in this order: the start-up sequence.
@@ -84,6 +90,10 @@ private:
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;
     bool shown_ = false;
+    bool askOnClose_ = true;       // false at a logout that may not wait for the user
+    bool closeAsked_ = false;      // a close request is waiting for its answer
+    bool closingWindowUp_ = false;
+    bool closeAnswered_ = false;   // the closing window was dismissed: closes go ahead
     bool waitingForEditor_ = false;
     bool closeRequested_ = false;
 

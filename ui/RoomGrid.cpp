@@ -15,10 +15,14 @@ RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::
 {
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    // The last column and row take up what the fixed sizes leave of the box.
+    horizontalHeader()->setStretchLastSection(true);
+    verticalHeader()->setStretchLastSection(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    // The inner cells open their editor as soon as they become current.
+    // The editor marks the current cell; a highlight would linger once the
+    // focus has gone elsewhere.
+    setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::AllEditTriggers);
     setTabKeyNavigation(false);
     for (int column = 0; column < RoomTable::kColumns; ++column)
@@ -53,6 +57,37 @@ void RoomGrid::showRooms(const RoomTable& rooms)
                 item(row, column)->setText(text);
         }
     }
+    // An editor left with stale text would write it back on its next commit.
+    if (QWidget* editor = openEditor())
+        itemDelegate()->setEditorData(editor, currentIndex());
+}
+
+void RoomGrid::commitOpenEditor()
+{
+    if (QWidget* editor = openEditor())
+        commitData(editor);
+}
+
+void RoomGrid::focusInEvent(QFocusEvent* event)
+{
+    QTableWidget::focusInEvent(event);
+    if (state() != EditingState && (currentIndex().flags() & Qt::ItemIsEditable))
+        edit(currentIndex());
+}
+
+// Tab and Backtab in the editor leave the grid, as they do from the grid.
+void RoomGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const bool forward = hint == QAbstractItemDelegate::EditNextItem;
+    const bool backward = hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableWidget::closeEditor(editor, forward || backward ? QAbstractItemDelegate::NoHint : hint);
+    if (forward || backward)
+        focusNextPrevChild(forward);
+}
+
+QWidget* RoomGrid::openEditor() const
+{
+    return state() == EditingState ? indexWidget(currentIndex()) : nullptr;
 }
 
 }  // namespace brewick

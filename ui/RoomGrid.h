@@ -1,5 +1,6 @@
 // The room table on screen: a grid with a fixed heading row and column whose
-// six inner cells are edited in place.
+// six inner cells are edited in place. The current cell's editor is always
+// shown while the grid has the focus, and the grid highlights no selection.
 #pragma once
 
 #include <QTableWidget>
@@ -14,11 +15,24 @@ class RoomGrid : public QTableWidget {
 public:
     explicit RoomGrid(QWidget* parent);
 
-    // Shows the table's cells; emits nothing.
+    // Shows the table's cells, an open editor included; emits nothing.
     void showRooms(const RoomTable& rooms);
+
+    // Hands what is typed in an open cell editor to the cell (and so to
+    // cellEdited), leaving the editor open. Output calls this first: a menu
+    // command or a shortcut does not take the focus from the editor.
+    void commitOpenEditor();
 
 signals:
     void cellEdited(int column, int row, const QString& text);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    // The editor of the current cell, when one is open.
+    QWidget* openEditor() const;
 };
 
 }  // namespace brewick

@@ -1,5 +1,9 @@
 #include "ui/WindowLook.h"
 
+#include <QApplication>
+
+#include "ui/CaptionOnFrameStyle.h"
+
 namespace brewick {
 
 QFont windowFont(int pixelHeight, bool bold)
@@ -21,23 +25,27 @@ QIcon programIcon()
     return icon;
 }
 
-void setUpFixedWindow(QWidget* window, const QString& title, QPoint position)
+void applyProgramLook()
+{
+    QApplication::setFont(windowFont());
+    QApplication::setWindowIcon(programIcon());
+    QApplication::setStyle(new CaptionOnFrameStyle);
+}
+
+void setUpFixedWindow(QWidget* window, Qt::WindowType type, const QString& title, QPoint position)
 {
     window->setWindowTitle(title);
-    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    window->setFont(windowFont());
+    window->setWindowFlags(type | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint);
     window->move(position);
 }
 
 QLabel* placeCaption(QLabel* caption, const char* name, int centreX, int top, const QFont& font,
-                     const QColor& colour)
+                     QPalette::ColorRole colour)
 {
     caption->setObjectName(QString::fromLatin1(name));
     caption->setFont(font);
-    QPalette palette = caption->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    caption->setPalette(palette);
+    caption->setForegroundRole(colour);
     caption->adjustSize();
     caption->move(centreX - caption->width() / 2, top);
     return caption;

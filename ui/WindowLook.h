@@ -1,11 +1,11 @@
-// What every Brewick window shares: the font, the program's icon, and the
-// way controls are placed in the fixed, pixel-exact layouts.
+// What every Brewick window shares: the font, the style, the program's icon,
+// and the way controls are placed in the fixed, pixel-exact layouts.
 #pragma once
 
-#include <QColor>
 #include <QFont>
 #include <QIcon>
 #include <QLabel>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -20,9 +20,13 @@ QFont windowFont(int pixelHeight = 13, bool bold = false);
 // The program's icon, which every window shows: set it on the application.
 QIcon programIcon();
 
-// A window with a fixed border, minimisable but not maximisable, in the
-// program's font, first shown at `position`.
-void setUpFixedWindow(QWidget* window, const QString& title, QPoint position);
+// Gives the whole application, its dialogs and message boxes included, the
+// windows' font, icon and style. Call once, before the first window.
+void applyProgramLook();
+
+// A window with a fixed border, minimisable but not maximisable, first shown
+// at `position`. A dialog stays above the window it belongs to.
+void setUpFixedWindow(QWidget* window, Qt::WindowType type, const QString& title, QPoint position);
 
 // Creates a control of a fixed layout: its name and its place in `parent`.
 template <typename Control, typename... Arguments>
@@ -36,7 +40,8 @@ Control* place(QWidget* parent, const char* name, QRect geometry, Arguments&&...
 
 // Gives a one-line caption its name, font and colour and makes it as wide as
 // its text, centred on `centreX`, so that no wording or font is ever clipped.
+// The colour is a role of the palette, so that dark themes keep it readable.
 QLabel* placeCaption(QLabel* caption, const char* name, int centreX, int top, const QFont& font,
-                     const QColor& colour);
+                     QPalette::ColorRole colour);
 
 }  // namespace brewick

@@ -14,14 +14,18 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brewick"));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Brewick"));
-    QApplication::setWindowIcon(brewick::programIcon());
+    brewick::applyProgramLook();
 
     const QString sceneFile =
         QDir(QCoreApplication::applicationDirPath()).filePath(brewick::toQString(brewick::kSceneFileName));
     brewick::BrewickWindows windows(sceneFile.toStdString(), [](const QUrl& url) { QDesktopServices::openUrl(url); });
-    // Logging out asks the main window to close, like any other close request.
+    // Logging out asks the main window to close, like any other close request,
+    // but the closing window must not hold up a logout that cannot wait.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &windows.main,
-                     [&windows](QSessionManager&) { windows.main.close(); });
+                     [&windows](QSessionManager& manager) {
+                         windows.main.closeForLogout(manager.allowsInteraction());
+                         manager.release();
+                     });
     windows.main.show();
     return QApplication::exec();
 }

@@ -1,9 +1,14 @@
 // The about and closing windows beside the main window.
 #include <gtest/gtest.h>
 
+#include <QCloseEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
@@ -11,6 +16,11 @@
 
 namespace brewick {
 namespace {
+
+QPushButton* button(QWidget* window, const char* name)
+{
+    return window->findChild<QPushButton*>(QString::fromLatin1(name));
+}
 
 class CompanionWindows : public testing::Test {
 protected:
@@ -32,10 +42,6 @@ protected:
         return nullptr;
     }
 
-    static QPushButton* button(QWidget* window, const char* name)
-    {
-        return window->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
 };
 
 TEST_F(CompanionWindows, CaptionsSizesAndFirstControls)
@@ -102,30 +108,119 @@ TEST_F(CompanionWindows, AboutTwiceShowsTheSameWindowWhereItWasLeft)
     EXPECT_TRUE(windows.main.isVisible());
 }
 
-TEST_F(CompanionWindows, EveryCloseRequestShowsTheClosingWindowAndThenCloses)
+// Every close request is answered once: by the closing window, and the main
+// window closes only when that is dismissed. A logout that may not ask the
+// user closes at once.
+TEST(ClosingTheProgram, EveryCloseRequestShowsTheClosingWindowOnceAndThenCloses)
 {
     struct Row {
         const char* name;
         std::function<void(MainWindow&)> request;
-        std::function<void(QWidget*)> dismiss;
+        // Given the closing window and the main window; none: no closing window expected.
+        std::function<void(QWidget*, MainWindow&)> dismiss;
     };
+    const auto exitButton = [](QWidget* closing, MainWindow&) { button(closing, "butExit")->click(); };
     const Row rows[] = {
-        {"Exit button, closing window's Exit", [](MainWindow& main) { button(&main, "tExit")->click(); },
-         [](QWidget* closing) { button(closing, "butExit")->click(); }},
+        {"Exit button, closing window's Exit", [](MainWindow& main) { button(&main, "tExit")->click(); }, exitButton},
         {"close box, closing window's close box", [](MainWindow& main) { main.close(); },
-         [](QWidget* closing) { closing->close(); }},
+         [](QWidget* closing, MainWindow&) { closing->close(); }},
+        {"close box again while the closing window is up", [](MainWindow& main) { main.close(); },
+         [&](QWidget* closing, MainWindow& main) {
+             // As the window manager asks it: to the window, not the widget.
+             QCloseEvent request;
+             QCoreApplication::sendEvent(main.windowHandle(), &request);
+             EXPECT_FALSE(request.isAccepted()) << "a second request must not close the main window";
+             EXPECT_TRUE(main.isVisible() && closing->isVisible());
+             exitButton(closing, main);
+         }},
+        {"logout that may ask", [](MainWindow& main) { main.closeForLogout(true); }, exitButton},
+        {"logout that may not ask", [](MainWindow& main) { main.closeForLogout(false); }, nullptr},
     };
     for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const test::TempDir dir;
+        BrewickWindows windows(dir.path() / "BarScenes.txt", [](const QUrl&) {});
         windows.main.show();
-        bool closingShown = false;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
+        int closingShown = 0;
         test::ModalHandler handler({[&](QWidget* modal) {
-            closingShown = modal == &windows.closing;
+            closingShown += modal == &windows.closing;
             EXPECT_TRUE(windows.main.isVisible()) << "the main window waits for the closing window";
-            row.dismiss(modal);
+            if (row.dismiss)
+                row.dismiss(modal, windows.main);
+            else
+                modal->close();
         }});
         row.request(windows.main);
-        EXPECT_TRUE(closingShown) << row.name;
-        EXPECT_FALSE(windows.main.isVisible()) << row.name;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !windows.main.isVisible(); }, 5000));
+        EXPECT_EQ(closingShown, row.dismiss ? 1 : 0);
+    }
+}
+
+// WCAG's contrast ratio of two colours, from 1 to 21.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The captions take their colours from the palette: blue and black in a light
+// one, as the windows were drawn, and readable in a dark one.
+TEST_F(CompanionWindows, CaptionsAreReadableOnLightAndDarkPalettes)
+{
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x2b, 0x2b, 0x2b)},
+                                {QPalette::WindowText, QColor(0xee, 0xee, 0xee)},
+                                {QPalette::Link, QColor(0x5e, 0xb2, 0xff)}}) {
+        dark.setColor(role, colour);
+    }
+    struct Row {
+        QWidget* window;
+        const char* label;
+        bool blue;  // else black, in the light palette
+    };
+    const Row rows[] = {
+        {&windows.about, "Label3", true},   {&windows.about, "Label1", true},   {&windows.about, "Label2", true},
+        {&windows.closing, "Label1", false}, {&windows.closing, "Label2", false}, {&windows.closing, "Label4", false},
+        {&windows.closing, "Label3", true},
+    };
+    for (const Row& row : rows) {
+        auto* label = row.window->findChild<QLabel*>(QString::fromLatin1(row.label));
+        const auto shown = [label] {
+            const QPalette palette = label->palette();
+            return std::pair{palette.color(label->foregroundRole()), palette.color(label->backgroundRole())};
+        };
+        const auto [light, lightBackground] = shown();
+        const QString where = row.window->objectName() + "." + row.label;
+        if (row.blue)
+            EXPECT_TRUE(light.blue() > 2 * std::max(light.red(), light.green())) << where.toStdString();
+        else
+            EXPECT_EQ(light, QColor(Qt::black)) << where.toStdString();
+        row.window->setPalette(dark);
+        const auto [text, background] = shown();
+        row.window->setPalette(QPalette());
+        EXPECT_GE(contrast(text, background), 4.5) << where.toStdString();
+        EXPECT_EQ(background, dark.color(QPalette::Window)) << where.toStdString();
+    }
+}
+
+// Window managers keep a dialog above the window it belongs to and place it
+// by it; the companions are such dialogs, and modal.
+TEST_F(CompanionWindows, TheCompanionsAreModalDialogsOfTheMainWindow)
+{
+    for (QDialog* companion : {static_cast<QDialog*>(&windows.about), static_cast<QDialog*>(&windows.closing)}) {
+        test::ModalHandler handler({[&](QWidget* modal) {
+            EXPECT_EQ(modal, companion);
+            EXPECT_EQ(modal->windowHandle()->transientParent(), windows.main.windowHandle());
+            modal->close();
+        }});
+        EXPECT_EQ(companion->windowType(), Qt::Dialog);
+        companion->exec();
+        EXPECT_TRUE(handler.allAnswered());
     }
 }
 
@@ -140,6 +235,7 @@ TEST_F(CompanionWindows, TheLinkOpensTheAddressAtEveryClick)
         modal->close();
     }});
     windows.main.close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !windows.main.isVisible(); }, 5000));
     EXPECT_EQ(opened, std::vector<QUrl>(3, QUrl("https://www.example.org/brewick")));
 }
 

@@ -30,6 +30,7 @@
 #include "support/TempDir.h"
 #include "ui/ErrorBox.h"
 #include "ui/MainWindow.h"
+#include "ui/WindowLook.h"
 
 namespace brewick {
 namespace {
@@ -40,6 +41,7 @@ using testing::StartsWith;
 using test::contents;
 
 // Saves through File > Save to `path`; gives the error box's text, if any.
+// The dialog and the box speak in the windows' font.
 std::optional<std::string> save(MainWindow& window, const std::filesystem::path& path)
 {
     std::optional<std::string> error;
@@ -47,12 +49,14 @@ std::optional<std::string> save(MainWindow& window, const std::filesystem::path&
         [&](QWidget* modal) {
             auto* dialog = qobject_cast<QFileDialog*>(modal);
             ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->font(), windowFont());
             dialog->selectFile(QString::fromStdString(path.string()));
             QMetaObject::invokeMethod(dialog, "accept");
         },
         [&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->font(), windowFont());
             error = box->text().toStdString();
             box->accept();
         },
@@ -170,6 +174,10 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem)
         EXPECT_LE(control->fontMetrics().horizontalAdvance(caption), control->width()) << row.name;
     }
     EXPECT_EQ(window->centralWidget()->size(), QSize(502, 581));
+    // The grid's cells fill its box, with no strip left over inside the frame.
+    auto* grid = find<QTableWidget>("RoomGrid");
+    EXPECT_EQ(grid->columnViewportPosition(3) + grid->columnWidth(3), grid->viewport()->width());
+    EXPECT_EQ(grid->rowViewportPosition(2) + grid->rowHeight(2), grid->viewport()->height());
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the border is fixed";
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -191,15 +199,111 @@ TEST_F(MainWindowTest, TabVisitsTheControlsInTheirOrder)
                               "lstTables", "memDispTable", "chkAll", "chkInn", "chkLandlord", "chkMenu",
                               "chkRooms", "chkTables", "chkScene", "butGenerate", "tExit", "lstScene1"};
     find<QLineEdit>("edInnName")->setFocus();
+    auto* grid = find<QTableWidget>("RoomGrid");
     for (const char* name : expected) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
-        // A radio group is reached once, on its selected item.
-        const QString focused = qobject_cast<QRadioButton*>(focus) ? focus->parentWidget()->objectName()
-                                                                    : focus->objectName();
+        // A radio group is reached once, on its selected item; the room grid
+        // on its current cell's editor, with a caret.
+        QString focused = focus->objectName();
+        if (qobject_cast<QRadioButton*>(focus))
+            focused = focus->parentWidget()->objectName();
+        else if (grid->isAncestorOf(focus) && qobject_cast<QLineEdit*>(focus))
+            focused = grid->objectName();
         EXPECT_EQ(focused, QString::fromLatin1(name));
         QTest::keyClick(focus, Qt::Key_Tab);
     }
+}
+
+// The caption stands on the frame line and every control of the box lies
+// inside the frame, below the caption.
+TEST_F(MainWindowTest, EveryGroupBoxHoldsItsControlsInsideItsFrame)
+{
+    const QList<QGroupBox*> boxes = window->findChildren<QGroupBox*>();
+    ASSERT_EQ(boxes.size(), 6);
+    for (QGroupBox* box : boxes) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect frame = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, box);
+        const QRect caption = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        EXPECT_TRUE(caption.top() < frame.top() && frame.top() < caption.bottom()) << box->objectName().toStdString();
+        const QRect inside = frame.adjusted(1, 1, -1, -1);
+        for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(inside.contains(child->geometry()) && !child->geometry().intersects(caption))
+                << box->objectName().toStdString() << " holds " << child->objectName().toStdString() << " at "
+                << child->geometry().top() << ", frame from " << frame.top();
+        }
+    }
+}
+
+// Enter presses "Generate" wherever the focus is but on "Exit", and the
+// buttons show it.
+TEST_F(MainWindowTest, GenerateIsTheDefaultButtonUnlessExitHasTheFocus)
+{
+    auto* generateButton = find<QPushButton>("butGenerate");
+    auto* exitButton = find<QPushButton>("tExit");
+    const std::pair<const char*, bool> rows[] = {
+        {"edInnName", true}, {"tExit", false}, {"memMenu", true}, {"butGenerate", true}, {"chkAll", true},
+    };
+    for (const auto& [focus, generateIsDefault] : rows) {
+        find<QWidget>(focus)->setFocus();
+        EXPECT_EQ(generateButton->isDefault(), generateIsDefault) << focus;
+        EXPECT_EQ(exitButton->isDefault(), !generateIsDefault) << focus;
+    }
+}
+
+// What the user types into a room cell is what Save writes, also while the
+// cell editor is still open: a menu command or its shortcut leaves the focus
+// where it is.
+TEST_F(MainWindowTest, TypingInACellReachesTheSavedFileWhileItsEditorIsOpen)
+{
+    auto* grid = find<QTableWidget>("RoomGrid");
+    find<QPlainTextEdit>("memMenu")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr) << "Tab into the grid gives a caret in the current cell";
+    ASSERT_TRUE(grid->isAncestorOf(editor));
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, "77");
+    EXPECT_TRUE(!grid->selectionModel()->hasSelection()) << "no selection highlight to linger";
+
+    const std::filesystem::path file = dir.path() / "inn.txt";
+    EXPECT_EQ(saveTo(file), std::nullopt);
+    EXPECT_THAT(contents(file), HasSubstr("\r\nIt has 77 beds in single rooms at "));
+
+    // New rooms, from presses that leave the focus in an open editor, show
+    // in the editor too, and its next commit keeps them.
+    find<QWidget>("memMenu")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "5");
+    find<QCheckBox>("chkRooms")->click();
+    find<QPushButton>("butGenerate")->click();
+    ASSERT_EQ(QApplication::focusWidget(), editor);
+    EXPECT_EQ(editor->text().toStdString(), sheet().rooms.cell(1, 1));
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(cell(1, 1).toStdString(), sheet().rooms.cell(1, 1));
+}
+
+// The bar scene line appears with the first inn, and stays one line, empty
+// or not.
+TEST(MainWindowScene, AnEmptyFirstSceneStillShowsItsOneLine)
+{
+    test::TempDir dir;
+    const std::filesystem::path sceneFile = dir.path() / "BarScenes.txt";
+    std::ofstream(sceneFile, std::ios::binary) << std::string(20000, '\n');
+    qputenv("BREWICK_SEED", "1");
+    MainWindow window(sceneFile);
+    auto* scene = window.findChild<QListWidget*>(QStringLiteral("lstScene1"));
+    EXPECT_EQ(scene->count(), 0) << "no scene before the first inn";
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_EQ(window.generator().sheet().barScene, "") << "this seed draws an empty scene first";
+    ASSERT_EQ(scene->count(), 1);
+    EXPECT_EQ(scene->item(0)->text(), "");
 }
 
 TEST_F(MainWindowTest, AfterStartUpACompleteInnIsShownWithTableOneAndFocusOnGenerate)
@@ -309,10 +413,14 @@ TEST_F(MainWindowTest, UserEditsReachTheSavedFileButTypingInTheTableLinesDoesNot
     EXPECT_THAT(saved, testing::Not(HasSubstr("scribbled")));
 }
 
-TEST_F(MainWindowTest, SaveErrorsShowTheErrorBox)
+TEST_F(MainWindowTest, SaveErrorsShowTheErrorBoxWithTheSystemsReason)
 {
-    const FullDisk full(100);
-    EXPECT_EQ(saveTo(dir.path() / "inn.txt"), "Stream write error.");
+    {
+        const FullDisk full(100);
+        EXPECT_EQ(saveTo(dir.path() / "inn.txt"), "Stream write error: File too large.");
+    }
+    const std::filesystem::path longName = dir.path() / std::string(300, 'x');
+    EXPECT_EQ(saveTo(longName), "Cannot create file " + longName.string() + ": File name too long.");
     EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "nothing half-written is left";
 }
 

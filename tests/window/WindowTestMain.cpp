@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
         qputenv(variable, QByteArray::fromStdString(home.path().string()));
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brewick"));
-    QApplication::setWindowIcon(brewick::programIcon());
+    brewick::applyProgramLook();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
