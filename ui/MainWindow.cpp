@@ -1,6 +1,5 @@
 #include "ui/MainWindow.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -18,9 +17,9 @@
 #include <iostream>
 
 #include "core/StartSeed.h"
+#include "generators/UserSceneFile.h"
 #include "output/InnSheetText.h"
 #include "output/SafeFileWriter.h"
-#include "platform/ProcessWait.h"
 #include "platform/TextEditor.h"
 #include "ui/ErrorBox.h"
 #include "ui/RadioGroup.h"
@@ -203,6 +202,7 @@ void MainWindow::connectHandlers()
                 [this, part](bool ticked) { tickPart(static_cast<InnPart>(part), ticked); });
     }
     connect(tableChoice_, &QComboBox::activated, this, &MainWindow::chooseTable);
+    connect(&sceneFileWatcher_, &EditedFileWatcher::changed, this, &MainWindow::updateSceneList);
 
     // The user's edits go straight into the inn sheet.
     InnSheet& sheet = generator_.sheet();
@@ -237,12 +237,6 @@ void MainWindow::generateFirstInn()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Nothing happens while the scene editor runs; the close comes after it.
-    if (waitingForEditor_) {
-        closeRequested_ = true;
-        event->ignore();
-        return;
-    }
     showClosingWindow();
     event->accept();
 }
@@ -324,18 +318,24 @@ void MainWindow::showAbout()
 
 void MainWindow::editBarScenes()
 {
-    const EditorLaunch editor = startTextEditor(generator_.sceneFile().string());
-    QCoreApplication::processEvents();
-    if (editor.pid > 0) {
-        waitingForEditor_ = true;
-        setEnabled(false);
-        waitForChildProcess(editor.pid);
-        setEnabled(true);
-        waitingForEditor_ = false;
+    const std::filesystem::path& sceneFile = generator_.sceneFile();
+    if (const auto problem = createSceneFile(sceneFile)) {
+        reportError(*problem);
+        return;
     }
-    generator_.rebuildSceneList([this](const std::string& message) { reportError(message); });
-    if (closeRequested_)
-        close();
+    // The list follows the file, not the editor: an editor may hand the file
+    // to a running instance or be started by D-Bus, and then there is no
+    // process to wait for.
+    sceneFileWatcher_.watch(toQString(sceneFile.string()));
+    if (const auto problem = openInTextEditor(sceneFile.string()))
+        reportError(*problem + ". The scene file is " + sceneFile.string());
+    // Changes made since the last build, by any means, count too.
+    updateSceneList();
+}
+
+void MainWindow::updateSceneList()
+{
+    generator_.updateSceneList([this](const std::string& message) { reportError(message); });
 }
 
 void MainWindow::showSheet()

@@ -13,6 +13,7 @@
 #include "core/RandomSource.h"
 #include "core/TextLines.h"
 #include "output/SheetPrinter.h"
+#include "platform/EditedFileWatcher.h"
 #include "ui/InnSaveDialog.h"
 
 class QCheckBox;
@@ -34,7 +35,7 @@ class MainWindow : public QMainWindow {
 
 public:
     // Runs the start-up sequence. `sceneFile` is the scene file read at start
-    // and opened by Edit > Bar Scenes.
+    // and opened by Edit > Bar Scenes; empty when the user has none.
     explicit MainWindow(std::filesystem::path sceneFile, QWidget* parent = nullptr);
 
     const InnGenerator& generator() const { return generator_; }
@@ -64,6 +65,7 @@ private:
     void printInn();
     void showAbout();
     void editBarScenes();
+    void updateSceneList();
     void showClosingWindow();
 
     // Brings every control up to date with the inn sheet, touching only the
@@ -84,8 +86,7 @@ private:
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;
     bool shown_ = false;
-    bool waitingForEditor_ = false;
-    bool closeRequested_ = false;
+    EditedFileWatcher sceneFileWatcher_;
 
     QLineEdit* innNameField_ = nullptr;
     QLineEdit* landlordField_ = nullptr;
