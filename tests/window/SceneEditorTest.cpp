@@ -292,6 +292,30 @@ TEST_F(HandOffEditor, AnEditorThatIsGoneOrCannotStartIsReportedWithThePath)
     addHandOffEditor(desktop);
 }
 
+TEST_F(HandOffEditor, AReadErrorAfterAChangeIsShownOnce)
+{
+    start("A scene from before\r\n");
+    std::vector<std::string> boxes;
+    const test::ModalHandler handler({[&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        boxes.push_back(box->text().toStdString());
+        box->accept();
+    }});
+    editScenes();
+    fs::remove(sceneFile);
+    fs::create_directory(sceneFile);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.empty(); }, kSaveWaitMilliseconds));
+    EXPECT_EQ(fileScenes(), std::vector<std::string>{});
+    // Another change in the folder leaves the same error: no second box.
+    std::ofstream(sceneFile.parent_path() / "BarScenes.txt~") << "A backup\n";
+    QTest::qWait(1000);
+    EXPECT_EQ(boxes, std::vector<std::string>{"Is a directory."});
+    fs::remove(sceneFile);
+    writeFile(sceneFile, "A scene after\n");
+    EXPECT_TRUE(waitForFileScenes({"A scene after"}));
+}
+
 TEST_F(HandOffEditor, WithoutADataFolderTheBoxSaysSoAndNoEditorStarts)
 {
     sceneFile.clear();
