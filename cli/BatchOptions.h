@@ -16,7 +16,7 @@ enum class BatchFormat { Text, Markdown, Json };
 struct BatchOptions {
     std::optional<std::uint32_t> seed;                  // none: as the window starts
     std::uint32_t count = 1;
-    std::optional<std::filesystem::path> sceneFile;     // none: the one beside the program
+    std::optional<std::filesystem::path> sceneFile;     // none: the user's own
     BatchFormat format = BatchFormat::Text;
     std::optional<std::filesystem::path> outputFolder;  // none: standard output
 };

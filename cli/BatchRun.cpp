@@ -9,7 +9,7 @@
 #include "cli/StreamOutput.h"
 #include "cycle/InnGenerator.h"
 #include "core/StartSeed.h"
-#include "generators/Scenes.h"
+#include "generators/UserSceneFile.h"
 
 namespace brewick {
 
@@ -28,18 +28,16 @@ std::string sceneFileProblem(const fs::path& sceneFile, std::string_view message
     return "cannot read scene file " + sceneFile.string() + ": " + std::string(message);
 }
 
-// The named scene file, which must exist, or the one beside the program,
-// which may be missing, as for the window.
+// The named scene file, which must exist, or the user's own, which may be
+// missing, as for the window.
 std::optional<std::string> findSceneFile(const BatchOptions& options, fs::path& sceneFile)
 {
-    std::error_code error;
     if (!options.sceneFile) {
-        sceneFile = fs::read_symlink("/proc/self/exe", error).parent_path() / kSceneFileName;
-        if (error)
-            return "cannot find the program's folder: " + error.message();
+        sceneFile = userSceneFile();
         return std::nullopt;
     }
     sceneFile = *options.sceneFile;
+    std::error_code error;
     if (!fs::exists(sceneFile, error) && !error)
         error = std::make_error_code(std::errc::no_such_file_or_directory);
     if (error)

@@ -1,5 +1,7 @@
 #include "cycle/InnGenerator.h"
 
+#include <algorithm>
+
 #include "generators/Rooms.h"
 #include "generators/Scenes.h"
 
@@ -69,9 +71,23 @@ void InnGenerator::chooseTable(int index)
     showChosenTable(sheet_);
 }
 
+bool InnGenerator::updateSceneList(const ErrorSink& reportError)
+{
+    WordList fileScenes;
+    const auto error = readSceneFile(sceneFile_, fileScenes);
+    const auto lastFileScenes = sceneList_.begin() + kBuiltInSceneCount;
+    if (error == sceneFileError_ && std::equal(fileScenes.begin(), fileScenes.end(), lastFileScenes, sceneList_.end()))
+        return false;
+    rebuildSceneList(reportError);
+    return true;
+}
+
 void InnGenerator::rebuildSceneList(const ErrorSink& reportError)
 {
-    if (const auto error = brewick::buildSceneList(sceneList_, sceneFile_, random_))
+    // Kept before it is shown: showing it may run events, and with them
+    // another update, which must find this error already known.
+    sceneFileError_ = buildSceneList(sceneList_, sceneFile_, random_);
+    if (const auto error = sceneFileError_)
         reportError(*error);
 }
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/InnSheet.h"
@@ -49,10 +50,15 @@ public:
     // The user chose another table: show it.
     void chooseTable(int index);
 
-    // Rebuilds the scene list from the built-in scenes and the scene file.
-    void rebuildSceneList(const ErrorSink& reportError);
+    // Reads the scene file again and rebuilds the scene list when the file's
+    // scenes or its read error differ from the last build; gives whether it
+    // did. A rebuild makes the two draws of every build, so a save that
+    // changes no scene costs none.
+    bool updateSceneList(const ErrorSink& reportError);
 
 private:
+    void rebuildSceneList(const ErrorSink& reportError);
+
     RandomSource& random_;
     std::filesystem::path sceneFile_;
     InnSheet sheet_;
@@ -63,6 +69,7 @@ private:
     PatronLists patronLists_;
     MenuLists menuLists_;
     WordList sceneList_;
+    std::optional<std::string> sceneFileError_;  // of the last build
 };
 
 }  // namespace brewick

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <memory>
 
 #include "generators/BuiltInScenes.h"
@@ -12,6 +13,10 @@ namespace brewick {
 
 namespace {
 constexpr char kEndOfFile = 26;
+// With the beans and the toughs between the three runs.
+static_assert(std::size(words::kScenesBeforeBeans) + std::size(words::kScenesBeforeToughs) +
+                  std::size(words::kScenesAfterToughs) + 2 ==
+              kBuiltInSceneCount);
 
 std::string systemMessage(int error) { return std::strerror(error); }
 }  // namespace

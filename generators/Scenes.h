@@ -2,6 +2,7 @@
 // and the one scene drawn for the inn.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -14,6 +15,8 @@
 namespace brewick {
 
 inline constexpr std::string_view kSceneFileName = "BarScenes.txt";
+// The scene list starts with these; the scene file's scenes follow.
+inline constexpr std::size_t kBuiltInSceneCount = 100;
 
 // Turns the bytes of a scene file, fed in pieces of any size, into scenes.
 // A line ends at CR LF, a lone CR or a lone LF; byte 26 ends the file; every
@@ -39,8 +42,9 @@ private:
     bool ended_ = false;
 };
 
-// Appends the scene file's scenes. A missing file is no error; a file that
-// cannot be opened or read stops at that point and gives the system's message.
+// Appends the scene file's scenes. A missing file, or an empty path, is no
+// error; a file that cannot be opened or read stops at that point and gives
+// the system's message.
 std::optional<std::string> readSceneFile(const std::filesystem::path& path, WordList& scenes);
 
 // Rebuilds the scene list: the built-in scenes (two draws, for the number of

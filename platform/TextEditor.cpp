@@ -13,32 +13,30 @@ struct GObjectDeleter {
 };
 template <typename T>
 using GObjectPtr = std::unique_ptr<T, GObjectDeleter<T>>;
-
-void rememberPid(GDesktopAppInfo*, GPid pid, gpointer launch)
-{
-    static_cast<EditorLaunch*>(launch)->pid = pid;
-}
 }  // namespace
 
-EditorLaunch startTextEditor(const std::string& path)
+std::optional<std::string> openInTextEditor(const std::string& path)
 {
-    EditorLaunch launch;
+    std::string problem = "No application is set up to open text files";
     const GObjectPtr<GAppInfo> editor(g_app_info_get_default_for_type("text/plain", FALSE));
-    if (!editor || !G_IS_DESKTOP_APP_INFO(editor.get()))
-        return launch;
-    const GObjectPtr<GFile> file(g_file_new_for_path(path.c_str()));
-    gchar* uri = g_file_get_uri(file.get());
-    GList uris = {uri, nullptr, nullptr};
-    GError* error = nullptr;
-    // Without G_SPAWN_DO_NOT_REAP_CHILD GLib would reap the editor itself and
-    // leave us nothing to wait for.
-    launch.started = g_desktop_app_info_launch_uris_as_manager(
-        G_DESKTOP_APP_INFO(editor.get()), &uris, nullptr,
-        static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), nullptr, nullptr,
-        &rememberPid, &launch, &error);
-    g_clear_error(&error);
-    g_free(uri);
-    return launch;
+    if (editor && G_IS_DESKTOP_APP_INFO(editor.get())) {
+        const GObjectPtr<GFile> file(g_file_new_for_path(path.c_str()));
+        gchar* uri = g_file_get_uri(file.get());
+        GList uris = {uri, nullptr, nullptr};
+        GError* error = nullptr;
+        // GLib reaps a spawned editor itself; a D-Bus activated one is no
+        // child of ours at all.
+        const bool started = g_desktop_app_info_launch_uris_as_manager(
+            G_DESKTOP_APP_INFO(editor.get()), &uris, nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr,
+            nullptr, &error);
+        g_free(uri);
+        if (started)
+            return std::nullopt;
+        if (error != nullptr)
+            problem = problem + " (" + g_app_info_get_name(editor.get()) + ": " + error->message + ")";
+        g_clear_error(&error);
+    }
+    return problem;
 }
 
 }  // namespace brewick

@@ -2,19 +2,16 @@
 // text/plain (XDG mimeapps.list), started on one file.
 #pragma once
 
-#include <sys/types.h>
-
+#include <optional>
 #include <string>
 
 namespace brewick {
 
-struct EditorLaunch {
-    bool started = false;
-    // The editor's process, ours to wait for and reap; 0 when the editor
-    // started without one (an application that a running instance opens).
-    pid_t pid = 0;
-};
-
-EditorLaunch startTextEditor(const std::string& path);
+// Opens the file at the absolute `path` in the editor and returns at once:
+// the editor may be a new process, a running instance or a D-Bus activated
+// service, none of which can be waited for. Gives the message for the user
+// when no editor is set up or it cannot be started: "No application is set
+// up to open text files", with GIO's reason when there is one.
+std::optional<std::string> openInTextEditor(const std::string& path);
 
 }  // namespace brewick

@@ -18,9 +18,9 @@
 #include <iostream>
 
 #include "core/StartSeed.h"
+#include "generators/UserSceneFile.h"
 #include "output/InnSheetText.h"
 #include "output/SafeFileWriter.h"
-#include "platform/ProcessWait.h"
 #include "platform/TextEditor.h"
 #include "ui/ErrorBox.h"
 #include "ui/RadioGroup.h"
@@ -208,6 +208,7 @@ void MainWindow::connectHandlers()
             showDefaultButton(now);
     });
     connect(tableChoice_, &QComboBox::activated, this, &MainWindow::chooseTable);
+    connect(&sceneFileWatcher_, &EditedFileWatcher::changed, this, &MainWindow::updateSceneList);
 
     // The user's edits go straight into the inn sheet.
     InnSheet& sheet = generator_.sheet();
@@ -252,11 +253,6 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->ignore();
-    // Nothing happens while the scene editor runs; the close comes after it.
-    if (waitingForEditor_) {
-        closeRequested_ = true;
-        return;
-    }
     if (!closeAsked_) {
         closeAsked_ = true;
         QMetaObject::invokeMethod(this, &MainWindow::answerCloseRequest, Qt::QueuedConnection);
@@ -363,18 +359,24 @@ void MainWindow::showAbout()
 
 void MainWindow::editBarScenes()
 {
-    const EditorLaunch editor = startTextEditor(generator_.sceneFile().string());
-    QCoreApplication::processEvents();
-    if (editor.pid > 0) {
-        waitingForEditor_ = true;
-        setEnabled(false);
-        waitForChildProcess(editor.pid);
-        setEnabled(true);
-        waitingForEditor_ = false;
+    const std::filesystem::path& sceneFile = generator_.sceneFile();
+    if (const auto problem = createSceneFile(sceneFile)) {
+        reportError(*problem);
+        return;
     }
-    generator_.rebuildSceneList([this](const std::string& message) { reportError(message); });
-    if (closeRequested_)
-        close();
+    // The list follows the file, not the editor: an editor may hand the file
+    // to a running instance or be started by D-Bus, and then there is no
+    // process to wait for.
+    sceneFileWatcher_.watch(toQString(sceneFile.string()));
+    if (const auto problem = openInTextEditor(sceneFile.string()))
+        reportError(*problem + ". The scene file is " + sceneFile.string());
+    // Changes made since the last build, by any means, count too.
+    updateSceneList();
+}
+
+void MainWindow::updateSceneList()
+{
+    generator_.updateSceneList([this](const std::string& message) { reportError(message); });
 }
 
 void MainWindow::showSheet()

@@ -13,6 +13,7 @@
 #include "core/RandomSource.h"
 #include "core/TextLines.h"
 #include "output/SheetPrinter.h"
+#include "platform/EditedFileWatcher.h"
 #include "ui/InnSaveDialog.h"
 
 class QCheckBox;
@@ -34,7 +35,7 @@ class MainWindow : public QMainWindow {
 
 public:
     // Runs the start-up sequence. `sceneFile` is the scene file read at start
-    // and opened by Edit > Bar Scenes.
+    // and opened by Edit > Bar Scenes; empty when the user has none.
     explicit MainWindow(std::filesystem::path sceneFile, QWidget* parent = nullptr);
 
     const InnGenerator& generator() const { return generator_; }
@@ -70,6 +71,7 @@ private:
     void editBarScenes();
     void answerCloseRequest();
     void commitEdits();
+    void updateSceneList();
 
     // Brings every control up to date with the inn sheet, touching only the
     // ones that differ so that cursors and scroll positions stay put.
@@ -94,8 +96,7 @@ private:
     bool closeAsked_ = false;      // a close request is waiting for its answer
     bool closingWindowUp_ = false;
     bool closeAnswered_ = false;   // the closing window was dismissed: closes go ahead
-    bool waitingForEditor_ = false;
-    bool closeRequested_ = false;
+    EditedFileWatcher sceneFileWatcher_;
 
     QLineEdit* innNameField_ = nullptr;
     QLineEdit* landlordField_ = nullptr;

@@ -1,12 +1,10 @@
 // Brewick: the program entry.
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QSessionManager>
 
-#include "generators/Scenes.h"
+#include "generators/UserSceneFile.h"
 #include "ui/BrewickWindows.h"
-#include "ui/QtText.h"
 #include "ui/WindowLook.h"
 
 int main(int argc, char* argv[])
@@ -16,9 +14,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.example.Brewick"));
     brewick::applyProgramLook();
 
-    const QString sceneFile =
-        QDir(QCoreApplication::applicationDirPath()).filePath(brewick::toQString(brewick::kSceneFileName));
-    brewick::BrewickWindows windows(sceneFile.toStdString(), [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    brewick::BrewickWindows windows(brewick::userSceneFile(), [](const QUrl& url) { QDesktopServices::openUrl(url); });
     // Logging out asks the main window to close, like any other close request,
     // but the closing window must not hold up a logout that cannot wait.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &windows.main,

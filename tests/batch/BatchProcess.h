@@ -39,6 +39,7 @@ inline BatchResult runBatch(const std::vector<std::string>& arguments, const Bat
     TempDir capture;
     const std::string outPath = setting.stdoutPath.value_or(capture.path() / "out").string();
     const std::string errPath = (capture.path() / "err").string();
+    const std::string home = (capture.path() / "home").string();
     int pipeEnds[2] = {-1, -1};
     if (setting.stdoutIsAClosedPipe && pipe(pipeEnds) != 0)
         return {};
@@ -59,6 +60,9 @@ inline BatchResult runBatch(const std::vector<std::string>& arguments, const Bat
         dup2(out, STDOUT_FILENO);
         dup2(err, STDERR_FILENO);
         unsetenv("BREWICK_SEED");
+        // A home of its own, without a scene file: the user's must not count.
+        setenv("HOME", home.c_str(), 1);
+        unsetenv("XDG_DATA_HOME");
         for (const auto& [name, value] : setting.environment)
             setenv(name.c_str(), value.c_str(), 1);
         if (setting.fileSizeLimit) {

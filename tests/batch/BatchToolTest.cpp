@@ -213,6 +213,8 @@ TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
     writeFile(aFile, "x");
     fs::create_directories(inns / "2.txt");
     fs::create_directory(dir.path() / "folder");
+    const fs::path folderForFile = dir.path() / "data/brewick/BarScenes.txt";
+    fs::create_directories(folderForFile);
     struct Row {
         std::vector<std::string> arguments;
         std::string message;
@@ -222,6 +224,8 @@ TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
         {{"--scenes", (dir.path() / "none.txt").string()},
          "cannot read scene file " + (dir.path() / "none.txt").string() + ": No such file or directory"},
         {{"--scenes", (dir.path() / "folder").string()}, "Is a directory"},
+        {{}, "cannot read scene file " + folderForFile.string() + ": Is a directory",
+         {.environment = {{"XDG_DATA_HOME", dir.path() / "data"}}}},
         {{"--output", aFile.string()}, "cannot create folder " + aFile.string()},
         {{"--output", (aFile / "inns").string()}, "cannot create folder"},
         {{"--seed", "3", "--count", "3", "--output", inns.string()},
@@ -260,16 +264,39 @@ TEST_F(BatchTool, AClosedPipeEndsTheRunQuietly)
     EXPECT_EQ(run.err, "");
 }
 
-TEST_F(BatchTool, TheSceneFileBesideTheProgramIsRead)
+TEST_F(BatchTool, WithoutScenesTheUsersOwnSceneFileIsRead)
 {
-    const fs::path program = dir.path() / "brewick-batch";
-    fs::copy_file(BREWICK_BATCH, program);
     const std::string scene = "A bard plays the song of the test";
-    writeFile(dir.path() / "BarScenes.txt", scene + "\n");
-    const std::uint32_t seed = seedDrawing(scene, dir.path() / "BarScenes.txt");
-    const BatchResult run = runBatch({"--seed", std::to_string(seed)}, {.program = program});
-    EXPECT_EQ(run.exitStatus, 0) << run.err;
-    EXPECT_THAT(run.out, HasSubstr("\r\nBar Scene\r\n" + scene + "\r\n"));
+    const fs::path data = dir.path() / "data";
+    const fs::path home = dir.path() / "home";
+    const fs::path besideProgram = dir.path() / "program";
+    for (const fs::path& folder : {data / "brewick", home / ".local/share/brewick", besideProgram}) {
+        fs::create_directories(folder);
+        writeFile(folder / "BarScenes.txt", scene + "\n");
+    }
+    fs::copy_file(BREWICK_BATCH, besideProgram / "brewick-batch");
+    const std::uint32_t seed = seedDrawing(scene, data / "brewick/BarScenes.txt");
+    struct Row {
+        const char* name;
+        BatchSetting setting;
+        bool read;
+    };
+    const Row rows[] = {
+        {"XDG_DATA_HOME", {.environment = {{"XDG_DATA_HOME", data}, {"HOME", dir.path() / "nobody"}}}, true},
+        {"no XDG_DATA_HOME: under HOME", {.environment = {{"HOME", home}}}, true},
+        {"a relative XDG_DATA_HOME is ignored", {.environment = {{"XDG_DATA_HOME", "data"}, {"HOME", home}}}, true},
+        {"no file there: the built-in scenes", {.environment = {{"HOME", dir.path() / "nobody"}}}, false},
+        {"no absolute folder: the built-in scenes", {.environment = {{"HOME", "home"}}}, false},
+        {"the one beside the program is not read", {.program = besideProgram / "brewick-batch"}, false},
+    };
+    const std::string withScene = savedText(windowInns(seed, data / "brewick/BarScenes.txt", 1));
+    const std::string withoutScene = savedText(windowInns(seed, "", 1));
+    ASSERT_THAT(withScene, HasSubstr("\r\nBar Scene\r\n" + scene + "\r\n"));
+    for (const Row& row : rows) {
+        const BatchResult run = runBatch({"--seed", std::to_string(seed)}, row.setting);
+        EXPECT_EQ(run.exitStatus, 0) << row.name << ": " << run.err;
+        EXPECT_EQ(run.out, row.read ? withScene : withoutScene) << row.name;
+    }
 }
 
 QJsonArray jsonLines(const TextLines& lines)

@@ -17,15 +17,13 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <fstream>
 #include <sstream>
 
 #include "generators/Rooms.h"
 #include "output/InnSheetText.h"
 #include "support/Files.h"
+#include "support/FullDisk.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/ErrorBox.h"
@@ -64,27 +62,6 @@ std::optional<std::string> save(MainWindow& window, const std::filesystem::path&
     window.findChild<QAction*>(QStringLiteral("Save1"))->trigger();
     return error;
 }
-
-// Files this process writes may grow to `bytes` at most while it lives: a disk
-// that fills up.
-class FullDisk {
-public:
-    explicit FullDisk(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN))
-    {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        const rlimit full = {bytes, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &full);
-    }
-    ~FullDisk()
-    {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int);
-};
 
 class MainWindowTest : public testing::Test {
 protected:
@@ -417,7 +394,7 @@ TEST_F(MainWindowTest, UserEditsReachTheSavedFileButTypingInTheTableLinesDoesNot
 
 TEST_F(MainWindowTest, SaveErrorsShowTheErrorBoxWithTheSystemsReason)
 {
-    const FullDisk full(100);
+    const test::FullDisk full(100);
     EXPECT_EQ(saveTo(dir.path() / "inn.txt"), "Stream write error: File too large.");
     EXPECT_TRUE(std::filesystem::is_empty(dir.path())) << "nothing half-written is left";
 }

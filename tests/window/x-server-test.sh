@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs the real program on a private X server as a user would: waits for its
-# window, checks its size, opens File > About, asks the window manager's way
+# window, checks its size, opens File > About, edits the bar scenes in a
+# default text editor that hands the file on and saves it seconds later,
+# generates and saves an inn with a saved scene, asks the window manager's way
 # to close it, follows the link in the closing window (a fake xdg-open
 # records it) and leaves by "Exit". Screenshots land in SCREENSHOT_DIR.
 # Usage: x-server-test.sh BREWICK SEND_CLOSE_REQUEST SCREENSHOT_DIR
@@ -42,7 +44,34 @@ echo "\$@" >>"$work/opened"
 SCRIPT
 chmod +x "$work/bin/xdg-open"
 
-PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work/runtime" BREWICK_SEED=7 "$brewick" >"$work/brewick.log" 2>&1 &
+# A desktop whose default text editor hands the file to a background process
+# and returns at once, as single-instance editors do. A few seconds later the
+# hand-off saves the file with thousands of copies of one scene, by renaming a
+# new file over the old one.
+desktop=$work/desktop
+scene="A goat is loose on the X server"
+scene_file=$desktop/data/brewick/BarScenes.txt
+mkdir -p "$desktop/data/applications" "$desktop/config" "$desktop/system-data" "$desktop/system-config"
+cat >"$work/bin/hand-off-editor" <<SCRIPT
+#!/bin/sh
+cp "\$1" "$work/seen"
+printf '%s\n' "\$1" >"$work/edited"
+( sleep 3; { cat "\$1"; yes '$scene' | head -n 5000; } >"\$1.new" && mv "\$1.new" "\$1" ) >/dev/null 2>&1 &
+SCRIPT
+chmod +x "$work/bin/hand-off-editor"
+cat >"$desktop/data/applications/hand-off-editor.desktop" <<ENTRY
+[Desktop Entry]
+Type=Application
+Name=Hand-off Editor
+Exec=$work/bin/hand-off-editor %f
+MimeType=text/plain;
+ENTRY
+printf '[Default Applications]\ntext/plain=hand-off-editor.desktop\n' >"$desktop/config/mimeapps.list"
+
+PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work/runtime" BREWICK_SEED=7 \
+  XDG_DATA_HOME="$desktop/data" XDG_CONFIG_HOME="$desktop/config" \
+  XDG_DATA_DIRS="$desktop/system-data" XDG_CONFIG_DIRS="$desktop/system-config" \
+  "$brewick" >"$work/brewick.log" 2>&1 &
 program=$!
 pids+=("$program")
 
@@ -76,6 +105,31 @@ has_icon "$about" "about window"
 xdotool mousemove --window "$about" 197 208 click 1
 wait_for bash -c "! xdotool search --onlyvisible --name '^InnSplash\$' >/dev/null" || fail "OK left the about window open"
 
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers alt+e b
+wait_for test -s "$work/edited" || fail "Edit > Bar Scenes started no editor"
+[[ $(cat "$work/edited") == "$scene_file" ]] || fail "the editor opened $(cat "$work/edited"), not $scene_file"
+grep -q '^/\*' "$work/seen" || fail "the editor got no commented scene file"
+wait_for grep -qF "$scene" "$scene_file" || fail "the editor saved no scenes"
+sleep 1
+kill -0 "$program" || fail "the program ended while the editor saved"
+
+# "Generate" stands at (320, 520) in the client area, below the menu bar.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove --window "$main" 357 $((HEIGHT - 581 + 536)) click 1
+sleep 0.3
+shot scene-generated
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers alt+f s
+dialog=$(wait_for xdotool search --onlyvisible --name '^Save As$') || fail "File > Save showed no save dialog"
+xdotool windowfocus --sync "$dialog"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 10 "$work/inn.txt"
+xdotool key --clearmodifiers Return
+wait_for test -s "$work/inn.txt" || fail "File > Save wrote no file"
+drawn=$(grep -a -A1 '^Bar Scene' "$work/inn.txt" | tail -n 1 | tr -d '\r')
+[[ $drawn == "$scene" ]] || fail "Generate drew \"$drawn\", not the scene the editor saved"
+
 "$send_close" "$main"
 closing=$(wait_for window_of_width Brewick 305) || fail "a close request showed no closing window"
 sleep 0.3
@@ -93,4 +147,4 @@ kill -0 "$program" || fail "following the link ended the program"
 xdotool mousemove --window "$closing" 153 136 click 1
 wait_for bash -c "! kill -0 $program 2>/dev/null" || fail "Exit in the closing window did not end the program"
 wait "$program" || fail "the program ended with status $?"
-echo "PASS: main window, about window, close request, link and Exit on a real X server"
+echo "PASS: main window, about window, bar scenes saved by a hand-off editor, close request, link and Exit on a real X server"

@@ -1,0 +1,75 @@
+// Following a file through every way editors save it, on the real file system.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <fstream>
+#include <functional>
+
+#include "platform/EditedFileWatcher.h"
+#include "support/TempDir.h"
+
+namespace brewick {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(EditedFileWatcher, EachSaveIsToldOnceAfterItSettlesWhateverWayTheEditorSaves)
+{
+    const test::TempDir dir;
+    const fs::path file = dir.path() / "BarScenes.txt";
+    const auto write = [](const fs::path& path, const char* text, std::ios::openmode mode = std::ios::trunc) {
+        std::ofstream(path, std::ios::out | mode) << text;
+    };
+    struct Row {
+        const char* name;
+        std::function<void()> save;
+        int told;
+    };
+    // In this order: each row starts where the one before left the file.
+    const Row rows[] = {
+        {"no file yet, nothing happens", [] {}, 0},
+        {"created", [&] { write(file, "A\n"); }, 1},
+        {"appended in place", [&] { write(file, "B\n", std::ios::app); }, 1},
+        {"a new file renamed over it",
+         [&] {
+             write(dir.path() / ".BarScenes.txt.new", "C\n");
+             fs::rename(dir.path() / ".BarScenes.txt.new", file);
+         },
+         1},
+        {"in place again, after the rename", [&] { write(file, "D\n", std::ios::app); }, 1},
+        {"a backup beside it, then the new file renamed over it",
+         [&] {
+             fs::copy_file(file, dir.path() / "BarScenes.txt~");
+             write(dir.path() / ".goutputstream-1", "E\n");
+             fs::rename(dir.path() / ".goutputstream-1", file);
+         },
+         1},
+        {"a burst of a hundred writes",
+         [&] {
+             for (int i = 0; i < 100; ++i)
+                 write(file, "F\n", std::ios::app);
+         },
+         1},
+        {"removed", [&] { fs::remove(file); }, 1},
+        {"made anew", [&] { write(file, "G\n"); }, 1},
+        {"untouched", [] {}, 0},
+    };
+    EditedFileWatcher watcher;
+    watcher.watch(QString::fromStdString(file.string()));
+    QSignalSpy told(&watcher, &EditedFileWatcher::changed);
+    for (const Row& row : rows) {
+        told.clear();
+        row.save();
+        if (row.told > 0) {
+            EXPECT_TRUE(told.wait(5000)) << row.name;
+        }
+        // Long enough for a second signal of the same save to come.
+        QTest::qWait(700);
+        EXPECT_EQ(told.count(), row.told) << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace brewick
