@@ -1,6 +1,7 @@
 #include "ui/CaptionOnFrameStyle.h"
 
 #include <QPainter>
+#include <qdrawutil.h>
 #include <QStyleOption>
 
 namespace brewick {
@@ -53,16 +54,12 @@ void CaptionOnFrameStyle::drawComplexControl(ComplexControl control, const QStyl
         return;
     }
     const QRect caption = subControlRect(control, option, SC_GroupBoxLabel, widget);
-    QStyleOptionFrame frame;
-    frame.QStyleOption::operator=(*box);
-    frame.rect = subControlRect(control, option, SC_GroupBoxFrame, widget);
-    frame.features = box->features;
-    frame.lineWidth = box->lineWidth;
-    frame.midLineWidth = box->midLineWidth;
+    const QRect frame = subControlRect(control, option, SC_GroupBoxFrame, widget);
     painter->save();
-    // The line breaks where the caption stands on it.
+    // An etched line, broken where the caption stands on it. (Styles draw
+    // their own group box frames below where they put the caption.)
     painter->setClipRegion(QRegion(box->rect).subtracted(caption));
-    proxy()->drawPrimitive(PE_FrameGroupBox, &frame, painter, widget);
+    qDrawShadeRect(painter, frame, box->palette, true, 1);
     painter->restore();
     proxy()->drawItemText(painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, box->palette,
                           box->state & State_Enabled, box->text, QPalette::WindowText);

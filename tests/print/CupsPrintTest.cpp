@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTableWidget>
 #include <QTest>
 
 #include <algorithm>
@@ -309,19 +310,28 @@ protected:
     void choosePrint() { windows.main.findChild<QAction*>(QStringLiteral("Print2"))->trigger(); }
 };
 
+// Typing included: in a field, and in a room cell whose editor is still open
+// when File > Print is chosen.
 TEST_F(WindowPrint, PrintsTheInnAsTheWindowShowsIt)
 {
     addQueue(kQueue);
     auto* innName = windows.main.findChild<QLineEdit*>(QStringLiteral("edInnName"));
     innName->selectAll();
     QTest::keyClicks(innName, "The Typed Name");
-    TextLines sheetText;
-    buildInnSheetText(windows.main.generator().sheet(), sheetText);
-    ASSERT_EQ(sheetText[2].substr(0, 15), "The Typed Name ");
+    auto* grid = windows.main.findChild<QTableWidget*>(QStringLiteral("RoomGrid"));
+    grid->setFocus();
+    auto* cellEditor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_TRUE(cellEditor != nullptr && grid->isAncestorOf(cellEditor));
+    QTest::keyClick(cellEditor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(cellEditor, "77");
 
     dateBefore_ = localFooterDate();
     choosePrint();
     dateAfter_ = localFooterDate();
+    TextLines sheetText;
+    buildInnSheetText(windows.main.generator().sheet(), sheetText);
+    ASSERT_EQ(sheetText[2].substr(0, 15), "The Typed Name ");
+    ASSERT_EQ(sheetText[5].substr(0, 15), "It has 77 beds ");
     const std::vector<fs::path> documents = waitForDocuments(1);
     ASSERT_EQ(documents.size(), 1u);
     document_ = documents.front();

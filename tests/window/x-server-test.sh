@@ -93,6 +93,15 @@ sleep 0.5
 shot main-window
 has_icon() { [[ $(xprop -id "$1" _NET_WM_ICON | wc -c) -gt 1000 ]] || fail "the $2 has no icon"; }
 has_icon "$main" "main window"
+# Docks group the window with its launcher by the window class.
+desktop_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../data/org.example.Brewick.desktop")
+[[ -n $desktop_class ]] || fail "the desktop entry names no StartupWMClass"
+xprop -id "$main" WM_CLASS | grep -q "\"$desktop_class\"\$" || fail "window class $(xprop -id "$main" WM_CLASS), not $desktop_class"
+# Window managers keep a dialog above the window it belongs to.
+is_transient_for_main() {
+  [[ $(xprop -id "$1" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*') == $(printf '0x%x' "$main") ]] ||
+    fail "the $2 is not transient for the main window: $(xprop -id "$1" WM_TRANSIENT_FOR)"
+}
 
 xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers alt+f a
@@ -102,6 +111,7 @@ eval "$(xdotool getwindowgeometry --shell "$about")"
 sleep 0.3
 shot about-window
 has_icon "$about" "about window"
+is_transient_for_main "$about" "about window"
 xdotool mousemove --window "$about" 197 208 click 1
 wait_for bash -c "! xdotool search --onlyvisible --name '^InnSplash\$' >/dev/null" || fail "OK left the about window open"
 
@@ -119,7 +129,14 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove --window "$main" 357 $((HEIGHT - 581 + 536)) click 1
 sleep 0.3
 shot scene-generated
-xdotool windowfocus --sync "$main"
+# A number typed into the single rooms' bed count, whose editor is still open
+# when File > Save is chosen from the menu.
+xdotool mousemove --window "$main" 199 $((HEIGHT - 581 + 205)) click 1
+sleep 0.2
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 20 77
+sleep 0.2
+shot cell-typed
 xdotool key --clearmodifiers alt+f s
 dialog=$(wait_for xdotool search --onlyvisible --name '^Save As$') || fail "File > Save showed no save dialog"
 xdotool windowfocus --sync "$dialog"
@@ -129,13 +146,19 @@ xdotool key --clearmodifiers Return
 wait_for test -s "$work/inn.txt" || fail "File > Save wrote no file"
 drawn=$(grep -a -A1 '^Bar Scene' "$work/inn.txt" | tail -n 1 | tr -d '\r')
 [[ $drawn == "$scene" ]] || fail "Generate drew \"$drawn\", not the scene the editor saved"
+grep -q '^It has 77 beds in single rooms at ' "$work/inn.txt" || fail "the typed bed count is not in the saved file"
 
+# "Exit", then the window manager's close request to the main window: one
+# answer, the closing window, which the program waits for.
+xdotool mousemove --window "$main" 453 $((HEIGHT - 581 + 536)) click 1
+closing=$(wait_for window_of_width Brewick 305) || fail "Exit showed no closing window"
 "$send_close" "$main"
-closing=$(wait_for window_of_width Brewick 305) || fail "a close request showed no closing window"
-sleep 0.3
+sleep 1
+kill -0 "$program" || fail "a close request while the closing window was up ended the program"
+xdotool search --onlyvisible --name '^Brewick$' | grep -qx "$closing" || fail "the closing window went away"
 shot closing-window
 has_icon "$closing" "closing window"
-kill -0 "$program" || fail "the program ended before the closing window was dismissed"
+is_transient_for_main "$closing" "closing window"
 
 for click in 1 2; do
   xdotool mousemove --window "$closing" 154 88 click 1
