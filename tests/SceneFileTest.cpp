@@ -35,6 +35,7 @@ const FileRow kFiles[] = {
     {"break alone is one empty line", "\r\n", {""}},
     {"blanks and tabs trimmed", "  \tx  y\t \r\n", {"x  y"}},
     {"all-blank line is an empty scene", "   \r\nz", {"", "z"}},
+    {"a line starting with one slash is a scene", "/ is no comment\r\n/*\r\n", {"/ is no comment"}},
     {"comments only where a line starts with /*",
      "/* comment\r\n  \t/* also\r\n*/\r\nx /* not\r\n", {"*/", "x /* not"}},
     {"byte 26 ends the file", "a\x1a" "b\r\nc", {"a"}},
