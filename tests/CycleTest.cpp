@@ -51,6 +51,8 @@ TEST(PartSelection, AllAndTheSinglePartsUntickEachOther)
          {{P::Rooms, true}, {P::Rooms, false}}, {false, false, false, false, false, false, false}},
         {"unticking All changes nothing else", {{P::All, false}},
          {false, false, false, false, false, false, false}},
+        {"All unticks the last single part too", {{P::Scene, true}, {P::All, true}},
+         {true, false, false, false, false, false, false}},
         {"All unticks every single part",
          {{P::Tables, true}, {P::Landlord, true}, {P::All, true}},
          {true, false, false, false, false, false, false}},

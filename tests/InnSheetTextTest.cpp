@@ -71,6 +71,14 @@ TEST(InnSheetText, EditsAndEmptySectionsComeOutAsTheyStand)
          "It is an excellent quality establishment and is located in the Poor Quarter."},
         {"a good inn", [](InnSheet& s) { s.quality = InnQuality::Good; }, 3,
          "It is a good quality establishment and is located in the Poor Quarter."},
+        {"a normal inn in the Wealthy Quarter",
+         [](InnSheet& s) {
+             s.quality = InnQuality::Normal;
+             s.location = InnLocation::WealthyQuarter;
+         },
+         3, "It is a normal quality establishment and is located in the Wealthy Quarter."},
+        {"the Merchant Quarter", [](InnSheet& s) { s.location = InnLocation::MerchantQuarter; }, 3,
+         "It is poor quality establishment and is located in the Merchant Quarter."},
         {"location phrase is the name",
          [](InnSheet& s) {
              s.quality = InnQuality::Fair;

@@ -35,6 +35,7 @@ const FileRow kFiles[] = {
     {"break alone is one empty line", "\r\n", {""}},
     {"blanks and tabs trimmed", "  \tx  y\t \r\n", {"x  y"}},
     {"all-blank line is an empty scene", "   \r\nz", {"", "z"}},
+    {"a line starting with one slash is a scene", "/ is no comment\r\n/*\r\n", {"/ is no comment"}},
     {"comments only where a line starts with /*",
      "/* comment\r\n  \t/* also\r\n*/\r\nx /* not\r\n", {"*/", "x /* not"}},
     {"byte 26 ends the file", "a\x1a" "b\r\nc", {"a"}},
@@ -101,6 +102,42 @@ TEST_F(SceneFile, ALongFileIsReadWhole)
     EXPECT_EQ(buildSceneList(sceneList, path, random), std::nullopt);
     ASSERT_EQ(sceneList.count(), 100100u);
     EXPECT_EQ(sceneList[100099], "Scene number 99999");
+}
+
+// Lines of 16 bytes up to `size` bytes, the last one cut short without a break.
+std::string sceneLines(std::size_t size)
+{
+    std::string bytes;
+    for (int n = 0; bytes.size() + 16 <= size; ++n) {
+        const std::string number = std::to_string(n);
+        bytes += "Scene " + std::string(8 - number.size(), '0') + number + "\r\n";
+    }
+    return bytes + std::string(size - bytes.size(), 'x');
+}
+
+// The file is read 64 KiB at a time; what ends a line or the file must work
+// the same on either side of a read.
+TEST_F(SceneFile, ReadsJoinUpWhereverTheyEnd)
+{
+    struct Row {
+        const char* name;
+        std::string bytes;
+        std::size_t scenes;
+        std::string last;
+    };
+    const Row rows[] = {
+        {"byte 26 last in the first read", sceneLines(65535) + "\x1a" "after\r\n", 4096, std::string(15, 'x')},
+        {"byte 26 first in the second read", sceneLines(65536) + "\x1a" "after\r\n", 4096, "Scene 00004095"},
+        {"byte 26 further on", sceneLines(70000) + "\x1a" "after", 4375, "Scene 00004374"},
+        {"CR LF split between two reads", sceneLines(65535) + "\r\nlast\r\n", 4097, "last"},
+        {"a last line without a break after a full read", sceneLines(65536) + "last", 4097, "last"},
+    };
+    for (const Row& row : rows) {
+        write(row.bytes);
+        EXPECT_EQ(buildSceneList(sceneList, path, random), std::nullopt) << row.name;
+        EXPECT_EQ(sceneList.count(), 100 + row.scenes) << row.name;
+        EXPECT_EQ(sceneList[sceneList.count() - 1], row.last) << row.name;
+    }
 }
 
 TEST(BuiltInScenes, NumberedScenesDuplicatesAndSpellings)

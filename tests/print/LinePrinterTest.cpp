@@ -69,6 +69,8 @@ const LinesRow kLinesRows[] = {
     {"an empty line past the page height starts a new page", {"", "", "", ""}, {}, 2, 100, 45},
     {"text that would reach past the page after empty lines starts a new page",
      {"a", "", "", "", "", "b"}, {{1, 0, 0, "a"}, {2, 0, 0, "b"}}, 2, 100, 100},
+    {"text ending exactly on the bottom edge stays on the page",
+     {"a", "", "", "", "", "b"}, {{1, 0, 0, "a"}, {1, 0, 82, "b"}}, 2, 100, 102},
 };
 
 class LinePrinterRules : public testing::TestWithParam<LinesRow> {};

@@ -2,6 +2,9 @@
 // the range of every draw, so tests can count draws and check their order.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <vector>
 
 #include "core/RandomSource.h"
@@ -26,7 +29,8 @@ private:
 };
 
 // A random source that answers from a script, for steering a generator into
-// one particular case; past the script's end it answers 0.
+// one particular case; past the script's end it answers 0. An answer outside
+// the draw's range fails the test.
 class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(std::vector<int> answers) : answers_(std::move(answers)) {}
@@ -34,8 +38,15 @@ public:
     int randomIndex(int n) override
     {
         ranges.push_back(n);
-        const int answer = next_ < answers_.size() ? answers_[next_] : 0;
+        int answer = next_ < answers_.size() ? answers_[next_] : 0;
         ++next_;
+        // An answer the range cannot give means the range has changed. Staying
+        // inside it keeps the generator within its word list.
+        const int limit = std::max(n, 1);
+        if (answer >= limit) {
+            ADD_FAILURE() << "draw " << next_ << " over " << n << " cannot answer " << answer;
+            answer = limit - 1;
+        }
         return answer;
     }
 
