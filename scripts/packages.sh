@@ -13,6 +13,6 @@ TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   cups-daemon cups-client poppler-utils
-  desktop-file-utils appstream
+  desktop-file-utils appstream man-db
   xvfb x11-utils xdotool imagemagick libx11-dev
 )
