@@ -31,8 +31,11 @@ expect_file() {
   [[ -f $1 ]] || fail "missing $1"
 }
 
+# An installed program finds its libraries where the system keeps them: a
+# RUNPATH would make it load whatever lies in a folder named by the build.
 expect_program() {
-  [[ -f $1 && -x $1 ]] || fail "missing or not executable: $1"
+  [[ -f $1 && -x $1 ]] || { fail "missing or not executable: $1"; return; }
+  ! readelf -d "$1" | grep -E '\((RUNPATH|RPATH)\)' || fail "$1 has a search path for libraries"
 }
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20; an icon
