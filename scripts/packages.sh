@@ -3,7 +3,7 @@
 # To build and run the program.
 BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libglib2.0-dev
+  qt6-base-dev qt6-qpa-plugins qt6-wayland libglib2.0-dev
   fonts-liberation
 )
 
@@ -15,4 +15,5 @@ TEST_PACKAGES=(
   cups-daemon cups-client poppler-utils
   desktop-file-utils appstream man-db
   xvfb x11-utils xdotool imagemagick libx11-dev
+  weston
 )
