@@ -57,12 +57,13 @@ screen() { import -window "$weston_window" "$1"; }
 screen "$work/empty.png"
 
 mkdir -p "$work/data"
+protocol=$work/brewick.log
+: >"$protocol"
 env -u DISPLAY XDG_RUNTIME_DIR="$work/runtime" WAYLAND_DISPLAY=wayland-brewick \
   QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client XDG_DATA_HOME="$work/data" BREWICK_SEED=7 \
-  "$brewick" >"$work/brewick.log" 2>&1 &
+  "$brewick" >"$protocol" 2>&1 &
 program=$!
 pids+=("$program")
-protocol=$work/brewick.log
 
 # The program's windows that are open now, one a line: the protocol ID, the
 # title, the smallest width it allows and, for the one that has the keyboard,
