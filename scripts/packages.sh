@@ -16,5 +16,5 @@ TEST_PACKAGES=(
   desktop-file-utils appstream man-db
   xvfb x11-utils xdotool imagemagick libx11-dev
   weston
-  dpkg-dev debhelper fakeroot lintian
+  dpkg-dev debhelper lintian
 )
