@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the main
-# build's tests, the library's tests under AddressSanitizer and
+# build's tests, the Debian package (built from the tracked files, checked and
+# run), the library's tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and a bounded fuzzing run of the scene file
 # reader. Exits non-zero when anything fails.
 set -euo pipefail
@@ -15,6 +16,9 @@ step "Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+step "Build the Debian package in a temporary copy, check it with lintian and run it"
+tests/package/check-package.sh build/bin/brewick-batch build/screenshots
 
 step "Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBREWICK_SANITIZE=ON -DBREWICK_WINDOW=OFF

@@ -3,7 +3,7 @@
 # To build and run the program.
 BUILD_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libglib2.0-dev
+  qt6-base-dev qt6-qpa-plugins qt6-wayland libglib2.0-dev
   fonts-liberation
 )
 
@@ -13,7 +13,9 @@ TEST_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   cups-daemon cups-client poppler-utils
-  desktop-file-utils appstream
+  desktop-file-utils appstream man-db
   xvfb x11-utils xdotool imagemagick libx11-dev
   dbus-daemon python3-gi gir1.2-glib-2.0
+  weston
+  dpkg-dev debhelper lintian
 )

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Checks an install prefix filled by `cmake --install`: the programs, the menu
-# entry, the metainfo and every icon size are where the desktop looks for them,
-# and the entry and the metainfo pass their validators.
+# Checks an install prefix filled by `cmake --install`, or the usr/ of an
+# unpacked package: the programs, the menu entry, the metainfo and every icon
+# size are where the desktop looks for them, the entry and the metainfo pass
+# their validators, and both manual pages render cleanly, brewick-batch's
+# documenting every option its --help lists.
 set -euo pipefail
 
 if [[ $# -ne 1 ]]; then
@@ -29,8 +31,11 @@ expect_file() {
   [[ -f $1 ]] || fail "missing $1"
 }
 
+# An installed program finds its libraries where the system keeps them: a
+# RUNPATH would make it load whatever lies in a folder named by the build.
 expect_program() {
-  [[ -f $1 && -x $1 ]] || fail "missing or not executable: $1"
+  [[ -f $1 && -x $1 ]] || { fail "missing or not executable: $1"; return; }
+  ! readelf -d "$1" | grep -E '\((RUNPATH|RPATH)\)' || fail "$1 has a search path for libraries"
 }
 
 # A PNG's width and height are the big-endian words at bytes 16 and 20; an icon
@@ -70,6 +75,32 @@ if [[ -f $desktop_file ]]; then
 fi
 if [[ -f $metainfo_file ]] && command -v appstreamcli >/dev/null; then
   expect_valid appstreamcli validate --no-net "$metainfo_file"
+fi
+
+# A program's manual page, plain as `cmake --install` leaves it or gzipped as
+# in a package.
+man_page() {
+  local page
+  for page in "$share/man/man1/$1.1" "$share/man/man1/$1.1.gz"; do
+    [[ -f $page ]] && { echo "$page"; return 0; }
+  done
+  return 1
+}
+
+for program in brewick brewick-batch; do
+  if ! page=$(man_page "$program"); then
+    fail "no manual page for $program in $share/man/man1"
+    continue
+  fi
+  # As lintian renders it: any warning of man or groff is a fault.
+  warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+  [[ -z $warnings ]] || fail "$page renders with warnings: $warnings"
+done
+if page=$(man_page brewick-batch) && [[ -x $prefix/bin/brewick-batch ]]; then
+  source_text=$(zcat -f "$page")
+  for option in $("$prefix/bin/brewick-batch" --help | grep -o -- '--[a-z]*' | sort -u); do
+    grep -qF -- "${option//-/\\-}" <<<"$source_text" || fail "$page does not document $option"
+  done
 fi
 
 if ((failures > 0)); then

@@ -9,31 +9,8 @@
 set -euo pipefail
 brewick=$1 send_close=$2 shots=$3
 mkdir -p "$shots"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-# Waits up to ten seconds for a command to succeed.
-wait_for() {
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-
-# A free display number, and an X server on it.
-display=
-for n in $(seq 90 199); do
-  [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] || { display=:$n; break; }
-done
-[[ -n $display ]] || fail "no free display number"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-export DISPLAY=$display
-wait_for xdpyinfo >/dev/null 2>&1 || fail "the X server did not start"
+source "$(dirname "$0")/../support/real-program-session.sh"
+start_x_server 1280x1024x24
 
 # A browser that only writes down what it was asked to open.
 mkdir -p "$work/bin" "$work/runtime"

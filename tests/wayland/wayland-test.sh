@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# Runs the real program as a native Wayland client of weston, as a user on a
+# Wayland desktop would: it must name itself by the desktop entry's name, open
+# and close File > About, answer a close request (the close button of its
+# title bar) with the closing window, and end cleanly through "Exit".
+#
+# weston runs on its X11 backend inside a private Xvfb so that xdotool can
+# type into it. The program has no X display; what it does is read from its
+# own Wayland protocol log, and nothing assumes where weston puts a window:
+# the close button is found on a screenshot. Screenshots land in SCREENSHOT_DIR.
+# Usage: wayland-test.sh BREWICK DESKTOP_FILE SCREENSHOT_DIR
+set -euo pipefail
+if [[ $# -ne 3 ]]; then
+  echo "usage: $0 BREWICK DESKTOP_FILE SCREENSHOT_DIR" >&2
+  exit 2
+fi
+brewick=$1 desktop_file=$2 shots=$3
+app_id=$(basename "$desktop_file" .desktop)
+mkdir -p "$shots"
+source "$(dirname "$0")/../support/real-program-session.sh"
+
+# The compositor's screen, the window's background and nothing else.
+output_width=1024 output_height=768
+start_x_server 1280x1024x24
+mkdir -m 700 "$work/runtime"
+cat >"$work/weston.ini" <<'INI'
+[core]
+idle-time=0
+[shell]
+panel-position=none
+background-color=0xff204060
+animation=none
+close-animation=none
+startup-animation=none
+focus-animation=none
+INI
+XDG_RUNTIME_DIR="$work/runtime" weston --backend=x11-backend.so --use-pixman \
+  --width=$output_width --height=$output_height --socket=wayland-brewick \
+  --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
+pids+=($!)
+compositor_window() { xdotool search --class '^Weston Compositor$' 2>/dev/null | head -n 1 | grep .; }
+weston_window=$(wait_for compositor_window) || fail "weston did not start: $(tail -n 20 "$work/weston.log")"
+wait_for test -S "$work/runtime/wayland-brewick" || fail "weston opened no Wayland socket"
+
+# weston's X11 backend follows the X pointer by its moves, and takes its place
+# only when it enters weston's window: so every move starts from outside.
+point_at() {
+  xdotool mousemove $((output_width + 100)) $((output_height + 100))
+  xdotool mousemove --window "$weston_window" "$1" "$2"
+}
+# The pointer rests in a corner no window reaches, so it looks the same on
+# every screenshot.
+point_at $((output_width - 1)) $((output_height - 1))
+xdotool windowfocus --sync "$weston_window"
+sleep 0.5
+screen() { import -window "$weston_window" "$1"; }
+screen "$work/empty.png"
+
+mkdir -p "$work/data"
+protocol=$work/brewick.log
+: >"$protocol"
+env -u DISPLAY XDG_RUNTIME_DIR="$work/runtime" WAYLAND_DISPLAY=wayland-brewick \
+  QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client XDG_DATA_HOME="$work/data" BREWICK_SEED=7 \
+  "$brewick" >"$protocol" 2>&1 &
+program=$!
+pids+=("$program")
+
+# The program's windows that are open now, one a line: the protocol ID, the
+# title, the smallest width it allows and, for the one that has the keyboard,
+# "focused"; all from the protocol log.
+open_windows() {
+  awk '
+    BEGIN { focus = -1 }
+    # The number after the first `key` on the line.
+    function after(key, at) { at = index($0, key); return at ? substr($0, at + length(key)) + 0 : -1 }
+    /-> xdg_wm_base@[0-9]+\.get_xdg_surface\(/ { surface_of_xdg[after("xdg_surface@")] = after("wl_surface@") }
+    /-> xdg_surface@[0-9]+\.get_toplevel\(/ { xdg_of[after("xdg_toplevel@")] = after("xdg_surface@") }
+    /-> xdg_toplevel@[0-9]+\.set_title\(/ { title[after("xdg_toplevel@")] = substr($0, index($0, "(\"") + 2, index($0, "\")") - index($0, "(\"") - 2) }
+    /-> xdg_toplevel@[0-9]+\.set_min_size\(/ { width[after("xdg_toplevel@")] = after("set_min_size(") }
+    /-> xdg_toplevel@[0-9]+\.destroy\(/ { delete title[after("xdg_toplevel@")] }
+    / wl_keyboard@[0-9]+\.enter\(/ { focus = after("wl_surface@") }
+    / wl_keyboard@[0-9]+\.leave\(/ { focus = -1 }
+    END {
+      for (id in title)
+        print id, title[id], width[id] (surface_of_xdg[xdg_of[id]] == focus ? " focused" : "")
+    }
+  ' "$protocol"
+}
+has_window() { grep -qx "$1" <<<"$(open_windows)"; }
+window_open() { has_window "[0-9]* $1 $2\( focused\)\?"; }
+window_focused() { has_window "[0-9]* $1 $2 focused"; }
+window_closed() { ! has_window "[0-9]* $1 .*"; }
+shot() { screen "$shots/wayland-$1.png"; }
+
+wait_for window_open Brewick 502 || fail "no main window 502 pixels wide titled Brewick: $(tail -n 5 "$protocol")"
+app_ids=$(grep -o 'set_app_id("[^"]*")' "$protocol" | sort -u)
+[[ $app_ids == "set_app_id(\"$app_id\")" ]] || fail "the windows name themselves $app_ids, not $app_id"
+sleep 0.5
+shot main-window
+
+wait_for window_focused Brewick 502 || fail "the main window did not get the keyboard"
+xdotool key --clearmodifiers alt+f a
+wait_for window_open InnSplash 400 || fail "File > About showed no about window"
+sleep 0.3
+shot about-window
+wait_for window_focused InnSplash 400 || fail "the about window did not get the keyboard"
+xdotool key --clearmodifiers Return
+wait_for window_closed InnSplash || fail "Enter left the about window open"
+sleep 0.3
+
+# The main window's frame is what changed since the empty screen; its close
+# button is centred 17 pixels from the right and 15 from the top of the frame.
+screen "$work/main.png"
+compare "$work/empty.png" "$work/main.png" -compose src \
+  -highlight-color black -lowlight-color white "$work/changed.png" || true
+frame=$(convert "$work/changed.png" -bordercolor white -border 1 -format '%@' info:) ||
+  fail "no frame found on the screenshots"
+read -r frame_width frame_height frame_x frame_y <<<"${frame//[x+]/ }"
+((frame_width >= 502 && frame_height >= 581)) || fail "the main window's frame is only ${frame_width}x$frame_height"
+point_at $((frame_x - 1 + frame_width - 17)) $((frame_y - 1 + 15))
+xdotool click 1
+wait_for window_open Brewick 305 || fail "the close button showed no closing window"
+sleep 0.3
+shot closing-window
+kill -0 "$program" || fail "the program ended before the closing window was dismissed"
+
+wait_for window_focused Brewick 305 || fail "the closing window did not get the keyboard"
+xdotool key --clearmodifiers Return
+wait_for bash -c "! kill -0 $program 2>/dev/null" || fail "Exit in the closing window did not end the program"
+wait "$program" || fail "the program ended with status $?"
+echo "PASS: $app_id on Wayland: main window, about window, close request and Exit under weston"
