@@ -138,6 +138,24 @@ TEST_F(Cycle, SinglePartsRenewOnlyTheirSections)
     }
 }
 
+TEST_F(Cycle, ChoosingATableShowsItsBlockAndNothingForNoTable)
+{
+    const int last = generator.sheet().tableCount - 1;
+    const std::pair<int, std::string> rows[] = {
+        {0, "Table No. 1 ("},
+        {1, "Table No. 2 ("},
+        {last, "Table No. " + std::to_string(last + 1) + " ("},
+        {last + 1, ""},  // past the last table
+        {-1, ""},        // the drop-down emptied
+    };
+    for (const auto& [index, heading] : rows) {
+        generator.chooseTable(index);
+        EXPECT_EQ(generator.sheet().chosenTable, index);
+        const TextLines& shown = generator.sheet().shownTableLines;
+        EXPECT_EQ(shown.empty() ? "" : std::string(shown[0]).substr(0, heading.size()), heading) << index;
+    }
+}
+
 TEST_F(Cycle, TablesAloneFollowTheSelectedLocationAndShowTableOne)
 {
     generator.selectLocation(InnLocation::PoorQuarter);

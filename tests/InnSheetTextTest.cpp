@@ -102,6 +102,26 @@ TEST(InnSheetText, EditsAndEmptySectionsComeOutAsTheyStand)
     }
 }
 
+// The names are what the window and the batch tool offer; the phrases are
+// what the sheet text says.
+TEST(InnSheetText, NameAndPhraseOfEveryLocationAndQuality)
+{
+    const std::pair<std::string_view, std::string_view> locations[kLocationCount] = {
+        {"Wealthy Quarter", "Wealthy Quarter"}, {"Merchant Quarter", "Merchant Quarter"},
+        {"Docks Area", "Docks Area"}, {"Poor Quarter", "Poor Quarter"}};
+    for (int l = 0; l < kLocationCount; ++l) {
+        EXPECT_EQ(locationName(static_cast<InnLocation>(l)), locations[l].first);
+        EXPECT_EQ(locationPhrase(static_cast<InnLocation>(l)), locations[l].second);
+    }
+    const std::pair<std::string_view, std::string_view> qualities[kQualityCount] = {
+        {"Excellent", "an excellent"}, {"Good", "a good"}, {"Normal", "a normal"}, {"Fair", "a fair"},
+        {"Poor", "poor"}};
+    for (int q = 0; q < kQualityCount; ++q) {
+        EXPECT_EQ(QualityName(static_cast<InnQuality>(q)), qualities[q].first);
+        EXPECT_EQ(QualityPhrase(static_cast<InnQuality>(q)), qualities[q].second);
+    }
+}
+
 TEST(InnSheetText, EmptyTableTextAndEmptyMenu)
 {
     InnSheet sheet = smallInn();

@@ -221,6 +221,7 @@ TEST_F(BatchTool, ABadCommandLineExitsTwoWithTheProblemAndTheUsageOnly)
         EXPECT_EQ(run.out, "") << row.problem;
         const std::vector<std::string> lines = outputLines(run.err);
         ASSERT_EQ(lines.size(), 2u) << run.err;
+        EXPECT_THAT(lines[1], testing::EndsWith("\n"));
         EXPECT_THAT(lines[0], StartsWith("brewick-batch: " + row.problem));
         EXPECT_THAT(lines[1], StartsWith("Usage: brewick-batch [--seed N] [--count K]"));
     }

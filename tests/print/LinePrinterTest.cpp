@@ -44,6 +44,8 @@ const LinesRow kLinesRows[] = {
      {{1, 0, 0, "a"}, {1, 80, 0, "bc"}, {1, 0, 22, "def"}}},
     {"a form feed starts a new page at the top", {"ab\fcd", "\fef"},
      {{1, 0, 0, "ab"}, {2, 20, 0, "cd"}, {3, 0, 0, "ef"}}, 3},
+    {"the line after a form feed is as high as its own text", {"a^^^\fb", "c"},
+     {{1, 0, 0, "a^^^"}, {2, 40, 0, "b"}, {2, 0, 22, "c"}}, 2, 200},
     {"a carriage return alone does nothing", {"ab\rcd"}, {{1, 0, 0, "ab"}, {1, 20, 0, "cd"}}},
     {"a line feed, after a carriage return or not, starts a line", {"ab\r\ncd\nef"},
      {{1, 0, 0, "ab"}, {1, 0, 22, "cd"}, {1, 0, 44, "ef"}}},
