@@ -15,4 +15,5 @@ TEST_PACKAGES=(
   cups-daemon cups-client poppler-utils
   desktop-file-utils appstream
   xvfb x11-utils xdotool imagemagick libx11-dev
+  python3-jsonschema xclip
 )

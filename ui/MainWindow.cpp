@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
@@ -23,6 +24,7 @@
 #include "platform/ProcessWait.h"
 #include "platform/TextEditor.h"
 #include "ui/ErrorBox.h"
+#include "ui/InnExport.h"
 #include "ui/RadioGroup.h"
 #include "ui/QtText.h"
 #include "ui/RoomGrid.h"
@@ -72,8 +74,10 @@ QStringList names(int count, std::string_view (*name)(int))
 
 MainWindow::MainWindow(std::filesystem::path sceneFile, QWidget* parent)
     : QMainWindow(parent),
-      random_(startSeed(std::getenv("BREWICK_SEED"), std::cerr)),
-      generator_(random_, std::move(sceneFile), [this](const std::string& message) { reportError(message); })
+      seed_(startSeed(std::getenv("BREWICK_SEED"), std::cerr)),
+      random_(seed_),
+      generator_(random_, std::move(sceneFile), [this](const std::string& message) { reportError(message); }),
+      exportDialog_(exportFileTypes())
 {
     setObjectName(QStringLiteral("InnIntro"));
     setUpFixedWindow(this, QStringLiteral("Brewick"), {57, 34});
@@ -166,6 +170,8 @@ void MainWindow::createMenu()
     file->setObjectName(QStringLiteral("Print1"));
     QAction* save = file->addAction(QStringLiteral("&Save"), this, &MainWindow::saveInn);
     save->setObjectName(QStringLiteral("Save1"));
+    QAction* exportAction = file->addAction(QStringLiteral("E&xport…"), this, &MainWindow::exportInn);
+    exportAction->setObjectName(QStringLiteral("Export1"));
     QAction* print = file->addAction(QStringLiteral("&Print"), this, &MainWindow::printInn);
     print->setObjectName(QStringLiteral("Print2"));
     QAction* about = file->addAction(QStringLiteral("&About"), this, &MainWindow::showAbout);
@@ -173,6 +179,10 @@ void MainWindow::createMenu()
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("Edit1"));
+    QAction* copy = edit->addAction(QStringLiteral("&Copy Inn"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
+                                    &MainWindow::copyInn);
+    copy->setObjectName(QStringLiteral("CopyInn1"));
+    edit->addSeparator();
     QAction* scenes = edit->addAction(QStringLiteral("&Bar Scenes"), this, &MainWindow::editBarScenes);
     scenes->setObjectName(QStringLiteral("Scenes1"));
 }
@@ -307,6 +317,29 @@ void MainWindow::saveInn()
     if (const auto error = writeFileSafely(*path, bytes))
         reportError(*error);
 }
+
+void MainWindow::exportInn()
+{
+    commitEdits();
+    const std::optional<InnSaveDialog::Choice> choice = exportDialog_.ask(this);
+    if (!choice)
+        return;
+    const ExportFormat format = exportFormatFor(choice->path, choice->fileType);
+    if (const auto error = writeFileSafely(choice->path, exportedInn(format, generator_.sheet(), shownInnPlace())))
+        reportError(*error);
+}
+
+void MainWindow::copyInn()
+{
+    commitEdits();
+    QGuiApplication::clipboard()->setMimeData(clipboardInn(generator_.sheet(), shownInnPlace()));
+}
+
+// Every control but the room grid's open cell editor writes the sheet as the
+// user types; committing that editor here is still to come.
+void MainWindow::commitEdits() {}
+
+InnPlace MainWindow::shownInnPlace() const { return {generator_.generations(), seed_}; }
 
 void MainWindow::printInn()
 {

@@ -12,6 +12,7 @@
 #include "cycle/InnGenerator.h"
 #include "core/RandomSource.h"
 #include "core/TextLines.h"
+#include "output/InnFormat.h"
 #include "output/SheetPrinter.h"
 #include "ui/InnSaveDialog.h"
 
@@ -61,7 +62,14 @@ private:
     void tickPart(InnPart part, bool ticked);
     void chooseTable(int index);
     void saveInn();
+    void exportInn();
     void printInn();
+    void copyInn();
+    // Puts what the user typed and has not confirmed yet into the inn sheet:
+    // every output and the history read the sheet only.
+    void commitEdits();
+    // The shown inn's place in the run, as brewick-batch numbers its inns.
+    InnPlace shownInnPlace() const;
     void showAbout();
     void editBarScenes();
     void showClosingWindow();
@@ -75,11 +83,13 @@ private:
     void reportError(const std::string& message);
 
     // Created in this order: the start-up sequence.
+    const std::uint32_t seed_;
     LcgRandom random_;
     TextLines exportLines_;
     InnGenerator generator_;
 
     InnSaveDialog saveDialog_;
+    InnSaveDialog exportDialog_;
     SheetPrinter printer_;
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;

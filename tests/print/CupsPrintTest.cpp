@@ -74,8 +74,9 @@ InnSheet longInn()
     LcgRandom random(20240607);
     sheet.tableText.clear();
     sheet.tableCount = 30;
+    sheet.drawnTables.resize(30);
     for (int table = 1; table <= sheet.tableCount; ++table)
-        addTableBlock(sheet.tableText, table, 7, lists, random);
+        addTableBlock(sheet.tableText, sheet.drawnTables[table - 1], table, 7, lists, random);
     return sheet;
 }
 

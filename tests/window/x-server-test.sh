@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs the real program on a private X server as a user would: waits for its
-# window, checks its size, opens File > About, asks the window manager's way
-# to close it, follows the link in the closing window (a fake xdg-open
-# records it) and leaves by "Exit". Screenshots land in SCREENSHOT_DIR.
-# Usage: x-server-test.sh BREWICK SEND_CLOSE_REQUEST SCREENSHOT_DIR
+# window, checks its size, copies the inn with Ctrl+Shift+C and reads the
+# clipboard back, opens File > About, asks the window manager's way to close
+# it, follows the link in the closing window (a fake xdg-open records it) and
+# leaves by "Exit". Screenshots land in SCREENSHOT_DIR.
+# Usage: x-server-test.sh BREWICK SEND_CLOSE_REQUEST SCREENSHOT_DIR BREWICK_BATCH
 set -euo pipefail
-brewick=$1 send_close=$2 shots=$3
+brewick=$1 send_close=$2 shots=$3 batch=$4
 mkdir -p "$shots"
 work=$(mktemp -d)
 pids=()
@@ -65,6 +66,16 @@ shot main-window
 has_icon() { [[ $(xprop -id "$1" _NET_WM_ICON | wc -c) -gt 1000 ]] || fail "the $2 has no icon"; }
 has_icon "$main" "main window"
 
+# Edit > Copy Inn by its shortcut: the inn as File > Save writes it, with LF
+# line ends, served from the clipboard by the running program. brewick-batch
+# with the same seed and the scene file beside both gives the same inn.
+xdotool windowfocus --sync "$main"
+"$batch" --seed 7 | tr -d '\r' >"$work/expected.txt"
+xdotool key --clearmodifiers ctrl+shift+c
+copied() { timeout 5 xclip -o -selection clipboard >"$work/clipboard.txt" 2>/dev/null && cmp -s "$work/clipboard.txt" "$work/expected.txt"; }
+wait_for copied || fail "Ctrl+Shift+C left on the clipboard: $(head -c 300 "$work/clipboard.txt" 2>/dev/null)"
+[[ $(timeout 5 xclip -o -selection clipboard -t text/markdown | head -n 1) == "# "* ]] || fail "no Markdown on the clipboard"
+
 xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers alt+f a
 about=$(wait_for window_of_width InnSplash 400) || fail "File > About showed no about window"
@@ -93,4 +104,4 @@ kill -0 "$program" || fail "following the link ended the program"
 xdotool mousemove --window "$closing" 153 136 click 1
 wait_for bash -c "! kill -0 $program 2>/dev/null" || fail "Exit in the closing window did not end the program"
 wait "$program" || fail "the program ended with status $?"
-echo "PASS: main window, about window, close request, link and Exit on a real X server"
+echo "PASS: main window, Copy Inn, about window, close request, link and Exit on a real X server"

@@ -1,0 +1,67 @@
+#include "ui/InnExport.h"
+
+#include <algorithm>
+
+#include <QFileInfo>
+#include <QMimeData>
+
+#include "output/InnSheetText.h"
+#include "output/JsonFormat.h"
+#include "output/MarkdownFormat.h"
+#include "ui/QtText.h"
+
+namespace brewick {
+
+namespace {
+struct ExportType {
+    ExportFormat format;
+    const char* filter;
+    const char* suffix;
+};
+constexpr ExportType kExportTypes[] = {
+    {ExportFormat::Markdown, "Markdown (*.md)", "md"},
+    {ExportFormat::Json, "JSON (*.json)", "json"},
+};
+}  // namespace
+
+QList<SaveFileType> exportFileTypes()
+{
+    QList<SaveFileType> types;
+    for (const ExportType& type : kExportTypes)
+        types.append({QString::fromLatin1(type.filter), QString::fromLatin1(type.suffix)});
+    return types;
+}
+
+ExportFormat exportFormatFor(const QString& path, qsizetype chosenFileType)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const ExportType& type : kExportTypes)
+        if (suffix == QLatin1StringView(type.suffix))
+            return type.format;
+    return kExportTypes[std::clamp<qsizetype>(chosenFileType, 0, std::size(kExportTypes) - 1)].format;
+}
+
+std::string exportedInn(ExportFormat format, const InnSheet& sheet, InnPlace place)
+{
+    std::string bytes;
+    if (format == ExportFormat::Json)
+        JsonFormat().append(sheet, place, bytes);
+    else
+        MarkdownFormat().append(sheet, place, bytes);
+    return bytes;
+}
+
+QMimeData* clipboardInn(const InnSheet& sheet, InnPlace place)
+{
+    TextLines lines;
+    buildInnSheetText(sheet, lines);
+    std::string text;
+    appendLfText(lines, text);
+    auto* data = new QMimeData;
+    data->setText(toQString(text));
+    data->setData(QStringLiteral("text/markdown"),
+                  QByteArray::fromStdString(exportedInn(ExportFormat::Markdown, sheet, place)));
+    return data;
+}
+
+}  // namespace brewick
