@@ -182,6 +182,13 @@ void MainWindow::createMenu()
     QAction* copy = edit->addAction(QStringLiteral("&Copy Inn"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
                                     &MainWindow::copyInn);
     copy->setObjectName(QStringLiteral("CopyInn1"));
+    previousInn_ = edit->addAction(QStringLiteral("Pre&vious Inn"), QKeySequence(Qt::ALT | Qt::Key_Left), this,
+                                   &MainWindow::showPreviousInn);
+    previousInn_->setObjectName(QStringLiteral("PreviousInn1"));
+    nextInn_ = edit->addAction(QStringLiteral("&Next Inn"), QKeySequence(Qt::ALT | Qt::Key_Right), this,
+                               &MainWindow::showNextInn);
+    nextInn_->setObjectName(QStringLiteral("NextInn1"));
+    enableHistorySteps();
     edit->addSeparator();
     QAction* scenes = edit->addAction(QStringLiteral("&Bar Scenes"), this, &MainWindow::editBarScenes);
     scenes->setObjectName(QStringLiteral("Scenes1"));
@@ -240,8 +247,7 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::generateFirstInn()
 {
-    generator_.generate();
-    showSheet();
+    generateInn();
     generateButton_->setFocus();
 }
 
@@ -274,10 +280,25 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
-void MainWindow::generateInn()
+void MainWindow::generateInn() { changeInn(&InnHistory::generate); }
+
+void MainWindow::showPreviousInn() { changeInn(&InnHistory::goBack); }
+
+void MainWindow::showNextInn() { changeInn(&InnHistory::goForward); }
+
+void MainWindow::changeInn(void (InnHistory::*change)(InnGenerator&))
 {
-    generator_.generate();
+    // The shown inn is kept with what the user typed last.
+    commitEdits();
+    (history_.*change)(generator_);
+    enableHistorySteps();
     showSheet();
+}
+
+void MainWindow::enableHistorySteps()
+{
+    previousInn_->setEnabled(history_.canGoBack());
+    nextInn_->setEnabled(history_.canGoForward());
 }
 
 void MainWindow::chooseLocation(int index)
@@ -339,7 +360,7 @@ void MainWindow::copyInn()
 // user types; committing that editor here is still to come.
 void MainWindow::commitEdits() {}
 
-InnPlace MainWindow::shownInnPlace() const { return {generator_.generations(), seed_}; }
+InnPlace MainWindow::shownInnPlace() const { return {history_.shownNumber(), seed_}; }
 
 void MainWindow::printInn()
 {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "cycle/InnGenerator.h"
+#include "cycle/InnHistory.h"
 #include "core/RandomSource.h"
 #include "core/TextLines.h"
 #include "output/InnFormat.h"
@@ -65,6 +66,12 @@ private:
     void exportInn();
     void printInn();
     void copyInn();
+    void showPreviousInn();
+    void showNextInn();
+    // Generates or steps through the history, then shows the inn.
+    void changeInn(void (InnHistory::*change)(InnGenerator&));
+    // Previous Inn and Next Inn, where there is an inn to step to.
+    void enableHistorySteps();
     // Puts what the user typed and has not confirmed yet into the inn sheet:
     // every output and the history read the sheet only.
     void commitEdits();
@@ -87,6 +94,7 @@ private:
     LcgRandom random_;
     TextLines exportLines_;
     InnGenerator generator_;
+    InnHistory history_;
 
     InnSaveDialog saveDialog_;
     InnSaveDialog exportDialog_;
@@ -110,6 +118,8 @@ private:
     std::array<QCheckBox*, kInnPartCount> partBoxes_{};  // by InnPart
     QPushButton* generateButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
+    QAction* previousInn_ = nullptr;
+    QAction* nextInn_ = nullptr;
 };
 
 }  // namespace brewick

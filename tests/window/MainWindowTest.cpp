@@ -210,7 +210,7 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem)
             items.append(item->isSeparator() ? QStringLiteral("-") : item->text().remove('&'));
         menus.append(menu->text().remove('&') + ": " + items.join(", "));
     }
-    EXPECT_EQ(menus, QStringList({"File: Save, Export…, Print, About", "Edit: Copy Inn, -, Bar Scenes"}));
+    EXPECT_EQ(menus, QStringList({"File: Save, Export…, Print, About", "Edit: Copy Inn, Previous Inn, Next Inn, -, Bar Scenes"}));
 }
 
 TEST_F(MainWindowTest, TabVisitsTheControlsInTheirOrder)
@@ -461,6 +461,77 @@ TEST_F(MainWindowTest, ExportErrorsShowTheErrorBoxAndKeepTheOldFile)
     }
     EXPECT_EQ(contents(file), "old");
     EXPECT_EQ(test::entries(dir.path()), std::vector<std::string>{"inn.json"});
+}
+
+// Alt+Left and Alt+Right step through the inns of the run, with the focus
+// wherever it is, and the menu items are enabled where there is a step.
+TEST_F(MainWindowTest, PreviousAndNextInnStepThroughTheRunsInns)
+{
+    enum Action { Generate, Previous, Next, EditName, ChooseTable };
+    struct Row {
+        const char* name;
+        Action action;
+        int shown;  // which inn, by the order of generation
+        bool previous;
+        bool next;
+    };
+    const Row rows[] = {
+        {"after start-up", ChooseTable, 1, false, false},
+        {"a second inn", Generate, 2, true, false},
+        {"a third", Generate, 3, true, false},
+        {"back", Previous, 2, true, true},
+        {"an edit there", EditName, 2, true, true},
+        {"back to the first, with its table choice", Previous, 1, false, true},
+        {"past the end", Previous, 1, false, true},
+        {"forward to the edited second", Next, 2, true, true},
+        {"forward", Next, 3, true, false},
+        {"past the other end", Next, 3, true, false},
+        {"back and generating there drops the third", Previous, 2, true, true},
+        {"a fourth", Generate, 4, true, false},
+        {"back", Previous, 2, true, true},
+    };
+    auto* previous = window->findChild<QAction*>(QStringLiteral("PreviousInn1"));
+    auto* next = window->findChild<QAction*>(QStringLiteral("NextInn1"));
+    auto* name = find<QLineEdit>("edInnName");
+    std::map<int, std::pair<InnSheet, std::string>> inns;  // the sheet and the saved file
+    const auto savedText = [&] {
+        EXPECT_EQ(saveTo(dir.path() / "inn.txt"), std::nullopt);
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return contents(dir.path() / "inn.txt");
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        switch (row.action) {
+        case Generate:
+            generate();
+            break;
+        case Previous:
+            QTest::keyClick(name, Qt::Key_Left, Qt::AltModifier);
+            break;
+        case Next:
+            QTest::keyClick(name, Qt::Key_Right, Qt::AltModifier);
+            break;
+        case EditName:
+            name->setFocus();
+            QTest::keyClicks(name, " Reborn");
+            break;
+        case ChooseTable:
+            QTest::keyClick(find<QComboBox>("lstTables"), Qt::Key_Down);
+            break;
+        }
+        if (row.action != Previous && row.action != Next)
+            inns[row.shown] = {sheet(), savedText()};
+        // Whole inns in a failure message would bury it.
+        EXPECT_TRUE(sheet() == inns[row.shown].first);
+        EXPECT_TRUE(savedText() == inns[row.shown].second);
+        EXPECT_EQ(name->text().toStdString(), inns[row.shown].first.innName);
+        EXPECT_EQ(find<QComboBox>("lstTables")->currentIndex(), inns[row.shown].first.chosenTable);
+        EXPECT_EQ(previous->isEnabled(), row.previous);
+        EXPECT_EQ(next->isEnabled(), row.next);
+    }
+    EXPECT_THAT(inns[2].first.innName, testing::EndsWith(" Reborn"));
+    EXPECT_EQ(inns[1].first.chosenTable, 1);
 }
 
 // The window and brewick-batch make the same inns from the same seed: after
