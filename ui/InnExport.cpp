@@ -5,9 +5,11 @@
 #include <QFileInfo>
 #include <QMimeData>
 
+#include "output/FooterDate.h"
 #include "output/InnSheetText.h"
 #include "output/JsonFormat.h"
 #include "output/MarkdownFormat.h"
+#include "output/SheetPdf.h"
 #include "ui/QtText.h"
 
 namespace brewick {
@@ -21,6 +23,7 @@ struct ExportType {
 constexpr ExportType kExportTypes[] = {
     {ExportFormat::Markdown, "Markdown (*.md)", "md"},
     {ExportFormat::Json, "JSON (*.json)", "json"},
+    {ExportFormat::Pdf, "PDF (*.pdf)", "pdf"},
 };
 }  // namespace
 
@@ -41,13 +44,22 @@ ExportFormat exportFormatFor(const QString& path, qsizetype chosenFileType)
     return kExportTypes[std::clamp<qsizetype>(chosenFileType, 0, std::size(kExportTypes) - 1)].format;
 }
 
-std::string exportedInn(ExportFormat format, const InnSheet& sheet, InnPlace place)
+std::optional<std::string> exportedInn(ExportFormat format, const InnSheet& sheet, InnPlace place)
 {
     std::string bytes;
-    if (format == ExportFormat::Json)
-        JsonFormat().append(sheet, place, bytes);
-    else
+    switch (format) {
+    case ExportFormat::Markdown:
         MarkdownFormat().append(sheet, place, bytes);
+        break;
+    case ExportFormat::Json:
+        JsonFormat().append(sheet, place, bytes);
+        break;
+    case ExportFormat::Pdf: {
+        TextLines lines;
+        buildInnSheetText(sheet, lines);
+        return sheetPdf(lines, paperFor(QLocale::system().territory()), localFooterDate());
+    }
+    }
     return bytes;
 }
 
@@ -59,8 +71,9 @@ QMimeData* clipboardInn(const InnSheet& sheet, InnPlace place)
     appendLfText(lines, text);
     auto* data = new QMimeData;
     data->setText(toQString(text));
-    data->setData(QStringLiteral("text/markdown"),
-                  QByteArray::fromStdString(exportedInn(ExportFormat::Markdown, sheet, place)));
+    std::string markdown;
+    MarkdownFormat().append(sheet, place, markdown);
+    data->setData(QStringLiteral("text/markdown"), QByteArray::fromStdString(markdown));
     return data;
 }
 

@@ -1,8 +1,9 @@
-// The inn for other programs: on the clipboard (Edit > Copy Inn) and in the
-// formats of File > Export. The bytes come from the same formatters as
-// brewick-batch's, so both give the same inn alike.
+// The inn for other programs and people: on the clipboard (Edit > Copy Inn)
+// and in the formats of File > Export. Markdown and JSON come from the same
+// formatters as brewick-batch's, the PDF from the printing path of File > Print.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include <QList>
@@ -16,7 +17,7 @@ class QMimeData;
 
 namespace brewick {
 
-enum class ExportFormat { Markdown, Json };
+enum class ExportFormat { Markdown, Json, Pdf };
 
 // The export dialog's file types, in the order of ExportFormat.
 QList<SaveFileType> exportFileTypes();
@@ -25,8 +26,8 @@ QList<SaveFileType> exportFileTypes();
 // chosen in the dialog.
 ExportFormat exportFormatFor(const QString& path, qsizetype chosenFileType);
 
-// The inn in the format, as a file holds it.
-std::string exportedInn(ExportFormat format, const InnSheet& sheet, InnPlace place);
+// The inn in the format, as a file holds it; nothing when the PDF writer fails.
+std::optional<std::string> exportedInn(ExportFormat format, const InnSheet& sheet, InnPlace place);
 
 // The inn for the clipboard: as File > Save writes it, with LF line ends, and
 // as Markdown under text/markdown.

@@ -346,7 +346,10 @@ void MainWindow::exportInn()
     if (!choice)
         return;
     const ExportFormat format = exportFormatFor(choice->path, choice->fileType);
-    if (const auto error = writeFileSafely(choice->path, exportedInn(format, generator_.sheet(), shownInnPlace())))
+    const std::optional<std::string> bytes = exportedInn(format, generator_.sheet(), shownInnPlace());
+    if (!bytes)
+        reportError("Cannot create file " + choice->path.toStdString());
+    else if (const auto error = writeFileSafely(choice->path, *bytes))
         reportError(*error);
 }
 
