@@ -5,11 +5,13 @@
 #include <memory>
 
 #include "cli/FolderOutput.h"
-#include "cli/InnFormat.h"
 #include "cli/StreamOutput.h"
 #include "cycle/InnGenerator.h"
 #include "core/StartSeed.h"
 #include "generators/UserSceneFile.h"
+#include "output/JsonFormat.h"
+#include "output/MarkdownFormat.h"
+#include "output/TextFormat.h"
 
 namespace brewick {
 
@@ -43,6 +45,19 @@ std::optional<std::string> findSceneFile(const BatchOptions& options, fs::path& 
     if (error)
         return sceneFileProblem(sceneFile, error.message());
     return std::nullopt;
+}
+
+std::unique_ptr<InnFormat> makeInnFormat(BatchFormat format)
+{
+    switch (format) {
+    case BatchFormat::Markdown:
+        return std::make_unique<MarkdownFormat>();
+    case BatchFormat::Json:
+        return std::make_unique<JsonFormat>();
+    case BatchFormat::Text:
+        break;
+    }
+    return std::make_unique<TextFormat>();
 }
 
 std::unique_ptr<InnOutput> makeOutput(const BatchOptions& options, std::string_view extension,

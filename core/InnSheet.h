@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/TextLines.h"
 
@@ -45,6 +46,26 @@ private:
     std::array<std::string, kColumns * kRows> cells_;
 };
 
+// One patron as drawn: the words of the patron line, each as it reads there.
+struct Patron {
+    std::string age;  // with its article: "A weary", or the bare "A"
+    std::string race;
+    std::string occupation;
+    std::string clothes;
+    bool woman = false;
+    std::string hair;
+    std::string face;  // with its article: "a scarred"
+
+    friend bool operator==(const Patron&, const Patron&) = default;
+};
+
+// The drawn patrons of one table, in the order of their lines in its block.
+struct DrawnTable {
+    std::vector<Patron> patrons;
+
+    friend bool operator==(const DrawnTable&, const DrawnTable&) = default;
+};
+
 struct InnSheet {
     std::string innName;
     std::string landlordName;
@@ -55,6 +76,9 @@ struct InnSheet {
     std::string barScene;
     int tableCount = 0;
     TextLines tableText;             // every table's block, in table order
+    // What was drawn for each block of the table text, block by block: only
+    // the table generator writes either, so they always agree.
+    std::vector<DrawnTable> drawnTables;
     TextLines tableChoices;          // one entry per table
     int chosenTable = -1;            // index into tableChoices; -1 before the first tables
     TextLines shownTableLines;       // the chosen table's block, as last shown

@@ -25,6 +25,7 @@ InnGenerator::InnGenerator(RandomSource& random, std::filesystem::path sceneFile
 
 void InnGenerator::generate()
 {
+    ++generations_;
     const auto ticked = [this](InnPart part) {
         return parts_.isTicked(InnPart::All) || parts_.isTicked(part);
     };

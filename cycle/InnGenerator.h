@@ -3,6 +3,7 @@
 // it with plain calls; it never shows anything itself.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -41,6 +42,8 @@ public:
 
     // One generation with the parts ticked now.
     void generate();
+    // How many generations ran: the number of the inn made last, from 1.
+    std::uint64_t generations() const { return generations_; }
 
     // The reactions run only when the value really changes: a new location
     // reprices the rooms and remakes the menu, a new quality reprices.
@@ -63,6 +66,7 @@ private:
     std::filesystem::path sceneFile_;
     InnSheet sheet_;
     PartSelection parts_;
+    std::uint64_t generations_ = 0;
     // The word lists are filled in the order they are declared here.
     InnNameLists innNameLists_;
     LandlordNameLists keeperNameLists_;

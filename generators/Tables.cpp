@@ -19,23 +19,20 @@ void addChoice(TextLines& choices, std::string_view number, int patrons)
         choices.add({"Table No. ", number, " has ", Decimal(patrons), " patrons"});
 }
 
-// Draws one patron (seven draws) and adds the patron line; tells whether the
-// patron is a woman.
-bool addPatron(TextLines& tableText, const PatronLists& lists, RandomSource& random)
+// Draws one patron (seven draws) into `patron` and adds the patron line.
+void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, RandomSource& random)
 {
-    const std::string& age = pickRandom(lists.ages, random);
-    const std::string& race = pickRandom(lists.races, random);
-    const std::string& occupation = pickRandom(lists.occupations, random);
-    const std::string& clothes = pickRandom(lists.clothes, random);
-    const bool woman = random.randomIndex(101) <= 25;
-    const std::string& hair = pickRandom(lists.hair, random);
+    patron.age = pickRandom(lists.ages, random);
+    patron.race = pickRandom(lists.races, random);
+    patron.occupation = pickRandom(lists.occupations, random);
+    patron.clothes = pickRandom(lists.clothes, random);
+    patron.woman = random.randomIndex(101) <= 25;
+    patron.hair = pickRandom(lists.hair, random);
     // The last two faces are stubble and a beard's cheer: men only.
-    const std::string& face =
-        woman ? lists.faces[random.randomIndex(static_cast<int>(lists.faces.count()) - 2)]
-              : pickRandom(lists.faces, random);
-    tableText.add({age, " ", race, " ", occupation, " wearing ", clothes,
-                   woman ? ". She has "sv : ". He has "sv, hair, " and ", face, " face."});
-    return woman;
+    patron.face = patron.woman ? lists.faces[random.randomIndex(static_cast<int>(lists.faces.count()) - 2)]
+                               : pickRandom(lists.faces, random);
+    tableText.add({patron.age, " ", patron.race, " ", patron.occupation, " wearing ", patron.clothes,
+                   patron.woman ? ". She has "sv : ". He has "sv, patron.hair, " and ", patron.face, " face."});
 }
 }  // namespace
 
@@ -58,29 +55,33 @@ void drawTables(InnSheet& sheet, const PatronLists& lists, RandomSource& random)
     sheet.chosenTable = -1;
     sheet.tableText.clear();
     sheet.tableCount = random.randomIndex(15) + kFirstTableCount[indexOf(sheet.location)];
+    // Resized, not cleared: the patrons' words reuse the memory of the last tables.
+    sheet.drawnTables.resize(static_cast<std::size_t>(sheet.tableCount));
     for (int number = 1; number <= sheet.tableCount; ++number) {
         const int patrons = random.randomIndex(8);
         addChoice(sheet.tableChoices, Decimal(number), patrons);
-        addTableBlock(sheet.tableText, number, patrons, lists, random);
+        addTableBlock(sheet.tableText, sheet.drawnTables[static_cast<std::size_t>(number - 1)], number, patrons,
+                      lists, random);
     }
     sheet.chosenTable = 0;
 }
 
-void addTableBlock(TextLines& tableText, int number, int patrons, const PatronLists& lists,
-                RandomSource& random)
+void addTableBlock(TextLines& tableText, DrawnTable& drawn, int number, int patrons, const PatronLists& lists,
+                   RandomSource& random)
 {
     const Decimal numberText(number);
+    drawn.patrons.resize(static_cast<std::size_t>(patrons));
     if (patrons == 0) {
         tableText.add({"Table No. ", numberText, " (Empty)"});
         tableText.add("No one is sitting here");
     } else {
         // "(1 patrons)" too: headings always take the plural.
         tableText.add({"Table No. ", numberText, " (", Decimal(patrons), " patrons)"});
-        bool woman = false;
-        for (int i = 0; i < patrons; ++i)
-            woman = addPatron(tableText, lists, random);
+        for (Patron& patron : drawn.patrons)
+            addPatron(tableText, patron, lists, random);
         if (patrons == 1)
-            tableText.add({woman ? "She is "sv : "He is "sv, pickRandom(lists.singleActions, random)});
+            tableText.add({drawn.patrons.front().woman ? "She is "sv : "He is "sv,
+                           pickRandom(lists.singleActions, random)});
         else
             tableText.add({"They are ", pickRandom(lists.groupActions, random)});
     }

@@ -6,6 +6,14 @@ namespace {
 constexpr std::string_view kBannerLine =
     "Brewick - Copyright (C) 2026 the Brewick developers - https://www.example.org/brewick";
 static_assert(kBannerLine.ends_with(kMakerWebAddress));
+
+void appendEndedLines(const TextLines& lines, std::string_view lineEnd, std::string& out)
+{
+    for (std::string_view line : lines) {
+        out += line;
+        out += lineEnd;
+    }
+}
 }  // namespace
 
 std::string_view bannerLine() { return kBannerLine; }
@@ -37,12 +45,8 @@ void buildInnSheetText(const InnSheet& sheet, TextLines& out)
     out.addAll(sheet.menuLines);
 }
 
-void appendCrLfText(const TextLines& lines, std::string& out)
-{
-    for (std::string_view line : lines) {
-        out += line;
-        out += "\r\n";
-    }
-}
+void appendCrLfText(const TextLines& lines, std::string& out) { appendEndedLines(lines, "\r\n", out); }
+
+void appendLfText(const TextLines& lines, std::string& out) { appendEndedLines(lines, "\n", out); }
 
 }  // namespace brewick

@@ -25,7 +25,9 @@ void buildInnSheetText(const InnSheet& sheet, TextLines& out);
 // Where the table text starts: the lines before it are the inn's particulars.
 inline constexpr std::size_t kTableTextLine = 14;
 
-// Appends every line followed by CR LF, the last one included.
+// Appends every line followed by CR LF, the last one included: a saved inn.
 void appendCrLfText(const TextLines& lines, std::string& out);
+// The same with LF: an inn on the clipboard, whose convention on Linux it is.
+void appendLfText(const TextLines& lines, std::string& out);
 
 }  // namespace brewick

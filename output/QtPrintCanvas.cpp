@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 namespace brewick {
 
@@ -11,9 +11,9 @@ namespace {
 QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 }  // namespace
 
-QtPrintCanvas::QtPrintCanvas(QPrinter& printer) : printer_(printer)
+QtPrintCanvas::QtPrintCanvas(QPagedPaintDevice& device) : device_(device)
 {
-    painter_.begin(&printer_);
+    painter_.begin(&device_);
 }
 
 QtPrintCanvas::~QtPrintCanvas()
@@ -37,9 +37,9 @@ void QtPrintCanvas::setWhiteBrush()
     painter_.setBackgroundMode(Qt::OpaqueMode);
 }
 
-int QtPrintCanvas::pageWidth() const { return printer_.width(); }
+int QtPrintCanvas::pageWidth() const { return device_.width(); }
 
-int QtPrintCanvas::pageHeight() const { return printer_.height(); }
+int QtPrintCanvas::pageHeight() const { return device_.height(); }
 
 int QtPrintCanvas::textWidth(std::string_view text) const
 {
@@ -57,6 +57,6 @@ void QtPrintCanvas::drawText(int x, int y, std::string_view text)
     painter_.drawText(x, y + painter_.fontMetrics().ascent(), Q(text));
 }
 
-void QtPrintCanvas::newPage() { printer_.newPage(); }
+void QtPrintCanvas::newPage() { device_.newPage(); }
 
 }  // namespace brewick

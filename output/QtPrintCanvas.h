@@ -1,21 +1,23 @@
-// The print canvas on a real printer: a QPainter on a QPrinter, one print job
-// from construction to destruction.
+// The print canvas on a paged paint device: a QPainter on a QPrinter for a real
+// printer, or on a QPdfWriter for a PDF file; one job from construction to
+// destruction.
 #pragma once
 
 #include <QPainter>
 
 #include "output/PrintCanvas.h"
 
-class QPrinter;
+class QPagedPaintDevice;
 
 namespace brewick {
 
 class QtPrintCanvas final : public PrintCanvas {
 public:
-    // Starts the job and its first page; isOpen() tells whether the printer
+    // Starts the job and its first page; isOpen() tells whether the device
     // could be opened.
-    explicit QtPrintCanvas(QPrinter& printer);
-    // Ends the last page and hands the job to the printer.
+    explicit QtPrintCanvas(QPagedPaintDevice& device);
+    // Ends the last page and hands the job to the printer, or the file to
+    // its writer.
     ~QtPrintCanvas() override;
     QtPrintCanvas(const QtPrintCanvas&) = delete;
     QtPrintCanvas& operator=(const QtPrintCanvas&) = delete;
@@ -34,7 +36,7 @@ public:
     void newPage() override;
 
 private:
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
     QPainter painter_;
 };
 

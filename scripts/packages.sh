@@ -18,4 +18,5 @@ TEST_PACKAGES=(
   dbus-daemon python3-gi gir1.2-glib-2.0
   weston
   dpkg-dev debhelper lintian
+  python3-jsonschema xclip
 )

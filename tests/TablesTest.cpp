@@ -126,6 +126,36 @@ TEST(Tables, PatronLineReadsAsOneSentence)
     EXPECT_EQ(sheet.tableText[2], "He is " + kPatrons.singleActions[0]);
 }
 
+// The words kept for the JSON output are exactly those each line is made of,
+// block by block, however the tables fall.
+TEST(Tables, DrawnWordsMakeEachPatronLine)
+{
+    test::RecordingRandom random(4711);
+    InnSheet sheet;
+    for (int round = 0; round < 200; ++round) {
+        sheet.location = static_cast<InnLocation>(round % kLocationCount);
+        drawTables(sheet, kPatrons, random);
+        ASSERT_EQ(sheet.drawnTables.size(), static_cast<std::size_t>(sheet.tableCount));
+        std::size_t line = 0;
+        for (const DrawnTable& table : sheet.drawnTables) {
+            const std::vector<Patron>& patrons = table.patrons;
+            ++line;  // the heading
+            for (const Patron& patron : patrons) {
+                const std::string expected = patron.age + " " + patron.race + " " + patron.occupation +
+                                             " wearing " + patron.clothes + (patron.woman ? ". She has " : ". He has ") +
+                                             patron.hair + " and " + patron.face + " face.";
+                ASSERT_EQ(sheet.tableText[line++], expected) << "round " << round;
+            }
+            if (patrons.size() == 1)
+                EXPECT_THAT(std::string(sheet.tableText[line]), StartsWith(patrons[0].woman ? "She is " : "He is "));
+            else if (patrons.empty())
+                EXPECT_EQ(sheet.tableText[line], "No one is sitting here");
+            line += 2;  // the action line or "No one is sitting here", and the closing line
+        }
+        EXPECT_EQ(line, sheet.tableText.size());
+    }
+}
+
 class ShowTableOf30 : public testing::Test {
 protected:
     InnSheet sheet;

@@ -4,18 +4,38 @@
 
 namespace brewick {
 
-std::optional<QString> InnSaveDialog::askPath(QWidget* parent)
+InnSaveDialog::InnSaveDialog() : InnSaveDialog({{QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")}}) {}
+
+InnSaveDialog::InnSaveDialog(QList<SaveFileType> fileTypes) : fileTypes_(std::move(fileTypes)) {}
+
+std::optional<InnSaveDialog::Choice> InnSaveDialog::ask(QWidget* parent)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setNameFilter(QStringLiteral("Text files (*.txt)"));
+    QStringList filters;
+    for (const SaveFileType& type : fileTypes_)
+        filters.append(type.filter);
+    dialog.setNameFilters(filters);
+    const auto useType = [&](qsizetype type) { dialog.setDefaultSuffix(fileTypes_.value(type).suffix); };
+    // The dialog changes a typed name's suffix with the chosen type; a name
+    // typed without one gets the chosen type's.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString& filter) { useType(filters.indexOf(filter)); });
     dialog.selectFile(lastPath_);
+    dialog.selectNameFilter(filters.value(lastType_));
+    useType(lastType_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     lastPath_ = dialog.selectedFiles().constFirst();
-    return lastPath_;
+    lastType_ = std::max<qsizetype>(0, filters.indexOf(dialog.selectedNameFilter()));
+    return Choice{lastPath_, lastType_};
+}
+
+std::optional<QString> InnSaveDialog::askPath(QWidget* parent)
+{
+    const std::optional<Choice> choice = ask(parent);
+    return choice ? std::optional(choice->path) : std::nullopt;
 }
 
 }  // namespace brewick

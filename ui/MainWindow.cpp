@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDialog>
@@ -23,6 +24,7 @@
 #include "output/SafeFileWriter.h"
 #include "platform/TextEditor.h"
 #include "ui/ErrorBox.h"
+#include "ui/InnExport.h"
 #include "ui/RadioGroup.h"
 #include "ui/QtText.h"
 #include "ui/RoomGrid.h"
@@ -72,8 +74,10 @@ QStringList names(int count, std::string_view (*name)(int))
 
 MainWindow::MainWindow(std::filesystem::path sceneFile, QWidget* parent)
     : QMainWindow(parent),
-      random_(startSeed(std::getenv("BREWICK_SEED"), std::cerr)),
-      generator_(random_, std::move(sceneFile), [this](const std::string& message) { reportError(message); })
+      seed_(startSeed(std::getenv("BREWICK_SEED"), std::cerr)),
+      random_(seed_),
+      generator_(random_, std::move(sceneFile), [this](const std::string& message) { reportError(message); }),
+      exportDialog_(exportFileTypes())
 {
     setObjectName(QStringLiteral("InnIntro"));
     setUpFixedWindow(this, Qt::Window, QStringLiteral("Brewick"), {57, 34});
@@ -167,6 +171,8 @@ void MainWindow::createMenu()
     file->setObjectName(QStringLiteral("Print1"));
     QAction* save = file->addAction(QStringLiteral("&Save"), this, &MainWindow::saveInn);
     save->setObjectName(QStringLiteral("Save1"));
+    QAction* exportAction = file->addAction(QStringLiteral("E&xport…"), this, &MainWindow::exportInn);
+    exportAction->setObjectName(QStringLiteral("Export1"));
     QAction* print = file->addAction(QStringLiteral("&Print"), this, &MainWindow::printInn);
     print->setObjectName(QStringLiteral("Print2"));
     QAction* about = file->addAction(QStringLiteral("&About"), this, &MainWindow::showAbout);
@@ -174,6 +180,17 @@ void MainWindow::createMenu()
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("Edit1"));
+    QAction* copy = edit->addAction(QStringLiteral("&Copy Inn"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
+                                    &MainWindow::copyInn);
+    copy->setObjectName(QStringLiteral("CopyInn1"));
+    previousInn_ = edit->addAction(QStringLiteral("Pre&vious Inn"), QKeySequence(Qt::ALT | Qt::Key_Left), this,
+                                   &MainWindow::showPreviousInn);
+    previousInn_->setObjectName(QStringLiteral("PreviousInn1"));
+    nextInn_ = edit->addAction(QStringLiteral("&Next Inn"), QKeySequence(Qt::ALT | Qt::Key_Right), this,
+                               &MainWindow::showNextInn);
+    nextInn_->setObjectName(QStringLiteral("NextInn1"));
+    enableHistorySteps();
+    edit->addSeparator();
     QAction* scenes = edit->addAction(QStringLiteral("&Bar Scenes"), this, &MainWindow::editBarScenes);
     scenes->setObjectName(QStringLiteral("Scenes1"));
 }
@@ -236,8 +253,7 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::generateFirstInn()
 {
-    generator_.generate();
-    showSheet();
+    generateInn();
     generateButton_->setFocus();
 }
 
@@ -290,11 +306,25 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
     QMainWindow::keyPressEvent(event);
 }
 
-void MainWindow::generateInn()
+void MainWindow::generateInn() { changeInn(&InnHistory::generate); }
+
+void MainWindow::showPreviousInn() { changeInn(&InnHistory::goBack); }
+
+void MainWindow::showNextInn() { changeInn(&InnHistory::goForward); }
+
+void MainWindow::changeInn(void (InnHistory::*change)(InnGenerator&))
 {
+    // The shown inn is kept with what the user typed last.
     commitEdits();
-    generator_.generate();
+    (history_.*change)(generator_);
+    enableHistorySteps();
     showSheet();
+}
+
+void MainWindow::enableHistorySteps()
+{
+    previousInn_->setEnabled(history_.canGoBack());
+    nextInn_->setEnabled(history_.canGoForward());
 }
 
 void MainWindow::chooseLocation(int index)
@@ -338,6 +368,28 @@ void MainWindow::saveInn()
         reportError(*error);
 }
 
+void MainWindow::exportInn()
+{
+    commitEdits();
+    const std::optional<InnSaveDialog::Choice> choice = exportDialog_.ask(this);
+    if (!choice)
+        return;
+    const ExportFormat format = exportFormatFor(choice->path, choice->fileType);
+    const std::optional<std::string> bytes = exportedInn(format, generator_.sheet(), shownInnPlace());
+    if (!bytes)
+        reportError("Cannot create file " + choice->path.toStdString());
+    else if (const auto error = writeFileSafely(choice->path, *bytes))
+        reportError(*error);
+}
+
+void MainWindow::copyInn()
+{
+    commitEdits();
+    QGuiApplication::clipboard()->setMimeData(clipboardInn(generator_.sheet(), shownInnPlace()));
+}
+
+InnPlace MainWindow::shownInnPlace() const { return {history_.shownNumber(), seed_}; }
+
 void MainWindow::printInn()
 {
     commitEdits();
@@ -347,8 +399,8 @@ void MainWindow::printInn()
         reportError(*error);
 }
 
-// The fields take the user's typing as it happens; only the room grid's cell
-// editor holds it back until it closes.
+// Every field but the room grid writes the sheet as the user types; the
+// grid's cell editor holds the typing back until it closes.
 void MainWindow::commitEdits() { roomGrid_->commitOpenEditor(); }
 
 void MainWindow::showAbout()

@@ -10,8 +10,10 @@
 #include <string>
 
 #include "cycle/InnGenerator.h"
+#include "cycle/InnHistory.h"
 #include "core/RandomSource.h"
 #include "core/TextLines.h"
+#include "output/InnFormat.h"
 #include "output/SheetPrinter.h"
 #include "platform/EditedFileWatcher.h"
 #include "ui/InnSaveDialog.h"
@@ -66,11 +68,23 @@ private:
     void tickPart(InnPart part, bool ticked);
     void chooseTable(int index);
     void saveInn();
+    void exportInn();
     void printInn();
+    void copyInn();
+    void showPreviousInn();
+    void showNextInn();
+    // Generates or steps through the history, then shows the inn.
+    void changeInn(void (InnHistory::*change)(InnGenerator&));
+    // Previous Inn and Next Inn, where there is an inn to step to.
+    void enableHistorySteps();
+    // Puts what the user typed and has not confirmed yet into the inn sheet:
+    // every output and the history read the sheet only.
+    void commitEdits();
+    // The shown inn's place in the run, as brewick-batch numbers its inns.
+    InnPlace shownInnPlace() const;
     void showAbout();
     void editBarScenes();
     void answerCloseRequest();
-    void commitEdits();
     void updateSceneList();
 
     // Brings every control up to date with the inn sheet, touching only the
@@ -83,11 +97,14 @@ private:
     void reportError(const std::string& message);
 
     // Created in this order: the start-up sequence.
+    const std::uint32_t seed_;
     LcgRandom random_;
     TextLines exportLines_;
     InnGenerator generator_;
+    InnHistory history_;
 
     InnSaveDialog saveDialog_;
+    InnSaveDialog exportDialog_;
     SheetPrinter printer_;
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;
@@ -111,6 +128,8 @@ private:
     std::array<QCheckBox*, kInnPartCount> partBoxes_{};  // by InnPart
     QPushButton* generateButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;
+    QAction* previousInn_ = nullptr;
+    QAction* nextInn_ = nullptr;
 };
 
 }  // namespace brewick

@@ -1,7 +1,7 @@
 // JSON strings from any bytes: valid UTF-8 passes, everything else is escaped.
 #include <gtest/gtest.h>
 
-#include "cli/JsonString.h"
+#include "output/JsonString.h"
 
 namespace brewick {
 namespace {

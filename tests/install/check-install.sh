@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Checks an install prefix filled by `cmake --install`, or the usr/ of an
-# unpacked package: the programs, the menu entry, the metainfo and every icon
-# size are where the desktop looks for them, the entry and the metainfo pass
-# their validators, and both manual pages render cleanly, brewick-batch's
-# documenting every option its --help lists.
+# unpacked package: the programs, the menu entry, the metainfo, every icon
+# size and the JSON schema are where the desktop and programs look for them,
+# the entry and the metainfo pass their validators, and both manual pages
+# render cleanly, brewick-batch's documenting every option its --help lists.
 set -euo pipefail
 
 if [[ $# -ne 1 ]]; then
@@ -61,6 +61,7 @@ expect_program "$prefix/bin/brewick-batch"
 expect_file "$desktop_file"
 expect_file "$metainfo_file"
 expect_file "$share/icons/hicolor/scalable/apps/$app_id.svg"
+expect_file "$share/brewick/brewick-inn.schema.json"
 for size in 16 22 24 32 48 64 128 256; do
   expect_png_size "$share/icons/hicolor/${size}x${size}/apps/$app_id.png" "$size"
 done

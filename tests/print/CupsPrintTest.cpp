@@ -4,24 +4,20 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTableWidget>
 #include <QTest>
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
 
-#include "core/RandomSource.h"
-#include "generators/Tables.h"
 #include "output/FooterDate.h"
 #include "output/SheetPrinter.h"
+#include "PdfDocument.h"
 #include "SampleInns.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
@@ -32,53 +28,13 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+using test::longInn;
+using test::output;
+using test::Quoted;
 using test::sheetTextOf;
 using test::smallInn;
 
 constexpr const char* kQueue = "Capture";
-
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
-
-// What the shell command writes on its standard output; a failing command
-// fails the test.
-std::string output(const std::string& command)
-{
-    std::string output;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) {
-        ADD_FAILURE() << "cannot run " << command;
-        return output;
-    }
-    char buffer[4096];
-    std::size_t length;
-    while ((length = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        output.append(buffer, length);
-    EXPECT_EQ(::pclose(pipe), 0) << command;
-    return output;
-}
-
-// The text without white space, so that neither pdftotext's spacing nor the
-// cut of a line wider than the page gets in the way of comparing it.
-std::string squeeze(std::string_view text)
-{
-    std::string squeezed;
-    for (char c : text)
-        if (!std::isspace(static_cast<unsigned char>(c)))
-            squeezed += c;
-    return squeezed;
-}
-
-InnSheet longInn()
-{
-    InnSheet sheet = smallInn();
-    const PatronLists lists;
-    LcgRandom random(20240607);
-    sheet.tableText.clear();
-    sheet.tableCount = 30;
-    for (int table = 1; table <= sheet.tableCount; ++table)
-        addTableBlock(sheet.tableText, table, 7, lists, random);
-    return sheet;
-}
 
 class CupsPrint : public testing::Test {
 protected:
@@ -127,8 +83,8 @@ protected:
         return documents;
     }
 
-    // Prints the sheet text and gives the text of the PDF that arrives.
-    std::string printAndRead(const TextLines& sheetText)
+    // Prints the sheet text and waits for the PDF that arrives.
+    void printAndWait(const TextLines& sheetText)
     {
         SheetPrinter printer;
         dateBefore_ = localFooterDate();
@@ -136,59 +92,14 @@ protected:
         dateAfter_ = localFooterDate();
         EXPECT_EQ(error, std::nullopt);
         const std::vector<fs::path> documents = waitForDocuments(1);
-        EXPECT_EQ(documents.size(), 1u);
-        if (documents.empty())
-            return {};
+        ASSERT_EQ(documents.size(), 1u);
         document_ = documents.front();
-        return pdfText();
     }
 
-    // The text of the document, of one page of it when `page` is not 0.
-    std::string pdfText(int page = 0) const
+    void expectSheetInOrder(const TextLines& sheetText) const
     {
-        const std::string pages = page == 0 ? "" : "-f " + std::to_string(page) + " -l " + std::to_string(page) + " ";
-        return output("pdftotext -q -enc UTF-8 " + pages + Quoted(document_.string()) + " -");
+        test::PdfDocument(document_).expectSheetInOrder(sheetText, {dateBefore_, dateAfter_});
     }
-
-    std::string pdfInfo() const { return output("pdfinfo " + Quoted(document_.string())); }
-
-    int pageCount() const
-    {
-        const std::string info = pdfInfo();
-        const std::size_t pages = info.find("Pages:");
-        return pages == std::string::npos ? 0 : std::atoi(info.c_str() + pages + 6);
-    }
-
-    // Where the first word of the document starts, in points from the top-left
-    // corner of the paper.
-    std::pair<double, double> firstWordCorner() const
-    {
-        const std::string words = output("pdftotext -q -bbox -f 1 -l 1 " + Quoted(document_.string()) + " -");
-        const std::size_t x = words.find("xMin=\"");
-        const std::size_t y = words.find("yMin=\"");
-        if (x == std::string::npos || y == std::string::npos)
-            return {-1, -1};
-        return {std::atof(words.c_str() + x + 6), std::atof(words.c_str() + y + 6)};
-    }
-
-    // "Brewick" first, then every line of the sheet text after the banner in
-    // order, then the footer and nothing else.
-    void expectSheetInOrder(const std::string& pdfText, const TextLines& sheetText) const
-    {
-        const std::string text = squeeze(pdfText);
-        ASSERT_TRUE(text.starts_with(kProductName)) << pdfText;
-        std::size_t at = kProductName.size();
-        for (std::size_t line = 1; line < sheetText.size(); ++line) {
-            const std::string squeezed = squeeze(sheetText[line]);
-            const std::size_t found = text.find(squeezed, at);
-            ASSERT_NE(found, std::string::npos) << "line " << line << " \"" << sheetText[line] << "\" in\n" << pdfText;
-            at = found + squeezed.size();
-        }
-        EXPECT_THAT(text.substr(at), testing::AnyOf(squeeze(footer(dateBefore_)), squeeze(footer(dateAfter_))))
-            << pdfText;
-    }
-
-    static std::string footer(const std::string& date) { return std::string(bannerLine()) + " " + date; }
 
     fs::path cupsDir_;
     fs::path document_;
@@ -209,27 +120,19 @@ TEST_F(CupsPrint, SheetArrivesTitleFirstEveryLineInOrderFooterLast)
 {
     addQueue(kQueue);
     const TextLines sheetText = sheetTextOf(smallInn());
-    const std::string text = printAndRead(sheetText);
-    EXPECT_EQ(pageCount(), 1);
-    expectSheetInOrder(text, sheetText);
+    printAndWait(sheetText);
+    EXPECT_EQ(test::PdfDocument(document_).pageCount(), 1);
+    expectSheetInOrder(sheetText);
 }
 
 TEST_F(CupsPrint, LongInnSpansPagesWithOneFooterOnTheLastPage)
 {
     addQueue(kQueue);
     const TextLines sheetText = sheetTextOf(longInn());
-    const std::string text = printAndRead(sheetText);
-    expectSheetInOrder(text, sheetText);
-
-    const int pages = pageCount();
-    ASSERT_GE(pages, 3);
-    const std::string banner = squeeze(bannerLine());
-    for (int page = 1; page < pages; ++page)
-        EXPECT_EQ(squeeze(pdfText(page)).find(banner), std::string::npos) << "page " << page;
-    const std::string last = squeeze(pdfText(pages));
-    const std::size_t footer = last.find(banner);
-    EXPECT_NE(footer, std::string::npos);
-    EXPECT_EQ(last.find(banner, footer + 1), std::string::npos);
+    printAndWait(sheetText);
+    expectSheetInOrder(sheetText);
+    EXPECT_GE(test::PdfDocument(document_).pageCount(), 3);
+    test::PdfDocument(document_).expectOneFooterOnTheLastPage();
 }
 
 TEST_F(CupsPrint, PrinterKeepsItsOwnPaperAndTheSheetStartsAtItsPrintableCorner)
@@ -237,9 +140,9 @@ TEST_F(CupsPrint, PrinterKeepsItsOwnPaperAndTheSheetStartsAtItsPrintableCorner)
     // Qt's own paper would be A4 and the raw queue's printable area the
     // whole sheet.
     addQueue("Letter", BREWICK_LETTER_PPD);
-    printAndRead(sheetTextOf(smallInn()));
-    EXPECT_THAT(pdfInfo(), testing::HasSubstr("612 x 792 pts (letter)"));
-    const auto [x, y] = firstWordCorner();
+    printAndWait(sheetTextOf(smallInn()));
+    EXPECT_THAT(test::PdfDocument(document_).info(), testing::HasSubstr("612 x 792 pts (letter)"));
+    const auto [x, y] = test::PdfDocument(document_).firstWordCorner();
     EXPECT_NEAR(x, 36, 0.5);
     EXPECT_NEAR(y, 36, 0.5);
 }
@@ -335,7 +238,7 @@ TEST_F(WindowPrint, PrintsTheInnAsTheWindowShowsIt)
     const std::vector<fs::path> documents = waitForDocuments(1);
     ASSERT_EQ(documents.size(), 1u);
     document_ = documents.front();
-    expectSheetInOrder(pdfText(), sheetText);
+    expectSheetInOrder(sheetText);
 }
 
 TEST_F(WindowPrint, NoDefaultPrinterShowsTheErrorBoxAndPrintsNothing)
@@ -358,12 +261,3 @@ TEST_F(WindowPrint, NoDefaultPrinterShowsTheErrorBoxAndPrintsNothing)
 
 }  // namespace
 }  // namespace brewick
-
-int main(int argc, char** argv)
-{
-    testing::InitGoogleTest(&argc, argv);
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    return RUN_ALL_TESTS();
-}

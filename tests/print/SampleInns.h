@@ -1,8 +1,10 @@
-// Inns to print: a small one whose bar scene is wider than a page, and their
-// sheet text.
+// Inns to print: a small one whose bar scene is wider than a page, a long one,
+// and their sheet text.
 #pragma once
 
 #include "core/InnSheet.h"
+#include "core/RandomSource.h"
+#include "generators/Tables.h"
 #include "output/InnSheetText.h"
 
 namespace brewick::test {
@@ -25,6 +27,20 @@ inline InnSheet smallInn()
                        "Table No. 2 (Empty)", "No one is sitting here", " "};
     sheet.menuLines = {"Main Courses", "  Boiled Fish Stew", " ", "Puddings", "  Apple Crumble", " ",
                        "Drinks", "  Mead", "  Grog"};
+    return sheet;
+}
+
+// Thirty tables of seven patrons: pages of them.
+inline InnSheet longInn()
+{
+    InnSheet sheet = smallInn();
+    const PatronLists lists;
+    LcgRandom random(20240607);
+    sheet.tableText.clear();
+    sheet.tableCount = 30;
+    sheet.drawnTables.resize(30);
+    for (int table = 1; table <= sheet.tableCount; ++table)
+        addTableBlock(sheet.tableText, sheet.drawnTables[table - 1], table, 7, lists, random);
     return sheet;
 }
 

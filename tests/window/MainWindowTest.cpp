@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QGroupBox>
@@ -11,16 +12,20 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 
+#include <deque>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "generators/Rooms.h"
+#include "ui/InnExport.h"
 #include "output/InnSheetText.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
@@ -38,29 +43,52 @@ using testing::StartsWith;
 
 using test::contents;
 
-// Saves through File > Save to `path`; gives the error box's text, if any.
-// The dialog and the box speak in the windows' font.
-std::optional<std::string> save(MainWindow& window, const std::filesystem::path& path)
+// Runs a command that asks for a file name, File > Save or File > Export, and
+// answers its dialog with `path`, after choosing the file type at `fileType`
+// as a user does (none: the one offered), and yes when asked to replace the
+// file; gives the error box's text, if any. The dialog and the box speak in
+// the windows' font.
+std::optional<std::string> writeThrough(MainWindow& window, const char* action, const std::filesystem::path& path,
+                                        int fileType = -1)
 {
     std::optional<std::string> error;
-    test::ModalHandler handler({
-        [&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            ASSERT_NE(dialog, nullptr);
-            EXPECT_EQ(dialog->font(), windowFont());
-            dialog->selectFile(QString::fromStdString(path.string()));
-            QMetaObject::invokeMethod(dialog, "accept");
-        },
-        [&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->font(), windowFont());
-            error = box->text().toStdString();
-            box->accept();
-        },
+    std::deque<test::ModalHandler::Answer> answers = {[&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        if (fileType >= 0) {
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_NE(types, nullptr);
+            for (int i = 0; i < types->count() && types->currentIndex() != fileType; ++i)
+                QTest::keyClick(types, types->currentIndex() < fileType ? Qt::Key_Down : Qt::Key_Up);
+            ASSERT_EQ(types->currentIndex(), fileType);
+        }
+        EXPECT_EQ(dialog->font(), windowFont());
+        dialog->selectFile(QString::fromStdString(path.string()));
+        // Queued: a question the dialog asks is then answered too.
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    }};
+    if (std::filesystem::is_regular_file(path)) {
+        answers.push_back([](QWidget* modal) {
+            auto* question = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(question, nullptr);
+            question->button(QMessageBox::Yes)->click();
+        });
+    }
+    answers.push_back([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->font(), windowFont());
+        error = box->text().toStdString();
+        box->accept();
     });
-    window.findChild<QAction*>(QStringLiteral("Save1"))->trigger();
+    test::ModalHandler handler(std::move(answers));
+    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
     return error;
+}
+
+std::optional<std::string> save(MainWindow& window, const std::filesystem::path& path)
+{
+    return writeThrough(window, "Save1", path);
 }
 
 class MainWindowTest : public testing::Test {
@@ -164,10 +192,10 @@ TEST_F(MainWindowTest, ControlsStandWhereTheLayoutPutsThem)
     for (QAction* menu : window->menuBar()->actions()) {
         QStringList items;
         for (QAction* item : menu->menu()->actions())
-            items.append(item->text().remove('&'));
+            items.append(item->isSeparator() ? QStringLiteral("-") : item->text().remove('&'));
         menus.append(menu->text().remove('&') + ": " + items.join(", "));
     }
-    EXPECT_EQ(menus, QStringList({"File: Save, Print, About", "Edit: Bar Scenes"}));
+    EXPECT_EQ(menus, QStringList({"File: Save, Export…, Print, About", "Edit: Copy Inn, Previous Inn, Next Inn, -, Bar Scenes"}));
 }
 
 TEST_F(MainWindowTest, TabVisitsTheControlsInTheirOrder)
@@ -428,9 +456,178 @@ TEST_F(MainWindowTest, TheSaveDialogOffersTextFilesAndTheLastPath)
     EXPECT_EQ(offered.toStdString(), file.string());
 }
 
+TEST_F(MainWindowTest, CopyInnPutsTheSavedTextWithLfAndTheMarkdownOnTheClipboard)
+{
+    QTest::keyClicks(find<QLineEdit>("edInnName"), " Copied");
+    auto* menu = find<QPlainTextEdit>("memMenu");
+    menu->setFocus();
+    menu->moveCursor(QTextCursor::End);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTest::keyClicks(menu, "  Gnome Soup");
+    const std::filesystem::path file = dir.path() / "inn.txt";
+    ASSERT_EQ(saveTo(file), std::nullopt);
+    std::string expected = contents(file);
+    std::erase(expected, '\r');
+
+    QGuiApplication::clipboard()->clear();
+    window->activateWindow();  // again, after the save dialog
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const QString typed = menu->toPlainText();
+    QTest::keyClick(menu, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(menu->toPlainText(), typed) << "the shortcut typed nothing";
+    const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(copied, nullptr);
+    EXPECT_EQ(copied->text().toStdString(), expected);
+    EXPECT_THAT(expected, HasSubstr(" Copied is run by "));
+    EXPECT_THAT(expected, testing::EndsWith("\n  Gnome Soup\n"));
+    EXPECT_EQ(copied->data(QStringLiteral("text/markdown")).toStdString(),
+              exportedInn(ExportFormat::Markdown, sheet(), {1, 2026}));
+}
+
+// The typed extension decides the format, else the chosen file type, whose
+// suffix a name without one gets.
+TEST_F(MainWindowTest, ExportWritesTheFormatTheNameOrTheFileTypeAsksFor)
+{
+    struct Row {
+        const char* typed;
+        int fileType;  // -1: the one offered
+        const char* written;
+        ExportFormat format;
+    };
+    const Row rows[] = {
+        {"plain", -1, "plain.md", ExportFormat::Markdown},
+        {"chosen", 1, "chosen.json", ExportFormat::Json},
+        {"remembered", -1, "remembered.json", ExportFormat::Json},
+        {"typed.md", 1, "typed.md", ExportFormat::Markdown},
+        {"typed.JSON", 0, "typed.JSON", ExportFormat::Json},
+        {"other.txt", 1, "other.txt", ExportFormat::Json},
+        {"another.txt", 0, "another.txt", ExportFormat::Markdown},
+        {"printed", 2, "printed.pdf", ExportFormat::Pdf},
+        {"sheet.pdf", 0, "sheet.pdf", ExportFormat::Pdf},
+        {"notes.md", 2, "notes.md", ExportFormat::Markdown},
+    };
+    for (const Row& row : rows) {
+        const std::filesystem::path written = dir.path() / row.written;
+        EXPECT_EQ(writeThrough(*window, "Export1", dir.path() / row.typed, row.fileType), std::nullopt) << row.typed;
+        // A PDF holds the time it was made; its text is read back by the printing tests.
+        if (row.format == ExportFormat::Pdf)
+            EXPECT_THAT(contents(written), StartsWith("%PDF-")) << row.written;
+        else
+            EXPECT_EQ(contents(written), exportedInn(row.format, sheet(), {1, 2026}).value()) << row.written;
+    }
+    EXPECT_EQ(test::entries(dir.path()),
+              (std::vector<std::string>{"another.txt", "chosen.json", "notes.md", "other.txt", "plain.md", "printed.pdf",
+                                        "remembered.json", "sheet.pdf", "typed.JSON", "typed.md"}));
+}
+
+TEST_F(MainWindowTest, ExportAndSaveEachOfferTheirOwnLastPath)
+{
+    const std::filesystem::path saved = dir.path() / "saved.txt";
+    const std::filesystem::path exported = dir.path() / "exported.json";
+    ASSERT_EQ(saveTo(saved), std::nullopt);
+    ASSERT_EQ(writeThrough(*window, "Export1", exported, 1), std::nullopt);
+    std::map<std::string, std::pair<QString, QString>> offered;  // by command: name and file type
+    for (const char* action : {"Save1", "Export1"}) {
+        test::ModalHandler handler({[&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            offered[action] = {dialog->selectedFiles().value(0), dialog->selectedNameFilter()};
+            dialog->reject();
+        }});
+        window->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    }
+    EXPECT_EQ(offered["Save1"].first.toStdString(), saved.string());
+    EXPECT_EQ(offered["Export1"].first.toStdString(), exported.string());
+    EXPECT_EQ(offered["Export1"].second, "JSON (*.json)");
+}
+
+// A failed export keeps the old file whole, like a failed save.
+TEST_F(MainWindowTest, ExportErrorsShowTheErrorBoxAndKeepTheOldFile)
+{
+    const std::filesystem::path file = dir.path() / "inn.json";
+    std::ofstream(file) << "old";
+    {
+        const test::FullDisk full(100);
+        EXPECT_EQ(writeThrough(*window, "Export1", file), "Stream write error: File too large.");
+    }
+    EXPECT_EQ(contents(file), "old");
+    EXPECT_EQ(test::entries(dir.path()), std::vector<std::string>{"inn.json"});
+}
+
+// Alt+Left and Alt+Right step through the inns of the run, with the focus
+// wherever it is, and the menu items are enabled where there is a step.
+TEST_F(MainWindowTest, PreviousAndNextInnStepThroughTheRunsInns)
+{
+    enum Action { Generate, Previous, Next, EditName, ChooseTable };
+    struct Row {
+        const char* name;
+        Action action;
+        int shown;  // which inn, by the order of generation
+        bool previous;
+        bool next;
+    };
+    const Row rows[] = {
+        {"after start-up", ChooseTable, 1, false, false},
+        {"a second inn", Generate, 2, true, false},
+        {"a third", Generate, 3, true, false},
+        {"back", Previous, 2, true, true},
+        {"an edit there", EditName, 2, true, true},
+        {"back to the first, with its table choice", Previous, 1, false, true},
+        {"past the end", Previous, 1, false, true},
+        {"forward to the edited second", Next, 2, true, true},
+        {"forward", Next, 3, true, false},
+        {"past the other end", Next, 3, true, false},
+        {"back and generating there drops the third", Previous, 2, true, true},
+        {"a fourth", Generate, 4, true, false},
+        {"back", Previous, 2, true, true},
+    };
+    auto* previous = window->findChild<QAction*>(QStringLiteral("PreviousInn1"));
+    auto* next = window->findChild<QAction*>(QStringLiteral("NextInn1"));
+    auto* name = find<QLineEdit>("edInnName");
+    std::map<int, std::pair<InnSheet, std::string>> inns;  // the sheet and the saved file
+    const auto savedText = [&] {
+        EXPECT_EQ(saveTo(dir.path() / "inn.txt"), std::nullopt);
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        return contents(dir.path() / "inn.txt");
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        switch (row.action) {
+        case Generate:
+            generate();
+            break;
+        case Previous:
+            QTest::keyClick(name, Qt::Key_Left, Qt::AltModifier);
+            break;
+        case Next:
+            QTest::keyClick(name, Qt::Key_Right, Qt::AltModifier);
+            break;
+        case EditName:
+            name->setFocus();
+            QTest::keyClicks(name, " Reborn");
+            break;
+        case ChooseTable:
+            QTest::keyClick(find<QComboBox>("lstTables"), Qt::Key_Down);
+            break;
+        }
+        if (row.action != Previous && row.action != Next)
+            inns[row.shown] = {sheet(), savedText()};
+        // Whole inns in a failure message would bury it.
+        EXPECT_TRUE(sheet() == inns[row.shown].first);
+        EXPECT_TRUE(savedText() == inns[row.shown].second);
+        EXPECT_EQ(name->text().toStdString(), inns[row.shown].first.innName);
+        EXPECT_EQ(find<QComboBox>("lstTables")->currentIndex(), inns[row.shown].first.chosenTable);
+        EXPECT_EQ(previous->isEnabled(), row.previous);
+        EXPECT_EQ(next->isEnabled(), row.next);
+    }
+    EXPECT_THAT(inns[2].first.innName, testing::EndsWith(" Reborn"));
+    EXPECT_EQ(inns[1].first.chosenTable, 1);
+}
+
 // The window and brewick-batch make the same inns from the same seed: after
-// start-up and K presses of "Generate" the saved file is the batch's inn K+1.
-TEST(WindowAndBatch, SavedInnEqualsTheBatchInnOfTheSameSeed)
+// start-up and K presses of "Generate" the saved and the exported files are
+// the batch's inn K+1 in each format.
+TEST(WindowAndBatch, SavedAndExportedInnsEqualTheBatchInnOfTheSameSeed)
 {
     test::TempDir dir;
     const std::filesystem::path sceneFile = dir.path() / "BarScenes.txt";
@@ -443,15 +640,24 @@ TEST(WindowAndBatch, SavedInnEqualsTheBatchInnOfTheSameSeed)
     for (int press = 0; press < kPresses; ++press)
         window.findChild<QPushButton*>(QStringLiteral("butGenerate"))->click();
 
-    const std::filesystem::path saved = dir.path() / "inn.txt";
-    ASSERT_EQ(save(window, saved), std::nullopt);
-
-    const std::filesystem::path batchOutput = dir.path() / "batch";
-    const std::string command = std::string(BREWICK_BATCH) + " --seed 4242 --count " +
-                                std::to_string(kPresses + 1) + " --scenes '" + sceneFile.string() +
-                                "' --output '" + batchOutput.string() + "'";
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
-    EXPECT_EQ(contents(saved), contents(batchOutput / (std::to_string(kPresses + 1) + ".txt")));
+    struct Row {
+        const char* format;
+        const char* action;
+        const char* extension;
+    };
+    const Row rows[] = {{"text", "Save1", "txt"}, {"markdown", "Export1", "md"}, {"json", "Export1", "json"}};
+    for (const Row& row : rows) {
+        const std::filesystem::path written = dir.path() / (std::string("inn.") + row.extension);
+        ASSERT_EQ(writeThrough(window, row.action, written), std::nullopt);
+        const std::filesystem::path batchOutput = dir.path() / row.format;
+        const std::string command = std::string(BREWICK_BATCH) + " --seed 4242 --count " +
+                                    std::to_string(kPresses + 1) + " --format " + row.format + " --scenes '" +
+                                    sceneFile.string() + "' --output '" + batchOutput.string() + "'";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        const std::string batchInn = contents(batchOutput / (std::to_string(kPresses + 1) + "." + row.extension));
+        EXPECT_FALSE(batchInn.empty()) << row.format;
+        EXPECT_EQ(contents(written), batchInn) << row.format;
+    }
 }
 
 TEST(ErrorBox, FullStopOnlyAfterCharactersBeyondThePoint)

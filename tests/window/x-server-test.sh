@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Runs the real program on a private X server as a user would: waits for its
-# window, checks its size, opens File > About, edits the bar scenes in a
-# default text editor that hands the file on and saves it seconds later,
-# generates and saves an inn with a saved scene, asks the window manager's way
-# to close it, follows the link in the closing window (a fake xdg-open
-# records it) and leaves by "Exit". Screenshots land in SCREENSHOT_DIR.
-# Usage: x-server-test.sh BREWICK SEND_CLOSE_REQUEST SCREENSHOT_DIR
+# window, checks its size and class, copies the inn with Ctrl+Shift+C and
+# reads the clipboard back, saves inns while stepping through them with
+# Alt+Left and Alt+Right, exports a PDF and reads it back, opens File > About,
+# edits the bar scenes in a default text editor that hands the file on and
+# saves it seconds later, generates and saves an inn with a saved scene and a
+# bed count typed into the room grid, closes by "Exit" and then asks the window
+# manager's way to close it too, follows the link in the closing window (a
+# fake xdg-open records it) and leaves by "Exit". Screenshots land in
+# SCREENSHOT_DIR.
+# Usage: x-server-test.sh BREWICK SEND_CLOSE_REQUEST SCREENSHOT_DIR BREWICK_BATCH
 set -euo pipefail
-brewick=$1 send_close=$2 shots=$3
+brewick=$1 send_close=$2 shots=$3 batch=$4
 mkdir -p "$shots"
 source "$(dirname "$0")/../support/real-program-session.sh"
 start_x_server 1280x1024x24
@@ -51,6 +55,8 @@ PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work/runtime" BREWICK_SEED=7 \
   "$brewick" >"$work/brewick.log" 2>&1 &
 program=$!
 pids+=("$program")
+# brewick-batch on the same desktop, whose scene file is the program's.
+batch_run() { XDG_DATA_HOME="$desktop/data" "$batch" "$@"; }
 
 # The windows titled exactly $1 whose width is $2.
 window_of_width() {
@@ -79,6 +85,66 @@ is_transient_for_main() {
   [[ $(xprop -id "$1" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*') == $(printf '0x%x' "$main") ]] ||
     fail "the $2 is not transient for the main window: $(xprop -id "$1" WM_TRANSIENT_FOR)"
 }
+
+# Edit > Copy Inn by its shortcut: the inn as File > Save writes it, with LF
+# line ends, served from the clipboard by the running program. brewick-batch
+# with the same seed and the scene file beside both gives the same inn.
+xdotool windowfocus --sync "$main"
+batch_run --seed 7 | tr -d '\r' >"$work/expected.txt"
+xdotool key --clearmodifiers ctrl+shift+c
+copied() { timeout 5 xclip -o -selection clipboard >"$work/clipboard.txt" 2>/dev/null && cmp -s "$work/clipboard.txt" "$work/expected.txt"; }
+wait_for copied || fail "Ctrl+Shift+C left on the clipboard: $(head -c 300 "$work/clipboard.txt" 2>/dev/null)"
+[[ $(timeout 5 xclip -o -selection clipboard -t text/markdown | head -n 1) == "# "* ]] || fail "no Markdown on the clipboard"
+
+# Chooses the File menu's item by its key and answers the save dialog with $2.
+save_through() {
+  local dialog
+  xdotool windowfocus --sync "$main"
+  xdotool key --clearmodifiers alt+f "$1"
+  dialog=$(wait_for xdotool search --onlyvisible --name '^Save As$' | head -n 1) || fail "File > $1 showed no save dialog"
+  xdotool windowfocus --sync "$dialog"
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 5 "$2"
+  xdotool key --clearmodifiers Return
+  wait_for test -s "$2" || fail "File > $1 wrote nothing to $2"
+  wait_for bash -c "! xdotool search --onlyvisible --name '^Save As\$' >/dev/null" || fail "the save dialog stayed open"
+}
+
+# The first inn saved, a second generated, and back to the first with Alt+Left:
+# Save gives the first inn's bytes again; Alt+Right and Save give the second,
+# which is brewick-batch's second inn of the seed.
+save_through s "$work/first.txt"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove --window "$main" 357 $((HEIGHT - 581 + 536)) click 1
+save_through s "$work/second.txt"
+cmp -s "$work/first.txt" "$work/second.txt" && fail "Generate left the inn as it was"
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers alt+Left
+save_through s "$work/back.txt"
+cmp "$work/first.txt" "$work/back.txt" || fail "Alt+Left did not bring back the first inn"
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers alt+Right
+save_through s "$work/forward.txt"
+batch_run --seed 7 --count 2 --output "$work/batch"
+cmp "$work/batch/2.txt" "$work/forward.txt" || fail "Alt+Right did not bring back the second inn"
+
+# File > Export… as PDF: the printed sheet, title first and every line of the
+# inn in order.
+save_through x "$work/inn.pdf"
+pdftotext -q -enc UTF-8 "$work/inn.pdf" "$work/pdf.txt"
+python3 - "$work/pdf.txt" "$work/forward.txt" <<'PYTHON' || fail "the PDF is not the printed sheet of the inn"
+import sys
+squeeze = lambda text: "".join(text.split())
+pdf = squeeze(open(sys.argv[1], encoding="utf-8").read())
+lines = open(sys.argv[2], encoding="utf-8", newline="").read().split("\r\n")[1:]
+assert pdf.startswith("Brewick"), pdf[:100]
+at = len("Brewick")
+for line in lines:
+    found = pdf.find(squeeze(line), at)
+    assert found >= 0, f"{line!r} not found in order"
+    at = found + len(squeeze(line))
+PYTHON
+shot after-export
 
 xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers alt+f a
@@ -114,13 +180,7 @@ xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 20 77
 sleep 0.2
 shot cell-typed
-xdotool key --clearmodifiers alt+f s
-dialog=$(wait_for xdotool search --onlyvisible --name '^Save As$') || fail "File > Save showed no save dialog"
-xdotool windowfocus --sync "$dialog"
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 10 "$work/inn.txt"
-xdotool key --clearmodifiers Return
-wait_for test -s "$work/inn.txt" || fail "File > Save wrote no file"
+save_through s "$work/inn.txt"
 drawn=$(grep -a -A1 '^Bar Scene' "$work/inn.txt" | tail -n 1 | tr -d '\r')
 [[ $drawn == "$scene" ]] || fail "Generate drew \"$drawn\", not the scene the editor saved"
 grep -q '^It has 77 beds in single rooms at ' "$work/inn.txt" || fail "the typed bed count is not in the saved file"
@@ -147,4 +207,4 @@ kill -0 "$program" || fail "following the link ended the program"
 xdotool mousemove --window "$closing" 153 136 click 1
 wait_for bash -c "! kill -0 $program 2>/dev/null" || fail "Exit in the closing window did not end the program"
 wait "$program" || fail "the program ended with status $?"
-echo "PASS: main window, about window, bar scenes saved by a hand-off editor, close request, link and Exit on a real X server"
+echo "PASS: main window, Copy Inn, previous and next inn, PDF export, about window, bar scenes saved by a hand-off editor, a typed cell saved, close requests, link and Exit on a real X server"

@@ -1,4 +1,4 @@
-// Text as a JSON string. drawBarScene files are taken byte for byte, so the text may
+// Text as a JSON string. Scene files are taken byte for byte, so the text may
 // hold bytes that are not UTF-8: each such byte becomes the Latin-1 character
 // of that value (\u00XX), and valid UTF-8 passes through unchanged.
 #pragma once

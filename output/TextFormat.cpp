@@ -1,4 +1,4 @@
-#include "cli/TextFormat.h"
+#include "output/TextFormat.h"
 
 #include "output/InnSheetText.h"
 

@@ -1,6 +1,6 @@
-#include "cli/MarkdownFormat.h"
+#include "output/MarkdownFormat.h"
 
-#include "cli/TableBlocks.h"
+#include "output/TableBlocks.h"
 
 namespace brewick {
 

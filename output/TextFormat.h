@@ -2,7 +2,7 @@
 // ended by CR LF.
 #pragma once
 
-#include "cli/InnFormat.h"
+#include "output/InnFormat.h"
 #include "core/TextLines.h"
 
 namespace brewick {

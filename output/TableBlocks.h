@@ -11,14 +11,16 @@ namespace brewick {
 inline constexpr std::string_view kTableBlockEnd = " ";
 
 // Calls `visit(first, last)` with the lines of each block, the closing line
-// left out. Lines after the last closing line make a block of their own.
+// left out; `first` is the heading. Lines after the last closing line make a
+// block of their own; a closing line right after another closes nothing.
 template <typename Visit>
 void forEachTableBlock(const TextLines& tableText, Visit visit)
 {
     auto first = tableText.begin();
     for (auto line = first; line != tableText.end(); ++line) {
         if (*line == kTableBlockEnd) {
-            visit(first, line);
+            if (line != first)
+                visit(first, line);
             first = line + 1;
         }
     }

@@ -1,4 +1,4 @@
-#include "cli/JsonString.h"
+#include "output/JsonString.h"
 
 namespace brewick {
 

@@ -1,13 +1,12 @@
-// One inn of a batch as bytes: a format turns each generated inn sheet into
-// its page, and the pages of a run put back to back make the whole output.
+// An inn as the bytes of one format: each format turns an inn sheet into its
+// page, and pages put back to back make the output of a batch. The window's
+// Copy and Export use the same formats.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 
-#include "cli/BatchOptions.h"
 #include "core/InnSheet.h"
 
 namespace brewick {
@@ -27,7 +26,5 @@ public:
     // The file name extension of one page, without the dot.
     virtual std::string_view extension() const = 0;
 };
-
-std::unique_ptr<InnFormat> makeInnFormat(BatchFormat format);
 
 }  // namespace brewick

@@ -1,0 +1,177 @@
+#include "output/JsonFormat.h"
+
+#include <algorithm>
+#include <span>
+
+#include "output/JsonString.h"
+#include "output/TableBlocks.h"
+
+namespace brewick {
+
+namespace {
+// Every member but the first, which opens the object.
+void appendKey(std::string_view key, std::string& out)
+{
+    out += ",\"";
+    out += key;
+    out += "\":";
+}
+
+void appendStringMember(std::string_view key, std::string_view value, std::string& out)
+{
+    appendKey(key, out);
+    appendJsonString(value, out);
+}
+
+void appendStringArray(std::span<const std::string_view> items, std::string& out)
+{
+    out += '[';
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            out += ',';
+        appendJsonString(items[i], out);
+    }
+    out += ']';
+}
+
+// Digits as the generators write them, small enough for every JSON reader to
+// keep exact (below 2^53); anything else a user typed stays text.
+bool isPlainNumber(std::string_view cell)
+{
+    constexpr std::size_t kMostDigits = 15;
+    return !cell.empty() && cell.size() <= kMostDigits && (cell == "0" || cell.front() != '0')
+           && std::all_of(cell.begin(), cell.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+void appendCell(std::string_view cell, std::string& out)
+{
+    if (isPlainNumber(cell))
+        out += cell;
+    else
+        appendJsonString(cell, out);
+}
+
+// {"single":{"beds":3,"cost":200},"double":{...},"common":{...}}
+void appendRooms(const RoomTable& rooms, std::string& out)
+{
+    static constexpr std::string_view kKinds[] = {"single", "double", "common"};
+    out += '{';
+    for (int column = 1; column < RoomTable::kColumns; ++column) {
+        out += column == 1 ? "\"" : ",\"";
+        out += kKinds[column - 1];
+        out += "\":{\"beds\":";
+        appendCell(rooms.cell(column, 1), out);
+        out += ",\"cost\":";
+        appendCell(rooms.cell(column, 2), out);
+        out += '}';
+    }
+    out += '}';
+}
+
+// {"mainCourses":[...],"puddings":[...],"drinks":[...]}, and "other" when
+// an edited menu has items before its first heading.
+void appendMenu(const MenuSections& menu, std::string& out)
+{
+    out += "{\"mainCourses\":";
+    appendStringArray(menu.mainCourses, out);
+    appendKey("puddings", out);
+    appendStringArray(menu.puddings, out);
+    appendKey("drinks", out);
+    appendStringArray(menu.drinks, out);
+    if (!menu.other.empty()) {
+        appendKey("other", out);
+        appendStringArray(menu.other, out);
+    }
+    out += '}';
+}
+
+void appendPatron(const Patron& patron, std::string_view line, std::string& out)
+{
+    out += "{\"age\":";
+    appendJsonString(ageWithoutArticle(patron.age), out);
+    appendStringMember("race", patron.race, out);
+    appendStringMember("occupation", patron.occupation, out);
+    appendStringMember("clothes", patron.clothes, out);
+    appendStringMember("gender", patron.woman ? "woman" : "man", out);
+    appendStringMember("hair", patron.hair, out);
+    appendStringMember("face", patron.face, out);
+    appendStringMember("text", line, out);
+    out += '}';
+}
+
+// A block is its heading, then a line per drawn patron and the action line,
+// or "No one is sitting here" for an empty table.
+void appendTable(int number, TextLines::const_iterator first, TextLines::const_iterator last,
+                 const DrawnTable* drawn, std::string& out)
+{
+    const std::size_t lines = static_cast<std::size_t>(last - first);
+    const std::size_t patrons = drawn ? std::min(drawn->patrons.size(), lines - 1) : 0;
+    out += "{\"number\":";
+    out += Decimal(number);
+    appendStringMember("heading", *first, out);
+    appendKey("patrons", out);
+    out += '[';
+    for (std::size_t i = 0; i < patrons; ++i) {
+        if (i > 0)
+            out += ',';
+        appendPatron(drawn->patrons[i], first[static_cast<std::ptrdiff_t>(i + 1)], out);
+    }
+    out += ']';
+    appendKey("action", out);
+    if (patrons > 0 && patrons + 1 < lines)
+        appendJsonString(first[static_cast<std::ptrdiff_t>(patrons + 1)], out);
+    else
+        out += "null";
+    out += '}';
+}
+
+void appendTables(const InnSheet& sheet, std::string& out)
+{
+    out += '[';
+    int number = 0;
+    forEachTableBlock(sheet.tableText, [&](auto first, auto last) {
+        const auto index = static_cast<std::size_t>(number);
+        if (number++ > 0)
+            out += ',';
+        appendTable(number, first, last, index < sheet.drawnTables.size() ? &sheet.drawnTables[index] : nullptr,
+                    out);
+    });
+    out += ']';
+}
+}  // namespace
+
+std::string_view ageWithoutArticle(std::string_view age)
+{
+    for (std::string_view article : {"An", "A"}) {
+        if (age == article)
+            return {};
+        if (age.starts_with(article) && age.substr(article.size()).starts_with(' '))
+            return age.substr(article.size() + 1);
+    }
+    return age;
+}
+
+void JsonFormat::append(const InnSheet& sheet, InnPlace place, std::string& out)
+{
+    out += "{\"inn\":";
+    out += Decimal(static_cast<long long>(place.number));
+    appendKey("seed", out);
+    out += Decimal(place.seed);
+    appendStringMember("name", sheet.innName, out);
+    appendStringMember("landlord", sheet.landlordName, out);
+    appendStringMember("location", locationName(sheet.location), out);
+    appendStringMember("quality", QualityName(sheet.quality), out);
+    appendKey("rooms", out);
+    appendRooms(sheet.rooms, out);
+    appendKey("menu", out);
+    splitMenu(sheet.menuLines, menu_);
+    appendMenu(menu_, out);
+    appendStringMember("scene", sheet.barScene, out);
+    appendKey("tableCount", out);
+    out += Decimal(sheet.tableCount);
+    appendKey("tables", out);
+    appendTables(sheet, out);
+    out += "}\n";
+}
+
+}  // namespace brewick

@@ -1,0 +1,25 @@
+// An inn as one line of JSON Lines, for programs: the sections of the inn
+// sheet as members of one object, with the inn's number and the run's seed.
+// Room numbers are numbers, the menu is split into its groups and every table
+// lists its patrons word by word; the shape is data/brewick-inn.schema.json.
+#pragma once
+
+#include "output/InnFormat.h"
+#include "output/MenuSections.h"
+
+namespace brewick {
+
+class JsonFormat final : public InnFormat {
+public:
+    void append(const InnSheet& sheet, InnPlace place, std::string& out) override;
+    std::string_view extension() const override { return "json"; }
+
+private:
+    MenuSections menu_;  // kept between inns so that it stops allocating
+};
+
+// The age of a patron without its article: "very young" for "A very young",
+// nothing for the bare "A".
+std::string_view ageWithoutArticle(std::string_view age);
+
+}  // namespace brewick

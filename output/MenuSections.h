@@ -1,0 +1,25 @@
+// The menu lines by their groups, for output that names them: the items under
+// the headings "Main Courses", "Puddings" and "Drinks", without their indent.
+// The menu may have been edited, so anything can stand anywhere.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "core/TextLines.h"
+
+namespace brewick {
+
+struct MenuSections {
+    std::vector<std::string_view> mainCourses;
+    std::vector<std::string_view> puddings;
+    std::vector<std::string_view> drinks;
+    std::vector<std::string_view> other;  // the items before the first heading
+};
+
+// Replaces `out` by the items of the menu lines, which it points into. A
+// heading is a line that reads as one, not indented; a heading met again adds
+// to its group. Blank lines, which keep the groups apart, are no items.
+void splitMenu(const TextLines& menuLines, MenuSections& out);
+
+}  // namespace brewick

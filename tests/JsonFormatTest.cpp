@@ -1,0 +1,124 @@
+// The JSON of an inn as a program reads it: numbers where the sheet holds
+// plain numbers, the menu by its groups however it was edited, and each table
+// with its patrons word by word.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "generators/Tables.h"
+#include "output/JsonFormat.h"
+#include "support/RecordingRandom.h"
+
+namespace brewick {
+namespace {
+
+using testing::HasSubstr;
+
+std::string jsonOf(const InnSheet& sheet)
+{
+    std::string out;
+    JsonFormat().append(sheet, {7, 42}, out);
+    return out;
+}
+
+TEST(JsonFormat, RoomCellsAreNumbersOnlyWhenTheyHoldAPlainNumber)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"12", "12"},
+        {"0", "0"},
+        {"999999999999999", "999999999999999"},
+        {"1000000000000000", "\"1000000000000000\""},  // past what a double keeps exactly
+        {"007", "\"007\""},
+        {"-3", "\"-3\""},
+        {"+3", "\"+3\""},
+        {" 5", "\" 5\""},
+        {"5 ", "\"5 \""},
+        {"1.5", "\"1.5\""},
+        {"", "\"\""},
+        {"plenty", "\"plenty\""},
+    };
+    for (const auto& [cell, json] : rows) {
+        InnSheet sheet;
+        sheet.rooms.cell(2, 1) = cell;
+        sheet.rooms.cell(3, 2) = cell;
+        const std::string out = jsonOf(sheet);
+        EXPECT_THAT(out, HasSubstr(std::string("\"double\":{\"beds\":") + json + ",\"cost\":\"\"}")) << cell;
+        EXPECT_THAT(out, HasSubstr(std::string("\"common\":{\"beds\":\"\",\"cost\":") + json + "}}")) << cell;
+    }
+}
+
+TEST(JsonFormat, TheMenuIsSplitAtItsHeadingsHoweverItWasEdited)
+{
+    struct Row {
+        const char* name;
+        TextLines menu;
+        const char* json;
+    };
+    const Row rows[] = {
+        {"as generated",
+         {"Main Courses", "  Roast Boar", " ", "Puddings", "  Apple Pie", " ", "Drinks", "  Mead", "  Grog"},
+         R"j({"mainCourses":["Roast Boar"],"puddings":["Apple Pie"],"drinks":["Mead","Grog"]})j"},
+        {"empty", {}, R"j({"mainCourses":[],"puddings":[],"drinks":[]})j"},
+        {"lines before the first heading",
+         {"Chef's special", "  Eel Pie", "Main Courses", "  Stew"},
+         R"j({"mainCourses":["Stew"],"puddings":[],"drinks":[],"other":["Chef's special","Eel Pie"]})j"},
+        {"headings in another order, one twice, blanks and tabs around",
+         {"Drinks ", "\tCider", "", "Main Courses", "  Stew", "  ", "Drinks", "Ale"},
+         R"j({"mainCourses":["Stew"],"puddings":[],"drinks":["Cider","Ale"]})j"},
+        {"an indented heading is an item",
+         {"Puddings", "  Drinks", "  Custard"},
+         R"j({"mainCourses":[],"puddings":["Drinks","Custard"],"drinks":[]})j"},
+        {"a heading in other words is an item",
+         {"Main courses", "  Stew"},
+         R"j({"mainCourses":[],"puddings":[],"drinks":[],"other":["Main courses","Stew"]})j"},
+    };
+    for (const Row& row : rows) {
+        InnSheet sheet;
+        sheet.menuLines = row.menu;
+        EXPECT_THAT(jsonOf(sheet), HasSubstr(std::string("\"menu\":") + row.json + ",\"scene\"")) << row.name;
+    }
+}
+
+TEST(JsonFormat, AgesLoseTheirArticleOnly)
+{
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {"A very young", "very young"}, {"An ancient", "ancient"}, {"A", ""},      {"An", ""},
+        {"Angry", "Angry"},             {"Ample", "Ample"},       {"A  old", " old"}, {"", ""},
+    };
+    for (const auto& [age, without] : rows)
+        EXPECT_EQ(ageWithoutArticle(age), without) << age;
+}
+
+TEST(JsonFormat, TablesListTheirPatronsWordByWordAndEmptyTablesNoAction)
+{
+    const PatronLists lists;
+    // Two tables: a woman alone, then nobody. Every word is entry 1 of its list.
+    test::ScriptedRandom random({1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 0});
+    InnSheet sheet;
+    sheet.location = InnLocation::PoorQuarter;
+    drawTables(sheet, lists, random);
+    ASSERT_EQ(sheet.tableCount, 2);
+    const std::string line(sheet.tableText[1]);
+    const std::string patron = R"j({"age":"young","race":"human","occupation":"fighter","clothes":")j" +
+                               lists.clothes[1] + R"j(","gender":"woman","hair":")j" + lists.hair[1] +
+                               R"j(","face":")j" + lists.faces[1] + R"j(","text":")j" + line + "\"}";
+    const std::string expected = R"j("tables":[{"number":1,"heading":"Table No. 1 (1 patrons)","patrons":[)j" + patron +
+                                 R"j(],"action":"She is )j" + lists.singleActions[1] + "\"}," +
+                                 R"j({"number":2,"heading":"Table No. 2 (Empty)","patrons":[],"action":null}]})j";
+    EXPECT_THAT(jsonOf(sheet), testing::EndsWith(expected + "\n"));
+}
+
+// A closing line right after another closes no table of its own.
+TEST(JsonFormat, AStrayClosingLineMakesNoTable)
+{
+    InnSheet sheet;
+    sheet.tableCount = 2;
+    sheet.tableText = {"Table No. 1 (Empty)", "No one is sitting here", " ", " ", "Table No. 2 (Empty)",
+                       "No one is sitting here", " "};
+    EXPECT_THAT(jsonOf(sheet),
+                testing::EndsWith(R"j("tables":[{"number":1,"heading":"Table No. 1 (Empty)","patrons":[],"action":null},)j"
+                                  R"j({"number":2,"heading":"Table No. 2 (Empty)","patrons":[],"action":null}]})j"
+                                  "\n"));
+}
+
+}  // namespace
+}  // namespace brewick

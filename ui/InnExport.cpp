@@ -1,0 +1,80 @@
+#include "ui/InnExport.h"
+
+#include <algorithm>
+
+#include <QFileInfo>
+#include <QMimeData>
+
+#include "output/FooterDate.h"
+#include "output/InnSheetText.h"
+#include "output/JsonFormat.h"
+#include "output/MarkdownFormat.h"
+#include "output/SheetPdf.h"
+#include "ui/QtText.h"
+
+namespace brewick {
+
+namespace {
+struct ExportType {
+    ExportFormat format;
+    const char* filter;
+    const char* suffix;
+};
+constexpr ExportType kExportTypes[] = {
+    {ExportFormat::Markdown, "Markdown (*.md)", "md"},
+    {ExportFormat::Json, "JSON (*.json)", "json"},
+    {ExportFormat::Pdf, "PDF (*.pdf)", "pdf"},
+};
+}  // namespace
+
+QList<SaveFileType> exportFileTypes()
+{
+    QList<SaveFileType> types;
+    for (const ExportType& type : kExportTypes)
+        types.append({QString::fromLatin1(type.filter), QString::fromLatin1(type.suffix)});
+    return types;
+}
+
+ExportFormat exportFormatFor(const QString& path, qsizetype chosenFileType)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const ExportType& type : kExportTypes)
+        if (suffix == QLatin1StringView(type.suffix))
+            return type.format;
+    return kExportTypes[std::clamp<qsizetype>(chosenFileType, 0, std::size(kExportTypes) - 1)].format;
+}
+
+std::optional<std::string> exportedInn(ExportFormat format, const InnSheet& sheet, InnPlace place)
+{
+    std::string bytes;
+    switch (format) {
+    case ExportFormat::Markdown:
+        MarkdownFormat().append(sheet, place, bytes);
+        break;
+    case ExportFormat::Json:
+        JsonFormat().append(sheet, place, bytes);
+        break;
+    case ExportFormat::Pdf: {
+        TextLines lines;
+        buildInnSheetText(sheet, lines);
+        return sheetPdf(lines, paperFor(QLocale::system().territory()), localFooterDate());
+    }
+    }
+    return bytes;
+}
+
+QMimeData* clipboardInn(const InnSheet& sheet, InnPlace place)
+{
+    TextLines lines;
+    buildInnSheetText(sheet, lines);
+    std::string text;
+    appendLfText(lines, text);
+    auto* data = new QMimeData;
+    data->setText(toQString(text));
+    std::string markdown;
+    MarkdownFormat().append(sheet, place, markdown);
+    data->setData(QStringLiteral("text/markdown"), QByteArray::fromStdString(markdown));
+    return data;
+}
+
+}  // namespace brewick

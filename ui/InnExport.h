@@ -1,0 +1,36 @@
+// The inn for other programs and people: on the clipboard (Edit > Copy Inn)
+// and in the formats of File > Export. Markdown and JSON come from the same
+// formatters as brewick-batch's, the PDF from the printing path of File > Print.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <QList>
+#include <QString>
+
+#include "core/InnSheet.h"
+#include "output/InnFormat.h"
+#include "ui/InnSaveDialog.h"
+
+class QMimeData;
+
+namespace brewick {
+
+enum class ExportFormat { Markdown, Json, Pdf };
+
+// The export dialog's file types, in the order of ExportFormat.
+QList<SaveFileType> exportFileTypes();
+
+// The format that the name's extension names; else that of the file type
+// chosen in the dialog.
+ExportFormat exportFormatFor(const QString& path, qsizetype chosenFileType);
+
+// The inn in the format, as a file holds it; nothing when the PDF writer fails.
+std::optional<std::string> exportedInn(ExportFormat format, const InnSheet& sheet, InnPlace place);
+
+// The inn for the clipboard: as File > Save writes it, with LF line ends, and
+// as Markdown under text/markdown.
+QMimeData* clipboardInn(const InnSheet& sheet, InnPlace place);
+
+}  // namespace brewick
