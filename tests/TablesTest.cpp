@@ -158,10 +158,11 @@ TEST(Tables, DrawnWordsMakeEachPatronLine)
                             isEntry(kPatrons.faces, words.face))
                     << text;
             }
-            if (patrons.size() == 1)
+            if (patrons.size() == 1) {
                 EXPECT_THAT(std::string(sheet.tableText[line]), StartsWith(patrons[0].woman ? "She is " : "He is "));
-            else if (patrons.empty())
+            } else if (patrons.empty()) {
                 EXPECT_EQ(sheet.tableText[line], "No one is sitting here");
+            }
             line += 2;  // the action line or "No one is sitting here", and the closing line
         }
         EXPECT_EQ(line, sheet.tableText.size());
