@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,15 +47,14 @@ private:
     std::array<std::string, kColumns * kRows> cells_;
 };
 
-// One patron as drawn: the words of the patron line, each as it reads there.
+// One patron as drawn. The patron's line in the table text is made of the
+// drawn words, so the sheet keeps how long each is rather than a second copy;
+// patronWords (generators/Tables.h) reads them back from the line.
 struct Patron {
-    std::string age;  // with its article: "A weary", or the bare "A"
-    std::string race;
-    std::string occupation;
-    std::string clothes;
+    enum Word { Age, Race, Occupation, Clothes, Hair, Face, kWordCount };
+
     bool woman = false;
-    std::string hair;
-    std::string face;  // with its article: "a scarred"
+    std::array<std::uint32_t, kWordCount> wordLengths{};
 
     friend bool operator==(const Patron&, const Patron&) = default;
 };

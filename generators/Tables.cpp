@@ -1,5 +1,7 @@
 #include "generators/Tables.h"
 
+#include <algorithm>
+
 #include "generators/PatronWords.h"
 
 namespace brewick {
@@ -19,20 +21,35 @@ void addChoice(TextLines& choices, std::string_view number, int patrons)
         choices.add({"Table No. ", number, " has ", Decimal(patrons), " patrons"});
 }
 
-// Draws one patron (seven draws) into `patron` and adds the patron line.
+// The patron line around the drawn words: "<age> <race> <occupation> wearing
+// <clothes>. She has <hair> and <face> face."
+constexpr std::string_view kAfterAge = " ";
+constexpr std::string_view kAfterRace = " ";
+constexpr std::string_view kBeforeClothes = " wearing ";
+constexpr std::string_view kBeforeHairOfAWoman = ". She has ";
+constexpr std::string_view kBeforeHairOfAMan = ". He has ";
+constexpr std::string_view kBeforeFace = " and ";
+constexpr std::string_view kAfterFace = " face.";
+
+// Draws one patron (seven draws), adds the patron line and keeps the words'
+// lengths in `patron`.
 void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, RandomSource& random)
 {
-    patron.age = pickRandom(lists.ages, random);
-    patron.race = pickRandom(lists.races, random);
-    patron.occupation = pickRandom(lists.occupations, random);
-    patron.clothes = pickRandom(lists.clothes, random);
+    const std::string& age = pickRandom(lists.ages, random);
+    const std::string& race = pickRandom(lists.races, random);
+    const std::string& occupation = pickRandom(lists.occupations, random);
+    const std::string& clothes = pickRandom(lists.clothes, random);
     patron.woman = random.randomIndex(101) <= 25;
-    patron.hair = pickRandom(lists.hair, random);
+    const std::string& hair = pickRandom(lists.hair, random);
     // The last two faces are stubble and a beard's cheer: men only.
-    patron.face = patron.woman ? lists.faces[random.randomIndex(static_cast<int>(lists.faces.count()) - 2)]
-                               : pickRandom(lists.faces, random);
-    tableText.add({patron.age, " ", patron.race, " ", patron.occupation, " wearing ", patron.clothes,
-                   patron.woman ? ". She has "sv : ". He has "sv, patron.hair, " and ", patron.face, " face."});
+    const std::string& face = patron.woman
+                                  ? lists.faces[random.randomIndex(static_cast<int>(lists.faces.count()) - 2)]
+                                  : pickRandom(lists.faces, random);
+    tableText.add({age, kAfterAge, race, kAfterRace, occupation, kBeforeClothes, clothes,
+                   patron.woman ? kBeforeHairOfAWoman : kBeforeHairOfAMan, hair, kBeforeFace, face, kAfterFace});
+    patron.wordLengths = {static_cast<std::uint32_t>(age.size()),     static_cast<std::uint32_t>(race.size()),
+                          static_cast<std::uint32_t>(occupation.size()), static_cast<std::uint32_t>(clothes.size()),
+                          static_cast<std::uint32_t>(hair.size()),    static_cast<std::uint32_t>(face.size())};
 }
 }  // namespace
 
@@ -86,6 +103,26 @@ void addTableBlock(TextLines& tableText, DrawnTable& drawn, int number, int patr
             tableText.add({"They are ", pickRandom(lists.groupActions, random)});
     }
     tableText.add(" ");
+}
+
+PatronWords patronWords(const Patron& patron, std::string_view line)
+{
+    // Never past the line's end, whatever line it is given.
+    std::size_t at = 0;
+    const auto word = [&](std::string_view before, Patron::Word word) {
+        at = std::min(at + before.size(), line.size());
+        const std::string_view text = line.substr(at, patron.wordLengths[word]);
+        at += text.size();
+        return text;
+    };
+    PatronWords words;
+    words.age = word("", Patron::Age);
+    words.race = word(kAfterAge, Patron::Race);
+    words.occupation = word(kAfterRace, Patron::Occupation);
+    words.clothes = word(kBeforeClothes, Patron::Clothes);
+    words.hair = word(patron.woman ? kBeforeHairOfAWoman : kBeforeHairOfAMan, Patron::Hair);
+    words.face = word(kBeforeFace, Patron::Face);
+    return words;
 }
 
 void showChosenTable(InnSheet& sheet)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "generators/Tables.h"
 #include "output/JsonString.h"
 #include "output/TableBlocks.h"
 
@@ -87,14 +88,15 @@ void appendMenu(const MenuSections& menu, std::string& out)
 
 void appendPatron(const Patron& patron, std::string_view line, std::string& out)
 {
+    const PatronWords words = patronWords(patron, line);
     out += "{\"age\":";
-    appendJsonString(ageWithoutArticle(patron.age), out);
-    appendStringMember("race", patron.race, out);
-    appendStringMember("occupation", patron.occupation, out);
-    appendStringMember("clothes", patron.clothes, out);
+    appendJsonString(ageWithoutArticle(words.age), out);
+    appendStringMember("race", words.race, out);
+    appendStringMember("occupation", words.occupation, out);
+    appendStringMember("clothes", words.clothes, out);
     appendStringMember("gender", patron.woman ? "woman" : "man", out);
-    appendStringMember("hair", patron.hair, out);
-    appendStringMember("face", patron.face, out);
+    appendStringMember("hair", words.hair, out);
+    appendStringMember("face", words.face, out);
     appendStringMember("text", line, out);
     out += '}';
 }

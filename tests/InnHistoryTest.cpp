@@ -71,8 +71,9 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
             inns[history.shownNumber()] = generator.sheet();
             break;
         }
-        if (row.action != Generate)
+        if (row.action != Generate) {
             EXPECT_EQ(random.ranges.size(), draws) << "stepping and editing draw nothing";
+        }
         EXPECT_EQ(history.shownNumber(), row.shown);
         EXPECT_EQ(generator.sheet(), inns[row.shown]);
         EXPECT_EQ(history.canGoBack(), row.back);

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "generators/Tables.h"
@@ -127,9 +128,12 @@ TEST(Tables, PatronLineReadsAsOneSentence)
 }
 
 // The words kept for the JSON output are exactly those each line is made of,
-// block by block, however the tables fall.
+// entries of their lists, block by block, however the tables fall.
 TEST(Tables, DrawnWordsMakeEachPatronLine)
 {
+    const auto isEntry = [](const WordList& list, std::string_view word) {
+        return std::find(list.begin(), list.end(), word) != list.end();
+    };
     test::RecordingRandom random(4711);
     InnSheet sheet;
     for (int round = 0; round < 200; ++round) {
@@ -141,18 +145,47 @@ TEST(Tables, DrawnWordsMakeEachPatronLine)
             const std::vector<Patron>& patrons = table.patrons;
             ++line;  // the heading
             for (const Patron& patron : patrons) {
-                const std::string expected = patron.age + " " + patron.race + " " + patron.occupation +
-                                             " wearing " + patron.clothes + (patron.woman ? ". She has " : ". He has ") +
-                                             patron.hair + " and " + patron.face + " face.";
-                ASSERT_EQ(sheet.tableText[line++], expected) << "round " << round;
+                const std::string_view text = sheet.tableText[line++];
+                const PatronWords words = patronWords(patron, text);
+                const std::string expected = std::string(words.age) + " " + std::string(words.race) + " " +
+                                             std::string(words.occupation) + " wearing " + std::string(words.clothes) +
+                                             (patron.woman ? ". She has " : ". He has ") + std::string(words.hair) +
+                                             " and " + std::string(words.face) + " face.";
+                ASSERT_EQ(text, expected) << "round " << round;
+                EXPECT_TRUE(isEntry(kPatrons.ages, words.age) && isEntry(kPatrons.races, words.race) &&
+                            isEntry(kPatrons.occupations, words.occupation) &&
+                            isEntry(kPatrons.clothes, words.clothes) && isEntry(kPatrons.hair, words.hair) &&
+                            isEntry(kPatrons.faces, words.face))
+                    << text;
             }
-            if (patrons.size() == 1)
+            if (patrons.size() == 1) {
                 EXPECT_THAT(std::string(sheet.tableText[line]), StartsWith(patrons[0].woman ? "She is " : "He is "));
-            else if (patrons.empty())
+            } else if (patrons.empty()) {
                 EXPECT_EQ(sheet.tableText[line], "No one is sitting here");
+            }
             line += 2;  // the action line or "No one is sitting here", and the closing line
         }
         EXPECT_EQ(line, sheet.tableText.size());
+    }
+}
+
+TEST(Tables, PatronWordsStayWithinAShorterLine)
+{
+    Patron patron;
+    patron.wordLengths = {7, 5, 5, 4, 9, 8};
+    const std::pair<std::string_view, PatronWords> rows[] = {
+        {"", {}},
+        {"A weary", {"A weary", "", "", "", "", ""}},
+        {"A weary human", {"A weary", "human", "", "", "", ""}},
+        {"A weary human miner wearing rags", {"A weary", "human", "miner", "rags", "", ""}},
+    };
+    for (const auto& [line, expected] : rows) {
+        const PatronWords words = patronWords(patron, line);
+        EXPECT_EQ(std::vector<std::string_view>({words.age, words.race, words.occupation, words.clothes, words.hair,
+                                                 words.face}),
+                  std::vector<std::string_view>({expected.age, expected.race, expected.occupation, expected.clothes,
+                                                 expected.hair, expected.face}))
+            << line;
     }
 }
 

@@ -510,10 +510,11 @@ TEST_F(MainWindowTest, ExportWritesTheFormatTheNameOrTheFileTypeAsksFor)
         const std::filesystem::path written = dir.path() / row.written;
         EXPECT_EQ(writeThrough(*window, "Export1", dir.path() / row.typed, row.fileType), std::nullopt) << row.typed;
         // A PDF holds the time it was made; its text is read back by the printing tests.
-        if (row.format == ExportFormat::Pdf)
+        if (row.format == ExportFormat::Pdf) {
             EXPECT_THAT(contents(written), StartsWith("%PDF-")) << row.written;
-        else
+        } else {
             EXPECT_EQ(contents(written), exportedInn(row.format, sheet(), {1, 2026}).value()) << row.written;
+        }
     }
     EXPECT_EQ(test::entries(dir.path()),
               (std::vector<std::string>{"another.txt", "chosen.json", "notes.md", "other.txt", "plain.md", "printed.pdf",
