@@ -33,13 +33,13 @@ constexpr std::string_view kHelpText =
 // Gives the problem with `value`, or nothing when it is taken.
 using ValueSetter = std::optional<std::string> (*)(std::string_view value, BatchOptions& options);
 
-std::string Quoted(std::string_view value) { return "'" + std::string(value) + "'"; }
+std::string singleQuoted(std::string_view value) { return "'" + std::string(value) + "'"; }
 
 std::optional<std::string> setSeed(std::string_view value, BatchOptions& options)
 {
     options.seed = parseSeed(value);
     if (!options.seed)
-        return "--seed: " + Quoted(value) + " is not a whole number from 0 to 4294967295";
+        return "--seed: " + singleQuoted(value) + " is not a whole number from 0 to 4294967295";
     return std::nullopt;
 }
 
@@ -48,7 +48,7 @@ std::optional<std::string> setCount(std::string_view value, BatchOptions& option
     // A count takes the same plain digits and range as a seed.
     const auto count = parseSeed(value);
     if (!count)
-        return "--count: " + Quoted(value) + " is not a whole number from 0 to 4294967295";
+        return "--count: " + singleQuoted(value) + " is not a whole number from 0 to 4294967295";
     options.count = *count;
     return std::nullopt;
 }
@@ -63,7 +63,7 @@ std::optional<std::string> setFormat(std::string_view value, BatchOptions& optio
             return std::nullopt;
         }
     }
-    return "--format: " + Quoted(value) + " is not one of text, markdown, json";
+    return "--format: " + singleQuoted(value) + " is not one of text, markdown, json";
 }
 
 std::optional<std::string> setPath(std::string_view option, std::string_view value,
@@ -121,12 +121,12 @@ CommandLine parseCommandLine(std::span<const char* const> arguments)
         if (argument == "--version")
             return {BatchAction::ShowVersion, {}, {}};
         if (!argument.starts_with("-"))
-            return refusal("unexpected argument " + Quoted(argument));
+            return refusal("unexpected argument " + singleQuoted(argument));
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
         const ValueOption* option = findValueOption(name);
         if (option == nullptr)
-            return refusal("unknown option " + Quoted(name));
+            return refusal("unknown option " + singleQuoted(name));
         std::string_view value;
         if (equals != std::string_view::npos) {
             value = argument.substr(equals + 1);

@@ -16,8 +16,8 @@ std::string_view locationName(InnLocation location) { return kLocationNames[inde
 
 std::string_view locationPhrase(InnLocation location) { return locationName(location); }
 
-std::string_view QualityName(InnQuality quality) { return kQualityNames[indexOf(quality)]; }
+std::string_view qualityName(InnQuality quality) { return kQualityNames[indexOf(quality)]; }
 
-std::string_view QualityPhrase(InnQuality quality) { return kQualityPhrases[indexOf(quality)]; }
+std::string_view qualityPhrase(InnQuality quality) { return kQualityPhrases[indexOf(quality)]; }
 
 }  // namespace brewick

@@ -28,8 +28,8 @@ constexpr int indexOf(InnQuality quality) { return static_cast<int>(quality); }
 // sheet text says.
 std::string_view locationName(InnLocation location);
 std::string_view locationPhrase(InnLocation location);
-std::string_view QualityName(InnQuality quality);
-std::string_view QualityPhrase(InnQuality quality);
+std::string_view qualityName(InnQuality quality);
+std::string_view qualityPhrase(InnQuality quality);
 
 // Four columns by three rows of text cells. Row 0 and column 0 are headings;
 // row 1 holds the bed counts and row 2 the prices.

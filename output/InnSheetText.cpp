@@ -25,7 +25,7 @@ void buildInnSheetText(const InnSheet& sheet, TextLines& out)
     out.add(bannerLine());
     out.add("");
     out.add({sheet.innName, " is run by ", sheet.landlordName, "."});
-    out.add({"It is ", QualityPhrase(sheet.quality), " quality establishment and is located in the ",
+    out.add({"It is ", qualityPhrase(sheet.quality), " quality establishment and is located in the ",
              locationPhrase(sheet.location), "."});
     out.add("");
     out.add({"It has ", rooms.cell(1, 1), " beds in single rooms at ", rooms.cell(1, 2),

@@ -162,7 +162,7 @@ void JsonFormat::append(const InnSheet& sheet, InnPlace place, std::string& out)
     appendStringMember("name", sheet.innName, out);
     appendStringMember("landlord", sheet.landlordName, out);
     appendStringMember("location", locationName(sheet.location), out);
-    appendStringMember("quality", QualityName(sheet.quality), out);
+    appendStringMember("quality", qualityName(sheet.quality), out);
     appendKey("rooms", out);
     appendRooms(sheet.rooms, out);
     appendKey("menu", out);

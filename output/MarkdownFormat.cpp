@@ -64,7 +64,7 @@ void MarkdownFormat::append(const InnSheet& sheet, InnPlace, std::string& out)
 {
     appendLine(out, {"# ", sheet.innName, "\n"});
     appendLine(out, {"Landlord: ", sheet.landlordName, " · Location: ", locationName(sheet.location),
-                     " · Quality: ", QualityName(sheet.quality), "\n"});
+                     " · Quality: ", qualityName(sheet.quality), "\n"});
     appendRooms(sheet.rooms, out);
     appendLine(out, {"## Bar Scene\n"});
     appendLine(out, {sheet.barScene, "\n"});

@@ -8,7 +8,7 @@
 namespace brewick {
 
 namespace {
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 }  // namespace
 
 QtPrintCanvas::QtPrintCanvas(QPagedPaintDevice& device) : device_(device)
@@ -24,7 +24,7 @@ QtPrintCanvas::~QtPrintCanvas()
 
 void QtPrintCanvas::setFont(std::string_view family, double points)
 {
-    QFont font(Q(family));
+    QFont font(toQString(family));
     // Points, not pixels: the painter scales them to the printer's
     // resolution, so the sizes hold on paper.
     font.setPointSizeF(points);
@@ -43,7 +43,7 @@ int QtPrintCanvas::pageHeight() const { return device_.height(); }
 
 int QtPrintCanvas::textWidth(std::string_view text) const
 {
-    return painter_.fontMetrics().horizontalAdvance(Q(text));
+    return painter_.fontMetrics().horizontalAdvance(toQString(text));
 }
 
 int QtPrintCanvas::textHeight(std::string_view) const { return painter_.fontMetrics().height(); }
@@ -54,7 +54,7 @@ int QtPrintCanvas::averageCharacterWidth() const { return painter_.fontMetrics()
 
 void QtPrintCanvas::drawText(int x, int y, std::string_view text)
 {
-    painter_.drawText(x, y + painter_.fontMetrics().ascent(), Q(text));
+    painter_.drawText(x, y + painter_.fontMetrics().ascent(), toQString(text));
 }
 
 void QtPrintCanvas::newPage() { device_.newPage(); }

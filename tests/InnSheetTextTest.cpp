@@ -117,8 +117,8 @@ TEST(InnSheetText, NameAndPhraseOfEveryLocationAndQuality)
         {"Excellent", "an excellent"}, {"Good", "a good"}, {"Normal", "a normal"}, {"Fair", "a fair"},
         {"Poor", "poor"}};
     for (int q = 0; q < kQualityCount; ++q) {
-        EXPECT_EQ(QualityName(static_cast<InnQuality>(q)), qualities[q].first);
-        EXPECT_EQ(QualityPhrase(static_cast<InnQuality>(q)), qualities[q].second);
+        EXPECT_EQ(qualityName(static_cast<InnQuality>(q)), qualities[q].first);
+        EXPECT_EQ(qualityPhrase(static_cast<InnQuality>(q)), qualities[q].second);
     }
 }
 

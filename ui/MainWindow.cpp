@@ -108,7 +108,7 @@ void MainWindow::createControls()
     locationGroup_ = place<RadioGroup>(client, "radLocate", {8, 48, 137, 113}, QStringLiteral("Inn Location"),
                                    names(kLocationCount, [](int i) { return locationName(InnLocation(i)); }));
     qualityGroup_ = place<RadioGroup>(client, "radQuality", {152, 48, 97, 113}, QStringLiteral("Inn Quality"),
-                                    names(kQualityCount, [](int i) { return QualityName(InnQuality(i)); }));
+                                    names(kQualityCount, [](int i) { return qualityName(InnQuality(i)); }));
 
     auto* menuGroup = place<QGroupBox>(client, "GroupBox2", {256, 48, 241, 113}, QStringLiteral("Menu"));
     menuBox_ = place<QPlainTextEdit>(menuGroup, "memMenu", {8, 16, 225, 89});

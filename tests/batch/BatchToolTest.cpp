@@ -355,7 +355,7 @@ TEST_F(BatchTool, JsonLinesCarryTheSectionsOfEachInn)
         EXPECT_EQ(object["name"].toString(), json(inn.innName));
         EXPECT_EQ(object["landlord"].toString(), json(inn.landlordName));
         EXPECT_EQ(object["location"].toString(), json(locationName(inn.location)));
-        EXPECT_EQ(object["quality"].toString(), json(QualityName(inn.quality)));
+        EXPECT_EQ(object["quality"].toString(), json(qualityName(inn.quality)));
         const char* kinds[] = {"single", "double", "common"};
         for (int column = 1; column <= 3; ++column) {
             const QJsonObject room = object["rooms"][kinds[column - 1]].toObject();

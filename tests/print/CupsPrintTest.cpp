@@ -30,7 +30,7 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using test::longInn;
 using test::output;
-using test::Quoted;
+using test::singleQuoted;
 using test::sheetTextOf;
 using test::smallInn;
 
@@ -50,13 +50,13 @@ protected:
     void TearDown() override
     {
         for (const std::string& queue : queues_)
-            cups("remove-queue", Quoted(queue));
+            cups("remove-queue", singleQuoted(queue));
     }
 
     // Adds a capture queue, raw or with the PPD, and makes it the default.
     void addQueue(const std::string& name, const std::string& ppd = "")
     {
-        cups("add-queue", Quoted(name) + (ppd.empty() ? "" : " " + Quoted(ppd)));
+        cups("add-queue", singleQuoted(name) + (ppd.empty() ? "" : " " + singleQuoted(ppd)));
         queues_.push_back(name);
     }
 
@@ -109,7 +109,7 @@ protected:
 private:
     void cups(const std::string& command, const std::string& arguments) const
     {
-        output(std::string(BREWICK_PRIVATE_CUPS) + " " + command + " " + Quoted(cupsDir_.string()) + " "
+        output(std::string(BREWICK_PRIVATE_CUPS) + " " + command + " " + singleQuoted(cupsDir_.string()) + " "
                + arguments + " >&2");
     }
 

@@ -21,7 +21,7 @@
 
 namespace brewick::test {
 
-inline std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+inline std::string singleQuoted(const std::string& text) { return "'" + text + "'"; }
 
 // What the shell command writes on its standard output; a failing command
 // fails the test.
@@ -60,10 +60,10 @@ public:
     std::string text(int page = 0) const
     {
         const std::string pages = page == 0 ? "" : "-f " + std::to_string(page) + " -l " + std::to_string(page) + " ";
-        return output("pdftotext -q -enc UTF-8 " + pages + Quoted(path_.string()) + " -");
+        return output("pdftotext -q -enc UTF-8 " + pages + singleQuoted(path_.string()) + " -");
     }
 
-    std::string info() const { return output("pdfinfo " + Quoted(path_.string())); }
+    std::string info() const { return output("pdfinfo " + singleQuoted(path_.string())); }
 
     int pageCount() const
     {
@@ -76,7 +76,7 @@ public:
     // corner of the paper.
     std::pair<double, double> firstWordCorner() const
     {
-        const std::string words = output("pdftotext -q -bbox -f 1 -l 1 " + Quoted(path_.string()) + " -");
+        const std::string words = output("pdftotext -q -bbox -f 1 -l 1 " + singleQuoted(path_.string()) + " -");
         const std::size_t x = words.find("xMin=\"");
         const std::size_t y = words.find("yMin=\"");
         if (x == std::string::npos || y == std::string::npos)

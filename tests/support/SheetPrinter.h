@@ -17,7 +17,7 @@ inline void PrintTo(const InnSheet& sheet, std::ostream* out)
 {
     *out << "\n  inn name: " << sheet.innName << "\n  landlord: " << sheet.landlordName
          << "\n  location: " << locationName(sheet.location)
-         << "\n  quality: " << QualityName(sheet.quality) << "\n  rooms:";
+         << "\n  quality: " << qualityName(sheet.quality) << "\n  rooms:";
     for (int row = 0; row < RoomTable::kRows; ++row)
         for (int column = 0; column < RoomTable::kColumns; ++column)
             *out << (column == 0 ? "\n    " : " | ") << sheet.rooms.cell(column, row);
