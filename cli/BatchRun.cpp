@@ -6,8 +6,8 @@
 
 #include "cli/FolderOutput.h"
 #include "cli/StreamOutput.h"
-#include "cycle/InnGenerator.h"
 #include "core/StartSeed.h"
+#include "cycle/InnGenerator.h"
 #include "generators/UserSceneFile.h"
 #include "output/JsonFormat.h"
 #include "output/MarkdownFormat.h"

@@ -2,8 +2,8 @@
 // ended by CR LF.
 #pragma once
 
-#include "output/InnFormat.h"
 #include "core/TextLines.h"
+#include "output/InnFormat.h"
 
 namespace brewick {
 

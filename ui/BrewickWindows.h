@@ -5,9 +5,9 @@
 
 #include <filesystem>
 
-#include "ui/MainWindow.h"
-#include "ui/ClosingWindow.h"
 #include "ui/AboutWindow.h"
+#include "ui/ClosingWindow.h"
+#include "ui/MainWindow.h"
 
 namespace brewick {
 

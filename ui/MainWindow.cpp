@@ -25,8 +25,8 @@
 #include "platform/TextEditor.h"
 #include "ui/ErrorBox.h"
 #include "ui/InnExport.h"
-#include "ui/RadioGroup.h"
 #include "ui/QtText.h"
+#include "ui/RadioGroup.h"
 #include "ui/RoomGrid.h"
 #include "ui/WindowLook.h"
 

@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <string>
 
-#include "cycle/InnGenerator.h"
-#include "cycle/InnHistory.h"
 #include "core/RandomSource.h"
 #include "core/TextLines.h"
+#include "cycle/InnGenerator.h"
+#include "cycle/InnHistory.h"
 #include "output/InnFormat.h"
 #include "output/SheetPrinter.h"
 #include "platform/EditedFileWatcher.h"

@@ -15,10 +15,10 @@
 #include <filesystem>
 #include <thread>
 
-#include "output/FooterDate.h"
-#include "output/SheetPrinter.h"
 #include "PdfDocument.h"
 #include "SampleInns.h"
+#include "output/FooterDate.h"
+#include "output/SheetPrinter.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/BrewickWindows.h"

@@ -2,8 +2,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "output/LinePrinter.h"
 #include "RecordingCanvas.h"
+#include "output/LinePrinter.h"
 
 namespace brewick {
 namespace {

@@ -3,10 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "output/InnSheetText.h"
-#include "output/PrintedSheet.h"
 #include "RecordingCanvas.h"
 #include "SampleInns.h"
+#include "output/InnSheetText.h"
+#include "output/PrintedSheet.h"
 
 namespace brewick {
 namespace {

@@ -3,11 +3,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "PdfDocument.h"
+#include "SampleInns.h"
 #include "output/FooterDate.h"
 #include "output/SafeFileWriter.h"
 #include "output/SheetPdf.h"
-#include "PdfDocument.h"
-#include "SampleInns.h"
 #include "support/TempDir.h"
 
 namespace brewick {

@@ -25,13 +25,13 @@
 #include <sstream>
 
 #include "generators/Rooms.h"
-#include "ui/InnExport.h"
 #include "output/InnSheetText.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/ErrorBox.h"
+#include "ui/InnExport.h"
 #include "ui/MainWindow.h"
 #include "ui/WindowLook.h"
 
