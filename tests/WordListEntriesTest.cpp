@@ -39,7 +39,7 @@ TEST(WordListEntries, EveryListEqualsItsFile)
         {"drinks", &menu.drinks},                     {"scenes", &scenes},
     };
     for (const auto& [name, list] : rows) {
-        const std::vector<std::string> expected = test::quotedLines(test::dataFile(std::string("words/") + name + ".txt"));
+        const auto expected = test::quotedLines(test::dataFile(std::string("words/") + name + ".txt"));
         const std::vector<std::string> actual(list->begin(), list->end());
         EXPECT_EQ(actual.size(), expected.size()) << name;
         EXPECT_TRUE(actual == expected) << name << ", " << test::firstDifference(expected, actual);
