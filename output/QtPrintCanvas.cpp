@@ -5,11 +5,9 @@
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 
-namespace brewick {
+#include "output/QtText.h"
 
-namespace {
-QString toQString(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-}  // namespace
+namespace brewick {
 
 QtPrintCanvas::QtPrintCanvas(QPagedPaintDevice& device) : device_(device)
 {

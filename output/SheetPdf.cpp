@@ -9,6 +9,7 @@
 #include "output/InnSheetText.h"
 #include "output/PrintedSheet.h"
 #include "output/QtPrintCanvas.h"
+#include "output/QtText.h"
 
 namespace brewick {
 
@@ -38,7 +39,7 @@ std::optional<std::string> sheetPdf(const TextLines& sheetText, const QPageSize&
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setCreator(QString::fromUtf8(kProductName.data(), static_cast<qsizetype>(kProductName.size())));
+        writer.setCreator(toQString(kProductName));
         writer.setTitle(writer.creator());
         writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait,
                                          QMarginsF(kBorderPoints, kBorderPoints, kBorderPoints, kBorderPoints),

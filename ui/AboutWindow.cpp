@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "output/InnSheetText.h"
-#include "ui/QtText.h"
+#include "output/QtText.h"
 #include "ui/WindowLook.h"
 
 namespace brewick {

@@ -9,8 +9,8 @@
 #include "output/InnSheetText.h"
 #include "output/JsonFormat.h"
 #include "output/MarkdownFormat.h"
+#include "output/QtText.h"
 #include "output/SheetPdf.h"
-#include "ui/QtText.h"
 
 namespace brewick {
 

@@ -21,11 +21,11 @@
 #include "core/StartSeed.h"
 #include "generators/UserSceneFile.h"
 #include "output/InnSheetText.h"
+#include "output/QtText.h"
 #include "output/SafeFileWriter.h"
 #include "platform/TextEditor.h"
 #include "ui/ErrorBox.h"
 #include "ui/InnExport.h"
-#include "ui/QtText.h"
 #include "ui/RadioGroup.h"
 #include "ui/RoomGrid.h"
 #include "ui/WindowLook.h"
@@ -106,9 +106,9 @@ void MainWindow::createControls()
     innNameField_ = place<QLineEdit>(client, "edInnName", {8, 16, 240, 24});
     landlordField_ = place<QLineEdit>(client, "edLandlord", {256, 16, 240, 24});
     locationGroup_ = place<RadioGroup>(client, "radLocate", {8, 48, 137, 113}, QStringLiteral("Inn Location"),
-                                   names(kLocationCount, [](int i) { return locationName(InnLocation(i)); }));
+                                       names(kLocationCount, [](int i) { return locationName(InnLocation(i)); }));
     qualityGroup_ = place<RadioGroup>(client, "radQuality", {152, 48, 97, 113}, QStringLiteral("Inn Quality"),
-                                    names(kQualityCount, [](int i) { return qualityName(InnQuality(i)); }));
+                                      names(kQualityCount, [](int i) { return qualityName(InnQuality(i)); }));
 
     auto* menuGroup = place<QGroupBox>(client, "GroupBox2", {256, 48, 241, 113}, QStringLiteral("Menu"));
     menuBox_ = place<QPlainTextEdit>(menuGroup, "memMenu", {8, 16, 225, 89});

@@ -1,4 +1,4 @@
-// Text crosses from the inn sheet (UTF-8 bytes) to the widgets here.
+// Text crosses from the inn sheet (UTF-8 bytes) to Qt here.
 #pragma once
 
 #include <QString>
