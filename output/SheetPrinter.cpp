@@ -19,11 +19,11 @@ bool isSetUp(const QPrinter& printer)
 }
 }  // namespace
 
-SheetPrinter::SheetPrinter() = default;
+DefaultPrinter::DefaultPrinter() = default;
 
-SheetPrinter::~SheetPrinter() = default;
+DefaultPrinter::~DefaultPrinter() = default;
 
-std::optional<std::string> SheetPrinter::print(const TextLines& sheetText)
+std::optional<std::string> DefaultPrinter::print(const TextLines& sheetText)
 {
     QPrinter* printer = chosenPrinter();
     if (!printer)
@@ -37,7 +37,7 @@ std::optional<std::string> SheetPrinter::print(const TextLines& sheetText)
     return std::nullopt;
 }
 
-QPrinter* SheetPrinter::chosenPrinter()
+QPrinter* DefaultPrinter::chosenPrinter()
 {
     if (!chosen_) {
         chosen_ = true;

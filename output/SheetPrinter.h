@@ -12,17 +12,26 @@ class QPrinter;
 
 namespace brewick {
 
+// Where File > Print sends the inn sheet text.
 class SheetPrinter {
 public:
-    SheetPrinter();
-    ~SheetPrinter();
-    SheetPrinter(const SheetPrinter&) = delete;
-    SheetPrinter& operator=(const SheetPrinter&) = delete;
+    virtual ~SheetPrinter() = default;
+
+    // Prints the inn sheet text; gives the message for the user on failure.
+    virtual std::optional<std::string> print(const TextLines& sheetText) = 0;
+};
+
+class DefaultPrinter final : public SheetPrinter {
+public:
+    DefaultPrinter();
+    ~DefaultPrinter() override;
+    DefaultPrinter(const DefaultPrinter&) = delete;
+    DefaultPrinter& operator=(const DefaultPrinter&) = delete;
 
     // Prints the inn sheet text (its banner line replaced by the title) on the
     // system's default printer, which is chosen on the first print of the run
-    // and kept. Gives the message for the user on failure.
-    std::optional<std::string> print(const TextLines& sheetText);
+    // and kept.
+    std::optional<std::string> print(const TextLines& sheetText) override;
 
 private:
     // The default printer of the first call, or null when there was none.

@@ -349,6 +349,7 @@ void MainWindow::tickPart(InnPart part, bool ticked)
 
 void MainWindow::chooseTable(int index)
 {
+    commitEdits();
     generator_.chooseTable(index);
     showSheet();
 }
@@ -370,12 +371,14 @@ void MainWindow::saveInn()
 
 void MainWindow::exportInn()
 {
+    // As for Save, the file holds the inn as it stood when Export was chosen.
     commitEdits();
+    const InnSheet inn = generator_.sheet();
     const std::optional<InnSaveDialog::Choice> choice = exportDialog_.ask(this);
     if (!choice)
         return;
     const ExportFormat format = exportFormatFor(choice->path, choice->fileType);
-    const std::optional<std::string> bytes = exportedInn(format, generator_.sheet(), shownInnPlace());
+    const std::optional<std::string> bytes = exportedInn(format, inn, shownInnPlace());
     if (!bytes)
         reportError("Cannot create file " + choice->path.toStdString());
     else if (const auto error = writeFileSafely(choice->path, *bytes))
@@ -395,7 +398,7 @@ void MainWindow::printInn()
     commitEdits();
     TextLines lines;
     buildInnSheetText(generator_.sheet(), lines);
-    if (const auto error = printer_.print(lines))
+    if (const auto error = printer_->print(lines))
         reportError(*error);
 }
 

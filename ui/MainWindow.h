@@ -7,6 +7,7 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "core/RandomSource.h"
@@ -49,6 +50,10 @@ public:
     // The session ends: closes, with the closing window only when the session
     // manager lets the program ask the user.
     void closeForLogout(bool mayAsk);
+
+    // File > Print prints there from now on; the system's default printer
+    // until then.
+    void usePrinter(std::unique_ptr<SheetPrinter> printer) { printer_ = std::move(printer); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -105,7 +110,7 @@ private:
 
     InnSaveDialog saveDialog_;
     InnSaveDialog exportDialog_;
-    SheetPrinter printer_;
+    std::unique_ptr<SheetPrinter> printer_ = std::make_unique<DefaultPrinter>();
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;
     bool shown_ = false;

@@ -57,9 +57,6 @@ void RoomGrid::showRooms(const RoomTable& rooms)
                 item(row, column)->setText(text);
         }
     }
-    // An editor left with stale text would write it back on its next commit.
-    if (QWidget* editor = openEditor())
-        itemDelegate()->setEditorData(editor, currentIndex());
 }
 
 void RoomGrid::commitOpenEditor()

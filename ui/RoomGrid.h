@@ -15,7 +15,8 @@ class RoomGrid : public QTableWidget {
 public:
     explicit RoomGrid(QWidget* parent);
 
-    // Shows the table's cells, an open editor included; emits nothing.
+    // Shows the table's cells; the view refreshes an open editor whose cell
+    // changes, and leaves one whose cell stays as it is. Emits nothing.
     void showRooms(const RoomTable& rooms);
 
     // Hands what is typed in an open cell editor to the cell (and so to

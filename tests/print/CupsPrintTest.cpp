@@ -86,7 +86,7 @@ protected:
     // Prints the sheet text and waits for the PDF that arrives.
     void printAndWait(const TextLines& sheetText)
     {
-        SheetPrinter printer;
+        DefaultPrinter printer;
         dateBefore_ = localFooterDate();
         const std::optional<std::string> error = printer.print(sheetText);
         dateAfter_ = localFooterDate();
@@ -150,7 +150,7 @@ TEST_F(CupsPrint, PrinterKeepsItsOwnPaperAndTheSheetStartsAtItsPrintableCorner)
 TEST_F(CupsPrint, PrinterChosenOnTheFirstPrintIsKeptForTheRun)
 {
     addQueue(kQueue);
-    SheetPrinter printer;
+    DefaultPrinter printer;
     const TextLines sheetText = sheetTextOf(smallInn());
     EXPECT_EQ(printer.print(sheetText), std::nullopt);
     addQueue("Other");
@@ -164,7 +164,7 @@ TEST_F(CupsPrint, PrinterChosenOnTheFirstPrintIsKeptForTheRun)
 
 TEST_F(CupsPrint, NoDefaultPrinterPrintsNothingForTheWholeRun)
 {
-    SheetPrinter printer;
+    DefaultPrinter printer;
     const TextLines sheetText = sheetTextOf(smallInn());
     EXPECT_EQ(printer.print(sheetText), "There is no default printer currently selected");
     // The printers are looked up once a run: a queue added later is not seen.
@@ -185,7 +185,7 @@ TEST_F(CupsPrint, PrinterThatCannotBeOpenedPrintsNothing)
     const char* tmpDir = std::getenv("TMPDIR");
     const std::optional<std::string> oldTmpDir = tmpDir ? std::optional<std::string>(tmpDir) : std::nullopt;
     ::setenv("TMPDIR", notAFolder.c_str(), 1);
-    SheetPrinter printer;
+    DefaultPrinter printer;
     const std::optional<std::string> error = printer.print(sheetTextOf(smallInn()));
     if (oldTmpDir)
         ::setenv("TMPDIR", oldTmpDir->c_str(), 1);

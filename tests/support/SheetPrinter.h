@@ -13,14 +13,19 @@ inline void PrintTo(const TextLines& lines, std::ostream* out)
         *out << "\n    |" << line << '|';
 }
 
+inline void PrintTo(const RoomTable& rooms, std::ostream* out)
+{
+    for (int row = 0; row < RoomTable::kRows; ++row)
+        for (int column = 0; column < RoomTable::kColumns; ++column)
+            *out << (column == 0 ? "\n    " : " | ") << rooms.cell(column, row);
+}
+
 inline void PrintTo(const InnSheet& sheet, std::ostream* out)
 {
     *out << "\n  inn name: " << sheet.innName << "\n  landlord: " << sheet.landlordName
          << "\n  location: " << locationName(sheet.location)
          << "\n  quality: " << qualityName(sheet.quality) << "\n  rooms:";
-    for (int row = 0; row < RoomTable::kRows; ++row)
-        for (int column = 0; column < RoomTable::kColumns; ++column)
-            *out << (column == 0 ? "\n    " : " | ") << sheet.rooms.cell(column, row);
+    PrintTo(sheet.rooms, out);
     *out << "\n  menu:";
     PrintTo(sheet.menuLines, out);
     *out << "\n  scene: " << sheet.barScene << "\n  tables: " << sheet.tableCount

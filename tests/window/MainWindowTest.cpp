@@ -20,15 +20,19 @@
 #include <QTest>
 
 #include <deque>
+#include <functional>
 #include <fstream>
 #include <map>
 #include <sstream>
 
 #include "generators/Rooms.h"
 #include "output/InnSheetText.h"
+#include "output/PrintedSheet.h"
+#include "print/RecordingCanvas.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
 #include "support/ModalHandler.h"
+#include "support/SheetPrinter.h"
 #include "support/TempDir.h"
 #include "ui/ErrorBox.h"
 #include "ui/InnExport.h"
@@ -96,7 +100,10 @@ protected:
     test::TempDir dir;
     std::unique_ptr<MainWindow> window;
 
-    void SetUp() override
+    void SetUp() override { openWindow(); }
+
+    // A new window with the first inn of the seed, shown and active.
+    void openWindow()
     {
         qputenv("BREWICK_SEED", "2026");
         window = std::make_unique<MainWindow>(dir.path() / "BarScenes.txt");
@@ -295,6 +302,119 @@ TEST_F(MainWindowTest, TypingInACellReachesTheSavedFileWhileItsEditorIsOpen)
     EXPECT_EQ(cell(1, 1).toStdString(), sheet().rooms.cell(1, 1));
 }
 
+// A printer that draws the sheet on a recording canvas and keeps the text.
+class RecordingPrinter final : public SheetPrinter {
+public:
+    explicit RecordingPrinter(std::string& drawn) : drawn_(drawn) {}
+
+    std::optional<std::string> print(const TextLines& sheetText) override
+    {
+        test::RecordingCanvas canvas(100000, 100000);
+        printInnSheet(canvas, sheetText, "1/1/26  0:00");
+        for (const test::DrawnText& text : canvas.drawn)
+            drawn_ += text.text + '\n';
+        return std::nullopt;
+    }
+
+private:
+    std::string& drawn_;
+};
+
+// Every command that reads or changes the inn first takes what is typed in
+// the open cell editor of the room grid, which menu commands, shortcuts and
+// presses that leave the focus where it is (an assistive tool's) keep open;
+// and a reaction that reprices shows the new price in the editor too.
+TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
+{
+    constexpr int kSingle = 1, kDouble = 2, kBeds = 1, kCost = 2;
+    const std::string typed = "4321";
+    std::string printed;
+    const auto clipboardText = [] { return QGuiApplication::clipboard()->text().toStdString(); };
+    const auto written = [this](const char* action, const char* name) {
+        EXPECT_EQ(writeThrough(*window, action, dir.path() / name), std::nullopt);
+        return contents(dir.path() / name);
+    };
+    const auto otherRadio = [this](const char* group, int selected) {
+        return radio(group, selected == 0 ? 1 : 0);
+    };
+    struct Row {
+        const char* command;
+        int column, row;                       // the cell typed into
+        std::function<void()> before;          // before the editor opens
+        std::function<void(QWidget* editor)> run;
+        std::function<std::string()> output;   // what the command wrote, when it writes
+        const char* expected = "";             // ... holds this
+    };
+    const Row rows[] = {
+        {"Save", kSingle, kBeds, {}, {}, [&] { return written("Save1", "inn.txt"); }, "It has 4321 beds in single"},
+        {"Export as Markdown", kSingle, kBeds, {}, {}, [&] { return written("Export1", "inn.md"); },
+         "| Number | 4321 |"},
+        {"Export as JSON", kSingle, kBeds, {}, {}, [&] { return written("Export1", "inn.json"); },
+         "\"single\":{\"beds\":4321,"},
+        {"Copy Inn", kSingle, kBeds, {},
+         [](QWidget* editor) { QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); },
+         clipboardText, "It has 4321 beds in single"},
+        {"Print", kSingle, kBeds, {}, {}, [&] {
+             window->findChild<QAction*>(QStringLiteral("Print2"))->trigger();
+             return printed;
+         }, "It has 4321 beds in single"},
+        {"Generate with Rooms unticked", kSingle, kBeds, [&] { click(find<QCheckBox>("chkInn")); },
+         [&](QWidget*) { find<QPushButton>("butGenerate")->click(); }},
+        {"a location click", kDouble, kBeds, {},
+         [&](QWidget*) { otherRadio("radLocate", indexOf(sheet().location))->click(); }},
+        {"a location click on a price", kDouble, kCost, {},
+         [&](QWidget*) { otherRadio("radLocate", indexOf(sheet().location))->click(); }},
+        {"a quality click", kDouble, kBeds, {},
+         [&](QWidget*) { otherRadio("radQuality", indexOf(sheet().quality))->click(); }},
+        {"a quality click on a price", kSingle, kCost, {},
+         [&](QWidget*) { otherRadio("radQuality", indexOf(sheet().quality))->click(); }},
+        {"choosing another table", kSingle, kBeds, {},
+         [&](QWidget*) { QTest::keyClick(find<QComboBox>("lstTables"), Qt::Key_Down); }},
+        {"Previous Inn and back", kSingle, kBeds, [&] { generate(); },
+         [](QWidget* editor) {
+             QTest::keyClick(editor, Qt::Key_Left, Qt::AltModifier);
+             QTest::keyClick(editor, Qt::Key_Right, Qt::AltModifier);
+         }},
+        {"Next Inn and back", kSingle, kBeds,
+         [&] {
+             generate();
+             QTest::keyClick(find<QLineEdit>("edInnName"), Qt::Key_Left, Qt::AltModifier);
+         },
+         [](QWidget* editor) {
+             QTest::keyClick(editor, Qt::Key_Right, Qt::AltModifier);
+             QTest::keyClick(editor, Qt::Key_Left, Qt::AltModifier);
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        openWindow();
+        window->usePrinter(std::make_unique<RecordingPrinter>(printed));
+        auto* grid = find<QTableWidget>("RoomGrid");
+        if (row.before)
+            row.before();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(row.row, row.column)).center());
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editor, nullptr);
+        ASSERT_TRUE(grid->isAncestorOf(editor));
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, QString::fromStdString(typed));
+        if (row.run)
+            row.run(editor);
+
+        if (row.output) {
+            EXPECT_THAT(row.output(), HasSubstr(row.expected));
+            continue;
+        }
+        ASSERT_EQ(QApplication::focusWidget(), editor) << "the command left the editor open";
+        // A price is the reaction's; anything else is what was typed.
+        InnSheet expected = sheet();
+        expected.rooms.cell(row.column, row.row) = typed;
+        priceRooms(expected);
+        EXPECT_EQ(sheet().rooms, expected.rooms);
+        EXPECT_EQ(editor->text().toStdString(), expected.rooms.cell(row.column, row.row));
+    }
+}
+
 // The bar scene line appears with the first inn, and stays one line, empty
 // or not.
 TEST(MainWindowScene, AnEmptyFirstSceneStillShowsItsOneLine)
@@ -331,20 +451,36 @@ TEST_F(MainWindowTest, AfterStartUpACompleteInnIsShownWithTableOneAndFocusOnGene
     EXPECT_EQ(radio("radQuality", indexOf(sheet().quality))->isChecked(), true);
 }
 
+// Return and the keypad's Enter run "Generate" where the focused control
+// does not take them itself.
 TEST_F(MainWindowTest, EnterGeneratesUnlessTheControlTakesItItself)
 {
-    const QString name = text("edInnName");
-    QTest::keyClick(find<QLineEdit>("edInnName"), Qt::Key_Return);
-    EXPECT_NE(text("edInnName"), name) << "Enter in the inn name field generates";
-
-    auto* menu = find<QPlainTextEdit>("memMenu");
-    const QString lines = menu->toPlainText();
-    const QString innName = text("edInnName");
-    menu->setFocus();
-    menu->moveCursor(QTextCursor::End);
-    QTest::keyClick(menu, Qt::Key_Return);
-    EXPECT_EQ(text("edInnName"), innName) << "Enter in the menu box does not generate";
-    EXPECT_EQ(menu->toPlainText(), lines + "\n");
+    struct Row {
+        const char* control;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool generates;  // else it types a line break
+    };
+    const Row rows[] = {
+        {"edInnName", Qt::Key_Return, Qt::NoModifier, true},
+        {"edInnName", Qt::Key_Enter, Qt::KeypadModifier, true},
+        {"memMenu", Qt::Key_Return, Qt::NoModifier, false},
+        {"memMenu", Qt::Key_Enter, Qt::KeypadModifier, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.control) + (row.key == Qt::Key_Enter ? ", keypad Enter" : ", Return"));
+        auto* control = find<QWidget>(row.control);
+        control->setFocus();
+        auto* box = qobject_cast<QPlainTextEdit*>(control);
+        if (box != nullptr)
+            box->moveCursor(QTextCursor::End);
+        const QString lines = box != nullptr ? box->toPlainText() : QString();
+        const std::uint64_t inns = window->generator().generations();
+        QTest::keyClick(control, row.key, row.modifiers);
+        EXPECT_EQ(window->generator().generations(), inns + (row.generates ? 1 : 0));
+        if (box != nullptr)
+            EXPECT_EQ(box->toPlainText(), lines + "\n");
+    }
 }
 
 TEST_F(MainWindowTest, PartSelectionByClicks)
