@@ -1,14 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Brewick into build/ and starts it.
+# Installs what building and running Brewick needs, builds the two programs
+# into build/ (no tests, no benchmarks) and starts the window program.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
 scripts/ensure-packages.sh "${BUILD_PACKAGES[@]}"
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
-
-if [[ -x build/bin/brewick ]]; then
-  exec build/bin/brewick "$@"
-fi
-echo "Built the library and its tests; the window program is not part of the build yet."
+cmake --preset app
+cmake --build --preset app
+exec build/bin/brewick "$@"

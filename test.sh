@@ -12,23 +12,26 @@ scripts/ensure-packages.sh "${TEST_PACKAGES[@]}"
 jobs=$(nproc)
 step() { printf '\n== %s\n' "$*"; }
 
+# CI treats warnings as errors; a user's own run does not.
+preset=dev
+[[ ${CI:-} == true ]] && preset=ci
+
 step "Build and test"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build
-ctest --test-dir build --output-on-failure -j "$jobs"
+cmake --preset "$preset"
+cmake --build --preset "$preset"
+ctest --preset "$preset" -j "$jobs"
 
 step "Build the Debian package in a temporary copy, check it with lintian and run it"
 tests/package/check-package.sh build/bin/brewick-batch build/screenshots
 
 step "Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBREWICK_SANITIZE=ON -DBREWICK_WINDOW=OFF
-cmake --build build-asan
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan --output-on-failure -j "$jobs"
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan -j "$jobs"
 
 step "Fuzz the scene file reader"
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBREWICK_FUZZ=ON
-cmake --build build-fuzz
+cmake --preset fuzz
+cmake --build --preset fuzz
 mkdir -p build-fuzz/corpus
 build-fuzz/bin/scene_file_fuzzer -max_total_time="${BREWICK_FUZZ_SECONDS:-60}" -max_len=4096 \
   -timeout=10 -rss_limit_mb=1024 -print_final_stats=1 build-fuzz/corpus tests/fuzz/seeds
