@@ -3,15 +3,13 @@
 #include <benchmark/benchmark.h>
 
 #include "cycle/InnGenerator.h"
-#include "output/InnSheetText.h"
+#include "output/formats/InnSheetText.h"
 
 namespace brewick {
 namespace {
 
-void ignoreErrors(const std::string&) {}
-
 // Without a scene file: the built-in scenes only.
-InnGenerator startUp(RandomSource& random) { return InnGenerator(random, "", ignoreErrors); }
+InnGenerator startUp(RandomSource& random) { return InnGenerator(random, {}); }
 
 void cycleWithAll(benchmark::State& state)
 {

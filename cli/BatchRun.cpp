@@ -8,10 +8,11 @@
 #include "cli/StreamOutput.h"
 #include "core/StartSeed.h"
 #include "cycle/InnGenerator.h"
-#include "generators/UserSceneFile.h"
-#include "output/JsonFormat.h"
-#include "output/MarkdownFormat.h"
-#include "output/TextFormat.h"
+#include "files/SceneFile.h"
+#include "files/UserSceneFile.h"
+#include "output/formats/JsonFormat.h"
+#include "output/formats/MarkdownFormat.h"
+#include "output/formats/TextFormat.h"
 
 namespace brewick {
 
@@ -77,15 +78,13 @@ int runBatch(const BatchOptions& options, std::ostream& errors)
     if (const auto failure = findSceneFile(options, sceneFile))
         return failed(errors, *failure);
     const std::uint32_t seed = options.seed ? *options.seed : startSeed(std::getenv("BREWICK_SEED"), errors);
-    LcgRandom random(seed);
     // The window shows a scene file error and goes on without the file; a
     // batch that went on would quietly give other inns than asked for.
-    std::optional<std::string> sceneError;
-    InnGenerator generator(random, sceneFile, [&](const std::string& message) {
-        sceneError = sceneFileProblem(sceneFile, message);
-    });
-    if (sceneError)
-        return failed(errors, *sceneError);
+    const WordListFile scenes = readSceneFile(sceneFile);
+    if (scenes.error)
+        return failed(errors, sceneFileProblem(sceneFile, *scenes.error));
+    LcgRandom random(seed);
+    InnGenerator generator(random, scenes);
 
     const std::unique_ptr<InnFormat> format = makeInnFormat(options.format);
     OutputFailure failure;

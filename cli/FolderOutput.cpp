@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/TextLines.h"
-#include "output/SafeFileWriter.h"
+#include "files/SafeFileWriter.h"
 
 namespace brewick {
 

@@ -4,6 +4,7 @@
 
 #include "cli/BatchOptions.h"
 #include "cli/BatchRun.h"
+#include "core/ProductIdentity.h"
 
 int main(int argc, char* argv[])
 {
@@ -15,7 +16,7 @@ int main(int argc, char* argv[])
         std::cout << helpText();
         return kExitDone;
     case BatchAction::ShowVersion:
-        std::cout << "brewick-batch " BREWICK_VERSION "\n";
+        std::cout << "brewick-batch " << kProductVersion << '\n';
         return kExitDone;
     case BatchAction::Refuse:
         std::cerr << "brewick-batch: " << commandLine.problem << '\n' << usageLine();

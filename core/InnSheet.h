@@ -4,11 +4,11 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/Patron.h"
 #include "core/TextLines.h"
 
 namespace brewick {
@@ -45,25 +45,6 @@ public:
 
 private:
     std::array<std::string, kColumns * kRows> cells_;
-};
-
-// One patron as drawn. The patron's line in the table text is made of the
-// drawn words, so the sheet keeps how long each is rather than a second copy;
-// patronWords (generators/Tables.h) reads them back from the line.
-struct Patron {
-    enum Word { Age, Race, Occupation, Clothes, Hair, Face, kWordCount };
-
-    bool woman = false;
-    std::array<std::uint32_t, kWordCount> wordLengths{};
-
-    friend bool operator==(const Patron&, const Patron&) = default;
-};
-
-// The drawn patrons of one table, in the order of their lines in its block.
-struct DrawnTable {
-    std::vector<Patron> patrons;
-
-    friend bool operator==(const DrawnTable&, const DrawnTable&) = default;
 };
 
 struct InnSheet {

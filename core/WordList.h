@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -25,10 +26,18 @@ public:
 
     void append(std::string_view entry) { entries_.emplace_back(entry); }
     void appendAll(std::span<const std::string_view> entries);
+    void appendAll(const WordList& list) { entries_.insert(entries_.end(), list.begin(), list.end()); }
     void clear() { entries_.clear(); }
 
 private:
     std::vector<std::string> entries_;
+};
+
+// A word list read from a user's file, with the system's message when the
+// reading failed; the entries read before the failure count.
+struct WordListFile {
+    WordList entries;
+    std::optional<std::string> error;
 };
 
 // The entry at randomIndex(count): one draw, also for an empty list, which

@@ -16,11 +16,10 @@ InnSheet sheetWithRoomHeadings()
 }
 }  // namespace
 
-InnGenerator::InnGenerator(RandomSource& random, std::filesystem::path sceneFile,
-                           const ErrorSink& reportError)
-    : random_(random), sceneFile_(std::move(sceneFile)), sheet_(sheetWithRoomHeadings())
+InnGenerator::InnGenerator(RandomSource& random, const WordListFile& sceneFile)
+    : random_(random), sheet_(sheetWithRoomHeadings())
 {
-    rebuildSceneList(reportError);
+    rebuildSceneList(sceneFile);
 }
 
 void InnGenerator::generate()
@@ -36,7 +35,7 @@ void InnGenerator::generate()
     if (ticked(InnPart::InnName))
         makeInnName(sheet_, innNameLists_, random_);
     if (ticked(InnPart::Landlord))
-        makeLandlordName(sheet_, keeperNameLists_, random_);
+        makeLandlordName(sheet_, landlordNameLists_, random_);
     if (ticked(InnPart::Menu))
         makeMenu(sheet_, menuLists_, random_);
     if (ticked(InnPart::Rooms))
@@ -72,24 +71,20 @@ void InnGenerator::chooseTable(int index)
     showChosenTable(sheet_);
 }
 
-bool InnGenerator::updateSceneList(const ErrorSink& reportError)
+bool InnGenerator::updateSceneList(const WordListFile& sceneFile)
 {
-    WordList fileScenes;
-    const auto error = readSceneFile(sceneFile_, fileScenes);
+    const WordList& scenes = sceneFile.entries;
     const auto lastFileScenes = sceneList_.begin() + kBuiltInSceneCount;
-    if (error == sceneFileError_ && std::equal(fileScenes.begin(), fileScenes.end(), lastFileScenes, sceneList_.end()))
+    if (sceneFile.error == sceneFileError_ && std::equal(scenes.begin(), scenes.end(), lastFileScenes, sceneList_.end()))
         return false;
-    rebuildSceneList(reportError);
+    rebuildSceneList(sceneFile);
     return true;
 }
 
-void InnGenerator::rebuildSceneList(const ErrorSink& reportError)
+void InnGenerator::rebuildSceneList(const WordListFile& sceneFile)
 {
-    // Kept before it is shown: showing it may run events, and with them
-    // another update, which must find this error already known.
-    sceneFileError_ = buildSceneList(sceneList_, sceneFile_, random_);
-    if (const auto error = sceneFileError_)
-        reportError(*error);
+    buildSceneList(sceneList_, sceneFile.entries, random_);
+    sceneFileError_ = sceneFile.error;
 }
 
 }  // namespace brewick

@@ -4,8 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,22 +18,20 @@
 
 namespace brewick {
 
-// Where errors of the scene file go: a message for the user.
-using ErrorSink = std::function<void(const std::string& message)>;
-
 class InnGenerator {
 public:
     // The start-up sequence: room headings, the word lists in their fixed
-    // order, then the scene list (the first two draws of `random`). A scene
-    // file error goes to `reportError`; start-up goes on.
-    InnGenerator(RandomSource& random, std::filesystem::path sceneFile, const ErrorSink& reportError);
+    // order, then the scene list (the first two draws of `random`) with the
+    // scenes of the user's scene file as it was read.
+    InnGenerator(RandomSource& random, const WordListFile& sceneFile);
 
     const InnSheet& sheet() const { return sheet_; }
     // For the user's edits of the editable sections.
     InnSheet& sheet() { return sheet_; }
     const PartSelection& parts() const { return parts_; }
     const WordList& sceneList() const { return sceneList_; }
-    const std::filesystem::path& sceneFile() const { return sceneFile_; }
+    // The read error of the scene file that the scene list was built from.
+    const std::optional<std::string>& sceneFileError() const { return sceneFileError_; }
 
     // Ticks or unticks a part; "All" and the six single parts untick each other.
     void setPart(InnPart part, bool ticked) { parts_.set(part, ticked); }
@@ -53,23 +49,22 @@ public:
     // The user chose another table: show it.
     void chooseTable(int index);
 
-    // Reads the scene file again and rebuilds the scene list when the file's
-    // scenes or its read error differ from the last build; gives whether it
+    // Rebuilds the scene list when the scene file, read again, gives other
+    // scenes or another read error than at the last build; gives whether it
     // did. A rebuild makes the two draws of every build, so a save that
     // changes no scene costs none.
-    bool updateSceneList(const ErrorSink& reportError);
+    bool updateSceneList(const WordListFile& sceneFile);
 
 private:
-    void rebuildSceneList(const ErrorSink& reportError);
+    void rebuildSceneList(const WordListFile& sceneFile);
 
     RandomSource& random_;
-    std::filesystem::path sceneFile_;
     InnSheet sheet_;
     PartSelection parts_;
     std::uint64_t generations_ = 0;
     // The word lists are filled in the order they are declared here.
     InnNameLists innNameLists_;
-    LandlordNameLists keeperNameLists_;
+    LandlordNameLists landlordNameLists_;
     PatronLists patronLists_;
     MenuLists menuLists_;
     WordList sceneList_;

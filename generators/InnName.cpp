@@ -5,7 +5,7 @@
 namespace brewick {
 
 InnNameLists::InnNameLists()
-    : commonFirsts(words::kInn1), commonSeconds(words::kInn2), pairedFirsts(words::kInn3), pairedSeconds(words::kInn4)
+    : commonFirsts(words::kCommonFirsts), commonSeconds(words::kCommonSeconds), pairedFirsts(words::kPairedFirsts), pairedSeconds(words::kPairedSeconds)
 {
 }
 

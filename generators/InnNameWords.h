@@ -8,7 +8,7 @@ namespace brewick::words {
 // First word of "The <adjective or possessive> <noun>". The possessives keep
 // their historic spelling ("Kings's"); "Blind" is listed twice on purpose so
 // it turns up twice as often.
-inline constexpr std::string_view kInn1[] = {
+inline constexpr std::string_view kCommonFirsts[] = {
     // Ranks, trades, adventurers and monsters.
     "Kings's", "Queens's", "Prince's", "Princess's", "Duke's", "Baron's",
     "Knight's", "Squire's", "Bishop's", "Miller's", "Baker's", "Smith's",
@@ -29,7 +29,7 @@ inline constexpr std::string_view kInn1[] = {
 
 // Second word of the common form. "Dragon" and "Messenger" are doubled on
 // purpose; "Arms" is the only plural.
-inline constexpr std::string_view kInn2[] = {
+inline constexpr std::string_view kCommonSeconds[] = {
     "Head", "Delight", "Hand", "Arms",
     // Creatures.
     "Dragon", "Unicorn", "Griffin", "Stag", "Boar", "Hound", "Raven", "Owl",
@@ -54,7 +54,7 @@ inline constexpr std::string_view kInn2[] = {
 
 // First noun of "The <noun> and <noun>". "Dwarf" and "Dragon" are doubled
 // on purpose.
-inline constexpr std::string_view kInn3[] = {
+inline constexpr std::string_view kPairedFirsts[] = {
     "Pig", "Monk", "Slug", "Fox", "Hare", "Badger", "Goat", "Cockerel",
     "Dwarf", "Nymph", "Giant", "Bawd", "Dragon", "Fiddler", "Friar", "Ogre",
     "Fig", "Sun", "Moon", "Star", "Coach", "Wagon", "Cart",
@@ -66,7 +66,7 @@ inline constexpr std::string_view kInn3[] = {
 
 // Second part of the paired form, conjunction included. "and Unicorn" is
 // doubled on purpose; "Stars" and "Horses" are the only plurals.
-inline constexpr std::string_view kInn4[] = {
+inline constexpr std::string_view kPairedSeconds[] = {
     "and Duck", "and Maiden", "and Harpy", "and Lettuce", "and Whistle",
     "and Bucket", "and Satyr", "and Cleaver", "and Garter", "and Porcupine",
     "and Barmaid", "and Stars", "and Unicorn", "and Horses", "and Fiddle",

@@ -14,9 +14,9 @@ void appendNameWord(std::string& name, const LandlordNameLists& lists, RandomSou
 }  // namespace
 
 LandlordNameLists::LandlordNameLists()
-    : openings(words::kNameStartStart),
-      middles(words::kNameStartMid),
-      closings(words::kNameStartEnd)
+    : openings(words::kOpenings),
+      middles(words::kMiddles),
+      closings(words::kClosings)
 {
 }
 

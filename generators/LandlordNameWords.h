@@ -7,7 +7,7 @@ namespace brewick::words {
 
 // Opening syllables, roughly A to Z. The W run sits at the very end.
 // Repeats ("C" three times; "Gw", "Th", "W" twice) are deliberate weights.
-inline constexpr std::string_view kNameStartStart[] = {
+inline constexpr std::string_view kOpenings[] = {
     "A", "Ab", "Ac", "Ad", "Ae", "Agr", "Al", "Am", "An", "Ar", "As", "Ath",
     "B", "Bl", "Br",
     "C", "C", "C", "Cad", "Ch", "Cl", "Cr",
@@ -37,7 +37,7 @@ inline constexpr std::string_view kNameStartStart[] = {
 
 // Middle syllables: always start with a vowel (or "y") so they join any
 // opening. Repeats are deliberate weights.
-inline constexpr std::string_view kNameStartMid[] = {
+inline constexpr std::string_view kMiddles[] = {
     "a", "ae", "ae", "au", "ao", "are", "ale", "ali", "ay", "ardo",
     "e", "edri", "ei", "ea", "ea", "eri", "era", "ela", "eli", "enda", "erra",
     "i", "ia", "ie", "ire", "ira", "ila", "ili", "ira", "igo",
@@ -47,7 +47,7 @@ inline constexpr std::string_view kNameStartMid[] = {
 
 // Closing syllables, a to w. The leading single spaces trim to nothing and
 // give a word with no closing syllable.
-inline constexpr std::string_view kNameStartEnd[] = {
+inline constexpr std::string_view kClosings[] = {
     " ", " ", " ", " ", " ", " ",
     "and", "ath",
     "b", "bel", "bryn", "bwyn",

@@ -16,12 +16,12 @@ void addItems(TextLines& menu, int count, const WordList& firsts, const WordList
 }  // namespace
 
 MenuLists::MenuLists()
-    : mainIngredients(words::kMenuMainStart),
-      mainDishes(words::kMenuMainEnd),
-      puddingFlavours(words::kMenuPudStart),
-      puddings(words::kMenuPudEnd),
-      drinkNames(words::kDrinkStart),
-      drinks(words::kDrinkEnd)
+    : mainIngredients(words::kMainIngredients),
+      mainDishes(words::kMainDishes),
+      puddingFlavours(words::kPuddingFlavours),
+      puddings(words::kPuddings),
+      drinkNames(words::kDrinkNames),
+      drinks(words::kDrinks)
 {
 }
 

@@ -6,7 +6,7 @@
 
 namespace brewick::words {
 
-inline constexpr std::string_view kMenuMainStart[] = {
+inline constexpr std::string_view kMainIngredients[] = {
     // ingredients alone
     "Goat", "Mutton", "Lamb", "Meat", "Horse", "Rabbit", "Liver", "Bacon", "Pigeon", "Beef",
     "Goose", "Quail", "Chicken", "Pork", "Egg", "Duck Egg", "Goose Egg", "Duck", "Fish",
@@ -49,24 +49,24 @@ inline constexpr std::string_view kMenuMainStart[] = {
     "Smoked Boar", "Smoked Veal", "Smoked Steak",
 };
 
-inline constexpr std::string_view kMenuMainEnd[] = {
+inline constexpr std::string_view kMainDishes[] = {
     "Pie", "Bake", "and Rice", "and Lentils", "Sausages", "Grill", "Parcels", "Roll",
     "Surprise", "Stew", "Hash", "Salad", "Goulash", "Roast", "Casserole", "Soup", "Kebabs",
     "Potatos", "Pasties",
 };
 
-inline constexpr std::string_view kMenuPudStart[] = {
+inline constexpr std::string_view kPuddingFlavours[] = {
     "Apple", "Pear", "Fruit", "Gooseberry", "Almond", "Nut", "Walnut", "Strawberry",
     "Raspberry", "Blueberry", "Rhubarb", "Mixed Fruit", "Peach", "Lemon", "Lime", "Date",
     "Apricot", "Cherry", "Orange", "Banana", "Grape",
 };
 
-inline constexpr std::string_view kMenuPudEnd[] = {
+inline constexpr std::string_view kPuddings[] = {
     "Pie", "Bake", "Custard", "Sorbet", "Crumble", "Cake", "Surprise", "Flan", "Pudding",
     "Flake",
 };
 
-inline constexpr std::string_view kDrinkStart[] = {
+inline constexpr std::string_view kDrinkNames[] = {
     "King's", "Wilbur's", "Royal", "Duke's", "Master's", "Watson's", "Pedigree",
     "Old Peculiar", "Red Roger's", "Reaver's", "Imported", "Local", "Captain's Choice",
     "Queen's", "Old Roger's", "Old Tom's", "Bishop's", "Light", "Spring", "Autumn", "Winter",
@@ -74,7 +74,7 @@ inline constexpr std::string_view kDrinkStart[] = {
     "Pear", "Ventrian", "Scorlish", "Reserve",
 };
 
-inline constexpr std::string_view kDrinkEnd[] = {
+inline constexpr std::string_view kDrinks[] = {
     "Mead", "Wine", "Wine", "Port", "Grog", "Ale", "Ale", "Brandy", "Bitter", "Stout",
     "Spirits", "Beer", "Gold", "Red",
 };

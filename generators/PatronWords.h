@@ -7,7 +7,7 @@ namespace brewick::words {
 
 // Sentence openers. The bare "A" stands four times on purpose: it lets a few
 // patrons go without any adjective at all.
-inline constexpr std::string_view kAge[] = {
+inline constexpr std::string_view kAges[] = {
     "A very young", "A young", "A youngish looking", "An immature looking", "A fresh-faced",
     "A teenage", "A", "A middle aged", "A mature", "A very mature looking", "An elderly",
     "An old", "A very old", "An ancient", "A grizzled",
@@ -22,12 +22,12 @@ inline constexpr std::string_view kAge[] = {
 };
 
 // Humans are listed twice so that a quarter of the patrons are human.
-inline constexpr std::string_view kRace[] = {
+inline constexpr std::string_view kRaces[] = {
     "human", "human", "elven", "halfling", "half-elven", "dwarven", "half-orc", "gnome",
 };
 
 // "hunter" is doubled to make hunters a little more common.
-inline constexpr std::string_view kOccupation[] = {
+inline constexpr std::string_view kOccupations[] = {
     "cleric", "fighter", "thief", "rogue", "magic user", "ranger", "paladin", "druid",
     "monk", "merchant", "bodyguard", "traveller", "pilgrim", "drunkard", "gambler",
     "farrier", "blacksmith", "teamster", "labourer", "farmer", "hunter", "trapper",
@@ -74,7 +74,7 @@ inline constexpr std::string_view kHair[] = {
 
 // The patron line appends " face.". Women are drawn from all but the last two
 // entries, so the closing three must keep their place and order.
-inline constexpr std::string_view kFace[] = {
+inline constexpr std::string_view kFaces[] = {
     "an attractive", "an ugly", "a plain", "a handsome", "a pretty", "a sullen",
     "a deeply lined", "a wrinkled", "a dark-skinned", "a pale", "a sunburnt",
     "a weather-beaten", "a wart covered", "a pox marked", "a freckled", "a heavy set",
@@ -89,7 +89,7 @@ inline constexpr std::string_view kFace[] = {
 
 // Follows "They are ". The quiet and loud variants repeat the plain verbs so
 // that the everyday activities dominate the draw.
-inline constexpr std::string_view kActions[] = {
+inline constexpr std::string_view kGroupActions[] = {
     "chatting", "arguing", "drunk", "singing", "laughing", "drinking", "eating",
     "talking", "gambling", "joking",
     "chatting quietly", "arguing quietly", "singing quietly", "laughing quietly",

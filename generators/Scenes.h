@@ -3,10 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <filesystem>
-#include <optional>
-#include <string>
-#include <string_view>
 
 #include "core/InnSheet.h"
 #include "core/RandomSource.h"
@@ -14,43 +10,12 @@
 
 namespace brewick {
 
-inline constexpr std::string_view kSceneFileName = "BarScenes.txt";
 // The scene list starts with these; the scene file's scenes follow.
 inline constexpr std::size_t kBuiltInSceneCount = 100;
 
-// Turns the bytes of a scene file, fed in pieces of any size, into scenes.
-// A line ends at CR LF, a lone CR or a lone LF; byte 26 ends the file; every
-// line is trimmed and lines starting "/*" are skipped. Bytes are kept as they
-// are, NUL and invalid UTF-8 included.
-class SceneFileParser {
-public:
-    explicit SceneFileParser(WordList& scenes) : scenes_(scenes) {}
-
-    void feed(std::string_view bytes);
-    // True once byte 26 has ended the file; later bytes are ignored.
-    bool ended() const { return ended_; }
-    // The end of the file: takes a last line that has no line break.
-    void finish();
-
-private:
-    void endLine();
-
-    WordList& scenes_;
-    std::string line_;
-    bool lineOpen_ = false;  // bytes read since the last line break
-    bool afterCr_ = false;   // an LF now belongs to the CR before it
-    bool ended_ = false;
-};
-
-// Appends the scene file's scenes. A missing file, or an empty path, is no
-// error; a file that cannot be opened or read stops at that point and gives
-// the system's message.
-std::optional<std::string> readSceneFile(const std::filesystem::path& path, WordList& scenes);
-
 // Rebuilds the scene list: the built-in scenes (two draws, for the number of
-// magic beans and then of drunken toughs), then the scene file's.
-std::optional<std::string> buildSceneList(WordList& sceneList, const std::filesystem::path& sceneFile,
-                                     RandomSource& random);
+// magic beans and then of drunken toughs), then the scenes of the user's file.
+void buildSceneList(WordList& sceneList, const WordList& fileScenes, RandomSource& random);
 
 // Replaces the bar scene by one drawn from the scene list.
 void drawBarScene(InnSheet& sheet, const WordList& sceneList, RandomSource& random);

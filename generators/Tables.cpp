@@ -8,6 +8,7 @@ namespace brewick {
 
 namespace {
 using namespace std::string_view_literals;  // a literal's length known at compile time
+using namespace patronLine;
 constexpr std::string_view kTableHeading = "Table No.";
 constexpr std::string_view kNameEnd = " has ";
 
@@ -20,16 +21,6 @@ void addChoice(TextLines& choices, std::string_view number, int patrons)
     else
         choices.add({"Table No. ", number, " has ", Decimal(patrons), " patrons"});
 }
-
-// The patron line around the drawn words: "<age> <race> <occupation> wearing
-// <clothes>. She has <hair> and <face> face."
-constexpr std::string_view kAfterAge = " ";
-constexpr std::string_view kAfterRace = " ";
-constexpr std::string_view kBeforeClothes = " wearing ";
-constexpr std::string_view kBeforeHairOfAWoman = ". She has ";
-constexpr std::string_view kBeforeHairOfAMan = ". He has ";
-constexpr std::string_view kBeforeFace = " and ";
-constexpr std::string_view kAfterFace = " face.";
 
 // Draws one patron (seven draws), adds the patron line and keeps the words'
 // lengths in `patron`.
@@ -54,13 +45,13 @@ void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, R
 }  // namespace
 
 PatronLists::PatronLists()
-    : ages(words::kAge),
-      races(words::kRace),
-      occupations(words::kOccupation),
+    : ages(words::kAges),
+      races(words::kRaces),
+      occupations(words::kOccupations),
       clothes(words::kClothes),
       hair(words::kHair),
-      faces(words::kFace),
-      groupActions(words::kActions),
+      faces(words::kFaces),
+      groupActions(words::kGroupActions),
       singleActions(words::kSingleActions)
 {
 }
@@ -103,26 +94,6 @@ void addTableBlock(TextLines& tableText, DrawnTable& drawn, int number, int patr
             tableText.add({"They are ", pickRandom(lists.groupActions, random)});
     }
     tableText.add(" ");
-}
-
-PatronWords patronWords(const Patron& patron, std::string_view line)
-{
-    // Never past the line's end, whatever line it is given.
-    std::size_t at = 0;
-    const auto word = [&](std::string_view before, Patron::Word word) {
-        at = std::min(at + before.size(), line.size());
-        const std::string_view text = line.substr(at, patron.wordLengths[word]);
-        at += text.size();
-        return text;
-    };
-    PatronWords words;
-    words.age = word("", Patron::Age);
-    words.race = word(kAfterAge, Patron::Race);
-    words.occupation = word(kAfterRace, Patron::Occupation);
-    words.clothes = word(kBeforeClothes, Patron::Clothes);
-    words.hair = word(patron.woman ? kBeforeHairOfAWoman : kBeforeHairOfAMan, Patron::Hair);
-    words.face = word(kBeforeFace, Patron::Face);
-    return words;
 }
 
 void showChosenTable(InnSheet& sheet)

@@ -2,8 +2,6 @@
 // seven described patrons, and the one table the user is looking at.
 #pragma once
 
-#include <string_view>
-
 #include "core/InnSheet.h"
 #include "core/RandomSource.h"
 #include "core/WordList.h"
@@ -22,18 +20,6 @@ struct PatronLists {
     WordList groupActions;        // after "They are "
     WordList singleActions;  // after "She is " / "He is "
 };
-
-// The drawn words of a patron, read back from the patron's line.
-struct PatronWords {
-    std::string_view age;  // with its article: "A weary", or the bare "A"
-    std::string_view race;
-    std::string_view occupation;
-    std::string_view clothes;
-    std::string_view hair;
-    std::string_view face;  // with its article: "a scarred"
-};
-
-PatronWords patronWords(const Patron& patron, std::string_view line);
 
 // Replaces the number of tables, the table choice list, the table text and
 // the drawn tables, and chooses table 1; the caller shows it with showChosenTable.

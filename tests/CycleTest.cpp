@@ -16,7 +16,6 @@ namespace {
 using test::RecordingRandom;
 using test::ScriptedRandom;
 
-const ErrorSink kNoErrors = [](const std::string& message) { FAIL() << message; };
 
 std::vector<bool> ticks(const PartSelection& parts)
 {
@@ -68,7 +67,7 @@ TEST(PartSelection, AllAndTheSinglePartsUntickEachOther)
 class Cycle : public testing::Test {
 protected:
     RecordingRandom random{777};
-    InnGenerator generator{random, "", kNoErrors};
+    InnGenerator generator{random, {}};
 
     void SetUp() override { generator.generate(); }
 
@@ -235,7 +234,7 @@ TEST(CycleReaction, ANewlyDrawnLocationMakesTheMenuTwice)
     for (const Row& row : rows) {
         // Two draws for the scene list, quality 0, then the location.
         ScriptedRandom random({0, 0, 0, row.location});
-        InnGenerator generator(random, "", kNoErrors);
+        InnGenerator generator(random, {});
         generator.generate();
         const auto mainCourseDraws = std::count(random.ranges.begin(), random.ranges.end(), 164);
         EXPECT_EQ(mainCourseDraws, row.menus * (4 - row.location)) << row.name;

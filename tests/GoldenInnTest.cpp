@@ -9,7 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "cycle/InnGenerator.h"
-#include "output/InnSheetText.h"
+#include "files/SceneFile.h"
+#include "output/formats/InnSheetText.h"
 #include "support/TestData.h"
 
 namespace brewick {
@@ -45,7 +46,7 @@ TEST(GoldenInns, SavedBytesOfTheFirstInnsOfEachSeed)
     for (const Row& row : rows) {
         LcgRandom random(row.seed);
         const std::filesystem::path sceneFile = row.sceneFile ? test::dataFile(row.sceneFile) : "";
-        InnGenerator generator(random, sceneFile, [](const std::string& error) { FAIL() << error; });
+        InnGenerator generator(random, readSceneFile(sceneFile));
         std::string saved;
         TextLines lines;
         for (int inn = 0; inn < kInnsPerSeed; ++inn) {

@@ -12,12 +12,11 @@
 namespace brewick {
 namespace {
 
-const ErrorSink kNoErrors = [](const std::string& message) { FAIL() << message; };
 
 class History : public testing::Test {
 protected:
     test::RecordingRandom random{4711};
-    InnGenerator generator{random, "", kNoErrors};
+    InnGenerator generator{random, {}};
     InnHistory history;
 };
 
@@ -87,7 +86,7 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
 TEST_F(History, SteppingLeavesTheGeneratedInnsAsWithoutIt)
 {
     test::RecordingRandom plainRandom{4711};
-    InnGenerator plain{plainRandom, "", kNoErrors};
+    InnGenerator plain{plainRandom, {}};
     for (int inn = 1; inn <= 4; ++inn) {
         history.generate(generator);
         plain.generate();

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "cycle/InnGenerator.h"
-#include "output/InnSheetText.h"
+#include "output/formats/InnSheetText.h"
 #include "support/RecordingRandom.h"
 
 namespace brewick {

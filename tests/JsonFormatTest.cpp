@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "generators/Tables.h"
-#include "output/JsonFormat.h"
+#include "output/formats/JsonFormat.h"
 #include "support/RecordingRandom.h"
 
 namespace brewick {

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <functional>
 
-#include "output/SafeFileWriter.h"
+#include "files/SafeFileWriter.h"
 #include "support/Files.h"
 #include "support/TempDir.h"
 

@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "files/SceneFile.h"
 #include "generators/Scenes.h"
 #include "support/RecordingRandom.h"
 #include "support/TempDir.h"
@@ -64,33 +65,44 @@ class SceneFile : public testing::Test {
 protected:
     test::TempDir dir;
     std::filesystem::path path = dir.path() / std::string(kSceneFileName);
-    WordList sceneList;
-    test::RecordingRandom random;
 
     void write(const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 };
 
-TEST_F(SceneFile, LinesFollowTheHundredBuiltInScenes)
+TEST_F(SceneFile, ReadsTheLinesOfTheFile)
 {
     for (const FileRow& row : kFiles) {
         write(row.bytes);
-        EXPECT_EQ(buildSceneList(sceneList, path, random), std::nullopt) << row.name;
-        ASSERT_GE(sceneList.count(), 100u);
-        EXPECT_EQ(entries(sceneList, 100), row.scenes) << row.name;
+        const WordListFile read = readSceneFile(path);
+        EXPECT_EQ(read.error, std::nullopt) << row.name;
+        EXPECT_EQ(entries(read.entries), row.scenes) << row.name;
     }
 }
 
-TEST_F(SceneFile, AMissingFileGivesTheBuiltInScenesAlone)
+TEST_F(SceneFile, AMissingFileHasNoScenesAndNoError)
 {
-    EXPECT_EQ(buildSceneList(sceneList, path, random), std::nullopt);
-    EXPECT_EQ(sceneList.count(), 100u);
+    const WordListFile read = readSceneFile(path);
+    EXPECT_EQ(read.error, std::nullopt);
+    EXPECT_EQ(read.entries.count(), 0u);
 }
 
-TEST_F(SceneFile, AFolderInItsPlaceIsReportedAndKeepsTheBuiltIns)
+TEST_F(SceneFile, AFolderInItsPlaceIsReported)
 {
     std::filesystem::create_directory(path);
-    EXPECT_EQ(buildSceneList(sceneList, path, random), "Is a directory");
-    EXPECT_EQ(sceneList.count(), 100u);
+    const WordListFile read = readSceneFile(path);
+    EXPECT_EQ(read.error, "Is a directory");
+    EXPECT_EQ(read.entries.count(), 0u);
+}
+
+TEST(SceneList, TheFileScenesFollowTheHundredBuiltInScenes)
+{
+    test::RecordingRandom random;
+    WordList fileScenes;
+    fileScenes.append("A goat is loose");
+    WordList sceneList;
+    buildSceneList(sceneList, fileScenes, random);
+    ASSERT_EQ(sceneList.count(), 101u);
+    EXPECT_EQ(sceneList[100], "A goat is loose");
 }
 
 TEST_F(SceneFile, ALongFileIsReadWhole)
@@ -99,9 +111,10 @@ TEST_F(SceneFile, ALongFileIsReadWhole)
     for (int i = 0; i < 100000; ++i)
         bytes += "Scene number " + std::to_string(i) + "\r\n";
     write(bytes);
-    EXPECT_EQ(buildSceneList(sceneList, path, random), std::nullopt);
-    ASSERT_EQ(sceneList.count(), 100100u);
-    EXPECT_EQ(sceneList[100099], "Scene number 99999");
+    const WordListFile read = readSceneFile(path);
+    EXPECT_EQ(read.error, std::nullopt);
+    ASSERT_EQ(read.entries.count(), 100000u);
+    EXPECT_EQ(read.entries[99999], "Scene number 99999");
 }
 
 // Lines of 16 bytes up to `size` bytes, the last one cut short without a break.
@@ -134,9 +147,10 @@ TEST_F(SceneFile, ReadsJoinUpWhereverTheyEnd)
     };
     for (const Row& row : rows) {
         write(row.bytes);
-        EXPECT_EQ(buildSceneList(sceneList, path, random), std::nullopt) << row.name;
-        EXPECT_EQ(sceneList.count(), 100 + row.scenes) << row.name;
-        EXPECT_EQ(sceneList[sceneList.count() - 1], row.last) << row.name;
+        const WordListFile read = readSceneFile(path);
+        EXPECT_EQ(read.error, std::nullopt) << row.name;
+        ASSERT_EQ(read.entries.count(), row.scenes) << row.name;
+        EXPECT_EQ(read.entries[row.scenes - 1], row.last) << row.name;
     }
 }
 
@@ -155,7 +169,7 @@ TEST(BuiltInScenes, NumberedScenesDuplicatesAndSpellings)
     for (const Row& row : rows) {
         test::ScriptedRandom random(row.draws);
         WordList scenes;
-        buildSceneList(scenes, "", random);
+        buildSceneList(scenes, {}, random);
         EXPECT_THAT(random.ranges, ElementsAre(8, 10));
         ASSERT_EQ(scenes.count(), 100u);
         EXPECT_EQ(scenes[65], row.beans);
@@ -182,7 +196,7 @@ TEST(BuiltInScenes, SceneDrawsOneEntryAndReplacesTheOld)
 {
     test::ScriptedRandom random({0, 0, 99});
     WordList scenes;
-    buildSceneList(scenes, "", random);
+    buildSceneList(scenes, {}, random);
     InnSheet sheet;
     sheet.barScene = "old";
     drawBarScene(sheet, scenes, random);

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "cycle/InnGenerator.h"
+#include "files/SceneFile.h"
 #include "generators/Scenes.h"
 #include "support/RecordingRandom.h"
 #include "support/TempDir.h"
@@ -27,8 +28,7 @@ TEST(SceneListUpdate, RebuildsOnlyWhenTheScenesOrTheReadErrorChange)
     };
     write("A\n");
     test::RecordingRandom random;
-    std::vector<std::string> errors;
-    InnGenerator generator(random, file, [&](const std::string& message) { errors.push_back(message); });
+    InnGenerator generator(random, readSceneFile(file));
     generator.generate();
     const std::string barScene = generator.sheet().barScene;
 
@@ -37,7 +37,7 @@ TEST(SceneListUpdate, RebuildsOnlyWhenTheScenesOrTheReadErrorChange)
         std::function<void()> change;
         bool rebuilt;
         std::vector<std::string> fileScenes;
-        std::vector<std::string> errors;  // reported by this step
+        std::optional<std::string> error;  // of the rebuild, to be told
     };
     const Step steps[] = {
         {"nothing changed", [] {}, false, {"A"}, {}},
@@ -48,16 +48,16 @@ TEST(SceneListUpdate, RebuildsOnlyWhenTheScenesOrTheReadErrorChange)
         {"an empty line is a scene", [&] { write("B\nA\n\n"); }, true, {"B", "A", ""}, {}},
         {"the file removed", [&] { fs::remove(file); }, true, {}, {}},
         {"still no file", [] {}, false, {}, {}},
-        {"a folder in its place", [&] { fs::create_directory(file); }, true, {}, {"Is a directory"}},
+        {"a folder in its place", [&] { fs::create_directory(file); }, true, {}, "Is a directory"},
         {"the same error is told once", [] {}, false, {}, {}},
         {"a file again", [&] { fs::remove(file); write("C"); }, true, {"C"}, {}},
     };
     for (const Step& step : steps) {
         step.change();
-        errors.clear();
         const std::size_t drawsBefore = random.ranges.size();
-        EXPECT_EQ(generator.updateSceneList([&](const std::string& m) { errors.push_back(m); }), step.rebuilt)
-            << step.name;
+        const WordListFile read = readSceneFile(file);
+        const bool rebuilt = generator.updateSceneList(read);
+        EXPECT_EQ(rebuilt, step.rebuilt) << step.name;
         const std::vector<int> draws(random.ranges.begin() + static_cast<std::ptrdiff_t>(drawsBefore),
                                      random.ranges.end());
         const std::vector<int> buildDraws = {8, 10};  // the beans, then the toughs
@@ -65,7 +65,7 @@ TEST(SceneListUpdate, RebuildsOnlyWhenTheScenesOrTheReadErrorChange)
         const WordList& scenes = generator.sceneList();
         EXPECT_EQ(std::vector<std::string>(scenes.begin() + kBuiltInSceneCount, scenes.end()), step.fileScenes)
             << step.name;
-        EXPECT_EQ(errors, step.errors) << step.name;
+        EXPECT_EQ(rebuilt ? read.error : std::nullopt, step.error) << step.name;
         EXPECT_EQ(generator.sheet().barScene, barScene) << step.name << ": the bar scene waits for the next draw";
     }
 }

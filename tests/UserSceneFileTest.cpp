@@ -7,8 +7,8 @@
 #include <fstream>
 #include <functional>
 
-#include "generators/Scenes.h"
-#include "generators/UserSceneFile.h"
+#include "files/SceneFile.h"
+#include "files/UserSceneFile.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
 #include "support/RecordingRandom.h"
@@ -60,10 +60,9 @@ protected:
     // The scenes the file adds to the built-in ones.
     static std::vector<std::string> fileScenes(const fs::path& path)
     {
-        test::RecordingRandom random;
-        WordList scenes;
-        EXPECT_EQ(buildSceneList(scenes, path, random), std::nullopt);
-        return {scenes.begin() + kBuiltInSceneCount, scenes.end()};
+        const WordListFile read = readSceneFile(path);
+        EXPECT_EQ(read.error, std::nullopt);
+        return {read.entries.begin(), read.entries.end()};
     }
 };
 

@@ -23,7 +23,7 @@ TEST(WordListEntries, EveryListEqualsItsFile)
     // The scene list with 7 magic beans and 9 drunken toughs, as in the file.
     WordList scenes;
     test::ScriptedRandom numbers({5, 8});
-    ASSERT_EQ(buildSceneList(scenes, "", numbers), std::nullopt);
+    buildSceneList(scenes, {}, numbers);
 
     const std::pair<const char*, const WordList*> rows[] = {
         {"commonFirsts", &innNames.commonFirsts},     {"commonSeconds", &innNames.commonSeconds},

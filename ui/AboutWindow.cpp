@@ -3,8 +3,8 @@
 #include <QBitmap>
 #include <QPushButton>
 
-#include "output/InnSheetText.h"
-#include "output/QtText.h"
+#include "output/formats/InnSheetText.h"
+#include "output/print/QtText.h"
 #include "ui/WindowLook.h"
 
 namespace brewick {

@@ -5,12 +5,12 @@
 #include <QFileInfo>
 #include <QMimeData>
 
-#include "output/FooterDate.h"
-#include "output/InnSheetText.h"
-#include "output/JsonFormat.h"
-#include "output/MarkdownFormat.h"
-#include "output/QtText.h"
-#include "output/SheetPdf.h"
+#include "output/print/FooterDate.h"
+#include "output/formats/InnSheetText.h"
+#include "output/formats/JsonFormat.h"
+#include "output/formats/MarkdownFormat.h"
+#include "output/print/QtText.h"
+#include "output/print/SheetPdf.h"
 
 namespace brewick {
 

@@ -10,7 +10,7 @@
 #include <QString>
 
 #include "core/InnSheet.h"
-#include "output/InnFormat.h"
+#include "output/formats/InnFormat.h"
 #include "ui/InnSaveDialog.h"
 
 class QMimeData;

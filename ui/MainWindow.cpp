@@ -19,10 +19,11 @@
 #include <iostream>
 
 #include "core/StartSeed.h"
-#include "generators/UserSceneFile.h"
-#include "output/InnSheetText.h"
-#include "output/QtText.h"
-#include "output/SafeFileWriter.h"
+#include "files/SceneFile.h"
+#include "files/UserSceneFile.h"
+#include "output/formats/InnSheetText.h"
+#include "output/print/QtText.h"
+#include "files/SafeFileWriter.h"
 #include "platform/TextEditor.h"
 #include "ui/ErrorBox.h"
 #include "ui/InnExport.h"
@@ -76,7 +77,8 @@ MainWindow::MainWindow(std::filesystem::path sceneFile, QWidget* parent)
     : QMainWindow(parent),
       seed_(startSeed(std::getenv("BREWICK_SEED"), std::cerr)),
       random_(seed_),
-      generator_(random_, std::move(sceneFile), [this](const std::string& message) { reportError(message); }),
+      sceneFile_(std::move(sceneFile)),
+      generator_(random_, readSceneFile(sceneFile_)),
       exportDialog_(exportFileTypes())
 {
     setObjectName(QStringLiteral("InnIntro"));
@@ -87,6 +89,8 @@ MainWindow::MainWindow(std::filesystem::path sceneFile, QWidget* parent)
     connectHandlers();
     // The window takes the size of its fixed client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    if (const auto& error = generator_.sceneFileError())
+        reportError(*error);
 }
 
 void MainWindow::setCompanions(QDialog* about, QDialog* closing)
@@ -414,7 +418,7 @@ void MainWindow::showAbout()
 
 void MainWindow::editBarScenes()
 {
-    const std::filesystem::path& sceneFile = generator_.sceneFile();
+    const std::filesystem::path& sceneFile = sceneFile_;
     if (const auto problem = createSceneFile(sceneFile)) {
         reportError(*problem);
         return;
@@ -431,7 +435,12 @@ void MainWindow::editBarScenes()
 
 void MainWindow::updateSceneList()
 {
-    generator_.updateSceneList([this](const std::string& message) { reportError(message); });
+    // The generator keeps the error before it is shown: showing it runs
+    // events, and with them maybe another update, which must find this
+    // error already known.
+    const WordListFile read = readSceneFile(sceneFile_);
+    if (generator_.updateSceneList(read) && read.error)
+        reportError(*read.error);
 }
 
 void MainWindow::showSheet()

@@ -14,8 +14,8 @@
 #include "core/TextLines.h"
 #include "cycle/InnGenerator.h"
 #include "cycle/InnHistory.h"
-#include "output/InnFormat.h"
-#include "output/SheetPrinter.h"
+#include "output/formats/InnFormat.h"
+#include "output/print/SheetPrinter.h"
 #include "platform/EditedFileWatcher.h"
 #include "ui/InnSaveDialog.h"
 
@@ -105,6 +105,7 @@ private:
     const std::uint32_t seed_;
     LcgRandom random_;
     TextLines exportLines_;
+    std::filesystem::path sceneFile_;
     InnGenerator generator_;
     InnHistory history_;
 

@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QSessionManager>
 
-#include "generators/UserSceneFile.h"
+#include "files/UserSceneFile.h"
 #include "ui/BrewickWindows.h"
 #include "ui/WindowLook.h"
 

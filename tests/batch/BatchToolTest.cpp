@@ -11,8 +11,9 @@
 
 #include "BatchProcess.h"
 #include "cycle/InnGenerator.h"
-#include "generators/Tables.h"
-#include "output/InnSheetText.h"
+#include "files/SceneFile.h"
+#include "core/Patron.h"
+#include "output/formats/InnSheetText.h"
 #include "support/TempDir.h"
 #include "support/TestData.h"
 
@@ -28,7 +29,6 @@ using test::runBatch;
 using testing::HasSubstr;
 using testing::StartsWith;
 
-const ErrorSink kNoErrors = [](const std::string& message) { FAIL() << message; };
 
 void writeFile(const fs::path& path, std::string_view bytes)
 {
@@ -52,7 +52,7 @@ std::vector<std::string> outputLines(std::string_view text)
 std::vector<InnSheet> windowInns(std::uint32_t seed, const fs::path& sceneFile, int count)
 {
     LcgRandom random(seed);
-    InnGenerator generator(random, sceneFile, kNoErrors);
+    InnGenerator generator(random, readSceneFile(sceneFile));
     std::vector<InnSheet> inns;
     for (int i = 0; i < count; ++i) {
         generator.generate();

@@ -1,7 +1,7 @@
 // JSON strings from any bytes: valid UTF-8 passes, everything else is escaped.
 #include <gtest/gtest.h>
 
-#include "output/JsonString.h"
+#include "output/formats/JsonString.h"
 
 namespace brewick {
 namespace {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "generators/Scenes.h"
+#include "files/SceneFile.h"
 
 namespace {
 
@@ -31,11 +31,11 @@ std::vector<std::string> readAsFile(std::string_view bytes)
     const int fd = memfd_create("BarScenes.txt", 0);
     if (fd < 0 || write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
         std::abort();
-    brewick::WordList scenes;
-    if (brewick::readSceneFile("/proc/self/fd/" + std::to_string(fd), scenes))
+    const brewick::WordListFile read = brewick::readSceneFile("/proc/self/fd/" + std::to_string(fd));
+    if (read.error)
         std::abort();
     close(fd);
-    return entries(scenes);
+    return entries(read.entries);
 }
 
 }  // namespace

@@ -17,8 +17,8 @@
 
 #include "PdfDocument.h"
 #include "SampleInns.h"
-#include "output/FooterDate.h"
-#include "output/SheetPrinter.h"
+#include "output/print/FooterDate.h"
+#include "output/print/SheetPrinter.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/BrewickWindows.h"

@@ -1,7 +1,7 @@
 // The footer's date and the separators taken from the system's formats.
 #include <gtest/gtest.h>
 
-#include "output/FooterDate.h"
+#include "output/print/FooterDate.h"
 
 namespace brewick {
 namespace {

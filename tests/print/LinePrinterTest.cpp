@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "RecordingCanvas.h"
-#include "output/LinePrinter.h"
+#include "output/print/LinePrinter.h"
 
 namespace brewick {
 namespace {

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "core/TextLines.h"
-#include "output/InnSheetText.h"
+#include "output/formats/InnSheetText.h"
 
 namespace brewick::test {
 

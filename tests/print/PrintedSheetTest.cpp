@@ -5,8 +5,8 @@
 
 #include "RecordingCanvas.h"
 #include "SampleInns.h"
-#include "output/InnSheetText.h"
-#include "output/PrintedSheet.h"
+#include "output/formats/InnSheetText.h"
+#include "output/print/PrintedSheet.h"
 
 namespace brewick {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "output/PrintCanvas.h"
+#include "output/print/PrintCanvas.h"
 
 namespace brewick::test {
 

@@ -5,7 +5,7 @@
 #include "core/InnSheet.h"
 #include "core/RandomSource.h"
 #include "generators/Tables.h"
-#include "output/InnSheetText.h"
+#include "output/formats/InnSheetText.h"
 
 namespace brewick::test {
 

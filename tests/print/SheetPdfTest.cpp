@@ -5,9 +5,9 @@
 
 #include "PdfDocument.h"
 #include "SampleInns.h"
-#include "output/FooterDate.h"
-#include "output/SafeFileWriter.h"
-#include "output/SheetPdf.h"
+#include "output/print/FooterDate.h"
+#include "files/SafeFileWriter.h"
+#include "output/print/SheetPdf.h"
 #include "support/TempDir.h"
 
 namespace brewick {

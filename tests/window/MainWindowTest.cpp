@@ -26,8 +26,8 @@
 #include <sstream>
 
 #include "generators/Rooms.h"
-#include "output/InnSheetText.h"
-#include "output/PrintedSheet.h"
+#include "output/formats/InnSheetText.h"
+#include "output/print/PrintedSheet.h"
 #include "print/RecordingCanvas.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"

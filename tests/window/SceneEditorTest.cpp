@@ -16,7 +16,7 @@
 #include <memory>
 
 #include "generators/Scenes.h"
-#include "generators/UserSceneFile.h"
+#include "files/UserSceneFile.h"
 #include "support/Files.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"

@@ -7,12 +7,10 @@
 #include <string_view>
 
 #include "core/InnSheet.h"
+#include "core/ProductIdentity.h"
 #include "core/TextLines.h"
 
 namespace brewick {
-
-inline constexpr std::string_view kProductName = "Brewick";
-inline constexpr std::string_view kMakerWebAddress = "https://www.example.org/brewick";
 
 // Product, copyright and the maker's web address, on one line.
 std::string_view bannerLine();

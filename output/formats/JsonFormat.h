@@ -4,8 +4,8 @@
 // lists its patrons word by word; the shape is data/brewick-inn.schema.json.
 #pragma once
 
-#include "output/InnFormat.h"
-#include "output/MenuSections.h"
+#include "output/formats/InnFormat.h"
+#include "output/formats/MenuSections.h"
 
 namespace brewick {
 

@@ -1,11 +1,11 @@
-#include "output/SheetPrinter.h"
+#include "output/print/SheetPrinter.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "output/FooterDate.h"
-#include "output/PrintedSheet.h"
-#include "output/QtPrintCanvas.h"
+#include "output/print/FooterDate.h"
+#include "output/print/PrintedSheet.h"
+#include "output/print/QtPrintCanvas.h"
 
 namespace brewick {
 

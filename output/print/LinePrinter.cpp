@@ -1,4 +1,4 @@
-#include "output/LinePrinter.h"
+#include "output/print/LinePrinter.h"
 
 #include <algorithm>
 #include <vector>

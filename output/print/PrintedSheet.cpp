@@ -1,10 +1,10 @@
-#include "output/PrintedSheet.h"
+#include "output/print/PrintedSheet.h"
 
 #include <algorithm>
 #include <string>
 
-#include "output/InnSheetText.h"
-#include "output/LinePrinter.h"
+#include "output/formats/InnSheetText.h"
+#include "output/print/LinePrinter.h"
 
 namespace brewick {
 

@@ -1,4 +1,4 @@
-#include "output/SafeFileWriter.h"
+#include "files/SafeFileWriter.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

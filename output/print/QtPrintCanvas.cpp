@@ -1,11 +1,11 @@
-#include "output/QtPrintCanvas.h"
+#include "output/print/QtPrintCanvas.h"
 
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 
-#include "output/QtText.h"
+#include "output/print/QtText.h"
 
 namespace brewick {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "core/TextLines.h"
-#include "output/PrintCanvas.h"
+#include "output/print/PrintCanvas.h"
 
 namespace brewick {
 

@@ -1,6 +1,6 @@
-#include "output/TextFormat.h"
+#include "output/formats/TextFormat.h"
 
-#include "output/InnSheetText.h"
+#include "output/formats/InnSheetText.h"
 
 namespace brewick {
 

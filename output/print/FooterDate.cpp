@@ -1,4 +1,4 @@
-#include "output/FooterDate.h"
+#include "output/print/FooterDate.h"
 
 #include <QLocale>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/TextLines.h"
-#include "output/InnFormat.h"
+#include "output/formats/InnFormat.h"
 
 namespace brewick {
 

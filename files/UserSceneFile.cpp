@@ -1,4 +1,4 @@
-#include "generators/UserSceneFile.h"
+#include "files/UserSceneFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "generators/Scenes.h"
+#include "files/SceneFile.h"
 
 namespace brewick {
 

@@ -1,6 +1,6 @@
-#include "output/MarkdownFormat.h"
+#include "output/formats/MarkdownFormat.h"
 
-#include "output/TableBlocks.h"
+#include "output/formats/TableBlocks.h"
 
 namespace brewick {
 

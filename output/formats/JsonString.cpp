@@ -1,4 +1,4 @@
-#include "output/JsonString.h"
+#include "output/formats/JsonString.h"
 
 namespace brewick {
 

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "output/PrintCanvas.h"
+#include "output/print/PrintCanvas.h"
 
 namespace brewick {
 

@@ -3,7 +3,7 @@
 // Every page ends with an empty line, so pages put back to back stay apart.
 #pragma once
 
-#include "output/InnFormat.h"
+#include "output/formats/InnFormat.h"
 
 namespace brewick {
 

@@ -1,4 +1,4 @@
-#include "output/SheetPdf.h"
+#include "output/print/SheetPdf.h"
 
 #include <algorithm>
 #include <array>
@@ -6,10 +6,10 @@
 #include <QBuffer>
 #include <QPdfWriter>
 
-#include "output/InnSheetText.h"
-#include "output/PrintedSheet.h"
-#include "output/QtPrintCanvas.h"
-#include "output/QtText.h"
+#include "output/formats/InnSheetText.h"
+#include "output/print/PrintedSheet.h"
+#include "output/print/QtPrintCanvas.h"
+#include "output/print/QtText.h"
 
 namespace brewick {
 

@@ -5,7 +5,7 @@
 
 #include <QPainter>
 
-#include "output/PrintCanvas.h"
+#include "output/print/PrintCanvas.h"
 
 class QPagedPaintDevice;
 

@@ -1,11 +1,11 @@
-#include "output/JsonFormat.h"
+#include "output/formats/JsonFormat.h"
 
 #include <algorithm>
 #include <span>
 
-#include "generators/Tables.h"
-#include "output/JsonString.h"
-#include "output/TableBlocks.h"
+#include "core/Patron.h"
+#include "output/formats/JsonString.h"
+#include "output/formats/TableBlocks.h"
 
 namespace brewick {
 

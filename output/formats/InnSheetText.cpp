@@ -1,11 +1,11 @@
-#include "output/InnSheetText.h"
+#include "output/formats/InnSheetText.h"
 
 namespace brewick {
 
 namespace {
 constexpr std::string_view kBannerLine =
     "Brewick - Copyright (C) 2026 the Brewick developers - https://www.example.org/brewick";
-static_assert(kBannerLine.ends_with(kMakerWebAddress));
+static_assert(kBannerLine.starts_with(kProductName) && kBannerLine.ends_with(kMakerWebAddress));
 
 void appendEndedLines(const TextLines& lines, std::string_view lineEnd, std::string& out)
 {

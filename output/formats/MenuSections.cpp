@@ -1,4 +1,4 @@
-#include "output/MenuSections.h"
+#include "output/formats/MenuSections.h"
 
 #include <algorithm>
 #include <array>

@@ -1,0 +1,54 @@
+// A patron as drawn, and the patron's line in the table text, which is made of
+// the drawn words: the line holds the words, and the patron keeps how long
+// each is, so that they can be read back without a second copy.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace brewick {
+
+struct Patron {
+    enum Word { Age, Race, Occupation, Clothes, Hair, Face, kWordCount };
+
+    bool woman = false;
+    std::array<std::uint32_t, kWordCount> wordLengths{};
+
+    friend bool operator==(const Patron&, const Patron&) = default;
+};
+
+// The drawn patrons of one table, in the order of their lines in its block.
+struct DrawnTable {
+    std::vector<Patron> patrons;
+
+    friend bool operator==(const DrawnTable&, const DrawnTable&) = default;
+};
+
+// The patron line around the drawn words: "<age> <race> <occupation> wearing
+// <clothes>. She has <hair> and <face> face."
+namespace patronLine {
+inline constexpr std::string_view kAfterAge = " ";
+inline constexpr std::string_view kAfterRace = " ";
+inline constexpr std::string_view kBeforeClothes = " wearing ";
+inline constexpr std::string_view kBeforeHairOfAWoman = ". She has ";
+inline constexpr std::string_view kBeforeHairOfAMan = ". He has ";
+inline constexpr std::string_view kBeforeFace = " and ";
+inline constexpr std::string_view kAfterFace = " face.";
+}  // namespace patronLine
+
+// The drawn words of a patron, read back from the patron's line.
+struct PatronWords {
+    std::string_view age;  // with its article: "A weary", or the bare "A"
+    std::string_view race;
+    std::string_view occupation;
+    std::string_view clothes;
+    std::string_view hair;
+    std::string_view face;  // with its article: "a scarred"
+};
+
+// Never reads past the line's end, whatever line it is given.
+PatronWords patronWords(const Patron& patron, std::string_view line);
+
+}  // namespace brewick
