@@ -3,7 +3,7 @@
 #include <QBitmap>
 #include <QPushButton>
 
-#include "output/formats/InnSheetText.h"
+#include "core/ProductIdentity.h"
 #include "output/print/QtText.h"
 #include "ui/WindowLook.h"
 
@@ -43,7 +43,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
         placeCaption(new QLabel(text, this), name, kCentre, top, font, QPalette::Link);
     };
     caption(QStringLiteral("The Random Inn Generator"), "Label3", 108);
-    caption(QStringLiteral("Version 2.11"), "Label1", 132);
+    caption(QStringLiteral("Version ") + toQString(kProductVersion), "Label1", 132);
     // Plain text, not a link.
     caption(addressWithoutScheme(), "Label2", 156);
 

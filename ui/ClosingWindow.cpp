@@ -3,7 +3,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "output/formats/InnSheetText.h"
+#include "core/ProductIdentity.h"
 #include "output/print/QtText.h"
 #include "ui/WindowLook.h"
 

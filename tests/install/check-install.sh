@@ -3,7 +3,8 @@
 # unpacked package: the programs, the menu entry, the metainfo, every icon
 # size and the JSON schema are where the desktop and programs look for them,
 # the entry and the metainfo pass their validators, and both manual pages
-# render cleanly, brewick-batch's documenting every option its --help lists.
+# render cleanly, brewick-batch's documenting every option its --help lists,
+# and the pages and the metainfo's newest release name the programs' version.
 set -euo pipefail
 
 if [[ $# -ne 1 ]]; then
@@ -102,6 +103,21 @@ if page=$(man_page brewick-batch) && [[ -x $prefix/bin/brewick-batch ]]; then
   for option in $("$prefix/bin/brewick-batch" --help | grep -o -- '--[a-z]*' | sort -u); do
     grep -qF -- "${option//-/\\-}" <<<"$source_text" || fail "$page does not document $option"
   done
+fi
+
+# The version is made from the project's; the pages and the metainfo are
+# written by hand and must follow it.
+if [[ -x $prefix/bin/brewick-batch ]]; then
+  version=$("$prefix/bin/brewick-batch" --version | sed -n 's/^brewick-batch //p')
+  for program in brewick brewick-batch; do
+    page=$(man_page "$program") || continue
+    zcat -f "$page" | head -n 1 | grep -qF "\"Brewick $version\"" ||
+      fail "$page is not headed for Brewick $version: $(zcat -f "$page" | head -n 1)"
+  done
+  if [[ -f $metainfo_file ]]; then
+    newest=$(grep -o '<release version="[^"]*"' "$metainfo_file" | head -n 1)
+    [[ $newest == "<release version=\"$version\"" ]] || fail "the metainfo's newest release is not $version: $newest"
+  fi
 fi
 
 if ((failures > 0)); then

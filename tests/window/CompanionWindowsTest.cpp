@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/ProductIdentity.h"
+#include "output/print/QtText.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/BrewickWindows.h"
@@ -56,7 +58,7 @@ TEST_F(CompanionWindows, CaptionsSizesAndFirstControls)
     };
     const Row rows[] = {
         {&windows.about, "InnSplash", {400, 239}, {66, 98},
-         {{"Label3", "The Random Inn Generator"}, {"Label1", "Version 2.11"}, {"Label2", "www.example.org/brewick"}},
+         {{"Label3", "The Random Inn Generator"}, {"Label1", "Version " + toQString(kProductVersion)}, {"Label2", "www.example.org/brewick"}},
          "Button1"},
         {&windows.closing, "Brewick", {305, 163}, {135, 145},
          {{"Label1", "If you found this program useful, why not "},
