@@ -21,6 +21,9 @@ cmake --preset "$preset"
 cmake --build --preset "$preset"
 ctest --preset "$preset" -j "$jobs"
 
+step "Build and start Brewick with ./run.sh in a fresh Debian 12 root"
+tests/fresh-root/run-in-fresh-root.sh
+
 step "Build the Debian package in a temporary copy, check it with lintian and run it"
 tests/package/check-package.sh build/bin/brewick-batch build/screenshots
 

@@ -1,17 +1,23 @@
 # The Debian packages Brewick needs, sourced by run.sh and test.sh.
 
-# To build and run the program.
+# To build and run the two programs on a minimal Debian 12 (debootstrap's
+# minbase with git): nothing test-only, as
+# tests/fresh-root/run-in-fresh-root.sh checks.
 BUILD_PACKAGES=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-wayland libglib2.0-dev
-  fonts-liberation
+  g++ cmake ninja-build
+  pkg-config libglib2.0-dev # GIO finds the user's text editor
+  qt6-base-dev
+  qt6-qpa-plugins qt6-wayland # the window on X11, Wayland and Qt's offscreen screen
+  fonts-liberation            # the font the window's layout is measured in
 )
 
-# To build and run every test, the fuzzer and the benchmarks.
+# To build and run every test, the fuzzer and the benchmarks, and to check
+# the formatting.
 TEST_PACKAGES=(
   "${BUILD_PACKAGES[@]}"
+  build-essential
   libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   cups-daemon cups-client poppler-utils
   desktop-file-utils appstream man-db
   xvfb x11-utils xdotool imagemagick libx11-dev
@@ -19,4 +25,5 @@ TEST_PACKAGES=(
   weston
   dpkg-dev debhelper lintian
   python3-jsonschema xclip
+  debootstrap wget
 )
