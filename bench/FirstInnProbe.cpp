@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     brewick::applyProgramLook();
-    brewick::BrewickWindows windows("/nonexistent/BarScenes.txt", [](const QUrl&) {});
+    brewick::BrewickWindows windows(1, "/nonexistent/BarScenes.txt", [](const QUrl&) {});
     windows.main.show();
     QCoreApplication::processEvents();
     windows.main.repaint();

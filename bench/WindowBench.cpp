@@ -10,9 +10,12 @@
 #include <QTest>
 
 #include "ui/BrewickWindows.h"
+#include "ui/ObjectNames.h"
 
 namespace brewick {
 namespace {
+
+namespace names = objectNames;
 
 const std::filesystem::path kNoSceneFile = "/nonexistent/BarScenes.txt";
 
@@ -37,7 +40,7 @@ BENCHMARK(BM_BareWindowShown)->Unit(benchmark::kMillisecond);
 void BM_StartUpToFirstInnShown(benchmark::State& state)
 {
     for (auto _ : state) {
-        BrewickWindows windows(kNoSceneFile, [](const QUrl&) {});
+        BrewickWindows windows(1, kNoSceneFile, [](const QUrl&) {});
         showAndPaint(windows.main);
     }
 }
@@ -45,9 +48,9 @@ BENCHMARK(BM_StartUpToFirstInnShown)->Unit(benchmark::kMillisecond);
 
 void BM_GenerateToRepainted(benchmark::State& state)
 {
-    BrewickWindows windows(kNoSceneFile, [](const QUrl&) {});
+    BrewickWindows windows(1, kNoSceneFile, [](const QUrl&) {});
     showAndPaint(windows.main);
-    auto* generate = windows.main.findChild<QPushButton*>(QStringLiteral("butGenerate"));
+    auto* generate = windows.main.findChild<QPushButton*>(QString::fromLatin1(names::generateButton));
     for (auto _ : state) {
         generate->click();
         QCoreApplication::processEvents();  // paints what the click changed

@@ -5,6 +5,7 @@
 
 #include "core/ProductIdentity.h"
 #include "output/print/QtText.h"
+#include "ui/ObjectNames.h"
 #include "ui/WindowLook.h"
 
 namespace brewick {
@@ -31,23 +32,23 @@ QString addressWithoutScheme()
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("InnSplash"));
+    setObjectName(QString::fromLatin1(objectNames::aboutWindow));
     setUpFixedWindow(this, Qt::Dialog, QStringLiteral("InnSplash"), {66, 98});
     setFixedSize(400, 239);
 
-    banner_ = place<QLabel>(this, "Image1", {0, 0, 400, 100});
+    banner_ = place<QLabel>(this, objectNames::bannerLabel, {0, 0, 400, 100});
 
     // Blue in the light palette; the link colour keeps them readable in dark ones.
     const QFont font = windowFont(15, true);
     const auto caption = [this, &font](const QString& text, const char* name, int top) {
         placeCaption(new QLabel(text, this), name, kCentre, top, font, QPalette::Link);
     };
-    caption(QStringLiteral("The Random Inn Generator"), "Label3", 108);
-    caption(QStringLiteral("Version ") + toQString(kProductVersion), "Label1", 132);
+    caption(QStringLiteral("The Random Inn Generator"), objectNames::descriptionLabel, 108);
+    caption(QStringLiteral("Version ") + toQString(kProductVersion), objectNames::versionLabel, 132);
     // Plain text, not a link.
-    caption(addressWithoutScheme(), "Label2", 156);
+    caption(addressWithoutScheme(), objectNames::webAddressLabel, 156);
 
-    auto* ok = place<QPushButton>(this, "Button1", {160, 192, 75, 33}, QStringLiteral("OK"));
+    auto* ok = place<QPushButton>(this, objectNames::okButton, {160, 192, 75, 33}, QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -3,6 +3,7 @@
 // both hidden until called for.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 
 #include "ui/AboutWindow.h"
@@ -12,8 +13,8 @@
 namespace brewick {
 
 struct BrewickWindows {
-    BrewickWindows(std::filesystem::path sceneFile, ClosingWindow::UrlOpener openUrl)
-        : main(std::move(sceneFile)), about(&main), closing(std::move(openUrl), &main)
+    BrewickWindows(std::uint32_t seed, std::filesystem::path sceneFile, ClosingWindow::UrlOpener openUrl)
+        : main(seed, std::move(sceneFile)), about(&main), closing(std::move(openUrl), &main)
     {
         main.setCompanions(&about, &closing);
     }

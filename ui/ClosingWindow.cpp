@@ -5,6 +5,7 @@
 
 #include "core/ProductIdentity.h"
 #include "output/print/QtText.h"
+#include "ui/ObjectNames.h"
 #include "ui/WindowLook.h"
 
 namespace brewick {
@@ -36,7 +37,7 @@ private:
 
 ClosingWindow::ClosingWindow(UrlOpener openUrl, QWidget* parent) : QDialog(parent), openUrl_(std::move(openUrl))
 {
-    setObjectName(QStringLiteral("InnSale"));
+    setObjectName(QString::fromLatin1(objectNames::closingWindow));
     setUpFixedWindow(this, Qt::Dialog, QStringLiteral("Brewick"), {135, 145});
     setFixedSize(305, 163);
 
@@ -44,16 +45,17 @@ ClosingWindow::ClosingWindow(UrlOpener openUrl, QWidget* parent) : QDialog(paren
     const auto caption = [this, &bold](const char* text, const char* name, int top) {
         placeCaption(new QLabel(QString::fromLatin1(text), this), name, kCentre, top, bold, QPalette::WindowText);
     };
-    caption("If you found this program useful, why not ", "Label1", 16);
-    caption("try the other Brewick game master tools,", "Label2", 36);
-    caption("which can be found at:", "Label4", 56);
+    caption("If you found this program useful, why not ", objectNames::invitationLabel, 16);
+    caption("try the other Brewick game master tools,", objectNames::productsLabel, 36);
+    caption("which can be found at:", objectNames::whereLabel, 56);
 
     QFont linkFont = bold;
     linkFont.setUnderline(true);
-    placeCaption(new LinkLabel(toQString(kMakerWebAddress), [this] { openMakerWebsite(); }, this), "Label3",
+    placeCaption(new LinkLabel(toQString(kMakerWebAddress), [this] { openMakerWebsite(); }, this),
+                 objectNames::linkLabel,
                  kCentre, 80, linkFont, QPalette::Link);
 
-    auto* exit = place<QPushButton>(this, "butExit", {112, 120, 82, 32}, QStringLiteral("Exit"));
+    auto* exit = place<QPushButton>(this, objectNames::closingExitButton, {112, 120, 82, 32}, QStringLiteral("Exit"));
     exit->setDefault(true);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -1,92 +1,43 @@
 #include "ui/MainWindow.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
+#include <QGuiApplication>
 #include <QLayout>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
-#include <cstdlib>
-#include <iostream>
-
-#include "core/StartSeed.h"
+#include "files/SafeFileWriter.h"
 #include "files/SceneFile.h"
 #include "files/UserSceneFile.h"
 #include "output/formats/InnSheetText.h"
 #include "output/print/QtText.h"
-#include "files/SafeFileWriter.h"
 #include "platform/TextEditor.h"
 #include "ui/ErrorBox.h"
 #include "ui/InnExport.h"
-#include "ui/RadioGroup.h"
-#include "ui/RoomGrid.h"
+#include "ui/InnForm.h"
+#include "ui/ObjectNames.h"
 #include "ui/WindowLook.h"
 
 namespace brewick {
 
-namespace {
-constexpr int kClientWidth = 502;
-constexpr int kClientHeight = 581;
-constexpr int kListItemHeight = 16;
+namespace names = objectNames;
 
-QStringList toQStringList(const TextLines& lines)
-{
-    QStringList list;
-    for (std::string_view line : lines)
-        list.append(toQString(line));
-    return list;
-}
-
-TextLines linesOf(const QPlainTextEdit* box) { return splitLines(box->toPlainText().toStdString()); }
-
-// Replaces the box's text as one batch, when it differs.
-void showLines(QPlainTextEdit* box, const TextLines& lines)
-{
-    if (linesOf(box) == lines)
-        return;
-    const QSignalBlocker quiet(box);
-    box->setPlainText(toQString(joinLines(lines)));
-}
-
-void showText(QLineEdit* field, const std::string& text)
-{
-    const QString shown = toQString(text);
-    if (field->text() != shown)
-        field->setText(shown);
-}
-
-QStringList names(int count, std::string_view (*name)(int))
-{
-    QStringList names;
-    for (int i = 0; i < count; ++i)
-        names.append(toQString(name(i)));
-    return names;
-}
-}  // namespace
-
-MainWindow::MainWindow(std::filesystem::path sceneFile, QWidget* parent)
+MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, QWidget* parent)
     : QMainWindow(parent),
-      seed_(startSeed(std::getenv("BREWICK_SEED"), std::cerr)),
+      seed_(seed),
       random_(seed_),
       sceneFile_(std::move(sceneFile)),
       generator_(random_, readSceneFile(sceneFile_)),
       exportDialog_(exportFileTypes())
 {
-    setObjectName(QStringLiteral("InnIntro"));
+    setObjectName(QString::fromLatin1(names::mainWindow));
     setUpFixedWindow(this, Qt::Window, QStringLiteral("Brewick"), {57, 34});
-    createControls();
-    createMenu();
-    orderTabs();
-    connectHandlers();
+    form_ = new InnForm(generator_.sheet(), this);
+    setCentralWidget(form_);
+    form_->showParts(generator_.parts());
+    createActions();
+    connectForm();
     // The window takes the size of its fixed client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (const auto& error = generator_.sceneFileError())
@@ -99,271 +50,105 @@ void MainWindow::setCompanions(QDialog* about, QDialog* closing)
     closing_ = closing;
 }
 
-void MainWindow::createControls()
+void MainWindow::createActions()
 {
-    auto* client = new QWidget(this);
-    client->setFixedSize(kClientWidth, kClientHeight);
-    setCentralWidget(client);
-
-    place<QLabel>(client, "Label1", {8, 0, 57, 16}, QStringLiteral("Inn Name"));
-    place<QLabel>(client, "Label2", {256, 0, 103, 16}, QStringLiteral("Landlord's Name"));
-    innNameField_ = place<QLineEdit>(client, "edInnName", {8, 16, 240, 24});
-    landlordField_ = place<QLineEdit>(client, "edLandlord", {256, 16, 240, 24});
-    locationGroup_ = place<RadioGroup>(client, "radLocate", {8, 48, 137, 113}, QStringLiteral("Inn Location"),
-                                       names(kLocationCount, [](int i) { return locationName(InnLocation(i)); }));
-    qualityGroup_ = place<RadioGroup>(client, "radQuality", {152, 48, 97, 113}, QStringLiteral("Inn Quality"),
-                                      names(kQualityCount, [](int i) { return qualityName(InnQuality(i)); }));
-
-    auto* menuGroup = place<QGroupBox>(client, "GroupBox2", {256, 48, 241, 113}, QStringLiteral("Menu"));
-    menuBox_ = place<QPlainTextEdit>(menuGroup, "memMenu", {8, 16, 225, 89});
-
-    roomGrid_ = place<RoomGrid>(client, "RoomGrid", {48, 168, 407, 80});
-
-    auto* sceneGroup = place<QGroupBox>(client, "GroupBox4", {8, 256, 486, 49}, QStringLiteral("Bar Scene"));
-    barSceneList_ = place<QListWidget>(sceneGroup, "lstScene1", {8, 16, 465, 25});
-    barSceneList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    barSceneList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-
-    auto* tablesGroup = place<QGroupBox>(client, "GroupBox1", {8, 312, 486, 185}, QStringLiteral("Tables"));
-    place<QLabel>(tablesGroup, "Label3", {8, 22, 124, 16}, QStringLiteral("Number of Tables =  "));
-    tableCountLabel_ = place<QLabel>(tablesGroup, "labNoTables", {136, 22, 7, 16}, QStringLiteral("0"));
-    tableCountLabel_->adjustSize();
-    tableChoice_ = place<QComboBox>(tablesGroup, "lstTables", {250, 16, 225, 24});
-    tableBox_ = place<QPlainTextEdit>(tablesGroup, "memDispTable", {8, 48, 468, 129});
-
-    for (QPlainTextEdit* box : {menuBox_, tableBox_}) {
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        box->setTabChangesFocus(true);
-    }
-
-    auto* partsGroup = place<QGroupBox>(client, "GroupBox3", {8, 500, 273, 77}, QStringLiteral("Regenerate"));
-    struct PartBox {
-        InnPart part;
-        const char* name;
-        const char* caption;
-        QRect geometry;
+    const auto addAction = [this](QMenu* menu, const char* name, const QString& text, void (MainWindow::*run)(),
+                                  const QKeySequence& shortcut = {}) {
+        QAction* action = menu->addAction(text, shortcut, this, run);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
     };
-    const PartBox boxes[] = {
-        {InnPart::All, "chkAll", "All", {8, 16, 81, 17}},
-        {InnPart::InnName, "chkInn", "Inn Name", {8, 32, 81, 17}},
-        {InnPart::Landlord, "chkLandlord", "Landlord", {100, 16, 81, 17}},
-        {InnPart::Menu, "chkMenu", "Menu", {100, 32, 77, 17}},
-        {InnPart::Rooms, "chkRooms", "Rooms", {192, 16, 73, 17}},
-        {InnPart::Tables, "chkTables", "Tables", {192, 32, 73, 17}},
-        {InnPart::Scene, "chkScene", "Scene", {8, 48, 97, 17}},
-    };
-    for (const PartBox& box : boxes) {
-        partBoxes_[static_cast<int>(box.part)] =
-            place<QCheckBox>(partsGroup, box.name, box.geometry, QString::fromLatin1(box.caption));
-    }
-    showParts();
-
-    generateButton_ = place<QPushButton>(client, "butGenerate", {320, 520, 75, 33}, QStringLiteral("Generate"));
-    exitButton_ = place<QPushButton>(client, "tExit", {416, 520, 75, 33}, QStringLiteral("Exit"));
-    // Enter presses the focused button; elsewhere it presses "Generate".
-    generateButton_->setAutoDefault(true);
-    exitButton_->setAutoDefault(true);
-    showDefaultButton(nullptr);
-
-    showSheet();
-}
-
-void MainWindow::createMenu()
-{
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("Print1"));
-    QAction* save = file->addAction(QStringLiteral("&Save"), this, &MainWindow::saveInn);
-    save->setObjectName(QStringLiteral("Save1"));
-    QAction* exportAction = file->addAction(QStringLiteral("E&xport…"), this, &MainWindow::exportInn);
-    exportAction->setObjectName(QStringLiteral("Export1"));
-    QAction* print = file->addAction(QStringLiteral("&Print"), this, &MainWindow::printInn);
-    print->setObjectName(QStringLiteral("Print2"));
-    QAction* about = file->addAction(QStringLiteral("&About"), this, &MainWindow::showAbout);
-    about->setObjectName(QStringLiteral("About1"));
+    file->setObjectName(QString::fromLatin1(names::fileMenu));
+    actions_.fileSave = addAction(file, names::saveAction, QStringLiteral("&Save"), &MainWindow::saveInn);
+    actions_.fileExport = addAction(file, names::exportAction, QStringLiteral("E&xport…"), &MainWindow::exportInn);
+    actions_.filePrint = addAction(file, names::printAction, QStringLiteral("&Print"), &MainWindow::printInn);
+    actions_.fileAbout = addAction(file, names::aboutAction, QStringLiteral("&About"), &MainWindow::showAbout);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("Edit1"));
-    QAction* copy = edit->addAction(QStringLiteral("&Copy Inn"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
-                                    &MainWindow::copyInn);
-    copy->setObjectName(QStringLiteral("CopyInn1"));
-    previousInn_ = edit->addAction(QStringLiteral("Pre&vious Inn"), QKeySequence(Qt::ALT | Qt::Key_Left), this,
-                                   &MainWindow::showPreviousInn);
-    previousInn_->setObjectName(QStringLiteral("PreviousInn1"));
-    nextInn_ = edit->addAction(QStringLiteral("&Next Inn"), QKeySequence(Qt::ALT | Qt::Key_Right), this,
-                               &MainWindow::showNextInn);
-    nextInn_->setObjectName(QStringLiteral("NextInn1"));
+    edit->setObjectName(QString::fromLatin1(names::editMenu));
+    actions_.editCopyInn = addAction(edit, names::copyInnAction, QStringLiteral("&Copy Inn"), &MainWindow::copyInn,
+                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    actions_.editPreviousInn = addAction(edit, names::previousInnAction, QStringLiteral("Pre&vious Inn"),
+                                         &MainWindow::showPreviousInn, QKeySequence(Qt::ALT | Qt::Key_Left));
+    actions_.editNextInn = addAction(edit, names::nextInnAction, QStringLiteral("&Next Inn"), &MainWindow::showNextInn,
+                                     QKeySequence(Qt::ALT | Qt::Key_Right));
     enableHistorySteps();
     edit->addSeparator();
-    QAction* scenes = edit->addAction(QStringLiteral("&Bar Scenes"), this, &MainWindow::editBarScenes);
-    scenes->setObjectName(QStringLiteral("Scenes1"));
+    actions_.editBarScenes =
+        addAction(edit, names::barScenesAction, QStringLiteral("&Bar Scenes"), &MainWindow::editBarScenes);
 }
 
-// Inn name, landlord, location, quality, menu, rooms, the table browser, the
-// parts, the two buttons, and last the bar scene.
-void MainWindow::orderTabs()
+void MainWindow::connectForm()
 {
-    QList<QWidget*> order = {innNameField_, landlordField_};
-    order += locationGroup_->findChildren<QWidget*>();
-    order += qualityGroup_->findChildren<QWidget*>();
-    order += {menuBox_, roomGrid_, tableChoice_, tableBox_};
-    for (QCheckBox* box : partBoxes_)
-        order.append(box);
-    order += {generateButton_, exitButton_, barSceneList_};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-}
-
-void MainWindow::connectHandlers()
-{
-    connect(generateButton_, &QPushButton::clicked, this, &MainWindow::generateInn);
-    connect(exitButton_, &QPushButton::clicked, this, &MainWindow::close);
-    connect(locationGroup_, &RadioGroup::chosen, this, &MainWindow::chooseLocation);
-    connect(qualityGroup_, &RadioGroup::chosen, this, &MainWindow::chooseQuality);
-    for (int part = 0; part < kInnPartCount; ++part) {
-        connect(partBoxes_[part], &QCheckBox::clicked, this,
-                [this, part](bool ticked) { tickPart(static_cast<InnPart>(part), ticked); });
-    }
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && now->window() == this)
-            showDefaultButton(now);
+    connect(form_, &InnForm::generateClicked, this, &MainWindow::generateInn);
+    connect(form_, &InnForm::exitClicked, this, &MainWindow::close);
+    connect(form_, &InnForm::locationChosen, this,
+            [this](InnLocation location) { changeShownInn([&] { generator_.selectLocation(location); }); });
+    connect(form_, &InnForm::qualityChosen, this,
+            [this](InnQuality quality) { changeShownInn([&] { generator_.selectQuality(quality); }); });
+    connect(form_, &InnForm::tableChosen, this,
+            [this](int index) { changeShownInn([&] { generator_.chooseTable(index); }); });
+    connect(form_, &InnForm::partTicked, this, [this](InnPart part, bool ticked) {
+        generator_.setPart(part, ticked);
+        form_->showParts(generator_.parts());
     });
-    connect(tableChoice_, &QComboBox::activated, this, &MainWindow::chooseTable);
     connect(&sceneFileWatcher_, &EditedFileWatcher::changed, this, &MainWindow::updateSceneList);
-
-    // The user's edits go straight into the inn sheet.
-    InnSheet& sheet = generator_.sheet();
-    connect(innNameField_, &QLineEdit::textEdited, this,
-            [&sheet](const QString& text) { sheet.innName = text.toStdString(); });
-    connect(landlordField_, &QLineEdit::textEdited, this,
-            [&sheet](const QString& text) { sheet.landlordName = text.toStdString(); });
-    connect(menuBox_, &QPlainTextEdit::textChanged, this, [this, &sheet] { sheet.menuLines = linesOf(menuBox_); });
-    // Kept only until the next table is shown; nothing else reads it.
-    connect(tableBox_, &QPlainTextEdit::textChanged, this,
-            [this, &sheet] { sheet.shownTableLines = linesOf(tableBox_); });
-    connect(roomGrid_, &RoomGrid::cellEdited, this, [&sheet](int column, int row, const QString& text) {
-        sheet.rooms.cell(column, row) = text.toStdString();
-    });
 }
 
+// The first showing makes the first inn, with the focus on "Generate".
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!shown_) {
-        shown_ = true;
-        generateFirstInn();
+    if (history_.shownNumber() == 0) {
+        generateInn();
+        form_->focusGenerate();
     }
 }
 
-void MainWindow::generateFirstInn()
+const InnSheet& MainWindow::shownInn()
 {
-    generateInn();
-    generateButton_->setFocus();
+    form_->commitEdits();
+    return generator_.sheet();
 }
 
-// Every close request, whatever its source, is answered by the closing window
-// and then goes ahead. The answer comes from the event loop, not from inside
-// this event: a request that arrives while the closing window is up, from the
-// window manager say, must find the window not yet closing, so that it can
-// be turned down here like any other request already being answered.
-void MainWindow::closeEvent(QCloseEvent* event)
+void MainWindow::changeShownInn(const std::function<void()>& change)
 {
-    if (closeAnswered_) {
-        event->accept();
-        return;
-    }
-    event->ignore();
-    if (!closeAsked_) {
-        closeAsked_ = true;
-        QMetaObject::invokeMethod(this, &MainWindow::answerCloseRequest, Qt::QueuedConnection);
-    }
+    form_->commitEdits();
+    change();
+    form_->showSheet();
 }
 
-void MainWindow::answerCloseRequest()
+// Each keeps the shown inn in the history as the user left it.
+void MainWindow::generateInn()
 {
-    if (closeAnswered_)
-        return;
-    if (closing_ != nullptr && askOnClose_) {
-        closingWindowUp_ = true;
-        closing_->exec();
-        closingWindowUp_ = false;
-    }
-    closeAnswered_ = true;
-    close();
-}
-
-void MainWindow::closeForLogout(bool mayAsk)
-{
-    if (closingWindowUp_)
-        return;
-    askOnClose_ = mayAsk;
-    answerCloseRequest();
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event)
-{
-    // Reached only when the focused control does not take Enter itself.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        generateButton_->click();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
-}
-
-void MainWindow::generateInn() { changeInn(&InnHistory::generate); }
-
-void MainWindow::showPreviousInn() { changeInn(&InnHistory::goBack); }
-
-void MainWindow::showNextInn() { changeInn(&InnHistory::goForward); }
-
-void MainWindow::changeInn(void (InnHistory::*change)(InnGenerator&))
-{
-    // The shown inn is kept with what the user typed last.
-    commitEdits();
-    (history_.*change)(generator_);
+    changeShownInn([this] { history_.generate(generator_); });
     enableHistorySteps();
-    showSheet();
+}
+
+void MainWindow::showPreviousInn()
+{
+    changeShownInn([this] { history_.goBack(generator_); });
+    enableHistorySteps();
+}
+
+void MainWindow::showNextInn()
+{
+    changeShownInn([this] { history_.goForward(generator_); });
+    enableHistorySteps();
 }
 
 void MainWindow::enableHistorySteps()
 {
-    previousInn_->setEnabled(history_.canGoBack());
-    nextInn_->setEnabled(history_.canGoForward());
-}
-
-void MainWindow::chooseLocation(int index)
-{
-    commitEdits();
-    generator_.selectLocation(static_cast<InnLocation>(index));
-    showSheet();
-}
-
-void MainWindow::chooseQuality(int index)
-{
-    commitEdits();
-    generator_.selectQuality(static_cast<InnQuality>(index));
-    showSheet();
-}
-
-void MainWindow::tickPart(InnPart part, bool ticked)
-{
-    generator_.setPart(part, ticked);
-    showParts();
-}
-
-void MainWindow::chooseTable(int index)
-{
-    commitEdits();
-    generator_.chooseTable(index);
-    showSheet();
+    actions_.editPreviousInn->setEnabled(history_.canGoBack());
+    actions_.editNextInn->setEnabled(history_.canGoForward());
 }
 
 void MainWindow::saveInn()
 {
     // The lines are taken before the dialog opens: the file holds the inn as
     // it stood when Save was chosen.
-    commitEdits();
-    buildInnSheetText(generator_.sheet(), exportLines_);
+    buildInnSheetText(shownInn(), exportLines_);
     const std::optional<QString> path = saveDialog_.askPath(this);
     if (!path)
         return;
@@ -376,8 +161,7 @@ void MainWindow::saveInn()
 void MainWindow::exportInn()
 {
     // As for Save, the file holds the inn as it stood when Export was chosen.
-    commitEdits();
-    const InnSheet inn = generator_.sheet();
+    const InnSheet inn = shownInn();
     const std::optional<InnSaveDialog::Choice> choice = exportDialog_.ask(this);
     if (!choice)
         return;
@@ -389,26 +173,21 @@ void MainWindow::exportInn()
         reportError(*error);
 }
 
-void MainWindow::copyInn()
-{
-    commitEdits();
-    QGuiApplication::clipboard()->setMimeData(clipboardInn(generator_.sheet(), shownInnPlace()));
-}
-
-InnPlace MainWindow::shownInnPlace() const { return {history_.shownNumber(), seed_}; }
-
 void MainWindow::printInn()
 {
-    commitEdits();
     TextLines lines;
-    buildInnSheetText(generator_.sheet(), lines);
+    buildInnSheetText(shownInn(), lines);
     if (const auto error = printer_->print(lines))
         reportError(*error);
 }
 
-// Every field but the room grid writes the sheet as the user types; the
-// grid's cell editor holds the typing back until it closes.
-void MainWindow::commitEdits() { roomGrid_->commitOpenEditor(); }
+void MainWindow::copyInn()
+{
+    const InnSheet& inn = shownInn();
+    QGuiApplication::clipboard()->setMimeData(clipboardInn(inn, shownInnPlace()));
+}
+
+InnPlace MainWindow::shownInnPlace() const { return {history_.shownNumber(), seed_}; }
 
 void MainWindow::showAbout()
 {
@@ -418,17 +197,16 @@ void MainWindow::showAbout()
 
 void MainWindow::editBarScenes()
 {
-    const std::filesystem::path& sceneFile = sceneFile_;
-    if (const auto problem = createSceneFile(sceneFile)) {
+    if (const auto problem = createSceneFile(sceneFile_)) {
         reportError(*problem);
         return;
     }
     // The list follows the file, not the editor: an editor may hand the file
     // to a running instance or be started by D-Bus, and then there is no
     // process to wait for.
-    sceneFileWatcher_.watch(toQString(sceneFile.string()));
-    if (const auto problem = openInTextEditor(sceneFile.string()))
-        reportError(*problem + ". The scene file is " + sceneFile.string());
+    sceneFileWatcher_.watch(toQString(sceneFile_.string()));
+    if (const auto problem = openInTextEditor(sceneFile_.string()))
+        reportError(*problem + ". The scene file is " + sceneFile_.string());
     // Changes made since the last build, by any means, count too.
     updateSceneList();
 }
@@ -443,61 +221,40 @@ void MainWindow::updateSceneList()
         reportError(*read.error);
 }
 
-void MainWindow::showSheet()
+// Every close request, whatever its source, is answered by the closing window
+// and then goes ahead. The answer comes from the event loop, not from inside
+// this event: a request that arrives while the closing window is up, from the
+// window manager say, must find the window not yet closing, so that it can
+// be turned down here like any other request already being answered.
+void MainWindow::closeEvent(QCloseEvent* event)
 {
-    const InnSheet& sheet = generator_.sheet();
-    showText(innNameField_, sheet.innName);
-    showText(landlordField_, sheet.landlordName);
-    locationGroup_->select(indexOf(sheet.location));
-    qualityGroup_->select(indexOf(sheet.quality));
-    roomGrid_->showRooms(sheet.rooms);
-    showLines(menuBox_, sheet.menuLines);
-    showScene(sheet.barScene);
-    tableCountLabel_->setText(QString::number(sheet.tableCount));
-    tableCountLabel_->adjustSize();
-    showTableChoices(sheet.tableChoices, sheet.chosenTable);
-    showLines(tableBox_, sheet.shownTableLines);
-}
-
-// The scene list has no line until the first inn, which draws the first
-// scene, then always one, an empty one for an empty scene.
-void MainWindow::showScene(const std::string& barScene)
-{
-    const QString scene = toQString(barScene);
-    if (!shown_ || (barSceneList_->count() == 1 && barSceneList_->item(0)->text() == scene))
+    if (closeState_ == CloseState::Answered) {
+        event->accept();
         return;
-    barSceneList_->clear();
-    auto* line = new QListWidgetItem(scene, barSceneList_);
-    line->setSizeHint(QSize(0, kListItemHeight));
-}
-
-// Choosing from the program is not the user choosing: no chooseTable.
-void MainWindow::showTableChoices(const TextLines& choices, int chosen)
-{
-    const QSignalBlocker quiet(tableChoice_);
-    const QStringList entries = toQStringList(choices);
-    QStringList shownEntries;
-    for (int i = 0; i < tableChoice_->count(); ++i)
-        shownEntries.append(tableChoice_->itemText(i));
-    if (shownEntries != entries) {
-        tableChoice_->clear();
-        tableChoice_->addItems(entries);
     }
-    tableChoice_->setCurrentIndex(chosen);
+    event->ignore();
+    if (closeState_ == CloseState::Open) {
+        closeState_ = CloseState::Asked;
+        QMetaObject::invokeMethod(this, [this] { answerCloseRequest(true); }, Qt::QueuedConnection);
+    }
 }
 
-// "Generate" is the default button, and drawn so, unless the focus is on
-// "Exit", which Enter then presses.
-void MainWindow::showDefaultButton(QWidget* focus)
+void MainWindow::closeForLogout(bool mayAsk)
 {
-    generateButton_->setDefault(focus != exitButton_);
-    exitButton_->setDefault(focus == exitButton_);
+    if (closeState_ != CloseState::Answering)
+        answerCloseRequest(mayAsk);
 }
 
-void MainWindow::showParts()
+void MainWindow::answerCloseRequest(bool mayAsk)
 {
-    for (int part = 0; part < kInnPartCount; ++part)
-        partBoxes_[part]->setChecked(generator_.parts().isTicked(static_cast<InnPart>(part)));
+    if (closeState_ == CloseState::Answered)
+        return;
+    if (closing_ != nullptr && mayAsk) {
+        closeState_ = CloseState::Answering;
+        closing_->exec();
+    }
+    closeState_ = CloseState::Answered;
+    close();
 }
 
 void MainWindow::reportError(const std::string& message) { showError(this, message); }

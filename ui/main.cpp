@@ -3,6 +3,10 @@
 #include <QDesktopServices>
 #include <QSessionManager>
 
+#include <cstdlib>
+#include <iostream>
+
+#include "core/StartSeed.h"
 #include "files/UserSceneFile.h"
 #include "ui/BrewickWindows.h"
 #include "ui/WindowLook.h"
@@ -14,7 +18,9 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.example.Brewick"));
     brewick::applyProgramLook();
 
-    brewick::BrewickWindows windows(brewick::userSceneFile(), [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    const std::uint32_t seed = brewick::startSeed(std::getenv("BREWICK_SEED"), std::cerr);
+    brewick::BrewickWindows windows(seed, brewick::userSceneFile(),
+                                    [](const QUrl& url) { QDesktopServices::openUrl(url); });
     // Logging out asks the main window to close, like any other close request,
     // but the closing window must not hold up a logout that cannot wait.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &windows.main,

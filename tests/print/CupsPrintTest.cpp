@@ -22,9 +22,12 @@
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/BrewickWindows.h"
+#include "ui/ObjectNames.h"
 
 namespace brewick {
 namespace {
+
+namespace names = objectNames;
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -201,7 +204,7 @@ TEST_F(CupsPrint, PrinterThatCannotBeOpenedPrintsNothing)
 class WindowPrint : public CupsPrint {
 protected:
     test::TempDir dir;
-    BrewickWindows windows{dir.path() / "BarScenes.txt", [](const QUrl&) {}};
+    BrewickWindows windows{1, dir.path() / "BarScenes.txt", [](const QUrl&) {}};
 
     void SetUp() override
     {
@@ -210,7 +213,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
     }
 
-    void choosePrint() { windows.main.findChild<QAction*>(QStringLiteral("Print2"))->trigger(); }
+    void choosePrint() { windows.main.findChild<QAction*>(QString::fromLatin1(names::printAction))->trigger(); }
 };
 
 // Typing included: in a field, and in a room cell whose editor is still open
@@ -218,10 +221,10 @@ protected:
 TEST_F(WindowPrint, PrintsTheInnAsTheWindowShowsIt)
 {
     addQueue(kQueue);
-    auto* innName = windows.main.findChild<QLineEdit*>(QStringLiteral("edInnName"));
+    auto* innName = windows.main.findChild<QLineEdit*>(QString::fromLatin1(names::innNameEdit));
     innName->selectAll();
     QTest::keyClicks(innName, "The Typed Name");
-    auto* grid = windows.main.findChild<QTableWidget*>(QStringLiteral("RoomGrid"));
+    auto* grid = windows.main.findChild<QTableWidget*>(QString::fromLatin1(names::roomGrid));
     grid->setFocus();
     auto* cellEditor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_TRUE(cellEditor != nullptr && grid->isAncestorOf(cellEditor));

@@ -15,9 +15,12 @@
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/BrewickWindows.h"
+#include "ui/ObjectNames.h"
 
 namespace brewick {
 namespace {
+
+namespace names = objectNames;
 
 QPushButton* button(QWidget* window, const char* name)
 {
@@ -28,7 +31,7 @@ class CompanionWindows : public testing::Test {
 protected:
     test::TempDir dir;
     std::vector<QUrl> opened;
-    BrewickWindows windows{dir.path() / "BarScenes.txt", [this](const QUrl& url) { opened.push_back(url); }};
+    BrewickWindows windows{1, dir.path() / "BarScenes.txt", [this](const QUrl& url) { opened.push_back(url); }};
 
     void SetUp() override
     {
@@ -58,14 +61,16 @@ TEST_F(CompanionWindows, CaptionsSizesAndFirstControls)
     };
     const Row rows[] = {
         {&windows.about, "InnSplash", {400, 239}, {66, 98},
-         {{"Label3", "The Random Inn Generator"}, {"Label1", "Version " + toQString(kProductVersion)}, {"Label2", "www.example.org/brewick"}},
-         "Button1"},
+         {{names::descriptionLabel, "The Random Inn Generator"},
+          {names::versionLabel, "Version " + toQString(kProductVersion)},
+          {names::webAddressLabel, "www.example.org/brewick"}},
+         names::okButton},
         {&windows.closing, "Brewick", {305, 163}, {135, 145},
-         {{"Label1", "If you found this program useful, why not "},
-          {"Label2", "try the other Brewick game master tools,"},
-          {"Label4", "which can be found at:"},
-          {"Label3", "https://www.example.org/brewick"}},
-         "butExit"},
+         {{names::invitationLabel, "If you found this program useful, why not "},
+          {names::productsLabel, "try the other Brewick game master tools,"},
+          {names::whereLabel, "which can be found at:"},
+          {names::linkLabel, "https://www.example.org/brewick"}},
+         names::closingExitButton},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.title.toStdString());
@@ -88,13 +93,13 @@ TEST_F(CompanionWindows, CaptionsSizesAndFirstControls)
 
 TEST_F(CompanionWindows, AboutTwiceShowsTheSameWindowWhereItWasLeft)
 {
-    QAction* about = windows.main.findChild<QAction*>(QStringLiteral("About1"));
+    QAction* about = windows.main.findChild<QAction*>(QString::fromLatin1(names::aboutAction));
     std::vector<QWidget*> shown;
     test::ModalHandler handler({
         [&](QWidget* modal) {
             shown.push_back(modal);
             modal->move(300, 200);
-            button(modal, "Button1")->click();
+            button(modal, names::okButton)->click();
         },
         [&](QWidget* modal) {
             shown.push_back(modal);
@@ -121,9 +126,9 @@ TEST(ClosingTheProgram, EveryCloseRequestShowsTheClosingWindowOnceAndThenCloses)
         // Given the closing window and the main window; none: no closing window expected.
         std::function<void(QWidget*, MainWindow&)> dismiss;
     };
-    const auto exitButton = [](QWidget* closing, MainWindow&) { button(closing, "butExit")->click(); };
+    const auto exitButton = [](QWidget* closing, MainWindow&) { button(closing, names::closingExitButton)->click(); };
     const Row rows[] = {
-        {"Exit button, closing window's Exit", [](MainWindow& main) { button(&main, "tExit")->click(); }, exitButton},
+        {"Exit button, closing window's Exit", [](MainWindow& main) { button(&main, names::exitButton)->click(); }, exitButton},
         {"close box, closing window's close box", [](MainWindow& main) { main.close(); },
          [](QWidget* closing, MainWindow&) { closing->close(); }},
         {"close box again while the closing window is up", [](MainWindow& main) { main.close(); },
@@ -141,7 +146,7 @@ TEST(ClosingTheProgram, EveryCloseRequestShowsTheClosingWindowOnceAndThenCloses)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const test::TempDir dir;
-        BrewickWindows windows(dir.path() / "BarScenes.txt", [](const QUrl&) {});
+        BrewickWindows windows(1, dir.path() / "BarScenes.txt", [](const QUrl&) {});
         windows.main.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
         int closingShown = 0;
@@ -186,9 +191,10 @@ TEST_F(CompanionWindows, CaptionsAreReadableOnLightAndDarkPalettes)
         bool blue;  // else black, in the light palette
     };
     const Row rows[] = {
-        {&windows.about, "Label3", true},   {&windows.about, "Label1", true},   {&windows.about, "Label2", true},
-        {&windows.closing, "Label1", false}, {&windows.closing, "Label2", false}, {&windows.closing, "Label4", false},
-        {&windows.closing, "Label3", true},
+        {&windows.about, names::descriptionLabel, true},  {&windows.about, names::versionLabel, true},
+        {&windows.about, names::webAddressLabel, true},   {&windows.closing, names::invitationLabel, false},
+        {&windows.closing, names::productsLabel, false},  {&windows.closing, names::whereLabel, false},
+        {&windows.closing, names::linkLabel, true},
     };
     for (const Row& row : rows) {
         auto* label = row.window->findChild<QLabel*>(QString::fromLatin1(row.label));
@@ -228,7 +234,7 @@ TEST_F(CompanionWindows, TheCompanionsAreModalDialogsOfTheMainWindow)
 
 TEST_F(CompanionWindows, TheLinkOpensTheAddressAtEveryClick)
 {
-    auto* link = windows.closing.findChild<QLabel*>(QStringLiteral("Label3"));
+    auto* link = windows.closing.findChild<QLabel*>(QString::fromLatin1(names::linkLabel));
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     test::ModalHandler handler({[&](QWidget* modal) {
         for (int click = 0; click < 3; ++click)

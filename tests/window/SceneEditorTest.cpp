@@ -21,9 +21,12 @@
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/MainWindow.h"
+#include "ui/ObjectNames.h"
 
 namespace brewick {
 namespace {
+
+namespace names = objectNames;
 
 namespace fs = std::filesystem;
 using test::contents;
@@ -167,7 +170,7 @@ protected:
     {
         if (bytes)
             writeFile(sceneFile, *bytes);
-        window = std::make_unique<MainWindow>(sceneFile);
+        window = std::make_unique<MainWindow>(1, sceneFile);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -188,10 +191,10 @@ protected:
 
     QString shownScene() const
     {
-        return window->findChild<QListWidget*>(QStringLiteral("lstScene1"))->item(0)->text();
+        return window->findChild<QListWidget*>(QString::fromLatin1(names::barSceneList))->item(0)->text();
     }
 
-    void editScenes() const { window->findChild<QAction*>(QStringLiteral("Scenes1"))->trigger(); }
+    void editScenes() const { window->findChild<QAction*>(QString::fromLatin1(names::barScenesAction))->trigger(); }
 
     // Chooses Edit > Bar Scenes and gives the text of the error box it opens.
     std::string editScenesExpectingError() const
@@ -241,7 +244,7 @@ TEST_F(HandOffEditor, ScenesSavedAfterTheEditorReturnedReachTheListAndTheWindowW
     EXPECT_EQ(fileScenes(), std::vector<std::string>{"A scene from before"}) << "nothing is saved yet";
 
     const InnSheet before = window->generator().sheet();
-    window->findChild<QPushButton*>(QStringLiteral("butGenerate"))->click();
+    window->findChild<QPushButton*>(QString::fromLatin1(names::generateButton))->click();
     EXPECT_NE(window->generator().sheet(), before) << "Generate works while the editor is open";
     const QString scene = shownScene();
 

@@ -1,0 +1,301 @@
+// The inn form, the main window's client area, driven as a user drives it:
+// where its controls stand, the keyboard, clicks and typing.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStyleOptionGroupBox>
+
+#include <fstream>
+
+#include "WindowTest.h"
+#include "generators/Rooms.h"
+#include "support/Files.h"
+
+namespace brewick {
+namespace {
+
+namespace names = objectNames;
+using InnFormTest = test::WindowTest;
+using testing::HasSubstr;
+using testing::StartsWith;
+using test::contents;
+
+TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
+{
+    struct Row {
+        const char* name;
+        QRect geometry;
+        const char* caption;  // nullptr: no caption to check
+    };
+    const Row rows[] = {
+        {names::innNameCaption, {8, 0, 57, 16}, "Inn Name"},
+        {names::landlordCaption, {256, 0, 103, 16}, "Landlord's Name"},
+        {names::innNameEdit, {8, 16, 240, 24}, nullptr},
+        {names::landlordEdit, {256, 16, 240, 24}, nullptr},
+        {names::locationGroup, {8, 48, 137, 113}, "Inn Location"},
+        {names::qualityGroup, {152, 48, 97, 113}, "Inn Quality"},
+        {names::menuGroup, {256, 48, 241, 113}, "Menu"},
+        {names::menuEdit, {8, 16, 225, 89}, nullptr},
+        {names::roomGrid, {48, 168, 407, 80}, nullptr},
+        {names::barSceneGroup, {8, 256, 486, 49}, "Bar Scene"},
+        {names::barSceneList, {8, 16, 465, 25}, nullptr},
+        {names::tablesGroup, {8, 312, 486, 185}, "Tables"},
+        {names::tableCountCaption, {8, 22, 124, 16}, "Number of Tables =  "},
+        {names::tableChoice, {250, 16, 225, 24}, nullptr},
+        {names::tableLinesEdit, {8, 48, 468, 129}, nullptr},
+        {names::partsGroup, {8, 500, 273, 77}, "Regenerate"},
+        {names::allCheckBox, {8, 16, 81, 17}, "All"},
+        {names::innNameCheckBox, {8, 32, 81, 17}, "Inn Name"},
+        {names::landlordCheckBox, {100, 16, 81, 17}, "Landlord"},
+        {names::menuCheckBox, {100, 32, 77, 17}, "Menu"},
+        {names::roomsCheckBox, {192, 16, 73, 17}, "Rooms"},
+        {names::tablesCheckBox, {192, 32, 73, 17}, "Tables"},
+        {names::sceneCheckBox, {8, 48, 97, 17}, "Scene"},
+        {names::generateButton, {320, 520, 75, 33}, "Generate"},
+        {names::exitButton, {416, 520, 75, 33}, "Exit"},
+    };
+    for (const Row& row : rows) {
+        QWidget* control = find<QWidget>(row.name);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->geometry(), row.geometry) << row.name;
+        if (row.caption == nullptr)
+            continue;
+        QString caption;
+        if (auto* label = qobject_cast<QLabel*>(control))
+            caption = label->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(control))
+            caption = group->title();
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            caption = button->text();
+        EXPECT_EQ(caption, QString::fromLatin1(row.caption)) << row.name;
+        // Every caption fits its box in the window's font.
+        EXPECT_LE(control->fontMetrics().horizontalAdvance(caption), control->width()) << row.name;
+    }
+    EXPECT_EQ(window->centralWidget()->size(), QSize(502, 581));
+    // The grid's cells fill its box, with no strip left over inside the frame.
+    auto* grid = find<QTableWidget>(names::roomGrid);
+    EXPECT_EQ(grid->columnViewportPosition(3) + grid->columnWidth(3), grid->viewport()->width());
+    EXPECT_EQ(grid->rowViewportPosition(2) + grid->rowHeight(2), grid->viewport()->height());
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "the border is fixed";
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(window->windowTitle(), "Brewick");
+
+    QStringList menus;
+    for (QAction* menu : window->menuBar()->actions()) {
+        QStringList items;
+        for (QAction* item : menu->menu()->actions())
+            items.append(item->isSeparator() ? QStringLiteral("-") : item->text().remove('&'));
+        menus.append(menu->text().remove('&') + ": " + items.join(", "));
+    }
+    EXPECT_EQ(menus, QStringList({"File: Save, Export…, Print, About", "Edit: Copy Inn, Previous Inn, Next Inn, -, Bar Scenes"}));
+}
+
+TEST_F(InnFormTest, TabVisitsTheControlsInTheirOrder)
+{
+    const char* expected[] = {names::innNameEdit, names::landlordEdit, names::locationGroup, names::qualityGroup, names::menuEdit, names::roomGrid,
+                              names::tableChoice, names::tableLinesEdit, names::allCheckBox, names::innNameCheckBox, names::landlordCheckBox, names::menuCheckBox,
+                              names::roomsCheckBox, names::tablesCheckBox, names::sceneCheckBox, names::generateButton, names::exitButton, names::barSceneList};
+    find<QLineEdit>(names::innNameEdit)->setFocus();
+    auto* grid = find<QTableWidget>(names::roomGrid);
+    for (const char* name : expected) {
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        // A radio group is reached once, on its selected item; the room grid
+        // on its current cell's editor, with a caret.
+        QString focused = focus->objectName();
+        if (qobject_cast<QRadioButton*>(focus))
+            focused = focus->parentWidget()->objectName();
+        else if (grid->isAncestorOf(focus) && qobject_cast<QLineEdit*>(focus))
+            focused = grid->objectName();
+        EXPECT_EQ(focused, QString::fromLatin1(name));
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+}
+
+// The caption stands on the frame line and every control of the box lies
+// inside the frame, below the caption.
+TEST_F(InnFormTest, EveryGroupBoxHoldsItsControlsInsideItsFrame)
+{
+    const QList<QGroupBox*> boxes = window->findChildren<QGroupBox*>();
+    ASSERT_EQ(boxes.size(), 6);
+    for (QGroupBox* box : boxes) {
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        const QRect frame = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, box);
+        const QRect caption = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        EXPECT_TRUE(caption.top() < frame.top() && frame.top() < caption.bottom()) << box->objectName().toStdString();
+        const QRect inside = frame.adjusted(1, 1, -1, -1);
+        for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(inside.contains(child->geometry()) && !child->geometry().intersects(caption))
+                << box->objectName().toStdString() << " holds " << child->objectName().toStdString() << " at "
+                << child->geometry().top() << ", frame from " << frame.top();
+        }
+    }
+}
+
+// Enter presses "Generate" wherever the focus is but on "Exit", and the
+// buttons show it.
+TEST_F(InnFormTest, GenerateIsTheDefaultButtonUnlessExitHasTheFocus)
+{
+    auto* generateButton = find<QPushButton>(names::generateButton);
+    auto* exitButton = find<QPushButton>(names::exitButton);
+    const std::pair<const char*, bool> rows[] = {
+        {names::innNameEdit, true}, {names::exitButton, false}, {names::menuEdit, true}, {names::generateButton, true}, {names::allCheckBox, true},
+    };
+    for (const auto& [focus, generateIsDefault] : rows) {
+        find<QWidget>(focus)->setFocus();
+        EXPECT_EQ(generateButton->isDefault(), generateIsDefault) << focus;
+        EXPECT_EQ(exitButton->isDefault(), !generateIsDefault) << focus;
+    }
+}
+
+// The bar scene line appears with the first inn, and stays one line, empty
+// or not.
+TEST(InnFormScene, AnEmptyFirstSceneStillShowsItsOneLine)
+{
+    test::TempDir dir;
+    const std::filesystem::path sceneFile = dir.path() / "BarScenes.txt";
+    std::ofstream(sceneFile, std::ios::binary) << std::string(20000, '\n');
+    MainWindow window(1, sceneFile);
+    auto* scene = window.findChild<QListWidget*>(QString::fromLatin1(names::barSceneList));
+    EXPECT_EQ(scene->count(), 0) << "no scene before the first inn";
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_EQ(window.generator().sheet().barScene, "") << "this seed draws an empty scene first";
+    ASSERT_EQ(scene->count(), 1);
+    EXPECT_EQ(scene->item(0)->text(), "");
+}
+
+TEST_F(InnFormTest, AfterStartUpACompleteInnIsShownWithTableOneAndFocusOnGenerate)
+{
+    EXPECT_THAT(text(names::innNameEdit).toStdString(), StartsWith("The "));
+    EXPECT_FALSE(text(names::landlordEdit).isEmpty());
+    EXPECT_FALSE(find<QPlainTextEdit>(names::menuEdit)->toPlainText().isEmpty());
+    EXPECT_FALSE(cell(1, 1).isEmpty());
+    EXPECT_EQ(cell(0, 2), "Cost (sp)");
+    EXPECT_EQ(find<QListWidget>(names::barSceneList)->count(), 1);
+    EXPECT_EQ(find<QLabel>(names::tableCountLabel)->text(), QString::number(sheet().tableCount));
+    EXPECT_EQ(find<QComboBox>(names::tableChoice)->currentIndex(), 0);
+    EXPECT_EQ(find<QComboBox>(names::tableChoice)->count(), sheet().tableCount);
+    EXPECT_THAT(find<QPlainTextEdit>(names::tableLinesEdit)->toPlainText().toStdString(), StartsWith("Table No. 1 ("));
+    EXPECT_TRUE(find<QCheckBox>(names::allCheckBox)->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), find<QPushButton>(names::generateButton));
+    EXPECT_EQ(radio(names::locationGroup, indexOf(sheet().location))->isChecked(), true);
+    EXPECT_EQ(radio(names::qualityGroup, indexOf(sheet().quality))->isChecked(), true);
+}
+
+// Return and the keypad's Enter run "Generate" where the focused control
+// does not take them itself.
+TEST_F(InnFormTest, EnterGeneratesUnlessTheControlTakesItItself)
+{
+    struct Row {
+        const char* control;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool generates;  // else it types a line break
+    };
+    const Row rows[] = {
+        {names::innNameEdit, Qt::Key_Return, Qt::NoModifier, true},
+        {names::innNameEdit, Qt::Key_Enter, Qt::KeypadModifier, true},
+        {names::menuEdit, Qt::Key_Return, Qt::NoModifier, false},
+        {names::menuEdit, Qt::Key_Enter, Qt::KeypadModifier, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.control) + (row.key == Qt::Key_Enter ? ", keypad Enter" : ", Return"));
+        auto* control = find<QWidget>(row.control);
+        control->setFocus();
+        auto* box = qobject_cast<QPlainTextEdit*>(control);
+        if (box != nullptr)
+            box->moveCursor(QTextCursor::End);
+        const QString lines = box != nullptr ? box->toPlainText() : QString();
+        const std::uint64_t inns = window->generator().generations();
+        QTest::keyClick(control, row.key, row.modifiers);
+        EXPECT_EQ(window->generator().generations(), inns + (row.generates ? 1 : 0));
+        if (box != nullptr)
+            EXPECT_EQ(box->toPlainText(), lines + "\n");
+    }
+}
+
+TEST_F(InnFormTest, PartSelectionByClicks)
+{
+    auto* all = find<QCheckBox>(names::allCheckBox);
+    auto* menu = find<QCheckBox>(names::menuCheckBox);
+    auto* rooms = find<QCheckBox>(names::roomsCheckBox);
+    click(menu);
+    EXPECT_FALSE(all->isChecked());
+    EXPECT_TRUE(menu->isChecked());
+    click(rooms);
+    EXPECT_TRUE(menu->isChecked() && rooms->isChecked());
+    click(menu);
+    click(rooms);
+    EXPECT_FALSE(all->isChecked()) << "unticking the last part leaves All unticked";
+
+    // Nothing ticked: Generate changes nothing.
+    const InnSheet before = sheet();
+    generate();
+    EXPECT_EQ(sheet(), before);
+
+    click(menu);
+    click(all);
+    EXPECT_TRUE(all->isChecked());
+    EXPECT_FALSE(menu->isChecked());
+}
+
+TEST_F(InnFormTest, ALocationClickRepricesAndRemakesTheMenuButKeepsBedsAndTables)
+{
+    const int other = sheet().location == InnLocation::PoorQuarter ? 0 : 3;
+    const QString beds = cell(1, 1), tables = find<QLabel>(names::tableCountLabel)->text();
+    const QString tableLines = find<QPlainTextEdit>(names::tableLinesEdit)->toPlainText();
+    click(radio(names::locationGroup, other));
+    EXPECT_EQ(indexOf(sheet().location), other);
+    InnSheet expected = sheet();
+    priceRooms(expected);
+    EXPECT_EQ(cell(1, 2).toStdString(), expected.rooms.cell(1, 2));
+    EXPECT_EQ(find<QPlainTextEdit>(names::menuEdit)->toPlainText().count('\n') + 1, 21 - 4 * other);
+    EXPECT_EQ(cell(1, 1), beds);
+    EXPECT_EQ(find<QLabel>(names::tableCountLabel)->text(), tables);
+    EXPECT_EQ(find<QPlainTextEdit>(names::tableLinesEdit)->toPlainText(), tableLines);
+}
+
+TEST_F(InnFormTest, UserEditsReachTheSavedFileButTypingInTheTableLinesDoesNot)
+{
+    QTest::keyClicks(find<QLineEdit>(names::innNameEdit), " Reborn");
+    auto* landlord = find<QLineEdit>(names::landlordEdit);
+    landlord->selectAll();
+    QTest::keyClicks(landlord, "Gunther");
+    auto* menu = find<QPlainTextEdit>(names::menuEdit);
+    menu->setFocus();
+    menu->moveCursor(QTextCursor::End);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTest::keyClicks(menu, "  Gnome Soup");
+    auto* grid = find<QTableWidget>(names::roomGrid);
+    grid->item(2, 3)->setText("plenty");  // as the cell editor commits it
+    auto* shown = find<QPlainTextEdit>(names::tableLinesEdit);
+    shown->setFocus();
+    QTest::keyClicks(shown, "scribbled");
+
+    auto* tablesBox = find<QComboBox>(names::tableChoice);
+    QTest::keyClick(tablesBox, Qt::Key_Down);  // choosing another table
+    EXPECT_EQ(tablesBox->currentIndex(), 1);
+    EXPECT_THAT(shown->toPlainText().toStdString(), StartsWith("Table No. 2 ("));
+
+    const std::filesystem::path file = dir.path() / "inn.txt";
+    EXPECT_EQ(saveTo(file), std::nullopt);
+    const std::string saved = contents(file);
+    EXPECT_THAT(saved, HasSubstr(text(names::innNameEdit).toStdString() + " is run by Gunther.\r\n"));
+    EXPECT_THAT(text(names::innNameEdit).toStdString(), testing::EndsWith(" Reborn"));
+    EXPECT_THAT(saved, HasSubstr("beds in the shared common room at plenty silver pieces a night.\r\n"));
+    EXPECT_THAT(saved, testing::EndsWith("\r\n  Gnome Soup\r\n"));
+    EXPECT_THAT(saved, testing::Not(HasSubstr("scribbled")));
+}
+
+}  // namespace
+}  // namespace brewick

@@ -1,0 +1,121 @@
+// What the window tests share: a shown main window, finding its controls by
+// their names, and answering the dialogs of Save and Export.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "support/ModalHandler.h"
+#include "support/TempDir.h"
+#include "ui/MainWindow.h"
+#include "ui/ObjectNames.h"
+#include "ui/WindowLook.h"
+
+namespace brewick::test {
+
+namespace names = objectNames;
+
+// Runs a command that asks for a file name, File > Save or File > Export, and
+// answers its dialog with `path`, after choosing the file type at `fileType`
+// as a user does (none: the one offered), and yes when asked to replace the
+// file; gives the error box's text, if any. The dialog and the box speak in
+// the windows' font.
+inline std::optional<std::string> writeThrough(MainWindow& window, const char* action, const std::filesystem::path& path,
+                                        int fileType = -1)
+{
+    std::optional<std::string> error;
+    std::deque<ModalHandler::Answer> answers = {[&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        if (fileType >= 0) {
+            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            ASSERT_NE(types, nullptr);
+            for (int i = 0; i < types->count() && types->currentIndex() != fileType; ++i)
+                QTest::keyClick(types, types->currentIndex() < fileType ? Qt::Key_Down : Qt::Key_Up);
+            ASSERT_EQ(types->currentIndex(), fileType);
+        }
+        EXPECT_EQ(dialog->font(), windowFont());
+        dialog->selectFile(QString::fromStdString(path.string()));
+        // Queued: a question the dialog asks is then answered too.
+        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+    }};
+    if (std::filesystem::is_regular_file(path)) {
+        answers.push_back([](QWidget* modal) {
+            auto* question = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(question, nullptr);
+            question->button(QMessageBox::Yes)->click();
+        });
+    }
+    answers.push_back([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->font(), windowFont());
+        error = box->text().toStdString();
+        box->accept();
+    });
+    ModalHandler handler(std::move(answers));
+    window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+    return error;
+}
+
+inline std::optional<std::string> save(MainWindow& window, const std::filesystem::path& path)
+{
+    return writeThrough(window, names::saveAction, path);
+}
+
+// A main window with the first inn of seed 2026, shown and active, and the
+// ways a test reaches its controls.
+class WindowTest : public testing::Test {
+protected:
+    test::TempDir dir;
+    std::unique_ptr<MainWindow> window;
+
+    void SetUp() override { openWindow(); }
+
+    // A new window with the first inn of the seed, shown and active.
+    void openWindow()
+    {
+        window = std::make_unique<MainWindow>(2026, dir.path() / "BarScenes.txt");
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    template <typename Control>
+    Control* find(const char* name) const
+    {
+        auto* control = window->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    QString text(const char* lineEdit) const { return find<QLineEdit>(lineEdit)->text(); }
+    const InnSheet& sheet() const { return window->generator().sheet(); }
+    QString cell(int column, int row) const { return find<QTableWidget>(names::roomGrid)->item(row, column)->text(); }
+    QRadioButton* radio(const char* group, int index) const
+    {
+        return find<QGroupBox>(group)->findChildren<QRadioButton*>().at(index);
+    }
+    void click(QAbstractButton* button) const { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5)); }
+    void generate() const { click(find<QPushButton>(names::generateButton)); }
+
+    std::optional<std::string> saveTo(const std::filesystem::path& path) const { return save(*window, path); }
+};
+
+}  // namespace brewick::test

@@ -1,0 +1,247 @@
+#include "ui/InnForm.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "output/print/QtText.h"
+#include "ui/ObjectNames.h"
+#include "ui/RadioGroup.h"
+#include "ui/RoomGrid.h"
+#include "ui/WindowLook.h"
+
+namespace brewick {
+
+namespace {
+namespace names = objectNames;
+
+constexpr int kWidth = 502;
+constexpr int kHeight = 581;
+constexpr int kListItemHeight = 16;
+
+TextLines linesOf(const QPlainTextEdit* box) { return splitLines(box->toPlainText().toStdString()); }
+
+// Replaces the box's text as one batch, when it differs.
+void showLines(QPlainTextEdit* box, const TextLines& lines)
+{
+    if (linesOf(box) == lines)
+        return;
+    const QSignalBlocker quiet(box);
+    box->setPlainText(toQString(joinLines(lines)));
+}
+
+void showText(QLineEdit* field, const std::string& text)
+{
+    const QString shown = toQString(text);
+    if (field->text() != shown)
+        field->setText(shown);
+}
+
+QStringList itemNames(int count, std::string_view (*name)(int))
+{
+    QStringList items;
+    for (int i = 0; i < count; ++i)
+        items.append(toQString(name(i)));
+    return items;
+}
+
+struct PartCheckBox {
+    InnPart part;
+    const char* name;
+    const char* caption;
+    QRect geometry;
+};
+// In three columns: "All", "Inn Name", "Scene"; "Landlord", "Menu"; "Rooms", "Tables".
+constexpr PartCheckBox kPartCheckBoxes[] = {
+    {InnPart::All, names::allCheckBox, "All", {8, 16, 81, 17}},
+    {InnPart::InnName, names::innNameCheckBox, "Inn Name", {8, 32, 81, 17}},
+    {InnPart::Landlord, names::landlordCheckBox, "Landlord", {100, 16, 81, 17}},
+    {InnPart::Menu, names::menuCheckBox, "Menu", {100, 32, 77, 17}},
+    {InnPart::Rooms, names::roomsCheckBox, "Rooms", {192, 16, 73, 17}},
+    {InnPart::Tables, names::tablesCheckBox, "Tables", {192, 32, 73, 17}},
+    {InnPart::Scene, names::sceneCheckBox, "Scene", {8, 48, 97, 17}},
+};
+}  // namespace
+
+InnForm::InnForm(InnSheet& sheet, QWidget* parent) : QWidget(parent), sheet_(sheet)
+{
+    setObjectName(QString::fromLatin1(names::innForm));
+    setFixedSize(kWidth, kHeight);
+    createControls();
+    orderTabs();
+    connectControls();
+}
+
+void InnForm::createControls()
+{
+    place<QLabel>(this, names::innNameCaption, {8, 0, 57, 16}, QStringLiteral("Inn Name"));
+    place<QLabel>(this, names::landlordCaption, {256, 0, 103, 16}, QStringLiteral("Landlord's Name"));
+    innNameEdit_ = place<QLineEdit>(this, names::innNameEdit, {8, 16, 240, 24});
+    landlordEdit_ = place<QLineEdit>(this, names::landlordEdit, {256, 16, 240, 24});
+    locationGroup_ = place<RadioGroup>(this, names::locationGroup, {8, 48, 137, 113}, QStringLiteral("Inn Location"),
+                                       itemNames(kLocationCount, [](int i) { return locationName(InnLocation(i)); }));
+    qualityGroup_ = place<RadioGroup>(this, names::qualityGroup, {152, 48, 97, 113}, QStringLiteral("Inn Quality"),
+                                      itemNames(kQualityCount, [](int i) { return qualityName(InnQuality(i)); }));
+
+    auto* menuGroup = place<QGroupBox>(this, names::menuGroup, {256, 48, 241, 113}, QStringLiteral("Menu"));
+    menuEdit_ = place<QPlainTextEdit>(menuGroup, names::menuEdit, {8, 16, 225, 89});
+
+    roomGrid_ = place<RoomGrid>(this, names::roomGrid, {48, 168, 407, 80});
+
+    auto* sceneGroup = place<QGroupBox>(this, names::barSceneGroup, {8, 256, 486, 49}, QStringLiteral("Bar Scene"));
+    barSceneList_ = place<QListWidget>(sceneGroup, names::barSceneList, {8, 16, 465, 25});
+    barSceneList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    barSceneList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto* tablesGroup = place<QGroupBox>(this, names::tablesGroup, {8, 312, 486, 185}, QStringLiteral("Tables"));
+    place<QLabel>(tablesGroup, names::tableCountCaption, {8, 22, 124, 16}, QStringLiteral("Number of Tables =  "));
+    tableCountLabel_ = place<QLabel>(tablesGroup, names::tableCountLabel, {136, 22, 7, 16}, QStringLiteral("0"));
+    tableCountLabel_->adjustSize();
+    tableChoice_ = place<QComboBox>(tablesGroup, names::tableChoice, {250, 16, 225, 24});
+    tableLinesEdit_ = place<QPlainTextEdit>(tablesGroup, names::tableLinesEdit, {8, 48, 468, 129});
+
+    for (QPlainTextEdit* box : {menuEdit_, tableLinesEdit_}) {
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setTabChangesFocus(true);
+    }
+
+    auto* partsGroup = place<QGroupBox>(this, names::partsGroup, {8, 500, 273, 77}, QStringLiteral("Regenerate"));
+    for (const PartCheckBox& box : kPartCheckBoxes) {
+        partCheckBoxes_[static_cast<int>(box.part)] =
+            place<QCheckBox>(partsGroup, box.name, box.geometry, QString::fromLatin1(box.caption));
+    }
+
+    generateButton_ = place<QPushButton>(this, names::generateButton, {320, 520, 75, 33}, QStringLiteral("Generate"));
+    exitButton_ = place<QPushButton>(this, names::exitButton, {416, 520, 75, 33}, QStringLiteral("Exit"));
+    // Enter presses the focused button; elsewhere it presses "Generate".
+    generateButton_->setAutoDefault(true);
+    exitButton_->setAutoDefault(true);
+    showDefaultButton(nullptr);
+}
+
+// Inn name, landlord, location, quality, menu, rooms, the table browser, the
+// parts, the two buttons, and last the bar scene.
+void InnForm::orderTabs()
+{
+    QList<QWidget*> order = {innNameEdit_, landlordEdit_};
+    order += locationGroup_->findChildren<QWidget*>();
+    order += qualityGroup_->findChildren<QWidget*>();
+    order += {menuEdit_, roomGrid_, tableChoice_, tableLinesEdit_};
+    for (QCheckBox* box : partCheckBoxes_)
+        order.append(box);
+    order += {generateButton_, exitButton_, barSceneList_};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void InnForm::connectControls()
+{
+    connect(generateButton_, &QPushButton::clicked, this, &InnForm::generateClicked);
+    connect(exitButton_, &QPushButton::clicked, this, &InnForm::exitClicked);
+    connect(locationGroup_, &RadioGroup::chosen, this,
+            [this](int index) { emit locationChosen(static_cast<InnLocation>(index)); });
+    connect(qualityGroup_, &RadioGroup::chosen, this,
+            [this](int index) { emit qualityChosen(static_cast<InnQuality>(index)); });
+    for (int part = 0; part < kInnPartCount; ++part) {
+        connect(partCheckBoxes_[part], &QCheckBox::clicked, this,
+                [this, part](bool ticked) { emit partTicked(static_cast<InnPart>(part), ticked); });
+    }
+    connect(tableChoice_, &QComboBox::activated, this, &InnForm::tableChosen);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && isAncestorOf(now))
+            showDefaultButton(now);
+    });
+
+    // The user's edits go straight into the inn sheet.
+    connect(innNameEdit_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { sheet_.innName = text.toStdString(); });
+    connect(landlordEdit_, &QLineEdit::textEdited, this,
+            [this](const QString& text) { sheet_.landlordName = text.toStdString(); });
+    connect(menuEdit_, &QPlainTextEdit::textChanged, this, [this] { sheet_.menuLines = linesOf(menuEdit_); });
+    // Kept only until the next table is shown; nothing else reads it.
+    connect(tableLinesEdit_, &QPlainTextEdit::textChanged, this,
+            [this] { sheet_.shownTableLines = linesOf(tableLinesEdit_); });
+    connect(roomGrid_, &RoomGrid::cellEdited, this, [this](int column, int row, const QString& text) {
+        sheet_.rooms.cell(column, row) = text.toStdString();
+    });
+}
+
+void InnForm::showSheet()
+{
+    showText(innNameEdit_, sheet_.innName);
+    showText(landlordEdit_, sheet_.landlordName);
+    locationGroup_->select(indexOf(sheet_.location));
+    qualityGroup_->select(indexOf(sheet_.quality));
+    roomGrid_->showRooms(sheet_.rooms);
+    showLines(menuEdit_, sheet_.menuLines);
+    showScene();
+    tableCountLabel_->setText(QString::number(sheet_.tableCount));
+    tableCountLabel_->adjustSize();
+    showTableChoices();
+    showLines(tableLinesEdit_, sheet_.shownTableLines);
+}
+
+void InnForm::showParts(const PartSelection& parts)
+{
+    for (int part = 0; part < kInnPartCount; ++part)
+        partCheckBoxes_[part]->setChecked(parts.isTicked(static_cast<InnPart>(part)));
+}
+
+void InnForm::commitEdits() { roomGrid_->commitOpenEditor(); }
+
+void InnForm::focusGenerate() { generateButton_->setFocus(); }
+
+void InnForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        generateButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// One line, an empty one for an empty scene.
+void InnForm::showScene()
+{
+    const QString scene = toQString(sheet_.barScene);
+    if (barSceneList_->count() == 1 && barSceneList_->item(0)->text() == scene)
+        return;
+    barSceneList_->clear();
+    auto* line = new QListWidgetItem(scene, barSceneList_);
+    line->setSizeHint(QSize(0, kListItemHeight));
+}
+
+// Choosing from the program is not the user choosing: no tableChosen.
+void InnForm::showTableChoices()
+{
+    const QSignalBlocker quiet(tableChoice_);
+    QStringList entries;
+    for (std::string_view choice : sheet_.tableChoices)
+        entries.append(toQString(choice));
+    QStringList shownEntries;
+    for (int i = 0; i < tableChoice_->count(); ++i)
+        shownEntries.append(tableChoice_->itemText(i));
+    if (shownEntries != entries) {
+        tableChoice_->clear();
+        tableChoice_->addItems(entries);
+    }
+    tableChoice_->setCurrentIndex(sheet_.chosenTable);
+}
+
+// "Generate" is the default button, and drawn so, unless the focus is on
+// "Exit", which Enter then presses.
+void InnForm::showDefaultButton(QWidget* focus)
+{
+    generateButton_->setDefault(focus != exitButton_);
+    exitButton_->setDefault(focus == exitButton_);
+}
+
+}  // namespace brewick

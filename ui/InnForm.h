@@ -1,0 +1,86 @@
+// The inn form: the main window's client area, every control at its fixed
+// place, showing the inn sheet. What the user types goes straight into the
+// sheet; what the user chooses (a location, a quality, a part, a table,
+// "Generate", "Exit") is told by a signal, for the window to carry out.
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+#include "core/InnSheet.h"
+#include "core/PartSelection.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace brewick {
+
+class RadioGroup;
+class RoomGrid;
+
+class InnForm : public QWidget {
+    Q_OBJECT
+
+public:
+    // The form shows `sheet` and writes the user's edits into it; the sheet
+    // must outlive the form.
+    InnForm(InnSheet& sheet, QWidget* parent);
+
+    // Brings every control up to date with the sheet, touching only the ones
+    // that differ so that cursors and scroll positions stay put.
+    void showSheet();
+    void showParts(const PartSelection& parts);
+
+    // Puts what the user typed and has not confirmed yet into the sheet:
+    // every field but the room grid writes the sheet as the user types, the
+    // grid's cell editor holds the typing back until it closes.
+    void commitEdits();
+
+    // The keyboard focus to "Generate", as after start-up.
+    void focusGenerate();
+
+signals:
+    void generateClicked();
+    void exitClicked();
+    void locationChosen(InnLocation location);
+    void qualityChosen(InnQuality quality);
+    void partTicked(InnPart part, bool ticked);
+    // The user chose another table; choosing from the program tells nothing.
+    void tableChosen(int index);
+
+protected:
+    // Return and the keypad's Enter reach the form only where the focused
+    // control does not take them itself: they press "Generate".
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void createControls();
+    void orderTabs();
+    void connectControls();
+    void showScene();
+    void showTableChoices();
+    void showDefaultButton(QWidget* focus);
+
+    InnSheet& sheet_;
+    QLineEdit* innNameEdit_ = nullptr;
+    QLineEdit* landlordEdit_ = nullptr;
+    RadioGroup* locationGroup_ = nullptr;
+    RadioGroup* qualityGroup_ = nullptr;
+    QPlainTextEdit* menuEdit_ = nullptr;
+    RoomGrid* roomGrid_ = nullptr;
+    QListWidget* barSceneList_ = nullptr;
+    QLabel* tableCountLabel_ = nullptr;
+    QComboBox* tableChoice_ = nullptr;
+    QPlainTextEdit* tableLinesEdit_ = nullptr;
+    std::array<QCheckBox*, kInnPartCount> partCheckBoxes_{};  // by InnPart
+    QPushButton* generateButton_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+};
+
+}  // namespace brewick
