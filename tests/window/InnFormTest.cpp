@@ -21,9 +21,9 @@ namespace {
 
 namespace names = objectNames;
 using InnFormTest = test::WindowTest;
+using test::contents;
 using testing::HasSubstr;
 using testing::StartsWith;
-using test::contents;
 
 TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
 {
@@ -93,14 +93,18 @@ TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
             items.append(item->isSeparator() ? QStringLiteral("-") : item->text().remove('&'));
         menus.append(menu->text().remove('&') + ": " + items.join(", "));
     }
-    EXPECT_EQ(menus, QStringList({"File: Save, Export…, Print, About", "Edit: Copy Inn, Previous Inn, Next Inn, -, Bar Scenes"}));
+    EXPECT_EQ(menus, QStringList({"File: Save, Export…, Print, About",
+                                  "Edit: Copy Inn, Previous Inn, Next Inn, -, Bar Scenes"}));
 }
 
 TEST_F(InnFormTest, TabVisitsTheControlsInTheirOrder)
 {
-    const char* expected[] = {names::innNameEdit, names::landlordEdit, names::locationGroup, names::qualityGroup, names::menuEdit, names::roomGrid,
-                              names::tableChoice, names::tableLinesEdit, names::allCheckBox, names::innNameCheckBox, names::landlordCheckBox, names::menuCheckBox,
-                              names::roomsCheckBox, names::tablesCheckBox, names::sceneCheckBox, names::generateButton, names::exitButton, names::barSceneList};
+    const char* expected[] = {names::innNameEdit,     names::landlordEdit,     names::locationGroup,
+                              names::qualityGroup,    names::menuEdit,         names::roomGrid,
+                              names::tableChoice,     names::tableLinesEdit,   names::allCheckBox,
+                              names::innNameCheckBox, names::landlordCheckBox, names::menuCheckBox,
+                              names::roomsCheckBox,   names::tablesCheckBox,   names::sceneCheckBox,
+                              names::generateButton,  names::exitButton,       names::barSceneList};
     find<QLineEdit>(names::innNameEdit)->setFocus();
     auto* grid = find<QTableWidget>(names::roomGrid);
     for (const char* name : expected) {
@@ -148,7 +152,8 @@ TEST_F(InnFormTest, GenerateIsTheDefaultButtonUnlessExitHasTheFocus)
     auto* generateButton = find<QPushButton>(names::generateButton);
     auto* exitButton = find<QPushButton>(names::exitButton);
     const std::pair<const char*, bool> rows[] = {
-        {names::innNameEdit, true}, {names::exitButton, false}, {names::menuEdit, true}, {names::generateButton, true}, {names::allCheckBox, true},
+        {names::innNameEdit, true},    {names::exitButton, false}, {names::menuEdit, true},
+        {names::generateButton, true}, {names::allCheckBox, true},
     };
     for (const auto& [focus, generateIsDefault] : rows) {
         find<QWidget>(focus)->setFocus();
@@ -219,8 +224,9 @@ TEST_F(InnFormTest, EnterGeneratesUnlessTheControlTakesItItself)
         const std::uint64_t inns = window->generator().generations();
         QTest::keyClick(control, row.key, row.modifiers);
         EXPECT_EQ(window->generator().generations(), inns + (row.generates ? 1 : 0));
-        if (box != nullptr)
+        if (box != nullptr) {
             EXPECT_EQ(box->toPlainText(), lines + "\n");
+        }
     }
 }
 

@@ -27,10 +27,10 @@ namespace {
 
 namespace names = objectNames;
 using MainWindowTest = test::WindowTest;
+using test::contents;
 using test::writeThrough;
 using testing::HasSubstr;
 using testing::StartsWith;
-using test::contents;
 
 // What the user types into a room cell is what Save writes, also while the
 // cell editor is still open: a menu command or its shortcut leaves the focus
@@ -94,62 +94,65 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
 {
     constexpr int kSingle = 1, kDouble = 2, kBeds = 1, kCost = 2;
     const std::string typed = "4321";
+    const char* const kSentence = "It has 4321 beds in single";
     std::string printed;
-    const auto clipboardText = [] { return QGuiApplication::clipboard()->text().toStdString(); };
+
+    // What the commands wrote.
     const auto written = [this](const char* action, const char* name) {
         EXPECT_EQ(writeThrough(*window, action, dir.path() / name), std::nullopt);
         return contents(dir.path() / name);
     };
-    const auto otherRadio = [this](const char* group, int selected) {
-        return radio(group, selected == 0 ? 1 : 0);
+    const auto saved = [&] { return written(names::saveAction, "inn.txt"); };
+    const auto markdown = [&] { return written(names::exportAction, "inn.md"); };
+    const auto json = [&] { return written(names::exportAction, "inn.json"); };
+    const auto copied = [] { return QGuiApplication::clipboard()->text().toStdString(); };
+    const auto printedText = [&] {
+        window->findChild<QAction*>(QString::fromLatin1(names::printAction))->trigger();
+        return printed;
     };
+    // The commands that leave the editor open.
+    const auto copyInn = [](QWidget* editor) {
+        QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    };
+    const auto tickInnNameOnly = [&] { click(find<QCheckBox>(names::innNameCheckBox)); };
+    const auto pressGenerate = [&](QWidget*) { find<QPushButton>(names::generateButton)->click(); };
+    const auto pressOther = [this](const char* group, int selected) { radio(group, selected == 0 ? 1 : 0)->click(); };
+    const auto otherLocation = [&](QWidget*) { pressOther(names::locationGroup, indexOf(sheet().location)); };
+    const auto otherQuality = [&](QWidget*) { pressOther(names::qualityGroup, indexOf(sheet().quality)); };
+    const auto nextTable = [&](QWidget*) { QTest::keyClick(find<QComboBox>(names::tableChoice), Qt::Key_Down); };
+    const auto step = [](QWidget* editor, Qt::Key there, Qt::Key back) {
+        QTest::keyClick(editor, there, Qt::AltModifier);
+        QTest::keyClick(editor, back, Qt::AltModifier);
+    };
+    const auto previousAndBack = [&](QWidget* editor) { step(editor, Qt::Key_Left, Qt::Key_Right); };
+    const auto nextAndBack = [&](QWidget* editor) { step(editor, Qt::Key_Right, Qt::Key_Left); };
+    const auto generateAndGoBack = [&] {
+        generate();
+        QTest::keyClick(find<QLineEdit>(names::innNameEdit), Qt::Key_Left, Qt::AltModifier);
+    };
+
     struct Row {
         const char* command;
-        int column, row;                       // the cell typed into
-        std::function<void()> before;          // before the editor opens
-        std::function<void(QWidget* editor)> run;
-        std::function<std::string()> output;   // what the command wrote, when it writes
-        const char* expected = "";             // ... holds this
+        int column, row;                           // the cell typed into
+        std::function<void()> before;              // before the editor opens
+        std::function<void(QWidget* editor)> run;  // none: the output runs the command
+        std::function<std::string()> output;       // what the command wrote, when it writes
+        const char* expected;                      // ... holds this
     };
     const Row rows[] = {
-        {"Save", kSingle, kBeds, {}, {}, [&] { return written(names::saveAction, "inn.txt"); }, "It has 4321 beds in single"},
-        {"Export as Markdown", kSingle, kBeds, {}, {}, [&] { return written(names::exportAction, "inn.md"); },
-         "| Number | 4321 |"},
-        {"Export as JSON", kSingle, kBeds, {}, {}, [&] { return written(names::exportAction, "inn.json"); },
-         "\"single\":{\"beds\":4321,"},
-        {"Copy Inn", kSingle, kBeds, {},
-         [](QWidget* editor) { QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier); },
-         clipboardText, "It has 4321 beds in single"},
-        {"Print", kSingle, kBeds, {}, {}, [&] {
-             window->findChild<QAction*>(QString::fromLatin1(names::printAction))->trigger();
-             return printed;
-         }, "It has 4321 beds in single"},
-        {"Generate with Rooms unticked", kSingle, kBeds, [&] { click(find<QCheckBox>(names::innNameCheckBox)); },
-         [&](QWidget*) { find<QPushButton>(names::generateButton)->click(); }},
-        {"a location click", kDouble, kBeds, {},
-         [&](QWidget*) { otherRadio(names::locationGroup, indexOf(sheet().location))->click(); }},
-        {"a location click on a price", kDouble, kCost, {},
-         [&](QWidget*) { otherRadio(names::locationGroup, indexOf(sheet().location))->click(); }},
-        {"a quality click", kDouble, kBeds, {},
-         [&](QWidget*) { otherRadio(names::qualityGroup, indexOf(sheet().quality))->click(); }},
-        {"a quality click on a price", kSingle, kCost, {},
-         [&](QWidget*) { otherRadio(names::qualityGroup, indexOf(sheet().quality))->click(); }},
-        {"choosing another table", kSingle, kBeds, {},
-         [&](QWidget*) { QTest::keyClick(find<QComboBox>(names::tableChoice), Qt::Key_Down); }},
-        {"Previous Inn and back", kSingle, kBeds, [&] { generate(); },
-         [](QWidget* editor) {
-             QTest::keyClick(editor, Qt::Key_Left, Qt::AltModifier);
-             QTest::keyClick(editor, Qt::Key_Right, Qt::AltModifier);
-         }},
-        {"Next Inn and back", kSingle, kBeds,
-         [&] {
-             generate();
-             QTest::keyClick(find<QLineEdit>(names::innNameEdit), Qt::Key_Left, Qt::AltModifier);
-         },
-         [](QWidget* editor) {
-             QTest::keyClick(editor, Qt::Key_Right, Qt::AltModifier);
-             QTest::keyClick(editor, Qt::Key_Left, Qt::AltModifier);
-         }},
+        {"Save", kSingle, kBeds, {}, {}, saved, kSentence},
+        {"Export as Markdown", kSingle, kBeds, {}, {}, markdown, "| Number | 4321 |"},
+        {"Export as JSON", kSingle, kBeds, {}, {}, json, "\"single\":{\"beds\":4321,"},
+        {"Copy Inn", kSingle, kBeds, {}, copyInn, copied, kSentence},
+        {"Print", kSingle, kBeds, {}, {}, printedText, kSentence},
+        {"Generate with Rooms unticked", kSingle, kBeds, tickInnNameOnly, pressGenerate, {}, ""},
+        {"a location click", kDouble, kBeds, {}, otherLocation, {}, ""},
+        {"a location click on a price", kDouble, kCost, {}, otherLocation, {}, ""},
+        {"a quality click", kDouble, kBeds, {}, otherQuality, {}, ""},
+        {"a quality click on a price", kSingle, kCost, {}, otherQuality, {}, ""},
+        {"choosing another table", kSingle, kBeds, {}, nextTable, {}, ""},
+        {"Previous Inn and back", kSingle, kBeds, [&] { generate(); }, previousAndBack, {}, ""},
+        {"Next Inn and back", kSingle, kBeds, generateAndGoBack, nextAndBack, {}, ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.command);
@@ -158,7 +161,8 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         auto* grid = find<QTableWidget>(names::roomGrid);
         if (row.before)
             row.before();
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(row.row, row.column)).center());
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualItemRect(grid->item(row.row, row.column)).center());
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         ASSERT_NE(editor, nullptr);
         ASSERT_TRUE(grid->isAncestorOf(editor));
@@ -256,20 +260,16 @@ TEST_F(MainWindowTest, ExportWritesTheFormatTheNameOrTheFileTypeAsksFor)
         ExportFormat format;
     };
     const Row rows[] = {
-        {"plain", -1, "plain.md", ExportFormat::Markdown},
-        {"chosen", 1, "chosen.json", ExportFormat::Json},
-        {"remembered", -1, "remembered.json", ExportFormat::Json},
-        {"typed.md", 1, "typed.md", ExportFormat::Markdown},
-        {"typed.JSON", 0, "typed.JSON", ExportFormat::Json},
-        {"other.txt", 1, "other.txt", ExportFormat::Json},
-        {"another.txt", 0, "another.txt", ExportFormat::Markdown},
-        {"printed", 2, "printed.pdf", ExportFormat::Pdf},
-        {"sheet.pdf", 0, "sheet.pdf", ExportFormat::Pdf},
-        {"notes.md", 2, "notes.md", ExportFormat::Markdown},
+        {"plain", -1, "plain.md", ExportFormat::Markdown},         {"chosen", 1, "chosen.json", ExportFormat::Json},
+        {"remembered", -1, "remembered.json", ExportFormat::Json}, {"typed.md", 1, "typed.md", ExportFormat::Markdown},
+        {"typed.JSON", 0, "typed.JSON", ExportFormat::Json},       {"other.txt", 1, "other.txt", ExportFormat::Json},
+        {"another.txt", 0, "another.txt", ExportFormat::Markdown}, {"printed", 2, "printed.pdf", ExportFormat::Pdf},
+        {"sheet.pdf", 0, "sheet.pdf", ExportFormat::Pdf},          {"notes.md", 2, "notes.md", ExportFormat::Markdown},
     };
     for (const Row& row : rows) {
         const std::filesystem::path written = dir.path() / row.written;
-        EXPECT_EQ(writeThrough(*window, names::exportAction, dir.path() / row.typed, row.fileType), std::nullopt) << row.typed;
+        EXPECT_EQ(writeThrough(*window, names::exportAction, dir.path() / row.typed, row.fileType), std::nullopt)
+            << row.typed;
         // A PDF holds the time it was made; its text is read back by the printing tests.
         if (row.format == ExportFormat::Pdf) {
             EXPECT_THAT(contents(written), StartsWith("%PDF-")) << row.written;
@@ -278,8 +278,8 @@ TEST_F(MainWindowTest, ExportWritesTheFormatTheNameOrTheFileTypeAsksFor)
         }
     }
     EXPECT_EQ(test::entries(dir.path()),
-              (std::vector<std::string>{"another.txt", "chosen.json", "notes.md", "other.txt", "plain.md", "printed.pdf",
-                                        "remembered.json", "sheet.pdf", "typed.JSON", "typed.md"}));
+              (std::vector<std::string>{"another.txt", "chosen.json", "notes.md", "other.txt", "plain.md",
+                                        "printed.pdf", "remembered.json", "sheet.pdf", "typed.JSON", "typed.md"}));
 }
 
 TEST_F(MainWindowTest, ExportAndSaveEachOfferTheirOwnLastPath)
@@ -406,7 +406,9 @@ TEST(WindowAndBatch, SavedAndExportedInnsEqualTheBatchInnOfTheSameSeed)
         const char* action;
         const char* extension;
     };
-    const Row rows[] = {{"text", names::saveAction, "txt"}, {"markdown", names::exportAction, "md"}, {"json", names::exportAction, "json"}};
+    const Row rows[] = {{"text", names::saveAction, "txt"},
+                        {"markdown", names::exportAction, "md"},
+                        {"json", names::exportAction, "json"}};
     for (const Row& row : rows) {
         const std::filesystem::path written = dir.path() / (std::string("inn.") + row.extension);
         ASSERT_EQ(writeThrough(window, row.action, written), std::nullopt);
