@@ -105,10 +105,7 @@ const ValueOption* findValueOption(std::string_view name)
     return nullptr;
 }
 
-CommandLine refusal(std::string problem)
-{
-    return {BatchAction::Refuse, {}, std::move(problem)};
-}
+CommandLine refusal(std::string problem) { return {BatchAction::Refuse, {}, std::move(problem)}; }
 }  // namespace
 
 CommandLine parseCommandLine(std::span<const char* const> arguments)

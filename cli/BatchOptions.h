@@ -14,9 +14,9 @@ namespace brewick {
 enum class BatchFormat { Text, Markdown, Json };
 
 struct BatchOptions {
-    std::optional<std::uint32_t> seed;                  // none: as the window starts
+    std::optional<std::uint32_t> seed;  // none: as the window starts
     std::uint32_t count = 1;
-    std::optional<std::filesystem::path> sceneFile;     // none: the user's own
+    std::optional<std::filesystem::path> sceneFile;  // none: the user's own
     BatchFormat format = BatchFormat::Text;
     std::optional<std::filesystem::path> outputFolder;  // none: standard output
 };

@@ -61,8 +61,7 @@ std::unique_ptr<InnFormat> makeInnFormat(BatchFormat format)
     return std::make_unique<TextFormat>();
 }
 
-std::unique_ptr<InnOutput> makeOutput(const BatchOptions& options, std::string_view extension,
-                                      OutputFailure& failure)
+std::unique_ptr<InnOutput> makeOutput(const BatchOptions& options, std::string_view extension, OutputFailure& failure)
 {
     if (!options.outputFolder)
         return std::make_unique<StreamOutput>(stdout);

@@ -8,14 +8,13 @@
 namespace brewick {
 
 namespace {
-std::size_t digitsOf(std::uint64_t number)
-{
-    return std::string_view(Decimal(static_cast<long long>(number))).size();
-}
+std::size_t digitsOf(std::uint64_t number) { return std::string_view(Decimal(static_cast<long long>(number))).size(); }
 }  // namespace
 
 FolderOutput::FolderOutput(std::filesystem::path folder, std::uint64_t count, std::string_view extension)
-    : folder_(std::move(folder)), digits_(digitsOf(count)), extension_(extension)
+    : folder_(std::move(folder)),
+      digits_(digitsOf(count)),
+      extension_(extension)
 {
 }
 

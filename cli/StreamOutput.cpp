@@ -9,10 +9,7 @@ namespace {
 constexpr std::size_t kChunkSize = 64 * 1024;
 }
 
-StreamOutput::StreamOutput(std::FILE* stream) : stream_(stream)
-{
-    std::setvbuf(stream_, nullptr, _IONBF, 0);
-}
+StreamOutput::StreamOutput(std::FILE* stream) : stream_(stream) { std::setvbuf(stream_, nullptr, _IONBF, 0); }
 
 OutputFailure StreamOutput::take(std::uint64_t, std::string& pages)
 {

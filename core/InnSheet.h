@@ -56,13 +56,13 @@ struct InnSheet {
     TextLines menuLines;
     std::string barScene;
     int tableCount = 0;
-    TextLines tableText;             // every table's block, in table order
+    TextLines tableText;  // every table's block, in table order
     // What was drawn for each block of the table text, block by block: only
     // the table generator writes either, so they always agree.
     std::vector<DrawnTable> drawnTables;
-    TextLines tableChoices;          // one entry per table
-    int chosenTable = -1;            // index into tableChoices; -1 before the first tables
-    TextLines shownTableLines;       // the chosen table's block, as last shown
+    TextLines tableChoices;     // one entry per table
+    int chosenTable = -1;       // index into tableChoices; -1 before the first tables
+    TextLines shownTableLines;  // the chosen table's block, as last shown
 
     friend bool operator==(const InnSheet&, const InnSheet&) = default;
 };

@@ -45,12 +45,38 @@ public:
 
         std::string_view operator*() const { return (*lines_)[index_]; }
         std::string_view operator[](difference_type n) const { return (*lines_)[index_ + n]; }
-        const_iterator& operator++() { ++index_; return *this; }
-        const_iterator operator++(int) { auto old = *this; ++index_; return old; }
-        const_iterator& operator--() { --index_; return *this; }
-        const_iterator operator--(int) { auto old = *this; --index_; return old; }
-        const_iterator& operator+=(difference_type n) { index_ += n; return *this; }
-        const_iterator& operator-=(difference_type n) { index_ -= n; return *this; }
+        const_iterator& operator++()
+        {
+            ++index_;
+            return *this;
+        }
+        const_iterator operator++(int)
+        {
+            auto old = *this;
+            ++index_;
+            return old;
+        }
+        const_iterator& operator--()
+        {
+            --index_;
+            return *this;
+        }
+        const_iterator operator--(int)
+        {
+            auto old = *this;
+            --index_;
+            return old;
+        }
+        const_iterator& operator+=(difference_type n)
+        {
+            index_ += n;
+            return *this;
+        }
+        const_iterator& operator-=(difference_type n)
+        {
+            index_ -= n;
+            return *this;
+        }
         friend const_iterator operator+(const_iterator it, difference_type n) { return it += n; }
         friend const_iterator operator+(difference_type n, const_iterator it) { return it += n; }
         friend const_iterator operator-(const_iterator it, difference_type n) { return it -= n; }

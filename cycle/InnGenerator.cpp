@@ -17,7 +17,8 @@ InnSheet sheetWithRoomHeadings()
 }  // namespace
 
 InnGenerator::InnGenerator(RandomSource& random, const WordListFile& sceneFile)
-    : random_(random), sheet_(sheetWithRoomHeadings())
+    : random_(random),
+      sheet_(sheetWithRoomHeadings())
 {
     rebuildSceneList(sceneFile);
 }
@@ -25,9 +26,7 @@ InnGenerator::InnGenerator(RandomSource& random, const WordListFile& sceneFile)
 void InnGenerator::generate()
 {
     ++generations_;
-    const auto ticked = [this](InnPart part) {
-        return parts_.isTicked(InnPart::All) || parts_.isTicked(part);
-    };
+    const auto ticked = [this](InnPart part) { return parts_.isTicked(InnPart::All) || parts_.isTicked(part); };
     if (parts_.isTicked(InnPart::All)) {
         selectQuality(static_cast<InnQuality>(random_.randomIndex(kQualityCount)));
         selectLocation(static_cast<InnLocation>(random_.randomIndex(kLocationCount)));
@@ -75,7 +74,8 @@ bool InnGenerator::updateSceneList(const WordListFile& sceneFile)
 {
     const WordList& scenes = sceneFile.entries;
     const auto lastFileScenes = sceneList_.begin() + kBuiltInSceneCount;
-    if (sceneFile.error == sceneFileError_ && std::equal(scenes.begin(), scenes.end(), lastFileScenes, sceneList_.end()))
+    if (sceneFile.error == sceneFileError_ &&
+        std::equal(scenes.begin(), scenes.end(), lastFileScenes, sceneList_.end()))
         return false;
     rebuildSceneList(sceneFile);
     return true;

@@ -57,8 +57,7 @@ void SceneFileParser::endLine()
 WordListFile readSceneFile(const std::filesystem::path& path)
 {
     WordListFile read;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                               &std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
     if (!file) {
         if (errno != ENOENT)
             read.error = systemMessage(errno);

@@ -5,6 +5,9 @@
 
 namespace brewick::words {
 
+// The tables keep the rows and groups they are written in.
+// clang-format off
+
 // The beans scene (66) and the toughs scene (89) carry a number drawn when the
 // scene list is built, so the fixed scenes come in three runs around them.
 inline constexpr std::string_view kScenesBeforeBeans[] = {
@@ -135,5 +138,7 @@ inline constexpr std::string_view kScenesAfterToughs[] = {
     "Someone slips a ring into your pack",
     "Someone slips a bag of stolen silver into your pack as the town guard walks in",
 };
+
+// clang-format on
 
 }  // namespace brewick::words

@@ -5,7 +5,10 @@
 namespace brewick {
 
 InnNameLists::InnNameLists()
-    : commonFirsts(words::kCommonFirsts), commonSeconds(words::kCommonSeconds), pairedFirsts(words::kPairedFirsts), pairedSeconds(words::kPairedSeconds)
+    : commonFirsts(words::kCommonFirsts),
+      commonSeconds(words::kCommonSeconds),
+      pairedFirsts(words::kPairedFirsts),
+      pairedSeconds(words::kPairedSeconds)
 {
 }
 

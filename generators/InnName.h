@@ -10,9 +10,9 @@ namespace brewick {
 struct InnNameLists {
     InnNameLists();
 
-    WordList commonFirsts;  // possessives and adjectives of the common form
+    WordList commonFirsts;   // possessives and adjectives of the common form
     WordList commonSeconds;  // nouns of the common form
-    WordList pairedFirsts;  // nouns of the paired form
+    WordList pairedFirsts;   // nouns of the paired form
     WordList pairedSeconds;  // "and " + noun, of the paired form
 };
 

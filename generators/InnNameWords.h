@@ -5,6 +5,9 @@
 
 namespace brewick::words {
 
+// The tables keep the rows and groups they are written in.
+// clang-format off
+
 // First word of "The <adjective or possessive> <noun>". The possessives keep
 // their historic spelling ("Kings's"); "Blind" is listed twice on purpose so
 // it turns up twice as often.
@@ -78,5 +81,7 @@ inline constexpr std::string_view kPairedSeconds[] = {
     "and Ladle", "and Moon", "and Bell", "and Tankard",
     "and Flagon",
 };
+
+// clang-format on
 
 }  // namespace brewick::words

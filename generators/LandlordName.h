@@ -12,8 +12,8 @@ struct LandlordNameLists {
     LandlordNameLists();
 
     WordList openings;  // opening syllables, capitalised
-    WordList middles;    // middle syllables
-    WordList closings;    // closing syllables; " " stands for none
+    WordList middles;   // middle syllables
+    WordList closings;  // closing syllables; " " stands for none
 };
 
 // Six draws: opening, middle, closing, for the first name and the surname.

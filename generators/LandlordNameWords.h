@@ -5,6 +5,9 @@
 
 namespace brewick::words {
 
+// The tables keep the rows and groups they are written in.
+// clang-format off
+
 // Opening syllables, roughly A to Z. The W run sits at the very end.
 // Repeats ("C" three times; "Gw", "Th", "W" twice) are deliberate weights.
 inline constexpr std::string_view kOpenings[] = {
@@ -68,5 +71,7 @@ inline constexpr std::string_view kClosings[] = {
     "v", "van", "vel", "vorn", "vyn",
     "w", "wen", "win", "win", "wyn", "wyn", "wyr", "wyr", "wyth",
 };
+
+// clang-format on
 
 }  // namespace brewick::words

@@ -5,8 +5,7 @@
 namespace brewick {
 
 namespace {
-void addItems(TextLines& menu, int count, const WordList& firsts, const WordList& seconds,
-              RandomSource& random)
+void addItems(TextLines& menu, int count, const WordList& firsts, const WordList& seconds, RandomSource& random)
 {
     for (int i = 0; i < count; ++i) {
         const std::string& first = pickRandom(firsts, random);

@@ -11,11 +11,11 @@ struct MenuLists {
     MenuLists();
 
     WordList mainIngredients;  // ingredient, alone or after a cooking method
-    WordList mainDishes;    // kind of dish
-    WordList puddingFlavours;   // flavour
-    WordList puddings;     // kind of pudding
-    WordList drinkNames;     // name, maker or style
-    WordList drinks;       // kind of drink
+    WordList mainDishes;       // kind of dish
+    WordList puddingFlavours;  // flavour
+    WordList puddings;         // kind of pudding
+    WordList drinkNames;       // name, maker or style
+    WordList drinks;           // kind of drink
 };
 
 // Replaces the menu lines; two draws per item, 28 - 8 x location index in all.

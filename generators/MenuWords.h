@@ -6,6 +6,9 @@
 
 namespace brewick::words {
 
+// The tables keep the rows and groups they are written in.
+// clang-format off
+
 inline constexpr std::string_view kMainIngredients[] = {
     // ingredients alone
     "Goat", "Mutton", "Lamb", "Meat", "Horse", "Rabbit", "Liver", "Bacon", "Pigeon", "Beef",
@@ -78,5 +81,7 @@ inline constexpr std::string_view kDrinks[] = {
     "Mead", "Wine", "Wine", "Port", "Grog", "Ale", "Ale", "Brandy", "Bitter", "Stout",
     "Spirits", "Beer", "Gold", "Red",
 };
+
+// clang-format on
 
 }  // namespace brewick::words

@@ -5,6 +5,9 @@
 
 namespace brewick::words {
 
+// The tables keep the rows and groups they are written in.
+// clang-format off
+
 // Sentence openers. The bare "A" stands four times on purpose: it lets a few
 // patrons go without any adjective at all.
 inline constexpr std::string_view kAges[] = {
@@ -117,5 +120,7 @@ inline constexpr std::string_view kSingleActions[] = {
     "reading something", "looking around", "listening to the next table",
     "clearing nails with a dagger",
 };
+
+// clang-format on
 
 }  // namespace brewick::words

@@ -33,14 +33,13 @@ void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, R
     patron.woman = random.randomIndex(101) <= 25;
     const std::string& hair = pickRandom(lists.hair, random);
     // The last two faces are stubble and a beard's cheer: men only.
-    const std::string& face = patron.woman
-                                  ? lists.faces[random.randomIndex(static_cast<int>(lists.faces.count()) - 2)]
-                                  : pickRandom(lists.faces, random);
+    const std::string& face = patron.woman ? lists.faces[random.randomIndex(static_cast<int>(lists.faces.count()) - 2)]
+                                           : pickRandom(lists.faces, random);
     tableText.add({age, kAfterAge, race, kAfterRace, occupation, kBeforeClothes, clothes,
                    patron.woman ? kBeforeHairOfAWoman : kBeforeHairOfAMan, hair, kBeforeFace, face, kAfterFace});
-    patron.wordLengths = {static_cast<std::uint32_t>(age.size()),     static_cast<std::uint32_t>(race.size()),
+    patron.wordLengths = {static_cast<std::uint32_t>(age.size()),        static_cast<std::uint32_t>(race.size()),
                           static_cast<std::uint32_t>(occupation.size()), static_cast<std::uint32_t>(clothes.size()),
-                          static_cast<std::uint32_t>(hair.size()),    static_cast<std::uint32_t>(face.size())};
+                          static_cast<std::uint32_t>(hair.size()),       static_cast<std::uint32_t>(face.size())};
 }
 }  // namespace
 
@@ -68,8 +67,8 @@ void drawTables(InnSheet& sheet, const PatronLists& lists, RandomSource& random)
     for (int number = 1; number <= sheet.tableCount; ++number) {
         const int patrons = random.randomIndex(8);
         addChoice(sheet.tableChoices, Decimal(number), patrons);
-        addTableBlock(sheet.tableText, sheet.drawnTables[static_cast<std::size_t>(number - 1)], number, patrons,
-                      lists, random);
+        addTableBlock(sheet.tableText, sheet.drawnTables[static_cast<std::size_t>(number - 1)], number, patrons, lists,
+                      random);
     }
     sheet.chosenTable = 0;
 }
@@ -88,8 +87,8 @@ void addTableBlock(TextLines& tableText, DrawnTable& drawn, int number, int patr
         for (Patron& patron : drawn.patrons)
             addPatron(tableText, patron, lists, random);
         if (patrons == 1)
-            tableText.add({drawn.patrons.front().woman ? "She is "sv : "He is "sv,
-                           pickRandom(lists.singleActions, random)});
+            tableText.add(
+                {drawn.patrons.front().woman ? "She is "sv : "He is "sv, pickRandom(lists.singleActions, random)});
         else
             tableText.add({"They are ", pickRandom(lists.groupActions, random)});
     }

@@ -11,13 +11,13 @@ namespace brewick {
 struct PatronLists {
     PatronLists();
 
-    WordList ages;            // "A ..." / "An ...": opens the patron line
+    WordList ages;  // "A ..." / "An ...": opens the patron line
     WordList races;
     WordList occupations;
     WordList clothes;
     WordList hair;           // the object of "has"
-    WordList faces;           // women never draw the last two
-    WordList groupActions;        // after "They are "
+    WordList faces;          // women never draw the last two
+    WordList groupActions;   // after "They are "
     WordList singleActions;  // after "She is " / "He is "
 };
 

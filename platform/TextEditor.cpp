@@ -26,9 +26,9 @@ std::optional<std::string> openInTextEditor(const std::string& path)
         GError* error = nullptr;
         // GLib reaps a spawned editor itself; a D-Bus activated one is no
         // child of ours at all.
-        const bool started = g_desktop_app_info_launch_uris_as_manager(
-            G_DESKTOP_APP_INFO(editor.get()), &uris, nullptr, G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr,
-            nullptr, &error);
+        const bool started =
+            g_desktop_app_info_launch_uris_as_manager(G_DESKTOP_APP_INFO(editor.get()), &uris, nullptr,
+                                                      G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr, nullptr, &error);
         g_free(uri);
         if (started)
             return std::nullopt;

@@ -16,7 +16,6 @@ namespace {
 using test::RecordingRandom;
 using test::ScriptedRandom;
 
-
 std::vector<bool> ticks(const PartSelection& parts)
 {
     std::vector<bool> ticks;
@@ -40,17 +39,19 @@ TEST(PartSelection, AllAndTheSinglePartsUntickEachOther)
     };
     const Row rows[] = {
         {"at start only All", {}, {true, false, false, false, false, false, false}},
-        {"ticking Menu unticks All", {{P::Menu, true}},
-         {false, false, false, true, false, false, false}},
-        {"ticking All again unticks Menu", {{P::Menu, true}, {P::All, true}},
+        {"ticking Menu unticks All", {{P::Menu, true}}, {false, false, false, true, false, false, false}},
+        {"ticking All again unticks Menu",
+         {{P::Menu, true}, {P::All, true}},
          {true, false, false, false, false, false, false}},
-        {"any mix of the six", {{P::Menu, true}, {P::Scene, true}, {P::InnName, true}},
+        {"any mix of the six",
+         {{P::Menu, true}, {P::Scene, true}, {P::InnName, true}},
          {false, true, false, true, false, false, true}},
         {"unticking the last single part leaves All unticked",
-         {{P::Rooms, true}, {P::Rooms, false}}, {false, false, false, false, false, false, false}},
-        {"unticking All changes nothing else", {{P::All, false}},
+         {{P::Rooms, true}, {P::Rooms, false}},
          {false, false, false, false, false, false, false}},
-        {"All unticks the last single part too", {{P::Scene, true}, {P::All, true}},
+        {"unticking All changes nothing else", {{P::All, false}}, {false, false, false, false, false, false, false}},
+        {"All unticks the last single part too",
+         {{P::Scene, true}, {P::All, true}},
          {true, false, false, false, false, false, false}},
         {"All unticks every single part",
          {{P::Tables, true}, {P::Landlord, true}, {P::All, true}},
@@ -114,8 +115,7 @@ TEST_F(Cycle, SinglePartsRenewOnlyTheirSections)
     };
     const Row rows[] = {
         {"Inn Name", InnPart::InnName, [](InnSheet& b, const InnSheet& a) { b.innName = a.innName; }},
-        {"Landlord", InnPart::Landlord,
-         [](InnSheet& b, const InnSheet& a) { b.landlordName = a.landlordName; }},
+        {"Landlord", InnPart::Landlord, [](InnSheet& b, const InnSheet& a) { b.landlordName = a.landlordName; }},
         {"Menu", InnPart::Menu, [](InnSheet& b, const InnSheet& a) { b.menuLines = a.menuLines; }},
         {"Rooms", InnPart::Rooms, [](InnSheet& b, const InnSheet& a) { b.rooms = a.rooms; }},
         {"Scene", InnPart::Scene, [](InnSheet& b, const InnSheet& a) { b.barScene = a.barScene; }},
@@ -173,9 +173,8 @@ TEST_F(Cycle, TablesAloneFollowTheSelectedLocationAndShowTableOne)
 TEST_F(Cycle, ALocationChangeRepricesAndRemakesTheMenuButKeepsBedsAndTables)
 {
     generator.selectQuality(InnQuality::Excellent);
-    const InnLocation other = generator.sheet().location == InnLocation::PoorQuarter
-                                  ? InnLocation::WealthyQuarter
-                                  : InnLocation::PoorQuarter;
+    const InnLocation other =
+        generator.sheet().location == InnLocation::PoorQuarter ? InnLocation::WealthyQuarter : InnLocation::PoorQuarter;
     InnSheet expected = generator.sheet();
     generator.sheet().rooms.cell(1, 2) = "user's price";
     generator.sheet().rooms.cell(1, 1) = "user's beds";
@@ -194,8 +193,7 @@ TEST_F(Cycle, ALocationChangeRepricesAndRemakesTheMenuButKeepsBedsAndTables)
 
 TEST_F(Cycle, AQualityChangeRepricesOnly)
 {
-    const InnQuality other =
-        generator.sheet().quality == InnQuality::Poor ? InnQuality::Good : InnQuality::Poor;
+    const InnQuality other = generator.sheet().quality == InnQuality::Poor ? InnQuality::Good : InnQuality::Poor;
     InnSheet expected = generator.sheet();
     const std::uint32_t state = random.state();
     generator.selectQuality(other);
@@ -238,8 +236,7 @@ TEST(CycleReaction, ANewlyDrawnLocationMakesTheMenuTwice)
         generator.generate();
         const auto mainCourseDraws = std::count(random.ranges.begin(), random.ranges.end(), 164);
         EXPECT_EQ(mainCourseDraws, row.menus * (4 - row.location)) << row.name;
-        EXPECT_EQ(static_cast<int>(generator.sheet().menuLines.size()), 21 - 4 * row.location)
-            << row.name;
+        EXPECT_EQ(static_cast<int>(generator.sheet().menuLines.size()), 21 - 4 * row.location) << row.name;
     }
 }
 

@@ -36,17 +36,26 @@ TEST(DrawCount, FixedOperations)
     const Row rows[] = {
         {"priceRooms", InnLocation::DocksArea, [](InnSheet& s, RandomSource&) { priceRooms(s); }, {}},
         {"showChosenTable", InnLocation::DocksArea, [](InnSheet& s, RandomSource&) { showChosenTable(s); }, {}},
-        {"makeLandlordName", InnLocation::DocksArea,
+        {"makeLandlordName",
+         InnLocation::DocksArea,
          [](InnSheet& s, RandomSource& r) { makeLandlordName(s, kLandlordNames, r); },
          {79, 39, 105, 79, 39, 105}},
-        {"Rooms, Wealthy Quarter", InnLocation::WealthyQuarter,
-         [](InnSheet& s, RandomSource& r) { drawRooms(s, r); }, {12, 12, 0}},
-        {"Rooms, Merchant Quarter", InnLocation::MerchantQuarter,
-         [](InnSheet& s, RandomSource& r) { drawRooms(s, r); }, {10, 11, 9}},
-        {"Rooms, Poor Quarter", InnLocation::PoorQuarter,
-         [](InnSheet& s, RandomSource& r) { drawRooms(s, r); }, {6, 9, 27}},
-        {"makeMenu, Poor Quarter", InnLocation::PoorQuarter,
-         [](InnSheet& s, RandomSource& r) { makeMenu(s, kMenu, r); }, {164, 19, 21, 10}},
+        {"Rooms, Wealthy Quarter",
+         InnLocation::WealthyQuarter,
+         [](InnSheet& s, RandomSource& r) { drawRooms(s, r); },
+         {12, 12, 0}},
+        {"Rooms, Merchant Quarter",
+         InnLocation::MerchantQuarter,
+         [](InnSheet& s, RandomSource& r) { drawRooms(s, r); },
+         {10, 11, 9}},
+        {"Rooms, Poor Quarter",
+         InnLocation::PoorQuarter,
+         [](InnSheet& s, RandomSource& r) { drawRooms(s, r); },
+         {6, 9, 27}},
+        {"makeMenu, Poor Quarter",
+         InnLocation::PoorQuarter,
+         [](InnSheet& s, RandomSource& r) { makeMenu(s, kMenu, r); },
+         {164, 19, 21, 10}},
     };
     for (const Row& row : rows) {
         InnSheet sheet;
@@ -102,8 +111,7 @@ TEST(DrawCount, TablesTakeOneThenPerTableOneAndSevenPerPatronAndAnAction)
         for (std::string_view line : sheet.tableText) {
             blocks += line.starts_with("Table No. ");
             patronLines += line.find(" wearing ") != std::string_view::npos;
-            actionLines += line.starts_with("They are ") || line.starts_with("She is ") ||
-                           line.starts_with("He is ");
+            actionLines += line.starts_with("They are ") || line.starts_with("She is ") || line.starts_with("He is ");
         }
         const std::size_t expected = 1 + blocks + 7 * patronLines + actionLines;
         EXPECT_EQ(random.ranges.size(), expected) << "state " << state;

@@ -33,17 +33,32 @@ Trace repeat(int times, const Trace& part)
 
 // Word list sizes, so that each draw says which list it reads.
 enum : int {
-    kCommonFirsts = 74, kCommonSeconds = 74, kPairedFirsts = 41, kPairedSeconds = 45,
-    kOpenings = 79, kMiddles = 39, kClosings = 105,
-    kAges = 52, kRaces = 8, kOccupations = 54, kClothes = 46, kHair = 53, kFaces = 56,
-    kWomensFaces = 54, kGroupActions = 51, kSingleActions = 32,
-    kMainIngredients = 164, kMainDishes = 19, kPuddingFlavours = 21, kPuddings = 10,
-    kDrinkNames = 34, kDrinks = 14,
+    kCommonFirsts = 74,
+    kCommonSeconds = 74,
+    kPairedFirsts = 41,
+    kPairedSeconds = 45,
+    kOpenings = 79,
+    kMiddles = 39,
+    kClosings = 105,
+    kAges = 52,
+    kRaces = 8,
+    kOccupations = 54,
+    kClothes = 46,
+    kHair = 53,
+    kFaces = 56,
+    kWomensFaces = 54,
+    kGroupActions = 51,
+    kSingleActions = 32,
+    kMainIngredients = 164,
+    kMainDishes = 19,
+    kPuddingFlavours = 21,
+    kPuddings = 10,
+    kDrinkNames = 34,
+    kDrinks = 14,
     kScenes = 103,  // the hundred built-in scenes and the file's three
 };
 
-const Trace kLandlord = {{kOpenings, 0}, {kMiddles, 0}, {kClosings, 0},
-                         {kOpenings, 0}, {kMiddles, 0}, {kClosings, 0}};
+const Trace kLandlord = {{kOpenings, 0}, {kMiddles, 0}, {kClosings, 0}, {kOpenings, 0}, {kMiddles, 0}, {kClosings, 0}};
 const Trace kMainCourse = {{kMainIngredients, 0}, {kMainDishes, 0}};
 const Trace kPudding = {{kPuddingFlavours, 0}, {kPuddings, 0}};
 const Trace kDrink = {{kDrinkNames, 0}, {kDrinks, 0}};
@@ -52,9 +67,8 @@ const Trace kMerchantMenu = join({repeat(3, kMainCourse), repeat(3, kPudding), r
 const Trace kWealthyMenu = join({repeat(4, kMainCourse), repeat(4, kPudding), repeat(6, kDrink)});
 // Age, race, occupation, clothes, then the gender draw and hair and face.
 const Trace kWoman = {{kAges, 0}, {kRaces, 0}, {kOccupations, 0}, {kClothes, 0},
-                      {101, 25}, {kHair, 0}, {kWomensFaces, 53}};
-const Trace kMan = {{kAges, 0}, {kRaces, 0}, {kOccupations, 0}, {kClothes, 0},
-                    {101, 26}, {kHair, 0}, {kFaces, 55}};
+                      {101, 25},  {kHair, 0},  {kWomensFaces, 53}};
+const Trace kMan = {{kAges, 0}, {kRaces, 0}, {kOccupations, 0}, {kClothes, 0}, {101, 26}, {kHair, 0}, {kFaces, 55}};
 const Trace kEmptyTable = {{8, 0}};
 
 TEST(DrawTrace, StartUpAndWholeCyclesDrawInTheirOrder)
@@ -86,8 +100,13 @@ TEST(DrawTrace, StartUpAndWholeCyclesDrawInTheirOrder)
                {{kScenes, 102}},
                {{15, 2}},  // three tables
                kEmptyTable,
-               {{8, 1}}, kWoman, {{kSingleActions, 31}},
-               {{8, 2}}, kMan, kWoman, {{kGroupActions, 50}}})},
+               {{8, 1}},
+               kWoman,
+               {{kSingleActions, 31}},
+               {{8, 2}},
+               kMan,
+               kWoman,
+               {{kGroupActions, 50}}})},
         {"All, with the same location: one menu", generate,
          join({{{5, 4}, {4, 3}},  // Poor, Poor Quarter again
                {{101, 35}, {kPairedFirsts, 40}, {kPairedSeconds, 44}},
@@ -96,14 +115,15 @@ TEST(DrawTrace, StartUpAndWholeCyclesDrawInTheirOrder)
                {{6, 0}, {9, 0}, {27, 0}},
                {{kScenes, 0}},
                {{15, 0}},  // one table
-               {{8, 1}}, kMan, {{kSingleActions, 0}}})},
+               {{8, 1}},
+               kMan,
+               {{kSingleActions, 0}}})},
         {"a location chosen by hand remakes the menu for it",
          [](InnGenerator& g) { g.selectLocation(InnLocation::MerchantQuarter); }, kMerchantMenu},
-        {"a quality chosen by hand draws nothing",
-         [](InnGenerator& g) { g.selectQuality(InnQuality::Good); }, {}},
+        {"a quality chosen by hand draws nothing", [](InnGenerator& g) { g.selectQuality(InnQuality::Good); }, {}},
         {"the six single parts in their fixed order, without quality and location",
-         tickOnly({InnPart::Tables, InnPart::Scene, InnPart::Rooms, InnPart::Menu, InnPart::Landlord,
-                   InnPart::InnName}),
+         tickOnly(
+             {InnPart::Tables, InnPart::Scene, InnPart::Rooms, InnPart::Menu, InnPart::Landlord, InnPart::InnName}),
          join({{{101, 100}, {kCommonFirsts, 73}, {kCommonSeconds, 73}},
                kLandlord,
                kMerchantMenu,

@@ -56,8 +56,8 @@ TEST(GoldenInns, SavedBytesOfTheFirstInnsOfEachSeed)
         }
         const std::string expected = test::contents(test::dataFile(row.golden));
         ASSERT_FALSE(expected.empty()) << row.golden;
-        EXPECT_TRUE(saved == expected)
-            << row.golden << ", " << test::firstDifference(crLfLines(expected), crLfLines(saved));
+        EXPECT_TRUE(saved == expected) << row.golden << ", "
+                                       << test::firstDifference(crLfLines(expected), crLfLines(saved));
     }
 }
 

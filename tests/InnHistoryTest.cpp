@@ -12,7 +12,6 @@
 namespace brewick {
 namespace {
 
-
 class History : public testing::Test {
 protected:
     test::RecordingRandom random{4711};

@@ -25,8 +25,8 @@ InnSheet smallInn()
     sheet.barScene = "No-one will meet your eye";
     sheet.tableCount = 1;
     sheet.tableText = {"Table No. 1 (Empty)", "No one is sitting here", " "};
-    sheet.menuLines = {"Main Courses", "  Boiled Fish Stew", " ", "Puddings", "  Apple Crumble", " ",
-                       "Drinks", "  Mead", "  Grog"};
+    sheet.menuLines = {
+        "Main Courses", "  Boiled Fish Stew", " ", "Puddings", "  Apple Crumble", " ", "Drinks", "  Mead", "  Grog"};
     return sheet;
 }
 
@@ -40,21 +40,33 @@ std::vector<std::string> sheetLines(const InnSheet& sheet)
 TEST(InnSheetText, LinesOfASmallInn)
 {
     EXPECT_THAT(sheetLines(smallInn()),
-                ElementsAreArray({std::string(bannerLine()), std::string(""),
+                ElementsAreArray({std::string(bannerLine()),
+                                  std::string(""),
                                   std::string("The Pig and Duck is run by Abaewyn Thoma."),
                                   std::string("It is poor quality establishment and is located in the Poor Quarter."),
                                   std::string(""),
                                   std::string("It has 6 beds in single rooms at 10 silver pieces a night,"),
                                   std::string("9 beds in double rooms at 5 silver pieces a night and"),
                                   std::string("46 beds in the shared common room at 1 silver pieces a night."),
-                                  std::string(""), std::string("Bar Scene"),
-                                  std::string("No-one will meet your eye"), std::string(""),
-                                  std::string("There are 1 tables in the main taproom."), std::string(""),
-                                  std::string("Table No. 1 (Empty)"), std::string("No one is sitting here"),
-                                  std::string(" "), std::string(""), std::string("Today's Menu"),
-                                  std::string("Main Courses"), std::string("  Boiled Fish Stew"),
-                                  std::string(" "), std::string("Puddings"), std::string("  Apple Crumble"),
-                                  std::string(" "), std::string("Drinks"), std::string("  Mead"),
+                                  std::string(""),
+                                  std::string("Bar Scene"),
+                                  std::string("No-one will meet your eye"),
+                                  std::string(""),
+                                  std::string("There are 1 tables in the main taproom."),
+                                  std::string(""),
+                                  std::string("Table No. 1 (Empty)"),
+                                  std::string("No one is sitting here"),
+                                  std::string(" "),
+                                  std::string(""),
+                                  std::string("Today's Menu"),
+                                  std::string("Main Courses"),
+                                  std::string("  Boiled Fish Stew"),
+                                  std::string(" "),
+                                  std::string("Puddings"),
+                                  std::string("  Apple Crumble"),
+                                  std::string(" "),
+                                  std::string("Drinks"),
+                                  std::string("  Mead"),
                                   std::string("  Grog")}));
 }
 
@@ -89,11 +101,14 @@ TEST(InnSheetText, EditsAndEmptySectionsComeOutAsTheyStand)
          "It has  beds in single rooms at 10 silver pieces a night,"},
         {"any text in a cell", [](InnSheet& s) { s.rooms.cell(2, 2) = "a few"; }, 6,
          "9 beds in double rooms at a few silver pieces a night and"},
-        {"edited names", [](InnSheet& s) { s.innName = "Chez Gunther"; s.landlordName = "Me"; }, 2,
-         "Chez Gunther is run by Me."},
+        {"edited names",
+         [](InnSheet& s) {
+             s.innName = "Chez Gunther";
+             s.landlordName = "Me";
+         },
+         2, "Chez Gunther is run by Me."},
         {"an empty scene is an empty line", [](InnSheet& s) { s.barScene.clear(); }, 10, ""},
-        {"thirty tables", [](InnSheet& s) { s.tableCount = 30; }, 12,
-         "There are 30 tables in the main taproom."},
+        {"thirty tables", [](InnSheet& s) { s.tableCount = 30; }, 12, "There are 30 tables in the main taproom."},
     };
     for (const Row& row : rows) {
         InnSheet sheet = smallInn();
@@ -107,15 +122,19 @@ TEST(InnSheetText, EditsAndEmptySectionsComeOutAsTheyStand)
 TEST(InnSheetText, NameAndPhraseOfEveryLocationAndQuality)
 {
     const std::pair<std::string_view, std::string_view> locations[kLocationCount] = {
-        {"Wealthy Quarter", "Wealthy Quarter"}, {"Merchant Quarter", "Merchant Quarter"},
-        {"Docks Area", "Docks Area"}, {"Poor Quarter", "Poor Quarter"}};
+        {"Wealthy Quarter", "Wealthy Quarter"},
+        {"Merchant Quarter", "Merchant Quarter"},
+        {"Docks Area", "Docks Area"},
+        {"Poor Quarter", "Poor Quarter"}};
     for (int l = 0; l < kLocationCount; ++l) {
         EXPECT_EQ(locationName(static_cast<InnLocation>(l)), locations[l].first);
         EXPECT_EQ(locationPhrase(static_cast<InnLocation>(l)), locations[l].second);
     }
-    const std::pair<std::string_view, std::string_view> qualities[kQualityCount] = {
-        {"Excellent", "an excellent"}, {"Good", "a good"}, {"Normal", "a normal"}, {"Fair", "a fair"},
-        {"Poor", "poor"}};
+    const std::pair<std::string_view, std::string_view> qualities[kQualityCount] = {{"Excellent", "an excellent"},
+                                                                                    {"Good", "a good"},
+                                                                                    {"Normal", "a normal"},
+                                                                                    {"Fair", "a fair"},
+                                                                                    {"Poor", "poor"}};
     for (int q = 0; q < kQualityCount; ++q) {
         EXPECT_EQ(qualityName(static_cast<InnQuality>(q)), qualities[q].first);
         EXPECT_EQ(qualityPhrase(static_cast<InnQuality>(q)), qualities[q].second);

@@ -81,8 +81,14 @@ TEST(JsonFormat, TheMenuIsSplitAtItsHeadingsHoweverItWasEdited)
 TEST(JsonFormat, AgesLoseTheirArticleOnly)
 {
     const std::pair<std::string_view, std::string_view> rows[] = {
-        {"A very young", "very young"}, {"An ancient", "ancient"}, {"A", ""},      {"An", ""},
-        {"Angry", "Angry"},             {"Ample", "Ample"},       {"A  old", " old"}, {"", ""},
+        {"A very young", "very young"},
+        {"An ancient", "ancient"},
+        {"A", ""},
+        {"An", ""},
+        {"Angry", "Angry"},
+        {"Ample", "Ample"},
+        {"A  old", " old"},
+        {"", ""},
     };
     for (const auto& [age, without] : rows)
         EXPECT_EQ(ageWithoutArticle(age), without) << age;
@@ -112,12 +118,13 @@ TEST(JsonFormat, AStrayClosingLineMakesNoTable)
 {
     InnSheet sheet;
     sheet.tableCount = 2;
-    sheet.tableText = {"Table No. 1 (Empty)", "No one is sitting here", " ", " ", "Table No. 2 (Empty)",
-                       "No one is sitting here", " "};
-    EXPECT_THAT(jsonOf(sheet),
-                testing::EndsWith(R"j("tables":[{"number":1,"heading":"Table No. 1 (Empty)","patrons":[],"action":null},)j"
-                                  R"j({"number":2,"heading":"Table No. 2 (Empty)","patrons":[],"action":null}]})j"
-                                  "\n"));
+    sheet.tableText = {"Table No. 1 (Empty)", "No one is sitting here", " ", " ",
+                       "Table No. 2 (Empty)", "No one is sitting here", " "};
+    EXPECT_THAT(
+        jsonOf(sheet),
+        testing::EndsWith(R"j("tables":[{"number":1,"heading":"Table No. 1 (Empty)","patrons":[],"action":null},)j"
+                          R"j({"number":2,"heading":"Table No. 2 (Empty)","patrons":[],"action":null}]})j"
+                          "\n"));
 }
 
 }  // namespace

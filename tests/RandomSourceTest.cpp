@@ -28,8 +28,7 @@ TEST(RandomSource, KnownSequences)
     };
     const Row rows[] = {
         {"from state 0", 0, {100, 100, 100, 100, 100, 100}, {0, 3, 86, 20, 27, 67}},
-        {"from 12:34:56.789", seedFromTimeOfDay(12, 34, 56, 789), {100, 100, 100, 100, 100},
-         {48, 27, 35, 2, 69}},
+        {"from 12:34:56.789", seedFromTimeOfDay(12, 34, 56, 789), {100, 100, 100, 100, 100}, {48, 27, 35, 2, 69}},
         {"randomIndex(0) still steps", 0, {0, 100}, {0, 3}},
         {"a negative range gives 0 and steps", 0, {-5, 100}, {0, 3}},
     };

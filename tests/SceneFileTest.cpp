@@ -38,13 +38,24 @@ const FileRow kFiles[] = {
     {"all-blank line is an empty scene", "   \r\nz", {"", "z"}},
     {"a line starting with one slash is a scene", "/ is no comment\r\n/*\r\n", {"/ is no comment"}},
     {"comments only where a line starts with /*",
-     "/* comment\r\n  \t/* also\r\n*/\r\nx /* not\r\n", {"*/", "x /* not"}},
-    {"byte 26 ends the file", "a\x1a" "b\r\nc", {"a"}},
+     "/* comment\r\n  \t/* also\r\n*/\r\nx /* not\r\n",
+     {"*/", "x /* not"}},
+    {"byte 26 ends the file",
+     "a\x1a"
+     "b\r\nc",
+     {"a"}},
     {"byte 26 after a break", "a\r\n\x1a\r\nb", {"a"}},
-    {"byte 26 first", "\x1a" "a", {}},
+    {"byte 26 first",
+     "\x1a"
+     "a",
+     {}},
     {"NUL kept inside, trimmed at the ends", "\0a\0b\0\r\n"s, {"a\0b"s}},
     {"invalid UTF-8 kept", "\xff\xfe caf\xe9\r\n", {"\xff\xfe caf\xe9"}},
-    {"UTF-8 kept", "Caf\xc3\xa9 s\xc3\xa9""ance\n", {"Caf\xc3\xa9 s\xc3\xa9""ance"}},
+    {"UTF-8 kept",
+     "Caf\xc3\xa9 s\xc3\xa9"
+     "ance\n",
+     {"Caf\xc3\xa9 s\xc3\xa9"
+      "ance"}},
 };
 
 TEST(SceneFileParser, SplitsTrimsAndSkipsWhateverThePieces)
@@ -139,9 +150,18 @@ TEST_F(SceneFile, ReadsJoinUpWhereverTheyEnd)
         std::string last;
     };
     const Row rows[] = {
-        {"byte 26 last in the first read", sceneLines(65535) + "\x1a" "after\r\n", 4096, std::string(15, 'x')},
-        {"byte 26 first in the second read", sceneLines(65536) + "\x1a" "after\r\n", 4096, "Scene 00004095"},
-        {"byte 26 further on", sceneLines(70000) + "\x1a" "after", 4375, "Scene 00004374"},
+        {"byte 26 last in the first read",
+         sceneLines(65535) + "\x1a"
+                             "after\r\n",
+         4096, std::string(15, 'x')},
+        {"byte 26 first in the second read",
+         sceneLines(65536) + "\x1a"
+                             "after\r\n",
+         4096, "Scene 00004095"},
+        {"byte 26 further on",
+         sceneLines(70000) + "\x1a"
+                             "after",
+         4375, "Scene 00004374"},
         {"CR LF split between two reads", sceneLines(65535) + "\r\nlast\r\n", 4097, "last"},
         {"a last line without a break after a full read", sceneLines(65536) + "last", 4097, "last"},
     };
@@ -161,10 +181,8 @@ TEST(BuiltInScenes, NumberedScenesDuplicatesAndSpellings)
         std::string beans, toughs;
     };
     const Row rows[] = {
-        {{0, 0}, "A patron offers to sell you 2 magic beans",
-         "1 drunken toughs are picking fights with customers"},
-        {{7, 9}, "A patron offers to sell you 9 magic beans",
-         "10 drunken toughs are picking fights with customers"},
+        {{0, 0}, "A patron offers to sell you 2 magic beans", "1 drunken toughs are picking fights with customers"},
+        {{7, 9}, "A patron offers to sell you 9 magic beans", "10 drunken toughs are picking fights with customers"},
     };
     for (const Row& row : rows) {
         test::ScriptedRandom random(row.draws);
@@ -186,8 +204,7 @@ TEST(BuiltInScenes, NumberedScenesDuplicatesAndSpellings)
         EXPECT_THAT(all, testing::Contains("A halfing thief picks your pocket"));
         for (const std::string& scene : all) {
             EXPECT_FALSE(scene.ends_with(".")) << scene;
-            EXPECT_TRUE(std::isupper(static_cast<unsigned char>(scene[0])) || std::isdigit(scene[0]))
-                << scene;
+            EXPECT_TRUE(std::isupper(static_cast<unsigned char>(scene[0])) || std::isdigit(scene[0])) << scene;
         }
     }
 }

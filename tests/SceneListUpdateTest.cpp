@@ -50,7 +50,14 @@ TEST(SceneListUpdate, RebuildsOnlyWhenTheScenesOrTheReadErrorChange)
         {"still no file", [] {}, false, {}, {}},
         {"a folder in its place", [&] { fs::create_directory(file); }, true, {}, "Is a directory"},
         {"the same error is told once", [] {}, false, {}, {}},
-        {"a file again", [&] { fs::remove(file); write("C"); }, true, {"C"}, {}},
+        {"a file again",
+         [&] {
+             fs::remove(file);
+             write("C");
+         },
+         true,
+         {"C"},
+         {}},
     };
     for (const Step& step : steps) {
         step.change();

@@ -10,9 +10,9 @@
 namespace brewick {
 namespace {
 
+using test::ScriptedRandom;
 using testing::ElementsAre;
 using testing::StartsWith;
-using test::ScriptedRandom;
 
 const PatronLists kPatrons;
 
@@ -119,10 +119,9 @@ TEST(Tables, PatronLineReadsAsOneSentence)
     InnSheet sheet;
     sheet.location = InnLocation::PoorQuarter;
     drawTables(sheet, kPatrons, random);
-    const std::string expected = kPatrons.ages[0] + " " + kPatrons.races[0] + " " +
-                                 kPatrons.occupations[0] + " wearing " + kPatrons.clothes[0] +
-                                 ". He has " + kPatrons.hair[0] + " and " + kPatrons.faces[0] +
-                                 " face.";
+    const std::string expected = kPatrons.ages[0] + " " + kPatrons.races[0] + " " + kPatrons.occupations[0] +
+                                 " wearing " + kPatrons.clothes[0] + ". He has " + kPatrons.hair[0] + " and " +
+                                 kPatrons.faces[0] + " face.";
     EXPECT_EQ(sheet.tableText[1], expected);
     EXPECT_EQ(sheet.tableText[2], "He is " + kPatrons.singleActions[0]);
 }
@@ -181,8 +180,8 @@ TEST(Tables, PatronWordsStayWithinAShorterLine)
     };
     for (const auto& [line, expected] : rows) {
         const PatronWords words = patronWords(patron, line);
-        EXPECT_EQ(std::vector<std::string_view>({words.age, words.race, words.occupation, words.clothes, words.hair,
-                                                 words.face}),
+        EXPECT_EQ(std::vector<std::string_view>(
+                      {words.age, words.race, words.occupation, words.clothes, words.hair, words.face}),
                   std::vector<std::string_view>({expected.age, expected.race, expected.occupation, expected.clothes,
                                                  expected.hair, expected.face}))
             << line;
@@ -239,8 +238,7 @@ TEST_F(ShowTableOf30, TypingInTheShownLinesIsDiscardedAtTheNextChoice)
     sheet.shownTableLines.add("typed by the user");
     sheet.chosenTable = 0;
     showChosenTable(sheet);
-    EXPECT_EQ(std::vector<std::string>(sheet.shownTableLines.begin(), sheet.shownTableLines.end()),
-              blockOf(1));
+    EXPECT_EQ(std::vector<std::string>(sheet.shownTableLines.begin(), sheet.shownTableLines.end()), blockOf(1));
     EXPECT_EQ(sheet.tableText, tableText);
 }
 

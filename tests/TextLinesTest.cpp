@@ -11,7 +11,7 @@ using namespace std::string_literals;
 TEST(TextHelpers, TrimmedRemovesEveryCodeUpTo32AtBothEnds)
 {
     const std::pair<std::string, std::string> rows[] = {
-        {"", ""}, {" ", ""}, {" \t\r\n\x01\x1f", ""}, {"\0x\0"s, "x"},
+        {"", ""},           {" ", ""},      {" \t\r\n\x01\x1f", ""},    {"\0x\0"s, "x"},
         {"  a b  ", "a b"}, {"!x!", "!x!"}, {"\xa0x\xa0", "\xa0x\xa0"},  // bytes above 127 stay
     };
     for (const auto& [text, expected] : rows)
@@ -56,11 +56,11 @@ TEST(TextLines, SplitAndJoinAsATextBoxHoldsThem)
         {"", {}, ""},
         {"a", {"a"}, "a"},
         {"a\nb", {"a", "b"}, "a\nb"},
-        {"a\n", {"a"}, "a"},               // a final line break makes no line
+        {"a\n", {"a"}, "a"},  // a final line break makes no line
         {"a\n\n", {"a", ""}, "a\n"},
         {"\n", {""}, ""},
         {"\n\nx", {"", "", "x"}, "\n\nx"},
-        {" \r", {" \r"}, " \r"},          // only LF breaks a box's lines
+        {" \r", {" \r"}, " \r"},  // only LF breaks a box's lines
     };
     for (const Row& row : rows) {
         const TextLines lines = splitLines(row.text);

@@ -35,8 +35,7 @@ TEST(UserSceneFile, LivesInTheUsersDataFolder)
         {"XDG_DATA_HOME alone", "/data", nullptr, "/data/brewick/BarScenes.txt"},
         {"no XDG_DATA_HOME: under HOME", nullptr, "/home/ann", "/home/ann/.local/share/brewick/BarScenes.txt"},
         {"an empty XDG_DATA_HOME is unset", "", "/home/ann", "/home/ann/.local/share/brewick/BarScenes.txt"},
-        {"a relative XDG_DATA_HOME is invalid", "data", "/home/ann",
-         "/home/ann/.local/share/brewick/BarScenes.txt"},
+        {"a relative XDG_DATA_HOME is invalid", "data", "/home/ann", "/home/ann/.local/share/brewick/BarScenes.txt"},
         {"neither", nullptr, nullptr, ""},
         {"a relative XDG_DATA_HOME and no HOME", "data", nullptr, ""},
         {"a relative HOME", nullptr, "ann", ""},
@@ -120,8 +119,9 @@ TEST_F(SceneFileCreation, ProblemsNameThePathAndLeaveNothingHalfWritten)
         rlim_t diskSpace = RLIM_INFINITY;
     };
     const Row rows[] = {
-        {"no folder known", "", "There is no folder for the scene file: neither XDG_DATA_HOME nor HOME names an "
-                                "absolute folder"},
+        {"no folder known", "",
+         "There is no folder for the scene file: neither XDG_DATA_HOME nor HOME names an "
+         "absolute folder"},
         {"a folder in the file's place", dir.path() / "folder/BarScenes.txt",
          "Cannot create file " + (dir.path() / "folder/BarScenes.txt").string() + ": Is a directory"},
         {"a file in the folder's place", aFile / "BarScenes.txt",

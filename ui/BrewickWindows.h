@@ -14,7 +14,9 @@ namespace brewick {
 
 struct BrewickWindows {
     BrewickWindows(std::uint32_t seed, std::filesystem::path sceneFile, ClosingWindow::UrlOpener openUrl)
-        : main(seed, std::move(sceneFile)), about(&main), closing(std::move(openUrl), &main)
+        : main(seed, std::move(sceneFile)),
+          about(&main),
+          closing(std::move(openUrl), &main)
     {
         main.setCompanions(&about, &closing);
     }

@@ -1,8 +1,8 @@
 #include "ui/CaptionOnFrameStyle.h"
 
 #include <QPainter>
-#include <qdrawutil.h>
 #include <QStyleOption>
+#include <qdrawutil.h>
 
 namespace brewick {
 
@@ -20,8 +20,8 @@ const QStyleOptionGroupBox* plainGroupBox(QStyle::ComplexControl control, const 
 }
 }  // namespace
 
-QRect CaptionOnFrameStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                                          SubControl part, const QWidget* widget) const
+QRect CaptionOnFrameStyle::subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                                          const QWidget* widget) const
 {
     const QStyleOptionGroupBox* box = plainGroupBox(control, option);
     if (box == nullptr)

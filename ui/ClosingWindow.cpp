@@ -17,7 +17,8 @@ constexpr int kCentre = 154;
 class LinkLabel : public QLabel {
 public:
     LinkLabel(const QString& text, std::function<void()> clicked, QWidget* parent)
-        : QLabel(text, parent), clicked_(std::move(clicked))
+        : QLabel(text, parent),
+          clicked_(std::move(clicked))
     {
         setCursor(Qt::PointingHandCursor);
     }
@@ -51,9 +52,9 @@ ClosingWindow::ClosingWindow(UrlOpener openUrl, QWidget* parent) : QDialog(paren
 
     QFont linkFont = bold;
     linkFont.setUnderline(true);
-    placeCaption(new LinkLabel(toQString(kMakerWebAddress), [this] { openMakerWebsite(); }, this),
-                 objectNames::linkLabel,
-                 kCentre, 80, linkFont, QPalette::Link);
+    placeCaption(new LinkLabel(
+                     toQString(kMakerWebAddress), [this] { openMakerWebsite(); }, this),
+                 objectNames::linkLabel, kCentre, 80, linkFont, QPalette::Link);
 
     auto* exit = place<QPushButton>(this, objectNames::closingExitButton, {112, 120, 82, 32}, QStringLiteral("Exit"));
     exit->setDefault(true);

@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QMimeData>
 
-#include "output/print/FooterDate.h"
 #include "output/formats/InnSheetText.h"
 #include "output/formats/JsonFormat.h"
 #include "output/formats/MarkdownFormat.h"
+#include "output/print/FooterDate.h"
 #include "output/print/QtText.h"
 #include "output/print/SheetPdf.h"
 

@@ -169,9 +169,8 @@ void InnForm::connectControls()
     // Kept only until the next table is shown; nothing else reads it.
     connect(tableLinesEdit_, &QPlainTextEdit::textChanged, this,
             [this] { sheet_.shownTableLines = linesOf(tableLinesEdit_); });
-    connect(roomGrid_, &RoomGrid::cellEdited, this, [this](int column, int row, const QString& text) {
-        sheet_.rooms.cell(column, row) = text.toStdString();
-    });
+    connect(roomGrid_, &RoomGrid::cellEdited, this,
+            [this](int column, int row, const QString& text) { sheet_.rooms.cell(column, row) = text.toStdString(); });
 }
 
 void InnForm::showSheet()

@@ -235,7 +235,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     event->ignore();
     if (closeState_ == CloseState::Open) {
         closeState_ = CloseState::Asked;
-        QMetaObject::invokeMethod(this, [this] { answerCloseRequest(true); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { answerCloseRequest(true); }, Qt::QueuedConnection);
     }
 }
 

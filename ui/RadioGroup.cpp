@@ -9,8 +9,7 @@ constexpr int kItemLeft = 8;
 constexpr int kItemHeight = 17;
 }  // namespace
 
-RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
-    : QGroupBox(caption, parent)
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent) : QGroupBox(caption, parent)
 {
     for (int i = 0; i < items.size(); ++i)
         buttons_.addButton(new QRadioButton(items[i], this), i);
@@ -40,8 +39,8 @@ void RadioGroup::placeItems()
     const QRect inside = contentsRect();
     const int slot = inside.height() / static_cast<int>(items.size());
     for (int i = 0; i < items.size(); ++i) {
-        items[i]->setGeometry(kItemLeft, inside.top() + i * slot + (slot - kItemHeight) / 2,
-                              width() - 2 * kItemLeft, kItemHeight);
+        items[i]->setGeometry(kItemLeft, inside.top() + i * slot + (slot - kItemHeight) / 2, width() - 2 * kItemLeft,
+                              kItemHeight);
     }
 }
 

@@ -42,9 +42,8 @@ RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::
         }
     }
     setCurrentCell(1, 1);
-    connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* cell) {
-        emit cellEdited(cell->column(), cell->row(), cell->text());
-    });
+    connect(this, &QTableWidget::itemChanged, this,
+            [this](QTableWidgetItem* cell) { emit cellEdited(cell->column(), cell->row(), cell->text()); });
 }
 
 void RoomGrid::showRooms(const RoomTable& rooms)
@@ -82,9 +81,6 @@ void RoomGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
         focusNextPrevChild(forward);
 }
 
-QWidget* RoomGrid::openEditor() const
-{
-    return state() == EditingState ? indexWidget(currentIndex()) : nullptr;
-}
+QWidget* RoomGrid::openEditor() const { return state() == EditingState ? indexWidget(currentIndex()) : nullptr; }
 
 }  // namespace brewick

@@ -28,11 +28,9 @@ void buildInnSheetText(const InnSheet& sheet, TextLines& out)
     out.add({"It is ", qualityPhrase(sheet.quality), " quality establishment and is located in the ",
              locationPhrase(sheet.location), "."});
     out.add("");
-    out.add({"It has ", rooms.cell(1, 1), " beds in single rooms at ", rooms.cell(1, 2),
-             " silver pieces a night,"});
+    out.add({"It has ", rooms.cell(1, 1), " beds in single rooms at ", rooms.cell(1, 2), " silver pieces a night,"});
     out.add({rooms.cell(2, 1), " beds in double rooms at ", rooms.cell(2, 2), " silver pieces a night and"});
-    out.add({rooms.cell(3, 1), " beds in the shared common room at ", rooms.cell(3, 2),
-             " silver pieces a night."});
+    out.add({rooms.cell(3, 1), " beds in the shared common room at ", rooms.cell(3, 2), " silver pieces a night."});
     out.add("");
     out.add("Bar Scene");
     out.add(sheet.barScene);

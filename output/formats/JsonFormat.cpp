@@ -40,8 +40,8 @@ void appendStringArray(std::span<const std::string_view> items, std::string& out
 bool isPlainNumber(std::string_view cell)
 {
     constexpr std::size_t kMostDigits = 15;
-    return !cell.empty() && cell.size() <= kMostDigits && (cell == "0" || cell.front() != '0')
-           && std::all_of(cell.begin(), cell.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !cell.empty() && cell.size() <= kMostDigits && (cell == "0" || cell.front() != '0') &&
+           std::all_of(cell.begin(), cell.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 void appendCell(std::string_view cell, std::string& out)
@@ -103,8 +103,8 @@ void appendPatron(const Patron& patron, std::string_view line, std::string& out)
 
 // A block is its heading, then a line per drawn patron and the action line,
 // or "No one is sitting here" for an empty table.
-void appendTable(int number, TextLines::const_iterator first, TextLines::const_iterator last,
-                 const DrawnTable* drawn, std::string& out)
+void appendTable(int number, TextLines::const_iterator first, TextLines::const_iterator last, const DrawnTable* drawn,
+                 std::string& out)
 {
     const std::size_t lines = static_cast<std::size_t>(last - first);
     const std::size_t patrons = drawn ? std::min(drawn->patrons.size(), lines - 1) : 0;
@@ -135,8 +135,7 @@ void appendTables(const InnSheet& sheet, std::string& out)
         const auto index = static_cast<std::size_t>(number);
         if (number++ > 0)
             out += ',';
-        appendTable(number, first, last, index < sheet.drawnTables.size() ? &sheet.drawnTables[index] : nullptr,
-                    out);
+        appendTable(number, first, last, index < sheet.drawnTables.size() ? &sheet.drawnTables[index] : nullptr, out);
     });
     out += ']';
 }

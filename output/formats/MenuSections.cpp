@@ -22,8 +22,8 @@ void splitMenu(const TextLines& menuLines, MenuSections& out)
         if (item.empty())
             continue;
         const bool indented = item.data() != line.data();
-        const auto group = std::find_if(groups.begin(), groups.end(),
-                                        [item](const auto& group) { return group.first == item; });
+        const auto group =
+            std::find_if(groups.begin(), groups.end(), [item](const auto& group) { return group.first == item; });
         if (!indented && group != groups.end())
             items = group->second;
         else

@@ -10,7 +10,9 @@ bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) 
 }  // namespace
 
 LinePrinter::LinePrinter(PrintCanvas& canvas)
-    : canvas_(canvas), pageWidth_(canvas.pageWidth()), pageHeight_(canvas.pageHeight())
+    : canvas_(canvas),
+      pageWidth_(canvas.pageWidth()),
+      pageHeight_(canvas.pageHeight())
 {
 }
 
@@ -53,9 +55,7 @@ void LinePrinter::writeText(std::string_view text)
 
 std::size_t LinePrinter::fittingLength(std::string_view text) const
 {
-    const auto fits = [&](std::size_t length) {
-        return x_ + canvas_.textWidth(text.substr(0, length)) <= pageWidth_;
-    };
+    const auto fits = [&](std::size_t length) { return x_ + canvas_.textWidth(text.substr(0, length)) <= pageWidth_; };
     if (fits(text.size()))
         return text.size();
     std::vector<std::size_t> characterEnds;

@@ -9,10 +9,7 @@
 
 namespace brewick {
 
-QtPrintCanvas::QtPrintCanvas(QPagedPaintDevice& device) : device_(device)
-{
-    painter_.begin(&device_);
-}
+QtPrintCanvas::QtPrintCanvas(QPagedPaintDevice& device) : device_(device) { painter_.begin(&device_); }
 
 QtPrintCanvas::~QtPrintCanvas()
 {

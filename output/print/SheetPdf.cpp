@@ -15,10 +15,20 @@ namespace brewick {
 
 namespace {
 constexpr std::array kLetterTerritories = {
-    QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,     QLocale::Chile,
-    QLocale::Colombia,     QLocale::CostaRica, QLocale::DominicanRepublic, QLocale::ElSalvador,
-    QLocale::Guatemala,    QLocale::Nicaragua, QLocale::Panama,     QLocale::Philippines,
-    QLocale::PuertoRico,   QLocale::Venezuela,
+    QLocale::UnitedStates,
+    QLocale::Canada,
+    QLocale::Mexico,
+    QLocale::Chile,
+    QLocale::Colombia,
+    QLocale::CostaRica,
+    QLocale::DominicanRepublic,
+    QLocale::ElSalvador,
+    QLocale::Guatemala,
+    QLocale::Nicaragua,
+    QLocale::Panama,
+    QLocale::Philippines,
+    QLocale::PuertoRico,
+    QLocale::Venezuela,
 };
 
 // A printer's unprintable border is about this wide; a PDF has none, and text

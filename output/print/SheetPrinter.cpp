@@ -14,8 +14,7 @@ namespace {
 // was given cannot be set up; either would lose the job without a word.
 bool isSetUp(const QPrinter& printer)
 {
-    return printer.isValid() && printer.outputFormat() == QPrinter::NativeFormat
-           && !printer.printerName().isEmpty();
+    return printer.isValid() && printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty();
 }
 }  // namespace
 

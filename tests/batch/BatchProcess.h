@@ -30,7 +30,7 @@ struct BatchSetting {
     std::filesystem::path program = BREWICK_BATCH;
     std::optional<std::filesystem::path> stdoutPath = {};  // instead of capturing it
     bool stdoutIsAClosedPipe = false;
-    std::optional<rlim_t> fileSizeLimit = {};              // bytes any file may grow to
+    std::optional<rlim_t> fileSizeLimit = {};  // bytes any file may grow to
     std::vector<std::pair<std::string, std::string>> environment = {};
 };
 
@@ -52,8 +52,8 @@ inline BatchResult runBatch(const std::vector<std::string>& arguments, const Bat
 
     const pid_t child = fork();
     if (child == 0) {
-        const int out = setting.stdoutIsAClosedPipe ? pipeEnds[1]
-                                                    : open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int out =
+            setting.stdoutIsAClosedPipe ? pipeEnds[1] : open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (setting.stdoutIsAClosedPipe)
             close(pipeEnds[0]);

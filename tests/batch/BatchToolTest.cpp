@@ -10,9 +10,9 @@
 #include <cstdio>
 
 #include "BatchProcess.h"
+#include "core/Patron.h"
 #include "cycle/InnGenerator.h"
 #include "files/SceneFile.h"
-#include "core/Patron.h"
 #include "output/formats/InnSheetText.h"
 #include "support/TempDir.h"
 #include "support/TestData.h"
@@ -29,11 +29,7 @@ using test::runBatch;
 using testing::HasSubstr;
 using testing::StartsWith;
 
-
-void writeFile(const fs::path& path, std::string_view bytes)
-{
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+void writeFile(const fs::path& path, std::string_view bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 // Each line with its LF.
 std::vector<std::string> outputLines(std::string_view text)
@@ -131,8 +127,7 @@ TEST_F(BatchTool, GoldenInnsInEachFormat)
 TEST_F(BatchTool, WithoutASeedItStartsAsTheWindowDoes)
 {
     const BatchSetting seeded = {.environment = {{"BREWICK_SEED", "99"}}};
-    EXPECT_EQ(runBatch({"--scenes", sceneFile.string()}, seeded).out,
-              savedText(windowInns(99, sceneFile, 1)));
+    EXPECT_EQ(runBatch({"--scenes", sceneFile.string()}, seeded).out, savedText(windowInns(99, sceneFile, 1)));
 }
 
 TEST_F(BatchTool, TheSameSeedGivesTheSameBytesInEveryFormat)
@@ -259,12 +254,12 @@ TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
         {{"--scenes", (dir.path() / "none.txt").string()},
          "cannot read scene file " + (dir.path() / "none.txt").string() + ": No such file or directory"},
         {{"--scenes", (dir.path() / "folder").string()}, "Is a directory"},
-        {{}, "cannot read scene file " + folderForFile.string() + ": Is a directory",
+        {{},
+         "cannot read scene file " + folderForFile.string() + ": Is a directory",
          {.environment = {{"XDG_DATA_HOME", dir.path() / "data"}}}},
         {{"--output", aFile.string()}, "cannot create folder " + aFile.string()},
         {{"--output", (aFile / "inns").string()}, "cannot create folder"},
-        {{"--seed", "3", "--count", "3", "--output", inns.string()},
-         "Cannot create file " + (inns / "2.txt").string()},
+        {{"--seed", "3", "--count", "3", "--output", inns.string()}, "Cannot create file " + (inns / "2.txt").string()},
         {{"--count", "3"}, "standard output: No space left on device", {.stdoutPath = "/dev/full"}},
     };
     for (const Row& row : rows) {

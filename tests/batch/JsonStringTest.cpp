@@ -18,7 +18,8 @@ TEST(JsonString, EscapesWhatJsonForbidsAndBytesThatAreNotUtf8)
         {"quote and backslash", R"(a "b" \c)", R"("a \"b\" \\c")"},
         {"control characters", "\n\r\t\b\f\x01\x1f\x7f", "\"\\n\\r\\t\\b\\f\\u0001\\u001f\x7f\""},
         {"NUL", std::string("a\0b", 3), R"("a\u0000b")"},
-        {"two, three and four bytes", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", "\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\""},
+        {"two, three and four bytes", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80",
+         "\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\""},
         {"the last code point", "\xF4\x8F\xBF\xBF", "\"\xF4\x8F\xBF\xBF\""},
         {"Latin-1 byte", "caf\xE9", R"("caf\u00e9")"},
         {"stray continuation byte", "\x80", R"("\u0080")"},
@@ -27,7 +28,10 @@ TEST(JsonString, EscapesWhatJsonForbidsAndBytesThatAreNotUtf8)
         {"surrogate", "\xED\xA0\x80", R"("\u00ed\u00a0\u0080")"},
         {"past U+10FFFF", "\xF4\x90\x80\x80", R"("\u00f4\u0090\u0080\u0080")"},
         {"cut off at the end", "\xE2\x82", R"("\u00e2\u0082")"},
-        {"cut off before ASCII", "\xE2\x82" "A", R"("\u00e2\u0082A")"},
+        {"cut off before ASCII",
+         "\xE2\x82"
+         "A",
+         R"("\u00e2\u0082A")"},
         {"lead byte that never starts UTF-8", "\xF8\x88\x80\x80\x80", R"("\u00f8\u0088\u0080\u0080\u0080")"},
     };
     for (const Row& row : rows) {

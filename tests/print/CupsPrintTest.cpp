@@ -33,8 +33,8 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using test::longInn;
 using test::output;
-using test::singleQuoted;
 using test::sheetTextOf;
+using test::singleQuoted;
 using test::smallInn;
 
 constexpr const char* kQueue = "Capture";
@@ -112,8 +112,8 @@ protected:
 private:
     void cups(const std::string& command, const std::string& arguments) const
     {
-        output(std::string(BREWICK_PRIVATE_CUPS) + " " + command + " " + singleQuoted(cupsDir_.string()) + " "
-               + arguments + " >&2");
+        output(std::string(BREWICK_PRIVATE_CUPS) + " " + command + " " + singleQuoted(cupsDir_.string()) + " " +
+               arguments + " >&2");
     }
 
     std::vector<std::string> queues_;

@@ -33,9 +33,9 @@ TEST(FooterDate, SeparatorOfADateOrTimeFormat)
         const char* separator;
     };
     const Row rows[] = {
-        {"M/d/yy", "/"},       {"dd.MM.yy", "."},   {"dd-MM-yyyy", "-"}, {"yy. M. d.", "."},
-        {"h:mm AP", ":"},      {"AP h:mm", ":"},    {"H.mm", "."},       {"HH:mm:ss", ":"},
-        {"d MMM yyyy", "?"},   {"d 'de' MMMM", "?"}, {"", "?"},
+        {"M/d/yy", "/"},     {"dd.MM.yy", "."},    {"dd-MM-yyyy", "-"}, {"yy. M. d.", "."},
+        {"h:mm AP", ":"},    {"AP h:mm", ":"},     {"H.mm", "."},       {"HH:mm:ss", ":"},
+        {"d MMM yyyy", "?"}, {"d 'de' MMMM", "?"}, {"", "?"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(formatSeparator(row.format, "?"), row.separator) << row.format;

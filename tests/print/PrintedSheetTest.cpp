@@ -76,8 +76,9 @@ TEST(PrintedSheet, FooterGoesOnThePageTheLastAdvanceLeaves)
         SCOPED_TRACE(row.name);
         RecordingCanvas canvas(2000, row.pageHeight);
         printInnSheet(canvas, TextLines{bannerLine()}, kDate);
-        EXPECT_THAT(canvas.drawn, testing::ElementsAre(DrawnText{1, 0, 0, "Brewick"},
-                                                       DrawnText{row.footerPage, 10, row.pageHeight - 16, expectedFooter()}));
+        EXPECT_THAT(canvas.drawn,
+                    testing::ElementsAre(DrawnText{1, 0, 0, "Brewick"},
+                                         DrawnText{row.footerPage, 10, row.pageHeight - 16, expectedFooter()}));
         EXPECT_EQ(canvas.pages, row.footerPage);
     }
 }

@@ -28,8 +28,8 @@ struct DrawnText {
     }
     friend std::ostream& operator<<(std::ostream& out, const DrawnText& drawn)
     {
-        return out << "page " << drawn.page << " (" << drawn.x << ", " << drawn.y << ") " << drawn.points
-                   << "pt" << (drawn.whiteBrush ? " on white" : "") << " \"" << drawn.text << '"';
+        return out << "page " << drawn.page << " (" << drawn.x << ", " << drawn.y << ") " << drawn.points << "pt"
+                   << (drawn.whiteBrush ? " on white" : "") << " \"" << drawn.text << '"';
     }
 };
 

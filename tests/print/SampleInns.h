@@ -23,10 +23,14 @@ inline InnSheet smallInn()
     sheet.barScene = "A bard is singing a very long ballad about the siege of the old keep, and the whole "
                      "taproom joins in the chorus every time, louder and more out of tune than before";
     sheet.tableCount = 2;
-    sheet.tableText = {"Table No. 1 (2 patrons)", "An old dwarf smith wearing a leather apron.", " ",
-                       "Table No. 2 (Empty)", "No one is sitting here", " "};
-    sheet.menuLines = {"Main Courses", "  Boiled Fish Stew", " ", "Puddings", "  Apple Crumble", " ",
-                       "Drinks", "  Mead", "  Grog"};
+    sheet.tableText = {"Table No. 1 (2 patrons)",
+                       "An old dwarf smith wearing a leather apron.",
+                       " ",
+                       "Table No. 2 (Empty)",
+                       "No one is sitting here",
+                       " "};
+    sheet.menuLines = {
+        "Main Courses", "  Boiled Fish Stew", " ", "Puddings", "  Apple Crumble", " ", "Drinks", "  Mead", "  Grog"};
     return sheet;
 }
 

@@ -5,8 +5,8 @@
 
 #include "PdfDocument.h"
 #include "SampleInns.h"
-#include "output/print/FooterDate.h"
 #include "files/SafeFileWriter.h"
+#include "output/print/FooterDate.h"
 #include "output/print/SheetPdf.h"
 #include "support/TempDir.h"
 

@@ -23,13 +23,13 @@ inline void PrintTo(const RoomTable& rooms, std::ostream* out)
 inline void PrintTo(const InnSheet& sheet, std::ostream* out)
 {
     *out << "\n  inn name: " << sheet.innName << "\n  landlord: " << sheet.landlordName
-         << "\n  location: " << locationName(sheet.location)
-         << "\n  quality: " << qualityName(sheet.quality) << "\n  rooms:";
+         << "\n  location: " << locationName(sheet.location) << "\n  quality: " << qualityName(sheet.quality)
+         << "\n  rooms:";
     PrintTo(sheet.rooms, out);
     *out << "\n  menu:";
     PrintTo(sheet.menuLines, out);
-    *out << "\n  scene: " << sheet.barScene << "\n  tables: " << sheet.tableCount
-         << ", chosen " << sheet.chosenTable << "\n  table text:";
+    *out << "\n  scene: " << sheet.barScene << "\n  tables: " << sheet.tableCount << ", chosen " << sheet.chosenTable
+         << "\n  table text:";
     PrintTo(sheet.tableText, out);
     *out << "\n  shown:";
     PrintTo(sheet.shownTableLines, out);

@@ -41,8 +41,7 @@ inline std::vector<std::string> quotedLines(const std::filesystem::path& path)
 
 // Where the expected and the actual lines first part, for a failure message
 // that points at one line instead of printing two whole files.
-inline std::string firstDifference(const std::vector<std::string>& expected,
-                                   const std::vector<std::string>& actual)
+inline std::string firstDifference(const std::vector<std::string>& expected, const std::vector<std::string>& actual)
 {
     for (std::size_t i = 0; i < std::max(expected.size(), actual.size()); ++i) {
         const std::string want = i < expected.size() ? '"' + expected[i] + '"' : "nothing";

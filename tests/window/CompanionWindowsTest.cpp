@@ -46,7 +46,6 @@ protected:
                 return next;
         return nullptr;
     }
-
 };
 
 TEST_F(CompanionWindows, CaptionsSizesAndFirstControls)
@@ -60,12 +59,18 @@ TEST_F(CompanionWindows, CaptionsSizesAndFirstControls)
         const char* button;
     };
     const Row rows[] = {
-        {&windows.about, "InnSplash", {400, 239}, {66, 98},
+        {&windows.about,
+         "InnSplash",
+         {400, 239},
+         {66, 98},
          {{names::descriptionLabel, "The Random Inn Generator"},
           {names::versionLabel, "Version " + toQString(kProductVersion)},
           {names::webAddressLabel, "www.example.org/brewick"}},
          names::okButton},
-        {&windows.closing, "Brewick", {305, 163}, {135, 145},
+        {&windows.closing,
+         "Brewick",
+         {305, 163},
+         {135, 145},
          {{names::invitationLabel, "If you found this program useful, why not "},
           {names::productsLabel, "try the other Brewick game master tools,"},
           {names::whereLabel, "which can be found at:"},
@@ -128,7 +133,8 @@ TEST(ClosingTheProgram, EveryCloseRequestShowsTheClosingWindowOnceAndThenCloses)
     };
     const auto exitButton = [](QWidget* closing, MainWindow&) { button(closing, names::closingExitButton)->click(); };
     const Row rows[] = {
-        {"Exit button, closing window's Exit", [](MainWindow& main) { button(&main, names::exitButton)->click(); }, exitButton},
+        {"Exit button, closing window's Exit", [](MainWindow& main) { button(&main, names::exitButton)->click(); },
+         exitButton},
         {"close box, closing window's close box", [](MainWindow& main) { main.close(); },
          [](QWidget* closing, MainWindow&) { closing->close(); }},
         {"close box again while the closing window is up", [](MainWindow& main) { main.close(); },
@@ -191,9 +197,9 @@ TEST_F(CompanionWindows, CaptionsAreReadableOnLightAndDarkPalettes)
         bool blue;  // else black, in the light palette
     };
     const Row rows[] = {
-        {&windows.about, names::descriptionLabel, true},  {&windows.about, names::versionLabel, true},
-        {&windows.about, names::webAddressLabel, true},   {&windows.closing, names::invitationLabel, false},
-        {&windows.closing, names::productsLabel, false},  {&windows.closing, names::whereLabel, false},
+        {&windows.about, names::descriptionLabel, true}, {&windows.about, names::versionLabel, true},
+        {&windows.about, names::webAddressLabel, true},  {&windows.closing, names::invitationLabel, false},
+        {&windows.closing, names::productsLabel, false}, {&windows.closing, names::whereLabel, false},
         {&windows.closing, names::linkLabel, true},
     };
     for (const Row& row : rows) {

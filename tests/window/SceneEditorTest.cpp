@@ -15,8 +15,8 @@
 #include <functional>
 #include <memory>
 
-#include "generators/Scenes.h"
 #include "files/UserSceneFile.h"
+#include "generators/Scenes.h"
 #include "support/Files.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
@@ -38,8 +38,8 @@ constexpr int kSaveWaitMilliseconds = 15000;
 
 enum class Desktop { HandOffEditor, DBusEditor, NoEditor };
 
-void writeFile(const fs::path& path, const std::string& text, fs::perms perms = fs::perms::owner_read |
-                                                                               fs::perms::owner_write)
+void writeFile(const fs::path& path, const std::string& text,
+               fs::perms perms = fs::perms::owner_read | fs::perms::owner_write)
 {
     fs::create_directories(path.parent_path());
     std::ofstream(path) << text;
@@ -54,11 +54,19 @@ void addHandOffEditor(const fs::path& root)
     const fs::path editor = root / "hand-off-editor.sh";
     writeFile(editor,
               "#!/bin/sh\n"
-              "printf '%s\\n' \"$1\" >> '" + (root / "opened").string() + "'\n"
-              "cp \"$1\" '" + (root / "seen").string() + "'\n"
-              "[ -f '" + (root / "to-type").string() + "' ] || exit 0\n"
-              "( sleep 2; cat \"$1\" '" + (root / "to-type").string() + "' > \"$1.new\"; mv \"$1.new\" \"$1\" )"
-              " >/dev/null 2>&1 &\n",
+              "printf '%s\\n' \"$1\" >> '" +
+                  (root / "opened").string() +
+                  "'\n"
+                  "cp \"$1\" '" +
+                  (root / "seen").string() +
+                  "'\n"
+                  "[ -f '" +
+                  (root / "to-type").string() +
+                  "' ] || exit 0\n"
+                  "( sleep 2; cat \"$1\" '" +
+                  (root / "to-type").string() +
+                  "' > \"$1.new\"; mv \"$1.new\" \"$1\" )"
+                  " >/dev/null 2>&1 &\n",
               fs::perms::owner_all);
     writeFile(root / "data/applications/brewick-test-editor.desktop",
               "[Desktop Entry]\nType=Application\nName=Hand-off Editor\nExec=" + editor.string() +
@@ -72,21 +80,26 @@ void addHandOffEditor(const fs::path& root)
 void addDBusEditor(const fs::path& root)
 {
     const fs::path editor = root / "dbus-editor.py";
-    writeFile(editor,
-              "import sys\n"
-              "import gi\n"
-              "gi.require_version('Gio', '2.0')\n"
-              "from gi.repository import Gio\n"
-              "def open_files(application, files, count, hint):\n"
-              "    for file in files:\n"
-              "        with open('" + (root / "opened").string() + "', 'a') as opened:\n"
-              "            opened.write(file.get_path() + '\\n')\n"
-              "        with open('" + (root / "to-type").string() + "') as typed, open(file.get_path(), 'a') as out:\n"
-              "            out.write(typed.read())\n"
-              "application = Gio.Application(application_id='" + kTestEditorId + "',\n"
-              "                              flags=Gio.ApplicationFlags.HANDLES_OPEN)\n"
-              "application.connect('open', open_files)\n"
-              "sys.exit(application.run(sys.argv))\n");
+    writeFile(editor, "import sys\n"
+                      "import gi\n"
+                      "gi.require_version('Gio', '2.0')\n"
+                      "from gi.repository import Gio\n"
+                      "def open_files(application, files, count, hint):\n"
+                      "    for file in files:\n"
+                      "        with open('" +
+                          (root / "opened").string() +
+                          "', 'a') as opened:\n"
+                          "            opened.write(file.get_path() + '\\n')\n"
+                          "        with open('" +
+                          (root / "to-type").string() +
+                          "') as typed, open(file.get_path(), 'a') as out:\n"
+                          "            out.write(typed.read())\n"
+                          "application = Gio.Application(application_id='" +
+                          kTestEditorId +
+                          "',\n"
+                          "                              flags=Gio.ApplicationFlags.HANDLES_OPEN)\n"
+                          "application.connect('open', open_files)\n"
+                          "sys.exit(application.run(sys.argv))\n");
     writeFile(root / "data/dbus-1/services" / (std::string(kTestEditorId) + ".service"),
               "[D-BUS Service]\nName=" + std::string(kTestEditorId) + "\nExec=/usr/bin/python3 " + editor.string() +
                   " --gapplication-service\n");

@@ -35,8 +35,8 @@ namespace names = objectNames;
 // as a user does (none: the one offered), and yes when asked to replace the
 // file; gives the error box's text, if any. The dialog and the box speak in
 // the windows' font.
-inline std::optional<std::string> writeThrough(MainWindow& window, const char* action, const std::filesystem::path& path,
-                                        int fileType = -1)
+inline std::optional<std::string> writeThrough(MainWindow& window, const char* action,
+                                               const std::filesystem::path& path, int fileType = -1)
 {
     std::optional<std::string> error;
     std::deque<ModalHandler::Answer> answers = {[&](QWidget* modal) {
