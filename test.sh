@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the main
-# build's tests, the Debian package (built from the tracked files, checked and
-# run), the library's tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a bounded fuzzing run of the scene file
-# reader. Exits non-zero when anything fails.
+# Installs what is missing, checks the C++ files' format, builds everything
+# and runs every test: the main build's tests, ./run.sh in a fresh Debian 12
+# root, the Debian package (built from the tracked files, checked and run),
+# the library's tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and a bounded fuzzing run of the scene file reader. Exits non-zero when
+# anything fails.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -15,6 +16,9 @@ step() { printf '\n== %s\n' "$*"; }
 # CI treats warnings as errors; a user's own run does not.
 preset=dev
 [[ ${CI:-} == true ]] && preset=ci
+
+step "Check the C++ files against .clang-format"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 step "Build and test"
 cmake --preset "$preset"
