@@ -1,6 +1,13 @@
 #include "core/PartSelection.h"
 
+#include <algorithm>
+
 namespace brewick {
+
+bool PartSelection::anyTicked() const
+{
+    return std::ranges::any_of(ticked_, [](bool ticked) { return ticked; });
+}
 
 void PartSelection::set(InnPart part, bool ticked)
 {

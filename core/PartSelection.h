@@ -13,6 +13,8 @@ inline constexpr int kInnPartCount = 7;
 class PartSelection {
 public:
     bool isTicked(InnPart part) const { return ticked_[static_cast<int>(part)]; }
+    // With none ticked, a generation changes nothing.
+    bool anyTicked() const;
     void set(InnPart part, bool ticked);
 
     friend bool operator==(const PartSelection&, const PartSelection&) = default;

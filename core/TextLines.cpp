@@ -71,6 +71,15 @@ TextLines::TextLines(std::initializer_list<std::string_view> lines)
         add(line);
 }
 
+TextLines& TextLines::operator=(const TextLines& other)
+{
+    if (this != &other) {
+        text_.assign(other.text());
+        ends_ = other.ends_;
+    }
+    return *this;
+}
+
 void TextLines::clear() { ends_.clear(); }
 
 void TextLines::add(std::string_view line) { add({line}); }

@@ -96,8 +96,16 @@ public:
 
     TextLines() = default;
     TextLines(std::initializer_list<std::string_view> lines);
+    // A copy takes the text alone, not the room the original grew for its
+    // longest text so far: kept copies cost what they hold.
+    TextLines(const TextLines& other) : text_(other.text()), ends_(other.ends_) {}
+    TextLines& operator=(const TextLines& other);
+    TextLines(TextLines&&) noexcept = default;
+    TextLines& operator=(TextLines&&) noexcept = default;
 
     std::size_t size() const { return ends_.size(); }
+    // The bytes of all lines together.
+    std::size_t textSize() const { return text().size(); }
     bool empty() const { return ends_.empty(); }
     // Inline: every walk over the lines goes through here.
     std::string_view operator[](std::size_t index) const

@@ -25,6 +25,8 @@ InnGenerator::InnGenerator(RandomSource& random, const WordListFile& sceneFile)
 
 void InnGenerator::generate()
 {
+    if (!parts_.anyTicked())
+        return;
     ++generations_;
     const auto ticked = [this](InnPart part) { return parts_.isTicked(InnPart::All) || parts_.isTicked(part); };
     if (parts_.isTicked(InnPart::All)) {

@@ -36,7 +36,8 @@ public:
     // Ticks or unticks a part; "All" and the six single parts untick each other.
     void setPart(InnPart part, bool ticked) { parts_.set(part, ticked); }
 
-    // One generation with the parts ticked now.
+    // One generation with the parts ticked now; with none ticked, nothing
+    // happens and no generation is counted.
     void generate();
     // How many generations ran: the number of the inn made last, from 1.
     std::uint64_t generations() const { return generations_; }

@@ -21,32 +21,41 @@ protected:
 
 TEST_F(History, StepsBackAndForthLikeABrowser)
 {
-    enum Action { Generate, Back, Forward, Edit };
+    enum Action { Generate, Back, Forward, Edit, Relocate, Requalify, KeepQuality, TickNothing };
     struct Row {
         const char* name;
         Action action;
-        std::uint64_t shown;  // the inn's number
+        int shown;             // which inn, by the order they were first shown
+        std::uint64_t number;  // its number in the run
         bool back;
         bool forward;
     };
     const Row rows[] = {
-        {"the first inn", Generate, 1, false, false},
-        {"the second", Generate, 2, true, false},
-        {"the third", Generate, 3, true, false},
-        {"back to the second", Back, 2, true, true},
-        {"an edit of the second, and another table chosen", Edit, 2, true, true},
-        {"back to the first", Back, 1, false, true},
-        {"back past the first end", Back, 1, false, true},
-        {"forward to the edited second", Forward, 2, true, true},
-        {"generating from the second drops the third", Generate, 4, true, false},
-        {"forward past the last end", Forward, 4, true, false},
-        {"back to the edited second", Back, 2, true, true},
-        {"back to the first again", Back, 1, false, true},
-        {"forward", Forward, 2, true, true},
-        {"forward to the fourth", Forward, 4, true, false},
+        {"the first inn", Generate, 1, 1, false, false},
+        {"the second", Generate, 2, 2, true, false},
+        {"the third", Generate, 3, 3, true, false},
+        {"back to the second", Back, 2, 2, true, true},
+        {"an edit of the second, and another table chosen", Edit, 2, 2, true, true},
+        {"back to the first", Back, 1, 1, false, true},
+        {"back past the first end", Back, 1, 1, false, true},
+        {"forward to the edited second", Forward, 2, 2, true, true},
+        {"generating from the second drops the third", Generate, 4, 4, true, false},
+        {"forward past the last end", Forward, 4, 4, true, false},
+        {"back to the edited second", Back, 2, 2, true, true},
+        {"back to the first again", Back, 1, 1, false, true},
+        {"forward", Forward, 2, 2, true, true},
+        {"forward to the fourth", Forward, 4, 4, true, false},
+        {"another location keeps the inn before its new menu and prices", Relocate, 5, 4, true, false},
+        {"back to the fourth as it was", Back, 4, 4, true, true},
+        {"another quality there drops the relocated one", Requalify, 6, 4, true, false},
+        {"back to the fourth again", Back, 4, 4, true, true},
+        {"the quality already shown changes nothing", KeepQuality, 4, 4, true, true},
+        {"forward", Forward, 6, 4, true, false},
+        {"nothing ticked: Generate keeps no inn", TickNothing, 6, 4, true, false},
+        {"nothing ticked, and back", Back, 4, 4, true, true},
     };
-    // Each inn as it was last shown: generated, or edited.
-    std::map<std::uint64_t, InnSheet> inns;
+    // Each inn as it was last shown: generated, edited or changed by a reaction.
+    std::map<int, InnSheet> inns;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::size_t draws = random.ranges.size();
@@ -54,7 +63,6 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
         case Generate:
             history.generate(generator);
             EXPECT_GT(random.ranges.size(), draws);
-            inns[history.shownNumber()] = generator.sheet();
             break;
         case Back:
             history.goBack(generator);
@@ -66,18 +74,36 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
             generator.sheet().innName += " Reborn";
             generator.sheet().rooms.cell(1, 2) = "plenty";
             generator.chooseTable(generator.sheet().tableCount - 1);
-            inns[history.shownNumber()] = generator.sheet();
+            break;
+        case Relocate:
+            history.selectLocation(generator, generator.sheet().location == InnLocation::PoorQuarter
+                                                  ? InnLocation::WealthyQuarter
+                                                  : InnLocation::PoorQuarter);
+            break;
+        case Requalify:
+            history.selectQuality(generator, generator.sheet().quality == InnQuality::Poor ? InnQuality::Excellent
+                                                                                           : InnQuality::Poor);
+            break;
+        case KeepQuality:
+            history.selectQuality(generator, generator.sheet().quality);
+            break;
+        case TickNothing:
+            generator.setPart(InnPart::All, false);
+            history.generate(generator);
             break;
         }
-        if (row.action != Generate) {
-            EXPECT_EQ(random.ranges.size(), draws) << "stepping and editing draw nothing";
+        if (row.action != Generate && row.action != Relocate) {
+            EXPECT_EQ(random.ranges.size(), draws) << "only new inns and menus draw";
         }
-        EXPECT_EQ(history.shownNumber(), row.shown);
+        if (row.action != Back && row.action != Forward)
+            inns[row.shown] = generator.sheet();
+        EXPECT_EQ(history.shownNumber(), row.number);
         EXPECT_EQ(generator.sheet(), inns[row.shown]);
         EXPECT_EQ(history.canGoBack(), row.back);
         EXPECT_EQ(history.canGoForward(), row.forward);
     }
     EXPECT_THAT(inns[2].innName, testing::EndsWith(" Reborn"));
+    EXPECT_NE(inns[5].menuLines, inns[4].menuLines) << "a new location draws a new menu";
 }
 
 // Stepping back and forth between generations leaves the generated inns those
@@ -97,24 +123,48 @@ TEST_F(History, SteppingLeavesTheGeneratedInnsAsWithoutIt)
     EXPECT_EQ(random.ranges, plainRandom.ranges);
 }
 
-TEST_F(History, KeepsTheLastHundredInnsAndOnlyThose)
+// The oldest inns go first, when there are more than a hundred or when they
+// hold more bytes than the bound; the shown inn stays, however large.
+TEST(HistoryBounds, KeepsTheLastInnsWithinItsCountAndItsBytes)
 {
-    constexpr int kGenerated = 130;
-    std::map<std::uint64_t, std::string> names;
-    for (int inn = 1; inn <= kGenerated; ++inn) {
+    struct Row {
+        const char* name;
+        std::size_t menuBytes;  // a menu line of this many bytes in every inn
+        int generated;
+        std::size_t kept;  // before the shown one
+    };
+    const Row rows[] = {
+        {"ordinary inns: the last hundred", 0, 130, InnHistory::kLimit - 1},
+        {"inns of an eighth of the bound: seven", InnHistory::kByteLimit / 8, 20, 7},
+        {"an inn over the bound: none", InnHistory::kByteLimit + 1, 3, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::RecordingRandom random{4711};
+        InnGenerator generator{random, {}};
+        InnHistory history;
         history.generate(generator);
-        names[history.shownNumber()] = generator.sheet().innName;
+        if (row.menuBytes > 0) {
+            generator.sheet().menuLines.add(std::string(row.menuBytes, 'x'));
+            generator.setPart(InnPart::InnName, true);
+        }
+        std::map<std::uint64_t, std::string> names;
+        for (int inn = 2; inn <= row.generated; ++inn) {
+            history.generate(generator);
+            names[history.shownNumber()] = generator.sheet().innName;
+        }
+        const InnSheet shown = generator.sheet();
+        std::size_t steps = 0;
+        for (; history.canGoBack(); ++steps) {
+            history.goBack(generator);
+            EXPECT_EQ(generator.sheet().innName, names[history.shownNumber()]);
+        }
+        EXPECT_EQ(steps, row.kept);
+        EXPECT_EQ(history.shownNumber(), static_cast<std::uint64_t>(row.generated) - row.kept);
+        while (history.canGoForward())
+            history.goForward(generator);
+        EXPECT_TRUE(generator.sheet() == shown);
     }
-    std::size_t steps = 0;
-    for (; history.canGoBack(); ++steps) {
-        history.goBack(generator);
-        EXPECT_EQ(generator.sheet().innName, names[history.shownNumber()]);
-    }
-    EXPECT_EQ(steps, InnHistory::kLimit - 1);
-    EXPECT_EQ(history.shownNumber(), kGenerated - InnHistory::kLimit + 1);
-    while (history.canGoForward())
-        history.goForward(generator);
-    EXPECT_EQ(history.shownNumber(), static_cast<std::uint64_t>(kGenerated));
 }
 
 }  // namespace

@@ -84,9 +84,9 @@ void MainWindow::connectForm()
     connect(form_, &InnForm::generateClicked, this, &MainWindow::generateInn);
     connect(form_, &InnForm::exitClicked, this, &MainWindow::close);
     connect(form_, &InnForm::locationChosen, this,
-            [this](InnLocation location) { changeShownInn([&] { generator_.selectLocation(location); }); });
+            [this](InnLocation location) { changeShownInn([&] { history_.selectLocation(generator_, location); }); });
     connect(form_, &InnForm::qualityChosen, this,
-            [this](InnQuality quality) { changeShownInn([&] { generator_.selectQuality(quality); }); });
+            [this](InnQuality quality) { changeShownInn([&] { history_.selectQuality(generator_, quality); }); });
     connect(form_, &InnForm::tableChosen, this,
             [this](int index) { changeShownInn([&] { generator_.chooseTable(index); }); });
     connect(form_, &InnForm::partTicked, this, [this](InnPart part, bool ticked) {
@@ -117,25 +117,22 @@ void MainWindow::changeShownInn(const std::function<void()>& change)
     form_->commitEdits();
     change();
     form_->showSheet();
+    enableHistorySteps();
 }
 
-// Each keeps the shown inn in the history as the user left it.
 void MainWindow::generateInn()
 {
     changeShownInn([this] { history_.generate(generator_); });
-    enableHistorySteps();
 }
 
 void MainWindow::showPreviousInn()
 {
     changeShownInn([this] { history_.goBack(generator_); });
-    enableHistorySteps();
 }
 
 void MainWindow::showNextInn()
 {
     changeShownInn([this] { history_.goForward(generator_); });
-    enableHistorySteps();
 }
 
 void MainWindow::enableHistorySteps()

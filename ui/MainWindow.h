@@ -75,7 +75,7 @@ private:
     // typed in an open cell editor goes into the sheet first.
     const InnSheet& shownInn();
     // Runs a change of the shown inn on the sheet as the user sees it, then
-    // shows the changed sheet.
+    // shows the changed sheet and where the history can step.
     void changeShownInn(const std::function<void()>& change);
 
     void generateInn();

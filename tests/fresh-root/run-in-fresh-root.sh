@@ -184,19 +184,29 @@ for stale in "$tarball".partial.*; do
   kill -0 "${stale##*.}" 2>/dev/null || rm -f "$stale"
 done
 
-# A built root takes about 1.5 GiB.
-free_mib=$(df --output=avail -B1M "$work" | tail -n 1)
-((free_mib >= 3072)) || fail "only $free_mib MiB free in $work, and the fresh root needs 3 GiB; set TMPDIR to a roomier folder"
+# A built root takes about 1.5 GiB. It lives in memory when there is room:
+# dpkg's syncs and removing it afterwards are slow on some disks.
+memory_mib=$(awk '/^MemAvailable:/ { print int($2 / 1024) }' /proc/meminfo)
+if ((memory_mib < 6144)); then
+  free_mib=$(df --output=avail -B1M "$work" | tail -n 1)
+  ((free_mib >= 3072)) ||
+    fail "only $free_mib MiB free in $work, and the fresh root needs 3 GiB; set TMPDIR to a roomier folder"
+fi
+new_root() {
+  if mountpoint -q "$root"; then umount "$root"; fi
+  rm -rf --one-file-system "$root"
+  mkdir "$root"
+  if ((memory_mib >= 6144)); then mount -t tmpfs -o size=8g,mode=755 tmpfs "$root"; fi
+}
 
-mkdir "$root"
+new_root
 if [[ -f $tarball ]] && logged "$work/unpack.log" tar -C "$root" --numeric-owner -xzf "$tarball"; then
   phase_done "base root unpacked from the cache"
 else
   if [[ -f $tarball ]]; then
     echo "$me: the cached base root $tarball is damaged; making it anew"
     rm -f "$tarball"
-    rm -rf --one-file-system "$root"
-    mkdir "$root"
+    new_root
   fi
   make_base_root
   phase_done "base root made by debootstrap and cached"

@@ -319,7 +319,7 @@ TEST_F(MainWindowTest, ExportErrorsShowTheErrorBoxAndKeepTheOldFile)
 // wherever it is, and the menu items are enabled where there is a step.
 TEST_F(MainWindowTest, PreviousAndNextInnStepThroughTheRunsInns)
 {
-    enum Action { Generate, Previous, Next, EditName, ChooseTable };
+    enum Action { Generate, Previous, Next, EditName, ChooseTable, ChooseLocation };
     struct Row {
         const char* name;
         Action action;
@@ -341,6 +341,8 @@ TEST_F(MainWindowTest, PreviousAndNextInnStepThroughTheRunsInns)
         {"back and generating there drops the third", Previous, 2, true, true},
         {"a fourth", Generate, 4, true, false},
         {"back", Previous, 2, true, true},
+        {"another location redraws the menu and the prices", ChooseLocation, 5, true, false},
+        {"back brings the edited inn back as it was", Previous, 2, true, true},
     };
     auto* previous = window->findChild<QAction*>(QString::fromLatin1(names::previousInnAction));
     auto* next = window->findChild<QAction*>(QString::fromLatin1(names::nextInnAction));
@@ -370,6 +372,9 @@ TEST_F(MainWindowTest, PreviousAndNextInnStepThroughTheRunsInns)
             break;
         case ChooseTable:
             QTest::keyClick(find<QComboBox>(names::tableChoice), Qt::Key_Down);
+            break;
+        case ChooseLocation:
+            click(radio(names::locationGroup, sheet().location == InnLocation::PoorQuarter ? 0 : 3));
             break;
         }
         if (row.action != Previous && row.action != Next)
