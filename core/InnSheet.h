@@ -47,6 +47,16 @@ private:
     std::array<std::string, kColumns * kRows> cells_;
 };
 
+// One table's block of the table text: how many lines it has, its closing
+// line included, and the patrons drawn for it, in the order of their lines.
+// The lines are the table's as the user left them; the patrons are as drawn.
+struct TableBlock {
+    std::size_t lineCount = 0;
+    std::vector<Patron> patrons;
+
+    friend bool operator==(const TableBlock&, const TableBlock&) = default;
+};
+
 struct InnSheet {
     std::string innName;
     std::string landlordName;
@@ -56,13 +66,11 @@ struct InnSheet {
     TextLines menuLines;
     std::string barScene;
     int tableCount = 0;
-    TextLines tableText;  // every table's block, in table order
-    // What was drawn for each block of the table text, block by block: only
-    // the table generator writes either, so they always agree.
-    std::vector<DrawnTable> drawnTables;
-    TextLines tableChoices;     // one entry per table
-    int chosenTable = -1;       // index into tableChoices; -1 before the first tables
-    TextLines shownTableLines;  // the chosen table's block, as last shown
+    TextLines tableText;                  // every table's block, in table order
+    std::vector<TableBlock> tableBlocks;  // how the table text falls into blocks
+    TextLines tableChoices;               // one entry per table
+    int chosenTable = -1;                 // index into tableChoices; -1 before the first tables
+    TextLines shownTableLines;            // the chosen table's block, as last shown
 
     friend bool operator==(const InnSheet&, const InnSheet&) = default;
 };

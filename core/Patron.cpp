@@ -24,4 +24,24 @@ PatronWords patronWords(const Patron& patron, std::string_view line)
     return words;
 }
 
+bool readsAsDrawn(const Patron& patron, std::string_view line)
+{
+    using namespace patronLine;
+    std::size_t at = 0;
+    const auto word = [&](Patron::Word word) {
+        at += patron.wordLengths[word];
+        return at <= line.size();
+    };
+    const auto between = [&](std::string_view text) {
+        if (line.substr(at, text.size()) != text)
+            return false;
+        at += text.size();
+        return true;
+    };
+    return word(Patron::Age) && between(kAfterAge) && word(Patron::Race) && between(kAfterRace) &&
+           word(Patron::Occupation) && between(kBeforeClothes) && word(Patron::Clothes) &&
+           between(patron.woman ? kBeforeHairOfAWoman : kBeforeHairOfAMan) && word(Patron::Hair) &&
+           between(kBeforeFace) && word(Patron::Face) && between(kAfterFace) && at == line.size();
+}
+
 }  // namespace brewick

@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 namespace brewick {
 
@@ -17,13 +16,6 @@ struct Patron {
     std::array<std::uint32_t, kWordCount> wordLengths{};
 
     friend bool operator==(const Patron&, const Patron&) = default;
-};
-
-// The drawn patrons of one table, in the order of their lines in its block.
-struct DrawnTable {
-    std::vector<Patron> patrons;
-
-    friend bool operator==(const DrawnTable&, const DrawnTable&) = default;
 };
 
 // The patron line around the drawn words: "<age> <race> <occupation> wearing
@@ -50,5 +42,10 @@ struct PatronWords {
 
 // Never reads past the line's end, whatever line it is given.
 PatronWords patronWords(const Patron& patron, std::string_view line);
+
+// Whether the line is still the patron's line: the drawn words, of their
+// lengths, around the words the patron line puts between them. A line the
+// user changed is not.
+bool readsAsDrawn(const Patron& patron, std::string_view line);
 
 }  // namespace brewick

@@ -109,6 +109,17 @@ void TextLines::addAll(const TextLines& lines)
         ends_[i] = offset + lines.ends_[i - first];
 }
 
+void TextLines::replace(std::size_t first, std::size_t count, const TextLines& lines)
+{
+    TextLines replaced;
+    for (std::size_t line = 0; line < first; ++line)
+        replaced.add((*this)[line]);
+    replaced.addAll(lines);
+    for (std::size_t line = first + count; line < size(); ++line)
+        replaced.add((*this)[line]);
+    *this = std::move(replaced);
+}
+
 void TextLines::grow(std::size_t size, std::string& retired)
 {
     retired.swap(text_);

@@ -121,6 +121,8 @@ public:
     // Adds one line made of the pieces joined with nothing in between.
     void add(std::initializer_list<std::string_view> pieces);
     void addAll(const TextLines& lines);
+    // Replaces `count` lines from `first` on by `lines`.
+    void replace(std::size_t first, std::size_t count, const TextLines& lines);
 
     friend bool operator==(const TextLines& a, const TextLines& b)
     {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/TableText.h"
 #include "generators/PatronWords.h"
 
 namespace brewick {
@@ -9,8 +10,6 @@ namespace brewick {
 namespace {
 using namespace std::string_view_literals;  // a literal's length known at compile time
 using namespace patronLine;
-constexpr std::string_view kTableHeading = "Table No.";
-constexpr std::string_view kNameEnd = " has ";
 
 void addChoice(TextLines& choices, std::string_view number, int patrons)
 {
@@ -63,60 +62,51 @@ void drawTables(InnSheet& sheet, const PatronLists& lists, RandomSource& random)
     sheet.tableText.clear();
     sheet.tableCount = random.randomIndex(15) + kFirstTableCount[indexOf(sheet.location)];
     // Resized, not cleared: the patrons' words reuse the memory of the last tables.
-    sheet.drawnTables.resize(static_cast<std::size_t>(sheet.tableCount));
+    sheet.tableBlocks.resize(static_cast<std::size_t>(sheet.tableCount));
     for (int number = 1; number <= sheet.tableCount; ++number) {
         const int patrons = random.randomIndex(8);
         addChoice(sheet.tableChoices, Decimal(number), patrons);
-        addTableBlock(sheet.tableText, sheet.drawnTables[static_cast<std::size_t>(number - 1)], number, patrons, lists,
+        addTableBlock(sheet.tableText, sheet.tableBlocks[static_cast<std::size_t>(number - 1)], number, patrons, lists,
                       random);
     }
     sheet.chosenTable = 0;
 }
 
-void addTableBlock(TextLines& tableText, DrawnTable& drawn, int number, int patrons, const PatronLists& lists,
+void addTableBlock(TextLines& tableText, TableBlock& block, int number, int patrons, const PatronLists& lists,
                    RandomSource& random)
 {
     const Decimal numberText(number);
-    drawn.patrons.resize(static_cast<std::size_t>(patrons));
+    const std::size_t firstLine = tableText.size();
+    block.patrons.resize(static_cast<std::size_t>(patrons));
     if (patrons == 0) {
         tableText.add({"Table No. ", numberText, " (Empty)"});
-        tableText.add("No one is sitting here");
+        tableText.add(kNoOneThere);
     } else {
         // "(1 patrons)" too: headings always take the plural.
         tableText.add({"Table No. ", numberText, " (", Decimal(patrons), " patrons)"});
-        for (Patron& patron : drawn.patrons)
+        for (Patron& patron : block.patrons)
             addPatron(tableText, patron, lists, random);
         if (patrons == 1)
             tableText.add(
-                {drawn.patrons.front().woman ? "She is "sv : "He is "sv, pickRandom(lists.singleActions, random)});
+                {block.patrons.front().woman ? "She is "sv : "He is "sv, pickRandom(lists.singleActions, random)});
         else
             tableText.add({"They are ", pickRandom(lists.groupActions, random)});
     }
-    tableText.add(" ");
+    tableText.add(kTableBlockEnd);
+    block.lineCount = tableText.size() - firstLine;
 }
 
 void showChosenTable(InnSheet& sheet)
 {
     sheet.shownTableLines.clear();
-    if (sheet.chosenTable < 0 || sheet.chosenTable >= static_cast<int>(sheet.tableChoices.size()))
+    const auto chosen = static_cast<std::size_t>(sheet.chosenTable);
+    if (sheet.chosenTable < 0 || chosen >= sheet.tableBlocks.size())
         return;
-    // The table's name, "Table No. 1", is also the start of the headings of
-    // tables 10 to 19; the walk stops at the first heading after the match,
-    // so it always shows the chosen table's own block.
-    const std::string_view choice = sheet.tableChoices[sheet.chosenTable];
-    const std::string_view name = choice.substr(0, choice.find(kNameEnd));
-    bool inBlock = false;
-    bool headingSeen = false;
-    for (std::string_view line : sheet.tableText) {
-        inBlock = inBlock || line.substr(0, name.size()) == name;
-        if (!inBlock)
-            continue;
-        const bool heading = line.starts_with(kTableHeading);
-        if (heading && headingSeen)
-            break;
-        sheet.shownTableLines.add(line);
-        headingSeen = headingSeen || heading;
-    }
+    // The blocks are known by their lengths, not found by their headings,
+    // so that a heading the user changed still shows its own block.
+    const std::size_t first = firstLineOfBlock(sheet, chosen);
+    for (std::size_t line = first; line < first + sheet.tableBlocks[chosen].lineCount; ++line)
+        sheet.shownTableLines.add(sheet.tableText[line]);
 }
 
 }  // namespace brewick

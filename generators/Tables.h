@@ -22,12 +22,12 @@ struct PatronLists {
 };
 
 // Replaces the number of tables, the table choice list, the table text and
-// the drawn tables, and chooses table 1; the caller shows it with showChosenTable.
+// its blocks, and chooses table 1; the caller shows it with showChosenTable.
 void drawTables(InnSheet& sheet, const PatronLists& lists, RandomSource& random);
 
 // Appends the block of table `number` with `patrons` patrons to the table
-// text, and replaces `drawn` by what was drawn for it.
-void addTableBlock(TextLines& tableText, DrawnTable& drawn, int number, int patrons, const PatronLists& lists,
+// text, and describes it in `block`.
+void addTableBlock(TextLines& tableText, TableBlock& block, int number, int patrons, const PatronLists& lists,
                    RandomSource& random);
 
 // Rebuilds the shown table lines from the chosen table's block. No draws.

@@ -123,7 +123,7 @@ TEST_F(Cycle, SinglePartsRenewOnlyTheirSections)
          [](InnSheet& b, const InnSheet& a) {
              b.tableCount = a.tableCount;
              b.tableText = a.tableText;
-             b.drawnTables = a.drawnTables;
+             b.tableBlocks = a.tableBlocks;
              b.tableChoices = a.tableChoices;
              b.chosenTable = a.chosenTable;
              b.shownTableLines = a.shownTableLines;

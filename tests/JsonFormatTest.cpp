@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/TableText.h"
 #include "generators/Tables.h"
 #include "output/formats/JsonFormat.h"
 #include "support/RecordingRandom.h"
@@ -113,18 +114,74 @@ TEST(JsonFormat, TablesListTheirPatronsWordByWordAndEmptyTablesNoAction)
     EXPECT_THAT(jsonOf(sheet), testing::EndsWith(expected + "\n"));
 }
 
-// A closing line right after another closes no table of its own.
-TEST(JsonFormat, AStrayClosingLineMakesNoTable)
+// What the user types into a table reaches the JSON: the patrons whose lines
+// still read as drawn keep their words, and a changed table carries its lines
+// as they stand.
+TEST(JsonFormat, ATableTheUserTypedIntoCarriesItsLines)
 {
-    InnSheet sheet;
-    sheet.tableCount = 2;
-    sheet.tableText = {"Table No. 1 (Empty)", "No one is sitting here", " ", " ",
-                       "Table No. 2 (Empty)", "No one is sitting here", " "};
-    EXPECT_THAT(
-        jsonOf(sheet),
-        testing::EndsWith(R"j("tables":[{"number":1,"heading":"Table No. 1 (Empty)","patrons":[],"action":null},)j"
-                          R"j({"number":2,"heading":"Table No. 2 (Empty)","patrons":[],"action":null}]})j"
-                          "\n"));
+    const PatronLists lists;
+    // A woman alone at table 1, nobody at table 2.
+    test::ScriptedRandom random({1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 0});
+    InnSheet drawn;
+    drawn.location = InnLocation::PoorQuarter;
+    drawTables(drawn, lists, random);
+    const std::string drawnJson = jsonOf(drawn);
+    const std::string heading(drawn.tableText[0]), patron(drawn.tableText[1]), action(drawn.tableText[2]);
+    const auto between = [&](std::string_view from, std::string_view to) {
+        const std::size_t start = drawnJson.find(from) + from.size();
+        return drawnJson.substr(start, drawnJson.find(to, start) - start);
+    };
+    const std::string patronJson = between("\"patrons\":[", "],\"action\"");
+    const std::string actionJson = "\"" + action + "\"";
+    struct Row {
+        const char* name;
+        int table;  // typed into
+        std::vector<std::string> typed;
+        std::string patrons, action;  // as JSON
+        std::string lines;            // empty: as drawn, no lines
+    };
+    const Row rows[] = {
+        {"a note under the closing line",
+         0,
+         {heading, patron, action, " ", "Owes the landlord"},
+         patronJson,
+         actionJson,
+         ",\"lines\":[\"" + heading + "\",\"" + patron + "\"," + actionJson + ",\" \",\"Owes the landlord\"]"},
+        {"a note typed on the closing line",
+         0,
+         {heading, patron, action, " Owes"},
+         patronJson,
+         actionJson,
+         ",\"lines\":[\"" + heading + "\",\"" + patron + "\"," + actionJson + ",\" Owes\"]"},
+        {"a patron's line changed",
+         0,
+         {heading, "A tall stranger", action, " "},
+         "",
+         "null",
+         ",\"lines\":[\"" + heading + "\",\"A tall stranger\"," + actionJson + "]"},
+        {"the empty table's line changed",
+         1,
+         {"Table No. 2 (Empty)", "Two chairs", " "},
+         "",
+         "null",
+         ",\"lines\":[\"Table No. 2 (Empty)\",\"Two chairs\"]"},
+        {"typed back as drawn", 0, {heading, patron, action, " "}, patronJson, actionJson, ""},
+        {"everything deleted", 0, {}, "", "null", ",\"lines\":[]"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        InnSheet sheet = drawn;
+        sheet.chosenTable = row.table;
+        TextLines typed;
+        for (const std::string& line : row.typed)
+            typed.add(line);
+        editShownTable(sheet, typed);
+        EXPECT_EQ(sheet.tableBlocks[0].lineCount + sheet.tableBlocks[1].lineCount, sheet.tableText.size());
+        const std::string heading = row.typed.empty() ? "" : row.typed.front();
+        const std::string table = "{\"number\":" + std::to_string(row.table + 1) + ",\"heading\":\"" + heading +
+                                  "\",\"patrons\":[" + row.patrons + "],\"action\":" + row.action + row.lines + "}";
+        EXPECT_THAT(jsonOf(sheet), HasSubstr(table));
+    }
 }
 
 }  // namespace

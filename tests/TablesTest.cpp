@@ -138,9 +138,9 @@ TEST(Tables, DrawnWordsMakeEachPatronLine)
     for (int round = 0; round < 200; ++round) {
         sheet.location = static_cast<InnLocation>(round % kLocationCount);
         drawTables(sheet, kPatrons, random);
-        ASSERT_EQ(sheet.drawnTables.size(), static_cast<std::size_t>(sheet.tableCount));
+        ASSERT_EQ(sheet.tableBlocks.size(), static_cast<std::size_t>(sheet.tableCount));
         std::size_t line = 0;
-        for (const DrawnTable& table : sheet.drawnTables) {
+        for (const TableBlock& table : sheet.tableBlocks) {
             const std::vector<Patron>& patrons = table.patrons;
             ++line;  // the heading
             for (const Patron& patron : patrons) {

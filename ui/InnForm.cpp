@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "core/TableText.h"
 #include "output/print/QtText.h"
 #include "ui/ObjectNames.h"
 #include "ui/RadioGroup.h"
@@ -166,9 +167,8 @@ void InnForm::connectControls()
     connect(landlordEdit_, &QLineEdit::textEdited, this,
             [this](const QString& text) { sheet_.landlordName = text.toStdString(); });
     connect(menuEdit_, &QPlainTextEdit::textChanged, this, [this] { sheet_.menuLines = linesOf(menuEdit_); });
-    // Kept only until the next table is shown; nothing else reads it.
     connect(tableLinesEdit_, &QPlainTextEdit::textChanged, this,
-            [this] { sheet_.shownTableLines = linesOf(tableLinesEdit_); });
+            [this] { editShownTable(sheet_, linesOf(tableLinesEdit_)); });
     connect(roomGrid_, &RoomGrid::cellEdited, this,
             [this](int column, int row, const QString& text) { sheet_.rooms.cell(column, row) = text.toStdString(); });
 }

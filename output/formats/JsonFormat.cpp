@@ -4,8 +4,8 @@
 #include <span>
 
 #include "core/Patron.h"
+#include "core/TableText.h"
 #include "output/formats/JsonString.h"
-#include "output/formats/TableBlocks.h"
 
 namespace brewick {
 
@@ -101,29 +101,47 @@ void appendPatron(const Patron& patron, std::string_view line, std::string& out)
     out += '}';
 }
 
-// A block is its heading, then a line per drawn patron and the action line,
-// or "No one is sitting here" for an empty table.
-void appendTable(int number, TextLines::const_iterator first, TextLines::const_iterator last, const DrawnTable* drawn,
+// A block as drawn is its heading, then a line per drawn patron and the
+// action line, or "No one is sitting here" for an empty table. The patrons
+// are those whose lines still read as drawn; a block the user changed also
+// has its lines as they stand, so that nothing typed is lost.
+void appendTable(int number, TextLines::const_iterator first, TextLines::const_iterator last, const TableBlock& block,
                  std::string& out)
 {
-    const std::size_t lines = static_cast<std::size_t>(last - first);
-    const std::size_t patrons = drawn ? std::min(drawn->patrons.size(), lines - 1) : 0;
+    const auto line = [first](std::size_t index) { return first[static_cast<std::ptrdiff_t>(index)]; };
+    const auto lines = static_cast<std::size_t>(last - first);
+    const std::size_t drawn = block.patrons.size();
+    std::size_t patrons = 0;
+    while (patrons < drawn && patrons + 1 < lines && readsAsDrawn(block.patrons[patrons], line(patrons + 1)))
+        ++patrons;
+    const bool hasAction = patrons > 0 && patrons == drawn && patrons + 1 < lines;
+    const bool asDrawn = drawn > 0 ? hasAction && lines == drawn + 2 : lines == 2 && line(1) == kNoOneThere;
     out += "{\"number\":";
     out += Decimal(number);
-    appendStringMember("heading", *first, out);
+    appendStringMember("heading", lines > 0 ? line(0) : std::string_view(), out);
     appendKey("patrons", out);
     out += '[';
     for (std::size_t i = 0; i < patrons; ++i) {
         if (i > 0)
             out += ',';
-        appendPatron(drawn->patrons[i], first[static_cast<std::ptrdiff_t>(i + 1)], out);
+        appendPatron(block.patrons[i], line(i + 1), out);
     }
     out += ']';
     appendKey("action", out);
-    if (patrons > 0 && patrons + 1 < lines)
-        appendJsonString(first[static_cast<std::ptrdiff_t>(patrons + 1)], out);
+    if (hasAction)
+        appendJsonString(line(patrons + 1), out);
     else
         out += "null";
+    if (!asDrawn) {
+        appendKey("lines", out);
+        out += '[';
+        for (std::size_t i = 0; i < lines; ++i) {
+            if (i > 0)
+                out += ',';
+            appendJsonString(line(i), out);
+        }
+        out += ']';
+    }
     out += '}';
 }
 
@@ -131,11 +149,10 @@ void appendTables(const InnSheet& sheet, std::string& out)
 {
     out += '[';
     int number = 0;
-    forEachTableBlock(sheet.tableText, [&](auto first, auto last) {
-        const auto index = static_cast<std::size_t>(number);
+    forEachTableBlock(sheet, [&](auto first, auto last, const TableBlock& block) {
         if (number++ > 0)
             out += ',';
-        appendTable(number, first, last, index < sheet.drawnTables.size() ? &sheet.drawnTables[index] : nullptr, out);
+        appendTable(number, first, last, block, out);
     });
     out += ']';
 }

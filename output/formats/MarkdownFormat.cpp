@@ -1,6 +1,6 @@
 #include "output/formats/MarkdownFormat.h"
 
-#include "output/formats/TableBlocks.h"
+#include "core/TableText.h"
 
 namespace brewick {
 
@@ -37,7 +37,9 @@ void appendTables(const InnSheet& sheet, std::string& out)
 {
     appendLine(out, {"## Tables\n"});
     appendLine(out, {"There are ", Decimal(sheet.tableCount), " tables in the main taproom.\n"});
-    forEachTableBlock(sheet.tableText, [&out](auto line, auto end) {
+    forEachTableBlock(sheet, [&out](auto line, auto end, const TableBlock&) {
+        if (line == end)
+            return;
         appendLine(out, {"- **", *line, "**"});
         while (++line != end)
             appendLine(out, {"  - ", *line});

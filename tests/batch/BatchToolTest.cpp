@@ -361,10 +361,10 @@ TEST_F(BatchTool, JsonLinesCarryTheSectionsOfEachInn)
         EXPECT_EQ(object["tableCount"].toInt(), inn.tableCount);
         const QJsonArray tables = object["tables"].toArray();
         ASSERT_EQ(tables.size(), inn.tableCount);
-        ASSERT_EQ(inn.drawnTables.size(), static_cast<std::size_t>(inn.tableCount));
+        ASSERT_EQ(inn.tableBlocks.size(), static_cast<std::size_t>(inn.tableCount));
         for (int table = 0; table < inn.tableCount; ++table) {
             const QJsonArray patrons = tables[table]["patrons"].toArray();
-            const std::vector<Patron>& drawn = inn.drawnTables[static_cast<std::size_t>(table)].patrons;
+            const std::vector<Patron>& drawn = inn.tableBlocks[static_cast<std::size_t>(table)].patrons;
             ASSERT_EQ(patrons.size(), static_cast<qsizetype>(drawn.size()));
             for (std::size_t p = 0; p < drawn.size(); ++p) {
                 const std::string line = patrons[p]["text"].toString().toStdString();

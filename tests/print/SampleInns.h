@@ -42,9 +42,9 @@ inline InnSheet longInn()
     LcgRandom random(20240607);
     sheet.tableText.clear();
     sheet.tableCount = 30;
-    sheet.drawnTables.resize(30);
+    sheet.tableBlocks.resize(30);
     for (int table = 1; table <= sheet.tableCount; ++table)
-        addTableBlock(sheet.tableText, sheet.drawnTables[table - 1], table, 7, lists, random);
+        addTableBlock(sheet.tableText, sheet.tableBlocks[table - 1], table, 7, lists, random);
     return sheet;
 }
 

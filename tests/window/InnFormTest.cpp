@@ -271,7 +271,7 @@ TEST_F(InnFormTest, ALocationClickRepricesAndRemakesTheMenuButKeepsBedsAndTables
     EXPECT_EQ(find<QPlainTextEdit>(names::tableLinesEdit)->toPlainText(), tableLines);
 }
 
-TEST_F(InnFormTest, UserEditsReachTheSavedFileButTypingInTheTableLinesDoesNot)
+TEST_F(InnFormTest, UserEditsReachTheSavedFileTheTableLinesIncluded)
 {
     QTest::keyClicks(find<QLineEdit>(names::innNameEdit), " Reborn");
     auto* landlord = find<QLineEdit>(names::landlordEdit);
@@ -286,12 +286,17 @@ TEST_F(InnFormTest, UserEditsReachTheSavedFileButTypingInTheTableLinesDoesNot)
     grid->item(2, 3)->setText("plenty");  // as the cell editor commits it
     auto* shown = find<QPlainTextEdit>(names::tableLinesEdit);
     shown->setFocus();
-    QTest::keyClicks(shown, "scribbled");
+    shown->moveCursor(QTextCursor::End);
+    QTest::keyClick(shown, Qt::Key_Return);
+    QTest::keyClicks(shown, "They owe the landlord");
+    const QString firstTable = shown->toPlainText();
 
     auto* tablesBox = find<QComboBox>(names::tableChoice);
     QTest::keyClick(tablesBox, Qt::Key_Down);  // choosing another table
     EXPECT_EQ(tablesBox->currentIndex(), 1);
     EXPECT_THAT(shown->toPlainText().toStdString(), StartsWith("Table No. 2 ("));
+    QTest::keyClick(tablesBox, Qt::Key_Up);
+    EXPECT_EQ(shown->toPlainText(), firstTable + "\n ") << "the table as typed, and its closing line";
 
     const std::filesystem::path file = dir.path() / "inn.txt";
     EXPECT_EQ(saveTo(file), std::nullopt);
@@ -300,7 +305,7 @@ TEST_F(InnFormTest, UserEditsReachTheSavedFileButTypingInTheTableLinesDoesNot)
     EXPECT_THAT(text(names::innNameEdit).toStdString(), testing::EndsWith(" Reborn"));
     EXPECT_THAT(saved, HasSubstr("beds in the shared common room at plenty silver pieces a night.\r\n"));
     EXPECT_THAT(saved, testing::EndsWith("\r\n  Gnome Soup\r\n"));
-    EXPECT_THAT(saved, testing::Not(HasSubstr("scribbled")));
+    EXPECT_THAT(saved, HasSubstr("\r\n \r\nThey owe the landlord\r\n \r\nTable No. 2 ("));
 }
 
 }  // namespace
