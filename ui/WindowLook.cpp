@@ -1,6 +1,9 @@
 #include "ui/WindowLook.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QLayout>
+#include <QWindow>
 
 #include "ui/CaptionOnFrameStyle.h"
 
@@ -38,6 +41,34 @@ void setUpFixedWindow(QWidget* window, Qt::WindowType type, const QString& title
     window->setWindowFlags(type | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint);
     window->move(position);
+    window->installEventFilter(new FixedSizeKeeper(window));
+}
+
+FixedSizeKeeper::FixedSizeKeeper(QWidget* window) : QObject(window), window_(window) {}
+
+// The native window exists once the window is first shown.
+bool FixedSizeKeeper::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() == QEvent::Show && !following_ && window_->windowHandle() != nullptr) {
+        following_ = true;
+        connect(window_->windowHandle(), &QWindow::windowStateChanged, this, &FixedSizeKeeper::followState);
+    }
+    return false;
+}
+
+// Called as soon as the state is asked for, before the compositor answers
+// with the size: a size still fixed then would be sent back against it,
+// which a compositor may take for a protocol error and end the program.
+void FixedSizeKeeper::followState(Qt::WindowState state)
+{
+    const bool filled = state == Qt::WindowMaximized || state == Qt::WindowFullScreen;
+    if (QLayout* layout = window_->layout()) {
+        layout->setSizeConstraint(filled ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
+        if (filled)
+            window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        window_->setMaximumSize(filled ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : window_->minimumSize());
+    }
 }
 
 QLabel* placeCaption(QLabel* caption, const char* name, int centreX, int top, const QFont& font,

@@ -25,8 +25,30 @@ QIcon programIcon();
 void applyProgramLook();
 
 // A window with a fixed border, minimisable but not maximisable, first shown
-// at `position`. A dialog stays above the window it belongs to.
+// at `position`. A dialog stays above the window it belongs to. Should it be
+// maximised or made full-screen all the same (Wayland's title bars offer it,
+// a compositor's key may ask for it), it takes the size it is given, as the
+// protocol demands, with its content at the fixed size in the top-left
+// corner; back to normal, it is fixed again.
 void setUpFixedWindow(QWidget* window, Qt::WindowType type, const QString& title, QPoint position);
+
+// What setUpFixedWindow installs on a window: lifts the fixed size while the
+// window is maximised or full-screen, and sets it again after.
+class FixedSizeKeeper : public QObject {
+    Q_OBJECT
+
+public:
+    explicit FixedSizeKeeper(QWidget* window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void followState(Qt::WindowState state);
+
+    QWidget* window_;
+    bool following_ = false;
+};
 
 // Creates a control of a fixed layout: its name and its place in `parent`.
 template <typename Control, typename... Arguments>

@@ -7,7 +7,8 @@
 # weston runs on its X11 backend inside a private Xvfb so that xdotool can
 # type into it. The program has no X display; what it does is read from its
 # own Wayland protocol log, and nothing assumes where weston puts a window:
-# the close button is found on a screenshot. Screenshots land in SCREENSHOT_DIR.
+# the title bar's buttons are found on a screenshot. A maximise request on
+# the fixed window must leave it working. Screenshots land in SCREENSHOT_DIR.
 # Usage: wayland-test.sh BREWICK DESKTOP_FILE SCREENSHOT_DIR
 set -euo pipefail
 if [[ $# -ne 3 ]]; then
@@ -108,17 +109,35 @@ xdotool key --clearmodifiers Return
 wait_for window_closed InnSplash || fail "Enter left the about window open"
 sleep 0.3
 
-# The main window's frame is what changed since the empty screen; its close
-# button is centred 17 pixels from the right and 15 from the top of the frame.
-screen "$work/main.png"
-compare "$work/empty.png" "$work/main.png" -compose src \
-  -highlight-color black -lowlight-color white "$work/changed.png" || true
-frame=$(convert "$work/changed.png" -bordercolor white -border 1 -format '%@' info:) ||
-  fail "no frame found on the screenshots"
-read -r frame_width frame_height frame_x frame_y <<<"${frame//[x+]/ }"
-((frame_width >= 502 && frame_height >= 581)) || fail "the main window's frame is only ${frame_width}x$frame_height"
-point_at $((frame_x - 1 + frame_width - 17)) $((frame_y - 1 + 15))
-xdotool click 1
+# The main window's frame is what changed since the empty screen; its title
+# bar's buttons are centred 15 pixels from its top, the close button 17 pixels
+# from its right and the maximise button 41.
+find_frame() {
+  screen "$work/main.png"
+  compare "$work/empty.png" "$work/main.png" -compose src \
+    -highlight-color black -lowlight-color white "$work/changed.png" || true
+  frame=$(convert "$work/changed.png" -bordercolor white -border 1 -format '%@' info:) ||
+    fail "no frame found on the screenshots"
+  read -r frame_width frame_height frame_x frame_y <<<"${frame//[x+]/ }"
+  ((frame_width >= 502 && frame_height >= 581)) || fail "the main window's frame is only ${frame_width}x$frame_height"
+}
+click_title_button() {
+  point_at $((frame_x - 1 + frame_width - $1)) $((frame_y - 1 + 15))
+  xdotool click 1
+}
+
+# The window is fixed, but a maximise request must still leave a working
+# program: the window takes the whole screen and keeps its form as it was.
+find_frame
+click_title_button 41
+maximised() { grep -q "set_window_geometry(0, 0, $output_width, $output_height)" "$protocol"; }
+wait_for maximised || fail "a maximise request left the window at ${frame_width}x$frame_height: $(tail -n 3 "$protocol")"
+sleep 0.5
+kill -0 "$program" || fail "a maximise request ended the program: $(grep -i error "$protocol" | tail -n 3)"
+shot maximised
+
+find_frame
+click_title_button 17
 wait_for window_open Brewick 305 || fail "the close button showed no closing window"
 sleep 0.3
 shot closing-window
@@ -128,4 +147,4 @@ wait_for window_focused Brewick 305 || fail "the closing window did not get the 
 xdotool key --clearmodifiers Return
 wait_for bash -c "! kill -0 $program 2>/dev/null" || fail "Exit in the closing window did not end the program"
 wait "$program" || fail "the program ended with status $?"
-echo "PASS: $app_id on Wayland: main window, about window, close request and Exit under weston"
+echo "PASS: $app_id on Wayland: main window, about window, a maximise request, close request and Exit under weston"
