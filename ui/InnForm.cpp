@@ -14,6 +14,7 @@
 #include "core/TableText.h"
 #include "output/print/QtText.h"
 #include "ui/ObjectNames.h"
+#include "ui/OneLineValidator.h"
 #include "ui/RadioGroup.h"
 #include "ui/RoomGrid.h"
 #include "ui/WindowLook.h"
@@ -86,6 +87,8 @@ void InnForm::createControls()
     place<QLabel>(this, names::landlordCaption, {256, 0, 103, 16}, QStringLiteral("Landlord's Name"));
     innNameEdit_ = place<QLineEdit>(this, names::innNameEdit, {8, 16, 240, 24});
     landlordEdit_ = place<QLineEdit>(this, names::landlordEdit, {256, 16, 240, 24});
+    for (QLineEdit* field : {innNameEdit_, landlordEdit_})
+        field->setValidator(new OneLineValidator(field));
     locationGroup_ = place<RadioGroup>(this, names::locationGroup, {8, 48, 137, 113}, QStringLiteral("Inn Location"),
                                        itemNames(kLocationCount, [](int i) { return locationName(InnLocation(i)); }));
     qualityGroup_ = place<RadioGroup>(this, names::qualityGroup, {152, 48, 97, 113}, QStringLiteral("Inn Quality"),

@@ -1,6 +1,11 @@
 #include "ui/RoomGrid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+#include "ui/OneLineValidator.h"
 
 namespace brewick {
 
@@ -9,6 +14,20 @@ constexpr int kColumnWidth = 100;
 constexpr int kRowHeight = 24;
 
 bool isHeading(int column, int row) { return column == 0 || row == 0; }
+
+// Cell editors are one-line fields like the others.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* field = qobject_cast<QLineEdit*>(editor))
+            field->setValidator(new OneLineValidator(field));
+        return editor;
+    }
+};
 }  // namespace
 
 RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::kColumns, parent)
@@ -25,6 +44,7 @@ RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::
     setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::AllEditTriggers);
     setTabKeyNavigation(false);
+    setItemDelegate(new CellDelegate(this));
     for (int column = 0; column < RoomTable::kColumns; ++column)
         setColumnWidth(column, kColumnWidth);
     for (int row = 0; row < RoomTable::kRows; ++row)
@@ -62,6 +82,15 @@ void RoomGrid::commitOpenEditor()
 {
     if (QWidget* editor = openEditor())
         commitData(editor);
+}
+
+void RoomGrid::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 void RoomGrid::focusInEvent(QFocusEvent* event)

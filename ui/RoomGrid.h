@@ -29,6 +29,9 @@ signals:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    // Return and the keypad's Enter end a cell's edit and go no further: in
+    // the grid they never press "Generate".
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
 
 private:

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -203,30 +204,83 @@ TEST_F(InnFormTest, EnterGeneratesUnlessTheControlTakesItItself)
 {
     struct Row {
         const char* control;
+        int column = -1, row = -1;  // a cell of the room grid clicked first
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        bool generates;  // else it types a line break
+        bool generates;  // else it types a line break, or ends a cell's edit
     };
     const Row rows[] = {
-        {names::innNameEdit, Qt::Key_Return, Qt::NoModifier, true},
-        {names::innNameEdit, Qt::Key_Enter, Qt::KeypadModifier, true},
-        {names::menuEdit, Qt::Key_Return, Qt::NoModifier, false},
-        {names::menuEdit, Qt::Key_Enter, Qt::KeypadModifier, false},
+        {names::innNameEdit, -1, -1, Qt::Key_Return, Qt::NoModifier, true},
+        {names::innNameEdit, -1, -1, Qt::Key_Enter, Qt::KeypadModifier, true},
+        {names::menuEdit, -1, -1, Qt::Key_Return, Qt::NoModifier, false},
+        {names::menuEdit, -1, -1, Qt::Key_Enter, Qt::KeypadModifier, false},
+        {names::roomGrid, 2, 1, Qt::Key_Return, Qt::NoModifier, false},
+        {names::roomGrid, 3, 2, Qt::Key_Enter, Qt::KeypadModifier, false},
+        {names::roomGrid, 1, 0, Qt::Key_Return, Qt::NoModifier, false},
+        {names::roomGrid, 0, 2, Qt::Key_Enter, Qt::KeypadModifier, false},
     };
+    auto* grid = find<QTableWidget>(names::roomGrid);
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(row.control) + (row.key == Qt::Key_Enter ? ", keypad Enter" : ", Return"));
+        SCOPED_TRACE(std::string(row.control) + " " + std::to_string(row.column) + std::to_string(row.row) +
+                     (row.key == Qt::Key_Enter ? ", keypad Enter" : ", Return"));
         auto* control = find<QWidget>(row.control);
         control->setFocus();
+        if (row.column >= 0) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                              grid->visualItemRect(grid->item(row.row, row.column)).center());
+            QTest::keyClicks(QApplication::focusWidget(), "9");
+            control = QApplication::focusWidget();
+        }
         auto* box = qobject_cast<QPlainTextEdit*>(control);
         if (box != nullptr)
             box->moveCursor(QTextCursor::End);
         const QString lines = box != nullptr ? box->toPlainText() : QString();
         const std::uint64_t inns = window->generator().generations();
         QTest::keyClick(control, row.key, row.modifiers);
+        QApplication::processEvents();
         EXPECT_EQ(window->generator().generations(), inns + (row.generates ? 1 : 0));
         if (box != nullptr) {
             EXPECT_EQ(box->toPlainText(), lines + "\n");
         }
+    }
+}
+
+// Pasted text keeps a one-line field on one line: the field holds what it
+// shows, and so does the sheet.
+TEST_F(InnFormTest, PastingKeepsOneLineFieldsOnOneLine)
+{
+    struct Row {
+        const char* field;
+        const char* pasted;
+        const char* held;
+    };
+    const Row rows[] = {
+        {names::innNameEdit, "The Prancing Goat\n", "The Prancing Goat "},
+        {names::landlordEdit, "Gunther\r\nof the Hills", "Gunther  of the Hills"},
+        {names::innNameEdit, "Tab\tbed\x07", "Tab bed"},
+        {names::roomGrid, "10\n", "10 "},
+        {names::roomGrid, "\x1b[31m5", "[31m5"},
+    };
+    auto* grid = find<QTableWidget>(names::roomGrid);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.pasted);
+        QWidget* field = find<QWidget>(row.field);
+        if (field == grid) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 1)).center());
+            field = QApplication::focusWidget();
+        }
+        auto* edit = qobject_cast<QLineEdit*>(field);
+        ASSERT_NE(edit, nullptr);
+        edit->setFocus();
+        edit->selectAll();
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(row.pasted));
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(edit->text().toStdString(), row.held);
+        window->findChild<QAction*>(QString::fromLatin1(names::copyInnAction))->trigger();
+        const std::string held = row.field == names::innNameEdit    ? sheet().innName
+                                 : row.field == names::landlordEdit ? sheet().landlordName
+                                                                    : sheet().rooms.cell(1, 1);
+        EXPECT_EQ(held, row.held);
     }
 }
 
