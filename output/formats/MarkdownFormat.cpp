@@ -5,6 +5,50 @@
 namespace brewick {
 
 namespace {
+// What the inn's own text may hold that would change the page's structure if
+// it went in as it is: in a heading, a paragraph or a list item, the
+// characters that open a construct; in a table's cell, its separator. Either
+// way a line end would end the block. Text without any goes in as it is.
+constexpr std::string_view kOpenersInText = "\\`*_<>#[]|\r\n";
+constexpr std::string_view kOpenersInCell = "\\|\r\n";
+
+void appendEscaped(std::string_view text, std::string_view openers, std::string& out)
+{
+    for (const char c : text) {
+        if (openers.find(c) == std::string_view::npos)
+            out += c;
+        else if (c == '\r' || c == '\n')
+            out += ' ';
+        else
+            (out += '\\') += c;
+    }
+}
+
+// Where text that starts a heading, a paragraph or a list item would open
+// a list: at the "-" or "+" it starts with, or at the "." or ")" after the
+// number it starts with.
+std::size_t listMarker(std::string_view text)
+{
+    if (text.starts_with('-') || text.starts_with('+'))
+        return 0;
+    const std::size_t digits = text.find_first_not_of("0123456789");
+    if (digits > 0 && digits != std::string_view::npos && (text[digits] == '.' || text[digits] == ')'))
+        return digits;
+    return std::string_view::npos;
+}
+
+void appendText(std::string_view text, std::string& out)
+{
+    const std::size_t marker = listMarker(text);
+    if (marker != std::string_view::npos) {
+        out += text.substr(0, marker);  // digits, if any
+        out += '\\';
+        text.remove_prefix(marker);
+    }
+    appendEscaped(text, kOpenersInText, out);
+}
+
+// A line of the page's own words.
 void appendLine(std::string& out, std::initializer_list<std::string_view> pieces)
 {
     for (std::string_view piece : pieces)
@@ -12,11 +56,20 @@ void appendLine(std::string& out, std::initializer_list<std::string_view> pieces
     out += '\n';
 }
 
+// A line holding the inn's text between the page's own words.
+void appendTextLine(std::string& out, std::string_view before, std::string_view text, std::string_view after = {})
+{
+    out += before;
+    appendText(text, out);
+    out += after;
+    out += '\n';
+}
+
 void appendRoomRow(const RoomTable& rooms, int row, std::string& out)
 {
     for (int column = 0; column < RoomTable::kColumns; ++column) {
         out += "| ";
-        out += rooms.cell(column, row);
+        appendEscaped(rooms.cell(column, row), kOpenersInCell, out);
         out += ' ';
     }
     out += "|\n";
@@ -40,9 +93,9 @@ void appendTables(const InnSheet& sheet, std::string& out)
     forEachTableBlock(sheet, [&out](auto line, auto end, const TableBlock&) {
         if (line == end)
             return;
-        appendLine(out, {"- **", *line, "**"});
+        appendTextLine(out, "- **", *line, "**");
         while (++line != end)
-            appendLine(out, {"  - ", *line});
+            appendTextLine(out, "  - ", *line);
     });
     out += '\n';
 }
@@ -56,7 +109,7 @@ void appendMenu(const TextLines& menuLines, std::string& out)
         const std::string_view item = trimmed(line);
         const bool indented = item.data() != line.data();
         if (!item.empty())
-            appendLine(out, {indented ? "  - " : "- ", item});
+            appendTextLine(out, indented ? "  - " : "- ", item);
     }
     out += '\n';
 }
@@ -64,12 +117,13 @@ void appendMenu(const TextLines& menuLines, std::string& out)
 
 void MarkdownFormat::append(const InnSheet& sheet, InnPlace, std::string& out)
 {
-    appendLine(out, {"# ", sheet.innName, "\n"});
-    appendLine(out, {"Landlord: ", sheet.landlordName, " · Location: ", locationName(sheet.location),
-                     " · Quality: ", qualityName(sheet.quality), "\n"});
+    appendTextLine(out, "# ", sheet.innName, "\n");
+    out += "Landlord: ";
+    appendEscaped(sheet.landlordName, kOpenersInText, out);
+    appendLine(out, {" · Location: ", locationName(sheet.location), " · Quality: ", qualityName(sheet.quality), "\n"});
     appendRooms(sheet.rooms, out);
     appendLine(out, {"## Bar Scene\n"});
-    appendLine(out, {sheet.barScene, "\n"});
+    appendTextLine(out, "", sheet.barScene, "\n");
     appendTables(sheet, out);
     appendMenu(sheet.menuLines, out);
 }
