@@ -5,7 +5,9 @@
 # Alt+Left and Alt+Right, exports a PDF and reads it back, opens File > About,
 # edits the bar scenes in a default text editor that hands the file on and
 # saves it seconds later, generates and saves an inn with a saved scene and a
-# bed count typed into the room grid, closes by "Exit" and then asks the window
+# bed count typed into the room grid, presses Enter in the grid, pastes a name
+# with a line end and types a note into the shown table, saving each, closes
+# by "Exit" and then asks the window
 # manager's way to close it too, follows the link in the closing window (a
 # fake xdg-open records it) and leaves by "Exit". Screenshots land in
 # SCREENSHOT_DIR.
@@ -185,6 +187,33 @@ drawn=$(grep -a -A1 '^Bar Scene' "$work/inn.txt" | tail -n 1 | tr -d '\r')
 [[ $drawn == "$scene" ]] || fail "Generate drew \"$drawn\", not the scene the editor saved"
 grep -q '^It has 77 beds in single rooms at ' "$work/inn.txt" || fail "the typed bed count is not in the saved file"
 
+# Clicks the client area at (x, y), below the menu bar.
+click_at() {
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  xdotool mousemove --window "$main" "$1" $((HEIGHT - 581 + $2)) click --repeat "${3:-1}" 1
+  sleep 0.2
+}
+# Enter in the room grid ends what is typed there and never makes a new inn,
+# not even on a heading cell ("Single Rooms").
+click_at 198 180 2
+xdotool type --delay 20 x
+xdotool key --clearmodifiers Return KP_Enter
+save_through s "$work/after-enter.txt"
+cmp -s "$work/inn.txt" "$work/after-enter.txt" || fail "Enter in the room grid changed the inn"
+# A name pasted with its line end stays one line of the saved file.
+printf 'The Pasted Goat\n' | xclip -selection clipboard -i
+click_at 128 28
+xdotool key --clearmodifiers ctrl+a ctrl+v
+# A note typed at the end of the shown table is saved with it.
+click_at 250 420
+xdotool key --clearmodifiers ctrl+End Return
+xdotool type --delay 5 "They owe the landlord"
+save_through s "$work/typed.txt"
+grep -q '^The Pasted Goat  is run by ' "$work/typed.txt" || fail "the pasted name is not one line of the saved file"
+! grep -q $'[^\r]$' "$work/typed.txt" || fail "the saved file has a line without CR LF"
+grep -q '^They owe the landlord'$'\r''$' "$work/typed.txt" || fail "the note typed into the shown table is not in the saved file"
+shot typed
+
 # "Exit", then the window manager's close request to the main window: one
 # answer, the closing window, which the program waits for.
 xdotool mousemove --window "$main" 453 $((HEIGHT - 581 + 536)) click 1
@@ -207,4 +236,4 @@ kill -0 "$program" || fail "following the link ended the program"
 xdotool mousemove --window "$closing" 153 136 click 1
 wait_for bash -c "! kill -0 $program 2>/dev/null" || fail "Exit in the closing window did not end the program"
 wait "$program" || fail "the program ended with status $?"
-echo "PASS: main window, Copy Inn, previous and next inn, PDF export, about window, bar scenes saved by a hand-off editor, a typed cell saved, close requests, link and Exit on a real X server"
+echo "PASS: main window, Copy Inn, previous and next inn, PDF export, about window, bar scenes saved by a hand-off editor, a typed cell, Enter in the grid, a pasted name and a table note saved, close requests, link and Exit on a real X server"
