@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/StartSeed.h"
+#include "core/TextLines.h"
 
 namespace brewick {
 
@@ -28,12 +29,11 @@ constexpr std::string_view kHelpText =
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"
-    "Exit status: 0 done, 1 a scene file or the output failed, 2 a bad command line.\n";
+    "Exit status: 0 done, 1 a scene file or the output failed, 2 a bad command line or\n"
+    "BREWICK_SEED.\n";
 
 // Gives the problem with `value`, or nothing when it is taken.
 using ValueSetter = std::optional<std::string> (*)(std::string_view value, BatchOptions& options);
-
-std::string singleQuoted(std::string_view value) { return "'" + std::string(value) + "'"; }
 
 std::optional<std::string> setSeed(std::string_view value, BatchOptions& options)
 {
@@ -108,7 +108,7 @@ const ValueOption* findValueOption(std::string_view name)
 CommandLine refusal(std::string problem) { return {BatchAction::Refuse, {}, std::move(problem)}; }
 }  // namespace
 
-CommandLine parseCommandLine(std::span<const char* const> arguments)
+CommandLine parseCommandLine(std::span<const char* const> arguments, const char* seedVariable)
 {
     CommandLine commandLine;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -134,6 +134,14 @@ CommandLine parseCommandLine(std::span<const char* const> arguments)
         }
         if (auto problem = option->set(value, commandLine.options))
             return refusal(std::move(*problem));
+    }
+    if (!commandLine.options.seed) {
+        // The window warns and seeds from the clock; a batch that did would
+        // quietly give other inns than asked for.
+        EnvironmentSeed asked = environmentSeed(seedVariable);
+        if (asked.problem)
+            return refusal(std::move(*asked.problem));
+        commandLine.options.seed = asked.seed;
     }
     return commandLine;
 }

@@ -14,7 +14,7 @@ namespace brewick {
 enum class BatchFormat { Text, Markdown, Json };
 
 struct BatchOptions {
-    std::optional<std::uint32_t> seed;  // none: as the window starts
+    std::optional<std::uint32_t> seed;  // none: from the clock
     std::uint32_t count = 1;
     std::optional<std::filesystem::path> sceneFile;  // none: the user's own
     BatchFormat format = BatchFormat::Text;
@@ -30,8 +30,10 @@ struct CommandLine {
 };
 
 // Reads the arguments after the program name. Options take their value as
-// the next argument or after "=": "--count 5", "--count=5".
-CommandLine parseCommandLine(std::span<const char* const> arguments);
+// the next argument or after "=": "--count 5", "--count=5". Without --seed
+// the value of BREWICK_SEED, `seedVariable`, counts as in the window, except
+// that a value that holds no seed is refused.
+CommandLine parseCommandLine(std::span<const char* const> arguments, const char* seedVariable);
 
 // One line, with its line break.
 std::string_view usageLine();

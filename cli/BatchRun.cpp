@@ -1,14 +1,13 @@
 #include "cli/BatchRun.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 #include "cli/FolderOutput.h"
 #include "cli/StreamOutput.h"
 #include "core/StartSeed.h"
 #include "cycle/InnGenerator.h"
-#include "files/SceneFile.h"
+#include "files/ListFile.h"
 #include "files/UserSceneFile.h"
 #include "output/formats/JsonFormat.h"
 #include "output/formats/MarkdownFormat.h"
@@ -21,8 +20,7 @@ namespace fs = std::filesystem;
 
 int failed(std::ostream& errors, std::string_view message)
 {
-    if (!message.empty())
-        errors << "brewick-batch: " << message << '\n';
+    errors << "brewick-batch: " << message << '\n';
     return kExitFailed;
 }
 
@@ -76,10 +74,10 @@ int runBatch(const BatchOptions& options, std::ostream& errors)
     fs::path sceneFile;
     if (const auto failure = findSceneFile(options, sceneFile))
         return failed(errors, *failure);
-    const std::uint32_t seed = options.seed ? *options.seed : startSeed(std::getenv("BREWICK_SEED"), errors);
+    const std::uint32_t seed = options.seed ? *options.seed : clockSeed();
     // The window shows a scene file error and goes on without the file; a
     // batch that went on would quietly give other inns than asked for.
-    const WordListFile scenes = readSceneFile(sceneFile);
+    const WordListFile scenes = readListFile(sceneFile);
     if (scenes.error)
         return failed(errors, sceneFileProblem(sceneFile, *scenes.error));
     LcgRandom random(seed);
@@ -96,7 +94,8 @@ int runBatch(const BatchOptions& options, std::ostream& errors)
     }
     if (!failure)
         failure = output->finish(pages);
-    return failure ? failed(errors, *failure) : kExitDone;
+    // Without a message the reader went away, wanting no more.
+    return failure && !failure->empty() ? failed(errors, *failure) : kExitDone;
 }
 
 }  // namespace brewick

@@ -8,6 +8,8 @@
 namespace brewick {
 
 namespace {
+namespace fs = std::filesystem;
+
 std::size_t digitsOf(std::uint64_t number) { return std::string_view(Decimal(static_cast<long long>(number))).size(); }
 }  // namespace
 
@@ -18,10 +20,12 @@ FolderOutput::FolderOutput(std::filesystem::path folder, std::uint64_t count, st
 {
 }
 
-OutputFailure FolderOutput::open() const
+OutputFailure FolderOutput::open()
 {
     std::error_code error;
-    std::filesystem::create_directories(folder_, error);
+    for (fs::path folder = folder_; !folder.empty() && !fs::exists(folder, error); folder = folder.parent_path())
+        firstMade_ = folder;
+    fs::create_directories(folder_, error);
     if (error)
         return "cannot create folder " + folder_.string() + ": " + error.message();
     return std::nullopt;
@@ -29,15 +33,33 @@ OutputFailure FolderOutput::open() const
 
 OutputFailure FolderOutput::take(std::uint64_t number, std::string& pages)
 {
-    const std::string path = fileOf(number).string();
-    const auto failure = writeFileSafely(QString::fromStdString(path), pages);
+    const fs::path file = fileOf(number);
+    const auto failure = writeFileSafely(file, pages, FileSync::Later);
     pages.clear();
     if (!failure)
         return std::nullopt;
+    if (number == 1)
+        removeMadeFolders();
     // The writer's messages are the window's; name the file when they do not.
-    if (failure->find(path) == std::string::npos)
-        return path + ": " + *failure;
+    if (failure->find(file.string()) == std::string::npos)
+        return file.string() + ": " + *failure;
     return failure;
+}
+
+OutputFailure FolderOutput::finish(std::string&)
+{
+    if (const auto failure = syncFileSystemOf(folder_))
+        return folder_.string() + ": " + *failure;
+    return std::nullopt;
+}
+
+void FolderOutput::removeMadeFolders() const
+{
+    std::error_code error;
+    // Innermost first; a folder that holds anything stays.
+    for (fs::path folder = folder_; !firstMade_.empty() && fs::remove(folder, error); folder = folder.parent_path())
+        if (folder == firstMade_)
+            break;
 }
 
 std::filesystem::path FolderOutput::fileOf(std::uint64_t number) const

@@ -9,7 +9,8 @@
 
 namespace brewick {
 
-// A message for standard error. An empty message ends the run without one.
+// A message for standard error. An empty message ends the run early without
+// one, as done: the reader of the output went away, wanting no more.
 using OutputFailure = std::optional<std::string>;
 
 class InnOutput {

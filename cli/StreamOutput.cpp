@@ -7,7 +7,15 @@ namespace brewick {
 
 namespace {
 constexpr std::size_t kChunkSize = 64 * 1024;
+
+OutputFailure failureOf(int error)
+{
+    // The reader of a pipe went away (head, a pager closed): nothing to report.
+    if (error == EPIPE)
+        return std::string();
+    return std::string("standard output: ") + std::strerror(error);
 }
+}  // namespace
 
 StreamOutput::StreamOutput(std::FILE* stream) : stream_(stream) { std::setvbuf(stream_, nullptr, _IONBF, 0); }
 
@@ -21,7 +29,7 @@ OutputFailure StreamOutput::finish(std::string& pages)
     if (auto failure = write(pages))
         return failure;
     if (std::fflush(stream_) != 0)
-        return std::string("standard output: ") + std::strerror(errno);
+        return failureOf(errno);
     return std::nullopt;
 }
 
@@ -31,12 +39,7 @@ OutputFailure StreamOutput::write(std::string& pages)
     const bool whole = std::fwrite(pages.data(), 1, size, stream_) == size;
     const int error = errno;
     pages.clear();
-    if (whole)
-        return std::nullopt;
-    // The reader of a pipe went away (head, a pager closed): nothing to report.
-    if (error == EPIPE)
-        return std::string();
-    return std::string("standard output: ") + std::strerror(error);
+    return whole ? std::nullopt : failureOf(error);
 }
 
 }  // namespace brewick

@@ -1,5 +1,6 @@
 // brewick-batch: many inns at once, for scripts and reproducible inns.
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 
 #include "cli/BatchOptions.h"
@@ -10,7 +11,7 @@ int main(int argc, char* argv[])
 {
     using namespace brewick;
     const std::span<const char* const> arguments(argv, static_cast<std::size_t>(argc));
-    const CommandLine commandLine = parseCommandLine(arguments.subspan(argc > 0 ? 1 : 0));
+    const CommandLine commandLine = parseCommandLine(arguments.subspan(argc > 0 ? 1 : 0), std::getenv("BREWICK_SEED"));
     switch (commandLine.action) {
     case BatchAction::ShowHelp:
         std::cout << helpText();

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <chrono>
 
+#include "core/TextLines.h"
+
 namespace brewick {
 
 std::uint32_t seedFromTimeOfDay(int hour, int minute, int second, int millisecond)
@@ -29,15 +31,22 @@ std::optional<std::uint32_t> parseSeed(std::string_view text)
     return value;
 }
 
-std::uint32_t startSeed(const char* environmentValue, std::ostream& warnings)
+EnvironmentSeed environmentSeed(const char* environmentValue)
 {
     if (environmentValue == nullptr || *environmentValue == '\0')
-        return clockSeed();
+        return {};
     if (const auto seed = parseSeed(environmentValue))
-        return *seed;
-    warnings << "brewick: BREWICK_SEED='" << environmentValue
-             << "' is not a whole number from 0 to 4294967295; seeding from the clock\n";
-    return clockSeed();
+        return {seed, std::nullopt};
+    return {std::nullopt,
+            "BREWICK_SEED=" + singleQuoted(environmentValue) + " is not a whole number from 0 to 4294967295"};
+}
+
+std::uint32_t startSeed(const char* environmentValue, std::ostream& warnings)
+{
+    const EnvironmentSeed asked = environmentSeed(environmentValue);
+    if (asked.problem)
+        warnings << "brewick: " << *asked.problem << "; seeding from the clock\n";
+    return asked.seed ? *asked.seed : clockSeed();
 }
 
 }  // namespace brewick

@@ -58,6 +58,22 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
+std::string singleQuoted(std::string_view value)
+{
+    constexpr std::string_view kHexDigits = "0123456789abcdef";
+    std::string quoted = "'";
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\')
+            quoted += "\\\\";
+        else if (byte < 32 || byte == 127)
+            quoted += {'\\', 'x', kHexDigits[byte >> 4], kHexDigits[byte & 15]};
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
 void joinInto(std::string& out, std::initializer_list<std::string_view> pieces)
 {
     out.clear();

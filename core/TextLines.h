@@ -27,6 +27,11 @@ private:
 // at either end.
 std::string_view trimmed(std::string_view text);
 
+// A value the user gave, in single quotes for a message. Control characters
+// show as \xHH and a backslash as \\, so that the value can neither break
+// the message's line nor drive the terminal.
+std::string singleQuoted(std::string_view value);
+
 // Replaces `out` by the pieces joined with nothing in between.
 void joinInto(std::string& out, std::initializer_list<std::string_view> pieces);
 

@@ -1,65 +1,134 @@
 #include "files/SafeFileWriter.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <cstring>
 
+#include "files/FileDescriptor.h"
+
 namespace brewick {
 
 namespace {
-// The system's reason why no file can be created at `path`, found by asking
-// the file system afresh; Qt's own message when the file system sees none,
-// as for root, whom permissions do not stop.
-std::string creationFailure(const QString& path, const QSaveFile& file)
+namespace fs = std::filesystem;
+
+std::string cannotCreate(const fs::path& path, std::string_view reason)
 {
-    const QByteArray target = QFile::encodeName(path);
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    struct stat status {};
-    int error = 0;
-    if (::stat(target.constData(), &status) == 0)
-        error = S_ISDIR(status.st_mode) ? EISDIR : ::access(target.constData(), W_OK) == 0 ? 0 : errno;
-    else if (errno != ENOENT)
-        error = errno;
-    if (error == 0 && ::access(folder.constData(), W_OK | X_OK) != 0)
-        error = errno;
-    const std::string reason = error != 0 ? std::strerror(error) : file.errorString().toStdString();
-    return "Cannot create file " + path.toStdString() + ": " + reason;
+    return "Cannot create file " + path.string() + ": " + std::string(reason);
 }
 
-// Qt keeps no reason for a failed write ("Unknown error"), but errno does,
-// right after the call that failed.
-std::string writeFailure(const QSaveFile& file)
+std::string writeFailure(int error) { return std::string("Stream write error: ") + std::strerror(error); }
+
+std::string inPlaceFailure(const fs::path& path, int error)
 {
-    const int error = errno;
-    return "Stream write error: " + (error != 0 ? std::string(std::strerror(error)) : file.errorString().toStdString());
+    return writeFailure(error) + "; " + path.string() + " was written in place and may be incomplete";
+}
+
+// Where the bytes go: a link is followed to the file it leads to.
+struct Target {
+    fs::path file;
+    std::optional<mode_t> mode;  // of the file there; none when there is none
+};
+
+std::optional<std::string> findTarget(const fs::path& path, Target& target)
+{
+    target.file = path;
+    struct stat status {};
+    // Nothing there, or a link to nothing: the new file takes the name.
+    if (::stat(path.c_str(), &status) != 0)
+        return errno == ENOENT ? std::nullopt : std::optional<std::string>(std::strerror(errno));
+    if (auto reason = irregularFileReason(status.st_mode))
+        return reason;
+    // A rename needs only the folder's permission; the file's must count too.
+    if (::access(path.c_str(), W_OK) != 0)
+        return std::strerror(errno);
+    std::error_code error;
+    target.file = fs::canonical(path, error);
+    if (error)
+        return error.message();
+    target.mode = status.st_mode & 07777;
+    return std::nullopt;
+}
+
+// A new file beside `target`, under a name that no one else's file has.
+int createBeside(const fs::path& target, fs::path& temporary)
+{
+    static unsigned made = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = target;
+        temporary.replace_filename(".brewick-" + std::to_string(::getpid()) + "-" + std::to_string(made++));
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+std::optional<std::string> fill(FileDescriptor& file, std::optional<mode_t> mode, std::string_view bytes, FileSync sync)
+{
+    // The new file stands in for the old one, permissions and all; one
+    // that cannot take them still holds the bytes.
+    if (mode)
+        ::fchmod(file.get(), *mode);
+    if (!writeAll(file.get(), bytes) || (sync == FileSync::Now && ::fdatasync(file.get()) != 0) || !file.close())
+        return writeFailure(errno);
+    return std::nullopt;
+}
+
+// The old bytes are overwritten only once the disk has made room for the
+// new ones, so that a full disk leaves the old file as it was.
+std::optional<std::string> writeInPlace(const fs::path& path, const fs::path& file, std::string_view bytes,
+                                        FileSync sync)
+{
+    FileDescriptor out(::open(file.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat status {};
+    if (!out || ::fstat(out.get(), &status) != 0)
+        return cannotCreate(path, std::strerror(errno));
+    if (auto reason = irregularFileReason(status.st_mode))
+        return cannotCreate(path, *reason);
+    const auto size = static_cast<off_t>(bytes.size());
+    const int claim = size == 0 ? 0 : ::posix_fallocate(out.get(), 0, size);
+    // Some file systems cannot make room ahead: whether the bytes fit shows
+    // only in the writing.
+    if (claim != 0 && claim != EINVAL && claim != EOPNOTSUPP) {
+        // A claim that failed may have grown the file; the old bytes are untouched.
+        return ::ftruncate(out.get(), status.st_size) == 0 ? writeFailure(claim) : inPlaceFailure(path, errno);
+    }
+    if (writeAll(out.get(), bytes) && ::ftruncate(out.get(), size) == 0 &&
+        (sync == FileSync::Later || ::fdatasync(out.get()) == 0) && out.close())
+        return std::nullopt;
+    return inPlaceFailure(path, errno);
 }
 }  // namespace
 
-std::optional<std::string> writeFileSafely(const QString& path, std::string_view bytes)
+std::optional<std::string> writeFileSafely(const fs::path& path, std::string_view bytes, FileSync sync)
 {
-    // QSaveFile writes beside the target and renames over it on commit, and
-    // refuses folders and read-only files. Only when the folder refuses the
-    // file beside the target does it write the target itself.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return creationFailure(path, file);
-    const auto size = static_cast<qint64>(bytes.size());
-    errno = 0;
-    // Without a commit the temporary file is removed and the target untouched.
-    // A short file sits in the write buffer until flushed, and a commit that
-    // fails to flush it does not say so.
-    if (file.write(bytes.data(), size) != size || !file.flush())
-        return writeFailure(file);
-    // The temporary file may be an unnamed one that only gets its name on
-    // commit, so a name the folder cannot take shows up as a failed rename.
-    if (!file.commit())
-        return file.error() == QFileDevice::RenameError ? creationFailure(path, file) : writeFailure(file);
+    Target target;
+    if (const auto refusal = findTarget(path, target))
+        return cannotCreate(path, *refusal);
+    fs::path temporary;
+    FileDescriptor file(createBeside(target.file, temporary));
+    if (!file) {
+        // No room beside the file: the file itself is all there is.
+        if (errno == EACCES && target.mode)
+            return writeInPlace(path, target.file, bytes, sync);
+        return cannotCreate(path, std::strerror(errno));
+    }
+    std::optional<std::string> failure = fill(file, target.mode, bytes, sync);
+    if (!failure && ::rename(temporary.c_str(), target.file.c_str()) != 0)
+        failure = cannotCreate(path, std::strerror(errno));
+    if (failure)
+        ::unlink(temporary.c_str());
+    return failure;
+}
+
+std::optional<std::string> syncFileSystemOf(const fs::path& folder)
+{
+    const FileDescriptor file(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!file || ::syncfs(file.get()) != 0)
+        return std::strerror(errno);
     return std::nullopt;
 }
 

@@ -1,21 +1,33 @@
 // Writing a file so that it appears whole or not at all: on any failure an
 // existing file keeps its old content and nothing half-written is left. The
 // one exception is a file the user may write in a folder the user may not:
-// there is no room beside it for the new file, so it is written in place.
+// there is no room beside it for the new file, so it is written in place,
+// once the disk has made room for all of it. Only regular files are
+// replaced: a FIFO, a device or a link to one stays what it is.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include <QString>
-
 namespace brewick {
 
-// Replaces the file at `path` by `bytes`. Gives the message for the user on
-// failure: "Cannot create file <path>" when the file cannot be created, and
-// "Stream write error" when writing it falls short, each followed by the
-// system's reason ("Cannot create file /usr/bin/inn.txt: Permission denied").
-std::optional<std::string> writeFileSafely(const QString& path, std::string_view bytes);
+enum class FileSync {
+    Now,    // on the disk when the call returns, as a saved file should be
+    Later,  // the caller syncs the file system once for many files
+};
+
+// Replaces the file at `path` by `bytes`; a link keeps leading to the file
+// it leads to. Gives the message for the user on failure: "Cannot create
+// file <path>" when the file cannot be created, and "Stream write error"
+// when writing it falls short, each followed by the reason ("Cannot create
+// file /usr/bin/inn.txt: Permission denied").
+std::optional<std::string> writeFileSafely(const std::filesystem::path& path, std::string_view bytes,
+                                           FileSync sync = FileSync::Now);
+
+// Puts on the disk everything written to the file system that holds
+// `folder`. Gives the system's message when it cannot.
+std::optional<std::string> syncFileSystemOf(const std::filesystem::path& folder);
 
 }  // namespace brewick

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "files/SceneFile.h"
+#include "files/FileDescriptor.h"
 
 namespace brewick {
 
@@ -48,21 +48,6 @@ std::optional<std::string> createFolders(const fs::path& folder)
     if (!fs::is_directory(folder, error))
         return systemProblem("Cannot create folder", folder, ENOTDIR);
     return std::nullopt;
-}
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written == 0)
-            errno = EIO;
-        if (written <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
 }
 }  // namespace
 

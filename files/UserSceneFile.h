@@ -9,6 +9,8 @@
 
 namespace brewick {
 
+inline constexpr std::string_view kSceneFileName = "BarScenes.txt";
+
 // What a new scene file holds: comment lines that say what the file is for
 // and how its lines are read, and no scene.
 extern const std::string_view kSceneFileIntroduction;

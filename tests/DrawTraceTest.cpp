@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "cycle/InnGenerator.h"
-#include "files/SceneFile.h"
+#include "files/ListFile.h"
 #include "support/RecordingRandom.h"
 #include "support/TestData.h"
 
@@ -145,7 +145,7 @@ TEST(DrawTrace, StartUpAndWholeCyclesDrawInTheirOrder)
         for (const auto& [range, answer] : step.trace)
             answers.push_back(answer);
     test::ScriptedRandom random(answers);
-    InnGenerator generator(random, readSceneFile(test::dataFile("golden/numbered-scenes.txt")));
+    InnGenerator generator(random, readListFile(test::dataFile("golden/numbered-scenes.txt")));
     std::size_t from = 0;
     for (const Step& step : steps) {
         if (step.act)

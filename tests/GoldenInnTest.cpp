@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "cycle/InnGenerator.h"
-#include "files/SceneFile.h"
+#include "files/ListFile.h"
 #include "output/formats/InnSheetText.h"
 #include "support/TestData.h"
 
@@ -46,7 +46,7 @@ TEST(GoldenInns, SavedBytesOfTheFirstInnsOfEachSeed)
     for (const Row& row : rows) {
         LcgRandom random(row.seed);
         const std::filesystem::path sceneFile = row.sceneFile ? test::dataFile(row.sceneFile) : "";
-        InnGenerator generator(random, readSceneFile(sceneFile));
+        InnGenerator generator(random, readListFile(sceneFile));
         std::string saved;
         TextLines lines;
         for (int inn = 0; inn < kInnsPerSeed; ++inn) {

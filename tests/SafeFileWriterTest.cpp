@@ -3,6 +3,8 @@
 
 #include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,8 +23,6 @@ namespace fs = std::filesystem;
 
 using test::contents;
 using test::entries;
-
-QString q(const fs::path& path) { return QString::fromStdString(path.string()); }
 
 constexpr int kSkipped = 77;
 
@@ -56,27 +56,65 @@ protected:
     const std::string oldContent = "an earlier inn\r\n";
 
     void writeOld() { std::ofstream(file, std::ios::binary) << oldContent; }
+
+    // inn.txt in a folder of its own that any user may enter, holding the
+    // old inn when `existingFile` gives its permissions.
+    fs::path innFileIn(const test::TempDir& place, bool folderWritable, std::optional<fs::perms> existingFile) const
+    {
+        const fs::path folder = place.path() / "folder";
+        const fs::path target = folder / "inn.txt";
+        fs::create_directory(folder);
+        if (existingFile) {
+            std::ofstream(target, std::ios::binary) << oldContent;
+            fs::permissions(target, *existingFile);
+        }
+        fs::permissions(place.path(), fs::perms(0755));
+        fs::permissions(folder, fs::perms(folderWritable ? 0777 : 0555));
+        return target;
+    }
 };
 
 TEST_F(SafeFileWriter, WritesTheBytesAndReplacesAnExistingFileWhole)
 {
     writeOld();
-    EXPECT_EQ(writeFileSafely(q(file), "new\r\n"), std::nullopt);
+    EXPECT_EQ(writeFileSafely(file, "new\r\n"), std::nullopt);
     EXPECT_EQ(contents(file), "new\r\n");
     EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"Brewick.txt"});
+    // A link stays a link to the file it led to, which gets the bytes.
+    fs::create_symlink(file, dir.path() / "link");
+    EXPECT_EQ(writeFileSafely(dir.path() / "link", "newer\r\n"), std::nullopt);
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "link"));
+    EXPECT_EQ(contents(file), "newer\r\n");
 }
 
+// What is no regular file stays what it is: a FIFO is never replaced by a
+// file, nor is the device node or the loop a link leads to.
 TEST_F(SafeFileWriter, PlacesThatCannotHoldTheFileAreReportedWithTheReasonAndChangeNothing)
 {
+    const fs::path fifo = dir.path() / "fifo";
     fs::create_directory(dir.path() / "folder");
-    const std::pair<fs::path, std::string> rows[] = {
+    mkfifo(fifo.c_str(), 0666);
+    fs::create_symlink(fifo, dir.path() / "link to fifo");
+    fs::create_symlink("loop", dir.path() / "loop");
+    std::vector<std::pair<fs::path, std::string>> rows = {
         {dir.path() / "missing" / "Brewick.txt", "No such file or directory"},
         {dir.path() / "folder", "Is a directory"},
         {dir.path() / std::string(300, 'x'), "File name too long"},
+        {fifo, "not a regular file"},
+        {dir.path() / "link to fifo", "not a regular file"},
+        {dir.path() / "loop", "Too many levels of symbolic links"},
     };
+    // Only root may make a device node.
+    if (mknod((dir.path() / "null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        rows.emplace_back(dir.path() / "null", "not a regular file");
+    const std::vector<std::string> before = entries(dir.path());
+    std::error_code noType;
+    const auto typeOf = [&](const fs::path& path) { return fs::symlink_status(path, noType).type(); };
     for (const auto& [path, reason] : rows) {
-        EXPECT_EQ(writeFileSafely(q(path), "x"), "Cannot create file " + path.string() + ": " + reason);
-        EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"folder"}) << path;
+        const fs::file_type type = typeOf(path);
+        EXPECT_EQ(writeFileSafely(path, "x"), "Cannot create file " + path.string() + ": " + reason);
+        EXPECT_EQ(typeOf(path), type) << path;
+        EXPECT_EQ(entries(dir.path()), before) << path;
         EXPECT_TRUE(fs::is_empty(dir.path() / "folder"));
     }
 }
@@ -101,46 +139,46 @@ TEST_F(SafeFileWriter, PermissionsOfFolderAndFileAsAUserMeetsThem)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const test::TempDir place;
-        const fs::path folder = place.path() / "folder";
-        const fs::path target = folder / "inn.txt";
-        fs::create_directory(folder);
-        if (row.existingFile) {
-            std::ofstream(target, std::ios::binary) << oldContent;
-            fs::permissions(target, *row.existingFile);
-        }
-        fs::permissions(place.path(), fs::perms(0755));
-        fs::permissions(folder, fs::perms(row.folderWritable ? 0777 : 0555));
+        const fs::path target = innFileIn(place, row.folderWritable, row.existingFile);
 
         const std::string refusal = "Cannot create file " + target.string() + ": Permission denied";
         const int status = inChild(asUnprivilegedUser, [&] {
-            return writeFileSafely(q(target), "new\r\n") == (row.written ? std::nullopt : std::optional(refusal));
+            return writeFileSafely(target, "new\r\n") == (row.written ? std::nullopt : std::optional(refusal));
         });
         if (status == kSkipped)
             GTEST_SKIP() << "cannot become an unprivileged user (nobody) to test permissions";
         EXPECT_EQ(status, 0) << (row.written ? "not written" : "no \"" + refusal + "\"");
         const std::string expected = row.written ? "new\r\n" : row.existingFile ? oldContent : "";
         EXPECT_EQ(contents(target), expected);
-        EXPECT_EQ(entries(folder).size(), row.existingFile || row.written ? 1u : 0u) << "nothing left beside it";
+        EXPECT_EQ(entries(target.parent_path()).size(), row.existingFile || row.written ? 1u : 0u)
+            << "nothing left beside it";
     }
 }
 
-// Disk full, for real: the child may write only so much to any file. A
-// short inn stays in the write buffer until the end, a long one fails midway.
+// Disk full, for real: the child may write only so much to any file. The
+// new file is written beside the old one or, in a folder the user may not
+// write, over it; either way the old file keeps its bytes.
 TEST_F(SafeFileWriter, AFailedWriteKeepsTheOldFileByteForByte)
 {
     const auto diskFull = [] {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit = {50, 50};
-        return setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        return asUnprivilegedUser() && setrlimit(RLIMIT_FSIZE, &limit) == 0;
     };
-    for (const std::size_t size : {std::size_t{100}, std::size_t{7000}, std::size_t{100000}}) {
-        writeOld();
-        const int status = inChild(diskFull, [&] {
-            return writeFileSafely(q(file), std::string(size, 'x')) == "Stream write error: File too large";
-        });
-        EXPECT_EQ(status, 0) << "no \"Stream write error: File too large\" for " << size;
-        EXPECT_EQ(contents(file), oldContent) << size;
-        EXPECT_EQ(entries(dir.path()), std::vector<std::string>{"Brewick.txt"}) << size;
+    for (const bool folderWritable : {true, false}) {
+        for (const std::size_t size : {std::size_t{100}, std::size_t{7000}, std::size_t{100000}}) {
+            SCOPED_TRACE((folderWritable ? "beside, " : "in place, ") + std::to_string(size));
+            const test::TempDir place;
+            const fs::path target = innFileIn(place, folderWritable, fs::perms(0666));
+            const int status = inChild(diskFull, [&] {
+                return writeFileSafely(target, std::string(size, 'x')) == "Stream write error: File too large";
+            });
+            if (status == kSkipped)
+                GTEST_SKIP() << "cannot become an unprivileged user (nobody) to test permissions";
+            EXPECT_EQ(status, 0) << "no \"Stream write error: File too large\"";
+            EXPECT_EQ(contents(target), oldContent);
+            EXPECT_EQ(entries(target.parent_path()), std::vector<std::string>{"inn.txt"});
+        }
     }
 }
 

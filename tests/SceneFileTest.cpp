@@ -1,9 +1,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <sys/stat.h>
 
-#include "files/SceneFile.h"
+#include <fstream>
+#include <functional>
+
+#include "files/ListFile.h"
+#include "files/UserSceneFile.h"
 #include "generators/Scenes.h"
 #include "support/RecordingRandom.h"
 #include "support/TempDir.h"
@@ -11,6 +15,7 @@
 namespace brewick {
 namespace {
 
+namespace fs = std::filesystem;
 using namespace std::string_literals;
 using testing::ElementsAre;
 
@@ -51,6 +56,10 @@ const FileRow kFiles[] = {
      {}},
     {"NUL kept inside, trimmed at the ends", "\0a\0b\0\r\n"s, {"a\0b"s}},
     {"invalid UTF-8 kept", "\xff\xfe caf\xe9\r\n", {"\xff\xfe caf\xe9"}},
+    {"a byte order mark is skipped", "\xEF\xBB\xBF/* a comment\r\nA\r\n", {"A"}},
+    {"a byte order mark alone", "\xEF\xBB\xBF", {}},
+    {"the start of a mark that is none is kept", "\xEF\xBBx\r\n\xEF", {"\xEF\xBBx", "\xEF"}},
+    {"a mark after the start is kept", "a\r\n\xEF\xBB\xBF", {"a", "\xEF\xBB\xBF"}},
     {"UTF-8 kept",
      "Caf\xc3\xa9 s\xc3\xa9"
      "ance\n",
@@ -63,7 +72,7 @@ TEST(SceneFileParser, SplitsTrimsAndSkipsWhateverThePieces)
     for (const FileRow& row : kFiles) {
         for (std::size_t piece : {std::size_t{1}, std::size_t{2}, std::size_t{3}, row.bytes.size() + 1}) {
             WordList scenes;
-            SceneFileParser parser(scenes);
+            ListFileParser parser(scenes);
             for (std::size_t at = 0; at < row.bytes.size(); at += piece)
                 parser.feed(std::string_view(row.bytes).substr(at, piece));
             parser.finish();
@@ -84,7 +93,7 @@ TEST_F(SceneFile, ReadsTheLinesOfTheFile)
 {
     for (const FileRow& row : kFiles) {
         write(row.bytes);
-        const WordListFile read = readSceneFile(path);
+        const WordListFile read = readListFile(path);
         EXPECT_EQ(read.error, std::nullopt) << row.name;
         EXPECT_EQ(entries(read.entries), row.scenes) << row.name;
     }
@@ -92,17 +101,43 @@ TEST_F(SceneFile, ReadsTheLinesOfTheFile)
 
 TEST_F(SceneFile, AMissingFileHasNoScenesAndNoError)
 {
-    const WordListFile read = readSceneFile(path);
+    const WordListFile read = readListFile(path);
     EXPECT_EQ(read.error, std::nullopt);
     EXPECT_EQ(read.entries.count(), 0u);
 }
 
-TEST_F(SceneFile, AFolderInItsPlaceIsReported)
+// Whatever stands in the file's place, the read ends at once, reporting why.
+TEST_F(SceneFile, WhatIsNoTextFileOfScenesIsReportedAtOnce)
 {
-    std::filesystem::create_directory(path);
-    const WordListFile read = readSceneFile(path);
-    EXPECT_EQ(read.error, "Is a directory");
-    EXPECT_EQ(read.entries.count(), 0u);
+    struct Row {
+        const char* name;
+        std::function<void()> make;
+        fs::path file;
+        std::optional<std::string> error;
+        std::size_t scenes;
+    };
+    const Row rows[] = {
+        {"a folder", [&] { fs::create_directory(path); }, path, "Is a directory", 0},
+        {"a FIFO that no one writes", [&] { mkfifo(path.c_str(), 0600); }, path, "not a regular file", 0},
+        {"a device without end", [] {}, "/dev/zero", "not a regular file", 0},
+        {"a link to itself", [&] { fs::create_symlink(path, path); }, path, "Too many levels of symbolic links", 0},
+        {"a line as long as allowed", [&] { write(std::string(kListLineLimit, 'x') + "\n"); }, path, std::nullopt, 1},
+        {"a longer line", [&] { write("a\n/*\n" + std::string(kListLineLimit + 1, 'x')); }, path,
+         "line 3 is longer than 1 MiB", 1},
+        {"a file too large",
+         [&] {
+             write("");
+             fs::resize_file(path, kListFileLimit + 1);
+         },
+         path, "the file is larger than 64 MiB", 0},
+    };
+    for (const Row& row : rows) {
+        fs::remove(path);
+        row.make();
+        const WordListFile read = readListFile(row.file);
+        EXPECT_EQ(read.error, row.error) << row.name;
+        EXPECT_EQ(read.entries.count(), row.scenes) << row.name;
+    }
 }
 
 TEST(SceneList, TheFileScenesFollowTheHundredBuiltInScenes)
@@ -122,7 +157,7 @@ TEST_F(SceneFile, ALongFileIsReadWhole)
     for (int i = 0; i < 100000; ++i)
         bytes += "Scene number " + std::to_string(i) + "\r\n";
     write(bytes);
-    const WordListFile read = readSceneFile(path);
+    const WordListFile read = readListFile(path);
     EXPECT_EQ(read.error, std::nullopt);
     ASSERT_EQ(read.entries.count(), 100000u);
     EXPECT_EQ(read.entries[99999], "Scene number 99999");
@@ -167,7 +202,7 @@ TEST_F(SceneFile, ReadsJoinUpWhereverTheyEnd)
     };
     for (const Row& row : rows) {
         write(row.bytes);
-        const WordListFile read = readSceneFile(path);
+        const WordListFile read = readListFile(path);
         EXPECT_EQ(read.error, std::nullopt) << row.name;
         ASSERT_EQ(read.entries.count(), row.scenes) << row.name;
         EXPECT_EQ(read.entries[row.scenes - 1], row.last) << row.name;

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "cycle/InnGenerator.h"
-#include "files/SceneFile.h"
+#include "files/ListFile.h"
 #include "generators/Scenes.h"
 #include "support/RecordingRandom.h"
 #include "support/TempDir.h"
@@ -28,7 +28,7 @@ TEST(SceneListUpdate, RebuildsOnlyWhenTheScenesOrTheReadErrorChange)
     };
     write("A\n");
     test::RecordingRandom random;
-    InnGenerator generator(random, readSceneFile(file));
+    InnGenerator generator(random, readListFile(file));
     generator.generate();
     const std::string barScene = generator.sheet().barScene;
 
@@ -62,7 +62,7 @@ TEST(SceneListUpdate, RebuildsOnlyWhenTheScenesOrTheReadErrorChange)
     for (const Step& step : steps) {
         step.change();
         const std::size_t drawsBefore = random.ranges.size();
-        const WordListFile read = readSceneFile(file);
+        const WordListFile read = readListFile(file);
         const bool rebuilt = generator.updateSceneList(read);
         EXPECT_EQ(rebuilt, step.rebuilt) << step.name;
         const std::vector<int> draws(random.ranges.begin() + static_cast<std::ptrdiff_t>(drawsBefore),

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <functional>
 
-#include "files/SceneFile.h"
+#include "files/ListFile.h"
 #include "files/UserSceneFile.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
@@ -59,7 +59,7 @@ protected:
     // The scenes the file adds to the built-in ones.
     static std::vector<std::string> fileScenes(const fs::path& path)
     {
-        const WordListFile read = readSceneFile(path);
+        const WordListFile read = readListFile(path);
         EXPECT_EQ(read.error, std::nullopt);
         return {read.entries.begin(), read.entries.end()};
     }

@@ -3,12 +3,13 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
 
+#include "files/ListFile.h"
 #include "files/SafeFileWriter.h"
-#include "files/SceneFile.h"
 #include "files/UserSceneFile.h"
 #include "output/formats/InnSheetText.h"
 #include "output/print/QtText.h"
@@ -23,12 +24,22 @@ namespace brewick {
 
 namespace names = objectNames;
 
+namespace {
+// File names are bytes; Qt's strings for them come from the file dialog.
+std::filesystem::path localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+std::string sceneFileProblem(const std::filesystem::path& sceneFile, const std::string& reason)
+{
+    return "Cannot read scene file " + sceneFile.string() + ": " + reason;
+}
+}  // namespace
+
 MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, QWidget* parent)
     : QMainWindow(parent),
       seed_(seed),
       random_(seed_),
       sceneFile_(std::move(sceneFile)),
-      generator_(random_, readSceneFile(sceneFile_)),
+      generator_(random_, readListFile(sceneFile_)),
       exportDialog_(exportFileTypes())
 {
     setObjectName(QString::fromLatin1(names::mainWindow));
@@ -41,7 +52,7 @@ MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, QWid
     // The window takes the size of its fixed client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (const auto& error = generator_.sceneFileError())
-        reportError(*error);
+        reportError(sceneFileProblem(sceneFile_, *error));
 }
 
 void MainWindow::setCompanions(QDialog* about, QDialog* closing)
@@ -151,7 +162,7 @@ void MainWindow::saveInn()
         return;
     std::string bytes;
     appendCrLfText(exportLines_, bytes);
-    if (const auto error = writeFileSafely(*path, bytes))
+    if (const auto error = writeFileSafely(localPath(*path), bytes))
         reportError(*error);
 }
 
@@ -166,7 +177,7 @@ void MainWindow::exportInn()
     const std::optional<std::string> bytes = exportedInn(format, inn, shownInnPlace());
     if (!bytes)
         reportError("Cannot create file " + choice->path.toStdString());
-    else if (const auto error = writeFileSafely(choice->path, *bytes))
+    else if (const auto error = writeFileSafely(localPath(choice->path), *bytes))
         reportError(*error);
 }
 
@@ -201,7 +212,7 @@ void MainWindow::editBarScenes()
     // The list follows the file, not the editor: an editor may hand the file
     // to a running instance or be started by D-Bus, and then there is no
     // process to wait for.
-    sceneFileWatcher_.watch(toQString(sceneFile_.string()));
+    sceneFileWatcher_.watch(sceneFile_);
     if (const auto problem = openInTextEditor(sceneFile_.string()))
         reportError(*problem + ". The scene file is " + sceneFile_.string());
     // Changes made since the last build, by any means, count too.
@@ -213,9 +224,9 @@ void MainWindow::updateSceneList()
     // The generator keeps the error before it is shown: showing it runs
     // events, and with them maybe another update, which must find this
     // error already known.
-    const WordListFile read = readSceneFile(sceneFile_);
+    const WordListFile read = readListFile(sceneFile_);
     if (generator_.updateSceneList(read) && read.error)
-        reportError(*read.error);
+        reportError(sceneFileProblem(sceneFile_, *read.error));
 }
 
 // Every close request, whatever its source, is answered by the closing window

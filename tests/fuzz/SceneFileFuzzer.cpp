@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/SceneFile.h"
+#include "files/ListFile.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ std::vector<std::string> entries(const brewick::WordList& list) { return {list.b
 std::vector<std::string> parseInPieces(std::string_view bytes, std::size_t piece)
 {
     brewick::WordList scenes;
-    brewick::SceneFileParser parser(scenes);
+    brewick::ListFileParser parser(scenes);
     for (std::size_t at = 0; at < bytes.size(); at += piece)
         parser.feed(bytes.substr(at, piece));
     parser.finish();
@@ -31,7 +31,7 @@ std::vector<std::string> readAsFile(std::string_view bytes)
     const int fd = memfd_create("BarScenes.txt", 0);
     if (fd < 0 || write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
         std::abort();
-    const brewick::WordListFile read = brewick::readSceneFile("/proc/self/fd/" + std::to_string(fd));
+    const brewick::WordListFile read = brewick::readListFile("/proc/self/fd/" + std::to_string(fd));
     if (read.error)
         std::abort();
     close(fd);

@@ -21,7 +21,7 @@ PdfDocument writePdf(const test::TempDir& dir, const InnSheet& sheet, const QPag
     const std::filesystem::path path = dir.path() / "inn.pdf";
     const std::optional<std::string> bytes = sheetPdf(test::sheetTextOf(sheet), paper, "12/6/26  9:05");
     EXPECT_TRUE(bytes.has_value());
-    EXPECT_EQ(writeFileSafely(QString::fromStdString(path.string()), bytes.value_or("")), std::nullopt);
+    EXPECT_EQ(writeFileSafely(path, bytes.value_or("")), std::nullopt);
     return PdfDocument(path);
 }
 

@@ -18,7 +18,10 @@ namespace fs = std::filesystem;
 TEST(EditedFileWatcher, EachSaveIsToldOnceAfterItSettlesWhateverWayTheEditorSaves)
 {
     const test::TempDir dir;
-    const fs::path file = dir.path() / "BarScenes.txt";
+    // A folder name that is not UTF-8: file names are bytes.
+    const fs::path folder = dir.path() / "caf\xe9";
+    fs::create_directory(folder);
+    const fs::path file = folder / "BarScenes.txt";
     const auto write = [](const fs::path& path, const char* text, std::ios::openmode mode = std::ios::trunc) {
         std::ofstream(path, std::ios::out | mode) << text;
     };
@@ -34,16 +37,16 @@ TEST(EditedFileWatcher, EachSaveIsToldOnceAfterItSettlesWhateverWayTheEditorSave
         {"appended in place", [&] { write(file, "B\n", std::ios::app); }, 1},
         {"a new file renamed over it",
          [&] {
-             write(dir.path() / ".BarScenes.txt.new", "C\n");
-             fs::rename(dir.path() / ".BarScenes.txt.new", file);
+             write(folder / ".BarScenes.txt.new", "C\n");
+             fs::rename(folder / ".BarScenes.txt.new", file);
          },
          1},
         {"in place again, after the rename", [&] { write(file, "D\n", std::ios::app); }, 1},
         {"a backup beside it, then the new file renamed over it",
          [&] {
-             fs::copy_file(file, dir.path() / "BarScenes.txt~");
-             write(dir.path() / ".goutputstream-1", "E\n");
-             fs::rename(dir.path() / ".goutputstream-1", file);
+             fs::copy_file(file, folder / "BarScenes.txt~");
+             write(folder / ".goutputstream-1", "E\n");
+             fs::rename(folder / ".goutputstream-1", file);
          },
          1},
         {"a burst of a hundred writes",
@@ -57,7 +60,7 @@ TEST(EditedFileWatcher, EachSaveIsToldOnceAfterItSettlesWhateverWayTheEditorSave
         {"untouched", [] {}, 0},
     };
     EditedFileWatcher watcher;
-    watcher.watch(QString::fromStdString(file.string()));
+    watcher.watch(file);
     QSignalSpy told(&watcher, &EditedFileWatcher::changed);
     for (const Row& row : rows) {
         told.clear();

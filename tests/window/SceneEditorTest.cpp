@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <fstream>
 #include <functional>
@@ -326,7 +328,7 @@ TEST_F(HandOffEditor, AReadErrorAfterAChangeIsShownOnce)
     // Another change in the folder leaves the same error: no second box.
     std::ofstream(sceneFile.parent_path() / "BarScenes.txt~") << "A backup\n";
     QTest::qWait(1000);
-    EXPECT_EQ(boxes, std::vector<std::string>{"Is a directory."});
+    EXPECT_EQ(boxes, std::vector<std::string>{"Cannot read scene file " + sceneFile.string() + ": Is a directory."});
     fs::remove(sceneFile);
     writeFile(sceneFile, "A scene after\n");
     EXPECT_TRUE(waitForFileScenes({"A scene after"}));
@@ -351,6 +353,21 @@ TEST_F(DBusEditor, ScenesADBusActivatedEditorSavesReachTheList)
     editScenes();
     EXPECT_TRUE(waitForFileScenes({"A scene from before", kTypedScene}));
     EXPECT_EQ(contents(desktop / "opened"), sceneFile.string() + "\n");
+}
+
+// Reading a FIFO would wait for a writer, maybe for good.
+TEST_F(NoEditor, AFifoForAFileIsReportedAtStartUpAndTheWindowComesUp)
+{
+    fs::create_directories(sceneFile.parent_path());
+    ASSERT_EQ(mkfifo(sceneFile.c_str(), 0600), 0);
+    std::string text;
+    const test::ModalHandler handler({[&](QWidget* modal) {
+        text = qobject_cast<QMessageBox*>(modal)->text().toStdString();
+        modal->close();
+    }});
+    start(std::nullopt);
+    EXPECT_EQ(text, "Cannot read scene file " + sceneFile.string() + ": not a regular file.");
+    EXPECT_EQ(window->generator().sceneList().count(), kBuiltInSceneCount);
 }
 
 TEST_F(NoEditor, TheErrorBoxSaysSoAndNamesTheFileItCreated)
