@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "ui/CaptionOnFrameStyle.h"
+#include "ui/FocusMarkStyle.h"
 
 namespace brewick {
 
@@ -29,7 +30,7 @@ void applyProgramLook()
 {
     QApplication::setFont(windowFont());
     QApplication::setWindowIcon(programIcon());
-    QApplication::setStyle(new CaptionOnFrameStyle);
+    QApplication::setStyle(new FocusMarkStyle(new CaptionOnFrameStyle));
 }
 
 void setUpFixedWindow(QWidget* window, Qt::WindowType type, const QString& title, QPoint position)
