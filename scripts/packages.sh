@@ -22,6 +22,7 @@ TEST_PACKAGES=(
   desktop-file-utils appstream man-db
   xvfb x11-utils xdotool imagemagick libx11-dev
   dbus-daemon python3-gi gir1.2-glib-2.0
+  at-spi2-core python3-pyatspi # the main window through AT-SPI
   weston
   dpkg-dev debhelper lintian
   python3-jsonschema xclip

@@ -83,12 +83,16 @@ InnForm::InnForm(InnSheet& sheet, QWidget* parent) : QWidget(parent), sheet_(she
 
 void InnForm::createControls()
 {
-    place<QLabel>(this, names::innNameCaption, {8, 0, 57, 16}, QStringLiteral("Inn Name"));
-    place<QLabel>(this, names::landlordCaption, {256, 0, 103, 16}, QStringLiteral("Landlord's Name"));
+    auto* innNameCaption = place<QLabel>(this, names::innNameCaption, {8, 0, 57, 16}, QStringLiteral("Inn Name"));
+    auto* landlordCaption =
+        place<QLabel>(this, names::landlordCaption, {256, 0, 103, 16}, QStringLiteral("Landlord's Name"));
     innNameEdit_ = place<QLineEdit>(this, names::innNameEdit, {8, 16, 240, 24});
     landlordEdit_ = place<QLineEdit>(this, names::landlordEdit, {256, 16, 240, 24});
     for (QLineEdit* field : {innNameEdit_, landlordEdit_})
         field->setValidator(new OneLineValidator(field));
+    // A screen reader names a field by the caption whose buddy it is.
+    innNameCaption->setBuddy(innNameEdit_);
+    landlordCaption->setBuddy(landlordEdit_);
     locationGroup_ = place<RadioGroup>(this, names::locationGroup, {8, 48, 137, 113}, QStringLiteral("Inn Location"),
                                        itemNames(kLocationCount, [](int i) { return locationName(InnLocation(i)); }));
     qualityGroup_ = place<RadioGroup>(this, names::qualityGroup, {152, 48, 97, 113}, QStringLiteral("Inn Quality"),
@@ -98,16 +102,23 @@ void InnForm::createControls()
     menuEdit_ = place<QPlainTextEdit>(menuGroup, names::menuEdit, {8, 16, 225, 89});
 
     roomGrid_ = place<RoomGrid>(this, names::roomGrid, {48, 168, 407, 80});
+    roomGrid_->setAccessibleName(QStringLiteral("Rooms and prices"));
 
     auto* sceneGroup = place<QGroupBox>(this, names::barSceneGroup, {8, 256, 486, 49}, QStringLiteral("Bar Scene"));
     barSceneList_ = place<QListWidget>(sceneGroup, names::barSceneList, {8, 16, 465, 25});
+    barSceneList_->setAccessibleName(QStringLiteral("Bar scene"));
     barSceneList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     barSceneList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* tablesGroup = place<QGroupBox>(this, names::tablesGroup, {8, 312, 486, 185}, QStringLiteral("Tables"));
-    place<QLabel>(tablesGroup, names::tableCountCaption, {8, 22, 124, 16}, QStringLiteral("Number of Tables =  "));
+    auto* tableCountCaption =
+        place<QLabel>(tablesGroup, names::tableCountCaption, {8, 22, 124, 16}, QStringLiteral("Number of Tables =  "));
     tableCountLabel_ = place<QLabel>(tablesGroup, names::tableCountLabel, {136, 22, 7, 16}, QStringLiteral("0"));
     tableCountLabel_->adjustSize();
+    tableCountCaption->setBuddy(tableCountLabel_);
+    // A label tells a screen reader nothing but its name: the number goes as
+    // its description.
+    tableCountLabel_->setAccessibleName(QStringLiteral("Number of tables"));
     tableChoice_ = place<QComboBox>(tablesGroup, names::tableChoice, {250, 16, 225, 24});
     tableLinesEdit_ = place<QPlainTextEdit>(tablesGroup, names::tableLinesEdit, {8, 48, 468, 129});
 
@@ -185,8 +196,7 @@ void InnForm::showSheet()
     roomGrid_->showRooms(sheet_.rooms);
     showLines(menuEdit_, sheet_.menuLines);
     showScene();
-    tableCountLabel_->setText(QString::number(sheet_.tableCount));
-    tableCountLabel_->adjustSize();
+    showTableCount();
     showTableChoices();
     showLines(tableLinesEdit_, sheet_.shownTableLines);
 }
@@ -219,6 +229,14 @@ void InnForm::showScene()
     barSceneList_->clear();
     auto* line = new QListWidgetItem(scene, barSceneList_);
     line->setSizeHint(QSize(0, kListItemHeight));
+}
+
+void InnForm::showTableCount()
+{
+    const QString count = QString::number(sheet_.tableCount);
+    tableCountLabel_->setText(count);
+    tableCountLabel_->setAccessibleDescription(count);
+    tableCountLabel_->adjustSize();
 }
 
 // Choosing from the program is not the user choosing: no tableChosen.

@@ -64,6 +64,7 @@ private:
     void orderTabs();
     void connectControls();
     void showScene();
+    void showTableCount();
     void showTableChoices();
     void showDefaultButton(QWidget* focus);
 

@@ -32,6 +32,15 @@ std::string sceneFileProblem(const std::filesystem::path& sceneFile, const std::
 {
     return "Cannot read scene file " + sceneFile.string() + ": " + reason;
 }
+
+// The platform's key for Quit, or Ctrl+Q where it names none: the Windows key
+// scheme, which Qt's offscreen screen uses too, leaves closing to the window
+// manager.
+QKeySequence quitKey()
+{
+    const QKeySequence standard(QKeySequence::Quit);
+    return standard.isEmpty() ? QKeySequence(Qt::CTRL | Qt::Key_Q) : standard;
+}
 }  // namespace
 
 MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, QWidget* parent)
@@ -63,7 +72,7 @@ void MainWindow::setCompanions(QDialog* about, QDialog* closing)
 
 void MainWindow::createActions()
 {
-    const auto addAction = [this](QMenu* menu, const char* name, const QString& text, void (MainWindow::*run)(),
+    const auto addAction = [this](QMenu* menu, const char* name, const QString& text, auto run,
                                   const QKeySequence& shortcut = {}) {
         QAction* action = menu->addAction(text, shortcut, this, run);
         action->setObjectName(QString::fromLatin1(name));
@@ -71,10 +80,15 @@ void MainWindow::createActions()
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QString::fromLatin1(names::fileMenu));
-    actions_.fileSave = addAction(file, names::saveAction, QStringLiteral("&Save"), &MainWindow::saveInn);
+    actions_.fileSave =
+        addAction(file, names::saveAction, QStringLiteral("&Save"), &MainWindow::saveInn, QKeySequence::Save);
     actions_.fileExport = addAction(file, names::exportAction, QStringLiteral("E&xport…"), &MainWindow::exportInn);
-    actions_.filePrint = addAction(file, names::printAction, QStringLiteral("&Print"), &MainWindow::printInn);
+    actions_.filePrint =
+        addAction(file, names::printAction, QStringLiteral("&Print"), &MainWindow::printInn, QKeySequence::Print);
     actions_.fileAbout = addAction(file, names::aboutAction, QStringLiteral("&About"), &MainWindow::showAbout);
+    file->addSeparator();
+    // One more close request: the closing window comes first, as for "Exit".
+    actions_.fileQuit = addAction(file, names::quitAction, QStringLiteral("&Quit"), &MainWindow::close, quitKey());
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QString::fromLatin1(names::editMenu));

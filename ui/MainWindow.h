@@ -62,6 +62,7 @@ private:
         QAction* fileExport = nullptr;
         QAction* filePrint = nullptr;
         QAction* fileAbout = nullptr;
+        QAction* fileQuit = nullptr;
         QAction* editCopyInn = nullptr;
         QAction* editPreviousInn = nullptr;
         QAction* editNextInn = nullptr;

@@ -45,10 +45,16 @@ RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::
     setEditTriggers(QAbstractItemView::AllEditTriggers);
     setTabKeyNavigation(false);
     setItemDelegate(new CellDelegate(this));
-    for (int column = 0; column < RoomTable::kColumns; ++column)
+    // The hidden header views still give a screen reader a cell's headings:
+    // they hold the texts of the heading row and column.
+    for (int column = 0; column < RoomTable::kColumns; ++column) {
         setColumnWidth(column, kColumnWidth);
-    for (int row = 0; row < RoomTable::kRows; ++row)
+        setHorizontalHeaderItem(column, new QTableWidgetItem);
+    }
+    for (int row = 0; row < RoomTable::kRows; ++row) {
         setRowHeight(row, kRowHeight);
+        setVerticalHeaderItem(row, new QTableWidgetItem);
+    }
 
     const QBrush headingBrush = palette().button();
     for (int row = 0; row < RoomTable::kRows; ++row) {
@@ -72,8 +78,13 @@ void RoomGrid::showRooms(const RoomTable& rooms)
     for (int row = 0; row < RoomTable::kRows; ++row) {
         for (int column = 0; column < RoomTable::kColumns; ++column) {
             const QString text = QString::fromStdString(rooms.cell(column, row));
-            if (item(row, column)->text() != text)
-                item(row, column)->setText(text);
+            if (item(row, column)->text() == text)
+                continue;
+            item(row, column)->setText(text);
+            if (row == 0)
+                horizontalHeaderItem(column)->setText(text);
+            if (column == 0)
+                verticalHeaderItem(row)->setText(text);
         }
     }
 }

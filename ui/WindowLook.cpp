@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "ui/CaptionOnFrameStyle.h"
+#include "ui/FocusMarkStyle.h"
 
 namespace brewick {
 
@@ -32,7 +33,7 @@ void applyProgramLook()
 {
     QApplication::setFont(windowFont());
     QApplication::setWindowIcon(programIcon());
-    QApplication::setStyle(new CaptionOnFrameStyle);
+    QApplication::setStyle(new FocusMarkStyle(new CaptionOnFrameStyle));
 }
 
 void setUpFixedWindow(QWidget* window, Qt::WindowType type, const QString& title, QPoint position)

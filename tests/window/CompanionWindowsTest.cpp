@@ -146,6 +146,8 @@ TEST(ClosingTheProgram, EveryCloseRequestShowsTheClosingWindowOnceAndThenCloses)
              EXPECT_TRUE(main.isVisible() && closing->isVisible());
              exitButton(closing, main);
          }},
+        {"File > Quit by Ctrl+Q", [](MainWindow& main) { QTest::keyClick(&main, Qt::Key_Q, Qt::ControlModifier); },
+         exitButton},
         {"logout that may ask", [](MainWindow& main) { main.closeForLogout(true); }, exitButton},
         {"logout that may not ask", [](MainWindow& main) { main.closeForLogout(false); }, nullptr},
     };

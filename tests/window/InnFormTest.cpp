@@ -91,11 +91,14 @@ TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
     for (QAction* menu : window->menuBar()->actions()) {
         QStringList items;
         for (QAction* item : menu->menu()->actions())
-            items.append(item->isSeparator() ? QStringLiteral("-") : item->text().remove('&'));
+            items.append(item->isSeparator()
+                             ? QStringLiteral("-")
+                             : (item->text().remove('&') + ' ' + item->shortcut().toString()).trimmed());
         menus.append(menu->text().remove('&') + ": " + items.join(", "));
     }
-    EXPECT_EQ(menus, QStringList({"File: Save, Export…, Print, About",
-                                  "Edit: Copy Inn, Previous Inn, Next Inn, -, Bar Scenes"}));
+    EXPECT_EQ(menus,
+              QStringList({"File: Save Ctrl+S, Export…, Print Ctrl+P, About, -, Quit Ctrl+Q",
+                           "Edit: Copy Inn Ctrl+Shift+C, Previous Inn Alt+Left, Next Inn Alt+Right, -, Bar Scenes"}));
 }
 
 TEST_F(InnFormTest, TabVisitsTheControlsInTheirOrder)

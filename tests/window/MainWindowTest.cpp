@@ -114,6 +114,7 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
     const auto copyInn = [](QWidget* editor) {
         QTest::keyClick(editor, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     };
+    const auto print = [](QWidget* editor) { QTest::keyClick(editor, Qt::Key_P, Qt::ControlModifier); };
     const auto tickInnNameOnly = [&] { click(find<QCheckBox>(names::innNameCheckBox)); };
     const auto pressGenerate = [&](QWidget*) { find<QPushButton>(names::generateButton)->click(); };
     const auto pressOther = [this](const char* group, int selected) { radio(group, selected == 0 ? 1 : 0)->click(); };
@@ -145,6 +146,7 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         {"Export as JSON", kSingle, kBeds, {}, {}, json, "\"single\":{\"beds\":4321,"},
         {"Copy Inn", kSingle, kBeds, {}, copyInn, copied, kSentence},
         {"Print", kSingle, kBeds, {}, {}, printedText, kSentence},
+        {"Print by Ctrl+P", kSingle, kBeds, {}, print, [&] { return printed; }, kSentence},
         {"Generate with Rooms unticked", kSingle, kBeds, tickInnNameOnly, pressGenerate, {}, ""},
         {"a location click", kDouble, kBeds, {}, otherLocation, {}, ""},
         {"a location click on a price", kDouble, kCost, {}, otherLocation, {}, ""},

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the real program on a private X server as a user would: waits for its
 # window, checks its size and class, copies the inn with Ctrl+Shift+C and
-# reads the clipboard back, saves inns while stepping through them with
-# Alt+Left and Alt+Right, exports a PDF and reads it back, opens File > About,
+# reads the clipboard back, saves inns (by the menu and by Ctrl+S) while
+# stepping through them with Alt+Left and Alt+Right, exports a PDF and reads it back, opens File > About,
 # edits the bar scenes in a default text editor that hands the file on and
 # saves it seconds later, generates and saves an inn with a saved scene and a
 # bed count typed into the room grid, presses Enter in the grid, pastes a name
@@ -98,11 +98,13 @@ copied() { timeout 5 xclip -o -selection clipboard >"$work/clipboard.txt" 2>/dev
 wait_for copied || fail "Ctrl+Shift+C left on the clipboard: $(head -c 300 "$work/clipboard.txt" 2>/dev/null)"
 [[ $(timeout 5 xclip -o -selection clipboard -t text/markdown | head -n 1) == "# "* ]] || fail "no Markdown on the clipboard"
 
-# Chooses the File menu's item by its key and answers the save dialog with $2.
+# Chooses the File menu's item by its key, or presses the shortcut $1 (a key
+# with a modifier), and answers the save dialog with $2.
 save_through() {
-  local dialog
+  local dialog keys=(alt+f "$1")
+  [[ $1 == *+* ]] && keys=("$1")
   xdotool windowfocus --sync "$main"
-  xdotool key --clearmodifiers alt+f "$1"
+  xdotool key --clearmodifiers "${keys[@]}"
   dialog=$(wait_for xdotool search --onlyvisible --name '^Save As$' | head -n 1) || fail "File > $1 showed no save dialog"
   xdotool windowfocus --sync "$dialog"
   xdotool key --clearmodifiers ctrl+a
@@ -113,8 +115,8 @@ save_through() {
 }
 
 # The first inn saved, a second generated, and back to the first with Alt+Left:
-# Save gives the first inn's bytes again; Alt+Right and Save give the second,
-# which is brewick-batch's second inn of the seed.
+# Ctrl+S gives the first inn's bytes again; Alt+Right and Save give the
+# second, which is brewick-batch's second inn of the seed.
 save_through s "$work/first.txt"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove --window "$main" 357 $((HEIGHT - 581 + 536)) click 1
@@ -122,7 +124,7 @@ save_through s "$work/second.txt"
 cmp -s "$work/first.txt" "$work/second.txt" && fail "Generate left the inn as it was"
 xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers alt+Left
-save_through s "$work/back.txt"
+save_through ctrl+s "$work/back.txt"
 cmp "$work/first.txt" "$work/back.txt" || fail "Alt+Left did not bring back the first inn"
 xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers alt+Right
