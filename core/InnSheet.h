@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,6 +56,14 @@ struct TableBlock {
     std::vector<Patron> patrons;
 
     friend bool operator==(const TableBlock&, const TableBlock&) = default;
+};
+
+// Which inn of which run an inn is.
+struct InnPlace {
+    std::uint64_t number = 0;  // from 1
+    std::uint32_t seed = 0;    // the run's initial state
+
+    friend bool operator==(const InnPlace&, const InnPlace&) = default;
 };
 
 struct InnSheet {

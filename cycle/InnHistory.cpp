@@ -1,5 +1,7 @@
 #include "cycle/InnHistory.h"
 
+#include <ranges>
+
 namespace brewick {
 
 namespace {
@@ -14,16 +16,40 @@ std::size_t textBytes(const InnSheet& sheet)
         bytes += lines->textSize();
     return bytes;
 }
+
+bool isShowing(const InnPlace& place) { return place.number > 0; }
 }  // namespace
 
 void InnHistory::generate(InnGenerator& generator)
 {
     if (!generator.parts().anyTicked())
         return;
-    if (shownNumber_ > 0)
+    if (isShowing(shownPlace_))
         keepShown(generator.sheet());
     generator.generate();
-    shownNumber_ = generator.generations();
+    shownPlace_ = {generator.generations(), runSeed_};
+}
+
+void InnHistory::open(InnGenerator& generator, std::vector<PlacedInn> inns)
+{
+    if (inns.empty())
+        return;
+    if (isShowing(shownPlace_))
+        keepShown(generator.sheet());
+    else
+        dropInnsAhead();
+    for (PlacedInn& inn : inns | std::views::drop(1) | std::views::reverse)
+        keep(after_, std::move(inn.sheet), inn.place);
+    generator.sheet() = std::move(inns.front().sheet);
+    shownPlace_ = inns.front().place;
+    keepWithinBounds();
+}
+
+void InnHistory::restore(std::vector<PlacedInn> inns)
+{
+    for (PlacedInn& inn : inns)
+        keep(before_, std::move(inn.sheet), inn.place);
+    keepWithinBounds();
 }
 
 void InnHistory::selectLocation(InnGenerator& generator, InnLocation location)
@@ -46,12 +72,21 @@ void InnHistory::goBack(InnGenerator& generator) { step(before_, after_, generat
 
 void InnHistory::goForward(InnGenerator& generator) { step(after_, before_, generator); }
 
+void InnHistory::forEachInn(const InnGenerator& generator,
+                            const std::function<void(const InnSheet&, const InnPlace&)>& visit) const
+{
+    for (const KeptInn& inn : before_)
+        visit(inn.sheet, inn.place);
+    if (isShowing(shownPlace_))
+        visit(generator.sheet(), shownPlace_);
+    for (const KeptInn& inn : after_ | std::views::reverse)
+        visit(inn.sheet, inn.place);
+}
+
 void InnHistory::keepShown(const InnSheet& sheet)
 {
     dropInnsAhead();
-    const std::size_t bytes = textBytes(sheet);
-    before_.push_back({sheet, shownNumber_, bytes});
-    keptBytes_ += bytes;
+    keep(before_, sheet, shownPlace_);
     keepWithinBounds();
 }
 
@@ -61,9 +96,9 @@ void InnHistory::step(std::deque<KeptInn>& source, std::deque<KeptInn>& keep, In
         return;
     InnSheet& shown = generator.sheet();
     const std::size_t bytes = textBytes(shown);
-    keep.push_back({std::move(shown), shownNumber_, bytes});
+    keep.push_back({std::move(shown), shownPlace_, bytes});
     shown = std::move(source.back().sheet);
-    shownNumber_ = source.back().number;
+    shownPlace_ = source.back().place;
     keptBytes_ += bytes - source.back().bytes;
     source.pop_back();
 }
@@ -73,6 +108,13 @@ void InnHistory::dropInnsAhead()
     for (const KeptInn& inn : after_)
         keptBytes_ -= inn.bytes;
     after_.clear();
+}
+
+void InnHistory::keep(std::deque<KeptInn>& inns, InnSheet sheet, const InnPlace& place)
+{
+    const std::size_t bytes = textBytes(sheet);
+    inns.push_back({std::move(sheet), place, bytes});
+    keptBytes_ += bytes;
 }
 
 void InnHistory::keepWithinBounds()

@@ -16,12 +16,12 @@ class History : public testing::Test {
 protected:
     test::RecordingRandom random{4711};
     InnGenerator generator{random, {}};
-    InnHistory history;
+    InnHistory history{4711};
 };
 
 TEST_F(History, StepsBackAndForthLikeABrowser)
 {
-    enum Action { Generate, Back, Forward, Edit, Relocate, Requalify, KeepQuality, TickNothing };
+    enum Action { Generate, Back, Forward, Edit, Relocate, Requalify, KeepQuality, TickNothing, Open };
     struct Row {
         const char* name;
         Action action;
@@ -53,9 +53,22 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
         {"forward", Forward, 6, 4, true, false},
         {"nothing ticked: Generate keeps no inn", TickNothing, 6, 4, true, false},
         {"nothing ticked, and back", Back, 4, 4, true, true},
+        {"a file of two inns opened drops the inns ahead", Open, 7, 70, true, true},
+        {"the file's second inn follows it", Forward, 8, 71, true, false},
+        {"back to the first", Back, 7, 70, true, true},
+        {"back to where the file was opened", Back, 4, 4, true, true},
     };
-    // Each inn as it was last shown: generated, edited or changed by a reaction.
-    std::map<int, InnSheet> inns;
+    // The file's inns, from another run.
+    test::RecordingRandom otherRandom{99};
+    InnGenerator other{otherRandom, {}};
+    std::vector<PlacedInn> file;
+    for (std::uint64_t number : {70, 71}) {
+        other.generate();
+        file.push_back({other.sheet(), {number, 99}});
+    }
+
+    // Each inn as it was last shown: generated, edited, changed by a reaction or opened.
+    std::map<int, InnSheet> inns{{8, file[1].sheet}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::size_t draws = random.ranges.size();
@@ -91,13 +104,17 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
             generator.setPart(InnPart::All, false);
             history.generate(generator);
             break;
+        case Open:
+            history.open(generator, file);
+            break;
         }
         if (row.action != Generate && row.action != Relocate) {
             EXPECT_EQ(random.ranges.size(), draws) << "only new inns and menus draw";
         }
         if (row.action != Back && row.action != Forward)
             inns[row.shown] = generator.sheet();
-        EXPECT_EQ(history.shownNumber(), row.number);
+        EXPECT_EQ(history.shownPlace().seed, row.number >= 70 ? 99u : 4711u);
+        EXPECT_EQ(history.shownPlace().number, row.number);
         EXPECT_EQ(generator.sheet(), inns[row.shown]);
         EXPECT_EQ(history.canGoBack(), row.back);
         EXPECT_EQ(history.canGoForward(), row.forward);
@@ -142,7 +159,7 @@ TEST(HistoryBounds, KeepsTheLastInnsWithinItsCountAndItsBytes)
         SCOPED_TRACE(row.name);
         test::RecordingRandom random{4711};
         InnGenerator generator{random, {}};
-        InnHistory history;
+        InnHistory history{4711};
         history.generate(generator);
         if (row.menuBytes > 0) {
             generator.sheet().menuLines.add(std::string(row.menuBytes, 'x'));
@@ -151,16 +168,16 @@ TEST(HistoryBounds, KeepsTheLastInnsWithinItsCountAndItsBytes)
         std::map<std::uint64_t, std::string> names;
         for (int inn = 2; inn <= row.generated; ++inn) {
             history.generate(generator);
-            names[history.shownNumber()] = generator.sheet().innName;
+            names[history.shownPlace().number] = generator.sheet().innName;
         }
         const InnSheet shown = generator.sheet();
         std::size_t steps = 0;
         for (; history.canGoBack(); ++steps) {
             history.goBack(generator);
-            EXPECT_EQ(generator.sheet().innName, names[history.shownNumber()]);
+            EXPECT_EQ(generator.sheet().innName, names[history.shownPlace().number]);
         }
         EXPECT_EQ(steps, row.kept);
-        EXPECT_EQ(history.shownNumber(), static_cast<std::uint64_t>(row.generated) - row.kept);
+        EXPECT_EQ(history.shownPlace().number, static_cast<std::uint64_t>(row.generated) - row.kept);
         while (history.canGoForward())
             history.goForward(generator);
         EXPECT_TRUE(generator.sheet() == shown);

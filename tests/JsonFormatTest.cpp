@@ -47,6 +47,8 @@ TEST(JsonFormat, RoomCellsAreNumbersOnlyWhenTheyHoldAPlainNumber)
     }
 }
 
+// The groups hold the items however the menu was edited; a menu that is not
+// as the groups would build it also has its lines as they stand.
 TEST(JsonFormat, TheMenuIsSplitAtItsHeadingsHoweverItWasEdited)
 {
     struct Row {
@@ -58,19 +60,26 @@ TEST(JsonFormat, TheMenuIsSplitAtItsHeadingsHoweverItWasEdited)
         {"as generated",
          {"Main Courses", "  Roast Boar", " ", "Puddings", "  Apple Pie", " ", "Drinks", "  Mead", "  Grog"},
          R"j({"mainCourses":["Roast Boar"],"puddings":["Apple Pie"],"drinks":["Mead","Grog"]})j"},
-        {"empty", {}, R"j({"mainCourses":[],"puddings":[],"drinks":[]})j"},
+        {"empty", {}, R"j({"mainCourses":[],"puddings":[],"drinks":[],"lines":[]})j"},
         {"lines before the first heading",
          {"Chef's special", "  Eel Pie", "Main Courses", "  Stew"},
-         R"j({"mainCourses":["Stew"],"puddings":[],"drinks":[],"other":["Chef's special","Eel Pie"]})j"},
+         R"j({"mainCourses":["Stew"],"puddings":[],"drinks":[],"other":["Chef's special","Eel Pie"],)j"
+         R"j("lines":["Chef's special","  Eel Pie","Main Courses","  Stew"]})j"},
         {"headings in another order, one twice, blanks and tabs around",
          {"Drinks ", "\tCider", "", "Main Courses", "  Stew", "  ", "Drinks", "Ale"},
-         R"j({"mainCourses":["Stew"],"puddings":[],"drinks":["Cider","Ale"]})j"},
+         R"j({"mainCourses":["Stew"],"puddings":[],"drinks":["Cider","Ale"],)j"
+         R"j("lines":["Drinks ","\tCider","","Main Courses","  Stew","  ","Drinks","Ale"]})j"},
         {"an indented heading is an item",
          {"Puddings", "  Drinks", "  Custard"},
-         R"j({"mainCourses":[],"puddings":["Drinks","Custard"],"drinks":[]})j"},
+         R"j({"mainCourses":[],"puddings":["Drinks","Custard"],"drinks":[],"lines":["Puddings","  Drinks","  Custard"]})j"},
         {"a heading in other words is an item",
          {"Main courses", "  Stew"},
-         R"j({"mainCourses":[],"puddings":[],"drinks":[],"other":["Main courses","Stew"]})j"},
+         R"j({"mainCourses":[],"puddings":[],"drinks":[],"other":["Main courses","Stew"],)j"
+         R"j("lines":["Main courses","  Stew"]})j"},
+        {"a generated menu's item typed with one indent less",
+         {"Main Courses", " Roast Boar", " ", "Puddings", " ", "Drinks"},
+         R"j({"mainCourses":["Roast Boar"],"puddings":[],"drinks":[],)j"
+         R"j("lines":["Main Courses"," Roast Boar"," ","Puddings"," ","Drinks"]})j"},
     };
     for (const Row& row : rows) {
         InnSheet sheet;

@@ -49,6 +49,7 @@ MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, QWid
       random_(seed_),
       sceneFile_(std::move(sceneFile)),
       generator_(random_, readListFile(sceneFile_)),
+      history_(seed_),
       exportDialog_(exportFileTypes())
 {
     setObjectName(QString::fromLatin1(names::mainWindow));
@@ -125,7 +126,7 @@ void MainWindow::connectForm()
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (history_.shownNumber() == 0) {
+    if (history_.shownPlace().number == 0) {
         generateInn();
         form_->focusGenerate();
     }
@@ -188,7 +189,7 @@ void MainWindow::exportInn()
     if (!choice)
         return;
     const ExportFormat format = exportFormatFor(choice->path, choice->fileType);
-    const std::optional<std::string> bytes = exportedInn(format, inn, shownInnPlace());
+    const std::optional<std::string> bytes = exportedInn(format, inn, history_.shownPlace());
     if (!bytes)
         reportError("Cannot create file " + choice->path.toStdString());
     else if (const auto error = writeFileSafely(localPath(choice->path), *bytes))
@@ -206,10 +207,9 @@ void MainWindow::printInn()
 void MainWindow::copyInn()
 {
     const InnSheet& inn = shownInn();
-    QGuiApplication::clipboard()->setMimeData(clipboardInn(inn, shownInnPlace()));
+    QGuiApplication::clipboard()->setMimeData(clipboardInn(inn, history_.shownPlace()));
 }
 
-InnPlace MainWindow::shownInnPlace() const { return {history_.shownNumber(), seed_}; }
 
 void MainWindow::showAbout()
 {

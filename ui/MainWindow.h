@@ -88,8 +88,6 @@ private:
     void exportInn();
     void printInn();
     void copyInn();
-    // The shown inn's place in the run, as brewick-batch numbers its inns.
-    InnPlace shownInnPlace() const;
     void showAbout();
     void editBarScenes();
     void updateSceneList();

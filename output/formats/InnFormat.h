@@ -11,12 +11,6 @@
 
 namespace brewick {
 
-// Which inn of which run a page is for.
-struct InnPlace {
-    std::uint64_t number;  // from 1
-    std::uint32_t seed;    // the run's initial state
-};
-
 class InnFormat {
 public:
     virtual ~InnFormat() = default;

@@ -35,6 +35,17 @@ void appendStringArray(std::span<const std::string_view> items, std::string& out
     out += ']';
 }
 
+void appendLineArray(TextLines::const_iterator first, TextLines::const_iterator last, std::string& out)
+{
+    out += '[';
+    for (auto line = first; line != last; ++line) {
+        if (line != first)
+            out += ',';
+        appendJsonString(*line, out);
+    }
+    out += ']';
+}
+
 // Digits as the generators write them, small enough for every JSON reader to
 // keep exact (below 2^53); anything else a user typed stays text.
 bool isPlainNumber(std::string_view cell)
@@ -71,7 +82,9 @@ void appendRooms(const RoomTable& rooms, std::string& out)
 
 // {"mainCourses":[...],"puddings":[...],"drinks":[...]}, and "other" when
 // an edited menu has items before its first heading.
-void appendMenu(const MenuSections& menu, std::string& out)
+// An edited menu whose lines the groups cannot give back also has its lines
+// as they stand.
+void appendMenu(const TextLines& menuLines, const MenuSections& menu, std::string& out)
 {
     out += "{\"mainCourses\":";
     appendStringArray(menu.mainCourses, out);
@@ -82,6 +95,10 @@ void appendMenu(const MenuSections& menu, std::string& out)
     if (!menu.other.empty()) {
         appendKey("other", out);
         appendStringArray(menu.other, out);
+    }
+    if (!readsAsBuilt(menuLines, menu)) {
+        appendKey("lines", out);
+        appendLineArray(menuLines.begin(), menuLines.end(), out);
     }
     out += '}';
 }
@@ -134,13 +151,7 @@ void appendTable(int number, TextLines::const_iterator first, TextLines::const_i
         out += "null";
     if (!asDrawn) {
         appendKey("lines", out);
-        out += '[';
-        for (std::size_t i = 0; i < lines; ++i) {
-            if (i > 0)
-                out += ',';
-            appendJsonString(line(i), out);
-        }
-        out += ']';
+        appendLineArray(first, last, out);
     }
     out += '}';
 }
@@ -183,12 +194,17 @@ void JsonFormat::append(const InnSheet& sheet, InnPlace place, std::string& out)
     appendRooms(sheet.rooms, out);
     appendKey("menu", out);
     splitMenu(sheet.menuLines, menu_);
-    appendMenu(menu_, out);
+    appendMenu(sheet.menuLines, menu_, out);
     appendStringMember("scene", sheet.barScene, out);
     appendKey("tableCount", out);
     out += Decimal(sheet.tableCount);
     appendKey("tables", out);
     appendTables(sheet, out);
+    // The window shows table 1 after every generation; another is the user's choice.
+    if (sheet.chosenTable > 0) {
+        appendKey("shownTable", out);
+        out += Decimal(sheet.chosenTable + 1);
+    }
     out += "}\n";
 }
 

@@ -6,6 +6,47 @@
 
 namespace brewick {
 
+namespace {
+constexpr std::string_view kItemIndent = "  ";
+constexpr std::string_view kGroupGap = " ";
+
+// Calls `visit(before, text)` for each line of the built menu, the line being
+// the two put together.
+template <typename Visit>
+void forEachBuiltLine(const MenuSections& menu, Visit visit)
+{
+    const std::pair<std::string_view, const std::vector<std::string_view>*> groups[] = {
+        {"Main Courses", &menu.mainCourses}, {"Puddings", &menu.puddings}, {"Drinks", &menu.drinks}};
+    for (const auto& [heading, items] : groups) {
+        if (heading != groups[0].first)
+            visit(std::string_view(), kGroupGap);
+        visit(std::string_view(), heading);
+        for (std::string_view item : *items)
+            visit(kItemIndent, item);
+    }
+}
+}  // namespace
+
+void buildMenuLines(const MenuSections& menu, TextLines& out)
+{
+    out.clear();
+    forEachBuiltLine(menu, [&out](std::string_view before, std::string_view text) { out.add({before, text}); });
+}
+
+bool readsAsBuilt(const TextLines& menuLines, const MenuSections& menu)
+{
+    if (!menu.other.empty())
+        return false;
+    std::size_t line = 0;
+    bool same = true;
+    forEachBuiltLine(menu, [&](std::string_view before, std::string_view text) {
+        same = same && line < menuLines.size() && menuLines[line].size() == before.size() + text.size() &&
+               menuLines[line].starts_with(before) && menuLines[line].ends_with(text);
+        ++line;
+    });
+    return same && line == menuLines.size();
+}
+
 void splitMenu(const TextLines& menuLines, MenuSections& out)
 {
     const std::array<std::pair<std::string_view, std::vector<std::string_view>*>, 3> groups = {{

@@ -22,4 +22,10 @@ struct MenuSections {
 // to its group. Blank lines, which keep the groups apart, are no items.
 void splitMenu(const TextLines& menuLines, MenuSections& out);
 
+// The menu lines of a generated menu with these items: each group's heading,
+// its items indented by two spaces, and a line of one space between groups.
+// An edited menu may have other lines, which the sections cannot give back.
+void buildMenuLines(const MenuSections& menu, TextLines& out);
+bool readsAsBuilt(const TextLines& menuLines, const MenuSections& menu);
+
 }  // namespace brewick
