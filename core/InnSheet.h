@@ -84,4 +84,10 @@ struct InnSheet {
     friend bool operator==(const InnSheet&, const InnSheet&) = default;
 };
 
+// An inn and where it comes from.
+struct PlacedInn {
+    InnSheet sheet;
+    InnPlace place;
+};
+
 }  // namespace brewick

@@ -24,6 +24,25 @@ PatronWords patronWords(const Patron& patron, std::string_view line)
     return words;
 }
 
+Patron patronOfLine(std::string_view line, bool woman, const PatronWords& words)
+{
+    using namespace patronLine;
+    const std::string_view hairIntro = woman ? kBeforeHairOfAWoman : kBeforeHairOfAMan;
+    const std::size_t afterAge = kAfterAge.size() + words.race.size() + kAfterRace.size() + words.occupation.size() +
+                                 kBeforeClothes.size() + words.clothes.size() + hairIntro.size() + words.hair.size() +
+                                 kBeforeFace.size() + words.face.size() + kAfterFace.size();
+    const auto length = [](std::string_view word) { return static_cast<std::uint32_t>(word.size()); };
+    Patron patron;
+    patron.woman = woman;
+    patron.wordLengths = {static_cast<std::uint32_t>(line.size() - std::min(afterAge, line.size())),
+                          length(words.race),
+                          length(words.occupation),
+                          length(words.clothes),
+                          length(words.hair),
+                          length(words.face)};
+    return patron;
+}
+
 bool readsAsDrawn(const Patron& patron, std::string_view line)
 {
     using namespace patronLine;

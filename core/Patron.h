@@ -43,6 +43,10 @@ struct PatronWords {
 // Never reads past the line's end, whatever line it is given.
 PatronWords patronWords(const Patron& patron, std::string_view line);
 
+// The patron whose line this is, given the words it was drawn with but the
+// age, which is what the line starts with before them.
+Patron patronOfLine(std::string_view line, bool woman, const PatronWords& words);
+
 // Whether the line is still the patron's line: the drawn words, of their
 // lengths, around the words the patron line puts between them. A line the
 // user changed is not.

@@ -16,12 +16,6 @@
 
 namespace brewick {
 
-// An inn and where it comes from.
-struct PlacedInn {
-    InnSheet sheet;
-    InnPlace place;
-};
-
 class InnHistory {
 public:
     // The most inns kept, the one shown included, and the most bytes of text

@@ -5,6 +5,9 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
+#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +34,22 @@ private:
 // Why a file of this type is no file of the user's to read or replace:
 // "Is a directory", "not a regular file"; nothing for a regular file.
 std::optional<std::string> irregularFileReason(mode_t mode);
+
+// Why a file of the user's could not be read: the system's error number and
+// reason, or 0 and why it was refused.
+struct ReadFailure {
+    int error;
+    std::string reason;
+};
+
+// Reads the file at `path` as a file of the user's: opened without waiting
+// (a FIFO would wait for a writer, maybe for ever), a regular file only, and
+// at most `limit` bytes of it, handed to `take` piece by piece for as long as
+// it returns true. The reasons are the system's ("No such file or
+// directory", "Is a directory"), "not a regular file", or "the file is
+// larger than 64 MiB".
+std::optional<ReadFailure> readFileInPieces(const std::filesystem::path& path, std::uintmax_t limit,
+                                            const std::function<bool(std::string_view)>& take);
 
 // Writes all of `bytes`, however many calls it takes. False, with errno set,
 // when a write fails.

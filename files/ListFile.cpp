@@ -1,10 +1,5 @@
 #include "files/ListFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <new>
@@ -19,48 +14,6 @@ constexpr char kEndOfFile = 26;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string inMebibytes(std::uintmax_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
-
-std::string fileTooLarge() { return "the file is larger than " + inMebibytes(kListFileLimit); }
-
-std::optional<std::string> refusalOf(int fd)
-{
-    struct stat status {};
-    if (::fstat(fd, &status) != 0)
-        return std::strerror(errno);
-    if (auto reason = irregularFileReason(status.st_mode))
-        return reason;
-    if (static_cast<std::uintmax_t>(status.st_size) > kListFileLimit)
-        return fileTooLarge();
-    return std::nullopt;
-}
-
-void readEntries(int fd, WordListFile& read)
-{
-    ListFileParser parser(read.entries);
-    std::array<char, 64 * 1024> buffer;
-    std::uintmax_t total = 0;
-    while (!parser.ended()) {
-        const ssize_t count = ::read(fd, buffer.data(), buffer.size());
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0) {
-            read.error = std::strerror(errno);
-            return;
-        }
-        if (count == 0) {
-            parser.finish();
-            break;
-        }
-        total += static_cast<std::uintmax_t>(count);
-        // The file may have grown since it was measured.
-        if (total > kListFileLimit) {
-            read.error = fileTooLarge();
-            return;
-        }
-        parser.feed(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
-    }
-    read.error = parser.error();
-}
 }  // namespace
 
 void ListFileParser::feed(std::string_view bytes)
@@ -133,18 +86,20 @@ void ListFileParser::endLine()
 WordListFile readListFile(const std::filesystem::path& path)
 {
     WordListFile read;
-    // Opening a FIFO for reading would wait for a writer, maybe for ever.
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (!file) {
-        if (errno != ENOENT)
-            read.error = std::strerror(errno);
-        return read;
-    }
-    read.error = refusalOf(file.get());
-    if (read.error)
-        return read;
     try {
-        readEntries(file.get(), read);
+        ListFileParser parser(read.entries);
+        const auto failure = readFileInPieces(path, kListFileLimit, [&parser](std::string_view piece) {
+            parser.feed(piece);
+            return !parser.ended();
+        });
+        // A read that fails midway keeps the lines completed before it.
+        if (failure) {
+            if (failure->error != ENOENT)
+                read.error = failure->reason;
+        } else {
+            parser.finish();
+            read.error = parser.error();
+        }
     } catch (const std::bad_alloc&) {
         // What was read would not fit beside the list it is meant for either.
         read.entries = WordList();

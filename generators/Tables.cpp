@@ -11,16 +11,6 @@ namespace {
 using namespace std::string_view_literals;  // a literal's length known at compile time
 using namespace patronLine;
 
-void addChoice(TextLines& choices, std::string_view number, int patrons)
-{
-    if (patrons == 0)
-        choices.add({"Table No. ", number, " has no-one there"});
-    else if (patrons == 1)
-        choices.add({"Table No. ", number, " has 1 patron"});
-    else
-        choices.add({"Table No. ", number, " has ", Decimal(patrons), " patrons"});
-}
-
 // Draws one patron (seven draws), adds the patron line and keeps the words'
 // lengths in `patron`.
 void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, RandomSource& random)
@@ -65,7 +55,7 @@ void drawTables(InnSheet& sheet, const PatronLists& lists, RandomSource& random)
     sheet.tableBlocks.resize(static_cast<std::size_t>(sheet.tableCount));
     for (int number = 1; number <= sheet.tableCount; ++number) {
         const int patrons = random.randomIndex(8);
-        addChoice(sheet.tableChoices, Decimal(number), patrons);
+        addTableChoice(sheet.tableChoices, number, patrons);
         addTableBlock(sheet.tableText, sheet.tableBlocks[static_cast<std::size_t>(number - 1)], number, patrons, lists,
                       random);
     }
@@ -94,6 +84,17 @@ void addTableBlock(TextLines& tableText, TableBlock& block, int number, int patr
     }
     tableText.add(kTableBlockEnd);
     block.lineCount = tableText.size() - firstLine;
+}
+
+void addTableChoice(TextLines& choices, int number, int patrons)
+{
+    const Decimal numberText(number);
+    if (patrons == 0)
+        choices.add({"Table No. ", numberText, " has no-one there"});
+    else if (patrons == 1)
+        choices.add({"Table No. ", numberText, " has 1 patron"});
+    else
+        choices.add({"Table No. ", numberText, " has ", Decimal(patrons), " patrons"});
 }
 
 void showChosenTable(InnSheet& sheet)

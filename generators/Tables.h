@@ -30,6 +30,10 @@ void drawTables(InnSheet& sheet, const PatronLists& lists, RandomSource& random)
 void addTableBlock(TextLines& tableText, TableBlock& block, int number, int patrons, const PatronLists& lists,
                    RandomSource& random);
 
+// Appends table `number`'s entry of the table choice list, which names its
+// patrons as drawn.
+void addTableChoice(TextLines& choices, int number, int patrons);
+
 // Rebuilds the shown table lines from the chosen table's block. No draws.
 void showChosenTable(InnSheet& sheet);
 

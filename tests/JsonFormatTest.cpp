@@ -167,7 +167,7 @@ TEST(JsonFormat, ATableTheUserTypedIntoCarriesItsLines)
          {heading, "A tall stranger", action, " "},
          "",
          "null",
-         ",\"lines\":[\"" + heading + "\",\"A tall stranger\"," + actionJson + "]"},
+         ",\"lines\":[\"" + heading + "\",\"A tall stranger\"," + actionJson + "],\"drawnPatrons\":1"},
         {"the empty table's line changed",
          1,
          {"Table No. 2 (Empty)", "Two chairs", " "},
@@ -175,7 +175,7 @@ TEST(JsonFormat, ATableTheUserTypedIntoCarriesItsLines)
          "null",
          ",\"lines\":[\"Table No. 2 (Empty)\",\"Two chairs\"]"},
         {"typed back as drawn", 0, {heading, patron, action, " "}, patronJson, actionJson, ""},
-        {"everything deleted", 0, {}, "", "null", ",\"lines\":[]"},
+        {"everything deleted", 0, {}, "", "null", ",\"lines\":[],\"drawnPatrons\":1"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

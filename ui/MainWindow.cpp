@@ -210,7 +210,6 @@ void MainWindow::copyInn()
     QGuiApplication::clipboard()->setMimeData(clipboardInn(inn, history_.shownPlace()));
 }
 
-
 void MainWindow::showAbout()
 {
     if (about_ != nullptr)

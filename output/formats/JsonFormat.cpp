@@ -152,6 +152,12 @@ void appendTable(int number, TextLines::const_iterator first, TextLines::const_i
     if (!asDrawn) {
         appendKey("lines", out);
         appendLineArray(first, last, out);
+        // The table's choice names the patrons drawn, also those whose lines
+        // the user changed.
+        if (patrons < drawn) {
+            appendKey("drawnPatrons", out);
+            out += Decimal(static_cast<long long>(drawn));
+        }
     }
     out += '}';
 }

@@ -1,0 +1,149 @@
+// Inn files read back: every inn as it was saved, edited or not, and a clear
+// reason for every file that is no inn.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <functional>
+
+#include "core/TableText.h"
+#include "cycle/InnGenerator.h"
+#include "files/InnFile.h"
+#include "generators/Tables.h"
+#include "output/formats/InnSheetText.h"
+#include "output/formats/JsonFormat.h"
+#include "support/TempDir.h"
+
+namespace brewick {
+namespace {
+
+std::string savedText(const InnSheet& sheet)
+{
+    TextLines lines;
+    buildInnSheetText(sheet, lines);
+    std::string text;
+    appendCrLfText(lines, text);
+    return text;
+}
+
+// Every inn of a run, as generated and after each kind of edit a user makes,
+// is saved as the same bytes once exported as JSON and opened again.
+TEST(InnFile, EveryInnOpensAsItWasSavedEditedOrNot)
+{
+    struct Edit {
+        const char* name;
+        std::function<void(InnSheet&)> apply;
+    };
+    const Edit edits[] = {
+        {"none", [](InnSheet&) {}},
+        {"a menu item added and a heading removed",
+         [](InnSheet& sheet) {
+             TextLines menu = sheet.menuLines;
+             menu.add("  Gnome Soup");
+             menu.replace(0, 1, {});
+             sheet.menuLines = menu;
+         }},
+        {"room cells typed", [](InnSheet& sheet) { sheet.rooms.cell(2, 1) = "5 | 6", sheet.rooms.cell(3, 2) = ""; }},
+        {"a note under a table, another table chosen",
+         [](InnSheet& sheet) {
+             sheet.chosenTable = sheet.tableCount - 1;
+             showChosenTable(sheet);
+             TextLines lines = sheet.shownTableLines;
+             lines.add("They owe the landlord");
+             editShownTable(sheet, lines);
+         }},
+        {"a patron's line and the heading changed",
+         [](InnSheet& sheet) {
+             TextLines lines;
+             lines.add("Table No. 1 - the loud one");
+             lines.add("A tall stranger");
+             editShownTable(sheet, lines);
+         }},
+        {"bytes that are not UTF-8, control characters and quotes",
+         [](InnSheet& sheet) {
+             sheet.innName = "The \"Odd\" \xff\x01 Inn\\";
+             sheet.barScene = "\t\xc3\xa9\xe2\x82";
+         }},
+    };
+    LcgRandom random(808);
+    InnGenerator generator(random, {});
+    for (std::uint64_t number = 1; number <= 40; ++number) {
+        generator.generate();
+        for (const Edit& edit : edits) {
+            SCOPED_TRACE(std::to_string(number) + ", edit: " + edit.name);
+            InnSheet sheet = generator.sheet();
+            edit.apply(sheet);
+            std::string json;
+            JsonFormat().append(sheet, {number, 808}, json);
+            const InnRead read = innFromJson(json);
+            ASSERT_TRUE(read.inn) << read.error;
+            EXPECT_EQ(read.inn->place, (InnPlace{number, 808}));
+            EXPECT_EQ(savedText(read.inn->sheet), savedText(sheet));
+            EXPECT_EQ(read.inn->sheet.chosenTable, sheet.chosenTable);
+            EXPECT_EQ(read.inn->sheet.tableChoices, sheet.tableChoices);
+        }
+    }
+}
+
+// A file that is no inn, or holds some lines that are none, says why, naming
+// the first bad line; the good lines of a file of many are read.
+TEST(InnFile, AFileThatIsNoInnSaysWhy)
+{
+    const test::TempDir dir;
+    LcgRandom random(1);
+    InnGenerator generator(random, {});
+    std::string inns;
+    for (std::uint64_t number = 1; number <= 2; ++number) {
+        generator.generate();
+        JsonFormat().append(generator.sheet(), {number, 1}, inns);
+    }
+    const std::string firstInn = inns.substr(0, inns.find('\n') + 1);
+    struct Row {
+        const char* name;
+        std::function<void(const std::filesystem::path&)> make;
+        std::size_t inns;
+        const char* error;  // nullptr: none
+    };
+    const auto write = [](std::string bytes) {
+        return [bytes](const std::filesystem::path& path) { std::ofstream(path, std::ios::binary) << bytes; };
+    };
+    const Row rows[] = {
+        {"JSON Lines of two inns", write(inns), 2, nullptr},
+        {"one inn over many lines", write("\n" + firstInn + "\n\n"), 1, nullptr},
+        {"a text file", write("inn.example.org\n"), 0, "not JSON: byte 1: expected a value"},
+        {"JSON that is no inn", write("{\"town\": \"Bree\"}"), 0, "unknown member 'town'"},
+        {"an inn without rooms",
+         write("{\"inn\":1,\"seed\":1,\"name\":\"x\",\"landlord\":\"y\",\"location\":"
+               "\"Docks Area\",\"quality\":\"Good\"}"),
+         0, "'rooms' is missing"},
+        {"a bad second line", write(firstInn + "{\"inn\": 2,\n" + firstInn), 2, "line 2: not JSON: byte 11: expected"},
+        {"an empty file", write(""), 0, "not JSON: byte 1: expected a value"},
+        {"a folder", [](const std::filesystem::path& path) { std::filesystem::create_directory(path); }, 0,
+         "Is a directory"},
+        {"a FIFO", [](const std::filesystem::path& path) { ::mkfifo(path.c_str(), 0600); }, 0, "not a regular file"},
+        {"a file over the limit",
+         [](const std::filesystem::path& path) {
+             std::ofstream(path, std::ios::binary) << "{";
+             std::filesystem::resize_file(path, kInnFileLimit + 1);
+         },
+         0, "the file is larger than 64 MiB"},
+        {"no file", [](const std::filesystem::path&) {}, 0, "No such file or directory"},
+    };
+    int file = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::filesystem::path path = dir.path() / ("inn" + std::to_string(++file));
+        row.make(path);
+        const InnFileRead read = readInnFile(path);
+        EXPECT_EQ(read.inns.size(), row.inns);
+        if (row.error == nullptr)
+            EXPECT_EQ(read.error, std::nullopt);
+        else
+            EXPECT_THAT(read.error.value_or(""), testing::StartsWith(row.error));
+    }
+}
+
+}  // namespace
+}  // namespace brewick
