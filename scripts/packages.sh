@@ -25,6 +25,6 @@ TEST_PACKAGES=(
   at-spi2-core python3-pyatspi # the main window through AT-SPI
   weston
   dpkg-dev debhelper lintian
-  python3-jsonschema xclip
+  python3-jsonschema xclip shared-mime-info
   debootstrap wget
 )

@@ -1,5 +1,5 @@
-// Inn files read back: every inn as it was saved, edited or not, and a clear
-// reason for every file that is no inn.
+// Inn files read back: every inn as it was saved, edited or not, a clear
+// reason for every file that is no inn, and the session kept between runs.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -7,10 +7,12 @@
 
 #include <fstream>
 #include <functional>
+#include <sstream>
 
 #include "core/TableText.h"
 #include "cycle/InnGenerator.h"
 #include "files/InnFile.h"
+#include "files/SessionFile.h"
 #include "generators/Tables.h"
 #include "output/formats/InnSheetText.h"
 #include "output/formats/JsonFormat.h"
@@ -142,6 +144,59 @@ TEST(InnFile, AFileThatIsNoInnSaysWhy)
             EXPECT_EQ(read.error, std::nullopt);
         else
             EXPECT_THAT(read.error.value_or(""), testing::StartsWith(row.error));
+    }
+}
+
+// The inns of a session come back at the next start; a session that cannot
+// be read is set aside, said so, and gives none.
+TEST(Session, SurvivesARestartOrIsSetAside)
+{
+    const test::TempDir dir;
+    LcgRandom random(5);
+    InnGenerator generator(random, {});
+    SessionWriter kept;
+    std::vector<std::string> texts;
+    for (std::uint64_t number = 1; number <= 3; ++number) {
+        generator.generate();
+        generator.sheet().innName += " Reborn";
+        kept.add(generator.sheet(), {number, 5});
+        texts.push_back(savedText(generator.sheet()));
+    }
+    struct Row {
+        const char* name;
+        std::function<void(const std::filesystem::path&)> make;
+        std::size_t inns;
+        bool setAside;
+    };
+    const auto write = [](std::string bytes) {
+        return [bytes](const std::filesystem::path& path) { std::ofstream(path, std::ios::binary) << bytes; };
+    };
+    const Row rows[] = {
+        {"a session of three inns", [&](const std::filesystem::path& path) { writeSession(path, kept.bytes()); }, 3,
+         false},
+        {"no session yet", [](const std::filesystem::path&) {}, 0, false},
+        {"a damaged line", write(kept.bytes() + "{\"inn\":"), 0, true},
+        {"a newer Brewick's", write("{\"brewickSession\":2}\n"), 0, true},
+        {"a folder in its place", [](const std::filesystem::path& path) { std::filesystem::create_directory(path); }, 0,
+         true},
+    };
+    int session = 0;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::filesystem::path path = dir.path() / std::to_string(++session) / "session.jsonl";
+        std::filesystem::create_directories(path.parent_path());
+        row.make(path);
+        std::ostringstream warnings;
+        const std::vector<PlacedInn> inns = restoreSession(path, warnings);
+        ASSERT_EQ(inns.size(), row.inns);
+        for (std::size_t inn = 0; inn < inns.size(); ++inn) {
+            EXPECT_EQ(inns[inn].place, (InnPlace{inn + 1, 5}));
+            EXPECT_EQ(savedText(inns[inn].sheet), texts[inn]);
+        }
+        EXPECT_EQ(warnings.str().empty(), !row.setAside) << warnings.str();
+        EXPECT_EQ(std::filesystem::exists(path), !row.setAside && row.inns > 0);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()), {}),
+                  row.inns > 0 || row.setAside ? 1 : 0);
     }
 }
 

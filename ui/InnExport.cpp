@@ -18,12 +18,15 @@ namespace {
 struct ExportType {
     ExportFormat format;
     const char* filter;
-    const char* suffix;
+    const char* suffix;      // the extension that names the format
+    const char* nameSuffix;  // what a name typed without one gets
 };
+// An inn's JSON gets the double extension that the desktop knows as an inn
+// file, so that it opens in Brewick.
 constexpr ExportType kExportTypes[] = {
-    {ExportFormat::Markdown, "Markdown (*.md)", "md"},
-    {ExportFormat::Json, "JSON (*.json)", "json"},
-    {ExportFormat::Pdf, "PDF (*.pdf)", "pdf"},
+    {ExportFormat::Markdown, "Markdown (*.md)", "md", "md"},
+    {ExportFormat::Json, "JSON (*.json)", "json", "inn.json"},
+    {ExportFormat::Pdf, "PDF (*.pdf)", "pdf", "pdf"},
 };
 }  // namespace
 
@@ -31,7 +34,7 @@ QList<SaveFileType> exportFileTypes()
 {
     QList<SaveFileType> types;
     for (const ExportType& type : kExportTypes)
-        types.append({QString::fromLatin1(type.filter), QString::fromLatin1(type.suffix)});
+        types.append({QString::fromLatin1(type.filter), QString::fromLatin1(type.nameSuffix)});
     return types;
 }
 

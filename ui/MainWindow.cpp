@@ -8,8 +8,12 @@
 #include <QLayout>
 #include <QMenuBar>
 
+#include <iostream>
+
+#include "files/InnFile.h"
 #include "files/ListFile.h"
 #include "files/SafeFileWriter.h"
+#include "files/SessionFile.h"
 #include "files/UserSceneFile.h"
 #include "output/formats/InnSheetText.h"
 #include "output/print/QtText.h"
@@ -65,6 +69,13 @@ MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, QWid
         reportError(sceneFileProblem(sceneFile_, *error));
 }
 
+void MainWindow::keepSessionIn(std::filesystem::path path)
+{
+    sessionFile_ = std::move(path);
+    history_.restore(restoreSession(sessionFile_, std::cerr));
+    enableHistorySteps();
+}
+
 void MainWindow::setCompanions(QDialog* about, QDialog* closing)
 {
     about_ = about;
@@ -81,6 +92,8 @@ void MainWindow::createActions()
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QString::fromLatin1(names::fileMenu));
+    actions_.fileOpen =
+        addAction(file, names::openAction, QStringLiteral("&Open…"), &MainWindow::openInn, QKeySequence::Open);
     actions_.fileSave =
         addAction(file, names::saveAction, QStringLiteral("&Save"), &MainWindow::saveInn, QKeySequence::Save);
     actions_.fileExport = addAction(file, names::exportAction, QStringLiteral("E&xport…"), &MainWindow::exportInn);
@@ -120,6 +133,8 @@ void MainWindow::connectForm()
         form_->showParts(generator_.parts());
     });
     connect(&sceneFileWatcher_, &EditedFileWatcher::changed, this, &MainWindow::updateSceneList);
+    sessionKeeping_.setSingleShot(true);
+    connect(&sessionKeeping_, &QTimer::timeout, this, &MainWindow::keepSession);
 }
 
 // The first showing makes the first inn, with the focus on "Generate".
@@ -144,6 +159,7 @@ void MainWindow::changeShownInn(const std::function<void()>& change)
     change();
     form_->showSheet();
     enableHistorySteps();
+    keepSessionSoon();
 }
 
 void MainWindow::generateInn()
@@ -165,6 +181,27 @@ void MainWindow::enableHistorySteps()
 {
     actions_.editPreviousInn->setEnabled(history_.canGoBack());
     actions_.editNextInn->setEnabled(history_.canGoForward());
+}
+
+void MainWindow::openInn()
+{
+    std::vector<std::filesystem::path> paths;
+    for (const QString& path : openDialog_.ask(this))
+        paths.push_back(localPath(path));
+    openInnFiles(paths);
+}
+
+void MainWindow::openInnFiles(const std::vector<std::filesystem::path>& paths)
+{
+    std::vector<PlacedInn> inns;
+    for (const std::filesystem::path& path : paths) {
+        InnFileRead read = readInnFile(path);
+        std::move(read.inns.begin(), read.inns.end(), std::back_inserter(inns));
+        if (read.error)
+            reportError("Cannot open inn file " + path.string() + ": " + *read.error);
+    }
+    if (!inns.empty())
+        changeShownInn([&] { history_.open(generator_, std::move(inns)); });
 }
 
 void MainWindow::saveInn()
@@ -267,10 +304,34 @@ void MainWindow::closeForLogout(bool mayAsk)
         answerCloseRequest(mayAsk);
 }
 
+void MainWindow::keepSessionSoon()
+{
+    if (!sessionFile_.empty())
+        sessionKeeping_.start();
+}
+
+void MainWindow::keepSession()
+{
+    if (sessionFile_.empty())
+        return;
+    sessionKeeping_.stop();
+    SessionWriter session;
+    history_.forEachInn(generator_,
+                        [&session](const InnSheet& sheet, const InnPlace& place) { session.add(sheet, place); });
+    const std::optional<std::string> error = writeSession(sessionFile_, session.bytes());
+    // A box at every change would make the window unusable on a full disk.
+    if (error && error != sessionError_)
+        reportError("Cannot keep the session: " + *error);
+    sessionError_ = error;
+}
+
 void MainWindow::answerCloseRequest(bool mayAsk)
 {
     if (closeState_ == CloseState::Answered)
         return;
+    // Whatever way the program ends, the session keeps the inns as they stand.
+    form_->commitEdits();
+    keepSession();
     if (closing_ != nullptr && mayAsk) {
         closeState_ = CloseState::Answering;
         closing_->exec();

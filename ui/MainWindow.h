@@ -4,11 +4,15 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "core/RandomSource.h"
 #include "core/TextLines.h"
@@ -17,6 +21,7 @@
 #include "output/formats/InnFormat.h"
 #include "output/print/SheetPrinter.h"
 #include "platform/EditedFileWatcher.h"
+#include "ui/InnOpenDialog.h"
 #include "ui/InnSaveDialog.h"
 
 class QDialog;
@@ -48,6 +53,15 @@ public:
     // manager lets the program ask the user.
     void closeForLogout(bool mayAsk);
 
+    // Keeps the run's inns in the session file at `path` from now on, and
+    // puts the inns kept there by the last run before the first inn of this
+    // one. Called before the window is first shown.
+    void keepSessionIn(std::filesystem::path path);
+
+    // Opens the inn files in order, as File > Open does: their inns join the
+    // history after the shown one, the first of them shown.
+    void openInnFiles(const std::vector<std::filesystem::path>& paths);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -58,6 +72,7 @@ private:
     enum class CloseState { Open, Asked, Answering, Answered };
 
     struct Actions {
+        QAction* fileOpen = nullptr;
         QAction* fileSave = nullptr;
         QAction* fileExport = nullptr;
         QAction* filePrint = nullptr;
@@ -80,6 +95,7 @@ private:
     void changeShownInn(const std::function<void()>& change);
 
     void generateInn();
+    void openInn();
     void showPreviousInn();
     void showNextInn();
     // Previous Inn and Next Inn, where there is an inn to step to.
@@ -92,6 +108,9 @@ private:
     void editBarScenes();
     void updateSceneList();
     void answerCloseRequest(bool mayAsk);
+    // Writes the session after the change being made, once for a burst.
+    void keepSessionSoon();
+    void keepSession();
     void reportError(const std::string& message);
 
     // Created in this order: the start-up sequence.
@@ -104,6 +123,7 @@ private:
 
     InnForm* form_ = nullptr;
     Actions actions_;
+    InnOpenDialog openDialog_;
     InnSaveDialog saveDialog_;
     InnSaveDialog exportDialog_;
     std::unique_ptr<SheetPrinter> printer_ = std::make_unique<DefaultPrinter>();
@@ -111,6 +131,9 @@ private:
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;
     CloseState closeState_ = CloseState::Open;
+    std::filesystem::path sessionFile_;  // empty: no session kept
+    QTimer sessionKeeping_;
+    std::optional<std::string> sessionError_;  // of the last write, told once
 };
 
 }  // namespace brewick

@@ -8,6 +8,7 @@ namespace brewick::objectNames {
 // The main window and its menus.
 inline constexpr char mainWindow[] = "mainWindow";
 inline constexpr char fileMenu[] = "fileMenu";
+inline constexpr char openAction[] = "openAction";
 inline constexpr char saveAction[] = "saveAction";
 inline constexpr char exportAction[] = "exportAction";
 inline constexpr char printAction[] = "printAction";

@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "core/StartSeed.h"
+#include "files/SessionFile.h"
 #include "files/UserSceneFile.h"
 #include "ui/BrewickWindows.h"
 #include "ui/WindowLook.h"
@@ -28,6 +29,10 @@ int main(int argc, char* argv[])
                          windows.main.closeForLogout(manager.allowsInteraction());
                          manager.release();
                      });
+    windows.main.keepSessionIn(brewick::sessionFile());
     windows.main.show();
+    // The files named on the command line, Qt's own options taken out: they
+    // open after the first inn, as File > Open opens them.
+    windows.main.openInnFiles({argv + 1, argv + argc});
     return QApplication::exec();
 }

@@ -105,6 +105,31 @@ if page=$(man_page brewick-batch) && [[ -x $prefix/bin/brewick-batch ]]; then
   done
 fi
 
+# The inn files' type, once the MIME database holds it: known by the first
+# member of the JSON, and by the name File > Export suggests.
+mime_file=$share/mime/packages/$app_id.xml
+expect_file "$mime_file"
+if [[ -f $mime_file ]]; then
+  mime_home=$(mktemp -d)
+  mkdir "$mime_home/mime" "$mime_home/mime/packages"
+  cp "$mime_file" "$mime_home/mime/packages/"
+  if update-mime-database "$mime_home/mime" >/dev/null 2>&1; then
+    guess() {
+      XDG_DATA_HOME=$mime_home XDG_DATA_DIRS=/usr/share /usr/bin/python3 -c '
+import sys
+from gi.repository import Gio
+name, data = sys.argv[1] or None, sys.argv[2].encode() or None
+print(Gio.content_type_guess(name, data)[0])' "$1" "$2"
+    }
+    [[ $(guess "" '{"inn":1,"seed":7}') == application/x-brewick-inn ]] || fail "an inn's JSON is not known as an inn file"
+    [[ $(guess inns.inn.json "") == application/x-brewick-inn ]] || fail "a *.inn.json name is not known as an inn file"
+  else
+    fail "update-mime-database rejects $mime_file"
+  fi
+  rm -rf "$mime_home"
+fi
+grep -qx 'MimeType=application/x-brewick-inn;' "$desktop_file" || fail "$desktop_file does not take inn files"
+
 # The version is made from the project's; the pages and the metainfo are
 # written by hand and must follow it.
 if [[ -x $prefix/bin/brewick-batch ]]; then

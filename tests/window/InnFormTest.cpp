@@ -97,7 +97,7 @@ TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
         menus.append(menu->text().remove('&') + ": " + items.join(", "));
     }
     EXPECT_EQ(menus,
-              QStringList({"File: Save Ctrl+S, Export…, Print Ctrl+P, About, -, Quit Ctrl+Q",
+              QStringList({"File: Open… Ctrl+O, Save Ctrl+S, Export…, Print Ctrl+P, About, -, Quit Ctrl+Q",
                            "Edit: Copy Inn Ctrl+Shift+C, Previous Inn Alt+Left, Next Inn Alt+Right, -, Bar Scenes"}));
 }
 

@@ -262,11 +262,16 @@ TEST_F(MainWindowTest, ExportWritesTheFormatTheNameOrTheFileTypeAsksFor)
         ExportFormat format;
     };
     const Row rows[] = {
-        {"plain", -1, "plain.md", ExportFormat::Markdown},         {"chosen", 1, "chosen.json", ExportFormat::Json},
-        {"remembered", -1, "remembered.json", ExportFormat::Json}, {"typed.md", 1, "typed.md", ExportFormat::Markdown},
-        {"typed.JSON", 0, "typed.JSON", ExportFormat::Json},       {"other.txt", 1, "other.txt", ExportFormat::Json},
-        {"another.txt", 0, "another.txt", ExportFormat::Markdown}, {"printed", 2, "printed.pdf", ExportFormat::Pdf},
-        {"sheet.pdf", 0, "sheet.pdf", ExportFormat::Pdf},          {"notes.md", 2, "notes.md", ExportFormat::Markdown},
+        {"plain", -1, "plain.md", ExportFormat::Markdown},
+        {"chosen", 1, "chosen.inn.json", ExportFormat::Json},
+        {"remembered", -1, "remembered.inn.json", ExportFormat::Json},
+        {"typed.md", 1, "typed.md", ExportFormat::Markdown},
+        {"typed.JSON", 0, "typed.JSON", ExportFormat::Json},
+        {"other.txt", 1, "other.txt", ExportFormat::Json},
+        {"another.txt", 0, "another.txt", ExportFormat::Markdown},
+        {"printed", 2, "printed.pdf", ExportFormat::Pdf},
+        {"sheet.pdf", 0, "sheet.pdf", ExportFormat::Pdf},
+        {"notes.md", 2, "notes.md", ExportFormat::Markdown},
     };
     for (const Row& row : rows) {
         const std::filesystem::path written = dir.path() / row.written;
@@ -280,8 +285,8 @@ TEST_F(MainWindowTest, ExportWritesTheFormatTheNameOrTheFileTypeAsksFor)
         }
     }
     EXPECT_EQ(test::entries(dir.path()),
-              (std::vector<std::string>{"another.txt", "chosen.json", "notes.md", "other.txt", "plain.md",
-                                        "printed.pdf", "remembered.json", "sheet.pdf", "typed.JSON", "typed.md"}));
+              (std::vector<std::string>{"another.txt", "chosen.inn.json", "notes.md", "other.txt", "plain.md",
+                                        "printed.pdf", "remembered.inn.json", "sheet.pdf", "typed.JSON", "typed.md"}));
 }
 
 TEST_F(MainWindowTest, ExportAndSaveEachOfferTheirOwnLastPath)
