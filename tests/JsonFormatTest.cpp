@@ -104,14 +104,20 @@ TEST(JsonFormat, AgesLoseTheirArticleOnly)
         EXPECT_EQ(ageWithoutArticle(age), without) << age;
 }
 
-TEST(JsonFormat, TablesListTheirPatronsWordByWordAndEmptyTablesNoAction)
+// Two tables: a woman alone, then nobody. Every word is entry 1 of its list.
+InnSheet twoTables(const PatronLists& lists)
 {
-    const PatronLists lists;
-    // Two tables: a woman alone, then nobody. Every word is entry 1 of its list.
     test::ScriptedRandom random({1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 0});
     InnSheet sheet;
     sheet.location = InnLocation::PoorQuarter;
     drawTables(sheet, lists, random);
+    return sheet;
+}
+
+TEST(JsonFormat, TablesListTheirPatronsWordByWordAndEmptyTablesNoAction)
+{
+    const PatronLists lists;
+    const InnSheet sheet = twoTables(lists);
     ASSERT_EQ(sheet.tableCount, 2);
     const std::string line(sheet.tableText[1]);
     const std::string patron = R"j({"age":"young","race":"human","occupation":"fighter","clothes":")j" +
@@ -129,11 +135,7 @@ TEST(JsonFormat, TablesListTheirPatronsWordByWordAndEmptyTablesNoAction)
 TEST(JsonFormat, ATableTheUserTypedIntoCarriesItsLines)
 {
     const PatronLists lists;
-    // A woman alone at table 1, nobody at table 2.
-    test::ScriptedRandom random({1, 1, 1, 1, 1, 1, 0, 1, 1, 1, 0});
-    InnSheet drawn;
-    drawn.location = InnLocation::PoorQuarter;
-    drawTables(drawn, lists, random);
+    const InnSheet drawn = twoTables(lists);
     const std::string drawnJson = jsonOf(drawn);
     const std::string heading(drawn.tableText[0]), patron(drawn.tableText[1]), action(drawn.tableText[2]);
     const auto between = [&](std::string_view from, std::string_view to) {

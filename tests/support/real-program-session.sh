@@ -1,6 +1,7 @@
 # Sourced by the shell tests that run the real program: a work folder and the
 # processes listed in `pids`, both cleared away when the test ends; fail and
-# wait_for; and start_x_server, an X server of the test's own.
+# wait_for; start_x_server, an X server of the test's own; and save_through,
+# a save by the window `main` with xdotool.
 
 work=$(mktemp -d)
 pids=()
@@ -28,4 +29,20 @@ start_x_server() {
   wait_for grep -q . "$work/display-number" || fail "the X server did not start: $(cat "$work/xvfb.log")"
   export DISPLAY=:$(cat "$work/display-number")
   wait_for xdpyinfo >/dev/null 2>&1 || fail "the X server on $DISPLAY does not answer"
+}
+
+# Chooses the File menu's item by its key, or presses the shortcut $1 (a key
+# with a modifier), and answers the save dialog with $2.
+save_through() {
+  local dialog keys=(alt+f "$1")
+  [[ $1 == *+* ]] && keys=("$1")
+  xdotool windowfocus --sync "$main"
+  xdotool key --clearmodifiers "${keys[@]}"
+  dialog=$(wait_for xdotool search --onlyvisible --name '^Save As$' | head -n 1) || fail "File > $1 showed no save dialog"
+  xdotool windowfocus --sync "$dialog"
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 5 "$2"
+  xdotool key --clearmodifiers Return
+  wait_for test -s "$2" || fail "File > $1 wrote nothing to $2"
+  wait_for bash -c "! xdotool search --onlyvisible --name '^Save As\$' >/dev/null" || fail "the save dialog stayed open"
 }

@@ -36,19 +36,6 @@ window_of_width() {
   return 1
 }
 main_window() { main=$(wait_for window_of_width 502) || fail "no main window: $(tail -n 3 "$work/brewick.log")"; }
-# Saves the shown inn with Ctrl+S into $1.
-save_as() {
-  local dialog
-  xdotool windowfocus --sync "$main"
-  xdotool key --clearmodifiers ctrl+s
-  dialog=$(wait_for xdotool search --onlyvisible --name '^Save As$' | head -n 1) || fail "Ctrl+S showed no save dialog"
-  xdotool windowfocus --sync "$dialog"
-  xdotool key --clearmodifiers ctrl+a
-  xdotool type --delay 5 "$1"
-  xdotool key --clearmodifiers Return
-  wait_for test -s "$1" || fail "nothing was saved to $1"
-  wait_for bash -c "! xdotool search --onlyvisible --name '^Save As\$' >/dev/null" || fail "the save dialog stayed open"
-}
 press() {
   xdotool windowfocus --sync "$main"
   xdotool key --clearmodifiers "$@"
@@ -65,16 +52,16 @@ leave() {
 
 start "$work/second.inn.json"
 main_window
-save_as "$work/opened.txt"
+save_through ctrl+s "$work/opened.txt"
 cmp "$work/opened.txt" "$work/texts/2.txt" || fail "the opened inn saves otherwise than brewick-batch writes it"
 leave
 
 start "$work/inns.jsonl"
 main_window
-save_as "$work/first.txt"
+save_through ctrl+s "$work/first.txt"
 cmp "$work/first.txt" "$work/texts/1.txt" || fail "a JSON Lines file does not show its first inn"
 press alt+Right
-save_as "$work/next.txt"
+save_through ctrl+s "$work/next.txt"
 cmp "$work/next.txt" "$work/texts/2.txt" || fail "Alt+Right does not show the file's second inn"
 press alt+Right
 leave
@@ -83,7 +70,7 @@ leave
 start
 main_window
 press alt+Left
-save_as "$work/restored.txt"
+save_through ctrl+s "$work/restored.txt"
 cmp "$work/restored.txt" "$work/texts/3.txt" || fail "Alt+Left after a new start does not show the last inn of the run before"
 leave
 
@@ -95,7 +82,7 @@ import -window root "$shots/no-inn-file.png"
 xdotool key --clearmodifiers Return
 wait_for bash -c "xdotool search --onlyvisible --pid $program --name '^Brewick\$' | wc -l | grep -qx 1" ||
   fail "the error box stayed"
-save_as "$work/usable.txt"
+save_through ctrl+s "$work/usable.txt"
 grep -q '^Brewick - ' "$work/usable.txt" || fail "the window did not save its inn after the error box"
 leave
 echo "PASS: an opened inn saves as brewick-batch writes it, JSON Lines step with Alt+Right, the session comes back after a restart, and a file that is no inn gives an error box and a usable window"

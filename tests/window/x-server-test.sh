@@ -98,21 +98,6 @@ copied() { timeout 5 xclip -o -selection clipboard >"$work/clipboard.txt" 2>/dev
 wait_for copied || fail "Ctrl+Shift+C left on the clipboard: $(head -c 300 "$work/clipboard.txt" 2>/dev/null)"
 [[ $(timeout 5 xclip -o -selection clipboard -t text/markdown | head -n 1) == "# "* ]] || fail "no Markdown on the clipboard"
 
-# Chooses the File menu's item by its key, or presses the shortcut $1 (a key
-# with a modifier), and answers the save dialog with $2.
-save_through() {
-  local dialog keys=(alt+f "$1")
-  [[ $1 == *+* ]] && keys=("$1")
-  xdotool windowfocus --sync "$main"
-  xdotool key --clearmodifiers "${keys[@]}"
-  dialog=$(wait_for xdotool search --onlyvisible --name '^Save As$' | head -n 1) || fail "File > $1 showed no save dialog"
-  xdotool windowfocus --sync "$dialog"
-  xdotool key --clearmodifiers ctrl+a
-  xdotool type --delay 5 "$2"
-  xdotool key --clearmodifiers Return
-  wait_for test -s "$2" || fail "File > $1 wrote nothing to $2"
-  wait_for bash -c "! xdotool search --onlyvisible --name '^Save As\$' >/dev/null" || fail "the save dialog stayed open"
-}
 
 # The first inn saved, a second generated, and back to the first with Alt+Left:
 # Ctrl+S gives the first inn's bytes again; Alt+Right and Save give the
