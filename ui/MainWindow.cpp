@@ -133,7 +133,9 @@ void MainWindow::connectForm()
         form_->showParts(generator_.parts());
     });
     connect(&sceneFileWatcher_, &EditedFileWatcher::changed, this, &MainWindow::updateSceneList);
+    // After the change is on the screen, and once for a burst of them.
     sessionKeeping_.setSingleShot(true);
+    sessionKeeping_.setInterval(100);
     connect(&sessionKeeping_, &QTimer::timeout, this, &MainWindow::keepSession);
 }
 
