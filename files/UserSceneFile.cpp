@@ -35,8 +35,10 @@ std::string systemProblem(std::string_view what, const fs::path& path, int error
     return std::string(what) + ' ' + path.string() + ": " + std::strerror(error);
 }
 
+}  // namespace
+
 // The XDG base directory rules ask for new data folders to be the user's alone.
-std::optional<std::string> createFolders(const fs::path& folder)
+std::optional<std::string> createUserFolders(const fs::path& folder)
 {
     fs::path made;
     for (const fs::path& part : folder) {
@@ -49,18 +51,23 @@ std::optional<std::string> createFolders(const fs::path& folder)
         return systemProblem("Cannot create folder", folder, ENOTDIR);
     return std::nullopt;
 }
-}  // namespace
+
+fs::path brewickFolder(const char* xdgHome, const char* home, std::string_view underHome)
+{
+    std::optional<fs::path> folder = absoluteFolder(xdgHome);
+    if (!folder) {
+        folder = absoluteFolder(home);
+        if (!folder)
+            return {};
+        *folder /= underHome;
+    }
+    return *folder / "brewick";
+}
 
 fs::path userSceneFile(const char* dataHome, const char* home)
 {
-    std::optional<fs::path> data = absoluteFolder(dataHome);
-    if (!data) {
-        data = absoluteFolder(home);
-        if (!data)
-            return {};
-        *data /= ".local/share";
-    }
-    return *data / "brewick" / kSceneFileName;
+    const fs::path folder = brewickFolder(dataHome, home, ".local/share");
+    return folder.empty() ? folder : folder / kSceneFileName;
 }
 
 fs::path userSceneFile() { return userSceneFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")); }
@@ -69,22 +76,27 @@ std::optional<std::string> createSceneFile(const fs::path& sceneFile)
 {
     if (sceneFile.empty())
         return "There is no folder for the scene file: neither XDG_DATA_HOME nor HOME names an absolute folder";
-    if (auto problem = createFolders(sceneFile.parent_path()))
+    if (auto problem = createUserFolders(sceneFile.parent_path()))
         return problem;
+    return createNewFile(sceneFile, kSceneFileIntroduction);
+}
+
+std::optional<std::string> createNewFile(const fs::path& path, std::string_view text)
+{
     // O_EXCL: a file that is there, made by the user or by anyone meanwhile, is never touched.
-    const int fd = ::open(sceneFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         std::error_code error;
-        const int problem = errno != EEXIST ? errno : fs::is_directory(sceneFile, error) ? EISDIR : 0;
-        return problem == 0 ? std::nullopt : std::optional(systemProblem("Cannot create file", sceneFile, problem));
+        const int problem = errno != EEXIST ? errno : fs::is_directory(path, error) ? EISDIR : 0;
+        return problem == 0 ? std::nullopt : std::optional(systemProblem("Cannot create file", path, problem));
     }
-    const bool written = writeAll(fd, kSceneFileIntroduction);
+    const bool written = writeAll(fd, text);
     const int writeError = errno;
     if (::close(fd) == 0 && written)
         return std::nullopt;
     const int problem = written ? errno : writeError;
-    ::unlink(sceneFile.c_str());
-    return systemProblem("Cannot write file", sceneFile, problem);
+    ::unlink(path.c_str());
+    return systemProblem("Cannot write file", path, problem);
 }
 
 }  // namespace brewick

@@ -14,6 +14,7 @@
 #include "core/TextLines.h"
 #include "cycle/InnGenerator.h"
 #include "cycle/InnHistory.h"
+#include "files/WordFolder.h"
 #include "output/formats/InnFormat.h"
 #include "output/print/SheetPrinter.h"
 #include "platform/EditedFileWatcher.h"
@@ -30,9 +31,12 @@ class MainWindow : public QMainWindow {
 
 public:
     // Runs the start-up sequence from the random state `seed`. `sceneFile` is
-    // the scene file read at start and opened by Edit > Bar Scenes; empty
-    // when the user has none.
-    MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, QWidget* parent = nullptr);
+    // the scene file read at start and opened by Edit > Bar Scenes, and
+    // `wordFolder` the folder of the user's word lists, followed from the
+    // start and opened by Edit > Word Lists; either is empty when the user
+    // has none.
+    MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, std::filesystem::path wordFolder = {},
+               QWidget* parent = nullptr);
 
     const InnGenerator& generator() const { return generator_; }
 
@@ -67,6 +71,7 @@ private:
         QAction* editPreviousInn = nullptr;
         QAction* editNextInn = nullptr;
         QAction* editBarScenes = nullptr;
+        QAction* editWordLists = nullptr;
     };
 
     void createActions();
@@ -93,6 +98,8 @@ private:
     void showAbout();
     void editBarScenes();
     void updateSceneList();
+    void editWordLists();
+    void updateWordLists();
     void answerCloseRequest(bool mayAsk);
     void reportError(const std::string& message);
 
@@ -101,6 +108,7 @@ private:
     LcgRandom random_;
     TextLines exportLines_;
     const std::filesystem::path sceneFile_;
+    const std::filesystem::path wordFolder_;
     InnGenerator generator_;
     InnHistory history_;
 
@@ -110,6 +118,8 @@ private:
     InnSaveDialog exportDialog_;
     std::unique_ptr<SheetPrinter> printer_ = std::make_unique<DefaultPrinter>();
     EditedFileWatcher sceneFileWatcher_;
+    EditedFileWatcher wordFolderWatcher_;
+    UserWords userWords_;  // as the generator draws from them
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;
     CloseState closeState_ = CloseState::Open;
