@@ -9,8 +9,8 @@ namespace brewick {
 
 namespace {
 constexpr std::string_view kHelpText =
-    "Usage: brewick-batch [--seed N] [--count K] [--scenes FILE] [--format text|markdown|json] "
-    "[--output DIR]\n"
+    "Usage: brewick-batch [--seed N] [--count K] [--scenes FILE] [--words DIR] "
+    "[--format text|markdown|json] [--output DIR]\n"
     "\n"
     "Writes K inns: the one the window shows after start-up, then one for each press\n"
     "of \"Generate\" with \"All\" ticked.\n"
@@ -21,6 +21,9 @@ constexpr std::string_view kHelpText =
     "  --scenes FILE  read the bar scenes from FILE, which must exist (default: the\n"
     "                 window's scene file, $XDG_DATA_HOME/brewick/BarScenes.txt or\n"
     "                 ~/.local/share/brewick/BarScenes.txt, when there is one)\n"
+    "  --words DIR    read your own word lists from DIR, which must exist (default:\n"
+    "                 the window's, $XDG_DATA_HOME/brewick/words or\n"
+    "                 ~/.local/share/brewick/words, when there is one)\n"
     "  --format F     text: each inn as File > Save writes it (default)\n"
     "                 markdown: a page per inn\n"
     "                 json: JSON Lines, one object per inn\n"
@@ -29,8 +32,8 @@ constexpr std::string_view kHelpText =
     "  --help         show this help\n"
     "  --version      show the version\n"
     "\n"
-    "Exit status: 0 done, 1 a scene file or the output failed, 2 a bad command line or\n"
-    "BREWICK_SEED.\n";
+    "Exit status: 0 done, 1 a scene file, a word list or the output failed, 2 a bad\n"
+    "command line or BREWICK_SEED.\n";
 
 // Gives the problem with `value`, or nothing when it is taken.
 using ValueSetter = std::optional<std::string> (*)(std::string_view value, BatchOptions& options);
@@ -80,6 +83,11 @@ std::optional<std::string> setSceneFile(std::string_view value, BatchOptions& op
     return setPath("--scenes", value, options.sceneFile);
 }
 
+std::optional<std::string> setWordFolder(std::string_view value, BatchOptions& options)
+{
+    return setPath("--words", value, options.wordFolder);
+}
+
 std::optional<std::string> setOutputFolder(std::string_view value, BatchOptions& options)
 {
     return setPath("--output", value, options.outputFolder);
@@ -89,10 +97,11 @@ struct ValueOption {
     std::string_view name;
     ValueSetter set;
 };
-constexpr std::array<ValueOption, 5> kValueOptions = {{
+constexpr std::array<ValueOption, 6> kValueOptions = {{
     {"--seed", setSeed},
     {"--count", setCount},
     {"--scenes", setSceneFile},
+    {"--words", setWordFolder},
     {"--format", setFormat},
     {"--output", setOutputFolder},
 }};

@@ -1,5 +1,5 @@
-// The command line of brewick-batch: how many inns, from which seed and
-// scenes, in which format and to where. Parsing only; nothing runs here.
+// The command line of brewick-batch: how many inns, from which seed, scenes
+// and word lists, in which format and to where. Parsing only; nothing runs here.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +16,8 @@ enum class BatchFormat { Text, Markdown, Json };
 struct BatchOptions {
     std::optional<std::uint32_t> seed;  // none: from the clock
     std::uint32_t count = 1;
-    std::optional<std::filesystem::path> sceneFile;  // none: the user's own
+    std::optional<std::filesystem::path> sceneFile;   // none: the user's own
+    std::optional<std::filesystem::path> wordFolder;  // none: the user's own
     BatchFormat format = BatchFormat::Text;
     std::optional<std::filesystem::path> outputFolder;  // none: standard output
 };

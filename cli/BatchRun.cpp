@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "cli/FolderOutput.h"
 #include "cli/StreamOutput.h"
@@ -9,6 +10,7 @@
 #include "cycle/InnGenerator.h"
 #include "files/ListFile.h"
 #include "files/UserSceneFile.h"
+#include "files/WordFolder.h"
 #include "output/formats/JsonFormat.h"
 #include "output/formats/MarkdownFormat.h"
 #include "output/formats/TextFormat.h"
@@ -29,21 +31,47 @@ std::string sceneFileProblem(const fs::path& sceneFile, std::string_view message
     return "cannot read scene file " + sceneFile.string() + ": " + std::string(message);
 }
 
-// The named scene file, which must exist, or the user's own, which may be
-// missing, as for the window.
-std::optional<std::string> findSceneFile(const BatchOptions& options, fs::path& sceneFile)
+std::string wordListProblem(const WordFileProblem& problem)
 {
-    if (!options.sceneFile) {
-        sceneFile = userSceneFile();
+    return "cannot use word list " + problem.file.string() + ": " + problem.reason;
+}
+
+// The named file or folder, which must exist, or the user's own, which may be
+// missing, as for the window.
+std::optional<std::string> findUserFile(const std::optional<fs::path>& named, fs::path usersOwn, fs::path& found)
+{
+    if (!named) {
+        found = std::move(usersOwn);
         return std::nullopt;
     }
-    sceneFile = *options.sceneFile;
+    found = *named;
     std::error_code error;
-    if (!fs::exists(sceneFile, error) && !error)
+    if (!fs::exists(found, error) && !error)
         error = std::make_error_code(std::errc::no_such_file_or_directory);
     if (error)
-        return sceneFileProblem(sceneFile, error.message());
+        return error.message();
     return std::nullopt;
+}
+
+// Gives the problems, one message each. The window shows a file's problem
+// and goes on without the file; a batch that went on would quietly give
+// other inns than asked for.
+std::vector<std::string> readUserFiles(const BatchOptions& options, WordListFile& scenes, UserWords& words)
+{
+    fs::path sceneFile;
+    if (const auto problem = findUserFile(options.sceneFile, userSceneFile(), sceneFile))
+        return {sceneFileProblem(sceneFile, *problem)};
+    scenes = readListFile(sceneFile);
+    if (scenes.error)
+        return {sceneFileProblem(sceneFile, *scenes.error)};
+    fs::path wordFolder;
+    if (const auto problem = findUserFile(options.wordFolder, userWordFolder(), wordFolder))
+        return {wordListProblem({wordFolder, *problem})};
+    words = readWordFolder(wordFolder, wordListNames());
+    std::vector<std::string> problems;
+    for (const WordFileProblem& problem : words.problems)
+        problems.push_back(wordListProblem(problem));
+    return problems;
 }
 
 std::unique_ptr<InnFormat> makeInnFormat(BatchFormat format)
@@ -71,17 +99,17 @@ std::unique_ptr<InnOutput> makeOutput(const BatchOptions& options, std::string_v
 
 int runBatch(const BatchOptions& options, std::ostream& errors)
 {
-    fs::path sceneFile;
-    if (const auto failure = findSceneFile(options, sceneFile))
-        return failed(errors, *failure);
+    WordListFile scenes;
+    UserWords words;
+    const std::vector<std::string> problems = readUserFiles(options, scenes, words);
+    for (const std::string& problem : problems)
+        failed(errors, problem);
+    if (!problems.empty())
+        return kExitFailed;
     const std::uint32_t seed = options.seed ? *options.seed : clockSeed();
-    // The window shows a scene file error and goes on without the file; a
-    // batch that went on would quietly give other inns than asked for.
-    const WordListFile scenes = readListFile(sceneFile);
-    if (scenes.error)
-        return failed(errors, sceneFileProblem(sceneFile, *scenes.error));
     LcgRandom random(seed);
     InnGenerator generator(random, scenes);
+    generator.useWordLists(words.lists);
 
     const std::unique_ptr<InnFormat> format = makeInnFormat(options.format);
     OutputFailure failure;

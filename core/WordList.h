@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <map>
 #include <optional>
 #include <span>
 #include <string>
@@ -26,8 +28,14 @@ public:
 
     void append(std::string_view entry) { entries_.emplace_back(entry); }
     void appendAll(std::span<const std::string_view> entries);
-    void appendAll(const WordList& list) { entries_.insert(entries_.end(), list.begin(), list.end()); }
+    void appendAll(const WordList& list) { insertAll(count(), list); }
+    void insertAll(std::size_t position, const WordList& list)
+    {
+        entries_.insert(entries_.begin() + static_cast<std::ptrdiff_t>(position), list.begin(), list.end());
+    }
     void clear() { entries_.clear(); }
+
+    friend bool operator==(const WordList&, const WordList&) = default;
 
 private:
     std::vector<std::string> entries_;
@@ -39,6 +47,18 @@ struct WordListFile {
     WordList entries;
     std::optional<std::string> error;
 };
+
+// A user's own entries for one word list, from the list's two files: a list
+// that stands instead of the built-in one, and entries that join the list.
+struct UserWordList {
+    std::optional<WordList> replacement;
+    WordList additions;
+
+    friend bool operator==(const UserWordList&, const UserWordList&) = default;
+};
+
+// By the name of the list's files.
+using UserWordLists = std::map<std::string, UserWordList, std::less<>>;
 
 // The entry at randomIndex(count): one draw, also for an empty list, which
 // gives the empty text.

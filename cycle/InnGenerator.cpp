@@ -34,17 +34,17 @@ void InnGenerator::generate()
         selectLocation(static_cast<InnLocation>(random_.randomIndex(kLocationCount)));
     }
     if (ticked(InnPart::InnName))
-        makeInnName(sheet_, innNameLists_, random_);
+        makeInnName(sheet_, wordLists_, random_);
     if (ticked(InnPart::Landlord))
-        makeLandlordName(sheet_, landlordNameLists_, random_);
+        makeLandlordName(sheet_, wordLists_, random_);
     if (ticked(InnPart::Menu))
-        makeMenu(sheet_, menuLists_, random_);
+        makeMenu(sheet_, wordLists_, random_);
     if (ticked(InnPart::Rooms))
         drawRooms(sheet_, random_);
     if (ticked(InnPart::Scene))
         drawBarScene(sheet_, sceneList_, random_);
     if (ticked(InnPart::Tables)) {
-        drawTables(sheet_, patronLists_, random_);
+        drawTables(sheet_, wordLists_, random_);
         showChosenTable(sheet_);
     }
 }
@@ -55,7 +55,7 @@ void InnGenerator::selectLocation(InnLocation location)
         return;
     sheet_.location = location;
     priceRooms(sheet_);
-    makeMenu(sheet_, menuLists_, random_);
+    makeMenu(sheet_, wordLists_, random_);
 }
 
 void InnGenerator::selectQuality(InnQuality quality)

@@ -11,10 +11,7 @@
 #include "core/PartSelection.h"
 #include "core/RandomSource.h"
 #include "core/WordList.h"
-#include "generators/InnName.h"
-#include "generators/LandlordName.h"
-#include "generators/Menu.h"
-#include "generators/Tables.h"
+#include "generators/WordLists.h"
 
 namespace brewick {
 
@@ -56,6 +53,11 @@ public:
     // changes no scene costs none.
     bool updateSceneList(const WordListFile& sceneFile);
 
+    // The next generation draws from the user's lists, and from the built-in
+    // ones where the user has none. Nothing is drawn now, so the inns of a
+    // seed stay the same but for the words of the user's lists.
+    void useWordLists(const UserWordLists& userLists) { wordLists_ = WordLists(userLists); }
+
 private:
     void rebuildSceneList(const WordListFile& sceneFile);
 
@@ -63,11 +65,7 @@ private:
     InnSheet sheet_;
     PartSelection parts_;
     std::uint64_t generations_ = 0;
-    // The word lists are filled in the order they are declared here.
-    InnNameLists innNameLists_;
-    LandlordNameLists landlordNameLists_;
-    PatronLists patronLists_;
-    MenuLists menuLists_;
+    WordLists wordLists_;
     WordList sceneList_;
     std::optional<std::string> sceneFileError_;  // of the last build
 };

@@ -78,20 +78,25 @@ std::optional<std::string> createSceneFile(const fs::path& sceneFile)
         return "There is no folder for the scene file: neither XDG_DATA_HOME nor HOME names an absolute folder";
     if (auto problem = createUserFolders(sceneFile.parent_path()))
         return problem;
+    return createNewFile(sceneFile, kSceneFileIntroduction);
+}
+
+std::optional<std::string> createNewFile(const fs::path& path, std::string_view text)
+{
     // O_EXCL: a file that is there, made by the user or by anyone meanwhile, is never touched.
-    const int fd = ::open(sceneFile.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         std::error_code error;
-        const int problem = errno != EEXIST ? errno : fs::is_directory(sceneFile, error) ? EISDIR : 0;
-        return problem == 0 ? std::nullopt : std::optional(systemProblem("Cannot create file", sceneFile, problem));
+        const int problem = errno != EEXIST ? errno : fs::is_directory(path, error) ? EISDIR : 0;
+        return problem == 0 ? std::nullopt : std::optional(systemProblem("Cannot create file", path, problem));
     }
-    const bool written = writeAll(fd, kSceneFileIntroduction);
+    const bool written = writeAll(fd, text);
     const int writeError = errno;
     if (::close(fd) == 0 && written)
         return std::nullopt;
     const int problem = written ? errno : writeError;
-    ::unlink(sceneFile.c_str());
-    return systemProblem("Cannot write file", sceneFile, problem);
+    ::unlink(path.c_str());
+    return systemProblem("Cannot write file", path, problem);
 }
 
 }  // namespace brewick

@@ -24,6 +24,11 @@ std::filesystem::path brewickFolder(const char* xdgHome, const char* home, std::
 // message for the user on failure.
 std::optional<std::string> createUserFolders(const std::filesystem::path& folder);
 
+// Creates the file at `path` holding `text` when there is none; an existing
+// file is left as it is. Gives the message for the user on failure; no
+// half-written file is left behind.
+std::optional<std::string> createNewFile(const std::filesystem::path& path, std::string_view text);
+
 // $XDG_DATA_HOME/brewick/BarScenes.txt, else $HOME/.local/share/brewick/
 // BarScenes.txt. Either variable counts only when it names an absolute
 // folder (a relative XDG_DATA_HOME is invalid and ignored); with neither the

@@ -22,8 +22,9 @@ void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, R
     patron.woman = random.randomIndex(101) <= 25;
     const std::string& hair = pickRandom(lists.hair, random);
     // The last two faces are stubble and a beard's cheer: men only.
-    const std::string& face = patron.woman ? lists.faces[random.randomIndex(static_cast<int>(lists.faces.count()) - 2)]
-                                           : pickRandom(lists.faces, random);
+    const std::string& face =
+        patron.woman ? lists.faces[random.randomIndex(static_cast<int>(lists.faces.count()) - kMenOnlyFaces)]
+                     : pickRandom(lists.faces, random);
     tableText.add({age, kAfterAge, race, kAfterRace, occupation, kBeforeClothes, clothes,
                    patron.woman ? kBeforeHairOfAWoman : kBeforeHairOfAMan, hair, kBeforeFace, face, kAfterFace});
     patron.wordLengths = {static_cast<std::uint32_t>(age.size()),        static_cast<std::uint32_t>(race.size()),

@@ -8,6 +8,9 @@
 
 namespace brewick {
 
+// The faces at the end of the list that women never draw.
+inline constexpr int kMenOnlyFaces = 2;
+
 struct PatronLists {
     PatronLists();
 

@@ -21,7 +21,8 @@ public:
 
     // Follows the file at the absolute `path` from now on, one file for the
     // watcher's life. Its folder must exist; the file may come later.
-    // Calling it again makes sure both are still watched.
+    // Calling it again makes sure both are still watched. A folder is
+    // followed the same way, and a change of a file in it is its change.
     void watch(const std::filesystem::path& path);
 
 signals:

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "core/Patron.h"
 #include "cycle/InnGenerator.h"
 #include "generators/Rooms.h"
 #include "support/RecordingRandom.h"
@@ -238,6 +239,47 @@ TEST(CycleReaction, ANewlyDrawnLocationMakesTheMenuTwice)
         EXPECT_EQ(mainCourseDraws, row.menus * (4 - row.location)) << row.name;
         EXPECT_EQ(static_cast<int>(generator.sheet().menuLines.size()), 21 - 4 * row.location) << row.name;
     }
+}
+
+// The sheet with `race` in every patron line instead of the race drawn.
+InnSheet withRace(const InnSheet& sheet, std::string_view race)
+{
+    InnSheet changed = sheet;
+    changed.tableText.clear();
+    std::size_t line = 0;
+    for (TableBlock& block : changed.tableBlocks) {
+        const std::size_t blockEnd = line + block.lineCount;
+        changed.tableText.add(sheet.tableText[line++]);
+        for (Patron& patron : block.patrons) {
+            const std::string_view text = sheet.tableText[line++];
+            const std::string_view drawn = patronWords(patron, text).race;
+            const auto at = static_cast<std::size_t>(drawn.data() - text.data());
+            changed.tableText.add({text.substr(0, at), race, text.substr(at + drawn.size())});
+            patron.wordLengths[Patron::Race] = static_cast<std::uint32_t>(race.size());
+        }
+        while (line < blockEnd)
+            changed.tableText.add(sheet.tableText[line++]);
+    }
+    showChosenTable(changed);
+    return changed;
+}
+
+// The user's list is drawn by the same step as the built-in one, so every
+// other word of every inn stays.
+TEST(CycleWordLists, AOneEntryListChangesOnlyItsOwnWordsInEveryInnOfASeed)
+{
+    const std::string_view gnomish[] = {"gnomish"};
+    LcgRandom builtInRandom(808);
+    LcgRandom ownRandom(808);
+    InnGenerator builtIn(builtInRandom, {});
+    InnGenerator own(ownRandom, {});
+    own.useWordLists({{"races", {WordList(gnomish), {}}}});
+    for (int inn = 1; inn <= 50; ++inn) {
+        builtIn.generate();
+        own.generate();
+        ASSERT_EQ(own.sheet(), withRace(builtIn.sheet(), "gnomish")) << "inn " << inn;
+    }
+    EXPECT_EQ(ownRandom.state(), builtInRandom.state());
 }
 
 }  // namespace

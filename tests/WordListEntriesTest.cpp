@@ -3,11 +3,14 @@
 // size and duplicates but not its entries.
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "generators/InnName.h"
 #include "generators/LandlordName.h"
 #include "generators/Menu.h"
 #include "generators/Scenes.h"
 #include "generators/Tables.h"
+#include "generators/WordLists.h"
 #include "support/RecordingRandom.h"
 #include "support/TestData.h"
 
@@ -54,6 +57,23 @@ TEST(WordListEntries, EveryListEqualsItsFile)
         const std::vector<std::string> actual(list->begin(), list->end());
         EXPECT_EQ(actual.size(), expected.size()) << name;
         EXPECT_TRUE(actual == expected) << name << ", " << test::firstDifference(expected, actual);
+    }
+}
+
+// The user's NAME.txt takes the place of the list the file names: the
+// list's name in the code, in lower case with hyphens.
+TEST(WordListEntries, EachFileNameNamesItsList)
+{
+    const WordLists builtIn;
+    for (const NamedWordList& named : kNamedWordLists) {
+        std::string codeName;  // "group-actions": "groupActions"
+        for (std::size_t i = 0; i < named.name.size(); ++i)
+            if (named.name[i] != '-')
+                codeName +=
+                    i > 0 && named.name[i - 1] == '-' ? static_cast<char>(std::toupper(named.name[i])) : named.name[i];
+        const auto expected = test::quotedLines(test::dataFile("words/" + codeName + ".txt"));
+        EXPECT_EQ(std::vector<std::string>((builtIn.*named.list).begin(), (builtIn.*named.list).end()), expected)
+            << named.name;
     }
 }
 

@@ -13,8 +13,9 @@
 namespace brewick {
 
 struct BrewickWindows {
-    BrewickWindows(std::uint32_t seed, std::filesystem::path sceneFile, ClosingWindow::UrlOpener openUrl)
-        : main(seed, std::move(sceneFile)),
+    BrewickWindows(std::uint32_t seed, std::filesystem::path sceneFile, ClosingWindow::UrlOpener openUrl,
+                   std::filesystem::path wordFolder = {})
+        : main(seed, std::move(sceneFile), std::move(wordFolder)),
           about(&main),
           closing(std::move(openUrl), &main)
     {

@@ -2,11 +2,15 @@
 
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
+#include <QUrl>
+
+#include <algorithm>
 
 #include <iostream>
 
@@ -15,6 +19,7 @@
 #include "files/SafeFileWriter.h"
 #include "files/SessionFile.h"
 #include "files/UserSceneFile.h"
+#include "generators/WordLists.h"
 #include "output/formats/InnSheetText.h"
 #include "output/print/QtText.h"
 #include "platform/TextEditor.h"
@@ -37,6 +42,21 @@ std::string sceneFileProblem(const std::filesystem::path& sceneFile, const std::
     return "Cannot read scene file " + sceneFile.string() + ": " + reason;
 }
 
+std::string wordListProblem(const WordFileProblem& problem)
+{
+    return "Cannot use word list " + problem.file.string() + ": " + problem.reason;
+}
+
+// What a new word folder holds: the README and the built-in lists to copy from.
+std::vector<FolderFile> wordFolderFiles()
+{
+    std::vector<FolderFile> files = {{kWordFolderReadme, wordFolderReadme()}};
+    for (const NamedWordList& named : kNamedWordLists)
+        files.push_back(
+            {std::filesystem::path("built-in") / (std::string(named.name) + ".txt"), builtInListFile(named)});
+    return files;
+}
+
 // The platform's key for Quit, or Ctrl+Q where it names none: the Windows key
 // scheme, which Qt's offscreen screen uses too, leaves closing to the window
 // manager.
@@ -47,11 +67,13 @@ QKeySequence quitKey()
 }
 }  // namespace
 
-MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, QWidget* parent)
+MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, std::filesystem::path wordFolder,
+                       QWidget* parent)
     : QMainWindow(parent),
       seed_(seed),
       random_(seed_),
       sceneFile_(std::move(sceneFile)),
+      wordFolder_(std::move(wordFolder)),
       generator_(random_, readListFile(sceneFile_)),
       history_(seed_),
       exportDialog_(exportFileTypes())
@@ -67,6 +89,9 @@ MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, QWid
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (const auto& error = generator_.sceneFileError())
         reportError(sceneFileProblem(sceneFile_, *error));
+    if (!wordFolder_.empty())
+        wordFolderWatcher_.watch(wordFolder_);
+    updateWordLists();
 }
 
 void MainWindow::keepSessionIn(std::filesystem::path path)
@@ -116,6 +141,8 @@ void MainWindow::createActions()
     edit->addSeparator();
     actions_.editBarScenes =
         addAction(edit, names::barScenesAction, QStringLiteral("&Bar Scenes"), &MainWindow::editBarScenes);
+    actions_.editWordLists =
+        addAction(edit, names::wordListsAction, QStringLiteral("&Word Lists…"), &MainWindow::editWordLists);
 }
 
 void MainWindow::connectForm()
@@ -133,6 +160,7 @@ void MainWindow::connectForm()
         form_->showParts(generator_.parts());
     });
     connect(&sceneFileWatcher_, &EditedFileWatcher::changed, this, &MainWindow::updateSceneList);
+    connect(&wordFolderWatcher_, &EditedFileWatcher::changed, this, &MainWindow::updateWordLists);
     // After the change is on the screen, and once for a burst of them.
     sessionKeeping_.setSingleShot(true);
     sessionKeeping_.setInterval(100);
@@ -279,6 +307,36 @@ void MainWindow::updateSceneList()
     const WordListFile read = readListFile(sceneFile_);
     if (generator_.updateSceneList(read) && read.error)
         reportError(sceneFileProblem(sceneFile_, *read.error));
+}
+
+void MainWindow::editWordLists()
+{
+    if (const auto problem = createWordFolder(wordFolder_, wordFolderFiles())) {
+        reportError(*problem);
+        return;
+    }
+    // The folder may be new, and is followed from now on.
+    wordFolderWatcher_.watch(wordFolder_);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(wordFolder_.c_str()))))
+        reportError("No file manager could open the folder of the word lists, " + wordFolder_.string());
+    updateWordLists();
+}
+
+// Each problem is shown once: one that stays through later changes is known.
+void MainWindow::updateWordLists()
+{
+    UserWords read = readWordFolder(wordFolder_, wordListNames());
+    if (read == userWords_)
+        return;
+    std::string news;
+    for (const WordFileProblem& problem : read.problems)
+        if (std::ranges::find(userWords_.problems, problem) == userWords_.problems.end())
+            news += (news.empty() ? "" : ".\n") + wordListProblem(problem);
+    // Kept before the box shows, as for the scene file.
+    userWords_ = std::move(read);
+    generator_.useWordLists(userWords_.lists);
+    if (!news.empty())
+        reportError(news);
 }
 
 // Every close request, whatever its source, is answered by the closing window

@@ -18,6 +18,7 @@
 #include "core/TextLines.h"
 #include "cycle/InnGenerator.h"
 #include "cycle/InnHistory.h"
+#include "files/WordFolder.h"
 #include "output/formats/InnFormat.h"
 #include "output/print/SheetPrinter.h"
 #include "platform/EditedFileWatcher.h"
@@ -35,9 +36,12 @@ class MainWindow : public QMainWindow {
 
 public:
     // Runs the start-up sequence from the random state `seed`. `sceneFile` is
-    // the scene file read at start and opened by Edit > Bar Scenes; empty
-    // when the user has none.
-    MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, QWidget* parent = nullptr);
+    // the scene file read at start and opened by Edit > Bar Scenes, and
+    // `wordFolder` the folder of the user's word lists, followed from the
+    // start and opened by Edit > Word Lists; either is empty when the user
+    // has none.
+    MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, std::filesystem::path wordFolder = {},
+               QWidget* parent = nullptr);
 
     const InnGenerator& generator() const { return generator_; }
 
@@ -82,6 +86,7 @@ private:
         QAction* editPreviousInn = nullptr;
         QAction* editNextInn = nullptr;
         QAction* editBarScenes = nullptr;
+        QAction* editWordLists = nullptr;
     };
 
     void createActions();
@@ -107,6 +112,8 @@ private:
     void showAbout();
     void editBarScenes();
     void updateSceneList();
+    void editWordLists();
+    void updateWordLists();
     void answerCloseRequest(bool mayAsk);
     // Writes the session after the change being made, once for a burst.
     void keepSessionSoon();
@@ -118,6 +125,7 @@ private:
     LcgRandom random_;
     TextLines exportLines_;
     const std::filesystem::path sceneFile_;
+    const std::filesystem::path wordFolder_;
     InnGenerator generator_;
     InnHistory history_;
 
@@ -128,6 +136,8 @@ private:
     InnSaveDialog exportDialog_;
     std::unique_ptr<SheetPrinter> printer_ = std::make_unique<DefaultPrinter>();
     EditedFileWatcher sceneFileWatcher_;
+    EditedFileWatcher wordFolderWatcher_;
+    UserWords userWords_;  // as the generator draws from them
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;
     CloseState closeState_ = CloseState::Open;

@@ -19,6 +19,7 @@ inline constexpr char copyInnAction[] = "copyInnAction";
 inline constexpr char previousInnAction[] = "previousInnAction";
 inline constexpr char nextInnAction[] = "nextInnAction";
 inline constexpr char barScenesAction[] = "barScenesAction";
+inline constexpr char wordListsAction[] = "wordListsAction";
 
 // The inn form, the main window's client area.
 inline constexpr char innForm[] = "innForm";

@@ -9,6 +9,7 @@
 #include "core/StartSeed.h"
 #include "files/SessionFile.h"
 #include "files/UserSceneFile.h"
+#include "files/WordFolder.h"
 #include "ui/BrewickWindows.h"
 #include "ui/WindowLook.h"
 
@@ -20,8 +21,9 @@ int main(int argc, char* argv[])
     brewick::applyProgramLook();
 
     const std::uint32_t seed = brewick::startSeed(std::getenv("BREWICK_SEED"), std::cerr);
-    brewick::BrewickWindows windows(seed, brewick::userSceneFile(),
-                                    [](const QUrl& url) { QDesktopServices::openUrl(url); });
+    brewick::BrewickWindows windows(
+        seed, brewick::userSceneFile(), [](const QUrl& url) { QDesktopServices::openUrl(url); },
+        brewick::userWordFolder());
     // Logging out asks the main window to close, like any other close request,
     // but the closing window must not hold up a logout that cannot wait.
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &windows.main,

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 
 #include "BatchProcess.h"
 #include "core/Patron.h"
@@ -268,6 +269,8 @@ TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
         {{"--scenes", (dir.path() / "none.txt").string()},
          "cannot read scene file " + (dir.path() / "none.txt").string() + ": No such file or directory"},
         {{"--scenes", (dir.path() / "folder").string()}, "Is a directory"},
+        {{"--words", (dir.path() / "none").string()},
+         "cannot use word list " + (dir.path() / "none").string() + ": No such file or directory"},
         {{},
          "cannot read scene file " + folderForFile.string() + ": Is a directory",
          {.environment = {{"XDG_DATA_HOME", dir.path() / "data"}}}},
@@ -349,6 +352,51 @@ TEST_F(BatchTool, WithoutScenesTheUsersOwnSceneFileIsRead)
 }
 
 QString json(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::set<QString> patronRaces(std::string_view jsonLines)
+{
+    std::set<QString> races;
+    for (const std::string& line : outputLines(jsonLines))
+        for (const QJsonValue table : QJsonDocument::fromJson(QByteArray::fromStdString(line))["tables"].toArray())
+            for (const QJsonValue patron : table["patrons"].toArray())
+                races.insert(patron["race"].toString());
+    return races;
+}
+
+// A word folder of one file a row: the races of the run's patrons, or the
+// problem that ends the run.
+TEST_F(BatchTool, AWordListFileReplacesOrJoinsItsListOrEndsTheRunNamed)
+{
+    const std::set<QString> builtIn = {"human", "elven", "halfling", "half-elven", "dwarven", "half-orc", "gnome"};
+    std::set<QString> joined = builtIn;
+    joined.insert("gnomish");
+    struct Row {
+        const char* file;
+        std::optional<std::string> bytes;  // none: a folder
+        std::set<QString> races;
+        std::string problem = {};
+    };
+    const Row rows[] = {
+        {"races.txt", "/* mine\r\n  gnomish \r\n", {"gnomish"}},
+        {"races.add.txt", "gnomish\n", joined},
+        {"races.txt", "", {}, "it holds no entry"},
+        {"races.txt", "/* none yet\n\x1agnomish\n", {}, "it holds no entry"},
+        {"races.txt", std::string(kListLineLimit + 1, 'x'), {}, "line 1 is longer than 1 MiB"},
+        {"races.txt", std::nullopt, {}, "Is a directory"},
+        {"race.txt", "gnomish\n", {}, "no word list has this name; README.txt names them all"},
+    };
+    for (const Row& row : rows) {
+        const fs::path words = dir.path() / std::to_string(&row - rows);
+        fs::create_directories(row.bytes ? words : words / row.file);
+        if (row.bytes)
+            writeFile(words / row.file, *row.bytes);
+        const BatchResult run = runBatch({"--count", "20", "--format", "json", "--words", words.string()});
+        EXPECT_EQ(run.exitStatus, row.problem.empty() ? 0 : 1) << row.file << ": " << run.err;
+        EXPECT_EQ(patronRaces(run.out), row.races) << row.file;
+        const std::string message = "cannot use word list " + (words / row.file).string() + ": " + row.problem;
+        EXPECT_EQ(run.err, row.problem.empty() ? "" : "brewick-batch: " + message + "\n");
+    }
+}
 
 // The JSON's own shape is checked line by line against the schema by
 // check-json-lines.py; here each line must be the inn the window shows.

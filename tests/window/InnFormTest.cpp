@@ -98,7 +98,8 @@ TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
     }
     EXPECT_EQ(menus,
               QStringList({"File: Open… Ctrl+O, Save Ctrl+S, Export…, Print Ctrl+P, About, -, Quit Ctrl+Q",
-                           "Edit: Copy Inn Ctrl+Shift+C, Previous Inn Alt+Left, Next Inn Alt+Right, -, Bar Scenes"}));
+                           "Edit: Copy Inn Ctrl+Shift+C, Previous Inn Alt+Left, Next Inn Alt+Right, -, Bar Scenes, "
+                           "Word Lists…"}));
 }
 
 TEST_F(InnFormTest, TabVisitsTheControlsInTheirOrder)

@@ -6,7 +6,8 @@
 # edits the bar scenes in a default text editor that hands the file on and
 # saves it seconds later, generates and saves an inn with a saved scene and a
 # bed count typed into the room grid, presses Enter in the grid, pastes a name
-# with a line end and types a note into the shown table, saving each, closes
+# with a line end and types a note into the shown table, saving each, opens
+# the word lists and draws from a list saved there, closes
 # by "Exit" and then asks the window
 # manager's way to close it too, follows the link in the closing window (a
 # fake xdg-open records it) and leaves by "Exit". Screenshots land in
@@ -201,6 +202,27 @@ grep -q '^The Pasted Goat  is run by ' "$work/typed.txt" || fail "the pasted nam
 grep -q '^They owe the landlord'$'\r''$' "$work/typed.txt" || fail "the note typed into the shown table is not in the saved file"
 shot typed
 
+# Edit > Word Lists… makes the word folder, with its README and the built-in
+# lists, and opens it in the file manager; a list saved there while the
+# program runs is drawn by the next "Generate", and by brewick-batch.
+words=$desktop/data/brewick/words
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers alt+e w
+wait_for test -s "$work/opened" || fail "Edit > Word Lists opened nothing"
+[[ $(cat "$work/opened") == "file://$words" ]] || fail "Edit > Word Lists opened $(cat "$work/opened"), not $words"
+rm "$work/opened"
+grep -q '^races\.txt$' "$words/README.txt" || fail "the word folder's README names no races.txt"
+[[ $(grep -vc '^/\*' "$words/built-in/races.txt") == 8 ]] || fail "built-in/races.txt holds no 8 races"
+printf 'gnomish\n' >"$words/races.txt"
+sleep 1
+click_at 357 536
+save_through s "$work/gnomish.txt"
+# Every patron of the saved inn $1 is gnomish.
+all_gnomish() { grep -aq ' gnomish ' "$1" && ! grep -a ' wearing ' "$1" | grep -vq ' gnomish '; }
+all_gnomish "$work/gnomish.txt" || fail "the next Generate drew other races than the saved list's"
+batch_run --seed 7 >"$work/batch-gnomish.txt"
+all_gnomish "$work/batch-gnomish.txt" || fail "brewick-batch drew other races than the saved list's"
+
 # "Exit", then the window manager's close request to the main window: one
 # answer, the closing window, which the program waits for.
 xdotool mousemove --window "$main" 453 $((HEIGHT - 581 + 536)) click 1
@@ -223,4 +245,4 @@ kill -0 "$program" || fail "following the link ended the program"
 xdotool mousemove --window "$closing" 153 136 click 1
 wait_for bash -c "! kill -0 $program 2>/dev/null" || fail "Exit in the closing window did not end the program"
 wait "$program" || fail "the program ended with status $?"
-echo "PASS: main window, Copy Inn, previous and next inn, PDF export, about window, bar scenes saved by a hand-off editor, a typed cell, Enter in the grid, a pasted name and a table note saved, close requests, link and Exit on a real X server"
+echo "PASS: main window, Copy Inn, previous and next inn, PDF export, about window, bar scenes saved by a hand-off editor, a typed cell, Enter in the grid, a pasted name and a table note saved, a word list drawn, close requests, link and Exit on a real X server"
