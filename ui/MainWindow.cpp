@@ -12,15 +12,9 @@
 
 #include <algorithm>
 
-#include <iostream>
-
-#include "files/InnFile.h"
 #include "files/ListFile.h"
-#include "files/SafeFileWriter.h"
-#include "files/SessionFile.h"
 #include "files/UserSceneFile.h"
 #include "generators/WordLists.h"
-#include "output/formats/InnSheetText.h"
 #include "output/print/QtText.h"
 #include "platform/TextEditor.h"
 #include "ui/ErrorBox.h"
@@ -34,9 +28,6 @@ namespace brewick {
 namespace names = objectNames;
 
 namespace {
-// File names are bytes; Qt's strings for them come from the file dialog.
-std::filesystem::path localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
 std::string sceneFileProblem(const std::filesystem::path& sceneFile, const std::string& reason)
 {
     return "Cannot read scene file " + sceneFile.string() + ": " + reason;
@@ -92,13 +83,6 @@ MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, std:
     if (!wordFolder_.empty())
         wordFolderWatcher_.watch(wordFolder_);
     updateWordLists();
-}
-
-void MainWindow::keepSessionIn(std::filesystem::path path)
-{
-    sessionFile_ = std::move(path);
-    history_.restore(restoreSession(sessionFile_, std::cerr));
-    enableHistorySteps();
 }
 
 void MainWindow::setCompanions(QDialog* about, QDialog* closing)
@@ -213,64 +197,6 @@ void MainWindow::enableHistorySteps()
     actions_.editNextInn->setEnabled(history_.canGoForward());
 }
 
-void MainWindow::openInn()
-{
-    std::vector<std::filesystem::path> paths;
-    for (const QString& path : openDialog_.ask(this))
-        paths.push_back(localPath(path));
-    openInnFiles(paths);
-}
-
-void MainWindow::openInnFiles(const std::vector<std::filesystem::path>& paths)
-{
-    std::vector<PlacedInn> inns;
-    for (const std::filesystem::path& path : paths) {
-        InnFileRead read = readInnFile(path);
-        std::move(read.inns.begin(), read.inns.end(), std::back_inserter(inns));
-        if (read.error)
-            reportError("Cannot open inn file " + path.string() + ": " + *read.error);
-    }
-    if (!inns.empty())
-        changeShownInn([&] { history_.open(generator_, std::move(inns)); });
-}
-
-void MainWindow::saveInn()
-{
-    // The lines are taken before the dialog opens: the file holds the inn as
-    // it stood when Save was chosen.
-    buildInnSheetText(shownInn(), exportLines_);
-    const std::optional<QString> path = saveDialog_.askPath(this);
-    if (!path)
-        return;
-    std::string bytes;
-    appendCrLfText(exportLines_, bytes);
-    if (const auto error = writeFileSafely(localPath(*path), bytes))
-        reportError(*error);
-}
-
-void MainWindow::exportInn()
-{
-    // As for Save, the file holds the inn as it stood when Export was chosen.
-    const InnSheet inn = shownInn();
-    const std::optional<InnSaveDialog::Choice> choice = exportDialog_.ask(this);
-    if (!choice)
-        return;
-    const ExportFormat format = exportFormatFor(choice->path, choice->fileType);
-    const std::optional<std::string> bytes = exportedInn(format, inn, history_.shownPlace());
-    if (!bytes)
-        reportError("Cannot create file " + choice->path.toStdString());
-    else if (const auto error = writeFileSafely(localPath(choice->path), *bytes))
-        reportError(*error);
-}
-
-void MainWindow::printInn()
-{
-    TextLines lines;
-    buildInnSheetText(shownInn(), lines);
-    if (const auto error = printer_->print(lines))
-        reportError(*error);
-}
-
 void MainWindow::copyInn()
 {
     const InnSheet& inn = shownInn();
@@ -362,27 +288,6 @@ void MainWindow::closeForLogout(bool mayAsk)
 {
     if (closeState_ != CloseState::Answering)
         answerCloseRequest(mayAsk);
-}
-
-void MainWindow::keepSessionSoon()
-{
-    if (!sessionFile_.empty())
-        sessionKeeping_.start();
-}
-
-void MainWindow::keepSession()
-{
-    if (sessionFile_.empty())
-        return;
-    sessionKeeping_.stop();
-    SessionWriter session;
-    history_.forEachInn(generator_,
-                        [&session](const InnSheet& sheet, const InnPlace& place) { session.add(sheet, place); });
-    const std::optional<std::string> error = writeSession(sessionFile_, session.bytes());
-    // A box at every change would make the window unusable on a full disk.
-    if (error && error != sessionError_)
-        reportError("Cannot keep the session: " + *error);
-    sessionError_ = error;
 }
 
 void MainWindow::answerCloseRequest(bool mayAsk)
