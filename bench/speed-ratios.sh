@@ -105,7 +105,10 @@ more_memory() {
 
 row() { printf '%-46s %-8s' "$1" "$2"; }
 row "" goal
-for build in "${builds[@]}"; do printf ' %22s' "$(basename "$(dirname "$(realpath "$build")")")/${build##*/}"; done
+for build in "${builds[@]}"; do
+  path=$(realpath "$build")
+  printf ' %22s' "$(basename "$(dirname "$path")")/$(basename "$path")"
+done
 echo
 for format in "${formats[@]}"; do
   row "--format $format, $inns inns ÷ cat of them" "≤ 3"
@@ -121,3 +124,8 @@ echo
 row "resident memory − bare window" "≤ +3 MB"
 for build in "${builds[@]}"; do printf ' %22s' "$(more_memory "$build")"; done
 echo
+echo
+echo "medians of the wall times in milliseconds:"
+for key in $(printf '%s\n' "${!times[@]}" | sort); do
+  awk "BEGIN { printf \"  %s %.1f\\n\", \"$key\", $(median "${times[$key]}") / 1000 }"
+done
