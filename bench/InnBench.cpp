@@ -1,12 +1,17 @@
-// What one inn costs: the generation cycle, the sheet text, its file, and
-// the start-up sequence that every run of a program pays once.
+// What one inn costs: the generation cycle, its page in each format (and the
+// JSON from RapidJSON, to compare), its file, and the start-up sequence that
+// every run of a program pays once.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 
+#include "RapidJsonInn.h"
 #include "cycle/InnGenerator.h"
 #include "files/SafeFileWriter.h"
 #include "output/formats/InnSheetText.h"
+#include "output/formats/JsonFormat.h"
+#include "output/formats/MarkdownFormat.h"
+#include "output/formats/TextFormat.h"
 
 namespace brewick {
 namespace {
@@ -26,25 +31,74 @@ void cycleWithAll(benchmark::State& state)
 }
 BENCHMARK(cycleWithAll);
 
-// One generated inn, written again and again into reused buffers, as the
-// batch tool does.
-void sheetText(benchmark::State& state)
+// Generated inns, formatted again and again into a reused buffer as the
+// batch tool does: enough of them that no branch learns one inn by heart.
+std::vector<InnSheet> generatedInns()
 {
+    constexpr int kInns = 64;
     LcgRandom random(20240607);
     InnGenerator generator = startUp(random);
-    generator.generate();
-    TextLines lines;
-    std::string bytes;
+    std::vector<InnSheet> inns;
+    for (int inn = 0; inn < kInns; ++inn) {
+        generator.generate();
+        inns.push_back(generator.sheet());
+    }
+    return inns;
+}
+
+template <typename Write>
+void formatInns(benchmark::State& state, Write write)
+{
+    const std::vector<InnSheet> inns = generatedInns();
+    std::size_t inn = 0;
+    std::int64_t bytes = 0;
     for (auto _ : state) {
-        bytes.clear();
-        buildInnSheetText(generator.sheet(), lines);
-        appendCrLfText(lines, bytes);
-        benchmark::DoNotOptimize(bytes.data());
+        bytes += static_cast<std::int64_t>(write(inns[inn]));
+        inn = (inn + 1) % inns.size();
     }
     state.SetItemsProcessed(state.iterations());
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes.size()));
+    state.SetBytesProcessed(bytes);
 }
-BENCHMARK(sheetText);
+
+template <typename Format>
+void formatPage(benchmark::State& state)
+{
+    Format format;
+    std::string page;
+    formatInns(state, [&](const InnSheet& inn) {
+        page.clear();
+        format.append(inn, {1, 20240607}, page);
+        benchmark::DoNotOptimize(page.data());
+        return page.size();
+    });
+}
+BENCHMARK(formatPage<TextFormat>);
+BENCHMARK(formatPage<MarkdownFormat>);
+BENCHMARK(formatPage<JsonFormat>);
+
+// The same JSON from RapidJSON's Writer, into its own buffer, which it
+// reuses: the copy into the batch's buffer is not counted. The bytes are
+// checked once to be JsonFormat's.
+void jsonFromRapidJson(benchmark::State& state)
+{
+    RapidJsonInn rapidJson;
+    std::string expected;
+    for (const InnSheet& inn : generatedInns()) {
+        expected.clear();
+        JsonFormat().append(inn, {1, 20240607}, expected);
+        rapidJson.write(inn, {1, 20240607});
+        if (rapidJson.bytes() != expected) {
+            state.SkipWithError("RapidJSON wrote other bytes than JsonFormat");
+            return;
+        }
+    }
+    formatInns(state, [&](const InnSheet& inn) {
+        rapidJson.write(inn, {1, 20240607});
+        benchmark::DoNotOptimize(rapidJson.bytes().data());
+        return rapidJson.bytes().size();
+    });
+}
+BENCHMARK(jsonFromRapidJson);
 
 // A thousand inn files as brewick-batch --output writes them: each put on
 // the disk on its own, as a save is (argument 0), or all of them by one sync

@@ -11,7 +11,8 @@ namespace brewick {
 // the editor may be a new process, a running instance or a D-Bus activated
 // service, none of which can be waited for. Gives the message for the user
 // when no editor is set up or it cannot be started: "No application is set
-// up to open text files", with GIO's reason when there is one.
+// up to open text files", with GIO's reason when there is one, or why GIO
+// itself could not be loaded.
 std::optional<std::string> openInTextEditor(const std::string& path);
 
 }  // namespace brewick

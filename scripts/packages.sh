@@ -5,7 +5,7 @@
 # tests/fresh-root/run-in-fresh-root.sh checks.
 BUILD_PACKAGES=(
   g++ cmake ninja-build
-  pkg-config libglib2.0-dev # GIO finds the user's text editor
+  pkg-config libglib2.0-dev # GIO, loaded at run time, finds the user's text editor
   qt6-base-dev
   qt6-qpa-plugins qt6-wayland # the window on X11, Wayland and Qt's offscreen screen
   fonts-liberation            # the font the window's layout is measured in
@@ -16,7 +16,7 @@ BUILD_PACKAGES=(
 TEST_PACKAGES=(
   "${BUILD_PACKAGES[@]}"
   build-essential
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev rapidjson-dev time
   clang libclang-rt-14-dev clang-format
   cups-daemon cups-client poppler-utils
   desktop-file-utils appstream man-db

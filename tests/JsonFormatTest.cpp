@@ -129,6 +129,24 @@ TEST(JsonFormat, TablesListTheirPatronsWordByWordAndEmptyTablesNoAction)
     EXPECT_THAT(jsonOf(sheet), testing::EndsWith(expected + "\n"));
 }
 
+// Words from a list of the user's own may need escapes like any text: a
+// patron's words are escaped one by one when the line needs any.
+TEST(JsonFormat, PatronWordsAreEscapedWhenTheLineNeedsIt)
+{
+    const std::string_view words[] = {"An old", "\"elf\"", "caf\xE9", "rags", "a hat", "a \\ wide"};
+    Patron patron;
+    for (std::size_t word = 0; word < std::size(words); ++word)
+        patron.wordLengths[word] = static_cast<std::uint32_t>(words[word].size());
+    const std::string line = "An old \"elf\" caf\xE9 wearing rags. He has a hat and a \\ wide face.";
+    InnSheet sheet;
+    sheet.tableText = {"Table No. 1 (1 patrons)", line, "He is here", " "};
+    sheet.tableBlocks = {{4, {patron}}};
+    EXPECT_THAT(jsonOf(sheet),
+                HasSubstr(R"j("patrons":[{"age":"old","race":"\"elf\"","occupation":"caf\u00e9","clothes":"rags",)j"
+                          R"j("gender":"man","hair":"a hat","face":"a \\ wide",)j"
+                          R"j("text":"An old \"elf\" caf\u00e9 wearing rags. He has a hat and a \\ wide face."}])j"));
+}
+
 // What the user types into a table reaches the JSON: the patrons whose lines
 // still read as drawn keep their words, and a changed table carries its lines
 // as they stand.

@@ -68,10 +68,8 @@ std::optional<std::string> exportedInn(ExportFormat format, const InnSheet& shee
 
 QMimeData* clipboardInn(const InnSheet& sheet, InnPlace place)
 {
-    TextLines lines;
-    buildInnSheetText(sheet, lines);
     std::string text;
-    appendLfText(lines, text);
+    appendInnSheetText(sheet, "\n", text);
     auto* data = new QMimeData;
     data->setText(toQString(text));
     std::string markdown;

@@ -29,11 +29,38 @@ QIcon programIcon()
     return icon;
 }
 
+namespace {
+// Decoding the icon's pictures is the largest piece of start-up that no
+// frame needs (the window manager shows the icon, not the window), so the
+// application takes it once the first window has been painted.
+class IconAfterFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // After the paint, not in the middle of it.
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    QApplication::setWindowIcon(programIcon());
+                    deleteLater();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+}  // namespace
+
 void applyProgramLook()
 {
     QApplication::setFont(windowFont());
-    QApplication::setWindowIcon(programIcon());
     QApplication::setStyle(new FocusMarkStyle(new CaptionOnFrameStyle));
+    QCoreApplication::instance()->installEventFilter(new IconAfterFirstPaint(QCoreApplication::instance()));
 }
 
 void setUpFixedWindow(QWidget* window, Qt::WindowType type, const QString& title, QPoint position)

@@ -21,7 +21,8 @@ QFont windowFont(int pixelHeight = 13, bool bold = false);
 QIcon programIcon();
 
 // Gives the whole application, its dialogs and message boxes included, the
-// windows' font, icon and style. Call once, before the first window.
+// windows' font and style, and the icon once the first window is painted.
+// Call once, before the first window.
 void applyProgramLook();
 
 // A window with a fixed border, minimisable but not maximisable, first shown

@@ -14,14 +14,13 @@ void appendEndedLines(const TextLines& lines, std::string_view lineEnd, std::str
         out += lineEnd;
     }
 }
-}  // namespace
 
-std::string_view bannerLine() { return kBannerLine; }
-
-void buildInnSheetText(const InnSheet& sheet, TextLines& out)
+// The inn sheet text, line by line, into `out`: a TextLines, or EndedLines
+// for its bytes.
+template <typename Lines>
+void writeInnSheetText(const InnSheet& sheet, Lines& out)
 {
     const RoomTable& rooms = sheet.rooms;
-    out.clear();
     out.add(bannerLine());
     out.add("");
     out.add({sheet.innName, " is run by ", sheet.landlordName, "."});
@@ -43,8 +42,40 @@ void buildInnSheetText(const InnSheet& sheet, TextLines& out)
     out.addAll(sheet.menuLines);
 }
 
-void appendCrLfText(const TextLines& lines, std::string& out) { appendEndedLines(lines, "\r\n", out); }
+// The lines' bytes straight into the output, each followed by its line end.
+class EndedLines {
+public:
+    EndedLines(std::string_view lineEnd, std::string& out) : lineEnd_(lineEnd), out_(out) {}
 
-void appendLfText(const TextLines& lines, std::string& out) { appendEndedLines(lines, "\n", out); }
+    void add(std::string_view line) { add({line}); }
+    void add(std::initializer_list<std::string_view> pieces)
+    {
+        for (std::string_view piece : pieces)
+            out_ += piece;
+        out_ += lineEnd_;
+    }
+    void addAll(const TextLines& lines) { appendEndedLines(lines, lineEnd_, out_); }
+
+private:
+    std::string_view lineEnd_;
+    std::string& out_;
+};
+}  // namespace
+
+std::string_view bannerLine() { return kBannerLine; }
+
+void buildInnSheetText(const InnSheet& sheet, TextLines& out)
+{
+    out.clear();
+    writeInnSheetText(sheet, out);
+}
+
+void appendInnSheetText(const InnSheet& sheet, std::string_view lineEnd, std::string& out)
+{
+    EndedLines lines(lineEnd, out);
+    writeInnSheetText(sheet, lines);
+}
+
+void appendCrLfText(const TextLines& lines, std::string& out) { appendEndedLines(lines, "\r\n", out); }
 
 }  // namespace brewick

@@ -25,7 +25,10 @@ inline constexpr std::size_t kTableTextLine = 14;
 
 // Appends every line followed by CR LF, the last one included: a saved inn.
 void appendCrLfText(const TextLines& lines, std::string& out);
-// The same with LF: an inn on the clipboard, whose convention on Linux it is.
-void appendLfText(const TextLines& lines, std::string& out);
+
+// Appends the inn sheet text with every line followed by `lineEnd`, straight
+// from the sheet: CR LF for a saved inn, LF for one on the clipboard, whose
+// convention on Linux it is.
+void appendInnSheetText(const InnSheet& sheet, std::string_view lineEnd, std::string& out);
 
 }  // namespace brewick

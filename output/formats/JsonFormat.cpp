@@ -10,6 +10,8 @@
 namespace brewick {
 
 namespace {
+using namespace std::string_view_literals;  // a literal's length known when compiled
+
 // Every member but the first, which opens the object.
 void appendKey(std::string_view key, std::string& out)
 {
@@ -103,19 +105,30 @@ void appendMenu(const TextLines& menuLines, const MenuSections& menu, std::strin
     out += '}';
 }
 
+// The most of an inn's JSON: the members' names, the quotes and commas
+// between the values are written in one piece each.
 void appendPatron(const Patron& patron, std::string_view line, std::string& out)
 {
     const PatronWords words = patronWords(patron, line);
-    out += "{\"age\":";
-    appendJsonString(ageWithoutArticle(words.age), out);
-    appendStringMember("race", words.race, out);
-    appendStringMember("occupation", words.occupation, out);
-    appendStringMember("clothes", words.clothes, out);
-    appendStringMember("gender", patron.woman ? "woman" : "man", out);
-    appendStringMember("hair", words.hair, out);
-    appendStringMember("face", words.face, out);
-    appendStringMember("text", line, out);
-    out += '}';
+    // The words are pieces of the line: a line that needs no escapes is
+    // looked at once, not word by word.
+    const bool plain = isPlainJsonText(line);
+    const auto value = [plain, &out](std::string_view before, std::string_view text) {
+        out += before;
+        if (plain)
+            out += text;
+        else
+            appendJsonStringContent(text, out);
+    };
+    value("{\"age\":\"", ageWithoutArticle(words.age));
+    value("\",\"race\":\"", words.race);
+    value("\",\"occupation\":\"", words.occupation);
+    value("\",\"clothes\":\"", words.clothes);
+    value("\",\"gender\":\"", patron.woman ? "woman"sv : "man"sv);
+    value("\",\"hair\":\"", words.hair);
+    value("\",\"face\":\"", words.face);
+    value("\",\"text\":\"", line);
+    out += "\"}"sv;
 }
 
 // A block as drawn is its heading, then a line per drawn patron and the

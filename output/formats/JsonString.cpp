@@ -1,12 +1,62 @@
 #include "output/formats/JsonString.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
 namespace brewick {
 
 namespace {
-bool isPlain(char c)
+using Word = std::uint64_t;
+constexpr Word kEveryByte = 0x0101010101010101;
+constexpr Word kHighBits = 0x8080808080808080;
+
+// A JSON string cannot take control characters, '"' and '\\' as they are,
+// and bytes of 0x80 or more may not be UTF-8.
+bool needsALook(char c)
 {
     const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x20 && byte < 0x80 && c != '"' && c != '\\';
+    return byte < 0x20 || byte >= 0x80 || c == '"' || c == '\\';
+}
+
+// The same for eight bytes at once: sets the high bit of each byte that
+// needs a look. Sums of the low seven bits of a byte never carry into the
+// next one, so each byte is judged on its own.
+constexpr Word bytesToLookAt(Word word)
+{
+    const Word low = word & ~kHighBits;
+    const Word atLeastSpace = low + kEveryByte * (0x80 - 0x20);
+    const Word notQuote = (low ^ (kEveryByte * '"')) + kEveryByte * 0x7F;
+    const Word notBackslash = (low ^ (kEveryByte * '\\')) + kEveryByte * 0x7F;
+    return (word | ~(atLeastSpace & notQuote & notBackslash)) & kHighBits;
+}
+
+std::size_t firstMarkedByte(Word marks)
+{
+    const int bit = std::endian::native == std::endian::little ? std::countr_zero(marks) : std::countl_zero(marks);
+    return static_cast<std::size_t>(bit / 8);
+}
+
+// How many bytes from the start of `text` go into the string as they are.
+std::size_t plainRunLength(std::string_view text)
+{
+    if (text.size() < sizeof(Word)) {
+        std::size_t at = 0;
+        while (at < text.size() && !needsALook(text[at]))
+            ++at;
+        return at;
+    }
+    for (std::size_t at = 0;; at += sizeof(Word)) {
+        // The last word may overlap the one before it, whose bytes were plain.
+        at = std::min(at, text.size() - sizeof(Word));
+        Word word;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        if (const Word marks = bytesToLookAt(word))
+            return at + firstMarkedByte(marks);
+        if (at + sizeof(Word) == text.size())
+            return text.size();
+    }
 }
 
 // The length of the well-formed UTF-8 sequence at the start of `text`, whose
@@ -73,31 +123,43 @@ void appendEscaped(unsigned char byte, std::string& out)
         out += kHexDigits[byte & 0xF];
     }
 }
+
+// Text from a byte that needs a look on: runs of plain bytes and valid UTF-8
+// are copied, everything else escaped.
+void appendWithEscapes(std::string_view text, std::string& out)
+{
+    while (!text.empty()) {
+        const auto byte = static_cast<unsigned char>(text.front());
+        const std::size_t sequence = byte >= 0x80 ? utf8SequenceLength(text) : 0;
+        if (sequence > 0) {
+            out.append(text.data(), sequence);
+            text.remove_prefix(sequence);
+        } else {
+            appendEscaped(byte, out);
+            text.remove_prefix(1);
+        }
+        const std::size_t run = plainRunLength(text);
+        out.append(text.data(), run);
+        text.remove_prefix(run);
+    }
+}
 }  // namespace
 
 void appendJsonString(std::string_view text, std::string& out)
 {
     out += '"';
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t plainEnd = at;
-        while (plainEnd < text.size() && isPlain(text[plainEnd]))
-            ++plainEnd;
-        out += text.substr(at, plainEnd - at);
-        at = plainEnd;
-        if (at == text.size())
-            break;
-        const auto byte = static_cast<unsigned char>(text[at]);
-        const std::size_t sequence = byte >= 0x80 ? utf8SequenceLength(text.substr(at)) : 0;
-        if (sequence > 0) {
-            out += text.substr(at, sequence);
-            at += sequence;
-        } else {
-            appendEscaped(byte, out);
-            ++at;
-        }
-    }
+    appendJsonStringContent(text, out);
     out += '"';
 }
+
+void appendJsonStringContent(std::string_view text, std::string& out)
+{
+    const std::size_t run = plainRunLength(text);
+    out.append(text.data(), run);
+    if (run < text.size())
+        appendWithEscapes(text.substr(run), out);
+}
+
+bool isPlainJsonText(std::string_view text) { return plainRunLength(text) == text.size(); }
 
 }  // namespace brewick

@@ -11,5 +11,9 @@ namespace brewick {
 // Appends `text` in quotes, with quotes, backslashes, control characters and
 // bytes that are not UTF-8 escaped.
 void appendJsonString(std::string_view text, std::string& out);
+// Appends what stands between the quotes of `text` as a JSON string.
+void appendJsonStringContent(std::string_view text, std::string& out);
+// Whether `text` stands between the quotes as it is.
+bool isPlainJsonText(std::string_view text);
 
 }  // namespace brewick

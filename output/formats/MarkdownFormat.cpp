@@ -1,27 +1,54 @@
 #include "output/formats/MarkdownFormat.h"
 
+#include <array>
+
 #include "core/TableText.h"
 
 namespace brewick {
 
 namespace {
+// Bytes found by a look-up of each byte, not a search of a list.
+class Openers {
+public:
+    consteval explicit Openers(std::string_view openers)
+    {
+        for (const char c : openers)
+            isOpener_[static_cast<unsigned char>(c)] = true;
+    }
+
+    // Where the first opener in `text` is; its size when there is none.
+    std::size_t find(std::string_view text) const
+    {
+        std::size_t at = 0;
+        while (at < text.size() && !isOpener_[static_cast<unsigned char>(text[at])])
+            ++at;
+        return at;
+    }
+
+private:
+    std::array<bool, 256> isOpener_{};
+};
+
 // What the inn's own text may hold that would change the page's structure if
 // it went in as it is: in a heading, a paragraph or a list item, the
 // characters that open a construct; in a table's cell, its separator. Either
 // way a line end would end the block. Text without any goes in as it is.
-constexpr std::string_view kOpenersInText = "\\`*_<>#[]|\r\n";
-constexpr std::string_view kOpenersInCell = "\\|\r\n";
+constexpr Openers kOpenersInText("\\`*_<>#[]|\r\n");
+constexpr Openers kOpenersInCell("\\|\r\n");
 
-void appendEscaped(std::string_view text, std::string_view openers, std::string& out)
+// Runs without an opener are copied as they are.
+void appendEscaped(std::string_view text, const Openers& openers, std::string& out)
 {
-    for (const char c : text) {
-        if (openers.find(c) == std::string_view::npos)
-            out += c;
-        else if (c == '\r' || c == '\n')
+    for (std::size_t run = openers.find(text); run < text.size(); run = openers.find(text)) {
+        out.append(text.data(), run);
+        const char c = text[run];
+        if (c == '\r' || c == '\n')
             out += ' ';
         else
             (out += '\\') += c;
+        text.remove_prefix(run + 1);
     }
+    out += text;
 }
 
 // Where text that starts a heading, a paragraph or a list item would open

@@ -4,10 +4,6 @@
 
 namespace brewick {
 
-void TextFormat::append(const InnSheet& sheet, InnPlace, std::string& out)
-{
-    buildInnSheetText(sheet, lines_);
-    appendCrLfText(lines_, out);
-}
+void TextFormat::append(const InnSheet& sheet, InnPlace, std::string& out) { appendInnSheetText(sheet, "\r\n", out); }
 
 }  // namespace brewick

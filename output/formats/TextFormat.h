@@ -2,7 +2,6 @@
 // ended by CR LF.
 #pragma once
 
-#include "core/TextLines.h"
 #include "output/formats/InnFormat.h"
 
 namespace brewick {
@@ -11,9 +10,6 @@ class TextFormat final : public InnFormat {
 public:
     void append(const InnSheet& sheet, InnPlace place, std::string& out) override;
     std::string_view extension() const override { return "txt"; }
-
-private:
-    TextLines lines_;  // kept between inns so that it stops allocating
 };
 
 }  // namespace brewick

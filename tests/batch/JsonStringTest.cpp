@@ -33,6 +33,16 @@ TEST(JsonString, EscapesWhatJsonForbidsAndBytesThatAreNotUtf8)
          "A",
          R"("\u00e2\u0082A")"},
         {"lead byte that never starts UTF-8", "\xF8\x88\x80\x80\x80", R"("\u00f8\u0088\u0080\u0080\u0080")"},
+        // Text is looked at eight bytes at a time, the last eight overlapping
+        // the ones before when the length is no multiple of eight.
+        {"the neighbours of what needs a look, in whole words", " !#$[]^_`{|}~\x7f A", "\" !#$[]^_`{|}~\x7f A\""},
+        {"escape first", "\"abcdefghij", R"("\"abcdefghij")"},
+        {"escape last of the first word", "abcdefg\\hij", R"("abcdefg\\hij")"},
+        {"escape last of an overlapping word", "abcdefghij\n", R"("abcdefghij\n")"},
+        {"escape first of the second word", "abcdefgh\x01", R"("abcdefgh\u0001")"},
+        {"escape last of a short text", "ab\t", R"("ab\t")"},
+        {"UTF-8 across two words", "abcdefg\xC3\xA9hijkl", "\"abcdefg\xC3\xA9hijkl\""},
+        {"Latin-1 in the overlap", "abcdefghi\xE9jk", R"("abcdefghi\u00e9jk")"},
     };
     for (const Row& row : rows) {
         std::string json = "[";

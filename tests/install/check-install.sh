@@ -58,6 +58,8 @@ expect_valid() {
 }
 
 expect_program "$prefix/bin/brewick"
+# GIO is loaded at the first Edit > Bar Scenes, not at every start-up.
+! readelf -d "$prefix/bin/brewick" | grep 'NEEDED.*libgio' || fail "brewick loads GIO at start-up"
 expect_program "$prefix/bin/brewick-batch"
 expect_file "$desktop_file"
 expect_file "$metainfo_file"

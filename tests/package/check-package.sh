@@ -57,6 +57,7 @@ done <<'ROWS'
 Depends qt6-qpa-plugins
 Depends fonts-liberation
 Depends libqt6widgets6
+Depends libglib2.0-0
 Depends libc6
 Recommends qt6-wayland
 ROWS

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# Brewick's speed and memory against what it is measured by, one row a goal:
+# each batch format against `cat` of its own output to /dev/null, the batch
+# into a folder against the same inns to standard output, start-up to a
+# mapped window with the first inn against a bare Qt window of the same size
+# with a menu bar, and the resident memory of the two. Each build is a
+# column; the runs alternate between the columns, so that a busy machine
+# slows them alike, and each ratio is of medians.
+# Usage: speed-ratios.sh BUILD_DIR...   (e.g. build, or build-before build)
+# ROUNDS (5), INNS (50000) and FOLDER_INNS (20000) change the runs; the
+# folder is made under TMPDIR. Windows go to DISPLAY, else to a private Xvfb
+# when there is one, else to Qt's offscreen screen.
+set -euo pipefail
+if [[ $# -eq 0 ]]; then
+  echo "usage: $0 BUILD_DIR..." >&2
+  exit 2
+fi
+builds=("$@")
+rounds=${ROUNDS:-5}
+inns=${INNS:-50000}
+folder_inns=${FOLDER_INNS:-20000}
+formats=(text markdown json)
+
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+  [[ -z $xvfb ]] || kill "$xvfb" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+: >"$work/none.txt" # no scene file: the same inns whoever runs it
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime
+if [[ -z ${DISPLAY:-} ]] && command -v Xvfb >/dev/null; then
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+  xvfb=$!
+  for _ in $(seq 50); do [[ -s $work/display ]] && break || sleep 0.1; done
+  export DISPLAY=:$(cat "$work/display")
+fi
+[[ -n ${DISPLAY:-} ]] || export QT_QPA_PLATFORM=offscreen
+screen=${QT_QPA_PLATFORM:-the X display $DISPLAY}
+
+declare -A times
+# Runs the command and adds its wall time, in microseconds, to the key's list.
+timed() {
+  local key=$1 start end
+  shift
+  start=$(date +%s%N)
+  "$@" >/dev/null 2>&1
+  end=$(date +%s%N)
+  times[$key]+="$(((end - start) / 1000)) "
+}
+median() { tr ' ' '\n' <<<"$1" | grep . | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+ratio() { awk "BEGIN { printf \"%.2f\", $(median "${times[$1]}") / $(median "${times[$2]}") }"; }
+
+batch() {
+  local build=$1
+  shift
+  "$build/bin/brewick-batch" --seed 1234 --scenes "$work/none.txt" "$@"
+}
+
+for format in "${formats[@]}"; do
+  batch "${builds[0]}" --count "$inns" --format "$format" >"$work/inns.$format"
+  for build in "${builds[@]:1}"; do
+    batch "$build" --count "$inns" --format "$format" | cmp -s - "$work/inns.$format" ||
+      echo "warning: $build writes other $format bytes than ${builds[0]}" >&2
+  done
+done
+
+echo "measuring on $(nproc) cores, $rounds rounds, windows on $screen ..." >&2
+for _ in $(seq "$rounds"); do
+  for format in "${formats[@]}"; do
+    timed "cat:$format" cat "$work/inns.$format"
+    for build in "${builds[@]}"; do
+      timed "$format:$build" batch "$build" --count "$inns" --format "$format"
+    done
+  done
+  for build in "${builds[@]}"; do
+    timed "stdout:$build" batch "$build" --count "$folder_inns" --format json
+    rm -rf "$work/inns"
+    timed "folder:$build" batch "$build" --count "$folder_inns" --format json --output "$work/inns"
+  done
+  # Start-ups are short: more of them.
+  for _ in $(seq 6); do
+    for build in "${builds[@]}"; do
+      timed "bare:$build" "$build/bench/bare_window_probe"
+      timed "first:$build" "$build/bench/first_inn_probe"
+    done
+  done
+done
+
+# Resident memory varies little from run to run.
+declare -A memory
+for build in "${builds[@]}"; do
+  for probe in bare_window_probe first_inn_probe; do
+    for _ in 1 2 3; do
+      /usr/bin/time -f %M -o "$work/rss" "$build/bench/$probe" >/dev/null 2>&1
+      memory[$probe:$build]+="$(tail -n 1 "$work/rss") "
+    done
+  done
+done
+more_memory() {
+  awk "BEGIN { printf \"%+.1f MB\", ($(median "${memory[first_inn_probe:$1]}") - $(median "${memory[bare_window_probe:$1]}")) / 1024 }"
+}
+
+row() { printf '%-46s %-8s' "$1" "$2"; }
+row "" goal
+for build in "${builds[@]}"; do
+  path=$(realpath "$build")
+  printf ' %22s' "$(basename "$(dirname "$path")")/$(basename "$path")"
+done
+echo
+for format in "${formats[@]}"; do
+  row "--format $format, $inns inns ÷ cat of them" "≤ 3"
+  for build in "${builds[@]}"; do printf ' %21s×' "$(ratio "$format:$build" "cat:$format")"; done
+  echo
+done
+row "--output DIR ÷ standard output, $folder_inns inns" "≤ 5"
+for build in "${builds[@]}"; do printf ' %21s×' "$(ratio "folder:$build" "stdout:$build")"; done
+echo
+row "start-up to the first inn ÷ bare window" "≤ 1.10"
+for build in "${builds[@]}"; do printf ' %21s×' "$(ratio "first:$build" "bare:$build")"; done
+echo
+row "resident memory − bare window" "≤ +3 MB"
+for build in "${builds[@]}"; do printf ' %22s' "$(more_memory "$build")"; done
+echo
+echo
+echo "medians of the wall times in milliseconds:"
+for key in $(printf '%s\n' "${!times[@]}" | sort); do
+  awk "BEGIN { printf \"  %s %.1f\\n\", \"$key\", $(median "${times[$key]}") / 1000 }"
+done
