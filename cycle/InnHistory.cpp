@@ -1,6 +1,6 @@
 #include "cycle/InnHistory.h"
 
-#include <ranges>
+#include <iterator>
 
 namespace brewick {
 
@@ -38,8 +38,8 @@ void InnHistory::open(InnGenerator& generator, std::vector<PlacedInn> inns)
         keepShown(generator.sheet());
     else
         dropInnsAhead();
-    for (PlacedInn& inn : inns | std::views::drop(1) | std::views::reverse)
-        keep(after_, std::move(inn.sheet), inn.place);
+    for (auto inn = inns.rbegin(); inn != std::prev(inns.rend()); ++inn)
+        keep(after_, std::move(inn->sheet), inn->place);
     generator.sheet() = std::move(inns.front().sheet);
     shownPlace_ = inns.front().place;
     keepWithinBounds();
@@ -79,8 +79,8 @@ void InnHistory::forEachInn(const InnGenerator& generator,
         visit(inn.sheet, inn.place);
     if (isShowing(shownPlace_))
         visit(generator.sheet(), shownPlace_);
-    for (const KeptInn& inn : after_ | std::views::reverse)
-        visit(inn.sheet, inn.place);
+    for (auto inn = after_.rbegin(); inn != after_.rend(); ++inn)
+        visit(inn->sheet, inn->place);
 }
 
 void InnHistory::keepShown(const InnSheet& sheet)
