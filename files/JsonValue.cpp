@@ -101,7 +101,7 @@ private:
                 return fail("expected a member's name");
             if (!readString(name) || !take(':') || !readValue(value, depth + 1))
                 return false;
-            object.members.emplace_back(std::move(name), std::move(value));
+            object.members.push_back({std::move(name), std::move(value)});
             skipBlanks();
         } while (at_ < text_.size() && text_[at_] == ',' && ++at_);
         return take('}');

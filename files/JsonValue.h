@@ -7,10 +7,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace brewick {
+
+struct JsonMember;
 
 struct JsonValue {
     enum class Type { Null, Boolean, Number, String, Array, Object };
@@ -19,10 +20,15 @@ struct JsonValue {
     bool boolean = false;
     std::string text;  // a string's bytes, or a number as it is written
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;  // in the order written
+    std::vector<JsonMember> members;  // in the order written
 
     // The member of that name, or null when there is none.
     const JsonValue* member(std::string_view name) const;
+};
+
+struct JsonMember {
+    std::string name;
+    JsonValue value;
 };
 
 // One JSON text, and nothing but blanks after it; or why it is no JSON, with
