@@ -19,10 +19,14 @@ if [[ $(id -u) -ne 0 ]]; then
   echo "$me: SKIP: chroot and mounts need root; run as root to try ./run.sh in a fresh Debian 12 root"
   exit 0
 fi
-# Everything mounted here lives in a private mount namespace, so that no
-# mount can outlive the script, even when it is killed outright.
+# Everything mounted here lives in a mount namespace of its own, private, so
+# that no mount can outlive the script, even when it is killed outright. In a
+# chroot, / is no mount point and its propagation cannot change: there the
+# namespace keeps the host's, and the cleanup below unmounts what it mounted.
 if [[ -z ${BREWICK_FRESH_ROOT_NAMESPACE:-} ]]; then
-  BREWICK_FRESH_ROOT_NAMESPACE=1 exec unshare --mount --propagation private -- "$BASH" "$0"
+  propagation=private
+  unshare --mount --propagation private -- true 2>/dev/null || propagation=unchanged
+  BREWICK_FRESH_ROOT_NAMESPACE=1 exec unshare --mount --propagation "$propagation" -- "$BASH" "$0"
 fi
 
 checkout=$(cd "$(dirname "$0")/../.." && pwd)
