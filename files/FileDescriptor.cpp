@@ -64,6 +64,14 @@ std::optional<ReadFailure> readFileInPieces(const std::filesystem::path& path, s
     }
 }
 
+std::optional<ReadFailure> readWholeFile(const std::filesystem::path& path, std::uintmax_t limit, std::string& bytes)
+{
+    return readFileInPieces(path, limit, [&bytes](std::string_view piece) {
+        bytes += piece;
+        return true;
+    });
+}
+
 bool writeAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {

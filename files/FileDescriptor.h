@@ -51,6 +51,9 @@ struct ReadFailure {
 std::optional<ReadFailure> readFileInPieces(const std::filesystem::path& path, std::uintmax_t limit,
                                             const std::function<bool(std::string_view)>& take);
 
+// The whole file at `path` into `bytes`, read as readFileInPieces reads it.
+std::optional<ReadFailure> readWholeFile(const std::filesystem::path& path, std::uintmax_t limit, std::string& bytes);
+
 // Writes all of `bytes`, however many calls it takes. False, with errno set,
 // when a write fails.
 bool writeAll(int fd, std::string_view bytes);

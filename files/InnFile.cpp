@@ -226,42 +226,44 @@ InnRead innOf(const JsonParse& parse)
 
 InnRead innFromJson(std::string_view json) { return innOf(parseJson(json)); }
 
+InnFileRead innsOfLines(std::string_view lines, std::size_t linesBefore)
+{
+    InnFileRead read;
+    std::size_t lineNumber = linesBefore;
+    while (!lines.empty()) {
+        const std::size_t end = lines.find('\n');
+        const std::string_view line = lines.substr(0, end);
+        lines.remove_prefix(end == std::string_view::npos ? lines.size() : end + 1);
+        ++lineNumber;
+        if (line.find_first_not_of(" \t\r") == std::string_view::npos)
+            continue;
+        InnRead inn = innFromJson(line);
+        if (inn.inn)
+            read.inns.push_back(std::move(*inn.inn));
+        else if (!read.error)
+            read.error = "line " + std::to_string(lineNumber) + ": " + inn.error;
+    }
+    return read;
+}
+
 InnFileRead readInnFile(const std::filesystem::path& path)
 {
     InnFileRead read;
     std::string bytes;
     try {
-        if (const auto failure = readFileInPieces(path, kInnFileLimit, [&bytes](std::string_view piece) {
-                bytes += piece;
-                return true;
-            })) {
+        if (const auto failure = readWholeFile(path, kInnFileLimit, bytes)) {
             read.error = failure->reason;
             return read;
         }
         // One inn, written over many lines or one, or JSON Lines of many.
         const JsonParse whole = parseJson(bytes);
-        if (!whole.moreAfterValue) {
-            InnRead inn = innOf(whole);
-            if (inn.inn)
-                read.inns.push_back(std::move(*inn.inn));
-            else
-                read.error = std::move(inn.error);
-            return read;
-        }
-        std::size_t lineNumber = 0;
-        for (std::string_view rest = bytes; !rest.empty();) {
-            const std::size_t end = rest.find('\n');
-            const std::string_view line = rest.substr(0, end);
-            rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-            ++lineNumber;
-            if (line.find_first_not_of(" \t\r") == std::string_view::npos)
-                continue;
-            InnRead inn = innFromJson(line);
-            if (inn.inn)
-                read.inns.push_back(std::move(*inn.inn));
-            else if (!read.error)
-                read.error = "line " + std::to_string(lineNumber) + ": " + inn.error;
-        }
+        if (whole.moreAfterValue)
+            return innsOfLines(bytes);
+        InnRead inn = innOf(whole);
+        if (inn.inn)
+            read.inns.push_back(std::move(*inn.inn));
+        else
+            read.error = std::move(inn.error);
     } catch (const std::bad_alloc&) {
         read.inns.clear();
         read.error = "not enough memory to read it";

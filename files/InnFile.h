@@ -3,6 +3,7 @@
 // showed, edits and chosen table included.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -25,13 +26,20 @@ struct InnRead {
 };
 InnRead innFromJson(std::string_view json);
 
-// The inns of the file at `path`, in its order, and the first reason, if any,
-// why the file or one of its lines is no inn ("line 3: 'rooms' is missing",
-// "not a regular file"): the good lines of a file with bad ones are read.
+// Inns read, and why what was read is not all of them.
 struct InnFileRead {
     std::vector<PlacedInn> inns;
     std::optional<std::string> error;
 };
+
+// The inns of JSON Lines, one inn a line and blank lines skipped, and the
+// first reason, if any, why a line is no inn ("line 3: 'rooms' is missing"),
+// counting `linesBefore` lines before the first.
+InnFileRead innsOfLines(std::string_view lines, std::size_t linesBefore = 0);
+
+// The inns of the file at `path`, in its order, and the first reason, if any,
+// why the file or one of its lines is no inn ("line 3: 'rooms' is missing",
+// "not a regular file"): the good lines of a file with bad ones are read.
 InnFileRead readInnFile(const std::filesystem::path& path);
 
 }  // namespace brewick

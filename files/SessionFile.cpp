@@ -22,26 +22,14 @@ constexpr std::string_view kFirstLine = "{\"brewickSession\":1}";
 std::optional<std::string> readSession(const fs::path& path, std::vector<PlacedInn>& inns)
 {
     std::string bytes;
-    const auto failure = readFileInPieces(path, kInnFileLimit, [&bytes](std::string_view piece) {
-        bytes += piece;
-        return true;
-    });
-    if (failure)
+    if (const auto failure = readWholeFile(path, kInnFileLimit, bytes))
         return failure->reason;
     const std::size_t firstEnd = bytes.find('\n');
-    if (std::string_view(bytes).substr(0, firstEnd) != kFirstLine)
+    if (firstEnd == std::string::npos || std::string_view(bytes).substr(0, firstEnd) != kFirstLine)
         return std::string("it is no session of this version of Brewick");
-    std::size_t lineNumber = 1;
-    for (std::string_view rest = std::string_view(bytes).substr(firstEnd + 1); !rest.empty();) {
-        const std::size_t end = rest.find('\n');
-        InnRead inn = innFromJson(rest.substr(0, end));
-        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-        ++lineNumber;
-        if (!inn.inn)
-            return "line " + std::to_string(lineNumber) + ": " + inn.error;
-        inns.push_back(std::move(*inn.inn));
-    }
-    return std::nullopt;
+    InnFileRead read = innsOfLines(std::string_view(bytes).substr(firstEnd + 1), 1);
+    inns = std::move(read.inns);
+    return read.error;
 }
 
 // Beside the session, named for when it was set aside, so that nothing is

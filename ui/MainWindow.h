@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "core/RandomSource.h"
-#include "core/TextLines.h"
 #include "cycle/InnGenerator.h"
 #include "cycle/InnHistory.h"
 #include "files/WordFolder.h"
@@ -123,7 +122,6 @@ private:
     // Created in this order: the start-up sequence.
     const std::uint32_t seed_;
     LcgRandom random_;
-    TextLines exportLines_;
     const std::filesystem::path sceneFile_;
     const std::filesystem::path wordFolder_;
     InnGenerator generator_;

@@ -41,14 +41,13 @@ void MainWindow::openInnFiles(const std::vector<std::filesystem::path>& paths)
 
 void MainWindow::saveInn()
 {
-    // The lines are taken before the dialog opens: the file holds the inn as
+    // The text is taken before the dialog opens: the file holds the inn as
     // it stood when Save was chosen.
-    buildInnSheetText(shownInn(), exportLines_);
+    std::string bytes;
+    appendInnSheetText(shownInn(), "\r\n", bytes);
     const std::optional<QString> path = saveDialog_.askPath(this);
     if (!path)
         return;
-    std::string bytes;
-    appendCrLfText(exportLines_, bytes);
     if (const auto error = writeFileSafely(localPath(*path), bytes))
         reportError(*error);
 }
