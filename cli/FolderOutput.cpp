@@ -10,7 +10,7 @@ namespace brewick {
 namespace {
 namespace fs = std::filesystem;
 
-std::size_t digitsOf(std::uint64_t number) { return std::string_view(Decimal(static_cast<long long>(number))).size(); }
+std::size_t digitsOf(std::uint64_t number) { return std::string_view(Decimal(number)).size(); }
 }  // namespace
 
 FolderOutput::FolderOutput(std::filesystem::path folder, std::uint64_t count, std::string_view extension)

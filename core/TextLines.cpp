@@ -1,7 +1,6 @@
 #include "core/TextLines.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 
 namespace brewick {
@@ -42,11 +41,6 @@ inline char* copyPiece(char* out, std::string_view piece)
     return out + size;
 }
 }  // namespace
-
-Decimal::Decimal(long long value)
-{
-    length_ = static_cast<std::size_t>(std::to_chars(digits_, digits_ + sizeof digits_, value).ptr - digits_);
-}
 
 std::string_view trimmed(std::string_view text)
 {

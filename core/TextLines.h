@@ -3,6 +3,8 @@
 // generation stops allocating after the first.
 #pragma once
 
+#include <charconv>
+#include <concepts>
 #include <cstddef>
 #include <initializer_list>
 #include <iterator>
@@ -15,7 +17,11 @@ namespace brewick {
 // A number as decimal text, for joining it into a line without allocating.
 class Decimal {
 public:
-    explicit Decimal(long long value);
+    template <std::integral Number>
+    explicit Decimal(Number value)
+        : length_(static_cast<std::size_t>(std::to_chars(digits_, digits_ + sizeof digits_, value).ptr - digits_))
+    {
+    }
     operator std::string_view() const { return {digits_, length_}; }
 
 private:

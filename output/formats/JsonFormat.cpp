@@ -169,7 +169,7 @@ void appendTable(int number, TextLines::const_iterator first, TextLines::const_i
         // the user changed.
         if (patrons < drawn) {
             appendKey("drawnPatrons", out);
-            out += Decimal(static_cast<long long>(drawn));
+            out += Decimal(drawn);
         }
     }
     out += '}';
@@ -202,7 +202,7 @@ std::string_view ageWithoutArticle(std::string_view age)
 void JsonFormat::append(const InnSheet& sheet, InnPlace place, std::string& out)
 {
     out += "{\"inn\":";
-    out += Decimal(static_cast<long long>(place.number));
+    out += Decimal(place.number);
     appendKey("seed", out);
     out += Decimal(place.seed);
     appendStringMember("name", sheet.innName, out);
