@@ -1,55 +1,63 @@
 #include "cycle/InnHistory.h"
 
+#include <chrono>
 #include <iterator>
 
 namespace brewick {
 
 namespace {
-// The bytes of text a sheet holds, which is nearly all that keeping it costs.
-std::size_t textBytes(const InnSheet& sheet)
+std::size_t keptSize(const KeptInn& inn) { return (inn.packed ? inn.packed->size() : 0) + kKeptInnOverhead; }
+}  // namespace
+
+std::int64_t InnHistory::systemClock()
 {
-    std::size_t bytes = sheet.innName.size() + sheet.landlordName.size() + sheet.barScene.size();
-    for (int row = 0; row < RoomTable::kRows; ++row)
-        for (int column = 0; column < RoomTable::kColumns; ++column)
-            bytes += sheet.rooms.cell(column, row).size();
-    for (const TextLines* lines : {&sheet.menuLines, &sheet.tableText, &sheet.tableChoices, &sheet.shownTableLines})
-        bytes += lines->textSize();
-    return bytes;
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
 
-bool isShowing(const InnPlace& place) { return place.number > 0; }
-}  // namespace
+InnHistory::InnHistory(std::uint32_t runSeed, InnPacking packing, std::string runId, Clock clock)
+    : runSeed_(runSeed),
+      packing_(std::move(packing)),
+      runId_(std::move(runId)),
+      clock_(std::move(clock))
+{
+}
 
 void InnHistory::generate(InnGenerator& generator)
 {
     if (!generator.parts().anyTicked())
         return;
-    if (isShowing(shownPlace_))
+    if (isShowing())
         keepShown(generator.sheet());
     generator.generate();
-    shownPlace_ = {generator.generations(), runSeed_};
+    showNew({generator.generations(), runSeed_});
 }
 
-void InnHistory::open(InnGenerator& generator, std::vector<PlacedInn> inns)
+std::size_t InnHistory::open(InnGenerator& generator, std::vector<PlacedInn> inns)
 {
     if (inns.empty())
-        return;
-    if (isShowing(shownPlace_))
+        return 0;
+    if (isShowing())
         keepShown(generator.sheet());
-    else
-        dropInnsAhead();
-    for (auto inn = inns.rbegin(); inn != std::prev(inns.rend()); ++inn)
-        keep(after_, std::move(inn->sheet), inn->place);
+    // The nearest inn ahead is the last of those ahead.
+    for (auto inn = inns.rbegin(); inn != std::prev(inns.rend()); ++inn) {
+        const std::int64_t now = clock_();
+        keep(after_, {std::make_shared<const std::string>(packing_.pack(inn->sheet, inn->place)), inn->place,
+                      runId_ + "-" + std::to_string(++named_), now, now});
+    }
     generator.sheet() = std::move(inns.front().sheet);
-    shownPlace_ = inns.front().place;
-    keepWithinBounds();
+    showNew(inns.front().place);
+    packShown(generator.sheet());
+    return keepWithinBounds();
 }
 
-void InnHistory::restore(std::vector<PlacedInn> inns)
+std::size_t InnHistory::restore(std::vector<KeptInn> inns)
 {
-    for (PlacedInn& inn : inns)
-        keep(before_, std::move(inn.sheet), inn.place);
-    keepWithinBounds();
+    for (auto inn = inns.rbegin(); inn != inns.rend(); ++inn) {
+        keptBytes_ += keptSize(*inn);
+        before_.push_front(std::move(*inn));
+    }
+    return keepWithinBounds();
 }
 
 void InnHistory::selectLocation(InnGenerator& generator, InnLocation location)
@@ -58,6 +66,7 @@ void InnHistory::selectLocation(InnGenerator& generator, InnLocation location)
         return;
     keepShown(generator.sheet());
     generator.selectLocation(location);
+    showNew(shown_.place);
 }
 
 void InnHistory::selectQuality(InnGenerator& generator, InnQuality quality)
@@ -66,27 +75,44 @@ void InnHistory::selectQuality(InnGenerator& generator, InnQuality quality)
         return;
     keepShown(generator.sheet());
     generator.selectQuality(quality);
+    showNew(shown_.place);
 }
 
 void InnHistory::goBack(InnGenerator& generator) { step(before_, after_, generator); }
 
 void InnHistory::goForward(InnGenerator& generator) { step(after_, before_, generator); }
 
-void InnHistory::forEachInn(const InnGenerator& generator,
-                            const std::function<void(const InnSheet&, const InnPlace&)>& visit) const
+std::vector<KeptInn> InnHistory::inns(const InnSheet& shown)
 {
-    for (const KeptInn& inn : before_)
-        visit(inn.sheet, inn.place);
-    if (isShowing(shownPlace_))
-        visit(generator.sheet(), shownPlace_);
-    for (auto inn = after_.rbegin(); inn != after_.rend(); ++inn)
-        visit(inn->sheet, inn->place);
+    std::vector<KeptInn> inns(before_.begin(), before_.end());
+    if (isShowing()) {
+        packShown(shown);
+        keepWithinBounds();
+        if (shownBytes() <= kMostKeptBytes)
+            inns.push_back(shown_);
+    }
+    inns.insert(inns.end(), after_.rbegin(), after_.rend());
+    return inns;
+}
+
+void InnHistory::showNew(const InnPlace& place)
+{
+    const std::int64_t now = clock_();
+    shown_ = {nullptr, place, runId_ + "-" + std::to_string(++named_), now, now};
+}
+
+void InnHistory::packShown(const InnSheet& sheet)
+{
+    auto packed = std::make_shared<const std::string>(packing_.pack(sheet, shown_.place));
+    if (shown_.packed && *shown_.packed != *packed)
+        shown_.changed = clock_();
+    shown_.packed = std::move(packed);
 }
 
 void InnHistory::keepShown(const InnSheet& sheet)
 {
-    dropInnsAhead();
-    keep(before_, sheet, shownPlace_);
+    packShown(sheet);
+    keep(before_, shown_);
     keepWithinBounds();
 }
 
@@ -94,36 +120,39 @@ void InnHistory::step(std::deque<KeptInn>& source, std::deque<KeptInn>& keep, In
 {
     if (source.empty())
         return;
-    InnSheet& shown = generator.sheet();
-    const std::size_t bytes = textBytes(shown);
-    keep.push_back({std::move(shown), shownPlace_, bytes});
-    shown = std::move(source.back().sheet);
-    shownPlace_ = source.back().place;
-    keptBytes_ += bytes - source.back().bytes;
-    source.pop_back();
-}
-
-void InnHistory::dropInnsAhead()
-{
-    for (const KeptInn& inn : after_)
-        keptBytes_ -= inn.bytes;
-    after_.clear();
-}
-
-void InnHistory::keep(std::deque<KeptInn>& inns, InnSheet sheet, const InnPlace& place)
-{
-    const std::size_t bytes = textBytes(sheet);
-    inns.push_back({std::move(sheet), place, bytes});
-    keptBytes_ += bytes;
-}
-
-void InnHistory::keepWithinBounds()
-{
-    while (before_.size() + after_.size() >= kLimit || keptBytes_ > kByteLimit) {
-        std::deque<KeptInn>& inns = before_.empty() ? after_ : before_;
-        keptBytes_ -= inns.front().bytes;
-        inns.pop_front();
+    std::optional<InnSheet> next = packing_.unpack(*source.back().packed);
+    if (!next)
+        return;
+    if (isShowing()) {
+        packShown(generator.sheet());
+        keptBytes_ += keptSize(shown_);
+        keep.push_back(std::move(shown_));
     }
+    shown_ = std::move(source.back());
+    keptBytes_ -= keptSize(shown_);
+    source.pop_back();
+    generator.sheet() = std::move(*next);
 }
+
+void InnHistory::keep(std::deque<KeptInn>& inns, KeptInn inn)
+{
+    keptBytes_ += keptSize(inn);
+    inns.push_back(std::move(inn));
+}
+
+std::size_t InnHistory::keepWithinBounds()
+{
+    std::size_t dropped = 0;
+    while (before_.size() + after_.size() + 1 > kMostKeptInns ||
+           ((!before_.empty() || !after_.empty()) && keptBytes_ + shownBytes() > kMostKeptBytes)) {
+        std::deque<KeptInn>& inns = before_.empty() ? after_ : before_;
+        keptBytes_ -= keptSize(inns.front());
+        inns.pop_front();
+        ++dropped;
+    }
+    return dropped;
+}
+
+std::size_t InnHistory::shownBytes() const { return isShowing() ? keptSize(shown_) : 0; }
 
 }  // namespace brewick

@@ -1,44 +1,48 @@
 // The inns of a run, to step back and forth through like a browser's history:
 // each "Generate", each inn file opened, and each location or quality chosen
 // (whose reaction redraws the menu and the prices) first keeps the inn as it
-// stands, edits and table choice included. Stepping puts a kept sheet back as
-// it was and draws nothing, so the random source goes on from where it was.
+// stands, edits and table choice included. New inns go right after the shown
+// one, and the inns that were ahead of it stay ahead: nothing but the bounds
+// ever drops an inn (kMostKeptInns, kMostKeptBytes). Stepping puts a kept sheet back as it was and draws
+// nothing, so the random source goes on from where it was.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/InnSheet.h"
+#include "core/KeptInn.h"
 #include "cycle/InnGenerator.h"
 
 namespace brewick {
 
 class InnHistory {
 public:
-    // The most inns kept, the one shown included, and the most bytes of text
-    // the kept ones may hold together; the oldest go first. The shown inn
-    // stays, however large.
-    static constexpr std::size_t kLimit = 100;
-    static constexpr std::size_t kByteLimit = 64 * 1024 * 1024;
+    // Milliseconds since 1970, for when an inn was made and changed.
+    using Clock = std::function<std::int64_t()>;
+    static std::int64_t systemClock();
 
-    // The inns this history generates belong to the run of `runSeed`.
-    explicit InnHistory(std::uint32_t runSeed) : runSeed_(runSeed) {}
+    // The inns this history generates belong to the run of `runSeed`; the
+    // inns it makes are named `runId`-1, `runId`-2 and so on, a name no other
+    // window or run gives.
+    InnHistory(std::uint32_t runSeed, InnPacking packing, std::string runId, Clock clock = systemClock);
 
-    // "Generate": keeps the generator's inn, drops the inns after it, as a
-    // browser drops the pages ahead when a link is followed, and generates.
+    // "Generate": keeps the shown inn and generates the next right after it.
     // With no part ticked there is nothing to generate and nothing is kept.
     void generate(InnGenerator& generator);
 
-    // Inns read from a file join the history as a generated inn does: the
-    // first is shown, the others follow it, one step forward each.
-    void open(InnGenerator& generator, std::vector<PlacedInn> inns);
+    // Inns read from a file join the history right after the shown one: the
+    // first is shown, the others follow it, one step forward each. Gives how
+    // many of the oldest inns the bounds dropped to make room.
+    std::size_t open(InnGenerator& generator, std::vector<PlacedInn> inns);
 
-    // The inns of an earlier run, oldest first, before any inn of this one:
-    // the first step back from the first inn shown goes to the last of them.
-    void restore(std::vector<PlacedInn> inns);
+    // The kept inns of earlier runs, oldest first, before every inn of this
+    // one. Gives how many of the oldest inns the bounds dropped.
+    std::size_t restore(std::vector<KeptInn> inns);
 
     // The user chose another location or quality: keeps the inn as it stands,
     // as "Generate" does, and runs the reaction. Choosing the one shown
@@ -54,35 +58,38 @@ public:
     void goForward(InnGenerator& generator);
 
     // Where the shown inn comes from; its number is 0 before the first inn.
-    const InnPlace& shownPlace() const { return shownPlace_; }
+    const InnPlace& shownPlace() const { return shown_.place; }
 
-    // Every inn in the order of the history, the generator's shown one in its
-    // place.
-    void forEachInn(const InnGenerator& generator,
-                    const std::function<void(const InnSheet&, const InnPlace&)>& visit) const;
+    // Every inn in the order of the history, the shown one as it stands in
+    // `shown`, for the session; the bounds are made to hold first. The shown
+    // inn is left out only when it alone is larger than the bound in bytes.
+    std::vector<KeptInn> inns(const InnSheet& shown);
 
 private:
-    struct KeptInn {
-        InnSheet sheet;
-        InnPlace place;
-        std::size_t bytes;
-    };
-
-    // Keeps the shown inn before the one about to replace it.
+    bool isShowing() const { return shown_.place.number > 0; }
+    // Shows a new inn from `place`, made now.
+    void showNew(const InnPlace& place);
+    // Packs the shown inn as it stands; it changed when its bytes did.
+    void packShown(const InnSheet& sheet);
+    // Keeps the shown inn before the one about to take its place.
     void keepShown(const InnSheet& sheet);
     // Shows the last inn of `source` and keeps the shown one at the end of `keep`.
     void step(std::deque<KeptInn>& source, std::deque<KeptInn>& keep, InnGenerator& generator);
-    void dropInnsAhead();
-    // Keeps an inn at the end of `inns`.
-    void keep(std::deque<KeptInn>& inns, InnSheet sheet, const InnPlace& place);
-    // Drops the oldest inns, then the farthest ahead, until the bounds hold.
-    void keepWithinBounds();
+    void keep(std::deque<KeptInn>& inns, KeptInn inn);
+    // Drops the oldest inns, then the farthest ahead, until the bounds hold;
+    // gives how many it dropped.
+    std::size_t keepWithinBounds();
+    std::size_t shownBytes() const;
 
     const std::uint32_t runSeed_;
+    const InnPacking packing_;
+    const std::string runId_;
+    const Clock clock_;
+    std::uint64_t named_ = 0;     // inns named so far
     std::deque<KeptInn> before_;  // oldest first
     std::deque<KeptInn> after_;   // nearest last
-    std::size_t keptBytes_ = 0;
-    InnPlace shownPlace_;
+    std::size_t keptBytes_ = 0;   // of before_ and after_
+    KeptInn shown_;               // its bytes as last packed, none before then
 };
 
 }  // namespace brewick

@@ -1,6 +1,8 @@
 // Inn files: the JSON that File > Export and brewick-batch --format json
-// write, one inn or JSON Lines of many, read back into the inns the window
-// showed, edits and chosen table included.
+// write, one inn or many, read back into the inns the window showed, edits
+// and chosen table included. Inns follow one another with any blanks between
+// them: JSON Lines, one inn written over many lines, or many pretty-printed
+// as other JSON tools write them.
 #pragma once
 
 #include <cstddef>
@@ -18,28 +20,20 @@ namespace brewick {
 // Far larger than any inn file, and small enough to hold in memory.
 inline constexpr std::uintmax_t kInnFileLimit = 64 << 20;
 
-// The inn of one JSON text, or why it is none ("'rooms' is missing", "table
-// 3: 'heading' is not a string", "byte 17: expected ':'").
-struct InnRead {
-    std::optional<PlacedInn> inn;
-    std::string error;
-};
-InnRead innFromJson(std::string_view json);
-
-// Inns read, and why what was read is not all of them.
+// Inns read, and what kept the rest from being read.
 struct InnFileRead {
     std::vector<PlacedInn> inns;
-    std::optional<std::string> error;
+    std::size_t unread = 0;            // values that were no inn
+    std::optional<std::string> error;  // the first reason, by its line: "line 3: 'rooms' is missing"
 };
 
-// The inns of JSON Lines, one inn a line and blank lines skipped, and the
-// first reason, if any, why a line is no inn ("line 3: 'rooms' is missing"),
-// counting `linesBefore` lines before the first.
-InnFileRead innsOfLines(std::string_view lines, std::size_t linesBefore = 0);
+// The inns of a text of inn JSON, in its order, a byte order mark skipped. A
+// value that is no inn costs itself only: reading goes on at the next line
+// that starts an object.
+InnFileRead innsOfText(std::string_view text);
 
-// The inns of the file at `path`, in its order, and the first reason, if any,
-// why the file or one of its lines is no inn ("line 3: 'rooms' is missing",
-// "not a regular file"): the good lines of a file with bad ones are read.
+// The inns of the file at `path`, read as innsOfText reads them, or why the
+// file holds none ("not a regular file", "the file is empty").
 InnFileRead readInnFile(const std::filesystem::path& path);
 
 }  // namespace brewick

@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <cstring>
 
 #include "files/FileDescriptor.h"
@@ -52,13 +55,17 @@ std::optional<std::string> findTarget(const fs::path& path, Target& target)
     return std::nullopt;
 }
 
+// The new files are named for the process that writes them.
+constexpr std::string_view kTemporaryPrefix = ".brewick-";
+
 // A new file beside `target`, under a name that no one else's file has.
 int createBeside(const fs::path& target, fs::path& temporary)
 {
-    static unsigned made = 0;
+    static std::atomic<unsigned> made = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target;
-        temporary.replace_filename(".brewick-" + std::to_string(::getpid()) + "-" + std::to_string(made++));
+        temporary.replace_filename(std::string(kTemporaryPrefix) + std::to_string(::getpid()) + "-" +
+                                   std::to_string(made++));
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -66,21 +73,30 @@ int createBeside(const fs::path& target, fs::path& temporary)
     return -1;
 }
 
-std::optional<std::string> fill(FileDescriptor& file, std::optional<mode_t> mode, std::string_view bytes, FileSync sync)
+bool writePieces(int fd, std::span<const std::string_view> pieces)
+{
+    for (std::string_view piece : pieces)
+        if (!writeAll(fd, piece))
+            return false;
+    return true;
+}
+
+std::optional<std::string> fill(FileDescriptor& file, std::optional<mode_t> mode,
+                                std::span<const std::string_view> pieces, FileSync sync)
 {
     // The new file stands in for the old one, permissions and all; one
     // that cannot take them still holds the bytes.
     if (mode)
         ::fchmod(file.get(), *mode);
-    if (!writeAll(file.get(), bytes) || (sync == FileSync::Now && ::fdatasync(file.get()) != 0) || !file.close())
+    if (!writePieces(file.get(), pieces) || (sync == FileSync::Now && ::fdatasync(file.get()) != 0) || !file.close())
         return writeFailure(errno);
     return std::nullopt;
 }
 
 // The old bytes are overwritten only once the disk has made room for the
 // new ones, so that a full disk leaves the old file as it was.
-std::optional<std::string> writeInPlace(const fs::path& path, const fs::path& file, std::string_view bytes,
-                                        FileSync sync)
+std::optional<std::string> writeInPlace(const fs::path& path, const fs::path& file,
+                                        std::span<const std::string_view> pieces, FileSync sync)
 {
     FileDescriptor out(::open(file.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat status {};
@@ -88,7 +104,9 @@ std::optional<std::string> writeInPlace(const fs::path& path, const fs::path& fi
         return cannotCreate(path, std::strerror(errno));
     if (auto reason = irregularFileReason(status.st_mode))
         return cannotCreate(path, *reason);
-    const auto size = static_cast<off_t>(bytes.size());
+    off_t size = 0;
+    for (std::string_view piece : pieces)
+        size += static_cast<off_t>(piece.size());
     const int claim = size == 0 ? 0 : ::posix_fallocate(out.get(), 0, size);
     // Some file systems cannot make room ahead: whether the bytes fit shows
     // only in the writing.
@@ -96,14 +114,21 @@ std::optional<std::string> writeInPlace(const fs::path& path, const fs::path& fi
         // A claim that failed may have grown the file; the old bytes are untouched.
         return ::ftruncate(out.get(), status.st_size) == 0 ? writeFailure(claim) : inPlaceFailure(path, errno);
     }
-    if (writeAll(out.get(), bytes) && ::ftruncate(out.get(), size) == 0 &&
+    if (writePieces(out.get(), pieces) && ::ftruncate(out.get(), size) == 0 &&
         (sync == FileSync::Later || ::fdatasync(out.get()) == 0) && out.close())
         return std::nullopt;
     return inPlaceFailure(path, errno);
 }
 }  // namespace
 
-std::optional<std::string> writeFileSafely(const fs::path& path, std::string_view bytes, FileSync sync)
+std::optional<std::string> writeFileSafely(const fs::path& path, std::string_view bytes, FileSync sync,
+                                           Replacement replacement)
+{
+    return writeFileSafely(path, std::span(&bytes, 1), sync, replacement);
+}
+
+std::optional<std::string> writeFileSafely(const fs::path& path, std::span<const std::string_view> pieces,
+                                           FileSync sync, Replacement replacement)
 {
     Target target;
     if (const auto refusal = findTarget(path, target))
@@ -112,16 +137,31 @@ std::optional<std::string> writeFileSafely(const fs::path& path, std::string_vie
     FileDescriptor file(createBeside(target.file, temporary));
     if (!file) {
         // No room beside the file: the file itself is all there is.
-        if (errno == EACCES && target.mode)
-            return writeInPlace(path, target.file, bytes, sync);
+        if (errno == EACCES && target.mode && replacement == Replacement::InPlaceWhenNeeded)
+            return writeInPlace(path, target.file, pieces, sync);
         return cannotCreate(path, std::strerror(errno));
     }
-    std::optional<std::string> failure = fill(file, target.mode, bytes, sync);
+    std::optional<std::string> failure = fill(file, target.mode, pieces, sync);
     if (!failure && ::rename(temporary.c_str(), target.file.c_str()) != 0)
         failure = cannotCreate(path, std::strerror(errno));
     if (failure)
         ::unlink(temporary.c_str());
     return failure;
+}
+
+void removeLeftTemporaries(const fs::path& folder)
+{
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(kTemporaryPrefix))
+            continue;
+        int pid = 0;
+        const char* digits = name.data() + kTemporaryPrefix.size();
+        const auto [end, failed] = std::from_chars(digits, name.data() + name.size(), pid);
+        if (failed == std::errc() && *end == '-' && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+            ::unlink(entry.path().c_str());
+    }
 }
 
 std::optional<std::string> syncFileSystemOf(const fs::path& folder)

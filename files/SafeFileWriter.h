@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -18,13 +19,27 @@ enum class FileSync {
     Later,  // the caller syncs the file system once for many files
 };
 
+enum class Replacement {
+    InPlaceWhenNeeded,  // in place when the folder takes no new file, as a saved file may be
+    ByRenameOnly,       // never in place: a file that must not be left half-written
+};
+
 // Replaces the file at `path` by `bytes`; a link keeps leading to the file
 // it leads to. Gives the message for the user on failure: "Cannot create
 // file <path>" when the file cannot be created, and "Stream write error"
 // when writing it falls short, each followed by the reason ("Cannot create
 // file /usr/bin/inn.txt: Permission denied").
 std::optional<std::string> writeFileSafely(const std::filesystem::path& path, std::string_view bytes,
-                                           FileSync sync = FileSync::Now);
+                                           FileSync sync = FileSync::Now,
+                                           Replacement replacement = Replacement::InPlaceWhenNeeded);
+// The same with the bytes in pieces, written one after another.
+std::optional<std::string> writeFileSafely(const std::filesystem::path& path, std::span<const std::string_view> pieces,
+                                           FileSync sync = FileSync::Now,
+                                           Replacement replacement = Replacement::InPlaceWhenNeeded);
+
+// Removes the files that writers which ended before they were done left in
+// `folder`; those of writers still running stay.
+void removeLeftTemporaries(const std::filesystem::path& folder);
 
 // Puts on the disk everything written to the file system that holds
 // `folder`. Gives the system's message when it cannot.

@@ -1,85 +1,201 @@
 #include "files/SessionFile.h"
 
-#include <cerrno>
-#include <chrono>
 #include <cstdlib>
-#include <cstring>
+#include <limits>
+#include <new>
 
 #include "files/FileDescriptor.h"
 #include "files/InnFile.h"
-#include "files/SafeFileWriter.h"
+#include "files/InnReader.h"
+#include "files/JsonMembers.h"
 #include "files/UserSceneFile.h"
-#include "output/formats/JsonFormat.h"
 
 namespace brewick {
 
 namespace fs = std::filesystem;
 
 namespace {
-constexpr std::string_view kFirstLine = "{\"brewickSession\":1}";
+constexpr int kVersion = 2;
+constexpr std::string_view kFirstLine = "{\"brewickSession\":2}";
+constexpr std::size_t kMostIdBytes = 48;
 
-// Why the session cannot be restored, or nothing when it can.
-std::optional<std::string> readSession(const fs::path& path, std::vector<PlacedInn>& inns)
+static_assert(kMostKeptBytes + kFirstLine.size() + 1 <= kInnFileLimit, "a full session must be readable");
+static_assert(sizeof("{\"entry\":\"\",\"made\":,\"changed\":,\"inn\":}\n") - 1 + kMostIdBytes + 2 * 20 <=
+                  kKeptInnOverhead,
+              "the head and tail of a kept inn's line fit its overhead");
+
+// Names are written as they are, so they hold nothing that JSON escapes.
+bool isPlainId(std::string_view id)
 {
-    std::string bytes;
-    if (const auto failure = readWholeFile(path, kInnFileLimit, bytes))
-        return failure->reason;
-    const std::size_t firstEnd = bytes.find('\n');
-    if (firstEnd == std::string::npos || std::string_view(bytes).substr(0, firstEnd) != kFirstLine)
-        return std::string("it is no session of this version of Brewick");
-    InnFileRead read = innsOfLines(std::string_view(bytes).substr(firstEnd + 1), 1);
-    inns = std::move(read.inns);
-    return read.error;
+    if (id.empty() || id.size() > kMostIdBytes)
+        return false;
+    for (char c : id)
+        if (!(c == '-' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')))
+            return false;
+    return true;
 }
 
-// Beside the session, named for when it was set aside, so that nothing is
-// lost and the next run starts afresh.
-fs::path asideName(const fs::path& path)
+// The packed inn: the bytes of its JSON, once they proved to be an inn.
+void readInnBytes(JsonReader& json, std::string_view line, KeptInn& kept)
 {
-    const auto seconds =
-        std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch());
-    return path.string() + ".unread-" + std::to_string(seconds.count());
+    json.next();
+    const std::size_t start = json.at();
+    kept.place = readInn(json).place;
+    kept.packed = std::make_shared<const std::string>(line.substr(start, json.at() - start));
+}
+
+KeptInn readKeptInn(std::string_view line)
+{
+    enum { Entry, Made, Changed, Inn };
+    static constexpr std::string_view kNames[] = {"entry", "made", "changed", "inn"};
+    constexpr auto kLatest = std::numeric_limits<std::int64_t>::max();
+    KeptInn kept;
+    JsonReader json(line);
+    readMembers(json, "a kept inn", kNames, firstMembers(4), [&](std::size_t member) {
+        switch (member) {
+        case Entry:
+            readText(json, "entry", kept.id);
+            if (!isPlainId(kept.id))
+                json.fail("'entry' is no name of a kept inn");
+            break;
+        case Made:
+            kept.made = readWholeNumber<std::int64_t>(json, "made", 0, kLatest);
+            break;
+        case Changed:
+            kept.changed = readWholeNumber<std::int64_t>(json, "changed", 0, kLatest);
+            break;
+        case Inn:
+            readInnBytes(json, line, kept);
+            break;
+        }
+    });
+    if (!json.atEnd())
+        json.fail("more text after the kept inn");
+    return kept;
+}
+
+// An inn of the first version, named by its line.
+KeptInn readFirstVersionInn(std::string_view line, std::size_t number)
+{
+    KeptInn kept;
+    JsonReader json(line);
+    readInnBytes(json, line, kept);
+    if (!json.atEnd())
+        json.fail("more text after the inn");
+    kept.id = "v1-" + std::to_string(number);
+    return kept;
 }
 }  // namespace
 
-fs::path sessionFile(const char* stateHome, const char* home)
+fs::path sessionFolder(const char* stateHome, const char* home)
 {
-    const fs::path folder = brewickFolder(stateHome, home, ".local/state");
-    return folder.empty() ? folder : folder / "session.jsonl";
+    return brewickFolder(stateHome, home, ".local/state");
 }
 
-fs::path sessionFile() { return sessionFile(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")); }
+fs::path sessionFolder() { return sessionFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")); }
 
-std::vector<PlacedInn> restoreSession(const fs::path& path, std::ostream& warnings)
+void SessionParser::feed(std::string_view piece)
 {
-    std::vector<PlacedInn> inns;
-    std::error_code missing;
-    if (path.empty() || !fs::exists(fs::symlink_status(path, missing)))
-        return inns;
-    const std::optional<std::string> problem = readSession(path, inns);
-    if (!problem)
-        return inns;
-    inns.clear();
-    const fs::path aside = asideName(path);
-    warnings << "brewick: cannot restore the inns of the last session from " << path.string() << ": " << *problem;
-    if (std::rename(path.c_str(), aside.c_str()) == 0)
-        warnings << "; it is kept as " << aside.string() << '\n';
-    else
-        warnings << "; and it cannot be set aside: " << std::strerror(errno) << '\n';
-    return inns;
+    while (!read_.error) {
+        const std::size_t end = piece.find('\n');
+        if (end == std::string_view::npos) {
+            partial_ += piece;
+            return;
+        }
+        if (partial_.empty()) {
+            takeLine(piece.substr(0, end));
+        } else {
+            partial_ += piece.substr(0, end);
+            takeLine(partial_);
+            partial_.clear();
+        }
+        piece.remove_prefix(end + 1);
+    }
 }
 
-SessionWriter::SessionWriter() : bytes_(kFirstLine) { bytes_ += '\n'; }
-
-void SessionWriter::add(const InnSheet& sheet, const InnPlace& place) { JsonFormat().append(sheet, place, bytes_); }
-
-std::optional<std::string> writeSession(const fs::path& path, const std::string& bytes)
+SessionRead SessionParser::finish()
 {
-    if (path.empty())
-        return "There is no folder for the session: neither XDG_STATE_HOME nor HOME names an absolute folder";
-    if (auto problem = createUserFolders(path.parent_path()))
-        return problem;
-    return writeFileSafely(path, bytes);
+    if (!partial_.empty())
+        takeLine(partial_);
+    partial_.clear();
+    if (read_.error)
+        read_.inns.clear();
+    return std::move(read_);
+}
+
+void SessionParser::takeLine(std::string_view line)
+{
+    ++lines_;
+    if (version_ == 0) {
+        static constexpr std::string_view kNames[] = {"brewickSession"};
+        JsonReader json(line);
+        try {
+            readMembers(json, "the first line", kNames, firstMembers(1), [&](std::size_t) {
+                version_ = readWholeNumber<int>(json, "brewickSession", 1, std::numeric_limits<int>::max());
+            });
+        } catch (const JsonFault&) {
+            read_.error = "it is no session of Brewick";
+            return;
+        }
+        if (version_ > kVersion)
+            read_.error = "it comes from a newer Brewick";
+        return;
+    }
+    if (line.find_first_not_of(" \t\r") == std::string_view::npos)
+        return;
+    try {
+        read_.inns.push_back(version_ == 1 ? readFirstVersionInn(line, lines_) : readKeptInn(line));
+    } catch (const JsonFault&) {
+        ++read_.unread;
+        read_.unreadLines += line;
+        read_.unreadLines += '\n';
+    }
+}
+
+SessionRead readSessionFile(const fs::path& path)
+{
+    SessionParser parser;
+    try {
+        const auto failure = readFileInPieces(path, kInnFileLimit, [&parser](std::string_view piece) {
+            parser.feed(piece);
+            return true;
+        });
+        if (failure) {
+            SessionRead read;
+            read.error = failure->reason;
+            return read;
+        }
+        return parser.finish();
+    } catch (const std::bad_alloc&) {
+        SessionRead read;
+        read.error = "not enough memory to read it";
+        return read;
+    }
+}
+
+SessionBytes::SessionBytes(std::span<const KeptInn> inns)
+{
+    std::vector<std::size_t> headEnds;
+    for (const KeptInn& inn : inns) {
+        heads_ += "{\"entry\":\"";
+        heads_ += inn.id;
+        heads_ += "\",\"made\":";
+        heads_ += std::to_string(inn.made);
+        heads_ += ",\"changed\":";
+        heads_ += std::to_string(inn.changed);
+        heads_ += ",\"inn\":";
+        headEnds.push_back(heads_.size());
+    }
+    // The heads are all written before any piece points into them.
+    pieces_.push_back(kFirstLine);
+    pieces_.push_back("\n");
+    std::size_t headStart = 0;
+    for (std::size_t i = 0; i < inns.size(); ++i) {
+        pieces_.push_back(std::string_view(heads_).substr(headStart, headEnds[i] - headStart));
+        pieces_.push_back(*inns[i].packed);
+        pieces_.push_back("}\n");
+        headStart = headEnds[i];
+    }
 }
 
 }  // namespace brewick

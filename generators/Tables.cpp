@@ -55,7 +55,7 @@ void drawTables(InnSheet& sheet, const PatronLists& lists, RandomSource& random)
     // Resized, not cleared: the patrons' words reuse the memory of the last tables.
     sheet.tableBlocks.resize(static_cast<std::size_t>(sheet.tableCount));
     for (int number = 1; number <= sheet.tableCount; ++number) {
-        const int patrons = random.randomIndex(8);
+        const int patrons = random.randomIndex(kMostPatrons + 1);
         addTableChoice(sheet.tableChoices, number, patrons);
         addTableBlock(sheet.tableText, sheet.tableBlocks[static_cast<std::size_t>(number - 1)], number, patrons, lists,
                       random);

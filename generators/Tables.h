@@ -10,6 +10,9 @@ namespace brewick {
 
 // The faces at the end of the list that women never draw.
 inline constexpr int kMenOnlyFaces = 2;
+// The most tables an inn has, and the most patrons at a table.
+inline constexpr int kMostTables = 30;
+inline constexpr int kMostPatrons = 7;
 
 struct PatronLists {
     PatronLists();

@@ -4,19 +4,24 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <functional>
 #include <limits>
-#include <sstream>
+#include <span>
 
 #include "core/TableText.h"
 #include "cycle/InnGenerator.h"
 #include "files/InnFile.h"
+#include "files/InnReader.h"
 #include "files/SessionFile.h"
+#include "files/SessionMerge.h"
+#include "files/SessionStore.h"
 #include "generators/Tables.h"
 #include "output/formats/InnSheetText.h"
 #include "output/formats/JsonFormat.h"
+#include "support/Files.h"
 #include "support/TempDir.h"
 
 namespace brewick {
@@ -88,8 +93,48 @@ TEST(InnFile, EveryInnOpensAsItWasSavedEditedOrNot)
             EXPECT_EQ(savedText(read.inn->sheet), savedText(sheet));
             EXPECT_EQ(read.inn->sheet.chosenTable, sheet.chosenTable);
             EXPECT_EQ(read.inn->sheet.tableChoices, sheet.tableChoices);
+            // The chosen table shows as it does when chosen again.
+            InnSheet shown = sheet;
+            showChosenTable(shown);
+            EXPECT_EQ(read.inn->sheet.shownTableLines, shown.shownTableLines);
+            std::string rewritten;
+            JsonFormat().append(read.inn->sheet, read.inn->place, rewritten);
+            EXPECT_EQ(rewritten, json);
         }
     }
+}
+
+// Whatever inn the reader takes, the writer writes back as JSON the reader
+// takes, and reading that gives the same inn: over inns with bytes changed at
+// random, as a damaged or hand-edited file has them.
+TEST(InnFile, WhatTheReaderTakesTheWriterWritesBack)
+{
+    LcgRandom random(31);
+    InnGenerator generator(random, {});
+    constexpr std::string_view kBytes = "0123456789\"\\,:{}[]aeu \xe9";
+    std::size_t taken = 0;
+    for (int inn = 1; inn <= 20; ++inn) {
+        generator.generate();
+        std::string json;
+        JsonFormat().append(generator.sheet(), {1, 31}, json);
+        for (int change = 0; change < 200; ++change) {
+            std::string changed = json;
+            for (int byte = 0; byte <= change % 3; ++byte)
+                changed[static_cast<std::size_t>(random.randomIndex(static_cast<int>(changed.size())))] =
+                    kBytes[static_cast<std::size_t>(random.randomIndex(static_cast<int>(kBytes.size())))];
+            const InnRead read = innFromJson(changed);
+            if (!read.inn)
+                continue;
+            ++taken;
+            std::string written;
+            JsonFormat().append(read.inn->sheet, read.inn->place, written);
+            const InnRead again = innFromJson(written);
+            ASSERT_TRUE(again.inn) << again.error << "\n" << changed;
+            EXPECT_EQ(again.inn->sheet, read.inn->sheet) << changed;
+            EXPECT_EQ(again.inn->place, read.inn->place) << changed;
+        }
+    }
+    EXPECT_GT(taken, 100u) << "most changes leave an inn";
 }
 
 // A file that is no inn, or holds some lines that are none, says why, naming
@@ -114,17 +159,51 @@ TEST(InnFile, AFileThatIsNoInnSaysWhy)
     const auto write = [](std::string bytes) {
         return [bytes](const std::filesystem::path& path) { std::ofstream(path, std::ios::binary) << bytes; };
     };
+    // As other JSON tools write them: each member on a line of its own.
+    std::string prettyInns;
+    for (std::string_view inn :
+         {std::string_view(inns).substr(0, firstInn.size()), std::string_view(inns).substr(firstInn.size())}) {
+        std::string pretty = "{\n  " + std::string(inn.substr(1));
+        for (std::size_t at = pretty.find(",\""); at != std::string::npos; at = pretty.find(",\"", at + 4))
+            pretty.replace(at, 2, ",\n  \"");
+        prettyInns += pretty;
+    }
+    const auto replaced = [&firstInn](std::string_view from, std::string_view to) {
+        std::string inn = firstInn;
+        inn.replace(inn.find(from), from.size(), to);
+        return inn;
+    };
+    // The first inn with `count` patrons at its first table, all alike.
+    const auto withPatrons = [&firstInn](int count) {
+        const std::size_t first = firstInn.find("\"patrons\":[") + 11;
+        const std::string patron = firstInn.substr(first, firstInn.find('}', first) + 1 - first);
+        std::string patrons = patron;
+        for (int more = 1; more < count; ++more)
+            patrons += "," + patron;
+        std::string inn = firstInn;
+        return inn.replace(first, inn.find("],\"action\"", first) - first, patrons);
+    };
     const Row rows[] = {
         {"JSON Lines of two inns", write(inns), 2, nullptr},
         {"one inn over many lines", write("\n" + firstInn + "\n\n"), 1, nullptr},
-        {"a text file", write("inn.example.org\n"), 0, "not JSON: byte 1: expected a value"},
-        {"JSON that is no inn", write("{\"town\": \"Bree\"}"), 0, "unknown member 'town'"},
+        {"inns pretty-printed one after another", write(prettyInns), 2, nullptr},
+        {"a byte order mark", write("\xEF\xBB\xBF" + firstInn), 1, nullptr},
+        {"one inn followed by a NUL and a form feed", write(firstInn + std::string("\0\f", 2)), 1, nullptr},
+        {"a text file", write("inn.example.org\n"), 0, "line 1: an inn is not a JSON object"},
+        {"text saved with File > Save", write(std::string(bannerLine()) + "\r\n"), 0, "This is text saved with"},
+        {"UTF-16 text", write(std::string("\xFF\xFE{\0", 4)), 0, "UTF-16 text: save it as UTF-8"},
+        {"JSON that is no inn", write("{\"town\": \"Bree\"}"), 0, "line 1: unknown member 'town'"},
         {"an inn without rooms",
          write("{\"inn\":1,\"seed\":1,\"name\":\"x\",\"landlord\":\"y\",\"location\":"
                "\"Docks Area\",\"quality\":\"Good\"}"),
-         0, "'rooms' is missing"},
-        {"a bad second line", write(firstInn + "{\"inn\": 2,\n" + firstInn), 2, "line 2: not JSON: byte 11: expected"},
-        {"an empty file", write(""), 0, "not JSON: byte 1: expected a value"},
+         0, "line 1: 'rooms' is missing"},
+        {"a member given twice", write(replaced("\"seed\":1,", "\"seed\":1,\"seed\":2,")), 0,
+         "line 1: member 'seed' is given twice"},
+        {"seven patrons at a table", write(withPatrons(kMostPatrons)), 1, nullptr},
+        {"eight patrons at a table", write(withPatrons(kMostPatrons + 1)), 0, "line 1: table 1: more than 7 patrons"},
+        {"a bad second line", write(firstInn + "{\"inn\": 2,\n" + firstInn), 2, "line 2: expected a member's name"},
+        {"a bad first line", write("{\"inn\": 2,\n" + inns), 2, "line 1: expected a member's name"},
+        {"an empty file", write(""), 0, "the file is empty"},
         {"a folder", [](const std::filesystem::path& path) { std::filesystem::create_directory(path); }, 0,
          "Is a directory"},
         {"a FIFO", [](const std::filesystem::path& path) { ::mkfifo(path.c_str(), 0600); }, 0, "not a regular file"},
@@ -150,57 +229,188 @@ TEST(InnFile, AFileThatIsNoInnSaysWhy)
     }
 }
 
-// The inns of a session come back at the next start; a session that cannot
-// be read is set aside, said so, and gives none.
-TEST(Session, SurvivesARestartOrIsSetAside)
-{
-    const test::TempDir dir;
-    LcgRandom random(5);
-    InnGenerator generator(random, {});
-    SessionWriter kept;
-    std::vector<std::string> texts;
-    for (std::uint64_t number = 1; number <= 3; ++number) {
+// A session's inns, each named A, B, C … after its inn, made in that order.
+class SessionInns {
+public:
+    SessionInns()
+    {
+        LcgRandom random(5);
+        InnGenerator generator(random, {});
         generator.generate();
-        generator.sheet().innName += " Reborn";
-        kept.add(generator.sheet(), {number, 5});
-        texts.push_back(savedText(generator.sheet()));
+        sheet_ = generator.sheet();
     }
+
+    KeptInn inn(char name, std::int64_t changed = 0) const
+    {
+        InnSheet sheet = sheet_;
+        sheet.innName = std::string(1, name);
+        return {std::make_shared<const std::string>(innJsonPacking().pack(sheet, {1, 5})),
+                {1, 5},
+                std::string("inn-") + name,
+                name,
+                std::max<std::int64_t>(changed, name)};
+    }
+    std::vector<KeptInn> inns(std::string_view names) const
+    {
+        std::vector<KeptInn> inns;
+        for (char name : names)
+            inns.push_back(inn(name));
+        return inns;
+    }
+    static std::string bytes(std::span<const KeptInn> inns)
+    {
+        std::string bytes;
+        const SessionBytes session(inns);
+        for (std::string_view piece : session.pieces())
+            bytes += piece;
+        return bytes;
+    }
+    // The inns' names, in order.
+    static std::string names(const std::vector<KeptInn>& inns)
+    {
+        std::string names;
+        for (const KeptInn& inn : inns)
+            names += innJsonPacking().unpack(*inn.packed).value_or(InnSheet()).innName;
+        return names;
+    }
+
+private:
+    InnSheet sheet_;
+};
+
+// The session comes back at the next start with every window's inns: a
+// damaged line costs that line, kept aside; a session that cannot be read at
+// all is set aside whole; a window that still runs keeps its file.
+TEST(Session, ComesBackWithEveryInnThatCanBeRead)
+{
+    namespace fs = std::filesystem;
+    const SessionInns made;
+    const std::string abc = SessionInns::bytes(made.inns("ABC"));
+    const auto write = [](const fs::path& path, const std::string& bytes) {
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << bytes;
+    };
     struct Row {
         const char* name;
-        std::function<void(const std::filesystem::path&)> make;
-        std::size_t inns;
-        bool setAside;
+        std::function<void(const fs::path&)> make;
+        const char* inns;         // their names, in order
+        std::size_t asideCopies;  // of sessions that could not be read
+        const char* news;         // the start of the one message; none: ""
     };
-    const auto write = [](std::string bytes) {
-        return [bytes](const std::filesystem::path& path) { std::ofstream(path, std::ios::binary) << bytes; };
+    const auto session = [&](std::string bytes) {
+        return [&write, bytes](const fs::path& folder) { write(folder / "session.jsonl", bytes); };
+    };
+    const std::string firstVersion = [&] {
+        std::string lines = "{\"brewickSession\":1}\n";
+        for (const KeptInn& inn : made.inns("ABC"))
+            lines += *inn.packed + "\n";
+        return lines;
+    }();
+    const auto windowFile = [](const fs::path& folder, const char* id) {
+        return folder / "windows" / (std::string(id) + ".jsonl");
     };
     const Row rows[] = {
-        {"a session of three inns", [&](const std::filesystem::path& path) { writeSession(path, kept.bytes()); }, 3,
-         false},
-        {"no session yet", [](const std::filesystem::path&) {}, 0, false},
-        {"a damaged line", write(kept.bytes() + "{\"inn\":"), 0, true},
-        {"a newer Brewick's", write("{\"brewickSession\":2}\n"), 0, true},
-        {"a folder in its place", [](const std::filesystem::path& path) { std::filesystem::create_directory(path); }, 0,
-         true},
+        {"a session of three inns", session(abc), "ABC", 0, ""},
+        {"no session yet", [](const fs::path&) {}, "", 0, ""},
+        {"a session of the first version", session(firstVersion), "ABC", 0, ""},
+        {"a damaged last line", session(abc + "{\"inn\":"), "ABC", 1, "1 inn of the last session could not be read"},
+        {"a damaged first line", session(SessionInns::bytes({}) + "{\"inn\":\n" + abc.substr(abc.find('\n') + 1)),
+         "ABC", 1, "1 inn of the last session"},
+        {"NULs after a write cut short", session(abc + std::string(300, '\0')), "ABC", 1, "1 inn of the last"},
+        {"a newer Brewick's", session("{\"brewickSession\":3}\n" + abc.substr(abc.find('\n') + 1)), "", 1,
+         "The session in"},
+        {"no session at all", session("inn.example.org\n"), "", 1, "The session in"},
+        {"a folder in its place", [](const fs::path& folder) { fs::create_directories(folder / "session.jsonl"); }, "",
+         1, "The session in"},
+        {"two windows that ended, each after its own inns",
+         [&](const fs::path& folder) {
+             write(folder / "session.jsonl", abc);
+             // Both started from A B C; one also changed B.
+             std::vector<KeptInn> first = made.inns("ABCDF");
+             first[1] = made.inn('B', 100);
+             write(windowFile(folder, "first"), SessionInns::bytes(first));
+             write(windowFile(folder, "second"), SessionInns::bytes(made.inns("ABCEG")));
+         },
+         "ABCDEFG", 0, ""},
+        {"a window that crashed before the session was merged",
+         [&](const fs::path& folder) { write(windowFile(folder, "crashed"), SessionInns::bytes(made.inns("D"))); }, "D",
+         0, ""},
+        {"old copies set aside: the newest three are kept",
+         [&](const fs::path& folder) {
+             for (int copy = 1; copy <= 4; ++copy)
+                 write(folder / ("session.jsonl.unread-" + std::to_string(copy)), "x");
+             write(folder / "session.jsonl", abc + "x\n");
+         },
+         "ABC", 3, "1 inn"},
     };
-    int session = 0;
+    int number = 0;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::filesystem::path path = dir.path() / std::to_string(++session) / "session.jsonl";
-        std::filesystem::create_directories(path.parent_path());
-        row.make(path);
-        std::ostringstream warnings;
-        const std::vector<PlacedInn> inns = restoreSession(path, warnings);
-        ASSERT_EQ(inns.size(), row.inns);
-        for (std::size_t inn = 0; inn < inns.size(); ++inn) {
-            EXPECT_EQ(inns[inn].place, (InnPlace{inn + 1, 5}));
-            EXPECT_EQ(savedText(inns[inn].sheet), texts[inn]);
-        }
-        EXPECT_EQ(warnings.str().empty(), !row.setAside) << warnings.str();
-        EXPECT_EQ(std::filesystem::exists(path), !row.setAside && row.inns > 0);
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(path.parent_path()), {}),
-                  row.inns > 0 || row.setAside ? 1 : 0);
+        const test::TempDir dir;
+        const fs::path folder = dir.path() / std::to_string(++number);
+        row.make(folder);
+        SessionStore store(folder, "this");
+        const SessionStore::Opening opening = store.open();
+        EXPECT_EQ(SessionInns::names(opening.inns), row.inns);
+        if (*row.news == '\0')
+            EXPECT_THAT(opening.news, testing::IsEmpty());
+        else
+            EXPECT_THAT(opening.news, testing::ElementsAre(testing::StartsWith(row.news)));
+        std::size_t copies = 0;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+            copies += entry.path().filename().string().starts_with("session.jsonl.unread-");
+        EXPECT_EQ(copies, row.asideCopies);
+        // What the next start finds is what this one did.
+        EXPECT_EQ(SessionInns::names(SessionStore(folder, "next").open().inns), row.inns);
+        EXPECT_EQ(test::entries(folder / "windows"), (std::vector<std::string>{"next.lock", "this.lock"}));
     }
+}
+
+// A window that runs keeps its file to itself; once it ends, the next start
+// takes its inns. Writes replace the window's file by rename only.
+TEST(Session, AWindowThatRunsKeepsItsFile)
+{
+    namespace fs = std::filesystem;
+    const test::TempDir dir;
+    const SessionInns made;
+    std::optional<SessionStore> running(std::in_place, dir.path(), "running");
+    EXPECT_THAT(running->open().inns, testing::IsEmpty());
+    EXPECT_EQ(running->write(made.inns("AB")), std::nullopt);
+    // A writer that died left its file behind; one that runs keeps its own.
+    std::ofstream(dir.path() / "windows" / ".brewick-999999999-0") << "x";
+    const std::string ownTemporary = ".brewick-" + std::to_string(::getpid()) + "-0";
+    std::ofstream(dir.path() / "windows" / ownTemporary) << "x";
+    EXPECT_EQ(SessionInns::names(SessionStore(dir.path(), "second").open().inns), "");
+    EXPECT_EQ(test::entries(dir.path() / "windows"),
+              (std::vector<std::string>{ownTemporary, "running.jsonl", "running.lock", "second.lock"}));
+    running.reset();
+    EXPECT_EQ(SessionInns::names(SessionStore(dir.path(), "third").open().inns), "AB");
+}
+
+// Sessions merged: each inn once, as last changed, in the order of every
+// session that holds it, else in the order the inns were made.
+TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
+{
+    const SessionInns made;
+    struct Row {
+        const char* name;
+        std::vector<std::vector<KeptInn>> sessions;
+        const char* merged;
+    };
+    std::vector<KeptInn> changed = made.inns("ABC");
+    changed[1] = made.inn('X', 200);
+    changed[1].id = "inn-B";
+    const Row rows[] = {
+        {"one session", {made.inns("ABC")}, "ABC"},
+        {"the same twice", {made.inns("ABC"), made.inns("ABC")}, "ABC"},
+        {"two windows made inns by turns", {made.inns("AC"), made.inns("BD")}, "ABCD"},
+        {"an inn made later shown before one made earlier", {made.inns("ADB"), made.inns("C")}, "ACDB"},
+        {"the later change wins, wherever it is", {changed, made.inns("ABC")}, "AXC"},
+        {"sessions that disagree on the order", {made.inns("AB"), made.inns("BA")}, "AB"},
+        {"none", {}, ""},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(SessionInns::names(mergeSessions(row.sessions)), row.merged) << row.name;
 }
 
 }  // namespace

@@ -1,22 +1,26 @@
-// The history of a run's inns, stepped through like a browser's: what each
-// step shows, where it can go next, and that stepping never draws.
+// The history of a run's inns, stepped through like a browser's, but for
+// keeping the inns ahead: what each step shows, where it can go next, that
+// stepping never draws, and that only the bounds drop an inn.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "cycle/InnHistory.h"
+#include "files/InnReader.h"
 #include "support/RecordingRandom.h"
 #include "support/SheetPrinter.h"
 
 namespace brewick {
 namespace {
 
+InnHistory historyOfRun(std::uint32_t seed) { return InnHistory(seed, innJsonPacking(), "test"); }
+
 class History : public testing::Test {
 protected:
     test::RecordingRandom random{4711};
     InnGenerator generator{random, {}};
-    InnHistory history{4711};
+    InnHistory history = historyOfRun(4711);
 };
 
 TEST_F(History, StepsBackAndForthLikeABrowser)
@@ -39,24 +43,28 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
         {"back to the first", Back, 1, 1, false, true},
         {"back past the first end", Back, 1, 1, false, true},
         {"forward to the edited second", Forward, 2, 2, true, true},
-        {"generating from the second drops the third", Generate, 4, 4, true, false},
-        {"forward past the last end", Forward, 4, 4, true, false},
+        {"generating from the second keeps the third ahead", Generate, 4, 4, true, true},
+        {"forward to the third", Forward, 3, 3, true, false},
+        {"forward past the last end", Forward, 3, 3, true, false},
+        {"back to the fourth", Back, 4, 4, true, true},
         {"back to the edited second", Back, 2, 2, true, true},
         {"back to the first again", Back, 1, 1, false, true},
         {"forward", Forward, 2, 2, true, true},
-        {"forward to the fourth", Forward, 4, 4, true, false},
-        {"another location keeps the inn before its new menu and prices", Relocate, 5, 4, true, false},
+        {"forward to the fourth", Forward, 4, 4, true, true},
+        {"another location keeps the inn before its new menu and prices", Relocate, 5, 4, true, true},
         {"back to the fourth as it was", Back, 4, 4, true, true},
-        {"another quality there drops the relocated one", Requalify, 6, 4, true, false},
+        {"another quality there keeps the relocated one ahead", Requalify, 6, 4, true, true},
         {"back to the fourth again", Back, 4, 4, true, true},
         {"the quality already shown changes nothing", KeepQuality, 4, 4, true, true},
-        {"forward", Forward, 6, 4, true, false},
-        {"nothing ticked: Generate keeps no inn", TickNothing, 6, 4, true, false},
+        {"forward", Forward, 6, 4, true, true},
+        {"nothing ticked: Generate keeps no inn", TickNothing, 6, 4, true, true},
         {"nothing ticked, and back", Back, 4, 4, true, true},
-        {"a file of two inns opened drops the inns ahead", Open, 7, 70, true, true},
-        {"the file's second inn follows it", Forward, 8, 71, true, false},
-        {"back to the first", Back, 7, 70, true, true},
-        {"back to where the file was opened", Back, 4, 4, true, true},
+        {"a file of two inns goes right after the shown inn", Open, 7, 70, true, true},
+        {"the file's second inn follows it", Forward, 8, 71, true, true},
+        {"then the inn that was ahead", Forward, 6, 4, true, true},
+        {"then the relocated one", Forward, 5, 4, true, true},
+        {"and the third, last", Forward, 3, 3, true, false},
+        {"back through all of them", Back, 5, 4, true, true},
     };
     // The file's inns, from another run.
     test::RecordingRandom otherRandom{99};
@@ -140,8 +148,9 @@ TEST_F(History, SteppingLeavesTheGeneratedInnsAsWithoutIt)
     EXPECT_EQ(random.ranges, plainRandom.ranges);
 }
 
-// The oldest inns go first, when there are more than a hundred or when they
-// hold more bytes than the bound; the shown inn stays, however large.
+// The oldest inns go first, when there are more than the bound or when they
+// hold more bytes than it; the shown inn stays, however large, though no
+// session can hold it then.
 TEST(HistoryBounds, KeepsTheLastInnsWithinItsCountAndItsBytes)
 {
     struct Row {
@@ -151,21 +160,22 @@ TEST(HistoryBounds, KeepsTheLastInnsWithinItsCountAndItsBytes)
         std::size_t kept;  // before the shown one
     };
     const Row rows[] = {
-        {"ordinary inns: the last hundred", 0, 130, InnHistory::kLimit - 1},
-        {"inns of an eighth of the bound: seven", InnHistory::kByteLimit / 8, 20, 7},
-        {"an inn over the bound: none", InnHistory::kByteLimit + 1, 3, 0},
+        {"ordinary inns at the bound: all", 0, kMostKeptInns, kMostKeptInns - 1},
+        {"one past the bound: all but the first", 0, kMostKeptInns + 1, kMostKeptInns - 1},
+        {"menus of an eighth of the bound, written twice: seven", kMostKeptBytes / 16, 20, 6},
+        {"an inn over the bound: none", kMostKeptBytes / 2 + 1, 3, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         test::RecordingRandom random{4711};
         InnGenerator generator{random, {}};
-        InnHistory history{4711};
+        InnHistory history = historyOfRun(4711);
         history.generate(generator);
         if (row.menuBytes > 0) {
             generator.sheet().menuLines.add(std::string(row.menuBytes, 'x'));
             generator.setPart(InnPart::InnName, true);
         }
-        std::map<std::uint64_t, std::string> names;
+        std::map<std::uint64_t, std::string> names{{1, generator.sheet().innName}};
         for (int inn = 2; inn <= row.generated; ++inn) {
             history.generate(generator);
             names[history.shownPlace().number] = generator.sheet().innName;
@@ -181,6 +191,8 @@ TEST(HistoryBounds, KeepsTheLastInnsWithinItsCountAndItsBytes)
         while (history.canGoForward())
             history.goForward(generator);
         EXPECT_TRUE(generator.sheet() == shown);
+        EXPECT_EQ(history.inns(shown).size(), row.kept + (row.menuBytes > kMostKeptBytes / 2 ? 0 : 1))
+            << "the session holds what fits";
     }
 }
 

@@ -142,9 +142,9 @@ TEST(JsonFormat, PatronWordsAreEscapedWhenTheLineNeedsIt)
     sheet.tableText = {"Table No. 1 (1 patrons)", line, "He is here", " "};
     sheet.tableBlocks = {{4, {patron}}};
     EXPECT_THAT(jsonOf(sheet),
-                HasSubstr(R"j("patrons":[{"age":"old","race":"\"elf\"","occupation":"caf\u00e9","clothes":"rags",)j"
+                HasSubstr(R"j("patrons":[{"age":"old","race":"\"elf\"","occupation":"caf\udce9","clothes":"rags",)j"
                           R"j("gender":"man","hair":"a hat","face":"a \\ wide",)j"
-                          R"j("text":"An old \"elf\" caf\u00e9 wearing rags. He has a hat and a \\ wide face."}])j"));
+                          R"j("text":"An old \"elf\" caf\udce9 wearing rags. He has a hat and a \\ wide face."}])j"));
 }
 
 // What the user types into a table reaches the JSON: the patrons whose lines

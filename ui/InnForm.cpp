@@ -185,6 +185,11 @@ void InnForm::connectControls()
             [this] { editShownTable(sheet_, linesOf(tableLinesEdit_)); });
     connect(roomGrid_, &RoomGrid::cellEdited, this,
             [this](int column, int row, const QString& text) { sheet_.rooms.cell(column, row) = text.toStdString(); });
+    for (QLineEdit* field : {innNameEdit_, landlordEdit_})
+        connect(field, &QLineEdit::textEdited, this, &InnForm::edited);
+    for (QPlainTextEdit* box : {menuEdit_, tableLinesEdit_})
+        connect(box, &QPlainTextEdit::textChanged, this, &InnForm::edited);
+    connect(roomGrid_, &RoomGrid::editorTyped, this, &InnForm::edited);
 }
 
 void InnForm::showSheet()

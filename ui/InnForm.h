@@ -53,6 +53,8 @@ signals:
     void partTicked(InnPart part, bool ticked);
     // The user chose another table; choosing from the program tells nothing.
     void tableChosen(int index);
+    // The user typed into a field, the room grid's open cell editor included.
+    void edited();
 
 protected:
     // Return and the keypad's Enter reach the form only where the focused

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "files/InnReader.h"
 #include "files/ListFile.h"
 #include "files/UserSceneFile.h"
 #include "generators/WordLists.h"
@@ -62,11 +63,12 @@ MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, std:
                        QWidget* parent)
     : QMainWindow(parent),
       seed_(seed),
+      windowId_(uniqueWindowId()),
       random_(seed_),
       sceneFile_(std::move(sceneFile)),
       wordFolder_(std::move(wordFolder)),
       generator_(random_, readListFile(sceneFile_)),
-      history_(seed_),
+      history_(seed_, innJsonPacking(), windowId_),
       exportDialog_(exportFileTypes())
 {
     setObjectName(QString::fromLatin1(names::mainWindow));
@@ -145,10 +147,18 @@ void MainWindow::connectForm()
     });
     connect(&sceneFileWatcher_, &EditedFileWatcher::changed, this, &MainWindow::updateSceneList);
     connect(&wordFolderWatcher_, &EditedFileWatcher::changed, this, &MainWindow::updateWordLists);
-    // After the change is on the screen, and once for a burst of them.
+    // After the change is on the screen, and once for a burst of them;
+    // typing is kept a second after it began, however long it goes on.
     sessionKeeping_.setSingleShot(true);
     sessionKeeping_.setInterval(100);
+    typingKeeping_.setSingleShot(true);
+    typingKeeping_.setInterval(1000);
     connect(&sessionKeeping_, &QTimer::timeout, this, &MainWindow::keepSession);
+    connect(&typingKeeping_, &QTimer::timeout, this, &MainWindow::keepSession);
+    connect(form_, &InnForm::edited, this, [this] {
+        if (sessionKeeper_ && !typingKeeping_.isActive())
+            typingKeeping_.start();
+    });
 }
 
 // The first showing makes the first inn, with the focus on "Generate".
@@ -183,6 +193,7 @@ void MainWindow::generateInn()
 
 void MainWindow::showPreviousInn()
 {
+    restoreSession(true);
     changeShownInn([this] { history_.goBack(generator_); });
 }
 
@@ -193,7 +204,8 @@ void MainWindow::showNextInn()
 
 void MainWindow::enableHistorySteps()
 {
-    actions_.editPreviousInn->setEnabled(history_.canGoBack());
+    // While the inns of earlier runs are read, a step back waits for them.
+    actions_.editPreviousInn->setEnabled(history_.canGoBack() || sessionRestoring_);
     actions_.editNextInn->setEnabled(history_.canGoForward());
 }
 
@@ -288,6 +300,8 @@ void MainWindow::closeForLogout(bool mayAsk)
 {
     if (closeState_ != CloseState::Answering)
         answerCloseRequest(mayAsk);
+    else if (!mayAsk)
+        closing_->reject();  // the answer goes on as if given
 }
 
 void MainWindow::answerCloseRequest(bool mayAsk)
@@ -295,8 +309,9 @@ void MainWindow::answerCloseRequest(bool mayAsk)
     if (closeState_ == CloseState::Answered)
         return;
     // Whatever way the program ends, the session keeps the inns as they stand.
-    form_->commitEdits();
     keepSession();
+    if (sessionKeeper_)
+        sessionKeeper_->finish();
     if (closing_ != nullptr && mayAsk) {
         closeState_ = CloseState::Answering;
         closing_->exec();

@@ -17,6 +17,7 @@
 #include "core/RandomSource.h"
 #include "cycle/InnGenerator.h"
 #include "cycle/InnHistory.h"
+#include "files/SessionKeeper.h"
 #include "files/WordFolder.h"
 #include "output/formats/InnFormat.h"
 #include "output/print/SheetPrinter.h"
@@ -56,10 +57,12 @@ public:
     // manager lets the program ask the user.
     void closeForLogout(bool mayAsk);
 
-    // Keeps the run's inns in the session file at `path` from now on, and
-    // puts the inns kept there by the last run before the first inn of this
-    // one. Called before the window is first shown.
-    void keepSessionIn(std::filesystem::path path);
+    // Keeps the window's inns in the session folder `folder` from now on,
+    // and puts the inns kept there by earlier runs before the first inn of
+    // this one, once they are read: they are read beside the window, which
+    // does not wait for them but to step back to them. Called before the
+    // window is first shown.
+    void keepSessionIn(const std::filesystem::path& folder);
 
     // Opens the inn files in order, as File > Open does: their inns join the
     // history after the shown one, the first of them shown.
@@ -117,10 +120,17 @@ private:
     // Writes the session after the change being made, once for a burst.
     void keepSessionSoon();
     void keepSession();
+    // Takes what the session keeper has for the window: the inns of earlier
+    // runs, once read, and messages for the user.
+    void takeSessionNews();
+    // Puts the inns of earlier runs into the history, once they are read;
+    // waits for them when `wait`.
+    void restoreSession(bool wait);
     void reportError(const std::string& message);
 
     // Created in this order: the start-up sequence.
     const std::uint32_t seed_;
+    const std::string windowId_;
     LcgRandom random_;
     const std::filesystem::path sceneFile_;
     const std::filesystem::path wordFolder_;
@@ -139,9 +149,10 @@ private:
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;
     CloseState closeState_ = CloseState::Open;
-    std::filesystem::path sessionFile_;  // empty: no session kept
-    QTimer sessionKeeping_;
-    std::optional<std::string> sessionError_;  // of the last write, told once
+    QTimer sessionKeeping_;                         // after a change of the history
+    QTimer typingKeeping_;                          // after typing
+    std::unique_ptr<SessionKeeper> sessionKeeper_;  // none: no session kept
+    bool sessionRestoring_ = false;                 // the inns of earlier runs are being read
 };
 
 }  // namespace brewick

@@ -1,12 +1,8 @@
-// The main window's File menu and the kept session: the inn to and from
-// files, and to the printer.
+// The main window's File menu: the inn to and from files, and to the printer.
 #include <QFile>
-
-#include <iostream>
 
 #include "files/InnFile.h"
 #include "files/SafeFileWriter.h"
-#include "files/SessionFile.h"
 #include "output/formats/InnSheetText.h"
 #include "ui/InnExport.h"
 #include "ui/MainWindow.h"
@@ -35,8 +31,14 @@ void MainWindow::openInnFiles(const std::vector<std::filesystem::path>& paths)
         if (read.error)
             reportError("Cannot open inn file " + path.string() + ": " + *read.error);
     }
-    if (!inns.empty())
-        changeShownInn([&] { history_.open(generator_, std::move(inns)); });
+    if (inns.empty())
+        return;
+    std::size_t dropped = 0;
+    changeShownInn([&] { dropped = history_.open(generator_, std::move(inns)); });
+    if (dropped > 0)
+        reportError("To make room for the inns opened, the " + std::to_string(dropped) +
+                    " oldest inns of the history were dropped: it keeps the last " + std::to_string(kMostKeptInns) +
+                    " inns and " + std::to_string(kMostKeptBytes >> 20) + " MiB of them");
 }
 
 void MainWindow::saveInn()
@@ -73,34 +75,6 @@ void MainWindow::printInn()
     buildInnSheetText(shownInn(), lines);
     if (const auto error = printer_->print(lines))
         reportError(*error);
-}
-
-void MainWindow::keepSessionIn(std::filesystem::path path)
-{
-    sessionFile_ = std::move(path);
-    history_.restore(restoreSession(sessionFile_, std::cerr));
-    enableHistorySteps();
-}
-
-void MainWindow::keepSessionSoon()
-{
-    if (!sessionFile_.empty())
-        sessionKeeping_.start();
-}
-
-void MainWindow::keepSession()
-{
-    if (sessionFile_.empty())
-        return;
-    sessionKeeping_.stop();
-    SessionWriter session;
-    history_.forEachInn(generator_,
-                        [&session](const InnSheet& sheet, const InnPlace& place) { session.add(sheet, place); });
-    const std::optional<std::string> error = writeSession(sessionFile_, session.bytes());
-    // A box at every change would make the window unusable on a full disk.
-    if (error && error != sessionError_)
-        reportError("Cannot keep the session: " + *error);
-    sessionError_ = error;
 }
 
 }  // namespace brewick

@@ -18,15 +18,20 @@ bool isHeading(int column, int row) { return column == 0 || row == 0; }
 // Cell editors are one-line fields like the others.
 class CellDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit CellDelegate(RoomGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* field = qobject_cast<QLineEdit*>(editor))
+        if (auto* field = qobject_cast<QLineEdit*>(editor)) {
             field->setValidator(new OneLineValidator(field));
+            QObject::connect(field, &QLineEdit::textEdited, grid_, &RoomGrid::editorTyped);
+        }
         return editor;
     }
+
+private:
+    RoomGrid* grid_;
 };
 }  // namespace
 

@@ -26,6 +26,8 @@ public:
 
 signals:
     void cellEdited(int column, int row, const QString& text);
+    // The user typed in an open cell editor, which holds the typing back.
+    void editorTyped();
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

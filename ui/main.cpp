@@ -10,6 +10,7 @@
 #include "files/SessionFile.h"
 #include "files/UserSceneFile.h"
 #include "files/WordFolder.h"
+#include "platform/TerminationSignals.h"
 #include "ui/BrewickWindows.h"
 #include "ui/WindowLook.h"
 
@@ -31,7 +32,12 @@ int main(int argc, char* argv[])
                          windows.main.closeForLogout(manager.allowsInteraction());
                          manager.release();
                      });
-    windows.main.keepSessionIn(brewick::sessionFile());
+    // The desktop or a terminal ends the program as Quit would, without
+    // asking: what was typed is kept.
+    brewick::TerminationSignals endings;
+    QObject::connect(&endings, &brewick::TerminationSignals::received, &windows.main,
+                     [&windows] { windows.main.closeForLogout(false); });
+    windows.main.keepSessionIn(brewick::sessionFolder());
     windows.main.show();
     // The files named on the command line, Qt's own options taken out: they
     // open after the first inn, as File > Open opens them.

@@ -118,7 +118,9 @@ void appendEscaped(unsigned char byte, std::string& out)
         out += "\\t";
         return;
     default:
-        out += "\\u00";
+        // A control character is itself; a byte that is no UTF-8 is kept
+        // as the surrogate that stands for it.
+        out += byte < 0x80 ? "\\u00" : "\\udc";
         out += kHexDigits[byte >> 4];
         out += kHexDigits[byte & 0xF];
     }

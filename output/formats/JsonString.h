@@ -1,6 +1,7 @@
-// Text as a JSON string. Scene files are taken byte for byte, so the text may
-// hold bytes that are not UTF-8: each such byte becomes the Latin-1 character
-// of that value (\u00XX), and valid UTF-8 passes through unchanged.
+// Text as a JSON string. Scene files and word lists are taken byte for byte,
+// so the text may hold bytes that are not UTF-8: each such byte XX becomes a
+// lone low surrogate, \udcXX, which no JSON reader takes for a letter and
+// Brewick reads back as that byte. Valid UTF-8 passes through unchanged.
 #pragma once
 
 #include <string>

@@ -10,13 +10,13 @@ namespace {
 constexpr std::string_view kItemIndent = "  ";
 constexpr std::string_view kGroupGap = " ";
 
-// Calls `visit(before, text)` for each line of the built menu, the line being
-// the two put together.
-template <typename Visit>
-void forEachBuiltLine(const MenuSections& menu, Visit visit)
+// Calls `visit(before, text)` for each line of the menu built of these
+// groups' items, the line being the two put together.
+template <typename Items, typename Visit>
+void forEachBuiltLine(const Items& mainCourses, const Items& puddings, const Items& drinks, Visit visit)
 {
-    const std::pair<std::string_view, const std::vector<std::string_view>*> groups[] = {
-        {"Main Courses", &menu.mainCourses}, {"Puddings", &menu.puddings}, {"Drinks", &menu.drinks}};
+    const std::pair<std::string_view, const Items*> groups[] = {
+        {"Main Courses", &mainCourses}, {"Puddings", &puddings}, {"Drinks", &drinks}};
     for (const auto& [heading, items] : groups) {
         if (heading != groups[0].first)
             visit(std::string_view(), kGroupGap);
@@ -25,12 +25,25 @@ void forEachBuiltLine(const MenuSections& menu, Visit visit)
             visit(kItemIndent, item);
     }
 }
+
+template <typename Items>
+void buildLines(const Items& mainCourses, const Items& puddings, const Items& drinks, TextLines& out)
+{
+    out.clear();
+    forEachBuiltLine(mainCourses, puddings, drinks, [&out](std::string_view before, std::string_view text) {
+        out.add({before, text});
+    });
+}
 }  // namespace
 
 void buildMenuLines(const MenuSections& menu, TextLines& out)
 {
-    out.clear();
-    forEachBuiltLine(menu, [&out](std::string_view before, std::string_view text) { out.add({before, text}); });
+    buildLines(menu.mainCourses, menu.puddings, menu.drinks, out);
+}
+
+void buildMenuLines(const TextLines& mainCourses, const TextLines& puddings, const TextLines& drinks, TextLines& out)
+{
+    buildLines(mainCourses, puddings, drinks, out);
 }
 
 bool readsAsBuilt(const TextLines& menuLines, const MenuSections& menu)
@@ -39,7 +52,7 @@ bool readsAsBuilt(const TextLines& menuLines, const MenuSections& menu)
         return false;
     std::size_t line = 0;
     bool same = true;
-    forEachBuiltLine(menu, [&](std::string_view before, std::string_view text) {
+    forEachBuiltLine(menu.mainCourses, menu.puddings, menu.drinks, [&](std::string_view before, std::string_view text) {
         same = same && line < menuLines.size() && menuLines[line].size() == before.size() + text.size() &&
                menuLines[line].starts_with(before) && menuLines[line].ends_with(text);
         ++line;

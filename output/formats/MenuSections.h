@@ -26,6 +26,8 @@ void splitMenu(const TextLines& menuLines, MenuSections& out);
 // its items indented by two spaces, and a line of one space between groups.
 // An edited menu may have other lines, which the sections cannot give back.
 void buildMenuLines(const MenuSections& menu, TextLines& out);
+// The same from the items of each group, as lines of their own.
+void buildMenuLines(const TextLines& mainCourses, const TextLines& puddings, const TextLines& drinks, TextLines& out);
 bool readsAsBuilt(const TextLines& menuLines, const MenuSections& menu);
 
 }  // namespace brewick

@@ -1,6 +1,8 @@
-// JSON strings from any bytes: valid UTF-8 passes, everything else is escaped.
+// JSON strings from any bytes: valid UTF-8 passes, everything else is
+// escaped, and reading the string gives the bytes back.
 #include <gtest/gtest.h>
 
+#include "files/JsonReader.h"
 #include "output/formats/JsonString.h"
 
 namespace brewick {
@@ -21,18 +23,18 @@ TEST(JsonString, EscapesWhatJsonForbidsAndBytesThatAreNotUtf8)
         {"two, three and four bytes", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80",
          "\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\""},
         {"the last code point", "\xF4\x8F\xBF\xBF", "\"\xF4\x8F\xBF\xBF\""},
-        {"Latin-1 byte", "caf\xE9", R"("caf\u00e9")"},
-        {"stray continuation byte", "\x80", R"("\u0080")"},
-        {"overlong slash", "\xC0\xAF", R"("\u00c0\u00af")"},
-        {"overlong three bytes", "\xE0\x80\xAF", R"("\u00e0\u0080\u00af")"},
-        {"surrogate", "\xED\xA0\x80", R"("\u00ed\u00a0\u0080")"},
-        {"past U+10FFFF", "\xF4\x90\x80\x80", R"("\u00f4\u0090\u0080\u0080")"},
-        {"cut off at the end", "\xE2\x82", R"("\u00e2\u0082")"},
+        {"Latin-1 byte", "caf\xE9", R"("caf\udce9")"},
+        {"stray continuation byte", "\x80", R"("\udc80")"},
+        {"overlong slash", "\xC0\xAF", R"("\udcc0\udcaf")"},
+        {"overlong three bytes", "\xE0\x80\xAF", R"("\udce0\udc80\udcaf")"},
+        {"surrogate", "\xED\xA0\x80", R"("\udced\udca0\udc80")"},
+        {"past U+10FFFF", "\xF4\x90\x80\x80", R"("\udcf4\udc90\udc80\udc80")"},
+        {"cut off at the end", "\xE2\x82", R"("\udce2\udc82")"},
         {"cut off before ASCII",
          "\xE2\x82"
          "A",
-         R"("\u00e2\u0082A")"},
-        {"lead byte that never starts UTF-8", "\xF8\x88\x80\x80\x80", R"("\u00f8\u0088\u0080\u0080\u0080")"},
+         R"("\udce2\udc82A")"},
+        {"lead byte that never starts UTF-8", "\xF8\x88\x80\x80\x80", R"("\udcf8\udc88\udc80\udc80\udc80")"},
         // Text is looked at eight bytes at a time, the last eight overlapping
         // the ones before when the length is no multiple of eight.
         {"the neighbours of what needs a look, in whole words", " !#$[]^_`{|}~\x7f A", "\" !#$[]^_`{|}~\x7f A\""},
@@ -42,12 +44,51 @@ TEST(JsonString, EscapesWhatJsonForbidsAndBytesThatAreNotUtf8)
         {"escape first of the second word", "abcdefgh\x01", R"("abcdefgh\u0001")"},
         {"escape last of a short text", "ab\t", R"("ab\t")"},
         {"UTF-8 across two words", "abcdefg\xC3\xA9hijkl", "\"abcdefg\xC3\xA9hijkl\""},
-        {"Latin-1 in the overlap", "abcdefghi\xE9jk", R"("abcdefghi\u00e9jk")"},
+        {"Latin-1 in the overlap", "abcdefghi\xE9jk", R"("abcdefghi\udce9jk")"},
     };
     for (const Row& row : rows) {
         std::string json = "[";
         appendJsonString(row.bytes, json);
         EXPECT_EQ(json, "[" + row.json) << row.name;
+        std::string read;
+        JsonReader(row.json).readString(read);
+        EXPECT_EQ(read, row.bytes) << row.name;
+    }
+}
+
+// JSON strings as other programs write them: an escape is the character it
+// names, in UTF-8; a lone low surrogate of 80 … ff is the byte a program
+// kept that way.
+TEST(JsonString, ReadsEscapesAsEveryJsonReaderDoes)
+{
+    struct Row {
+        const char* name;
+        std::string json;
+        std::string bytes;  // none: refused
+    };
+    const Row rows[] = {
+        {"an escaped Latin-1 letter", R"("Caf\u00e9")", "Caf\xC3\xA9"},
+        {"the last escape of one byte", R"("\u007f")", "\x7f"},
+        {"the first of two bytes", R"("\u0080")", "\xC2\x80"},
+        {"the first of three bytes", R"("\u0800")", "\xE0\xA0\x80"},
+        {"a surrogate pair", R"("\ud83d\ude00")", "\xF0\x9F\x98\x80"},
+        {"the first byte kept as a surrogate", R"("\udc80")", "\x80"},
+        {"the last byte kept as a surrogate", R"("\udcff")", "\xff"},
+        {"a low surrogate past the bytes", R"("\udd00")", ""},
+        {"a low surrogate before the bytes", R"("\udc7f")", ""},
+        {"a lone high surrogate", R"("\ud83dx")", ""},
+        {"bytes that are no UTF-8, unescaped", "\"caf\xE9\"", "caf\xE9"},
+        {"a line end in the string", "\"a\nb\"", ""},
+        {"an unknown escape", R"("\x41")", ""},
+    };
+    for (const Row& row : rows) {
+        std::string read;
+        try {
+            JsonReader(row.json).readString(read);
+        } catch (const JsonFault&) {
+            read.clear();
+        }
+        EXPECT_EQ(read, row.bytes) << row.name;
     }
 }
 

@@ -14,6 +14,7 @@
 
 #include "WindowTest.h"
 #include "generators/Rooms.h"
+#include "output/formats/JsonFormat.h"
 #include "output/print/PrintedSheet.h"
 #include "print/RecordingCanvas.h"
 #include "support/Files.h"
@@ -131,6 +132,22 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         generate();
         QTest::keyClick(find<QLineEdit>(names::innNameEdit), Qt::Key_Left, Qt::AltModifier);
     };
+    // The session, in a folder of each row's own, as the window keeps it.
+    int sessions = 0;
+    const auto keepSession = [&] { window->keepSessionIn(dir.path() / std::to_string(++sessions)); };
+    const auto keptSession = [&] {
+        const std::filesystem::path windows = dir.path() / std::to_string(sessions) / "windows";
+        std::string kept;
+        QTest::qWaitFor([&] {
+            for (const auto& entry : std::filesystem::directory_iterator(windows))
+                if (entry.path().extension() == ".jsonl")
+                    kept = contents(entry.path());
+            return !kept.empty();
+        });
+        return kept;
+    };
+    const auto waitASecond = [](QWidget*) { QTest::qWait(1200); };
+    const auto endBySignal = [this](QWidget*) { window->closeForLogout(false); };
 
     struct Row {
         const char* command;
@@ -155,6 +172,10 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         {"choosing another table", kSingle, kBeds, {}, nextTable, {}, ""},
         {"Previous Inn and back", kSingle, kBeds, [&] { generate(); }, previousAndBack, {}, ""},
         {"Next Inn and back", kSingle, kBeds, generateAndGoBack, nextAndBack, {}, ""},
+        {"the kept session, a second later", kSingle, kBeds, keepSession, waitASecond, keptSession,
+         "\"single\":{\"beds\":4321,"},
+        {"the kept session, as the desktop ends the program", kSingle, kBeds, keepSession, endBySignal, keptSession,
+         "\"single\":{\"beds\":4321,"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.command);
@@ -345,11 +366,12 @@ TEST_F(MainWindowTest, PreviousAndNextInnStepThroughTheRunsInns)
         {"forward to the edited second", Next, 2, true, true},
         {"forward", Next, 3, true, false},
         {"past the other end", Next, 3, true, false},
-        {"back and generating there drops the third", Previous, 2, true, true},
-        {"a fourth", Generate, 4, true, false},
+        {"back, and generating there keeps the third ahead", Previous, 2, true, true},
+        {"a fourth", Generate, 4, true, true},
         {"back", Previous, 2, true, true},
-        {"another location redraws the menu and the prices", ChooseLocation, 5, true, false},
+        {"another location redraws the menu and the prices", ChooseLocation, 5, true, true},
         {"back brings the edited inn back as it was", Previous, 2, true, true},
+        {"forward to the relocated inn, with the fourth and the third ahead", Next, 5, true, true},
     };
     auto* previous = window->findChild<QAction*>(QString::fromLatin1(names::previousInnAction));
     auto* next = window->findChild<QAction*>(QString::fromLatin1(names::nextInnAction));
@@ -401,6 +423,39 @@ TEST_F(MainWindowTest, PreviousAndNextInnStepThroughTheRunsInns)
 // The window and brewick-batch make the same inns from the same seed: after
 // start-up and K presses of "Generate" the saved and the exported files are
 // the batch's inn K+1 in each format.
+// The inns of earlier runs come back behind the first inn, the good lines of
+// a damaged session too, and the window says once what could not be read.
+TEST_F(MainWindowTest, TheSessionComesBackAtStartWithEveryInnThatCanBeRead)
+{
+    const std::filesystem::path folder = dir.path() / "state";
+    std::filesystem::create_directories(folder);
+    std::string lines = "{\"brewickSession\":1}\n";
+    for (const char* name : {"The First", "The Second"}) {
+        InnSheet inn = sheet();
+        inn.innName = name;
+        JsonFormat().append(inn, {1, 1}, lines);
+    }
+    std::ofstream(folder / "session.jsonl", std::ios::binary) << lines << "{\"inn\":\n";
+    std::string told;
+    test::ModalHandler handler({[&](QWidget* box) {
+        told = qobject_cast<QMessageBox*>(box)->text().toStdString();
+        qobject_cast<QMessageBox*>(box)->accept();
+    }});
+    window = std::make_unique<MainWindow>(2026, dir.path() / "BarScenes.txt");
+    window->keepSessionIn(folder);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return handler.allAnswered(); }));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_THAT(told, StartsWith("1 inn of the last session could not be read; the text that could not be read is "
+                                 "kept in " +
+                                 folder.string() + "/session.jsonl.unread-"));
+    for (const char* name : {"The Second", "The First"}) {
+        QTest::keyClick(find<QLineEdit>(names::innNameEdit), Qt::Key_Left, Qt::AltModifier);
+        EXPECT_EQ(sheet().innName, name);
+    }
+}
+
 TEST(WindowAndBatch, SavedAndExportedInnsEqualTheBatchInnOfTheSameSeed)
 {
     test::TempDir dir;

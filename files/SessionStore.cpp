@@ -1,0 +1,247 @@
+#include "files/SessionStore.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <map>
+#include <random>
+
+#include "files/SafeFileWriter.h"
+#include "files/SessionFile.h"
+#include "files/SessionMerge.h"
+#include "files/UserSceneFile.h"
+
+namespace brewick {
+
+namespace fs = std::filesystem;
+
+namespace {
+constexpr std::string_view kUnreadPrefix = "session.jsonl.unread-";
+
+int lockFile(int fd, int how)
+{
+    int result;
+    do
+        result = ::flock(fd, how);
+    while (result != 0 && errno == EINTR);
+    return result;
+}
+
+bool isThere(const fs::path& path)
+{
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
+}
+
+std::string systemReason() { return std::strerror(errno); }
+
+// A window that ended left its file, and the lock it held while it ran.
+struct EndedWindow {
+    fs::path file;
+    fs::path lock;
+    fs::file_time_type written;
+};
+
+std::string innCount(std::size_t count) { return std::to_string(count) + (count == 1 ? " inn" : " inns"); }
+}  // namespace
+
+std::string uniqueWindowId()
+{
+    std::random_device device;
+    const std::uint64_t id = (std::uint64_t{device()} << 32) ^ device() ^ static_cast<std::uint64_t>(::getpid());
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(id));
+    return hex;
+}
+
+struct SessionStore::Merge {
+    std::vector<std::vector<KeptInn>> sessions;  // the session first
+    std::vector<EndedWindow> ended;              // read, and to be removed once the session holds them
+    std::size_t unread = 0;
+    std::string unreadLines;
+    bool sessionWritable = true;  // false: it is left as it is
+    std::vector<std::string> news;
+};
+
+SessionStore::SessionStore(fs::path folder, std::string windowId)
+    : folder_(std::move(folder)),
+      windowId_(std::move(windowId))
+{
+}
+
+fs::path SessionStore::windowFile(const std::string& id, std::string_view ending) const
+{
+    return folder_ / "windows" / (id + std::string(ending));
+}
+
+SessionStore::Opening SessionStore::open()
+{
+    Opening opening;
+    const auto cannotKeep = [&](std::string reason) {
+        cannotKeep_ = "The session cannot be kept in " + folder_.string() + ": " + reason +
+                      ". The inns of this window will not come back at the next start";
+        opening.news.push_back(*cannotKeep_);
+        // What the session holds comes back all the same, and stays as it is.
+        opening.inns = readSessionFile(sessionFile()).inns;
+        return std::move(opening);
+    };
+    if (folder_.empty())
+        return cannotKeep("neither XDG_STATE_HOME nor HOME names an absolute folder");
+    if (const auto problem = createUserFolders(folder_ / "windows"))
+        return cannotKeep(*problem);
+    // One window merges at a time; a new window takes its lock meanwhile,
+    // so that no other merges its file while it runs.
+    const FileDescriptor mergeLock(::open((folder_ / "session.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
+    if (!mergeLock || lockFile(mergeLock.get(), LOCK_EX) != 0)
+        return cannotKeep(systemReason());
+    windowLock_.emplace(::open(windowFile(windowId_, ".lock").c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (!*windowLock_ || lockFile(windowLock_->get(), LOCK_EX | LOCK_NB) != 0)
+        return cannotKeep(systemReason());
+    removeLeftTemporaries(folder_);
+    removeLeftTemporaries(folder_ / "windows");
+
+    Merge merge;
+    std::optional<std::vector<KeptInn>> session = readSetAside(sessionFile(), merge);
+    merge.sessionWritable = session.has_value();
+    merge.sessions.push_back(std::move(session).value_or(std::vector<KeptInn>()));
+    std::map<std::string, EndedWindow> ended;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_ / "windows", error)) {
+        const fs::path name = entry.path().filename();
+        const std::string id = name.stem().string();
+        if (id == windowId_ || (name.extension() != ".jsonl" && name.extension() != ".lock"))
+            continue;
+        EndedWindow& window = ended[id];
+        window.file = windowFile(id, ".jsonl");
+        window.lock = windowFile(id, ".lock");
+    }
+    std::vector<EndedWindow> windows;
+    std::vector<FileDescriptor> heldLocks;  // of the ended windows, until their files are gone
+    for (auto& [id, window] : ended) {
+        // A window that runs holds its lock.
+        if (isThere(window.lock)) {
+            FileDescriptor& lock = heldLocks.emplace_back(::open(window.lock.c_str(), O_RDWR | O_CLOEXEC));
+            if (!lock || lockFile(lock.get(), LOCK_EX | LOCK_NB) != 0)
+                continue;
+        }
+        window.written = fs::last_write_time(window.file, error);
+        windows.push_back(window);
+    }
+    // The later a window wrote, the later its changes count.
+    std::sort(windows.begin(), windows.end(),
+              [](const EndedWindow& a, const EndedWindow& b) { return a.written < b.written; });
+    for (const EndedWindow& window : windows)
+        if (std::optional<std::vector<KeptInn>> inns = readSetAside(window.file, merge)) {
+            merge.sessions.push_back(std::move(*inns));
+            merge.ended.push_back(window);
+        }
+    // Lines that are no inn are kept in a file of their own, not dropped.
+    if (merge.unread > 0) {
+        const fs::path copy = newUnreadCopyName();
+        if (const auto problem = writeFileSafely(copy, merge.unreadLines, FileSync::Now, Replacement::ByRenameOnly)) {
+            merge.sessionWritable = false;
+            merge.news.push_back(innCount(merge.unread) +
+                                 " of the last session could not be read, and cannot be "
+                                 "kept aside: " +
+                                 *problem);
+        } else {
+            merge.news.push_back(innCount(merge.unread) + " of the last session could not be read; the text that " +
+                                 "could not be read is kept in " + copy.string());
+        }
+    }
+    opening.inns = mergeSessions(merge.sessions);
+    dropBeyondBounds(opening.inns);
+    if (merge.sessionWritable && (!merge.ended.empty() || merge.unread > 0)) {
+        if (const auto problem = writeFileSafely(sessionFile(), SessionBytes(opening.inns).pieces(), FileSync::Now,
+                                                 Replacement::ByRenameOnly)) {
+            merge.news.push_back("The session cannot be kept: " + *problem);
+        } else {
+            for (const EndedWindow& window : merge.ended) {
+                ::unlink(window.file.c_str());
+                ::unlink(window.lock.c_str());
+            }
+        }
+    }
+    dropOldUnreadCopies();
+    opening.news = std::move(merge.news);
+    return opening;
+}
+
+std::optional<std::vector<KeptInn>> SessionStore::readSetAside(const fs::path& path, Merge& merge)
+{
+    if (!isThere(path))
+        return std::vector<KeptInn>();
+    SessionRead read = readSessionFile(path);
+    if (!read.error) {
+        merge.unread += read.unread;
+        merge.unreadLines += read.unreadLines;
+        return std::move(read.inns);
+    }
+    std::string why;
+    if (const auto copy = setAside(path, why)) {
+        merge.news.push_back("The session in " + path.string() + " could not be read (" + *read.error +
+                             "); it is kept as " + copy->string());
+        return std::vector<KeptInn>();
+    }
+    merge.news.push_back("The session in " + path.string() + " could not be read (" + *read.error +
+                         ") and cannot be set aside (" + why + "); it is left as it is");
+    return std::nullopt;
+}
+
+std::optional<fs::path> SessionStore::setAside(const fs::path& path, std::string& why)
+{
+    const fs::path copy = newUnreadCopyName();
+    if (::rename(path.c_str(), copy.c_str()) == 0)
+        return copy;
+    why = systemReason();
+    return std::nullopt;
+}
+
+// Named for when it was set aside; no two alike, as the merge lock keeps
+// other windows from setting one aside meanwhile.
+fs::path SessionStore::newUnreadCopyName() const
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    fs::path copy = folder_ / (std::string(kUnreadPrefix) + stamp);
+    for (int n = 2; isThere(copy); ++n)
+        copy = folder_ / (std::string(kUnreadPrefix) + stamp + "-" + std::to_string(n));
+    return copy;
+}
+
+void SessionStore::dropOldUnreadCopies() const
+{
+    std::vector<std::pair<fs::file_time_type, fs::path>> copies;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_, error))
+        if (entry.path().filename().string().starts_with(kUnreadPrefix))
+            copies.emplace_back(entry.last_write_time(error), entry.path());
+    if (copies.size() <= kKeptUnreadCopies)
+        return;
+    std::sort(copies.begin(), copies.end());
+    for (std::size_t i = 0; i + kKeptUnreadCopies < copies.size(); ++i)
+        fs::remove(copies[i].second, error);
+}
+
+std::optional<std::string> SessionStore::write(std::span<const KeptInn> inns)
+{
+    if (cannotKeep_)
+        return cannotKeep_;
+    if (const auto problem = createUserFolders(folder_ / "windows"))
+        return "The session cannot be kept: " + *problem;
+    if (auto problem = writeFileSafely(windowFile(windowId_, ".jsonl"), SessionBytes(inns).pieces(), FileSync::Now,
+                                       Replacement::ByRenameOnly))
+        return "The session cannot be kept: " + *problem;
+    return std::nullopt;
+}
+
+}  // namespace brewick
