@@ -3,8 +3,9 @@
 # and runs every test: the main build's tests, ./run.sh in a fresh Debian 12
 # root, the Debian package (built from the tracked files, checked and run),
 # the library's tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and a bounded fuzzing run of the scene file reader. Exits non-zero when
-# anything fails.
+# and bounded fuzzing runs of the scene file reader and of the inn file and
+# session readers; last it checks that the run left the Brewick folders of
+# the user who ran it as they were. Exits non-zero when anything fails.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -12,6 +13,17 @@ scripts/ensure-packages.sh "${TEST_PACKAGES[@]}"
 
 jobs=$(nproc)
 step() { printf '\n== %s\n' "$*"; }
+
+# The files in the running user's own Brewick folders, with their sizes and
+# times: no test may touch them.
+users_brewick_files() {
+  local folder
+  for folder in "${XDG_CONFIG_HOME:-$HOME/.config}" "${XDG_DATA_HOME:-$HOME/.local/share}" \
+    "${XDG_STATE_HOME:-$HOME/.local/state}" "${XDG_CACHE_HOME:-$HOME/.cache}"; do
+    find "$folder/brewick" -printf '%p %s %T@\n' 2>/dev/null || true
+  done | sort
+}
+users_files_before=$(users_brewick_files)
 
 # CI treats warnings as errors; a user's own run does not.
 preset=dev
@@ -36,11 +48,21 @@ cmake --preset asan
 cmake --build --preset asan
 ctest --preset asan -j "$jobs"
 
-step "Fuzz the scene file reader"
+step "Fuzz the scene file reader, and the inn file and session readers"
 cmake --preset fuzz
 cmake --build --preset fuzz
-mkdir -p build-fuzz/corpus
+mkdir -p build-fuzz/corpus build-fuzz/inn-corpus
 build-fuzz/bin/scene_file_fuzzer -max_total_time="${BREWICK_FUZZ_SECONDS:-60}" -max_len=4096 \
   -timeout=10 -rss_limit_mb=1024 -print_final_stats=1 build-fuzz/corpus tests/fuzz/seeds
+# An inn's JSON takes a few kilobytes.
+build-fuzz/bin/inn_file_fuzzer -max_total_time="${BREWICK_FUZZ_SECONDS:-60}" -max_len=32768 \
+  -timeout=10 -rss_limit_mb=1024 -print_final_stats=1 build-fuzz/inn-corpus tests/fuzz/inn-seeds
+
+step "Check that the run left the user's own Brewick folders as they were"
+if [[ $(users_brewick_files) != "$users_files_before" ]]; then
+  echo "the tests changed the files of the user who ran them:" >&2
+  diff <(echo "$users_files_before") <(users_brewick_files) >&2 || true
+  exit 1
+fi
 
 step "All tests passed"

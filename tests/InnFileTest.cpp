@@ -413,5 +413,32 @@ TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
         EXPECT_EQ(SessionInns::names(mergeSessions(row.sessions)), row.merged) << row.name;
 }
 
+// A merged session keeps its newest inns within the bounds a session's reader
+// takes: at each bound all of them, one past it all but the oldest.
+TEST(Session, KeepsTheNewestInnsWithinItsBounds)
+{
+    struct Row {
+        const char* name;
+        std::size_t inns;
+        std::size_t bytes;  // of each, overhead included
+        std::size_t dropped;
+    };
+    const Row rows[] = {
+        {"as many inns as the bound", kMostKeptInns, kKeptInnOverhead, 0},
+        {"one more", kMostKeptInns + 1, kKeptInnOverhead, 1},
+        {"as many bytes as the bound", 4, kMostKeptBytes / 4, 0},
+        {"one byte more", 4, kMostKeptBytes / 4 + 1, 1},
+    };
+    for (const Row& row : rows) {
+        std::vector<KeptInn> inns(row.inns);
+        for (std::size_t i = 0; i < row.inns; ++i) {
+            inns[i].packed = std::make_shared<const std::string>(row.bytes - kKeptInnOverhead, 'x');
+            inns[i].id = std::to_string(i);
+        }
+        EXPECT_EQ(dropBeyondBounds(inns), row.dropped) << row.name;
+        EXPECT_EQ(inns.back().id, std::to_string(row.inns - 1)) << row.name;
+    }
+}
+
 }  // namespace
 }  // namespace brewick

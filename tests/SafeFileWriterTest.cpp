@@ -121,7 +121,8 @@ TEST_F(SafeFileWriter, PlacesThatCannotHoldTheFileAreReportedWithTheReasonAndCha
 
 // Permissions as a user meets them. A folder the user may not write has no
 // room for the new file beside the old one: a file the user may write is then
-// written in place, anything else is refused with the system's reason.
+// written in place, unless it must be replaced by rename only, and anything
+// else is refused with the system's reason.
 TEST_F(SafeFileWriter, PermissionsOfFolderAndFileAsAUserMeetsThem)
 {
     struct Row {
@@ -129,9 +130,12 @@ TEST_F(SafeFileWriter, PermissionsOfFolderAndFileAsAUserMeetsThem)
         bool folderWritable;
         std::optional<fs::perms> existingFile;  // none: no file yet
         bool written;
+        Replacement replacement = Replacement::InPlaceWhenNeeded;
     };
     const Row rows[] = {
         {"writable file in a read-only folder", false, fs::perms(0666), true},
+        {"writable file in a read-only folder, by rename only", false, fs::perms(0666), false,
+         Replacement::ByRenameOnly},
         {"new file in a read-only folder", false, std::nullopt, false},
         {"read-only file in a writable folder", true, fs::perms(0444), false},
         {"read-only file in a read-only folder", false, fs::perms(0444), false},
@@ -143,7 +147,8 @@ TEST_F(SafeFileWriter, PermissionsOfFolderAndFileAsAUserMeetsThem)
 
         const std::string refusal = "Cannot create file " + target.string() + ": Permission denied";
         const int status = inChild(asUnprivilegedUser, [&] {
-            return writeFileSafely(target, "new\r\n") == (row.written ? std::nullopt : std::optional(refusal));
+            return writeFileSafely(target, "new\r\n", FileSync::Now, row.replacement) ==
+                   (row.written ? std::nullopt : std::optional(refusal));
         });
         if (status == kSkipped)
             GTEST_SKIP() << "cannot become an unprivileged user (nobody) to test permissions";

@@ -81,21 +81,38 @@ bool FixedSizeKeeper::eventFilter(QObject*, QEvent* event)
         following_ = true;
         connect(window_->windowHandle(), &QWindow::windowStateChanged, this, &FixedSizeKeeper::followState);
     }
+    // The window manager's or compositor's answer to the way back: the window
+    // has a size of its own again, and may be fixed at it.
+    if (event->type() == QEvent::Resize && restoring_) {
+        restoring_ = false;
+        QMetaObject::invokeMethod(
+            this, [this] { keepFixed(true); }, Qt::QueuedConnection);
+    }
     return false;
 }
 
 // Called as soon as the state is asked for, before the compositor answers
-// with the size: a size still fixed then would be sent back against it,
-// which a compositor may take for a protocol error and end the program.
+// with the size. Filled, the size must be free at once: a size still fixed
+// would be sent back against the compositor's. Back to normal, it stays free
+// until the compositor has answered: a fixed size sent before the answer
+// would be sent while the window is still maximised. A compositor may take
+// either for a protocol error and end the program.
 void FixedSizeKeeper::followState(Qt::WindowState state)
 {
     const bool filled = state == Qt::WindowMaximized || state == Qt::WindowFullScreen;
+    restoring_ = !filled;
+    if (filled)
+        keepFixed(false);
+}
+
+void FixedSizeKeeper::keepFixed(bool fixed)
+{
     if (QLayout* layout = window_->layout()) {
-        layout->setSizeConstraint(filled ? QLayout::SetMinimumSize : QLayout::SetFixedSize);
-        if (filled)
+        layout->setSizeConstraint(fixed ? QLayout::SetFixedSize : QLayout::SetMinimumSize);
+        if (!fixed)
             window_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     } else {
-        window_->setMaximumSize(filled ? QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX) : window_->minimumSize());
+        window_->setMaximumSize(fixed ? window_->minimumSize() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
     }
 }
 

@@ -34,7 +34,8 @@ void applyProgramLook();
 void setUpFixedWindow(QWidget* window, Qt::WindowType type, const QString& title, QPoint position);
 
 // What setUpFixedWindow installs on a window: lifts the fixed size while the
-// window is maximised or full-screen, and sets it again after.
+// window is maximised or full-screen, and sets it again once the window is
+// back to its own size.
 class FixedSizeKeeper : public QObject {
     Q_OBJECT
 
@@ -46,9 +47,11 @@ protected:
 
 private:
     void followState(Qt::WindowState state);
+    void keepFixed(bool fixed);
 
     QWidget* window_;
     bool following_ = false;
+    bool restoring_ = false;  // asked back to normal, not yet given its size
 };
 
 // Creates a control of a fixed layout: its name and its place in `parent`.

@@ -1,9 +1,14 @@
 # Sourced by the shell tests that run the real program: a work folder and the
-# processes listed in `pids`, both cleared away when the test ends; fail and
+# processes listed in `pids`, both cleared away when the test ends; a home and
+# XDG folders of the test's own in the work folder, never the user's; fail and
 # wait_for; start_x_server, an X server of the test's own; and save_through,
 # a save by the window `main` with xdotool.
 
 work=$(mktemp -d)
+export HOME=$work/home
+export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share XDG_STATE_HOME=$HOME/.local/state \
+  XDG_CACHE_HOME=$HOME/.cache
+mkdir -p "$HOME"
 pids=()
 cleanup() {
   local pid

@@ -7,8 +7,10 @@
 # weston runs on its X11 backend inside a private Xvfb so that xdotool can
 # type into it. The program has no X display; what it does is read from its
 # own Wayland protocol log, and nothing assumes where weston puts a window:
-# the title bar's buttons are found on a screenshot. A maximise request on
-# the fixed window must leave it working. Screenshots land in SCREENSHOT_DIR.
+# the title bar's buttons are found on a screenshot. No sequence of title-bar
+# clicks on the fixed window (maximise, restore, maximise again, a double
+# click on the title) may end the program or lose what was typed: a name
+# typed before them is saved after them. Screenshots land in SCREENSHOT_DIR.
 # Usage: wayland-test.sh BREWICK DESKTOP_FILE SCREENSHOT_DIR
 set -euo pipefail
 if [[ $# -ne 3 ]]; then
@@ -126,15 +128,67 @@ click_title_button() {
   xdotool click 1
 }
 
-# The window is fixed, but a maximise request must still leave a working
-# program: the window takes the whole screen and keeps its form as it was.
+# The main window's native surface, the first the program made.
+main_surface=$(grep -o -m 1 'get_xdg_surface(new id xdg_surface@[0-9]*' "$protocol" | grep -o '[0-9]*$')
+main_geometry() {
+  grep -o "xdg_surface@$main_surface\.set_window_geometry(0, 0, [0-9]*, [0-9]*)" "$protocol" | tail -n 1 |
+    grep -o '[0-9]*, [0-9]*)$' | tr -d ' )' | tr , x
+}
+rest_pointer() {
+  point_at $((output_width - 1)) $((output_height - 1))
+  sleep 0.3
+}
+
+# A name typed into the name field, which stands 28 pixels below the top of
+# the form and 128 right of its left, at the bottom of the frame's client area.
 find_frame
-click_title_button 41
-maximised() { grep -q "set_window_geometry(0, 0, $output_width, $output_height)" "$protocol"; }
-wait_for maximised || fail "a maximise request left the window at ${frame_width}x$frame_height: $(tail -n 3 "$protocol")"
-sleep 0.5
-kill -0 "$program" || fail "a maximise request ended the program: $(grep -i error "$protocol" | tail -n 3)"
-shot maximised
+point_at $((frame_x + 2 + 128)) $((frame_y - 1 + frame_height - 3 - 581 + 28))
+xdotool click 1 key --clearmodifiers ctrl+a
+xdotool type --delay 5 "The Title Bar Tavern"
+rest_pointer
+
+# The window is fixed, but whatever its title bar asks leaves a working
+# program: maximised it takes the whole screen, its form kept as it was, and
+# back to normal it takes its own size again. A double click on the title
+# asks the compositor to move the window, twice, and changes no size.
+normal_size=$(main_geometry) screen_size=${output_width}x$output_height
+title_bar_clicks=(
+  "maximise:41:$screen_size"
+  "restore:41:$normal_size"
+  "maximise-again:41:$screen_size"
+  "double-click-the-maximised-title:title:$screen_size"
+  "restore-again:41:$normal_size"
+  "double-click-the-title:title:$normal_size"
+)
+for row in "${title_bar_clicks[@]}"; do
+  IFS=: read -r name button size <<<"$row"
+  find_frame
+  if [[ $button == title ]]; then
+    point_at $((frame_x - 1 + frame_width / 2)) $((frame_y - 1 + 15))
+    xdotool click --repeat 2 --delay 80 1
+  else
+    click_title_button "$button"
+  fi
+  wait_for bash -c "[[ \$(grep -o 'xdg_surface@$main_surface\.set_window_geometry(0, 0, [0-9]*, [0-9]*)' '$protocol' |
+    tail -n 1) == *'$(tr x , <<<"$size" | sed 's/,/, /'))' ]]" ||
+    fail "$name left the window at $(main_geometry), not $size: $(grep -i error "$protocol" | tail -n 3)"
+  sleep 0.3
+  kill -0 "$program" || fail "$name ended the program: $(grep -i error "$protocol" | tail -n 3)"
+  rest_pointer
+  shot "$name"
+done
+
+# What was typed before the clicks is what File > Save writes after them.
+xdotool key --clearmodifiers ctrl+s
+wait_for window_focused "Save As" '[0-9]*' || fail "Ctrl+S showed no save dialog"
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 5 "$work/typed.txt"
+xdotool key --clearmodifiers Return
+wait_for test -s "$work/typed.txt" || fail "the save after the title-bar clicks wrote nothing"
+grep -q '^The Title Bar Tavern is run by' "$work/typed.txt" ||
+  fail "the name typed before the title-bar clicks was lost: $(sed -n 3p "$work/typed.txt")"
+wait_for window_closed "Save As" || fail "the save dialog stayed open"
+sleep 0.3
 
 find_frame
 click_title_button 17
@@ -147,4 +201,4 @@ wait_for window_focused Brewick 305 || fail "the closing window did not get the 
 xdotool key --clearmodifiers Return
 wait_for bash -c "! kill -0 $program 2>/dev/null" || fail "Exit in the closing window did not end the program"
 wait "$program" || fail "the program ended with status $?"
-echo "PASS: $app_id on Wayland: main window, about window, a maximise request, close request and Exit under weston"
+echo "PASS: $app_id on Wayland: main window, about window, title-bar clicks that keep what was typed, close request and Exit under weston"

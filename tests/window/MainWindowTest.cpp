@@ -138,12 +138,12 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
     const auto keptSession = [&] {
         const std::filesystem::path windows = dir.path() / std::to_string(sessions) / "windows";
         std::string kept;
-        QTest::qWaitFor([&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] {
             for (const auto& entry : std::filesystem::directory_iterator(windows))
                 if (entry.path().extension() == ".jsonl")
                     kept = contents(entry.path());
             return !kept.empty();
-        });
+        }));
         return kept;
     };
     const auto waitASecond = [](QWidget*) { QTest::qWait(1200); };

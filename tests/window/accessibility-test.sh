@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# The real program through AT-SPI, on the session bus of dbus-run-session and a
-# private X server: every control of the main window has a name, the room grid
+# The real program through AT-SPI, on a session bus and a private X server of
+# the test's own: every control of the main window has a name, the room grid
 # gives its headings, and Ctrl+Q brings up the closing window. Exits 77 when no
-# accessibility bus starts. Usage: dbus-run-session -- accessibility-test.sh BREWICK
+# accessibility bus starts. Usage: accessibility-test.sh BREWICK
 set -euo pipefail
 source "$(dirname "$0")/../support/real-program-session.sh"
+# The accessibility bus puts its socket in the runtime folder.
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+dbus-daemon --session --nofork --print-address=3 3>"$work/bus-address" & pids+=($!)
+wait_for test -s "$work/bus-address" || fail "no session bus started"
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus-address")
+export DBUS_SESSION_BUS_ADDRESS
 timeout 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress || exit 77
 start_x_server 1280x1024x24
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 XDG_DATA_HOME="$work" "$1" >"$work/brewick.log" 2>&1 & pids+=($!)

@@ -2,15 +2,18 @@
 # Inn files and the kept session with the real program on a private X server,
 # as a user meets them: an exported inn named on the command line saves as
 # brewick-batch writes it; a JSON Lines file shows its first inn and Alt+Right
-# the next; after Exit and a new start, Alt+Left shows the last inn of the
-# run before; a file that is no inn gives an error box and a usable window.
+# the next, and all of a file of 150 inns joins the history; after Exit and a
+# new start, Alt+Left shows the last inn of the run before; a name typed is
+# kept when the program is killed a second later or ended by SIGTERM; two
+# windows at once both keep their inns; a file that is no inn gives an error
+# box and a usable window.
 # Usage: inn-files-test.sh BREWICK BREWICK_BATCH SCREENSHOT_DIR
 set -euo pipefail
 brewick=$1 batch=$2 shots=$3
 mkdir -p "$shots"
 source "$(dirname "$0")/../support/real-program-session.sh"
 start_x_server 1280x1024x24
-mkdir -p "$work/runtime" "$work/data" "$work/config" "$work/state"
+mkdir -p "$work/runtime"
 chmod 700 "$work/runtime"
 
 : >"$work/none.txt"
@@ -18,11 +21,10 @@ chmod 700 "$work/runtime"
 "$batch" --seed 31 --count 3 --format text --scenes "$work/none.txt" --output "$work/texts"
 sed -n 2p "$work/inns.jsonl" >"$work/second.inn.json"
 
-program=
-# Starts the program on the files named, with the user's folders of this test.
+program= seed=5
+# Starts the program of the seed $seed on the files named.
 start() {
-  XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" \
-    XDG_STATE_HOME="$work/state" BREWICK_SEED=5 "$brewick" "$@" >>"$work/brewick.log" 2>&1 &
+  XDG_RUNTIME_DIR="$work/runtime" BREWICK_SEED=$seed "$brewick" "$@" >>"$work/brewick.log" 2>&1 &
   program=$!
   pids+=("$program")
 }
@@ -40,8 +42,25 @@ press() {
   xdotool windowfocus --sync "$main"
   xdotool key --clearmodifiers "$@"
 }
+# Types $1 as the inn's name, in place of the name shown.
+type_name() {
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  xdotool mousemove --window "$main" 128 $((HEIGHT - 581 + 28)) click 1
+  xdotool key --clearmodifiers ctrl+a
+  xdotool type --delay 5 "$1"
+}
+# The inn before the first of a new start holds $1, as saved in $2.
+restored_holds() {
+  start
+  main_window
+  press alt+Left
+  save_through ctrl+s "$work/$2"
+  grep -q "^$1 is run by" "$work/$2" || fail "the session lost the name typed: $(head -n 3 "$work/$2")"
+  leave
+}
 # Leaves by "Exit" and the closing window's "Exit".
 leave() {
+  xdotool windowraise "$main"
   eval "$(xdotool getwindowgeometry --shell "$main")"
   xdotool mousemove --window "$main" 453 $((HEIGHT - 581 + 536)) click 1
   closing=$(wait_for window_of_width 305) || fail "Exit showed no closing window"
@@ -65,13 +84,78 @@ save_through ctrl+s "$work/next.txt"
 cmp "$work/next.txt" "$work/texts/2.txt" || fail "Alt+Right does not show the file's second inn"
 press alt+Right
 leave
-[[ -s $work/state/brewick/session.jsonl ]] || fail "no session was kept in $work/state/brewick"
+compgen -G "$XDG_STATE_HOME/brewick/windows/*.jsonl" >/dev/null || fail "the window kept no session"
 
 start
 main_window
 press alt+Left
 save_through ctrl+s "$work/restored.txt"
 cmp "$work/restored.txt" "$work/texts/3.txt" || fail "Alt+Left after a new start does not show the last inn of the run before"
+leave
+
+# What is typed reaches the session within a second, with no command.
+start
+main_window
+type_name "The Kept Name"
+sleep 2
+kill -KILL "$program"
+wait "$program" 2>/dev/null || true
+restored_holds "The Kept Name" killed.txt
+
+# The desktop ends the program as Quit does, typing kept, nothing asked.
+start
+main_window
+type_name "The Ended Name"
+kill -TERM "$program"
+wait "$program" || fail "SIGTERM ended the program with status $?"
+restored_holds "The Ended Name" ended.txt
+
+# Two windows at once: after both leave, the next start has the inns of both.
+seed=11 start
+main_window
+first=$main first_program=$program
+seed=12 start
+# xdotool finds both windows by either program: the second is the new one.
+second_window() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '^Brewick$' 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [[ $WIDTH == 502 && $id != "$first" ]] && { echo "$id"; return 0; }
+  done
+  return 1
+}
+main=$(wait_for second_window) || fail "no second window"
+# The two windows stand in one place: the one clicked comes up first.
+for window in "$first" "$main" "$first" "$main"; do
+  xdotool windowraise "$window"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  xdotool mousemove --window "$window" 357 $((HEIGHT - 581 + 536)) click 1
+  sleep 0.2
+done
+leave
+main=$first program=$first_program
+leave
+for seed in 11 12; do "$batch" --seed $seed --count 3 --format text --scenes "$work/none.txt" --output "$work/$seed"; done
+start
+main_window
+for step in 1 2 3 4 5 6; do
+  press alt+Left
+  save_through ctrl+s "$work/both-$step.txt"
+done
+leave
+checksums() { for file in "$@"; do md5sum <"$file"; done | sort; }
+[[ $(checksums "$work"/both-*.txt) == $(checksums "$work"/1[12]/*.txt) ]] ||
+  fail "the next start lacks inns of one of two windows"
+
+# Every inn of a file of 150 joins the history, after the inn shown.
+"$batch" --seed 150 --count 150 --format json --scenes "$work/none.txt" >"$work/150.jsonl"
+"$batch" --seed 150 --count 150 --format text --scenes "$work/none.txt" --output "$work/150"
+start "$work/150.jsonl"
+main_window
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers --delay 2 $(printf 'alt+Right %.0s' {1..150})
+save_through ctrl+s "$work/last-of-150.txt"
+cmp "$work/last-of-150.txt" "$work/150/150.txt" || fail "Alt+Right does not reach the 150th inn of the file"
 leave
 
 start /etc/hostname
@@ -85,4 +169,4 @@ wait_for bash -c "xdotool search --onlyvisible --pid $program --name '^Brewick\$
 save_through ctrl+s "$work/usable.txt"
 grep -q '^Brewick - ' "$work/usable.txt" || fail "the window did not save its inn after the error box"
 leave
-echo "PASS: an opened inn saves as brewick-batch writes it, JSON Lines step with Alt+Right, the session comes back after a restart, and a file that is no inn gives an error box and a usable window"
+echo "PASS: an opened inn saves as brewick-batch writes it, JSON Lines step with Alt+Right through all 150 inns, the session comes back after a restart, after a kill, after SIGTERM and from two windows, and a file that is no inn gives an error box and a usable window"
