@@ -52,20 +52,48 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
+namespace {
+// The UTF-8 of the marks and embeddings that turn the direction of the text
+// after them, with the code each stands for.
+struct DirectionMark {
+    std::string_view bytes;
+    std::string_view code;
+};
+constexpr DirectionMark kDirectionMarks[] = {
+    {"\xD8\x9C", "061c"},     {"\xE2\x80\x8E", "200e"}, {"\xE2\x80\x8F", "200f"}, {"\xE2\x80\xAA", "202a"},
+    {"\xE2\x80\xAB", "202b"}, {"\xE2\x80\xAC", "202c"}, {"\xE2\x80\xAD", "202d"}, {"\xE2\x80\xAE", "202e"},
+    {"\xE2\x81\xA6", "2066"}, {"\xE2\x81\xA7", "2067"}, {"\xE2\x81\xA8", "2068"}, {"\xE2\x81\xA9", "2069"},
+};
+
+bool isContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+}  // namespace
+
 std::string singleQuoted(std::string_view value)
 {
     constexpr std::string_view kHexDigits = "0123456789abcdef";
+    std::string_view shown = value.substr(0, kMostQuotedBytes);
+    // A cut leaves no character in halves.
+    if (shown.size() < value.size())
+        while (!shown.empty() && isContinuationByte(value[shown.size()]))
+            shown.remove_suffix(1);
     std::string quoted = "'";
-    for (const char c : value) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\')
+    for (std::size_t at = 0; at < shown.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(shown[at]);
+        const auto mark = std::find_if(std::begin(kDirectionMarks), std::end(kDirectionMarks),
+                                       [&](const DirectionMark& m) { return shown.substr(at).starts_with(m.bytes); });
+        if (mark != std::end(kDirectionMarks)) {
+            quoted += "\\u";
+            quoted += mark->code;
+            at += mark->bytes.size() - 1;
+        } else if (byte == '\\') {
             quoted += "\\\\";
-        else if (byte < 32 || byte == 127)
+        } else if (byte < 32 || byte == 127) {
             quoted += {'\\', 'x', kHexDigits[byte >> 4], kHexDigits[byte & 15]};
-        else
-            quoted += c;
+        } else {
+            quoted += shown[at];
+        }
     }
-    return quoted + "'";
+    return quoted + (shown.size() < value.size() ? "\u2026'" : "'");
 }
 
 void joinInto(std::string& out, std::initializer_list<std::string_view> pieces)

@@ -34,8 +34,11 @@ private:
 std::string_view trimmed(std::string_view text);
 
 // A value the user gave, in single quotes for a message. Control characters
-// show as \xHH and a backslash as \\, so that the value can neither break
-// the message's line nor drive the terminal.
+// show as \xHH, the characters that turn the direction of text as \uHHHH and
+// a backslash as \\, so that the value can neither break the message's line,
+// drive the terminal nor turn the message around; a value of more than
+// kMostQuotedBytes is cut there, with "…".
+inline constexpr std::size_t kMostQuotedBytes = 64;
 std::string singleQuoted(std::string_view value);
 
 // Replaces `out` by the pieces joined with nothing in between.

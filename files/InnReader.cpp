@@ -24,7 +24,7 @@ void readLines(JsonReader& json, std::string_view name, TextLines& lines)
     json.readArray([&] {
         line.clear();
         if (json.next() != Kind::String)
-            json.fail(inQuotes(name) + " holds something other than text");
+            json.fail(singleQuoted(name) + " holds something other than text");
         json.readString(line);
         lines.add(line);
     });
@@ -38,7 +38,7 @@ Choice readNamed(JsonReader& json, std::string_view name, int count, std::string
     for (int i = 0; i < count; ++i)
         if (nameOf(static_cast<Choice>(i)) == given)
             return static_cast<Choice>(i);
-    json.fail(inQuotes(name) + " is not one of its names");
+    json.fail(singleQuoted(name) + " is not one of its names");
 }
 
 void readRooms(JsonReader& json, RoomTable& rooms)
@@ -48,7 +48,7 @@ void readRooms(JsonReader& json, RoomTable& rooms)
     writeRoomHeadings(rooms);
     readMembers(json, "'rooms'", kKinds, firstMembers(3), [&](std::size_t kind) {
         const int column = static_cast<int>(kind) + 1;
-        readMembers(json, inQuotes(kKinds[kind]), kCells, firstMembers(2), [&](std::size_t cell) {
+        readMembers(json, singleQuoted(kKinds[kind]), kCells, firstMembers(2), [&](std::size_t cell) {
             std::string& text = rooms.cell(column, static_cast<int>(cell) + 1);
             // A number as it is written, or what the user typed.
             if (json.next() == Kind::Number)
@@ -56,7 +56,7 @@ void readRooms(JsonReader& json, RoomTable& rooms)
             else if (json.next() == Kind::String)
                 json.readString(text);
             else
-                json.fail(inQuotes(kCells[cell]) + " of the " + std::string(kKinds[kind]) +
+                json.fail(singleQuoted(kCells[cell]) + " of the " + std::string(kKinds[kind]) +
                           " rooms is neither a number nor text");
         });
     });

@@ -9,11 +9,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/TextLines.h"
 #include "files/JsonReader.h"
 
 namespace brewick {
-
-std::string inQuotes(std::string_view name);
 
 // The members an object may have, each at most once, and those it must have.
 class MemberSet {
@@ -68,7 +67,7 @@ Number readWholeNumber(JsonReader& json, std::string_view name, Number least, Nu
         if (error == std::errc() && end == digits.data() + digits.size() && number >= least && number <= most)
             return number;
     }
-    throw JsonFault{start, inQuotes(name) + " is not a whole number from " + std::to_string(least) + " to " +
+    throw JsonFault{start, singleQuoted(name) + " is not a whole number from " + std::to_string(least) + " to " +
                                std::to_string(most)};
 }
 

@@ -13,7 +13,10 @@ namespace {
 constexpr char kEndOfFile = 26;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string inMebibytes(std::uintmax_t bytes) { return std::to_string(bytes >> 20) + " MiB"; }
+std::string inBinaryUnits(std::uintmax_t bytes)
+{
+    return bytes >= (1 << 20) ? std::to_string(bytes >> 20) + " MiB" : std::to_string(bytes >> 10) + " KiB";
+}
 }  // namespace
 
 void ListFileParser::feed(std::string_view bytes)
@@ -52,9 +55,10 @@ void ListFileParser::parse(std::string_view bytes)
             finish();
         } else if (afterCr_ || lf) {
             endLine();
+        } else if (c == '\0') {
+            refuse("holds a NUL byte, as UTF-16 text does: save the file as UTF-8");
         } else if (line_.size() == kListLineLimit) {
-            error_ = "line " + std::to_string(lineNumber_) + " is longer than " + inMebibytes(kListLineLimit);
-            ended_ = true;
+            refuse("is longer than " + inBinaryUnits(kListLineLimit));
         } else {
             line_ += c;
             lineOpen_ = true;
@@ -76,11 +80,23 @@ void ListFileParser::finish()
 void ListFileParser::endLine()
 {
     const std::string_view entry = trimmed(line_);
-    if (!entry.starts_with("/*"))
+    if (!entry.starts_with("/*")) {
+        entryBytes_ += entry.size();
+        if (entries_.count() == kListEntryLimit)
+            return refuse("holds one entry more than the " + std::to_string(kListEntryLimit) + " a list may have");
+        if (entryBytes_ > kListEntryBytesLimit)
+            return refuse("takes the entries past the " + inBinaryUnits(kListEntryBytesLimit) + " a list may have");
         entries_.append(entry);
+    }
     line_.clear();
     lineOpen_ = false;
     ++lineNumber_;
+}
+
+void ListFileParser::refuse(const std::string& reason)
+{
+    error_ = "line " + std::to_string(lineNumber_) + " " + reason;
+    ended_ = true;
 }
 
 WordListFile readListFile(const std::filesystem::path& path)

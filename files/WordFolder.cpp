@@ -1,6 +1,7 @@
 #include "files/WordFolder.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 #include "files/ListFile.h"
@@ -14,6 +15,17 @@ namespace {
 constexpr std::string_view kReplacing = ".txt";
 constexpr std::string_view kAdding = ".add.txt";
 
+// Whether the name ends in ".txt", in any case: a text file meant as a list,
+// which is a problem when its name is not a list's to the letter.
+bool isTextFileName(std::string_view name)
+{
+    if (name.size() < kReplacing.size())
+        return false;
+    const std::string_view ending = name.substr(name.size() - kReplacing.size());
+    return std::equal(ending.begin(), ending.end(), kReplacing.begin(), kReplacing.end(),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
 // The names of the list files in `folder`, sorted, so that the problems
 // come in an order the user can follow.
 std::vector<std::string> listFileNames(const fs::path& folder, std::vector<WordFileProblem>& problems)
@@ -24,7 +36,7 @@ std::vector<std::string> listFileNames(const fs::path& folder, std::vector<WordF
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
         std::string name = entry->path().filename().string();
-        if (name.ends_with(kReplacing) && !name.starts_with('.') && name != kWordFolderReadme)
+        if (isTextFileName(name) && !name.starts_with('.') && name != kWordFolderReadme)
             names.push_back(std::move(name));
     }
     if (error && error != std::errc::no_such_file_or_directory)
@@ -48,7 +60,7 @@ UserWords readWordFolder(const fs::path& folder, std::span<const std::string_vie
         const bool adding = fileName.ends_with(kAdding);
         const std::string_view name =
             std::string_view(fileName).substr(0, fileName.size() - (adding ? kAdding : kReplacing).size());
-        if (std::find(names.begin(), names.end(), name) == names.end()) {
+        if (!fileName.ends_with(kReplacing) || std::find(names.begin(), names.end(), name) == names.end()) {
             words.problems.push_back({file, "no word list has this name; README.txt names them all"});
             continue;
         }

@@ -19,6 +19,14 @@ namespace fs = std::filesystem;
 using namespace std::string_literals;
 using testing::ElementsAre;
 
+std::string repeated(const std::string& text, std::size_t times)
+{
+    std::string all;
+    for (std::size_t i = 0; i < times; ++i)
+        all += text;
+    return all;
+}
+
 std::vector<std::string> entries(const WordList& list, std::size_t from = 0)
 {
     return {list.begin() + static_cast<std::ptrdiff_t>(from), list.end()};
@@ -54,7 +62,12 @@ const FileRow kFiles[] = {
      "\x1a"
      "a",
      {}},
-    {"NUL kept inside, trimmed at the ends", "\0a\0b\0\r\n"s, {"a\0b"s}},
+    {"control characters kept inside, trimmed at the ends",
+     "\x01"
+     "a\x01"
+     "b\x01\r\n"s,
+     {"a\x01"
+      "b"s}},
     {"invalid UTF-8 kept", "\xff\xfe caf\xe9\r\n", {"\xff\xfe caf\xe9"}},
     {"a byte order mark is skipped", "\xEF\xBB\xBF/* a comment\r\nA\r\n", {"A"}},
     {"a byte order mark alone", "\xEF\xBB\xBF", {}},
@@ -123,13 +136,23 @@ TEST_F(SceneFile, WhatIsNoTextFileOfScenesIsReportedAtOnce)
         {"a link to itself", [&] { fs::create_symlink(path, path); }, path, "Too many levels of symbolic links", 0},
         {"a line as long as allowed", [&] { write(std::string(kListLineLimit, 'x') + "\n"); }, path, std::nullopt, 1},
         {"a longer line", [&] { write("a\n/*\n" + std::string(kListLineLimit + 1, 'x')); }, path,
-         "line 3 is longer than 1 MiB", 1},
+         "line 3 is longer than 1 KiB", 1},
+        {"as many entries as allowed", [&] { write(repeated("x\n", kListEntryLimit)); }, path, std::nullopt,
+         kListEntryLimit},
+        {"one entry more", [&] { write(repeated("x\n", kListEntryLimit + 1)); }, path,
+         "line 10001 holds one entry more than the 10000 a list may have", kListEntryLimit},
+        {"as many entry bytes as allowed", [&] { write(repeated(std::string(1024, 'x') + "\n", 1024)); }, path,
+         std::nullopt, 1024},
+        {"one entry byte more", [&] { write(repeated(std::string(1024, 'x') + "\n", 1024) + "x"); }, path,
+         "line 1025 takes the entries past the 1 MiB a list may have", 1024},
+        {"UTF-16 text", [&] { write(std::string("\xFF\xFEx\0\n\0", 6)); }, path,
+         "line 1 holds a NUL byte, as UTF-16 text does: save the file as UTF-8", 0},
         {"a file too large",
          [&] {
              write("");
              fs::resize_file(path, kListFileLimit + 1);
          },
-         path, "the file is larger than 64 MiB", 0},
+         path, "the file is larger than 16 MiB", 0},
     };
     for (const Row& row : rows) {
         fs::remove(path);
@@ -154,13 +177,13 @@ TEST(SceneList, TheFileScenesFollowTheHundredBuiltInScenes)
 TEST_F(SceneFile, ALongFileIsReadWhole)
 {
     std::string bytes;
-    for (int i = 0; i < 100000; ++i)
-        bytes += "Scene number " + std::to_string(i) + "\r\n";
+    for (std::size_t i = 0; i < kListEntryLimit; ++i)
+        bytes += "/* a comment\r\nScene number " + std::to_string(i) + "\r\n";
     write(bytes);
     const WordListFile read = readListFile(path);
     EXPECT_EQ(read.error, std::nullopt);
-    ASSERT_EQ(read.entries.count(), 100000u);
-    EXPECT_EQ(read.entries[99999], "Scene number 99999");
+    ASSERT_EQ(read.entries.count(), kListEntryLimit);
+    EXPECT_EQ(read.entries[kListEntryLimit - 1], "Scene number 9999");
 }
 
 // Lines of 16 bytes up to `size` bytes, the last one cut short without a break.

@@ -18,6 +18,26 @@ TEST(TextHelpers, TrimmedRemovesEveryCodeUpTo32AtBothEnds)
         EXPECT_EQ(trimmed(text), expected) << '"' << text << '"';
 }
 
+// A value in a message shows what it holds and no more than a line's worth.
+TEST(TextHelpers, SingleQuotedShowsControlAndDirectionCharactersAndCutsLongValues)
+{
+    const std::string longest(kMostQuotedBytes, 'x');
+    const std::pair<std::string, std::string> rows[] = {
+        {"plain", "'plain'"},
+        {"a\x1b[2J\n\\", "'a\\x1b[2J\\x0a\\\\'"},
+        {"Caf\xC3\xA9", "'Caf\xC3\xA9'"},
+        {"abc\xE2\x80\xAE"
+         "fed",
+         "'abc\\u202efed'"},
+        {"\xE2\x81\xA6x\xD8\x9C", "'\\u2066x\\u061c'"},
+        {longest, "'" + longest + "'"},
+        {longest + "y", "'" + longest + "\u2026'"},
+        {longest.substr(1) + "\xC3\xA9", "'" + longest.substr(1) + "\u2026'"},
+    };
+    for (const auto& [value, quoted] : rows)
+        EXPECT_EQ(singleQuoted(value), quoted);
+}
+
 TEST(TextHelpers, DecimalIsPlain)
 {
     EXPECT_EQ(std::string_view(Decimal(0)), "0");

@@ -4,6 +4,25 @@
 
 namespace brewick {
 
+namespace {
+// A message is about a few names and a reason, each short already; a long
+// one, of some path, is cut so that the box and its button stay on screen.
+constexpr qsizetype kMostMessageCharacters = 1000;
+
+QString shown(const std::string& message)
+{
+    QString text = QString::fromStdString(withFullStop(message));
+    if (text.size() > kMostMessageCharacters)
+        text = text.left(kMostMessageCharacters) + QChar(0x2026);
+    return text;
+}
+
+QString countOfMore(int untold)
+{
+    return QStringLiteral("(%1 more %2.)").arg(untold).arg(untold == 1 ? "message" : "messages");
+}
+}  // namespace
+
 std::string withFullStop(const std::string& message)
 {
     if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
@@ -11,9 +30,25 @@ std::string withFullStop(const std::string& message)
     return message;
 }
 
-void showError(QWidget* parent, const std::string& message)
+void ErrorBox::show(const std::string& message)
 {
-    QMessageBox::critical(parent, QStringLiteral("Brewick"), QString::fromStdString(withFullStop(message)));
+    const QString text = shown(message);
+    if (open_) {
+        if (messages_.contains(text))
+            return;
+        if (messages_.size() < kMostMessages)
+            messages_.append(text);
+        else
+            ++untold_;
+        open_->setText(messages_.join(QStringLiteral("\n\n")) +
+                       (untold_ > 0 ? QStringLiteral("\n\n") + countOfMore(untold_) : QString()));
+        return;
+    }
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Brewick"), text, QMessageBox::Ok, parent_);
+    open_ = &box;
+    messages_ = {text};
+    untold_ = 0;
+    box.exec();
 }
 
 }  // namespace brewick

@@ -69,6 +69,7 @@ MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, std:
       wordFolder_(std::move(wordFolder)),
       generator_(random_, readListFile(sceneFile_)),
       history_(seed_, innJsonPacking(), windowId_),
+      errorBox_(this),
       exportDialog_(exportFileTypes())
 {
     setObjectName(QString::fromLatin1(names::mainWindow));
@@ -320,6 +321,6 @@ void MainWindow::answerCloseRequest(bool mayAsk)
     close();
 }
 
-void MainWindow::reportError(const std::string& message) { showError(this, message); }
+void MainWindow::reportError(const std::string& message) { errorBox_.show(message); }
 
 }  // namespace brewick

@@ -22,6 +22,7 @@
 #include "output/formats/InnFormat.h"
 #include "output/print/SheetPrinter.h"
 #include "platform/EditedFileWatcher.h"
+#include "ui/ErrorBox.h"
 #include "ui/InnOpenDialog.h"
 #include "ui/InnSaveDialog.h"
 
@@ -136,6 +137,7 @@ private:
     const std::filesystem::path wordFolder_;
     InnGenerator generator_;
     InnHistory history_;
+    ErrorBox errorBox_;
 
     InnForm* form_ = nullptr;
     Actions actions_;

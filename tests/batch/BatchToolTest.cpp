@@ -381,9 +381,15 @@ TEST_F(BatchTool, AWordListFileReplacesOrJoinsItsListOrEndsTheRunNamed)
         {"races.add.txt", "gnomish\n", joined},
         {"races.txt", "", {}, "it holds no entry"},
         {"races.txt", "/* none yet\n\x1agnomish\n", {}, "it holds no entry"},
-        {"races.txt", std::string(kListLineLimit + 1, 'x'), {}, "line 1 is longer than 1 MiB"},
+        {"races.txt", std::string(kListLineLimit + 1, 'x'), {}, "line 1 is longer than 1 KiB"},
         {"races.txt", std::nullopt, {}, "Is a directory"},
         {"race.txt", "gnomish\n", {}, "no word list has this name; README.txt names them all"},
+        {"races.TXT", "gnomish\n", {}, "no word list has this name; README.txt names them all"},
+        {"Races.add.txt", "gnomish\n", {}, "no word list has this name; README.txt names them all"},
+        {"races.txt",
+         std::string("\xFF\xFEg\0\n\0", 6),
+         {},
+         "line 1 holds a NUL byte, as UTF-16 text does: save the file as UTF-8"},
     };
     for (const Row& row : rows) {
         const fs::path words = dir.path() / std::to_string(&row - rows);

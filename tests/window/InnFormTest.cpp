@@ -14,6 +14,7 @@
 #include <fstream>
 
 #include "WindowTest.h"
+#include "files/ListFile.h"
 #include "generators/Rooms.h"
 #include "support/Files.h"
 
@@ -173,7 +174,7 @@ TEST(InnFormScene, AnEmptyFirstSceneStillShowsItsOneLine)
 {
     test::TempDir dir;
     const std::filesystem::path sceneFile = dir.path() / "BarScenes.txt";
-    std::ofstream(sceneFile, std::ios::binary) << std::string(20000, '\n');
+    std::ofstream(sceneFile, std::ios::binary) << std::string(kListEntryLimit, '\n');
     MainWindow window(1, sceneFile);
     auto* scene = window.findChild<QListWidget*>(QString::fromLatin1(names::barSceneList));
     EXPECT_EQ(scene->count(), 0) << "no scene before the first inn";

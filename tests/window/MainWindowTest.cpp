@@ -505,5 +505,28 @@ TEST(ErrorBox, FullStopOnlyAfterCharactersBeyondThePoint)
         EXPECT_EQ(withFullStop(message), shown);
 }
 
+// One box at a time: what comes while it is up joins it, each message once,
+// up to the most and then counted; a message too long for the screen is cut.
+TEST(ErrorBox, WhatComesWhileTheBoxIsUpJoinsIt)
+{
+    QWidget parent;
+    ErrorBox errors(&parent);
+    QString told;
+    test::ModalHandler handler({[&](QWidget* box) {
+        errors.show("Cannot use word list races.txt");
+        errors.show("Cannot use word list races.txt");
+        for (int message = 1; message <= ErrorBox::kMostMessages + 1; ++message)
+            errors.show("Message " + std::to_string(message));
+        told = qobject_cast<QMessageBox*>(box)->text();
+        qobject_cast<QMessageBox*>(box)->accept();
+    }});
+    errors.show(std::string(2000, 'x'));
+    QStringList expected = {QString(1000, 'x') + QChar(0x2026), "Cannot use word list races.txt."};
+    for (int message = 1; message <= ErrorBox::kMostMessages - 2; ++message)
+        expected.append(QStringLiteral("Message %1.").arg(message));
+    expected.append("(3 more messages.)");
+    EXPECT_EQ(told, expected.join("\n\n"));
+}
+
 }  // namespace
 }  // namespace brewick
