@@ -28,20 +28,64 @@ constexpr int kWidth = 502;
 constexpr int kHeight = 581;
 constexpr int kListItemHeight = 16;
 
+constexpr std::size_t kMostShownLines = InnForm::kMostShownLines;
+constexpr std::size_t kMostShownBytes = InnForm::kMostShownBytes;
+constexpr std::size_t kLongestWord = InnForm::kLongestWord;
+// A one-line list shows as much of a line as its width takes.
+constexpr std::size_t kMostShownLineBytes = 4096;
+
 TextLines linesOf(const QPlainTextEdit* box) { return splitLines(box->toPlainText().toStdString()); }
+
+bool hasLongWord(const TextLines& lines)
+{
+    for (std::string_view line : lines) {
+        std::size_t word = 0;
+        for (char c : line)
+            if ((word = c == ' ' || c == '\t' ? 0 : word + 1) > kLongestWord)
+                return true;
+    }
+    return false;
+}
+
+// The lines a box shows of lines too large for it, and a last line that says so.
+std::string cutLines(const TextLines& lines)
+{
+    std::string shown;
+    std::size_t count = 0;
+    for (; count < lines.size() && count < kMostShownLines && shown.size() < kMostShownBytes; ++count)
+        shown.append(lines[count].substr(0, kMostShownBytes - shown.size())).append("\n");
+    return shown +
+           "\u2026 this is too large to show whole here, and kept whole: File > Save, Export or "
+           "Edit > Copy Inn gives all of its " +
+           std::to_string(lines.size()) + " lines";
+}
+
+void setEditable(QWidget* box, bool editable)
+{
+    box->setToolTip(editable ? QString() : QStringLiteral("Too large to edit here; kept whole in the inn"));
+}
 
 // Replaces the box's text as one batch, when it differs.
 void showLines(QPlainTextEdit* box, const TextLines& lines)
 {
-    if (linesOf(box) == lines)
+    const bool fits = lines.size() <= kMostShownLines && lines.textSize() <= kMostShownBytes;
+    if (fits && !box->isReadOnly() && linesOf(box) == lines)
         return;
     const QSignalBlocker quiet(box);
-    box->setPlainText(toQString(joinLines(lines)));
+    box->setReadOnly(!fits);
+    setEditable(box, fits);
+    box->setWordWrapMode(hasLongWord(lines) || !fits ? QTextOption::WrapAnywhere
+                                                     : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box->setPlainText(toQString(fits ? joinLines(lines) : cutLines(lines)));
 }
 
+// A field holds as many characters as its most; a longer text shows cut.
 void showText(QLineEdit* field, const std::string& text)
 {
     const QString shown = toQString(text);
+    const bool fits = shown.size() <= field->maxLength();
+    field->setReadOnly(!fits);
+    setEditable(field, fits);
     if (field->text() != shown)
         field->setText(shown);
 }
@@ -228,7 +272,8 @@ void InnForm::keyPressEvent(QKeyEvent* event)
 // One line, an empty one for an empty scene.
 void InnForm::showScene()
 {
-    const QString scene = toQString(sheet_.barScene);
+    // The line shows what fits its width: a long scene is cut first.
+    const QString scene = toQString(std::string_view(sheet_.barScene).substr(0, kMostShownLineBytes));
     if (barSceneList_->count() == 1 && barSceneList_->item(0)->text() == scene)
         return;
     barSceneList_->clear();

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@
 #include "core/RandomSource.h"
 #include "cycle/InnGenerator.h"
 #include "cycle/InnHistory.h"
+#include "files/InnFile.h"
 #include "files/SessionKeeper.h"
 #include "files/WordFolder.h"
 #include "output/formats/InnFormat.h"
@@ -65,9 +67,14 @@ public:
     // window is first shown.
     void keepSessionIn(const std::filesystem::path& folder);
 
-    // Opens the inn files in order, as File > Open does: their inns join the
+    // Opens the inn files in order, as File > Open does: they are read
+    // beside the window, which goes on as ever, and then their inns join the
     // history after the shown one, the first of them shown.
     void openInnFiles(const std::vector<std::filesystem::path>& paths);
+
+signals:
+    // The files of an openInnFiles call were read and their inns shown.
+    void innFilesOpened();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -102,8 +109,14 @@ private:
     // shows the changed sheet and where the history can step.
     void changeShownInn(const std::function<void()>& change);
 
+    struct OpenedFile {
+        std::filesystem::path path;
+        InnFileRead read;
+    };
+
     void generateInn();
     void openInn();
+    void showOpenedInns(std::vector<OpenedFile> files);
     void showPreviousInn();
     void showNextInn();
     // Previous Inn and Next Inn, where there is an inn to step to.
@@ -155,6 +168,8 @@ private:
     QTimer typingKeeping_;                          // after typing
     std::unique_ptr<SessionKeeper> sessionKeeper_;  // none: no session kept
     bool sessionRestoring_ = false;                 // the inns of earlier runs are being read
+    // Last: the window waits for the files being read before it goes.
+    std::vector<std::future<void>> fileReads_;
 };
 
 }  // namespace brewick

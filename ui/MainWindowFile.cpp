@@ -1,5 +1,8 @@
 // The main window's File menu: the inn to and from files, and to the printer.
+#include <QApplication>
 #include <QFile>
+
+#include <chrono>
 
 #include "files/InnFile.h"
 #include "files/SafeFileWriter.h"
@@ -24,21 +27,46 @@ void MainWindow::openInn()
 
 void MainWindow::openInnFiles(const std::vector<std::filesystem::path>& paths)
 {
-    std::vector<PlacedInn> inns;
-    for (const std::filesystem::path& path : paths) {
-        InnFileRead read = readInnFile(path);
-        std::move(read.inns.begin(), read.inns.end(), std::back_inserter(inns));
-        if (read.error)
-            reportError("Cannot open inn file " + path.string() + ": " + *read.error);
-    }
-    if (inns.empty())
+    if (paths.empty())
         return;
+    std::erase_if(fileReads_, [](const std::future<void>& read) {
+        return read.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    });
+    QApplication::setOverrideCursor(Qt::BusyCursor);
+    fileReads_.push_back(std::async(std::launch::async, [this, paths] {
+        auto files = std::make_shared<std::vector<OpenedFile>>();
+        for (const std::filesystem::path& path : paths)
+            files->push_back({path, readInnFile(path)});
+        QMetaObject::invokeMethod(
+            this, [this, files] { showOpenedInns(std::move(*files)); }, Qt::QueuedConnection);
+    }));
+}
+
+void MainWindow::showOpenedInns(std::vector<OpenedFile> files)
+{
+    QApplication::restoreOverrideCursor();
+    std::vector<PlacedInn> inns;
+    std::string problems;
+    const auto tell = [&problems](const std::string& problem) {
+        problems += (problems.empty() ? "" : ".\n") + problem;
+    };
+    for (OpenedFile& file : files) {
+        std::move(file.read.inns.begin(), file.read.inns.end(), std::back_inserter(inns));
+        if (file.read.error)
+            tell("Cannot open inn file " + file.path.string() + ": " + *file.read.error +
+                 (file.read.unread > 1 ? " (and " + std::to_string(file.read.unread - 1) + " more inns that are none)"
+                                       : std::string()));
+    }
     std::size_t dropped = 0;
-    changeShownInn([&] { dropped = history_.open(generator_, std::move(inns)); });
+    if (!inns.empty())
+        changeShownInn([&] { dropped = history_.open(generator_, std::move(inns)); });
     if (dropped > 0)
-        reportError("To make room for the inns opened, the " + std::to_string(dropped) +
-                    " oldest inns of the history were dropped: it keeps the last " + std::to_string(kMostKeptInns) +
-                    " inns and " + std::to_string(kMostKeptBytes >> 20) + " MiB of them");
+        tell("To make room for the inns opened, the " + std::to_string(dropped) +
+             " oldest inns of the history were dropped: it keeps the last " + std::to_string(kMostKeptInns) +
+             " inns and " + std::to_string(kMostKeptBytes >> 20) + " MiB of them");
+    if (!problems.empty())
+        reportError(problems);
+    emit innFilesOpened();
 }
 
 void MainWindow::saveInn()

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QStyleOptionGroupBox>
 
 #include <fstream>
@@ -16,7 +17,9 @@
 #include "WindowTest.h"
 #include "files/ListFile.h"
 #include "generators/Rooms.h"
+#include "output/formats/JsonFormat.h"
 #include "support/Files.h"
+#include "ui/InnForm.h"
 
 namespace brewick {
 namespace {
@@ -365,6 +368,70 @@ TEST_F(InnFormTest, UserEditsReachTheSavedFileTheTableLinesIncluded)
     EXPECT_THAT(saved, HasSubstr("beds in the shared common room at plenty silver pieces a night.\r\n"));
     EXPECT_THAT(saved, testing::EndsWith("\r\n  Gnome Soup\r\n"));
     EXPECT_THAT(saved, HasSubstr("\r\n \r\nThey owe the landlord\r\n \r\nTable No. 2 ("));
+}
+
+// A text too large to lay out in a moment shows cut and cannot be edited in
+// place, and the inn keeps it whole for every output; a word too long for
+// the box breaks anywhere, as quickly as any text.
+TEST_F(InnFormTest, TextsTooLargeToShowWholeShowCutAndStayWholeInTheInn)
+{
+    constexpr auto kEdge = QTextOption::WrapAtWordBoundaryOrAnywhere, kAnywhere = QTextOption::WrapAnywhere;
+    const auto menuOf = [](std::size_t lines, const std::string& line) {
+        return [lines, line](InnSheet& inn) {
+            inn.menuLines.clear();
+            for (std::size_t i = 0; i < lines; ++i)
+                inn.menuLines.add(line);
+        };
+    };
+    const auto words = [](std::size_t bytes) {
+        std::string text;
+        while (text.size() < bytes)
+            text += "mutton ";
+        return text.substr(0, bytes);
+    };
+    struct Row {
+        const char* name;
+        std::function<void(InnSheet&)> edit;
+        bool editable;
+        QTextOption::WrapMode wrap;
+    };
+    const Row rows[] = {
+        {"as many menu lines as a box shows", menuOf(InnForm::kMostShownLines, "  Soup"), true, kEdge},
+        {"one line more", menuOf(InnForm::kMostShownLines + 1, "  Soup"), false, kAnywhere},
+        {"as many bytes as a box shows", menuOf(1, words(InnForm::kMostShownBytes)), true, kEdge},
+        {"one byte more", menuOf(1, words(InnForm::kMostShownBytes + 1)), false, kAnywhere},
+        {"a word as long as one broken at the edge", menuOf(1, std::string(InnForm::kLongestWord, 'x')), true, kEdge},
+        {"a longer word", menuOf(1, std::string(InnForm::kLongestWord + 1, 'x')), true, kAnywhere},
+    };
+    int file = 0;
+    const auto open = [&](const InnSheet& inn) {
+        const std::filesystem::path path = dir.path() / (std::to_string(++file) + ".json");
+        std::string json;
+        JsonFormat().append(inn, {1, 1}, json);
+        std::ofstream(path, std::ios::binary) << json;
+        QSignalSpy opened(window.get(), &MainWindow::innFilesOpened);
+        window->openInnFiles({path});
+        EXPECT_TRUE(opened.wait());
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        InnSheet inn = sheet();
+        row.edit(inn);
+        open(inn);
+        auto* menu = find<QPlainTextEdit>(names::menuEdit);
+        EXPECT_EQ(menu->isReadOnly(), !row.editable);
+        EXPECT_EQ(menu->wordWrapMode(), row.wrap);
+        EXPECT_EQ(menu->toPlainText().toStdString() == joinLines(inn.menuLines), row.editable);
+        EXPECT_TRUE(sheet().menuLines == inn.menuLines) << "the inn keeps the menu whole";
+    }
+    // A field holds so many characters, and would cut a longer name.
+    for (const int more : {0, 1}) {
+        InnSheet inn = sheet();
+        inn.innName.assign(static_cast<std::size_t>(find<QLineEdit>(names::innNameEdit)->maxLength() + more), 'x');
+        open(inn);
+        EXPECT_EQ(find<QLineEdit>(names::innNameEdit)->isReadOnly(), more == 1);
+        EXPECT_EQ(sheet().innName, inn.innName);
+    }
 }
 
 }  // namespace
