@@ -1,22 +1,47 @@
-#include "ui/BrewickWindows.h"
-#include "ui/WindowLook.h"
+// Opens an inn file in the window as File > Open does and says how long it
+// took until the inn, or the message, was on the screen, and how much memory
+// the process needed at most: for the table of limits (file-limits.sh).
+// Usage: open_probe FILE
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTest>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTimer>
+
 #include <cstdio>
-int main(int argc, char** argv)
+
+#include "ProbeWindow.h"
+#include "ui/BrewickWindows.h"
+#include "ui/WindowLook.h"
+
+int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: open_probe FILE\n");
+        return 2;
+    }
     brewick::applyProgramLook();
-    brewick::BrewickWindows windows(1, "/nonexistent", [](const QUrl&) {});
-    windows.main.show();
-    if (!QTest::qWaitForWindowExposed(&windows.main))
-        return 1;
-    QElapsedTimer t;
-    t.start();
+    brewick::BrewickWindows windows(1, "/nonexistent/BarScenes.txt", [](const QUrl&) {});
+    showMappedAndPainted(windows.main);
+    // A message ends the probe as soon as it is up.
+    QTimer closeMessages;
+    QObject::connect(&closeMessages, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    closeMessages.start(1);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QSignalSpy opened(&windows.main, &brewick::MainWindow::innFilesOpened);
     windows.main.openInnFiles({argv[1]});
-    std::printf("open: %lld ms\n", (long long)t.elapsed());
+    if (!opened.wait(600000))
+        return 1;
     windows.main.repaint();
-    app.processEvents();
-    std::printf("painted: %lld ms\n", (long long)t.elapsed());
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%lld ms, %ld MB at most\n", static_cast<long long>(elapsed.elapsed()), usage.ru_maxrss / 1024);
+    return 0;
 }

@@ -9,6 +9,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+
+#include "files/ListFile.h"
+#include "generators/WordLists.h"
 #include "ui/BrewickWindows.h"
 #include "ui/ObjectNames.h"
 
@@ -57,6 +62,30 @@ void BM_GenerateToRepainted(benchmark::State& state)
     }
 }
 BENCHMARK(BM_GenerateToRepainted)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly();
+
+// The same with every word list of the user's own, each entry as long as a
+// line of a list file may be and one word, which Qt's text layout takes the
+// longest over.
+void BM_GenerateToRepaintedWithTheLongestEntries(benchmark::State& state)
+{
+    const std::filesystem::path words = std::filesystem::temp_directory_path() / "brewick-bench-words";
+    std::filesystem::create_directories(words);
+    for (std::string_view name : wordListNames())
+        std::ofstream(words / (std::string(name) + ".txt")) << std::string(kListLineLimit, 'x') << '\n';
+    BrewickWindows windows(
+        1, kNoSceneFile, [](const QUrl&) {}, words);
+    showAndPaint(windows.main);
+    auto* generate = windows.main.findChild<QPushButton*>(QString::fromLatin1(names::generateButton));
+    for (auto _ : state) {
+        generate->click();
+        QCoreApplication::processEvents();
+    }
+    std::filesystem::remove_all(words);
+}
+BENCHMARK(BM_GenerateToRepaintedWithTheLongestEntries)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly();
 
 }  // namespace
 }  // namespace brewick

@@ -66,6 +66,11 @@ std::optional<ReadFailure> readFileInPieces(const std::filesystem::path& path, s
 
 std::optional<ReadFailure> readWholeFile(const std::filesystem::path& path, std::uintmax_t limit, std::string& bytes)
 {
+    // Room for all of it at once: a string that grows as it goes needs up to
+    // three times the bytes for a moment.
+    std::error_code unknown;
+    if (const std::uintmax_t size = std::filesystem::file_size(path, unknown); !unknown && size <= limit)
+        bytes.reserve(size);
     return readFileInPieces(path, limit, [&bytes](std::string_view piece) {
         bytes += piece;
         return true;

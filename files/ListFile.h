@@ -21,7 +21,7 @@ namespace brewick {
 inline constexpr std::size_t kListLineLimit = 1 << 10;
 inline constexpr std::size_t kListEntryLimit = 10000;
 inline constexpr std::size_t kListEntryBytesLimit = 1 << 20;
-inline constexpr std::uintmax_t kListFileLimit = 16 << 20;
+inline constexpr std::uintmax_t kListFileLimit = 2 << 20;
 
 // Turns the bytes of a list file, fed in pieces of any size, into entries.
 // A UTF-8 byte order mark at the start is skipped. A line ends at CR LF, a

@@ -152,7 +152,7 @@ TEST_F(SceneFile, WhatIsNoTextFileOfScenesIsReportedAtOnce)
              write("");
              fs::resize_file(path, kListFileLimit + 1);
          },
-         path, "the file is larger than 16 MiB", 0},
+         path, "the file is larger than 2 MiB", 0},
     };
     for (const Row& row : rows) {
         fs::remove(path);
