@@ -15,5 +15,5 @@ int main(int argc, char* argv[])
     window.menuBar()->addMenu(QStringLiteral("&Edit"));
     window.setFixedSize(502, 600);
     showMappedAndPainted(window);
-    return 0;
+    endProbe();
 }

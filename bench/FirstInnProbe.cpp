@@ -1,7 +1,13 @@
 // Starts like Brewick and ends as soon as the window with the first inn is
 // mapped and painted: timing the whole process gives start-up as the user
-// waits for it.
+// waits for it. With a session folder, it keeps the session there, as
+// Brewick does; with --until-restored, it ends only once the session's inns
+// joined the history, for the memory they take.
+// Usage: first_inn_probe [SESSION_FOLDER [--until-restored]]
 #include <QApplication>
+#include <QSignalSpy>
+
+#include <cstring>
 
 #include "ProbeWindow.h"
 #include "ui/BrewickWindows.h"
@@ -12,6 +18,11 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     brewick::applyProgramLook();
     brewick::BrewickWindows windows(1, "/nonexistent/BarScenes.txt", [](const QUrl&) {});
+    QSignalSpy restored(&windows.main, &brewick::MainWindow::sessionRestored);
+    if (argc > 1)
+        windows.main.keepSessionIn(argv[1]);
     showMappedAndPainted(windows.main);
-    return 0;
+    if (argc > 2 && std::strcmp(argv[2], "--until-restored") == 0 && restored.isEmpty() && !restored.wait(60000))
+        return 1;
+    endProbe();
 }

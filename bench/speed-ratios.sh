@@ -3,9 +3,11 @@
 # each batch format against `cat` of its own output to /dev/null, the batch
 # into a folder against the same inns to standard output, start-up to a
 # mapped window with the first inn against a bare Qt window of the same size
-# with a menu bar, and the resident memory of the two. Each build is a
-# column; the runs alternate between the columns, so that a busy machine
-# slows them alike, and each ratio is of medians.
+# with a menu bar, with no kept session and with sessions of 100 and 1,000
+# ordinary inns and at the session's byte bound, and the resident memory of
+# the two, the session's inns restored. Each build is a column; the runs
+# alternate between the columns, so that a busy machine slows them alike,
+# and each ratio is of medians.
 # Usage: speed-ratios.sh BUILD_DIR...   (e.g. build, or build-before build)
 # ROUNDS (5), INNS (50000) and FOLDER_INNS (20000) change the runs; the
 # folder is made under TMPDIR. Windows go to DISPLAY, else to a private Xvfb
@@ -67,6 +69,34 @@ for format in "${formats[@]}"; do
   done
 done
 
+# Kept sessions, each in a state folder of its own: 100 and 1,000 ordinary
+# inns, and 1,000 inns whose menus take the session to its byte bound.
+sessions=(none 100 1000 bound)
+batch "${builds[0]}" --count 1000 --format json >"$work/sessions.jsonl"
+python3 - "$work" <<'PYTHON'
+import json, os, sys
+work = sys.argv[1]
+inns = open(f"{work}/sessions.jsonl").read().splitlines()
+def keep(name, lines):
+    os.makedirs(f"{work}/state-{name}/brewick")
+    with open(f"{work}/state-{name}/brewick/session.jsonl", "w") as session:
+        session.write('{"brewickSession":2}\n')
+        for number, line in enumerate(lines):
+            session.write('{"entry":"e-%d","made":%d,"changed":%d,"inn":%s}\n' % (number, number, number, line))
+keep("100", inns[:100])
+keep("1000", inns)
+padding = (64 * 1024 * 1024 - 65536) // 1000 - 128 - max(map(len, inns)) - 64
+padded = []
+for line in inns:
+    inn = json.loads(line)
+    inn["menu"]["lines"] = ["  Soup"] + ["x" * (padding // 2)]
+    padded.append(json.dumps(inn, separators=(",", ":"), ensure_ascii=False))
+keep("bound", padded)
+os.makedirs(f"{work}/state-none/brewick")
+PYTHON
+# The session's folder a start-up of the session `$1` keeps.
+session_folder() { echo "$work/state-$1/brewick"; }
+
 echo "measuring on $(nproc) cores, $rounds rounds, windows on $screen ..." >&2
 for _ in $(seq "$rounds"); do
   for format in "${formats[@]}"; do
@@ -84,24 +114,34 @@ for _ in $(seq "$rounds"); do
   for _ in $(seq 6); do
     for build in "${builds[@]}"; do
       timed "bare:$build" "$build/bench/bare_window_probe"
-      timed "first:$build" "$build/bench/first_inn_probe"
+      for session in "${sessions[@]}"; do
+        timed "first-$session:$build" "$build/bench/first_inn_probe" "$(session_folder "$session")"
+      done
     done
   done
 done
 
-# Resident memory varies little from run to run.
+# Resident memory varies little from run to run; with a session, once its
+# inns joined the history.
 declare -A memory
+peak_memory() {
+  local key=$1
+  shift
+  for _ in 1 2 3; do
+    /usr/bin/time -f %M -o "$work/rss" "$@" >/dev/null 2>&1
+    memory[$key]+="$(tail -n 1 "$work/rss") "
+  done
+}
 for build in "${builds[@]}"; do
-  for probe in bare_window_probe first_inn_probe; do
-    for _ in 1 2 3; do
-      /usr/bin/time -f %M -o "$work/rss" "$build/bench/$probe" >/dev/null 2>&1
-      memory[$probe:$build]+="$(tail -n 1 "$work/rss") "
-    done
+  peak_memory "bare:$build" "$build/bench/bare_window_probe"
+  for session in "${sessions[@]}"; do
+    peak_memory "first-$session:$build" "$build/bench/first_inn_probe" "$(session_folder "$session")" --until-restored
   done
 done
 more_memory() {
-  awk "BEGIN { printf \"%+.1f MB\", ($(median "${memory[first_inn_probe:$1]}") - $(median "${memory[bare_window_probe:$1]}")) / 1024 }"
+  awk "BEGIN { printf \"%+.1f MB\", ($(median "${memory[first-$2:$1]}") - $(median "${memory[bare:$1]}")) / 1024 }"
 }
+session_megabytes() { du -m "$(session_folder "$1")/session.jsonl" | cut -f1; }
 
 row() { printf '%-46s %-8s' "$1" "$2"; }
 row "" goal
@@ -118,12 +158,18 @@ done
 row "--output DIR ÷ standard output, $folder_inns inns" "≤ 5"
 for build in "${builds[@]}"; do printf ' %21s×' "$(ratio "folder:$build" "stdout:$build")"; done
 echo
-row "start-up to the first inn ÷ bare window" "≤ 1.10"
-for build in "${builds[@]}"; do printf ' %21s×' "$(ratio "first:$build" "bare:$build")"; done
-echo
-row "resident memory − bare window" "≤ +3 MB"
-for build in "${builds[@]}"; do printf ' %22s' "$(more_memory "$build")"; done
-echo
+for session in "${sessions[@]}"; do
+  row "start-up to the first inn ÷ bare window, session: $session" "≤ 1.10"
+  for build in "${builds[@]}"; do printf ' %21s×' "$(ratio "first-$session:$build" "bare:$build")"; done
+  echo
+done
+for session in "${sessions[@]}"; do
+  megabytes=0
+  [[ $session == none ]] || megabytes=$(session_megabytes "$session")
+  row "resident memory − bare window, session: $session" "≤ +$(awk "BEGIN { print 3 + 1.5 * $megabytes }") MB"
+  for build in "${builds[@]}"; do printf ' %22s' "$(more_memory "$build" "$session")"; done
+  echo
+done
 echo
 echo "medians of the wall times in milliseconds:"
 for key in $(printf '%s\n' "${!times[@]}" | sort); do

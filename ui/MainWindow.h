@@ -75,6 +75,8 @@ public:
 signals:
     // The files of an openInnFiles call were read and their inns shown.
     void innFilesOpened();
+    // The inns of earlier runs joined the history.
+    void sessionRestored();
 
 protected:
     void showEvent(QShowEvent* event) override;

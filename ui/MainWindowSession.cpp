@@ -30,6 +30,7 @@ void MainWindow::restoreSession(bool wait)
         history_.restore(std::move(*inns));
         sessionRestoring_ = false;
         enableHistorySteps();
+        emit sessionRestored();
     }
 }
 
