@@ -54,7 +54,7 @@ void MainWindow::showOpenedInns(std::vector<OpenedFile> files)
         std::move(file.read.inns.begin(), file.read.inns.end(), std::back_inserter(inns));
         if (file.read.error)
             tell("Cannot open inn file " + file.path.string() + ": " + *file.read.error +
-                 (file.read.unread > 1 ? " (and " + std::to_string(file.read.unread - 1) + " more inns that are none)"
+                 (file.read.unread > 1 ? "; " + std::to_string(file.read.unread - 1) + " more could not be read either"
                                        : std::string()));
     }
     std::size_t dropped = 0;
