@@ -306,6 +306,11 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
             lines += *inn.packed + "\n";
         return lines;
     }();
+    // The last inn named with `letters` letters.
+    const auto named = [&abc](std::size_t letters) {
+        std::string renamed = abc;
+        return renamed.replace(renamed.find("inn-C"), 5, std::string(letters, 'C'));
+    };
     const auto windowFile = [](const fs::path& folder, const char* id) {
         return folder / "windows" / (std::string(id) + ".jsonl");
     };
@@ -314,6 +319,8 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
         {"no session yet", [](const fs::path&) {}, "", 0, ""},
         {"a session of the first version", session(firstVersion), "ABC", 0, ""},
         {"a damaged last line", session(abc + "{\"inn\":"), "ABC", 1, "1 inn of the last session could not be read"},
+        {"an inn named as long as a name may be", session(named(48)), "ABC", 0, ""},
+        {"one letter longer", session(named(49)), "AB", 1, "1 inn of the last session"},
         {"a damaged first line", session(SessionInns::bytes({}) + "{\"inn\":\n" + abc.substr(abc.find('\n') + 1)),
          "ABC", 1, "1 inn of the last session"},
         {"NULs after a write cut short", session(abc + std::string(300, '\0')), "ABC", 1, "1 inn of the last"},
