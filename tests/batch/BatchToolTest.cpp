@@ -232,16 +232,48 @@ TEST_F(BatchTool, ABadCommandLineExitsTwoWithTheProblemAndTheUsageOnly)
     }
 }
 
-TEST_F(BatchTool, HelpAndVersionExitZero)
+// Both programs answer --help and --version on standard output, the window
+// without a display; the window refuses what it does not know as the batch
+// tool does, with exit status 2, and never in an error box.
+TEST_F(BatchTool, HelpAndVersionExitZeroUnknownOptionsTwo)
 {
-    const BatchResult help = runBatch({"--count", "3", "--help"});
-    EXPECT_EQ(help.exitStatus, 0);
-    EXPECT_THAT(help.out, StartsWith("Usage: brewick-batch"));
-    EXPECT_THAT(help.out, HasSubstr("--format"));
-    EXPECT_EQ(help.err, "");
-    const BatchResult version = runBatch({"--version"});
-    EXPECT_EQ(version.exitStatus, 0);
-    EXPECT_THAT(version.out, testing::MatchesRegex("brewick-batch [0-9]+\\.[0-9]+\n"));
+    struct Row {
+        const char* program;
+        std::vector<std::string> arguments;
+        int exitStatus;
+        const char* out;  // a pattern
+        const char* err;  // a pattern
+    };
+    const Row rows[] = {
+        {BREWICK_BATCH, {"--count", "3", "--help"}, 0, "Usage: brewick-batch .*--format .*", ""},
+        {BREWICK_BATCH, {"-h"}, 0, "Usage: brewick-batch .*--format .*", ""},
+        {BREWICK_BATCH, {"--version"}, 0, "brewick-batch [0-9]+\\.[0-9]+\n", ""},
+#ifdef BREWICK
+        {BREWICK, {"--help"}, 0, "Usage: .*brewick \\[options\\] \\[file...\\]\n.*-v, --version.*", ""},
+        {BREWICK, {"-h"}, 0, "Usage: .*brewick \\[options\\].*", ""},
+        {BREWICK, {"-platform", "xcb", "--help"}, 0, "Usage: .*brewick \\[options\\].*", ""},
+        {BREWICK, {"--version"}, 0, "brewick [0-9]+\\.[0-9]+\n", ""},
+        {BREWICK, {"-v"}, 0, "brewick [0-9]+\\.[0-9]+\n", ""},
+        {BREWICK,
+         {"-platform", "offscreen", "--colour", "red"},
+         2,
+         "",
+         "brewick: Unknown option 'colour'\\.\nTry 'brewick --help'.*\n"},
+        {BREWICK, {"-platform", "offscreen", "-x"}, 2, "", "brewick: Unknown option 'x'\\.\n.*"},
+#endif
+    };
+    // No display for the window: help must not need one, and refusing must
+    // not wait for one either.
+    const BatchSetting noDisplay = {.environment = {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}};
+    for (const Row& row : rows) {
+        BatchSetting setting = noDisplay;
+        setting.program = row.program;
+        const BatchResult run = runBatch(row.arguments, setting);
+        const std::string command = row.program + (" " + testing::PrintToString(row.arguments));
+        EXPECT_EQ(run.exitStatus, row.exitStatus) << command << ": " << run.err;
+        EXPECT_THAT(run.out, testing::ContainsRegex(std::string("^") + row.out + "$")) << command;
+        EXPECT_THAT(run.err, testing::ContainsRegex(std::string("^") + row.err + "$")) << command;
+    }
 }
 
 // Nothing may be left half-written: every file there is a whole inn.
