@@ -178,6 +178,10 @@ void MainWindow::changeShownInn(const std::function<void()>& change)
 
 void MainWindow::generateInn()
 {
+    if (!generator_.parts().anyTicked()) {
+        reportError("Nothing is ticked to regenerate: tick \"All\" or the parts to regenerate");
+        return;
+    }
     changeShownInn([this] { history_.generate(generator_); });
 }
 
@@ -220,7 +224,7 @@ void MainWindow::editBarScenes()
     // process to wait for.
     sceneFileWatcher_.watch(sceneFile_);
     if (const auto problem = openInTextEditor(sceneFile_.string()))
-        reportError(*problem + ". The scene file is " + sceneFile_.string());
+        reportError(*problem + ". Open the scene file in a text editor yourself: " + sceneFile_.string());
     // Changes made since the last build, by any means, count too.
     updateSceneList();
 }

@@ -302,10 +302,16 @@ TEST_F(InnFormTest, PartSelectionByClicks)
     click(rooms);
     EXPECT_FALSE(all->isChecked()) << "unticking the last part leaves All unticked";
 
-    // Nothing ticked: Generate changes nothing.
+    // Nothing ticked: Generate changes nothing and says what to do.
     const InnSheet before = sheet();
+    std::string told;
+    const test::ModalHandler handler({[&](QWidget* modal) {
+        told = qobject_cast<QMessageBox*>(modal)->text().toStdString();
+        modal->close();
+    }});
     generate();
     EXPECT_EQ(sheet(), before);
+    EXPECT_EQ(told, "Nothing is ticked to regenerate: tick \"All\" or the parts to regenerate.");
 
     click(menu);
     click(all);

@@ -284,7 +284,7 @@ TEST_F(HandOffEditor, AnEditorThatIsGoneOrCannotStartIsReportedWithThePath)
 {
     start("A scene from before\r\n");
     const fs::path editor = desktop / "hand-off-editor.sh";
-    const std::string scenePath = ". The scene file is " + sceneFile.string() + ".";
+    const std::string scenePath = ". Open the scene file in a text editor yourself: " + sceneFile.string() + ".";
     struct Row {
         const char* name;
         std::function<void()> breakEditor;
@@ -298,8 +298,17 @@ TEST_F(HandOffEditor, AnEditorThatIsGoneOrCannotStartIsReportedWithThePath)
              std::ofstream(desktop / "data/applications/brewick-test-editor.desktop", std::ios::app)
                  << "Path=" << (desktop / "gone").string() << "\n";
          },
-         "No application is set up to open text files (Hand-off Editor: Failed to change to directory"},
+         "The text editor Hand-off Editor cannot be started: Failed to change to directory"},
+        {"it runs in a terminal and there is none",
+         [&] {
+             addHandOffEditor(desktop);
+             std::ofstream(desktop / "data/applications/brewick-test-editor.desktop", std::ios::app)
+                 << "Terminal=true\n";
+             ::setenv("PATH", desktop.c_str(), 1);  // where no terminal is
+         },
+         "The text editor Hand-off Editor cannot be started: Unable to find terminal required for application"},
     };
+    const std::string path = std::getenv("PATH");
     for (const Row& row : rows) {
         row.breakEditor();
         const std::string text = editScenesExpectingError();
@@ -307,6 +316,7 @@ TEST_F(HandOffEditor, AnEditorThatIsGoneOrCannotStartIsReportedWithThePath)
         EXPECT_THAT(text, testing::EndsWith(scenePath)) << row.name;
         EXPECT_EQ(fileScenes(), std::vector<std::string>{"A scene from before"}) << row.name;
     }
+    ::setenv("PATH", path.c_str(), 1);
     addHandOffEditor(desktop);
 }
 
@@ -374,7 +384,8 @@ TEST_F(NoEditor, TheErrorBoxSaysSoAndNamesTheFileItCreated)
 {
     start(std::nullopt);
     EXPECT_EQ(editScenesExpectingError(),
-              "No application is set up to open text files. The scene file is " + sceneFile.string() + ".");
+              "No application is set up to open text files. Open the scene file in a text editor yourself: " +
+                  sceneFile.string() + ".");
     EXPECT_EQ(contents(sceneFile), kSceneFileIntroduction) << "ready to be opened another way";
 }
 
