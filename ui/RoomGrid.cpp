@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
+#include <algorithm>
+
 #include "ui/OneLineValidator.h"
 
 namespace brewick {
@@ -39,10 +41,11 @@ RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::
     verticalHeader()->setStretchLastSection(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The editor marks the current cell; a highlight would linger once the
+    // The focus marks the current cell; a highlight would linger once the
     // focus has gone elsewhere.
     setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(false);
     setItemDelegate(new CellDelegate(this));
     // The hidden header views still give a screen reader a cell's headings:
@@ -95,20 +98,22 @@ void RoomGrid::commitOpenEditor()
         commitData(editor);
 }
 
+// An Enter that ends an edit reaches the grid too, once the editor has taken it.
 void RoomGrid::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (state() != EditingState)
+            edit(currentIndex());
         event->accept();
         return;
     }
     QTableWidget::keyPressEvent(event);
 }
 
-void RoomGrid::focusInEvent(QFocusEvent* event)
+QModelIndex RoomGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
-    QTableWidget::focusInEvent(event);
-    if (state() != EditingState && (currentIndex().flags() & Qt::ItemIsEditable))
-        edit(currentIndex());
+    const QModelIndex next = QTableWidget::moveCursor(action, modifiers);
+    return model()->index(std::max(next.row(), 1), std::max(next.column(), 1));
 }
 
 // Tab and Backtab in the editor leave the grid, as they do from the grid.

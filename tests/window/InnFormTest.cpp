@@ -12,6 +12,7 @@
 #include <QStyleOptionGroupBox>
 
 #include <fstream>
+#include <variant>
 
 #include "WindowTest.h"
 #include "generators/Rooms.h"
@@ -111,19 +112,100 @@ TEST_F(InnFormTest, TabVisitsTheControlsInTheirOrder)
                               names::roomsCheckBox,   names::tablesCheckBox,   names::sceneCheckBox,
                               names::generateButton,  names::exitButton,       names::barSceneList};
     find<QLineEdit>(names::innNameEdit)->setFocus();
-    auto* grid = find<QTableWidget>(names::roomGrid);
     for (const char* name : expected) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
-        // A radio group is reached once, on its selected item; the room grid
-        // on its current cell's editor, with a caret.
+        // A radio group is reached once, on its selected item.
         QString focused = focus->objectName();
         if (qobject_cast<QRadioButton*>(focus))
             focused = focus->parentWidget()->objectName();
-        else if (grid->isAncestorOf(focus) && qobject_cast<QLineEdit*>(focus))
-            focused = grid->objectName();
         EXPECT_EQ(focused, QString::fromLatin1(name));
         QTest::keyClick(focus, Qt::Key_Tab);
+    }
+}
+
+// The room grid as a spreadsheet: from the single rooms' beds, where Tab
+// brings the focus, the keys move among the inner cells and edit them.
+TEST_F(InnFormTest, TheRoomGridByKeyboard)
+{
+    using Key = std::variant<Qt::Key, const char*>;  // a key, or text typed
+    enum class Focus { Grid, Editor, TableChoice, MenuBox };
+    struct Row {
+        const char* name;
+        std::vector<Key> keys;
+        Focus focus;
+        QPoint current;  // column, row
+        QPoint edited;   // the cell whose text is checked
+        const char* text;
+        bool afterTheText = false;  // the text follows what the cell held
+    };
+    const Row rows[] = {
+        {"Right, Right and typing reach the common room",
+         {Qt::Key_Right, Qt::Key_Right, "437", Qt::Key_Return},
+         Focus::Grid,
+         {3, 1},
+         {3, 1},
+         "437"},
+        {"Down reaches the prices", {Qt::Key_Down, "8", Qt::Key_Enter}, Focus::Grid, {1, 2}, {1, 2}, "8"},
+        {"Up and Left stay off the headings",
+         {Qt::Key_Up, Qt::Key_Left, Qt::Key_PageUp, "5", Qt::Key_Return},
+         Focus::Grid,
+         {1, 1},
+         {1, 1},
+         "5"},
+        {"End and Home go along the row",
+         {Qt::Key_End, "2", Qt::Key_Return, Qt::Key_Home},
+         Focus::Grid,
+         {1, 1},
+         {3, 1},
+         "2"},
+        {"typing opens the editor on what is typed", {Qt::Key_Right, "6"}, Focus::Editor, {2, 1}, {2, 1}, "6"},
+        {"F2 edits the cell as it is",
+         {Qt::Key_F2, Qt::Key_End, "0", Qt::Key_Return},
+         Focus::Grid,
+         {1, 1},
+         {1, 1},
+         "0",
+         true},
+        {"so does Enter", {Qt::Key_Return, Qt::Key_End, "0", Qt::Key_Return}, Focus::Grid, {1, 1}, {1, 1}, "0", true},
+        {"Escape gives the typing up", {"99", Qt::Key_Escape}, Focus::Grid, {1, 1}, {1, 1}, "", true},
+        {"Tab leaves the grid", {Qt::Key_Tab}, Focus::TableChoice, {1, 1}, {1, 1}, "", true},
+        {"Tab leaves the editor, keeping the typing",
+         {Qt::Key_Down, "7", Qt::Key_Tab},
+         Focus::TableChoice,
+         {1, 2},
+         {1, 2},
+         "7"},
+        {"Shift+Tab goes back to the menu", {Qt::Key_Backtab}, Focus::MenuBox, {1, 1}, {1, 1}, "", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        openWindow();
+        auto* grid = find<QTableWidget>(names::roomGrid);
+        const QString held = cell(row.edited.x(), row.edited.y());
+        find<QWidget>(names::menuEdit)->setFocus();
+        QTest::keyClick(find<QWidget>(names::menuEdit), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), grid) << "Tab brings the focus to the grid, not into a cell";
+        for (const Key& key : row.keys) {
+            if (const auto* text = std::get_if<const char*>(&key))
+                test::typeAtFocus(QString::fromLatin1(*text));
+            else
+                test::pressAtFocus(std::get<Qt::Key>(key));
+        }
+        QWidget* focus = QApplication::focusWidget();
+        const QWidget* expectedFocus[] = {grid, nullptr, find<QWidget>(names::tableChoice),
+                                          find<QWidget>(names::menuEdit)};
+        const QString expected = (row.afterTheText ? held : QString()) + QString::fromLatin1(row.text);
+        if (row.focus == Focus::Editor) {
+            auto* editor = qobject_cast<QLineEdit*>(focus);
+            ASSERT_TRUE(editor != nullptr && grid->isAncestorOf(editor));
+            EXPECT_EQ(editor->text(), expected);
+        } else {
+            EXPECT_EQ(focus, expectedFocus[static_cast<int>(row.focus)]);
+            EXPECT_EQ(cell(row.edited.x(), row.edited.y()), expected);
+            EXPECT_EQ(sheet().rooms.cell(row.edited.x(), row.edited.y()), expected.toStdString());
+        }
+        EXPECT_EQ(grid->currentIndex(), grid->model()->index(row.current.y(), row.current.x()));
     }
 }
 
@@ -269,10 +351,8 @@ TEST_F(InnFormTest, PastingKeepsOneLineFieldsOnOneLine)
     for (const Row& row : rows) {
         SCOPED_TRACE(row.pasted);
         QWidget* field = find<QWidget>(row.field);
-        if (field == grid) {
-            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 1)).center());
-            field = QApplication::focusWidget();
-        }
+        if (field == grid)
+            field = test::openCellEditor(grid, 1, 1);
         auto* edit = qobject_cast<QLineEdit*>(field);
         ASSERT_NE(edit, nullptr);
         edit->setFocus();

@@ -40,11 +40,11 @@ TEST_F(MainWindowTest, TypingInACellReachesTheSavedFileWhileItsEditorIsOpen)
     auto* grid = find<QTableWidget>(names::roomGrid);
     find<QPlainTextEdit>(names::menuEdit)->setFocus();
     QTest::keyClick(find<QWidget>(names::menuEdit), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), grid);
+    test::typeAtFocus("77");
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(editor, nullptr) << "Tab into the grid gives a caret in the current cell";
+    ASSERT_NE(editor, nullptr) << "typing in the grid opens the current cell's editor";
     ASSERT_TRUE(grid->isAncestorOf(editor));
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(editor, "77");
     EXPECT_TRUE(!grid->selectionModel()->hasSelection()) << "no selection highlight to linger";
 
     const std::filesystem::path file = dir.path() / "inn.txt";
@@ -57,9 +57,9 @@ TEST_F(MainWindowTest, TypingInACellReachesTheSavedFileWhileItsEditorIsOpen)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     find<QWidget>(names::menuEdit)->setFocus();
     QTest::keyClick(find<QWidget>(names::menuEdit), Qt::Key_Tab);
+    test::typeAtFocus("5");
     editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, "5");
     find<QCheckBox>(names::roomsCheckBox)->click();
     find<QPushButton>(names::generateButton)->click();
     ASSERT_EQ(QApplication::focusWidget(), editor);
@@ -163,11 +163,8 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         auto* grid = find<QTableWidget>(names::roomGrid);
         if (row.before)
             row.before();
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualItemRect(grid->item(row.row, row.column)).center());
-        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QLineEdit* editor = test::openCellEditor(grid, row.column, row.row);
         ASSERT_NE(editor, nullptr);
-        ASSERT_TRUE(grid->isAncestorOf(editor));
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(editor, QString::fromStdString(typed));
         if (row.run)

@@ -73,6 +73,39 @@ inline std::optional<std::string> writeThrough(MainWindow& window, const char* a
     return error;
 }
 
+// Presses a key as on a keyboard: to the control that has the focus at the
+// time, which may change with the key; the events it sets off run before
+// the next key.
+inline void pressAtFocus(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), key);
+    QApplication::processEvents();
+}
+
+// Types as on a keyboard: the first key typed into the room grid opens a
+// cell editor, which takes the rest.
+inline void typeAtFocus(const QString& text)
+{
+    for (const QChar c : text) {
+        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        QApplication::processEvents();
+    }
+}
+
+// Double-clicks a cell of the room grid, as a user opens its editor, and
+// gives the editor.
+inline QLineEdit* openCellEditor(QTableWidget* grid, int column, int row)
+{
+    // As the window system reports it: a click, then a second press as a double-click.
+    const QPoint centre = grid->visualItemRect(grid->item(row, column)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, centre);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    EXPECT_TRUE(editor != nullptr && grid->isAncestorOf(editor)) << "no editor on cell " << column << ", " << row;
+    return editor;
+}
+
 inline std::optional<std::string> save(MainWindow& window, const std::filesystem::path& path)
 {
     return writeThrough(window, names::saveAction, path);
