@@ -7,16 +7,17 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "core/TableText.h"
 #include "output/print/QtText.h"
 #include "ui/ObjectNames.h"
+#include "ui/OneLineDelegate.h"
 #include "ui/OneLineValidator.h"
 #include "ui/RadioGroup.h"
 #include "ui/RoomGrid.h"
+#include "ui/SceneLine.h"
 #include "ui/WindowLook.h"
 
 namespace brewick {
@@ -26,7 +27,6 @@ namespace names = objectNames;
 
 constexpr int kWidth = 502;
 constexpr int kHeight = 581;
-constexpr int kListItemHeight = 16;
 
 TextLines linesOf(const QPlainTextEdit* box) { return splitLines(box->toPlainText().toStdString()); }
 
@@ -105,10 +105,7 @@ void InnForm::createControls()
     roomGrid_->setAccessibleName(QStringLiteral("Rooms and prices"));
 
     auto* sceneGroup = place<QGroupBox>(this, names::barSceneGroup, {8, 256, 486, 49}, QStringLiteral("Bar Scene"));
-    barSceneList_ = place<QListWidget>(sceneGroup, names::barSceneList, {8, 16, 465, 25});
-    barSceneList_->setAccessibleName(QStringLiteral("Bar scene"));
-    barSceneList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    barSceneList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    barSceneLine_ = place<SceneLine>(sceneGroup, names::barSceneList, {8, 16, 465, 25});
 
     auto* tablesGroup = place<QGroupBox>(this, names::tablesGroup, {8, 312, 486, 185}, QStringLiteral("Tables"));
     auto* tableCountCaption =
@@ -152,7 +149,7 @@ void InnForm::orderTabs()
     order += {menuEdit_, roomGrid_, tableChoice_, tableLinesEdit_};
     for (QCheckBox* box : partCheckBoxes_)
         order.append(box);
-    order += {generateButton_, exitButton_, barSceneList_};
+    order += {generateButton_, exitButton_, barSceneLine_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -185,6 +182,8 @@ void InnForm::connectControls()
             [this] { editShownTable(sheet_, linesOf(tableLinesEdit_)); });
     connect(roomGrid_, &RoomGrid::cellEdited, this,
             [this](int column, int row, const QString& text) { sheet_.rooms.cell(column, row) = text.toStdString(); });
+    connect(barSceneLine_, &SceneLine::sceneEdited, this,
+            [this](const QString& scene) { sheet_.barScene = scene.toStdString(); });
 }
 
 void InnForm::showSheet()
@@ -195,7 +194,7 @@ void InnForm::showSheet()
     qualityGroup_->select(indexOf(sheet_.quality));
     roomGrid_->showRooms(sheet_.rooms);
     showLines(menuEdit_, sheet_.menuLines);
-    showScene();
+    barSceneLine_->showScene(toQString(sheet_.barScene));
     showTableCount();
     showTableChoices();
     showLines(tableLinesEdit_, sheet_.shownTableLines);
@@ -207,7 +206,11 @@ void InnForm::showParts(const PartSelection& parts)
         partCheckBoxes_[part]->setChecked(parts.isTicked(static_cast<InnPart>(part)));
 }
 
-void InnForm::commitEdits() { roomGrid_->commitOpenEditor(); }
+void InnForm::commitEdits()
+{
+    commitOpenEditor(roomGrid_);
+    commitOpenEditor(barSceneLine_);
+}
 
 void InnForm::focusGenerate() { generateButton_->setFocus(); }
 
@@ -218,17 +221,6 @@ void InnForm::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-// One line, an empty one for an empty scene.
-void InnForm::showScene()
-{
-    const QString scene = toQString(sheet_.barScene);
-    if (barSceneList_->count() == 1 && barSceneList_->item(0)->text() == scene)
-        return;
-    barSceneList_->clear();
-    auto* line = new QListWidgetItem(scene, barSceneList_);
-    line->setSizeHint(QSize(0, kListItemHeight));
 }
 
 void InnForm::showTableCount()

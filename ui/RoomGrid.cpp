@@ -2,12 +2,10 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QStyledItemDelegate>
 
 #include <algorithm>
 
-#include "ui/OneLineValidator.h"
+#include "ui/OneLineDelegate.h"
 
 namespace brewick {
 
@@ -16,20 +14,6 @@ constexpr int kColumnWidth = 100;
 constexpr int kRowHeight = 24;
 
 bool isHeading(int column, int row) { return column == 0 || row == 0; }
-
-// Cell editors are one-line fields like the others.
-class CellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* field = qobject_cast<QLineEdit*>(editor))
-            field->setValidator(new OneLineValidator(field));
-        return editor;
-    }
-};
 }  // namespace
 
 RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::kColumns, parent)
@@ -47,7 +31,7 @@ RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(false);
-    setItemDelegate(new CellDelegate(this));
+    setItemDelegate(new OneLineDelegate(this));
     // The hidden header views still give a screen reader a cell's headings:
     // they hold the texts of the heading row and column.
     for (int column = 0; column < RoomTable::kColumns; ++column) {
@@ -92,12 +76,6 @@ void RoomGrid::showRooms(const RoomTable& rooms)
     }
 }
 
-void RoomGrid::commitOpenEditor()
-{
-    if (QWidget* editor = openEditor())
-        commitData(editor);
-}
-
 // An Enter that ends an edit reaches the grid too, once the editor has taken it.
 void RoomGrid::keyPressEvent(QKeyEvent* event)
 {
@@ -125,7 +103,5 @@ void RoomGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
     if (forward || backward)
         focusNextPrevChild(forward);
 }
-
-QWidget* RoomGrid::openEditor() const { return state() == EditingState ? indexWidget(currentIndex()) : nullptr; }
 
 }  // namespace brewick

@@ -21,11 +21,6 @@ public:
     // changes, and leaves one whose cell stays as it is. Emits nothing.
     void showRooms(const RoomTable& rooms);
 
-    // Hands what is typed in an open cell editor to the cell (and so to
-    // cellEdited), leaving the editor open. Output calls this first: a menu
-    // command or a shortcut does not take the focus from the editor.
-    void commitOpenEditor();
-
 signals:
     void cellEdited(int column, int row, const QString& text);
 
@@ -36,10 +31,6 @@ protected:
     // The keys never move onto a heading.
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
-
-private:
-    // The editor of the current cell, when one is open.
-    QWidget* openEditor() const;
 };
 
 }  // namespace brewick

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStyleOptionGroupBox>
+#include <QToolTip>
 
 #include <fstream>
 #include <variant>
@@ -264,6 +265,58 @@ TEST(InnFormScene, AnEmptyFirstSceneStillShowsItsOneLine)
     ASSERT_EQ(window.generator().sheet().barScene, "") << "this seed draws an empty scene first";
     ASSERT_EQ(scene->count(), 1);
     EXPECT_EQ(scene->item(0)->text(), "");
+}
+
+// The bar scene is edited in place like every other field, and the edit
+// reaches the outputs; a screen reader reads the whole scene, and a tooltip
+// shows it when its line is too short.
+TEST_F(InnFormTest, TheBarSceneIsEditedInPlace)
+{
+    enum Start { F2, DoubleClick };
+    enum End { Enter, SaveWithTheEditorOpen, Escape };
+    const std::string longScene = "A patron offers to sell you a map of the sewers, a lantern, three keys and a "
+                                  "ferret that he swears can find its way home";
+    struct Row {
+        const char* name;
+        Start start;
+        std::string typed;
+        End end;
+        bool kept;  // else the scene stays as drawn
+    };
+    const Row rows[] = {
+        {"F2, typing and Enter", F2, "A goat is loose", Enter, true},
+        {"a double-click, and Save with the editor open", DoubleClick, "A goat is loose", SaveWithTheEditorOpen, true},
+        {"Escape gives the typing up", F2, "A goat is loose", Escape, false},
+        {"a scene too long for its line", F2, longScene, Enter, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        openWindow();
+        auto* line = find<QListWidget>(names::barSceneList);
+        const std::string drawn = sheet().barScene;
+        if (row.start == F2) {
+            line->setFocus();
+            test::pressAtFocus(Qt::Key_F2);
+        } else {
+            test::openEditor(line, line->model()->index(0, 0));
+        }
+        ASSERT_TRUE(line->isAncestorOf(QApplication::focusWidget())) << "no editor";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromStdString(row.typed));
+        if (row.end != SaveWithTheEditorOpen)
+            test::pressAtFocus(row.end == Enter ? Qt::Key_Return : Qt::Key_Escape);
+        const std::string scene = row.kept ? row.typed : drawn;
+        const std::filesystem::path file = dir.path() / "inn.txt";
+        ASSERT_EQ(saveTo(file), std::nullopt);
+        EXPECT_THAT(contents(file), HasSubstr("\r\nBar Scene\r\n" + scene + "\r\n"));
+        EXPECT_EQ(sheet().barScene, scene);
+        EXPECT_EQ(line->accessibleDescription().toStdString(), scene);
+
+        QHelpEvent hover(QEvent::ToolTip, line->visualItemRect(line->item(0)).center(), QCursor::pos());
+        QApplication::sendEvent(line->viewport(), &hover);
+        EXPECT_EQ(QToolTip::text().toStdString(), scene == longScene ? scene : "");
+        QToolTip::hideText();
+    }
 }
 
 TEST_F(InnFormTest, AfterStartUpACompleteInnIsShownWithTableOneAndFocusOnGenerate)

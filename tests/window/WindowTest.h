@@ -92,18 +92,23 @@ inline void typeAtFocus(const QString& text)
     }
 }
 
-// Double-clicks a cell of the room grid, as a user opens its editor, and
-// gives the editor.
-inline QLineEdit* openCellEditor(QTableWidget* grid, int column, int row)
+// Double-clicks an item of a grid or a list, as a user opens its editor,
+// and gives the editor.
+inline QLineEdit* openEditor(QAbstractItemView* view, const QModelIndex& index)
 {
     // As the window system reports it: a click, then a second press as a double-click.
-    const QPoint centre = grid->visualItemRect(grid->item(row, column)).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, centre);
+    const QPoint centre = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, centre);
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    EXPECT_TRUE(editor != nullptr && grid->isAncestorOf(editor)) << "no editor on cell " << column << ", " << row;
+    EXPECT_TRUE(editor != nullptr && view->isAncestorOf(editor)) << "no editor on " << view->objectName().toStdString();
     return editor;
+}
+
+inline QLineEdit* openCellEditor(QTableWidget* grid, int column, int row)
+{
+    return openEditor(grid, grid->model()->index(row, column));
 }
 
 inline std::optional<std::string> save(MainWindow& window, const std::filesystem::path& path)
