@@ -29,7 +29,7 @@ void FocusMarkStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
         QProxyStyle::drawPrimitive(PE_FrameLineEdit, option, painter, widget);
     // The current cell of a grid or the current line of a list.
     if (element == PE_FrameFocusRect && qobject_cast<const QAbstractItemView*>(widget) != nullptr)
-        drawHighlightLine(option->rect, option->palette, painter);
+        drawFocusLine(option->rect, option->palette, painter);
 }
 
 void FocusMarkStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
@@ -37,10 +37,10 @@ void FocusMarkStyle::drawControl(ControlElement element, const QStyleOption* opt
 {
     QProxyStyle::drawControl(element, option, painter, widget);
     if (element == CE_PushButton && (option->state & State_HasFocus))
-        drawHighlightLine(subElementRect(SE_PushButtonFocusRect, option, widget), option->palette, painter);
+        drawFocusLine(subElementRect(SE_PushButtonFocusRect, option, widget), option->palette, painter);
 }
 
-void FocusMarkStyle::drawHighlightLine(const QRect& rect, const QPalette& palette, QPainter* painter)
+void drawFocusLine(const QRect& rect, const QPalette& palette, QPainter* painter)
 {
     painter->save();
     painter->setPen(palette.color(QPalette::Highlight));

@@ -22,10 +22,10 @@ public:
                        const QWidget* widget) const override;
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;
-
-private:
-    // A line in the palette's highlight colour just inside `rect`.
-    static void drawHighlightLine(const QRect& rect, const QPalette& palette, QPainter* painter);
 };
+
+// The mark of the focus where no style draws one: a line in the palette's
+// highlight colour just inside `rect`.
+void drawFocusLine(const QRect& rect, const QPalette& palette, QPainter* painter);
 
 }  // namespace brewick

@@ -12,6 +12,7 @@
 
 #include "core/TableText.h"
 #include "output/print/QtText.h"
+#include "ui/NamedComboBox.h"
 #include "ui/ObjectNames.h"
 #include "ui/OneLineDelegate.h"
 #include "ui/OneLineValidator.h"
@@ -113,11 +114,11 @@ void InnForm::createControls()
     tableCountLabel_ = place<QLabel>(tablesGroup, names::tableCountLabel, {136, 22, 7, 16}, QStringLiteral("0"));
     tableCountLabel_->adjustSize();
     tableCountCaption->setBuddy(tableCountLabel_);
-    // A label tells a screen reader nothing but its name: the number goes as
-    // its description.
-    tableCountLabel_->setAccessibleName(QStringLiteral("Number of tables"));
-    tableChoice_ = place<QComboBox>(tablesGroup, names::tableChoice, {250, 16, 225, 24});
+    // Named for what they hold: the choice's own name would be its current
+    // entry, and the box's that of its group.
+    tableChoice_ = place<NamedComboBox>(tablesGroup, names::tableChoice, {250, 16, 225, 24}, QStringLiteral("Table"));
     tableLinesEdit_ = place<QPlainTextEdit>(tablesGroup, names::tableLinesEdit, {8, 48, 468, 129});
+    tableLinesEdit_->setAccessibleName(QStringLiteral("Patrons at the chosen table"));
 
     for (QPlainTextEdit* box : {menuEdit_, tableLinesEdit_}) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -227,7 +228,8 @@ void InnForm::showTableCount()
 {
     const QString count = QString::number(sheet_.tableCount);
     tableCountLabel_->setText(count);
-    tableCountLabel_->setAccessibleDescription(count);
+    // A screen reader reads a label by its name alone.
+    tableCountLabel_->setAccessibleName(QStringLiteral("Number of tables: ") + count);
     tableCountLabel_->adjustSize();
 }
 

@@ -1,6 +1,8 @@
 // The about and closing windows beside the main window.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPalette>
@@ -9,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "core/ProductIdentity.h"
 #include "output/print/QtText.h"
@@ -240,19 +243,74 @@ TEST_F(CompanionWindows, TheCompanionsAreModalDialogsOfTheMainWindow)
     }
 }
 
-TEST_F(CompanionWindows, TheLinkOpensTheAddressAtEveryClick)
+// The link opens the address each time it is followed, by the mouse, by the
+// keyboard once Tab has reached it, or by a screen reader's action.
+TEST_F(CompanionWindows, TheLinkOpensTheAddressEachTimeItIsFollowed)
 {
     auto* link = windows.closing.findChild<QLabel*>(QString::fromLatin1(names::linkLabel));
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"a click", [&] { QTest::mouseClick(link, Qt::LeftButton); }},
+        {"another click", [&] { QTest::mouseClick(link, Qt::LeftButton); }},
+        {"Tab from Exit, then Enter",
+         [&] {
+             QWidget* exit = button(&windows.closing, names::closingExitButton);
+             exit->setFocus();
+             QTest::keyClick(exit, Qt::Key_Tab);
+             ASSERT_EQ(QApplication::focusWidget(), link);
+             QTest::keyClick(link, Qt::Key_Return);
+         }},
+        {"Space", [&] { QTest::keyClick(link, Qt::Key_Space); }},
+        {"a screen reader's press",
+         [&] {
+             QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(link)->actionInterface();
+             ASSERT_NE(actions, nullptr);
+             actions->doAction(QAccessibleActionInterface::pressAction());
+         }},
+    };
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(link)->role(), QAccessible::Link);
     test::ModalHandler handler({[&](QWidget* modal) {
-        for (int click = 0; click < 3; ++click)
-            QTest::mouseClick(link, Qt::LeftButton);
+        modal->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
+        for (std::size_t i = 0; i < std::size(ways); ++i) {
+            ways[i].second();
+            EXPECT_EQ(opened.size(), i + 1) << ways[i].first;
+        }
         EXPECT_TRUE(modal->isVisible()) << "the closing window stays up";
         modal->close();
     }});
     windows.main.close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !windows.main.isVisible(); }, 5000));
-    EXPECT_EQ(opened, std::vector<QUrl>(3, QUrl("https://www.example.org/brewick")));
+    EXPECT_EQ(opened, std::vector<QUrl>(std::size(ways), QUrl("https://www.example.org/brewick")));
+}
+
+// What a screen reader says of the controls whose text alone would not do.
+TEST_F(CompanionWindows, ControlsAreNamedForWhatTheyHold)
+{
+    struct Row {
+        QWidget* window;
+        const char* control;
+        QString name;
+    };
+    const InnSheet& inn = windows.main.generator().sheet();
+    const Row rows[] = {
+        {&windows.main, names::tableCountLabel, "Number of tables: " + QString::number(inn.tableCount)},
+        {&windows.main, names::tableChoice, "Table"},
+        {&windows.main, names::tableLinesEdit, "Patrons at the chosen table"},
+        {&windows.main, names::barSceneList, "Bar scene"},
+        {&windows.about, names::bannerLabel, "Brewick"},
+        {&windows.closing, names::linkLabel, "https://www.example.org/brewick"},
+    };
+    for (const Row& row : rows) {
+        QAccessibleInterface* control =
+            QAccessible::queryAccessibleInterface(row.window->findChild<QWidget*>(QString::fromLatin1(row.control)));
+        ASSERT_NE(control, nullptr) << row.control;
+        EXPECT_EQ(control->text(QAccessible::Name), row.name) << row.control;
+    }
+    // The drop-down list's entry is its value.
+    auto* choice = windows.main.findChild<QWidget*>(QString::fromLatin1(names::tableChoice));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(choice)->text(QAccessible::Value).toStdString(),
+              inn.tableChoices[0]);
 }
 
 }  // namespace
