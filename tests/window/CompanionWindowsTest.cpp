@@ -123,6 +123,51 @@ TEST_F(CompanionWindows, AboutTwiceShowsTheSameWindowWhereItWasLeft)
     EXPECT_TRUE(windows.main.isVisible());
 }
 
+// The companions open at their offsets from the main window, which put them
+// at their own first positions while it stands at its own, and follow it
+// when it is moved; one the user moved keeps its new offset.
+TEST(CompanionPlaces, TheCompanionsKeepTheirOffsetsFromTheMainWindow)
+{
+    struct Row {
+        const char* name;
+        QPoint aboutLeftAt;  // where the user leaves the about window first; none if null
+        QPoint mainAt;
+        QPoint about;
+        QPoint closing;
+    };
+    const Row rows[] = {
+        {"the main window where it starts", {}, {57, 34}, {66, 98}, {135, 145}},
+        {"the main window moved", {}, {700, 380}, {709, 444}, {778, 491}},
+        {"the about window moved, then the main window", {300, 200}, {157, 84}, {400, 250}, {235, 195}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const test::TempDir dir;
+        BrewickWindows windows(1, dir.path() / "BarScenes.txt", [](const QUrl&) {});
+        windows.main.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
+        std::vector<QPoint> shownAt;
+        const auto noteWhere = [&](QWidget* modal) {
+            shownAt.push_back(modal->pos());
+            modal->close();
+        };
+        std::deque<test::ModalHandler::Answer> answers = {noteWhere, noteWhere};
+        if (!row.aboutLeftAt.isNull()) {
+            answers.push_front([&](QWidget* modal) {
+                modal->move(row.aboutLeftAt);
+                modal->close();
+            });
+        }
+        const test::ModalHandler handler(std::move(answers));
+        if (!row.aboutLeftAt.isNull())
+            windows.about.exec();
+        windows.main.move(row.mainAt);
+        for (QDialog* companion : {static_cast<QDialog*>(&windows.about), static_cast<QDialog*>(&windows.closing)})
+            companion->exec();
+        EXPECT_EQ(shownAt, (std::vector<QPoint>{row.about, row.closing}));
+    }
+}
+
 // Every close request is answered once: by the closing window, and the main
 // window closes only when that is dismissed. A logout that may not ask the
 // user closes at once.

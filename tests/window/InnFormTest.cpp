@@ -12,6 +12,7 @@
 #include <QStyleOptionGroupBox>
 #include <QToolTip>
 
+#include <cmath>
 #include <fstream>
 #include <variant>
 
@@ -229,6 +230,34 @@ TEST_F(InnFormTest, EveryGroupBoxHoldsItsControlsInsideItsFrame)
             EXPECT_TRUE(inside.contains(child->geometry()) && !child->geometry().intersects(caption))
                 << box->objectName().toStdString() << " holds " << child->objectName().toStdString() << " at "
                 << child->geometry().top() << ", frame from " << frame.top();
+        }
+    }
+}
+
+// Every box keeps the four lines of its frame at every scale the desktop
+// may set: at 1.5 the patron box's scroll bar painted over its right line.
+TEST_F(InnFormTest, BoxesKeepTheirFrameLinesAtEveryScale)
+{
+    const QRgb line = window->palette().color(QPalette::Mid).rgb();
+    for (const qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+        QPixmap shot(window->size() * scale);
+        shot.setDevicePixelRatio(scale);
+        window->render(&shot);
+        const QImage image = shot.toImage();
+        // Whether a device pixel of the layout pixel at (x, y) has the frame's colour.
+        const auto drawsLine = [&](int x, int y) {
+            for (int deviceX = int(x * scale); deviceX < std::ceil((x + 1) * scale); ++deviceX)
+                for (int deviceY = int(y * scale); deviceY < std::ceil((y + 1) * scale); ++deviceY)
+                    if (image.pixel(deviceX, deviceY) == line)
+                        return true;
+            return false;
+        };
+        for (const char* name : {names::menuEdit, names::tableLinesEdit, names::barSceneList, names::roomGrid}) {
+            const QRect box(find<QWidget>(name)->mapTo(window.get(), QPoint()), find<QWidget>(name)->size());
+            const QPoint middle = box.center();
+            EXPECT_TRUE(drawsLine(box.left(), middle.y()) && drawsLine(box.right(), middle.y()) &&
+                        drawsLine(middle.x(), box.top()) && drawsLine(middle.x(), box.bottom()))
+                << name << " at " << scale;
         }
     }
 }
