@@ -30,6 +30,18 @@ QPushButton* button(QWidget* window, const char* name)
     return window->findChild<QPushButton*>(QString::fromLatin1(name));
 }
 
+// The program's windows, the main one shown, with a folder of their own.
+struct ShownWindows {
+    test::TempDir dir;
+    BrewickWindows windows{1, dir.path() / "BarScenes.txt", [](const QUrl&) {}};
+
+    ShownWindows()
+    {
+        windows.main.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
+    }
+};
+
 class CompanionWindows : public testing::Test {
 protected:
     test::TempDir dir;
@@ -142,10 +154,8 @@ TEST(CompanionPlaces, TheCompanionsKeepTheirOffsetsFromTheMainWindow)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const test::TempDir dir;
-        BrewickWindows windows(1, dir.path() / "BarScenes.txt", [](const QUrl&) {});
-        windows.main.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
+        ShownWindows shown;
+        BrewickWindows& windows = shown.windows;
         std::vector<QPoint> shownAt;
         const auto noteWhere = [&](QWidget* modal) {
             shownAt.push_back(modal->pos());
@@ -201,10 +211,8 @@ TEST(ClosingTheProgram, EveryCloseRequestShowsTheClosingWindowOnceAndThenCloses)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        const test::TempDir dir;
-        BrewickWindows windows(1, dir.path() / "BarScenes.txt", [](const QUrl&) {});
-        windows.main.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
+        ShownWindows shown;
+        BrewickWindows& windows = shown.windows;
         int closingShown = 0;
         test::ModalHandler handler({[&](QWidget* modal) {
             closingShown += modal == &windows.closing;
