@@ -108,6 +108,8 @@ void MainWindow::createActions()
     actions_.fileExport = addAction(file, names::exportAction, QStringLiteral("E&xport…"), &MainWindow::exportInn);
     actions_.filePrint =
         addAction(file, names::printAction, QStringLiteral("&Print"), &MainWindow::printInn, QKeySequence::Print);
+    actions_.filePrintPreview =
+        addAction(file, names::printPreviewAction, QStringLiteral("Print Pre&view…"), &MainWindow::previewPrintedInn);
     actions_.fileAbout = addAction(file, names::aboutAction, QStringLiteral("&About"), &MainWindow::showAbout);
     file->addSeparator();
     // One more close request: the closing window comes first, as for "Exit".

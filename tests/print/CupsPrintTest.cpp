@@ -4,8 +4,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTableWidget>
 #include <QTest>
 
@@ -19,6 +24,7 @@
 #include "SampleInns.h"
 #include "output/print/FooterDate.h"
 #include "output/print/SheetPrinter.h"
+#include "support/AtFocus.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/BrewickWindows.h"
@@ -57,11 +63,10 @@ protected:
     }
 
     // Adds a capture queue, raw or with the PPD, and makes it the default.
-    void addQueue(const std::string& name, const std::string& ppd = "")
-    {
-        cups("add-queue", singleQuoted(name) + (ppd.empty() ? "" : " " + singleQuoted(ppd)));
-        queues_.push_back(name);
-    }
+    void addQueue(const std::string& name, const std::string& ppd = "") { add("add-queue", name, ppd); }
+
+    // Adds a raw capture queue and leaves the default as it is.
+    void addPrinter(const std::string& name) { add("add-printer", name, ""); }
 
     // The documents the capture queues have received, in name order.
     std::vector<fs::path> capturedDocuments() const
@@ -110,6 +115,12 @@ protected:
     std::string dateAfter_;
 
 private:
+    void add(const char* command, const std::string& name, const std::string& ppd)
+    {
+        cups(command, singleQuoted(name) + (ppd.empty() ? "" : " " + singleQuoted(ppd)));
+        queues_.push_back(name);
+    }
+
     void cups(const std::string& command, const std::string& arguments) const
     {
         output(std::string(BREWICK_PRIVATE_CUPS) + " " + command + " " + singleQuoted(cupsDir_.string()) + " " +
@@ -213,8 +224,40 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
     }
 
-    void choosePrint() { windows.main.findChild<QAction*>(QString::fromLatin1(names::printAction))->trigger(); }
+    void choose(const char* action) { windows.main.findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
+    void choosePrint() { choose(names::printAction); }
+
+    // The sheet text of the inn the window shows.
+    TextLines shownSheetText() const
+    {
+        TextLines sheetText;
+        buildInnSheetText(windows.main.generator().sheet(), sheetText);
+        return sheetText;
+    }
+
+    // Waits for the one document that a print from the window sends to the
+    // queue, and checks that it holds the sheet.
+    void expectPrintedOn(const std::string& queue)
+    {
+        const std::vector<fs::path> documents = waitForDocuments(1);
+        ASSERT_EQ(documents.size(), 1u);
+        EXPECT_TRUE(documents.front().filename().string().starts_with(queue + "-")) << documents.front();
+        document_ = documents.front();
+        expectSheetInOrder(shownSheetText());
+    }
 };
+
+// Accepts the print dialog, on the printer of that name.
+void acceptPrintDialog(QWidget* modal, const QString& printer)
+{
+    auto* dialog = qobject_cast<QPrintDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+    ASSERT_NE(printers, nullptr);
+    printers->setCurrentIndex(printers->findText(printer));
+    ASSERT_EQ(printers->currentText(), printer);
+    dialog->accept();
+}
 
 // Typing included: in a field, and in a room cell whose editor is still open
 // when File > Print is chosen.
@@ -226,7 +269,7 @@ TEST_F(WindowPrint, PrintsTheInnAsTheWindowShowsIt)
     QTest::keyClicks(innName, "The Typed Name");
     auto* grid = windows.main.findChild<QTableWidget*>(QString::fromLatin1(names::roomGrid));
     grid->setFocus();
-    QTest::keyClicks(grid, "77");
+    test::typeAtFocus("77");
     auto* cellEditor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_TRUE(cellEditor != nullptr && grid->isAncestorOf(cellEditor));
 
@@ -243,7 +286,42 @@ TEST_F(WindowPrint, PrintsTheInnAsTheWindowShowsIt)
     expectSheetInOrder(sheetText);
 }
 
-TEST_F(WindowPrint, NoDefaultPrinterShowsTheErrorBoxAndPrintsNothing)
+// Printers but no default: File > Print asks which, and prints there.
+TEST_F(WindowPrint, WithoutADefaultPrinterThePrintDialogAsksForOne)
+{
+    addPrinter("First");
+    addPrinter("Second");
+    test::ModalHandler handler({[](QWidget* modal) { acceptPrintDialog(modal, QStringLiteral("Second")); }});
+    dateBefore_ = localFooterDate();
+    choosePrint();
+    dateAfter_ = localFooterDate();
+    EXPECT_TRUE(handler.allAnswered());
+    expectPrintedOn("Second");
+}
+
+// File > Print Preview shows the sheet on the default printer's pages, and
+// its Print asks for the printer, copies and pages, and prints.
+TEST_F(WindowPrint, PrintPreviewShowsTheSheetAndPrintsIt)
+{
+    addQueue(kQueue);
+    test::ModalHandler handler({[](QWidget* modal) {
+                                    auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+                                    ASSERT_NE(preview, nullptr);
+                                    EXPECT_EQ(preview->printer()->printerName(), kQueue);
+                                    EXPECT_GE(preview->findChild<QPrintPreviewWidget*>()->pageCount(), 1);
+                                    for (QAction* action : preview->findChildren<QAction*>())
+                                        if (action->text() == QStringLiteral("Print"))
+                                            QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
+                                },
+                                [](QWidget* modal) { acceptPrintDialog(modal, QString::fromLatin1(kQueue)); }});
+    dateBefore_ = localFooterDate();
+    choose(names::printPreviewAction);
+    dateAfter_ = localFooterDate();
+    EXPECT_TRUE(handler.allAnswered());
+    expectPrintedOn(kQueue);
+}
+
+TEST_F(WindowPrint, NoPrinterAtAllShowsHowToExportAPdfAndPrintsNothing)
 {
     std::string shown;
     test::ModalHandler handler({[&](QWidget* modal) {
@@ -255,7 +333,7 @@ TEST_F(WindowPrint, NoDefaultPrinterShowsTheErrorBoxAndPrintsNothing)
     }});
     const InnSheet before = windows.main.generator().sheet();
     choosePrint();
-    EXPECT_EQ(shown, "There is no default printer currently selected.");
+    EXPECT_EQ(shown, "No printer is set up. File > Export… writes the printed sheet to a PDF file instead.");
     EXPECT_EQ(windows.main.generator().sheet(), before);
     std::this_thread::sleep_for(1s);
     EXPECT_THAT(capturedDocuments(), testing::IsEmpty());

@@ -99,10 +99,11 @@ TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
                              : (item->text().remove('&') + ' ' + item->shortcut().toString()).trimmed());
         menus.append(menu->text().remove('&') + ": " + items.join(", "));
     }
-    EXPECT_EQ(menus,
-              QStringList({"File: Open… Ctrl+O, Save Ctrl+S, Export…, Print Ctrl+P, About, -, Quit Ctrl+Q",
-                           "Edit: Copy Inn Ctrl+Shift+C, Previous Inn Alt+Left, Next Inn Alt+Right, -, Bar Scenes, "
-                           "Word Lists…"}));
+    EXPECT_EQ(
+        menus,
+        QStringList({"File: Open… Ctrl+O, Save Ctrl+S, Export…, Print Ctrl+P, Print Preview…, About, -, Quit Ctrl+Q",
+                     "Edit: Copy Inn Ctrl+Shift+C, Previous Inn Alt+Left, Next Inn Alt+Right, -, Bar Scenes, "
+                     "Word Lists…"}));
 }
 
 TEST_F(InnFormTest, TabVisitsTheControlsInTheirOrder)

@@ -73,6 +73,8 @@ class RecordingPrinter final : public SheetPrinter {
 public:
     explicit RecordingPrinter(std::string& drawn) : drawn_(drawn) {}
 
+    bool hasPrinter() override { return true; }
+
     std::optional<std::string> print(const TextLines& sheetText) override
     {
         test::RecordingCanvas canvas(100000, 100000);

@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 
+#include "support/AtFocus.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/MainWindow.h"
@@ -71,25 +72,6 @@ inline std::optional<std::string> writeThrough(MainWindow& window, const char* a
     ModalHandler handler(std::move(answers));
     window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
     return error;
-}
-
-// Presses a key as on a keyboard: to the control that has the focus at the
-// time, which may change with the key; the events it sets off run before
-// the next key.
-inline void pressAtFocus(Qt::Key key)
-{
-    QTest::keyClick(QApplication::focusWidget(), key);
-    QApplication::processEvents();
-}
-
-// Types as on a keyboard: the first key typed into the room grid opens a
-// cell editor, which takes the rest.
-inline void typeAtFocus(const QString& text)
-{
-    for (const QChar c : text) {
-        QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-        QApplication::processEvents();
-    }
 }
 
 // Double-clicks an item of a grid or a list, as a user opens its editor,
