@@ -46,6 +46,12 @@ expect_companion() {
 }
 shot() { import -window root "$shots/$1.png"; }
 
+# Closes the companion titled $1 with Enter, and waits until it has gone.
+close_companion() {
+  xdotool key --clearmodifiers Return
+  wait_for bash -c "! xdotool search --onlyvisible --name '^$1\$' | grep -vqx $main" || fail "Enter left $1 open"
+}
+
 for window_manager in none openbox; do
   rm -f "$work/display-number"
   start_x_server 2048x1536x24
@@ -58,13 +64,13 @@ for window_manager in none openbox; do
   start_program
   [[ $(inside "$main") == "57 34" ]] || fail "$window_manager: the main window starts at $(inside "$main")"
   expect_companion InnSplash "alt+f a" 9 64
-  xdotool key --clearmodifiers Return
+  close_companion InnSplash
   xdotool windowmove --sync "$main" 700 380
   expect_companion InnSplash "alt+f a" 9 64
-  xdotool key --clearmodifiers Return
+  close_companion InnSplash
   expect_companion Brewick ctrl+q 78 111
   xdotool key --clearmodifiers Return
-  wait_for bash -c "! kill -0 $program 2>/dev/null" || fail "Exit in the closing window did not end the program"
+  wait "$program" || fail "the program ended with status $?"
 done
 
 # The last X server, without openbox now: the window at each scale, to look at.
@@ -73,5 +79,6 @@ for scale in 1 1.5 2; do
   start_program QT_SCALE_FACTOR=$scale
   import -window "$main" "$shots/scale-$scale.png"
   kill "$program"
+  wait "$program" || true
 done
 echo "PASS: the about and the closing window beside the main window, with and without a window manager"
