@@ -27,7 +27,7 @@ void WholePixelFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleO
         !scalesByAFraction(painter))
         return;
     // The colour the application's own style, Fusion, draws the frame in.
-    const QColor line = option->palette.color(QPalette::Mid);
+    const QColor line = option->palette.color(QPalette::Window).darker(140).lighter(108);
     const QRect frame = option->rect;
     painter->fillRect(QRect(frame.right(), frame.top(), 1, frame.height()), line);
     painter->fillRect(QRect(frame.left(), frame.bottom(), frame.width(), 1), line);

@@ -236,16 +236,28 @@ TEST_F(InnFormTest, EveryGroupBoxHoldsItsControlsInsideItsFrame)
 }
 
 // Every box keeps the four lines of its frame at every scale the desktop
-// may set: at 1.5 the patron box's scroll bar painted over its right line.
+// may set, in light and dark palettes: at 1.5 the patron box's scroll bar
+// painted over its right line.
 TEST_F(InnFormTest, BoxesKeepTheirFrameLinesAtEveryScale)
 {
-    const QRgb line = window->palette().color(QPalette::Mid).rgb();
-    for (const qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0}) {
+    QPalette dark;
+    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x2b, 0x2b, 0x2b)},
+                                {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},
+                                {QPalette::Button, QColor(0x35, 0x35, 0x35)}})
+        dark.setColor(role, colour);
+    for (const auto& [palette, scale] : {std::pair{QPalette(), 1.0},
+                                         {QPalette(), 1.25},
+                                         {QPalette(), 1.5},
+                                         {QPalette(), 1.75},
+                                         {QPalette(), 2.0},
+                                         {dark, 1.5}}) {
+        window->setPalette(palette);
         QPixmap shot(window->size() * scale);
         shot.setDevicePixelRatio(scale);
         window->render(&shot);
         const QImage image = shot.toImage();
-        // Whether a device pixel of the layout pixel at (x, y) has the frame's colour.
+        QRgb line = 0;
+        // Whether a device pixel of the layout pixel at (x, y) has the colour of the line.
         const auto drawsLine = [&](int x, int y) {
             for (int deviceX = int(x * scale); deviceX < std::ceil((x + 1) * scale); ++deviceX)
                 for (int deviceY = int(y * scale); deviceY < std::ceil((y + 1) * scale); ++deviceY)
@@ -256,11 +268,14 @@ TEST_F(InnFormTest, BoxesKeepTheirFrameLinesAtEveryScale)
         for (const char* name : {names::menuEdit, names::tableLinesEdit, names::barSceneList, names::roomGrid}) {
             const QRect box(find<QWidget>(name)->mapTo(window.get(), QPoint()), find<QWidget>(name)->size());
             const QPoint middle = box.center();
-            EXPECT_TRUE(drawsLine(box.left(), middle.y()) && drawsLine(box.right(), middle.y()) &&
-                        drawsLine(middle.x(), box.top()) && drawsLine(middle.x(), box.bottom()))
-                << name << " at " << scale;
+            // In the colour of the left line, which nothing inside the box reaches.
+            line = image.pixel(int(box.left() * scale), int(middle.y() * scale));
+            EXPECT_TRUE(drawsLine(box.right(), middle.y()) && drawsLine(middle.x(), box.top()) &&
+                        drawsLine(middle.x(), box.bottom()))
+                << name << " at " << scale << (palette == dark ? ", dark" : "");
         }
     }
+    window->setPalette(QPalette());
 }
 
 // Enter presses "Generate" wherever the focus is but on "Exit", and the
