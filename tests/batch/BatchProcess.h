@@ -40,8 +40,7 @@ inline BatchResult runBatch(const std::vector<std::string>& arguments, const Bat
     const std::string outPath = setting.stdoutPath.value_or(capture.path() / "out").string();
     const std::string errPath = (capture.path() / "err").string();
     const std::string home = (capture.path() / "home").string();
-    // Private to the user, as the runtime folder it also is must be.
-    std::filesystem::create_directory(home);
+    std::filesystem::create_directory(home);  // private, as a runtime folder must be
     std::filesystem::permissions(home, std::filesystem::perms::owner_all);
     int pipeEnds[2] = {-1, -1};
     if (setting.stdoutIsAClosedPipe && pipe(pipeEnds) != 0)

@@ -7,10 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 
@@ -24,7 +22,6 @@
 #include "SampleInns.h"
 #include "output/print/FooterDate.h"
 #include "output/print/SheetPrinter.h"
-#include "support/AtFocus.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/BrewickWindows.h"
@@ -62,11 +59,14 @@ protected:
             cups("remove-queue", singleQuoted(queue));
     }
 
-    // Adds a capture queue, raw or with the PPD, and makes it the default.
-    void addQueue(const std::string& name, const std::string& ppd = "") { add("add-queue", name, ppd); }
-
-    // Adds a raw capture queue and leaves the default as it is.
-    void addPrinter(const std::string& name) { add("add-printer", name, ""); }
+    // Adds a capture queue, raw or with the PPD, and makes it the default;
+    // or leaves the default as it is.
+    void addQueue(const std::string& name, const std::string& ppd = "", bool asDefault = true)
+    {
+        cups(asDefault ? "add-queue" : "add-printer",
+             singleQuoted(name) + (ppd.empty() ? "" : " " + singleQuoted(ppd)));
+        queues_.push_back(name);
+    }
 
     // The documents the capture queues have received, in name order.
     std::vector<fs::path> capturedDocuments() const
@@ -115,12 +115,6 @@ protected:
     std::string dateAfter_;
 
 private:
-    void add(const char* command, const std::string& name, const std::string& ppd)
-    {
-        cups(command, singleQuoted(name) + (ppd.empty() ? "" : " " + singleQuoted(ppd)));
-        queues_.push_back(name);
-    }
-
     void cups(const std::string& command, const std::string& arguments) const
     {
         output(std::string(BREWICK_PRIVATE_CUPS) + " " + command + " " + singleQuoted(cupsDir_.string()) + " " +
@@ -226,38 +220,7 @@ protected:
 
     void choose(const char* action) { windows.main.findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
     void choosePrint() { choose(names::printAction); }
-
-    // The sheet text of the inn the window shows.
-    TextLines shownSheetText() const
-    {
-        TextLines sheetText;
-        buildInnSheetText(windows.main.generator().sheet(), sheetText);
-        return sheetText;
-    }
-
-    // Waits for the one document that a print from the window sends to the
-    // queue, and checks that it holds the sheet.
-    void expectPrintedOn(const std::string& queue)
-    {
-        const std::vector<fs::path> documents = waitForDocuments(1);
-        ASSERT_EQ(documents.size(), 1u);
-        EXPECT_TRUE(documents.front().filename().string().starts_with(queue + "-")) << documents.front();
-        document_ = documents.front();
-        expectSheetInOrder(shownSheetText());
-    }
 };
-
-// Accepts the print dialog, on the printer of that name.
-void acceptPrintDialog(QWidget* modal, const QString& printer)
-{
-    auto* dialog = qobject_cast<QPrintDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
-    ASSERT_NE(printers, nullptr);
-    printers->setCurrentIndex(printers->findText(printer));
-    ASSERT_EQ(printers->currentText(), printer);
-    dialog->accept();
-}
 
 // Typing included: in a field, and in a room cell whose editor is still open
 // when File > Print is chosen.
@@ -269,9 +232,10 @@ TEST_F(WindowPrint, PrintsTheInnAsTheWindowShowsIt)
     QTest::keyClicks(innName, "The Typed Name");
     auto* grid = windows.main.findChild<QTableWidget*>(QString::fromLatin1(names::roomGrid));
     grid->setFocus();
-    test::typeAtFocus("77");
+    QTest::keyClick(grid, '7');  // opens the cell's editor, which takes the next key
     auto* cellEditor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_TRUE(cellEditor != nullptr && grid->isAncestorOf(cellEditor));
+    QTest::keyClick(cellEditor, '7');
 
     dateBefore_ = localFooterDate();
     choosePrint();
@@ -286,39 +250,38 @@ TEST_F(WindowPrint, PrintsTheInnAsTheWindowShowsIt)
     expectSheetInOrder(sheetText);
 }
 
-// Printers but no default: File > Print asks which, and prints there.
+// Two printers, no default: File > Print asks which in the print dialog, and the pages (the
+// second alone here); so does the Print of File > Print Preview (all pages here).
 TEST_F(WindowPrint, WithoutADefaultPrinterThePrintDialogAsksForOne)
 {
-    addPrinter("First");
-    addPrinter("Second");
-    test::ModalHandler handler({[](QWidget* modal) { acceptPrintDialog(modal, QStringLiteral("Second")); }});
-    dateBefore_ = localFooterDate();
+    addQueue("First", "", false);
+    addQueue("Second", "", false);
+    const auto printOnSecond = [](int page) {  // 0: all pages
+        return [page](QWidget* dialog) {
+            auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+            ASSERT_NE(printers, nullptr) << "no print dialog";
+            printers->setCurrentIndex(printers->findText(QStringLiteral("Second")));
+            dialog->findChild<QRadioButton*>(page > 0 ? QStringLiteral("printRange") : QStringLiteral("printAll"))
+                ->setChecked(true);
+            for (const QString& bound : {QStringLiteral("from"), QStringLiteral("to")})
+                dialog->findChild<QSpinBox*>(bound)->setValue(page);
+            qobject_cast<QDialog*>(dialog)->accept();
+        };
+    };
+    const auto printFromPreview = [](QWidget* preview) {
+        for (QAction* action : preview->findChildren<QAction*>())
+            if (action->text() == QStringLiteral("Print"))
+                QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
+    };
+    test::ModalHandler handler({printOnSecond(2), printFromPreview, printOnSecond(0)});
     choosePrint();
-    dateAfter_ = localFooterDate();
-    EXPECT_TRUE(handler.allAnswered());
-    expectPrintedOn("Second");
-}
-
-// File > Print Preview shows the sheet on the default printer's pages, and
-// its Print asks for the printer, copies and pages, and prints.
-TEST_F(WindowPrint, PrintPreviewShowsTheSheetAndPrintsIt)
-{
-    addQueue(kQueue);
-    test::ModalHandler handler({[](QWidget* modal) {
-                                    auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
-                                    ASSERT_NE(preview, nullptr);
-                                    EXPECT_EQ(preview->printer()->printerName(), kQueue);
-                                    EXPECT_GE(preview->findChild<QPrintPreviewWidget*>()->pageCount(), 1);
-                                    for (QAction* action : preview->findChildren<QAction*>())
-                                        if (action->text() == QStringLiteral("Print"))
-                                            QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
-                                },
-                                [](QWidget* modal) { acceptPrintDialog(modal, QString::fromLatin1(kQueue)); }});
-    dateBefore_ = localFooterDate();
     choose(names::printPreviewAction);
-    dateAfter_ = localFooterDate();
     EXPECT_TRUE(handler.allAnswered());
-    expectPrintedOn(kQueue);
+    const std::vector<fs::path> documents = waitForDocuments(2);  // the print's, then the preview's
+    ASSERT_EQ(documents.size(), 2u);
+    for (const fs::path& document : documents)
+        EXPECT_TRUE(document.filename().string().starts_with("Second-")) << document;
+    EXPECT_EQ(test::PdfDocument(documents[0]).text(), test::PdfDocument(documents[1]).text(2));
 }
 
 TEST_F(WindowPrint, NoPrinterAtAllShowsHowToExportAPdfAndPrintsNothing)

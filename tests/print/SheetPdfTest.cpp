@@ -3,14 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QPdfWriter>
-
 #include "PdfDocument.h"
 #include "SampleInns.h"
 #include "files/SafeFileWriter.h"
 #include "output/print/FooterDate.h"
-#include "output/print/PrintedSheet.h"
-#include "output/print/QtPrintCanvas.h"
 #include "output/print/SheetPdf.h"
 #include "support/TempDir.h"
 
@@ -44,50 +40,6 @@ TEST(SheetPdf, TitleFirstEveryLineInOrderAndOneFooterOnTheLastPage)
         EXPECT_GE(pdf.pageCount(), row.pages);
         pdf.expectSheetInOrder(test::sheetTextOf(row.sheet), {"12/6/26  9:05"});
         pdf.expectOneFooterOnTheLastPage();
-    }
-}
-
-// The pages a print dialog asks for, and those alone, in their order.
-TEST(SheetPdf, OnlyThePagesAskedForArePrinted)
-{
-    const test::TempDir dir;
-    const TextLines sheetText = test::sheetTextOf(test::longInn());
-    const auto print = [&](const QPageRanges& pages, const char* name) {
-        const std::filesystem::path path = dir.path() / name;
-        {
-            QPdfWriter writer(QString::fromStdString(path.string()));
-            writer.setPageRanges(pages);
-            QtPrintCanvas canvas(writer);
-            printInnSheet(canvas, sheetText, "12/6/26  9:05");
-        }
-        return PdfDocument(path);
-    };
-    const PdfDocument all = print({}, "all.pdf");
-    const int last = all.pageCount();
-    ASSERT_GE(last, 3);
-    const auto pages = [](std::initializer_list<std::pair<int, int>> ranges) {
-        QPageRanges pages;
-        for (const auto& [from, to] : ranges)
-            pages.addRange(from, to);
-        return pages;
-    };
-    struct Row {
-        const char* name;
-        QPageRanges asked;
-        std::vector<int> printed;
-    };
-    const Row rows[] = {
-        {"the first", pages({{1, 1}}), {1}},
-        {"the second", pages({{2, 2}}), {2}},
-        {"the first two", pages({{1, 2}}), {1, 2}},
-        {"the first and the last", pages({{1, 1}, {last, last}}), {1, last}},
-        {"the last and one past it", pages({{last, last + 1}}), {last}},
-    };
-    for (const Row& row : rows) {
-        const PdfDocument pdf = print(row.asked, "some.pdf");
-        ASSERT_EQ(pdf.pageCount(), int(row.printed.size())) << row.name;
-        for (std::size_t page = 0; page < row.printed.size(); ++page)
-            EXPECT_EQ(pdf.text(int(page) + 1), all.text(row.printed[page])) << row.name << ", page " << page + 1;
     }
 }
 

@@ -36,14 +36,13 @@ need_root() {
 
 # What a client needs to talk to this scheduler only: its socket, a config
 # folder without the machine's client.conf and lpoptions, a home without the
-# user's lpoptions (and XDG folders of its own, where the user's files stay
-# untouched), and no printer named by the environment. Sets
+# user's lpoptions, XDG folders of its own, and no printer named by the
+# environment. Sets
 # client_settings, and client to a command prefix that applies them.
 client_env() {
   local dir=$1
-  client_settings=(CUPS_SERVER="$dir/cups.sock" CUPS_SERVERROOT="$dir/client" HOME="$dir/home"
-    XDG_CONFIG_HOME="$dir/home/.config" XDG_DATA_HOME="$dir/home/.local/share"
-    XDG_STATE_HOME="$dir/home/.local/state" XDG_CACHE_HOME="$dir/home/.cache" XDG_RUNTIME_DIR="$dir/runtime")
+  client_settings=(CUPS_SERVER="$dir/cups.sock" CUPS_SERVERROOT="$dir/client" HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime"
+    XDG_CONFIG_HOME="$dir/home" XDG_DATA_HOME="$dir/home" XDG_STATE_HOME="$dir/home" XDG_CACHE_HOME="$dir/home")
   client=(env -u PRINTER -u LPDEST "${client_settings[@]}")
 }
 

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 #include "core/ProductIdentity.h"
 #include "output/print/QtText.h"
@@ -29,18 +28,6 @@ QPushButton* button(QWidget* window, const char* name)
 {
     return window->findChild<QPushButton*>(QString::fromLatin1(name));
 }
-
-// The program's windows, the main one shown, with a folder of their own.
-struct ShownWindows {
-    test::TempDir dir;
-    BrewickWindows windows{1, dir.path() / "BarScenes.txt", [](const QUrl&) {}};
-
-    ShownWindows()
-    {
-        windows.main.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
-    }
-};
 
 class CompanionWindows : public testing::Test {
 protected:
@@ -135,49 +122,6 @@ TEST_F(CompanionWindows, AboutTwiceShowsTheSameWindowWhereItWasLeft)
     EXPECT_TRUE(windows.main.isVisible());
 }
 
-// The companions open at their offsets from the main window, which put them
-// at their own first positions while it stands at its own, and follow it
-// when it is moved; one the user moved keeps its new offset.
-TEST(CompanionPlaces, TheCompanionsKeepTheirOffsetsFromTheMainWindow)
-{
-    struct Row {
-        const char* name;
-        QPoint aboutLeftAt;  // where the user leaves the about window first; none if null
-        QPoint mainAt;
-        QPoint about;
-        QPoint closing;
-    };
-    const Row rows[] = {
-        {"the main window where it starts", {}, {57, 34}, {66, 98}, {135, 145}},
-        {"the main window moved", {}, {700, 380}, {709, 444}, {778, 491}},
-        {"the about window moved, then the main window", {300, 200}, {157, 84}, {400, 250}, {235, 195}},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        ShownWindows shown;
-        BrewickWindows& windows = shown.windows;
-        std::vector<QPoint> shownAt;
-        const auto noteWhere = [&](QWidget* modal) {
-            shownAt.push_back(modal->pos());
-            modal->close();
-        };
-        std::deque<test::ModalHandler::Answer> answers = {noteWhere, noteWhere};
-        if (!row.aboutLeftAt.isNull()) {
-            answers.push_front([&](QWidget* modal) {
-                modal->move(row.aboutLeftAt);
-                modal->close();
-            });
-        }
-        const test::ModalHandler handler(std::move(answers));
-        if (!row.aboutLeftAt.isNull())
-            windows.about.exec();
-        windows.main.move(row.mainAt);
-        for (QDialog* companion : {static_cast<QDialog*>(&windows.about), static_cast<QDialog*>(&windows.closing)})
-            companion->exec();
-        EXPECT_EQ(shownAt, (std::vector<QPoint>{row.about, row.closing}));
-    }
-}
-
 // Every close request is answered once: by the closing window, and the main
 // window closes only when that is dismissed. A logout that may not ask the
 // user closes at once.
@@ -211,8 +155,10 @@ TEST(ClosingTheProgram, EveryCloseRequestShowsTheClosingWindowOnceAndThenCloses)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        ShownWindows shown;
-        BrewickWindows& windows = shown.windows;
+        const test::TempDir dir;
+        BrewickWindows windows(1, dir.path() / "BarScenes.txt", [](const QUrl&) {});
+        windows.main.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
         int closingShown = 0;
         test::ModalHandler handler({[&](QWidget* modal) {
             closingShown += modal == &windows.closing;
@@ -296,74 +242,28 @@ TEST_F(CompanionWindows, TheCompanionsAreModalDialogsOfTheMainWindow)
     }
 }
 
-// The link opens the address each time it is followed, by the mouse, by the
-// keyboard once Tab has reached it, or by a screen reader's action.
+// The link opens the address each time it is followed: by a click, by Enter once Tab has
+// brought the focus from "Exit", or by a screen reader's action on what it finds as a link.
 TEST_F(CompanionWindows, TheLinkOpensTheAddressEachTimeItIsFollowed)
 {
     auto* link = windows.closing.findChild<QLabel*>(QString::fromLatin1(names::linkLabel));
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
-    const std::pair<const char*, std::function<void()>> ways[] = {
-        {"a click", [&] { QTest::mouseClick(link, Qt::LeftButton); }},
-        {"another click", [&] { QTest::mouseClick(link, Qt::LeftButton); }},
-        {"Tab from Exit, then Enter",
-         [&] {
-             QWidget* exit = button(&windows.closing, names::closingExitButton);
-             exit->setFocus();
-             QTest::keyClick(exit, Qt::Key_Tab);
-             ASSERT_EQ(QApplication::focusWidget(), link);
-             QTest::keyClick(link, Qt::Key_Return);
-         }},
-        {"Space", [&] { QTest::keyClick(link, Qt::Key_Space); }},
-        {"a screen reader's press",
-         [&] {
-             QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(link)->actionInterface();
-             ASSERT_NE(actions, nullptr);
-             actions->doAction(QAccessibleActionInterface::pressAction());
-         }},
-    };
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(link)->role(), QAccessible::Link);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(link);
+    EXPECT_EQ(accessible->role(), QAccessible::Link);
     test::ModalHandler handler({[&](QWidget* modal) {
+        QTest::mouseClick(link, Qt::LeftButton);
         modal->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
-        for (std::size_t i = 0; i < std::size(ways); ++i) {
-            ways[i].second();
-            EXPECT_EQ(opened.size(), i + 1) << ways[i].first;
-        }
+        button(modal, names::closingExitButton)->setFocus();
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Return})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         EXPECT_TRUE(modal->isVisible()) << "the closing window stays up";
         modal->close();
     }});
     windows.main.close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !windows.main.isVisible(); }, 5000));
-    EXPECT_EQ(opened, std::vector<QUrl>(std::size(ways), QUrl("https://www.example.org/brewick")));
-}
-
-// What a screen reader says of the controls whose text alone would not do.
-TEST_F(CompanionWindows, ControlsAreNamedForWhatTheyHold)
-{
-    struct Row {
-        QWidget* window;
-        const char* control;
-        QString name;
-    };
-    const InnSheet& inn = windows.main.generator().sheet();
-    const Row rows[] = {
-        {&windows.main, names::tableCountLabel, "Number of tables: " + QString::number(inn.tableCount)},
-        {&windows.main, names::tableChoice, "Table"},
-        {&windows.main, names::tableLinesEdit, "Patrons at the chosen table"},
-        {&windows.main, names::barSceneList, "Bar scene"},
-        {&windows.about, names::bannerLabel, "Brewick"},
-        {&windows.closing, names::linkLabel, "https://www.example.org/brewick"},
-    };
-    for (const Row& row : rows) {
-        QAccessibleInterface* control =
-            QAccessible::queryAccessibleInterface(row.window->findChild<QWidget*>(QString::fromLatin1(row.control)));
-        ASSERT_NE(control, nullptr) << row.control;
-        EXPECT_EQ(control->text(QAccessible::Name), row.name) << row.control;
-    }
-    // The drop-down list's entry is its value.
-    auto* choice = windows.main.findChild<QWidget*>(QString::fromLatin1(names::tableChoice));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(choice)->text(QAccessible::Value).toStdString(),
-              inn.tableChoices[0]);
+    EXPECT_EQ(opened, std::vector<QUrl>(3, QUrl("https://www.example.org/brewick")));
 }
 
 }  // namespace

@@ -41,7 +41,8 @@ TEST_F(MainWindowTest, TypingInACellReachesTheSavedFileWhileItsEditorIsOpen)
     find<QPlainTextEdit>(names::menuEdit)->setFocus();
     QTest::keyClick(find<QWidget>(names::menuEdit), Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), grid);
-    test::typeAtFocus("77");
+    for (const Qt::Key key : {Qt::Key_7, Qt::Key_7})
+        test::pressAtFocus(key);
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(editor, nullptr) << "typing in the grid opens the current cell's editor";
     ASSERT_TRUE(grid->isAncestorOf(editor));
@@ -57,7 +58,7 @@ TEST_F(MainWindowTest, TypingInACellReachesTheSavedFileWhileItsEditorIsOpen)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     find<QWidget>(names::menuEdit)->setFocus();
     QTest::keyClick(find<QWidget>(names::menuEdit), Qt::Key_Tab);
-    test::typeAtFocus("5");
+    test::pressAtFocus(Qt::Key_5);
     editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(editor, nullptr);
     find<QCheckBox>(names::roomsCheckBox)->click();
@@ -165,8 +166,9 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         auto* grid = find<QTableWidget>(names::roomGrid);
         if (row.before)
             row.before();
-        QLineEdit* editor = test::openCellEditor(grid, row.column, row.row);
-        ASSERT_NE(editor, nullptr);
+        test::doubleClick(grid, grid->model()->index(row.row, row.column));
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_TRUE(editor != nullptr && grid->isAncestorOf(editor));
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(editor, QString::fromStdString(typed));
         if (row.run)

@@ -20,7 +20,6 @@
 #include <optional>
 #include <string>
 
-#include "support/AtFocus.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/MainWindow.h"
@@ -74,23 +73,20 @@ inline std::optional<std::string> writeThrough(MainWindow& window, const char* a
     return error;
 }
 
-// Double-clicks an item of a grid or a list, as a user opens its editor,
-// and gives the editor.
-inline QLineEdit* openEditor(QAbstractItemView* view, const QModelIndex& index)
+// A key as on a keyboard: to the control that has the focus, at once.
+inline void pressAtFocus(Qt::Key key)
 {
-    // As the window system reports it: a click, then a second press as a double-click.
+    QTest::keyClick(QApplication::focusWidget(), key);
+    QApplication::processEvents();
+}
+
+// A double-click as the window system gives it: a click, then a second press.
+inline void doubleClick(QAbstractItemView* view, const QModelIndex& index)
+{
     const QPoint centre = view->visualRect(index).center();
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, centre);
-    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    EXPECT_TRUE(editor != nullptr && view->isAncestorOf(editor)) << "no editor on " << view->objectName().toStdString();
-    return editor;
-}
-
-inline QLineEdit* openCellEditor(QTableWidget* grid, int column, int row)
-{
-    return openEditor(grid, grid->model()->index(row, column));
 }
 
 inline std::optional<std::string> save(MainWindow& window, const std::filesystem::path& path)
