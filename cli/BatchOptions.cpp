@@ -29,7 +29,7 @@ constexpr std::string_view kHelpText =
     "                 json: JSON Lines, one object per inn\n"
     "  --output DIR   write inn n to DIR/<n>.txt, .md or .json instead of standard\n"
     "                 output; the folder is created when missing\n"
-    "  --help         show this help\n"
+    "  -h, --help     show this help\n"
     "  --version      show the version\n"
     "\n"
     "Exit status: 0 done, 1 a scene file, a word list or the output failed, 2 a bad\n"
@@ -122,7 +122,7 @@ CommandLine parseCommandLine(std::span<const char* const> arguments, const char*
     CommandLine commandLine;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        if (argument == "--help")
+        if (argument == "--help" || argument == "-h")
             return {BatchAction::ShowHelp, {}, {}};
         if (argument == "--version")
             return {BatchAction::ShowVersion, {}, {}};

@@ -10,6 +10,14 @@ namespace brewick {
 namespace {
 constexpr const char* kNoEditor = "No application is set up to open text files";
 
+// GIO's messages may end in a full stop, which the user's message adds itself.
+std::string withoutFullStop(std::string message)
+{
+    if (message.ends_with('.'))
+        message.pop_back();
+    return message;
+}
+
 // GIO, loaded at the first edit rather than with the program: it and the
 // libraries it brings would add to every start-up for a command seldom used.
 // The GLib it shares with Qt is loaded already.
@@ -79,25 +87,25 @@ std::optional<std::string> openInTextEditor(const std::string& path)
 {
     const Gio& g = gio();
     if (!g.problem.empty())
-        return std::string(kNoEditor) + " (" + g.problem + ")";
-    std::string problem = kNoEditor;
+        return "The desktop's text editor cannot be looked up: " + withoutFullStop(g.problem);
     const GObjectPtr<GAppInfo> editor(g.defaultForType("text/plain", FALSE));
-    if (editor && isDesktopAppInfo(editor.get())) {
-        const GObjectPtr<GFile> file(g.fileForPath(path.c_str()));
-        gchar* uri = g.uriOf(file.get());
-        GList uris = {uri, nullptr, nullptr};
-        GError* error = nullptr;
-        // GLib reaps a spawned editor itself; a D-Bus activated one is no
-        // child of ours at all.
-        const bool started = g.launchAsManager(reinterpret_cast<GDesktopAppInfo*>(editor.get()), &uris, nullptr,
-                                               G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr, nullptr, &error);
-        g.free(uri);
-        if (started)
-            return std::nullopt;
-        if (error != nullptr)
-            problem = problem + " (" + g.nameOf(editor.get()) + ": " + error->message + ")";
-        g.clearError(&error);
-    }
+    if (!editor || !isDesktopAppInfo(editor.get()))
+        return kNoEditor;
+    const GObjectPtr<GFile> file(g.fileForPath(path.c_str()));
+    gchar* uri = g.uriOf(file.get());
+    GList uris = {uri, nullptr, nullptr};
+    GError* error = nullptr;
+    // GLib reaps a spawned editor itself; a D-Bus activated one is no child
+    // of ours at all.
+    const bool started = g.launchAsManager(reinterpret_cast<GDesktopAppInfo*>(editor.get()), &uris, nullptr,
+                                           G_SPAWN_SEARCH_PATH, nullptr, nullptr, nullptr, nullptr, &error);
+    g.free(uri);
+    if (started)
+        return std::nullopt;
+    std::string problem = std::string("The text editor ") + g.nameOf(editor.get()) + " cannot be started";
+    if (error != nullptr)
+        problem += ": " + withoutFullStop(error->message);
+    g.clearError(&error);
     return problem;
 }
 

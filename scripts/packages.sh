@@ -21,6 +21,7 @@ TEST_PACKAGES=(
   cups-daemon cups-client poppler-utils
   desktop-file-utils appstream man-db
   xvfb x11-utils xdotool imagemagick libx11-dev
+  openbox # a real window manager, for where the windows open
   dbus-daemon python3-gi gir1.2-glib-2.0
   at-spi2-core python3-pyatspi # the main window through AT-SPI
   weston

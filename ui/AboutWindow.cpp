@@ -37,6 +37,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
     setFixedSize(400, 239);
 
     banner_ = place<QLabel>(this, objectNames::bannerLabel, {0, 0, 400, 100});
+    banner_->setAccessibleName(toQString(kProductName));
+    banner_->setAccessibleDescription(QStringLiteral("An inn sign with a tankard of ale and a twenty-sided die"));
 
     // Blue in the light palette; the link colour keeps them readable in dark ones.
     const QFont font = windowFont(15, true);

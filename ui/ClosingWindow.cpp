@@ -1,39 +1,17 @@
 #include "ui/ClosingWindow.h"
 
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include "core/ProductIdentity.h"
 #include "output/print/QtText.h"
 #include "ui/ObjectNames.h"
+#include "ui/WebLink.h"
 #include "ui/WindowLook.h"
 
 namespace brewick {
 
 namespace {
 constexpr int kCentre = 154;
-
-// A label that reports a click, for the web address.
-class LinkLabel : public QLabel {
-public:
-    LinkLabel(const QString& text, std::function<void()> clicked, QWidget* parent)
-        : QLabel(text, parent),
-          clicked_(std::move(clicked))
-    {
-        setCursor(Qt::PointingHandCursor);
-    }
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-            clicked_();
-    }
-
-private:
-    std::function<void()> clicked_;
-};
-
 }  // namespace
 
 ClosingWindow::ClosingWindow(UrlOpener openUrl, QWidget* parent) : QDialog(parent), openUrl_(std::move(openUrl))
@@ -50,15 +28,16 @@ ClosingWindow::ClosingWindow(UrlOpener openUrl, QWidget* parent) : QDialog(paren
     caption("try the other Brewick game master tools,", objectNames::productsLabel, 36);
     caption("which can be found at:", objectNames::whereLabel, 56);
 
-    QFont linkFont = bold;
-    linkFont.setUnderline(true);
-    placeCaption(new LinkLabel(
-                     toQString(kMakerWebAddress), [this] { openMakerWebsite(); }, this),
-                 objectNames::linkLabel, kCentre, 80, linkFont, QPalette::Link);
-
+    // "Exit" comes first in the tab order, then the link: the order they are made in.
     auto* exit = place<QPushButton>(this, objectNames::closingExitButton, {112, 120, 82, 32}, QStringLiteral("Exit"));
     exit->setDefault(true);
     connect(exit, &QPushButton::clicked, this, &QDialog::accept);
+
+    QFont linkFont = bold;
+    linkFont.setUnderline(true);
+    auto* link = new WebLink(toQString(kMakerWebAddress), this);
+    placeCaption(link, objectNames::linkLabel, kCentre, 80, linkFont, QPalette::Link);
+    connect(link, &WebLink::followed, this, &ClosingWindow::openMakerWebsite);
 }
 
 void ClosingWindow::openMakerWebsite() { openUrl_(QUrl(toQString(kMakerWebAddress))); }

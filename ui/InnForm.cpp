@@ -7,16 +7,18 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "core/TableText.h"
 #include "output/print/QtText.h"
+#include "ui/NamedComboBox.h"
 #include "ui/ObjectNames.h"
+#include "ui/OneLineDelegate.h"
 #include "ui/OneLineValidator.h"
 #include "ui/RadioGroup.h"
 #include "ui/RoomGrid.h"
+#include "ui/SceneLine.h"
 #include "ui/WindowLook.h"
 
 namespace brewick {
@@ -26,13 +28,6 @@ namespace names = objectNames;
 
 constexpr int kWidth = 502;
 constexpr int kHeight = 581;
-constexpr int kListItemHeight = 16;
-
-constexpr std::size_t kMostShownLines = InnForm::kMostShownLines;
-constexpr std::size_t kMostShownBytes = InnForm::kMostShownBytes;
-constexpr std::size_t kLongestWord = InnForm::kLongestWord;
-// A one-line list shows as much of a line as its width takes.
-constexpr std::size_t kMostShownLineBytes = 4096;
 
 TextLines linesOf(const QPlainTextEdit* box) { return splitLines(box->toPlainText().toStdString()); }
 
@@ -41,7 +36,7 @@ bool hasLongWord(const TextLines& lines)
     for (std::string_view line : lines) {
         std::size_t word = 0;
         for (char c : line)
-            if ((word = c == ' ' || c == '\t' ? 0 : word + 1) > kLongestWord)
+            if ((word = c == ' ' || c == '\t' ? 0 : word + 1) > InnForm::kLongestWord)
                 return true;
     }
     return false;
@@ -52,8 +47,8 @@ std::string cutLines(const TextLines& lines)
 {
     std::string shown;
     std::size_t count = 0;
-    for (; count < lines.size() && count < kMostShownLines && shown.size() < kMostShownBytes; ++count)
-        shown.append(lines[count].substr(0, kMostShownBytes - shown.size())).append("\n");
+    for (; count < lines.size() && count < InnForm::kMostShownLines && shown.size() < InnForm::kMostShownBytes; ++count)
+        shown.append(lines[count].substr(0, InnForm::kMostShownBytes - shown.size())).append("\n");
     return shown +
            "\u2026 this is too large to show whole here, and kept whole: File > Save, Export or "
            "Edit > Copy Inn gives all of its " +
@@ -68,7 +63,7 @@ void setEditable(QWidget* box, bool editable)
 // Replaces the box's text as one batch, when it differs.
 void showLines(QPlainTextEdit* box, const TextLines& lines)
 {
-    const bool fits = lines.size() <= kMostShownLines && lines.textSize() <= kMostShownBytes;
+    const bool fits = lines.size() <= InnForm::kMostShownLines && lines.textSize() <= InnForm::kMostShownBytes;
     if (fits && !box->isReadOnly() && linesOf(box) == lines)
         return;
     const QSignalBlocker quiet(box);
@@ -79,13 +74,11 @@ void showLines(QPlainTextEdit* box, const TextLines& lines)
     box->setPlainText(toQString(fits ? joinLines(lines) : cutLines(lines)));
 }
 
-// A field holds as many characters as its most; a longer text shows cut.
 void showText(QLineEdit* field, const std::string& text)
 {
-    const QString shown = toQString(text);
-    const bool fits = shown.size() <= field->maxLength();
-    field->setReadOnly(!fits);
-    setEditable(field, fits);
+    const auto [shown, whole] = oneLineText(text);
+    field->setReadOnly(!whole);
+    setEditable(field, whole);
     if (field->text() != shown)
         field->setText(shown);
 }
@@ -149,10 +142,7 @@ void InnForm::createControls()
     roomGrid_->setAccessibleName(QStringLiteral("Rooms and prices"));
 
     auto* sceneGroup = place<QGroupBox>(this, names::barSceneGroup, {8, 256, 486, 49}, QStringLiteral("Bar Scene"));
-    barSceneList_ = place<QListWidget>(sceneGroup, names::barSceneList, {8, 16, 465, 25});
-    barSceneList_->setAccessibleName(QStringLiteral("Bar scene"));
-    barSceneList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    barSceneList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    barSceneLine_ = place<SceneLine>(sceneGroup, names::barSceneList, {8, 16, 465, 25});
 
     auto* tablesGroup = place<QGroupBox>(this, names::tablesGroup, {8, 312, 486, 185}, QStringLiteral("Tables"));
     auto* tableCountCaption =
@@ -160,11 +150,11 @@ void InnForm::createControls()
     tableCountLabel_ = place<QLabel>(tablesGroup, names::tableCountLabel, {136, 22, 7, 16}, QStringLiteral("0"));
     tableCountLabel_->adjustSize();
     tableCountCaption->setBuddy(tableCountLabel_);
-    // A label tells a screen reader nothing but its name: the number goes as
-    // its description.
-    tableCountLabel_->setAccessibleName(QStringLiteral("Number of tables"));
-    tableChoice_ = place<QComboBox>(tablesGroup, names::tableChoice, {250, 16, 225, 24});
+    // Named for what they hold: the choice's own name would be its current
+    // entry, and the box's that of its group.
+    tableChoice_ = place<NamedComboBox>(tablesGroup, names::tableChoice, {250, 16, 225, 24}, QStringLiteral("Table"));
     tableLinesEdit_ = place<QPlainTextEdit>(tablesGroup, names::tableLinesEdit, {8, 48, 468, 129});
+    tableLinesEdit_->setAccessibleName(QStringLiteral("Patrons at the chosen table"));
 
     for (QPlainTextEdit* box : {menuEdit_, tableLinesEdit_}) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -196,7 +186,7 @@ void InnForm::orderTabs()
     order += {menuEdit_, roomGrid_, tableChoice_, tableLinesEdit_};
     for (QCheckBox* box : partCheckBoxes_)
         order.append(box);
-    order += {generateButton_, exitButton_, barSceneList_};
+    order += {generateButton_, exitButton_, barSceneLine_};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -229,11 +219,14 @@ void InnForm::connectControls()
             [this] { editShownTable(sheet_, linesOf(tableLinesEdit_)); });
     connect(roomGrid_, &RoomGrid::cellEdited, this,
             [this](int column, int row, const QString& text) { sheet_.rooms.cell(column, row) = text.toStdString(); });
+    connect(barSceneLine_, &SceneLine::sceneEdited, this,
+            [this](const QString& scene) { sheet_.barScene = scene.toStdString(); });
     for (QLineEdit* field : {innNameEdit_, landlordEdit_})
         connect(field, &QLineEdit::textEdited, this, &InnForm::edited);
     for (QPlainTextEdit* box : {menuEdit_, tableLinesEdit_})
         connect(box, &QPlainTextEdit::textChanged, this, &InnForm::edited);
-    connect(roomGrid_, &RoomGrid::editorTyped, this, &InnForm::edited);
+    for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{roomGrid_, barSceneLine_})
+        connect(qobject_cast<OneLineDelegate*>(view->itemDelegate()), &OneLineDelegate::typed, this, &InnForm::edited);
 }
 
 void InnForm::showSheet()
@@ -244,7 +237,7 @@ void InnForm::showSheet()
     qualityGroup_->select(indexOf(sheet_.quality));
     roomGrid_->showRooms(sheet_.rooms);
     showLines(menuEdit_, sheet_.menuLines);
-    showScene();
+    barSceneLine_->showScene(oneLineText(sheet_.barScene));
     showTableCount();
     showTableChoices();
     showLines(tableLinesEdit_, sheet_.shownTableLines);
@@ -256,7 +249,11 @@ void InnForm::showParts(const PartSelection& parts)
         partCheckBoxes_[part]->setChecked(parts.isTicked(static_cast<InnPart>(part)));
 }
 
-void InnForm::commitEdits() { roomGrid_->commitOpenEditor(); }
+void InnForm::commitEdits()
+{
+    commitOpenEditor(roomGrid_);
+    commitOpenEditor(barSceneLine_);
+}
 
 void InnForm::focusGenerate() { generateButton_->setFocus(); }
 
@@ -269,23 +266,12 @@ void InnForm::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-// One line, an empty one for an empty scene.
-void InnForm::showScene()
-{
-    // The line shows what fits its width: a long scene is cut first.
-    const QString scene = toQString(std::string_view(sheet_.barScene).substr(0, kMostShownLineBytes));
-    if (barSceneList_->count() == 1 && barSceneList_->item(0)->text() == scene)
-        return;
-    barSceneList_->clear();
-    auto* line = new QListWidgetItem(scene, barSceneList_);
-    line->setSizeHint(QSize(0, kListItemHeight));
-}
-
 void InnForm::showTableCount()
 {
     const QString count = QString::number(sheet_.tableCount);
     tableCountLabel_->setText(count);
-    tableCountLabel_->setAccessibleDescription(count);
+    // A screen reader reads a label by its name alone.
+    tableCountLabel_->setAccessibleName(QStringLiteral("Number of tables: ") + count);
     tableCountLabel_->adjustSize();
 }
 

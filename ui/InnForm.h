@@ -15,7 +15,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -23,6 +22,7 @@ namespace brewick {
 
 class RadioGroup;
 class RoomGrid;
+class SceneLine;
 
 class InnForm : public QWidget {
     Q_OBJECT
@@ -48,8 +48,8 @@ public:
     void showParts(const PartSelection& parts);
 
     // Puts what the user typed and has not confirmed yet into the sheet:
-    // every field but the room grid writes the sheet as the user types, the
-    // grid's cell editor holds the typing back until it closes.
+    // every field but the room grid and the bar scene writes the sheet as
+    // the user types, their editors hold the typing back until they close.
     void commitEdits();
 
     // The keyboard focus to "Generate", as after start-up.
@@ -75,7 +75,6 @@ private:
     void createControls();
     void orderTabs();
     void connectControls();
-    void showScene();
     void showTableCount();
     void showTableChoices();
     void showDefaultButton(QWidget* focus);
@@ -87,7 +86,7 @@ private:
     RadioGroup* qualityGroup_ = nullptr;
     QPlainTextEdit* menuEdit_ = nullptr;
     RoomGrid* roomGrid_ = nullptr;
-    QListWidget* barSceneList_ = nullptr;
+    SceneLine* barSceneLine_ = nullptr;
     QLabel* tableCountLabel_ = nullptr;
     QComboBox* tableChoice_ = nullptr;
     QPlainTextEdit* tableLinesEdit_ = nullptr;

@@ -111,6 +111,8 @@ void MainWindow::createActions()
     actions_.fileExport = addAction(file, names::exportAction, QStringLiteral("E&xport…"), &MainWindow::exportInn);
     actions_.filePrint =
         addAction(file, names::printAction, QStringLiteral("&Print"), &MainWindow::printInn, QKeySequence::Print);
+    actions_.filePrintPreview =
+        addAction(file, names::printPreviewAction, QStringLiteral("Print Pre&view…"), &MainWindow::previewPrintedInn);
     actions_.fileAbout = addAction(file, names::aboutAction, QStringLiteral("&About"), &MainWindow::showAbout);
     file->addSeparator();
     // One more close request: the closing window comes first, as for "Exit".
@@ -189,6 +191,10 @@ void MainWindow::changeShownInn(const std::function<void()>& change)
 
 void MainWindow::generateInn()
 {
+    if (!generator_.parts().anyTicked()) {
+        reportError("Nothing is ticked to regenerate: tick \"All\" or the parts to regenerate");
+        return;
+    }
     changeShownInn([this] { history_.generate(generator_); });
 }
 
@@ -233,7 +239,7 @@ void MainWindow::editBarScenes()
     // process to wait for.
     sceneFileWatcher_.watch(sceneFile_);
     if (const auto problem = openInTextEditor(sceneFile_.string()))
-        reportError(*problem + ". The scene file is " + sceneFile_.string());
+        reportError(*problem + ". Open the scene file in a text editor yourself: " + sceneFile_.string());
     // Changes made since the last build, by any means, count too.
     updateSceneList();
 }

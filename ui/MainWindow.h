@@ -26,6 +26,7 @@
 #include "platform/EditedFileWatcher.h"
 #include "ui/ErrorBox.h"
 #include "ui/InnOpenDialog.h"
+#include "ui/InnPrintDialogs.h"
 #include "ui/InnSaveDialog.h"
 
 class QDialog;
@@ -52,8 +53,8 @@ public:
     // request shows before the main window closes.
     void setCompanions(QDialog* about, QDialog* closing);
 
-    // File > Print prints there from now on; the system's default printer
-    // until then.
+    // File > Print prints there from now on, without asking while it has a
+    // printer; the system's default printer until then.
     void usePrinter(std::unique_ptr<SheetPrinter> printer) { printer_ = std::move(printer); }
 
     // The session ends: closes, with the closing window only when the session
@@ -92,6 +93,7 @@ private:
         QAction* fileSave = nullptr;
         QAction* fileExport = nullptr;
         QAction* filePrint = nullptr;
+        QAction* filePrintPreview = nullptr;
         QAction* fileAbout = nullptr;
         QAction* fileQuit = nullptr;
         QAction* editCopyInn = nullptr;
@@ -126,6 +128,7 @@ private:
     void saveInn();
     void exportInn();
     void printInn();
+    void previewPrintedInn();
     void copyInn();
     void showAbout();
     void editBarScenes();
@@ -160,6 +163,7 @@ private:
     InnSaveDialog saveDialog_;
     InnSaveDialog exportDialog_;
     std::unique_ptr<SheetPrinter> printer_ = std::make_unique<DefaultPrinter>();
+    InnPrintDialogs printDialogs_;
     EditedFileWatcher sceneFileWatcher_;
     EditedFileWatcher wordFolderWatcher_;
     UserWords userWords_;  // as the generator draws from them

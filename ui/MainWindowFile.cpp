@@ -97,11 +97,21 @@ void MainWindow::exportInn()
         reportError(*error);
 }
 
+// At once on the default printer, as ever; without one, the print dialog
+// asks for a printer.
 void MainWindow::printInn()
 {
     TextLines lines;
     buildInnSheetText(shownInn(), lines);
-    if (const auto error = printer_->print(lines))
+    if (const auto error = printer_->hasPrinter() ? printer_->print(lines) : printDialogs_.print(this, lines))
+        reportError(*error);
+}
+
+void MainWindow::previewPrintedInn()
+{
+    TextLines lines;
+    buildInnSheetText(shownInn(), lines);
+    if (const auto error = printDialogs_.preview(this, lines))
         reportError(*error);
 }
 

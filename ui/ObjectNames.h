@@ -12,6 +12,7 @@ inline constexpr char openAction[] = "openAction";
 inline constexpr char saveAction[] = "saveAction";
 inline constexpr char exportAction[] = "exportAction";
 inline constexpr char printAction[] = "printAction";
+inline constexpr char printPreviewAction[] = "printPreviewAction";
 inline constexpr char aboutAction[] = "aboutAction";
 inline constexpr char quitAction[] = "quitAction";
 inline constexpr char editMenu[] = "editMenu";

@@ -2,10 +2,10 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLineEdit>
-#include <QStyledItemDelegate>
 
-#include "ui/OneLineValidator.h"
+#include <algorithm>
+
+#include "ui/OneLineDelegate.h"
 
 namespace brewick {
 
@@ -14,25 +14,6 @@ constexpr int kColumnWidth = 100;
 constexpr int kRowHeight = 24;
 
 bool isHeading(int column, int row) { return column == 0 || row == 0; }
-
-// Cell editors are one-line fields like the others.
-class CellDelegate : public QStyledItemDelegate {
-public:
-    explicit CellDelegate(RoomGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
-
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* field = qobject_cast<QLineEdit*>(editor)) {
-            field->setValidator(new OneLineValidator(field));
-            QObject::connect(field, &QLineEdit::textEdited, grid_, &RoomGrid::editorTyped);
-        }
-        return editor;
-    }
-
-private:
-    RoomGrid* grid_;
-};
 }  // namespace
 
 RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::kColumns, parent)
@@ -44,12 +25,13 @@ RoomGrid::RoomGrid(QWidget* parent) : QTableWidget(RoomTable::kRows, RoomTable::
     verticalHeader()->setStretchLastSection(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // The editor marks the current cell; a highlight would linger once the
+    // The focus marks the current cell; a highlight would linger once the
     // focus has gone elsewhere.
     setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
     setTabKeyNavigation(false);
-    setItemDelegate(new CellDelegate(this));
+    setItemDelegate(new OneLineDelegate(this));
     // The hidden header views still give a screen reader a cell's headings:
     // they hold the texts of the heading row and column.
     for (int column = 0; column < RoomTable::kColumns; ++column) {
@@ -82,10 +64,13 @@ void RoomGrid::showRooms(const RoomTable& rooms)
     const QSignalBlocker quiet(this);
     for (int row = 0; row < RoomTable::kRows; ++row) {
         for (int column = 0; column < RoomTable::kColumns; ++column) {
-            const QString text = QString::fromStdString(rooms.cell(column, row));
-            if (item(row, column)->text() == text)
+            const auto [text, whole] = oneLineText(rooms.cell(column, row));
+            QTableWidgetItem* cell = item(row, column);
+            if (!isHeading(column, row))
+                cell->setFlags(whole ? cell->flags() | Qt::ItemIsEditable : cell->flags() & ~Qt::ItemIsEditable);
+            if (cell->text() == text)
                 continue;
-            item(row, column)->setText(text);
+            cell->setText(text);
             if (row == 0)
                 horizontalHeaderItem(column)->setText(text);
             if (column == 0)
@@ -94,26 +79,22 @@ void RoomGrid::showRooms(const RoomTable& rooms)
     }
 }
 
-void RoomGrid::commitOpenEditor()
-{
-    if (QWidget* editor = openEditor())
-        commitData(editor);
-}
-
+// An Enter that ends an edit reaches the grid too, once the editor has taken it.
 void RoomGrid::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (state() != EditingState)
+            edit(currentIndex());
         event->accept();
         return;
     }
     QTableWidget::keyPressEvent(event);
 }
 
-void RoomGrid::focusInEvent(QFocusEvent* event)
+QModelIndex RoomGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
 {
-    QTableWidget::focusInEvent(event);
-    if (state() != EditingState && (currentIndex().flags() & Qt::ItemIsEditable))
-        edit(currentIndex());
+    const QModelIndex next = QTableWidget::moveCursor(action, modifiers);
+    return model()->index(std::max(next.row(), 1), std::max(next.column(), 1));
 }
 
 // Tab and Backtab in the editor leave the grid, as they do from the grid.
@@ -125,7 +106,5 @@ void RoomGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint h
     if (forward || backward)
         focusNextPrevChild(forward);
 }
-
-QWidget* RoomGrid::openEditor() const { return state() == EditingState ? indexWidget(currentIndex()) : nullptr; }
 
 }  // namespace brewick

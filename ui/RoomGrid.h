@@ -1,6 +1,8 @@
 // The room table on screen: a grid with a fixed heading row and column whose
-// six inner cells are edited in place. The current cell's editor is always
-// shown while the grid has the focus, and the grid highlights no selection.
+// six inner cells are edited in place, as in a spreadsheet: the arrow keys
+// move among them; typing, F2, Enter or a double-click start an edit, typing
+// in place of what the cell holds; Enter ends it and Escape gives it up. Tab
+// leaves the grid.
 #pragma once
 
 #include <QTableWidget>
@@ -19,26 +21,16 @@ public:
     // changes, and leaves one whose cell stays as it is. Emits nothing.
     void showRooms(const RoomTable& rooms);
 
-    // Hands what is typed in an open cell editor to the cell (and so to
-    // cellEdited), leaving the editor open. Output calls this first: a menu
-    // command or a shortcut does not take the focus from the editor.
-    void commitOpenEditor();
-
 signals:
     void cellEdited(int column, int row, const QString& text);
-    // The user typed in an open cell editor, which holds the typing back.
-    void editorTyped();
 
 protected:
-    void focusInEvent(QFocusEvent* event) override;
-    // Return and the keypad's Enter end a cell's edit and go no further: in
-    // the grid they never press "Generate".
+    // Return and the keypad's Enter start or end a cell's edit and go no
+    // further: in the grid they never press "Generate".
     void keyPressEvent(QKeyEvent* event) override;
+    // The keys never move onto a heading.
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
-
-private:
-    // The editor of the current cell, when one is open.
-    QWidget* openEditor() const;
 };
 
 }  // namespace brewick

@@ -7,6 +7,8 @@
 
 #include "ui/CaptionOnFrameStyle.h"
 #include "ui/FocusMarkStyle.h"
+#include "ui/OffsetFromOwner.h"
+#include "ui/WholePixelFrameStyle.h"
 
 namespace brewick {
 
@@ -59,7 +61,7 @@ protected:
 void applyProgramLook()
 {
     QApplication::setFont(windowFont());
-    QApplication::setStyle(new FocusMarkStyle(new CaptionOnFrameStyle));
+    QApplication::setStyle(new FocusMarkStyle(new WholePixelFrameStyle(new CaptionOnFrameStyle)));
     QCoreApplication::instance()->installEventFilter(new IconAfterFirstPaint(QCoreApplication::instance()));
 }
 
@@ -68,7 +70,10 @@ void setUpFixedWindow(QWidget* window, Qt::WindowType type, const QString& title
     window->setWindowTitle(title);
     window->setWindowFlags(type | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint);
-    window->move(position);
+    if (const QWidget* owner = window->parentWidget())
+        window->installEventFilter(new OffsetFromOwner(window, owner, position));
+    else
+        window->move(position);
     window->installEventFilter(new FixedSizeKeeper(window));
 }
 

@@ -26,7 +26,9 @@ QIcon programIcon();
 void applyProgramLook();
 
 // A window with a fixed border, minimisable but not maximisable, first shown
-// at `position`. A dialog stays above the window it belongs to. Should it be
+// at `position`. A dialog stays above the window it belongs to, and keeps
+// its offset from it: given `position` while that window stands at its own
+// first position, it opens where the window's move has taken it. Should it be
 // maximised or made full-screen all the same (Wayland's title bars offer it,
 // a compositor's key may ask for it), it takes the size it is given, as the
 // protocol demands, with its content at the fixed size in the top-left

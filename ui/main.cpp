@@ -12,12 +12,19 @@
 #include "files/WordFolder.h"
 #include "platform/TerminationSignals.h"
 #include "ui/BrewickWindows.h"
+#include "ui/CommandLine.h"
 #include "ui/WindowLook.h"
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = brewick::answerHelpOrVersion(argc, argv))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brewick"));
+    // What is left once the application has taken its own options.
+    const brewick::ProgramCommandLine commandLine = brewick::parseProgramCommandLine({argv, std::size_t(argc)});
+    if (commandLine.action == brewick::ProgramCommandLine::Action::Refuse)
+        return brewick::refuseCommandLine(commandLine);
     QApplication::setDesktopFileName(QStringLiteral("org.example.Brewick"));
     brewick::applyProgramLook();
 
@@ -39,8 +46,8 @@ int main(int argc, char* argv[])
                      [&windows] { windows.main.closeForLogout(false); });
     windows.main.keepSessionIn(brewick::sessionFolder());
     windows.main.show();
-    // The files named on the command line, Qt's own options taken out: they
-    // open after the first inn, as File > Open opens them.
-    windows.main.openInnFiles({argv + 1, argv + argc});
+    // The files named on the command line open after the first inn, as
+    // File > Open opens them.
+    windows.main.openInnFiles(commandLine.innFiles);
     return QApplication::exec();
 }

@@ -1,8 +1,28 @@
 #include "output/print/FooterDate.h"
 
-#include <QLocale>
-
 namespace brewick {
+
+namespace {
+// The format with every year field outside quotes made two digits long.
+QString withTwoDigitYear(const QString& format)
+{
+    QString result;
+    bool quoted = false;
+    for (qsizetype i = 0; i < format.size(); ++i) {
+        const QChar c = format[i];
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u'y') {
+            result += c;
+            continue;
+        }
+        while (i + 1 < format.size() && format[i + 1] == u'y')
+            ++i;
+        result += QStringLiteral("yy");
+    }
+    return result;
+}
+}  // namespace
 
 QString formatSeparator(const QString& format, const QString& fallback)
 {
@@ -26,23 +46,22 @@ QString formatSeparator(const QString& format, const QString& fallback)
     return fallback;
 }
 
-std::string footerDate(const QDateTime& when, const QString& dateSeparator, const QString& timeSeparator)
+std::string footerDate(const QDateTime& when, const QString& dateFormat, const QString& timeSeparator)
 {
-    const auto twoDigits = [](int number) { return QString::number(number).rightJustified(2, u'0'); };
-    const QDate date = when.date();
     const QTime time = when.time();
-    return QStringLiteral("%1%2%3%2%4  %5%6%7")
-        .arg(QString::number(date.month()), dateSeparator, QString::number(date.day()), twoDigits(date.year() % 100),
-             QString::number(time.hour()), timeSeparator, twoDigits(time.minute()))
+    return QStringLiteral("%1  %2%3%4")
+        .arg(QLocale::c().toString(when.date(), withTwoDigitYear(dateFormat)), QString::number(time.hour()),
+             timeSeparator, QString::number(time.minute()).rightJustified(2, u'0'))
         .toStdString();
 }
 
-std::string localFooterDate()
+std::string footerDate(const QDateTime& when, const QLocale& locale)
 {
-    const QLocale locale = QLocale::system();
-    return footerDate(QDateTime::currentDateTime(),
-                      formatSeparator(locale.dateFormat(QLocale::ShortFormat), QStringLiteral("/")),
-                      formatSeparator(locale.timeFormat(QLocale::ShortFormat), QStringLiteral(":")));
+    const QString dateFormat =
+        locale.language() == QLocale::C ? QStringLiteral("M/d/yy") : locale.dateFormat(QLocale::ShortFormat);
+    return footerDate(when, dateFormat, formatSeparator(locale.timeFormat(QLocale::ShortFormat), QStringLiteral(":")));
 }
+
+std::string localFooterDate() { return footerDate(QDateTime::currentDateTime(), QLocale::system()); }
 
 }  // namespace brewick

@@ -1,11 +1,14 @@
-// The date and time of printing as the footer shows them: "m/d/yy  h:nn",
-// month, day and hour without a leading zero, with the system's date and
-// time separators in place of "/" and ":".
+// The date and time of printing as the footer shows them: the date in the
+// order and with the separators of the locale's short date format, its year
+// in two digits ("12/7/26" in the United States, "07.12.26" in Germany), then
+// two blanks and the time as "h:nn", the hour without a leading zero, with the
+// locale's time separator in place of ":".
 #pragma once
 
 #include <string>
 
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 
 namespace brewick {
@@ -15,10 +18,15 @@ namespace brewick {
 // the fields are apart by blanks or quoted words only.
 QString formatSeparator(const QString& format, const QString& fallback);
 
-std::string footerDate(const QDateTime& when, const QString& dateSeparator, const QString& timeSeparator);
+// `dateFormat` is a QLocale date format; its year, however long, is written
+// with two digits. The digits are ASCII, as everywhere else on the sheet.
+std::string footerDate(const QDateTime& when, const QString& dateFormat, const QString& timeSeparator);
 
-// Now, in local time, with the separators of the system locale's short
-// date and time formats.
+// With the short date and time formats of `locale`; the C locale, which is
+// no one's, writes the date as "M/d/yy".
+std::string footerDate(const QDateTime& when, const QLocale& locale);
+
+// Now, in local time, in the system locale.
 std::string localFooterDate();
 
 }  // namespace brewick

@@ -9,7 +9,11 @@
 
 namespace brewick {
 
-QtPrintCanvas::QtPrintCanvas(QPagedPaintDevice& device) : device_(device) { painter_.begin(&device_); }
+QtPrintCanvas::QtPrintCanvas(QPagedPaintDevice& device) : device_(device), wantedPages_(device.pageRanges())
+{
+    painter_.begin(&device_);
+    devicePageUsed_ = isWanted(page_);
+}
 
 QtPrintCanvas::~QtPrintCanvas()
 {
@@ -49,9 +53,22 @@ int QtPrintCanvas::averageCharacterWidth() const { return painter_.fontMetrics()
 
 void QtPrintCanvas::drawText(int x, int y, std::string_view text)
 {
-    painter_.drawText(x, y + painter_.fontMetrics().ascent(), toQString(text));
+    if (isWanted(page_))
+        painter_.drawText(x, y + painter_.fontMetrics().ascent(), toQString(text));
 }
 
-void QtPrintCanvas::newPage() { device_.newPage(); }
+// A page left out takes no page of the device: the next wanted one goes on
+// the page the device has open, unless a wanted one is there already.
+void QtPrintCanvas::newPage()
+{
+    ++page_;
+    if (!isWanted(page_))
+        return;
+    if (devicePageUsed_)
+        device_.newPage();
+    devicePageUsed_ = true;
+}
+
+bool QtPrintCanvas::isWanted(int page) const { return wantedPages_.isEmpty() || wantedPages_.contains(page); }
 
 }  // namespace brewick

@@ -1,8 +1,11 @@
 // The print canvas on a paged paint device: a QPainter on a QPrinter for a real
 // printer, or on a QPdfWriter for a PDF file; one job from construction to
-// destruction.
+// destruction. Of the sheet's pages, the device gets those its page ranges
+// hold (all of them when it names none), as the user chose them in the print
+// dialog.
 #pragma once
 
+#include <QPageRanges>
 #include <QPainter>
 
 #include "output/print/PrintCanvas.h"
@@ -36,8 +39,13 @@ public:
     void newPage() override;
 
 private:
+    bool isWanted(int page) const;
+
     QPagedPaintDevice& device_;
     QPainter painter_;
+    const QPageRanges wantedPages_;
+    int page_ = 1;                 // the sheet's page being written
+    bool devicePageUsed_ = false;  // whether a wanted page is on the device's current page
 };
 
 }  // namespace brewick

@@ -18,6 +18,25 @@ bool isSetUp(const QPrinter& printer)
 }
 }  // namespace
 
+std::unique_ptr<QPrinter> printerFor(const QPrinterInfo& info)
+{
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    // Qt starts from its own paper size; the printer's own comes first.
+    const QPageSize paper = info.defaultPageSize();
+    if (paper.isValid())
+        printer->setPageSize(paper);
+    return printer;
+}
+
+std::optional<std::string> printSheet(QPrinter& printer, const TextLines& sheetText)
+{
+    QtPrintCanvas canvas(printer);
+    if (!canvas.isOpen())
+        return "Printer selected is not valid";
+    printInnSheet(canvas, sheetText, localFooterDate());
+    return std::nullopt;
+}
+
 DefaultPrinter::DefaultPrinter() = default;
 
 DefaultPrinter::~DefaultPrinter() = default;
@@ -29,11 +48,7 @@ std::optional<std::string> DefaultPrinter::print(const TextLines& sheetText)
         return "There is no default printer currently selected";
     if (!isSetUp(*printer) || !printer->setPageOrientation(QPageLayout::Portrait))
         return "Operation not supported on selected printer";
-    QtPrintCanvas canvas(*printer);
-    if (!canvas.isOpen())
-        return "Printer selected is not valid";
-    printInnSheet(canvas, sheetText, localFooterDate());
-    return std::nullopt;
+    return printSheet(*printer, sheetText);
 }
 
 QPrinter* DefaultPrinter::chosenPrinter()
@@ -41,13 +56,8 @@ QPrinter* DefaultPrinter::chosenPrinter()
     if (!chosen_) {
         chosen_ = true;
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (!info.isNull()) {
-            printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-            // Qt starts from its own paper size; the printer's own comes first.
-            const QPageSize paper = info.defaultPageSize();
-            if (paper.isValid())
-                printer_->setPageSize(paper);
-        }
+        if (!info.isNull())
+            printer_ = printerFor(info);
     }
     return printer_.get();
 }

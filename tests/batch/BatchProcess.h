@@ -40,6 +40,8 @@ inline BatchResult runBatch(const std::vector<std::string>& arguments, const Bat
     const std::string outPath = setting.stdoutPath.value_or(capture.path() / "out").string();
     const std::string errPath = (capture.path() / "err").string();
     const std::string home = (capture.path() / "home").string();
+    std::filesystem::create_directory(home);  // private, as a runtime folder must be
+    std::filesystem::permissions(home, std::filesystem::perms::owner_all);
     int pipeEnds[2] = {-1, -1};
     if (setting.stdoutIsAClosedPipe && pipe(pipeEnds) != 0)
         return {};
@@ -63,6 +65,8 @@ inline BatchResult runBatch(const std::vector<std::string>& arguments, const Bat
         // A home of its own, without a scene file: the user's must not count.
         setenv("HOME", home.c_str(), 1);
         unsetenv("XDG_DATA_HOME");
+        for (const char* variable : {"XDG_CONFIG_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+            setenv(variable, home.c_str(), 1);
         for (const auto& [name, value] : setting.environment)
             setenv(name.c_str(), value.c_str(), 1);
         if (setting.fileSizeLimit) {

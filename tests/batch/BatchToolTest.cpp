@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <set>
+#include <tuple>
 
 #include "BatchProcess.h"
 #include "core/Patron.h"
@@ -232,16 +233,29 @@ TEST_F(BatchTool, ABadCommandLineExitsTwoWithTheProblemAndTheUsageOnly)
     }
 }
 
-TEST_F(BatchTool, HelpAndVersionExitZero)
+// Both programs answer --help and --version on standard output, the window
+// without a display; the window refuses an option it does not know on
+// standard error with exit status 2, as the batch tool does.
+TEST_F(BatchTool, HelpAndVersionExitZeroUnknownOptionsTwo)
 {
-    const BatchResult help = runBatch({"--count", "3", "--help"});
-    EXPECT_EQ(help.exitStatus, 0);
-    EXPECT_THAT(help.out, StartsWith("Usage: brewick-batch"));
-    EXPECT_THAT(help.out, HasSubstr("--format"));
-    EXPECT_EQ(help.err, "");
-    const BatchResult version = runBatch({"--version"});
-    EXPECT_EQ(version.exitStatus, 0);
-    EXPECT_THAT(version.out, testing::MatchesRegex("brewick-batch [0-9]+\\.[0-9]+\n"));
+    const std::tuple<const char*, std::vector<std::string>, int, const char*> rows[] = {
+        {BREWICK_BATCH, {"--count", "3", "--help"}, 0, "Usage: brewick-batch .*--format .*"},
+        {BREWICK_BATCH, {"-h"}, 0, "Usage: brewick-batch .*"},
+        {BREWICK_BATCH, {"--version"}, 0, "brewick-batch [0-9]+\\.[0-9]+\n"},
+#ifdef BREWICK
+        {BREWICK, {"-h"}, 0, "Usage: .*brewick \\[options\\] \\[file...\\]\n.*-v, --version.*"},
+        {BREWICK, {"-platform", "xcb", "--help"}, 0, "Usage: .*brewick .*"},
+        {BREWICK, {"--version"}, 0, "brewick [0-9]+\\.[0-9]+\n"},
+        {BREWICK, {"-platform", "offscreen", "-x"}, 2, "brewick: Unknown option 'x'\\.\nTry 'brewick --help'.*\n"},
+#endif
+    };
+    for (const auto& [program, arguments, exitStatus, shown] : rows) {
+        const BatchResult run =
+            runBatch(arguments, {.program = program, .environment = {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}}});
+        EXPECT_EQ(run.exitStatus, exitStatus) << program << " " << arguments.back() << ": " << run.err;
+        EXPECT_THAT(exitStatus == 0 ? run.out : run.err, testing::MatchesRegex(shown)) << arguments.back();
+        EXPECT_EQ(exitStatus == 0 ? run.err : run.out, "") << arguments.back();
+    }
 }
 
 // Nothing may be left half-written: every file there is a whole inn.

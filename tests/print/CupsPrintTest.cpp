@@ -4,8 +4,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
 
@@ -56,10 +59,12 @@ protected:
             cups("remove-queue", singleQuoted(queue));
     }
 
-    // Adds a capture queue, raw or with the PPD, and makes it the default.
-    void addQueue(const std::string& name, const std::string& ppd = "")
+    // Adds a capture queue, raw or with the PPD, and makes it the default;
+    // or leaves the default as it is.
+    void addQueue(const std::string& name, const std::string& ppd = "", bool asDefault = true)
     {
-        cups("add-queue", singleQuoted(name) + (ppd.empty() ? "" : " " + singleQuoted(ppd)));
+        cups(asDefault ? "add-queue" : "add-printer",
+             singleQuoted(name) + (ppd.empty() ? "" : " " + singleQuoted(ppd)));
         queues_.push_back(name);
     }
 
@@ -213,7 +218,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
     }
 
-    void choosePrint() { windows.main.findChild<QAction*>(QString::fromLatin1(names::printAction))->trigger(); }
+    void choose(const char* action) { windows.main.findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
+    void choosePrint() { choose(names::printAction); }
 };
 
 // Typing included: in a field, and in a room cell whose editor is still open
@@ -226,10 +232,10 @@ TEST_F(WindowPrint, PrintsTheInnAsTheWindowShowsIt)
     QTest::keyClicks(innName, "The Typed Name");
     auto* grid = windows.main.findChild<QTableWidget*>(QString::fromLatin1(names::roomGrid));
     grid->setFocus();
+    QTest::keyClick(grid, '7');  // opens the cell's editor, which takes the next key
     auto* cellEditor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_TRUE(cellEditor != nullptr && grid->isAncestorOf(cellEditor));
-    QTest::keyClick(cellEditor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(cellEditor, "77");
+    QTest::keyClick(cellEditor, '7');
 
     dateBefore_ = localFooterDate();
     choosePrint();
@@ -244,7 +250,41 @@ TEST_F(WindowPrint, PrintsTheInnAsTheWindowShowsIt)
     expectSheetInOrder(sheetText);
 }
 
-TEST_F(WindowPrint, NoDefaultPrinterShowsTheErrorBoxAndPrintsNothing)
+// Two printers, no default: File > Print asks which in the print dialog, and the pages (the
+// second alone here); so does the Print of File > Print Preview (all pages here).
+TEST_F(WindowPrint, WithoutADefaultPrinterThePrintDialogAsksForOne)
+{
+    addQueue("First", "", false);
+    addQueue("Second", "", false);
+    const auto printOnSecond = [](int page) {  // 0: all pages
+        return [page](QWidget* dialog) {
+            auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+            ASSERT_NE(printers, nullptr) << "no print dialog";
+            printers->setCurrentIndex(printers->findText(QStringLiteral("Second")));
+            dialog->findChild<QRadioButton*>(page > 0 ? QStringLiteral("printRange") : QStringLiteral("printAll"))
+                ->setChecked(true);
+            for (const QString& bound : {QStringLiteral("from"), QStringLiteral("to")})
+                dialog->findChild<QSpinBox*>(bound)->setValue(page);
+            qobject_cast<QDialog*>(dialog)->accept();
+        };
+    };
+    const auto printFromPreview = [](QWidget* preview) {
+        for (QAction* action : preview->findChildren<QAction*>())
+            if (action->text() == QStringLiteral("Print"))
+                QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
+    };
+    test::ModalHandler handler({printOnSecond(2), printFromPreview, printOnSecond(0)});
+    choosePrint();
+    choose(names::printPreviewAction);
+    EXPECT_TRUE(handler.allAnswered());
+    const std::vector<fs::path> documents = waitForDocuments(2);  // the print's, then the preview's
+    ASSERT_EQ(documents.size(), 2u);
+    for (const fs::path& document : documents)
+        EXPECT_TRUE(document.filename().string().starts_with("Second-")) << document;
+    EXPECT_EQ(test::PdfDocument(documents[0]).text(), test::PdfDocument(documents[1]).text(2));
+}
+
+TEST_F(WindowPrint, NoPrinterAtAllShowsHowToExportAPdfAndPrintsNothing)
 {
     std::string shown;
     test::ModalHandler handler({[&](QWidget* modal) {
@@ -256,7 +296,7 @@ TEST_F(WindowPrint, NoDefaultPrinterShowsTheErrorBoxAndPrintsNothing)
     }});
     const InnSheet before = windows.main.generator().sheet();
     choosePrint();
-    EXPECT_EQ(shown, "There is no default printer currently selected.");
+    EXPECT_EQ(shown, "No printer is set up. File > Export… writes the printed sheet to a PDF file instead.");
     EXPECT_EQ(windows.main.generator().sheet(), before);
     std::this_thread::sleep_for(1s);
     EXPECT_THAT(capturedDocuments(), testing::IsEmpty());

@@ -8,6 +8,8 @@
 #   private-cups.sh add-queue DIR NAME [PPD]
 #                                      add a capture queue NAME, raw or with the
 #                                      PPD, and make it the default
+#   private-cups.sh add-printer DIR NAME [PPD]
+#                                      the same, leaving the default as it is
 #   private-cups.sh remove-queue DIR NAME
 #   private-cups.sh stop DIR           stop the scheduler; DIR stays for inspection
 #   private-cups.sh env DIR            print the client environment (HOME too), for
@@ -34,11 +36,13 @@ need_root() {
 
 # What a client needs to talk to this scheduler only: its socket, a config
 # folder without the machine's client.conf and lpoptions, a home without the
-# user's lpoptions, and no printer named by the environment. Sets
+# user's lpoptions, XDG folders of its own, and no printer named by the
+# environment. Sets
 # client_settings, and client to a command prefix that applies them.
 client_env() {
   local dir=$1
-  client_settings=(CUPS_SERVER="$dir/cups.sock" CUPS_SERVERROOT="$dir/client" HOME="$dir/home")
+  client_settings=(CUPS_SERVER="$dir/cups.sock" CUPS_SERVERROOT="$dir/client" HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime"
+    XDG_CONFIG_HOME="$dir/home" XDG_DATA_HOME="$dir/home" XDG_STATE_HOME="$dir/home" XDG_CACHE_HOME="$dir/home")
   client=(env -u PRINTER -u LPDEST "${client_settings[@]}")
 }
 
@@ -123,8 +127,9 @@ start() {
   need_root
   local dir=$1
   [[ -e "$dir/cupsd.pid" ]] && die "a scheduler was already started in $dir"
-  mkdir -p "$dir"/{conf,bin/backend,spool,cache,state,tmp,log,captured,client,home}
+  mkdir -p "$dir"/{conf,bin/backend,spool,cache,state,tmp,log,captured,client,home,runtime}
   chmod 0755 "$dir" "$dir/bin" "$dir/bin/backend"
+  chmod 0700 "$dir/runtime"
   local part
   for part in /usr/lib/cups/*; do
     [[ "$part" == /usr/lib/cups/backend ]] || ln -s "$part" "$dir/bin/"
@@ -153,12 +158,17 @@ start() {
   die "the scheduler in $dir did not start"
 }
 
-add_queue() {
+add_printer() {
   local dir=$1 name=$2 driver=()
   if [[ $# -ge 3 ]]; then
     driver=(-P "$3")
   fi
   with_client_env "$dir" lpadmin -p "$name" -E -v capture:/ "${driver[@]}"
+}
+
+add_queue() {
+  local dir=$1 name=$2
+  add_printer "$@"
   with_client_env "$dir" lpadmin -d "$name"
   with_client_env "$dir" lpstat -d | grep -q ": $name\$" || die "queue $name is not the default"
 }
@@ -216,9 +226,10 @@ command=${1:-}
 case "$command" in
   start) [[ $# -eq 1 ]] || die "usage: start DIR"; start "$1" ;;
   add-queue) [[ $# -eq 2 || $# -eq 3 ]] || die "usage: add-queue DIR NAME [PPD]"; add_queue "$@" ;;
+  add-printer) [[ $# -eq 2 || $# -eq 3 ]] || die "usage: add-printer DIR NAME [PPD]"; add_printer "$@" ;;
   remove-queue) [[ $# -eq 2 ]] || die "usage: remove-queue DIR NAME"; remove_queue "$1" "$2" ;;
   stop) [[ $# -eq 1 ]] || die "usage: stop DIR"; stop "$1" ;;
   env) [[ $# -eq 1 ]] || die "usage: env DIR"; print_client_env "$1" ;;
   run) [[ $# -ge 1 ]] || die "usage: run COMMAND..."; run "$@" ;;
-  *) die "usage: private-cups.sh start|add-queue|remove-queue|stop|env|run ..." ;;
+  *) die "usage: private-cups.sh start|add-queue|add-printer|remove-queue|stop|env|run ..." ;;
 esac

@@ -11,8 +11,11 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QStyleOptionGroupBox>
+#include <QToolTip>
 
 #include <fstream>
+#include <set>
+#include <tuple>
 
 #include "WindowTest.h"
 #include "files/ListFile.h"
@@ -20,6 +23,7 @@
 #include "output/formats/JsonFormat.h"
 #include "support/Files.h"
 #include "ui/InnForm.h"
+#include "ui/OneLineDelegate.h"
 
 namespace brewick {
 namespace {
@@ -101,7 +105,8 @@ TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
         menus.append(menu->text().remove('&') + ": " + items.join(", "));
     }
     EXPECT_EQ(menus,
-              QStringList({"File: Open… Ctrl+O, Save Ctrl+S, Export…, Print Ctrl+P, About, -, Quit Ctrl+Q",
+              QStringList({"File: Open… Ctrl+O, Save Ctrl+S, Export…, Print Ctrl+P, Print Preview…, About, -, "
+                           "Quit Ctrl+Q",
                            "Edit: Copy Inn Ctrl+Shift+C, Previous Inn Alt+Left, Next Inn Alt+Right, -, Bar Scenes, "
                            "Word Lists…"}));
 }
@@ -115,19 +120,54 @@ TEST_F(InnFormTest, TabVisitsTheControlsInTheirOrder)
                               names::roomsCheckBox,   names::tablesCheckBox,   names::sceneCheckBox,
                               names::generateButton,  names::exitButton,       names::barSceneList};
     find<QLineEdit>(names::innNameEdit)->setFocus();
-    auto* grid = find<QTableWidget>(names::roomGrid);
     for (const char* name : expected) {
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
-        // A radio group is reached once, on its selected item; the room grid
-        // on its current cell's editor, with a caret.
+        // A radio group is reached once, on its selected item.
         QString focused = focus->objectName();
         if (qobject_cast<QRadioButton*>(focus))
             focused = focus->parentWidget()->objectName();
-        else if (grid->isAncestorOf(focus) && qobject_cast<QLineEdit*>(focus))
-            focused = grid->objectName();
         EXPECT_EQ(focused, QString::fromLatin1(name));
         QTest::keyClick(focus, Qt::Key_Tab);
+    }
+}
+
+// The room grid as a spreadsheet, from the single rooms' beds, where Tab brings the focus.
+TEST_F(InnFormTest, TheRoomGridByKeyboard)
+{
+    using enum Qt::Key;
+    struct Row {
+        const char* name;
+        std::vector<Qt::Key> keys;
+        const char* focus;  // where the focus ends
+        QPoint cell;        // the current cell, whose text is checked
+        const char* text;   // "+x": x after what the cell held
+    };
+    const Row rows[] = {
+        {"to the commons", {Key_Right, Key_Right, Key_4, Key_3, Key_7, Key_Return}, "roomGrid", {3, 1}, "437"},
+        {"Down to the prices", {Key_Down, Key_8, Key_Enter}, "roomGrid", {1, 2}, "8"},
+        {"not onto the headings", {Key_Up, Key_Left, Key_PageUp, Key_5, Key_Return}, "roomGrid", {1, 1}, "5"},
+        {"F2 edits the cell as it is", {Key_F2, Key_End, Key_0, Key_Return}, "roomGrid", {1, 1}, "+0"},
+        {"so does Enter", {Key_Return, Key_End, Key_0, Key_Return}, "roomGrid", {1, 1}, "+0"},
+        {"Escape gives the typing up", {Key_9, Key_9, Key_Escape}, "roomGrid", {1, 1}, "+"},
+        {"Tab keeps the typing and leaves", {Key_Down, Key_7, Key_Tab}, "tableChoice", {1, 2}, "7"},
+        {"Shift+Tab back to the menu", {Key_Backtab}, "menuEdit", {1, 1}, "+"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        openWindow();
+        auto* grid = find<QTableWidget>(names::roomGrid);
+        const QString text = QString::fromLatin1(row.text);
+        const QString expected = text.startsWith('+') ? cell(row.cell.x(), row.cell.y()) + text.mid(1) : text;
+        find<QWidget>(names::menuEdit)->setFocus();
+        test::pressAtFocus(Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), grid) << "Tab brings the focus to the grid, not into a cell";
+        for (const auto& key : row.keys)
+            test::pressAtFocus(key);
+        EXPECT_EQ(grid->currentIndex(), grid->model()->index(row.cell.y(), row.cell.x()));
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), row.focus);
+        EXPECT_EQ(cell(row.cell.x(), row.cell.y()), expected);
+        EXPECT_EQ(sheet().rooms.cell(row.cell.x(), row.cell.y()), expected.toStdString());
     }
 }
 
@@ -150,6 +190,36 @@ TEST_F(InnFormTest, EveryGroupBoxHoldsItsControlsInsideItsFrame)
             EXPECT_TRUE(inside.contains(child->geometry()) && !child->geometry().intersects(caption))
                 << box->objectName().toStdString() << " holds " << child->objectName().toStdString() << " at "
                 << child->geometry().top() << ", frame from " << frame.top();
+        }
+    }
+}
+
+// Every box keeps its right and bottom frame lines, in its left line's colour, at every scale,
+// light or dark: at 1.5 the patron box's scroll bar painted over its right line.
+TEST_F(InnFormTest, BoxesKeepTheirFrameLinesAtEveryScale)
+{
+    const QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2b, 0x2b, 0x2b));
+    const std::pair<qreal, QPalette> looks[] = {{1, {}}, {1.25, {}}, {1.5, {}}, {1.75, {}}, {2, {}}, {1.5, dark}};
+    for (const auto& [scale, palette] : looks) {
+        window->setPalette(palette);
+        QPixmap shot(window->size() * scale);
+        shot.setDevicePixelRatio(scale);
+        window->render(&shot);
+        const QImage image = shot.toImage();
+        // The colour of the device pixels of the layout pixel at (x, y).
+        const auto colours = [&](int x, int y) {
+            std::set<QRgb> colours;
+            for (int deviceX = int(x * scale); deviceX < (x + 1) * scale; ++deviceX)
+                for (int deviceY = int(y * scale); deviceY < (y + 1) * scale; ++deviceY)
+                    colours.insert(image.pixel(deviceX, deviceY));
+            return colours;
+        };
+        for (const char* name : {names::menuEdit, names::tableLinesEdit, names::barSceneList, names::roomGrid}) {
+            const QRect box(find<QWidget>(name)->mapTo(window.get(), QPoint()), find<QWidget>(name)->size());
+            const QRgb line = *colours(box.left(), box.center().y()).begin();
+            EXPECT_TRUE(colours(box.right(), box.center().y()).contains(line) &&
+                        colours(box.center().x(), box.bottom()).contains(line))
+                << name << " at " << scale << (palette == dark ? ", dark" : "");
         }
     }
 }
@@ -186,6 +256,39 @@ TEST(InnFormScene, AnEmptyFirstSceneStillShowsItsOneLine)
     ASSERT_EQ(window.generator().sheet().barScene, "") << "this seed draws an empty scene first";
     ASSERT_EQ(scene->count(), 1);
     EXPECT_EQ(scene->item(0)->text(), "");
+}
+
+// The bar scene is edited in place (F2, a double-click) and the edit reaches the outputs; a screen
+// reader reads the whole scene, and a tooltip shows it when its line is too short.
+TEST_F(InnFormTest, TheBarSceneIsEditedInPlace)
+{
+    const char* longScene = "A patron offers to sell you a map of the sewers, a lantern, three keys and a ferret";
+    const std::tuple<Qt::Key, const char*, Qt::Key, const char*> rows[] = {
+        {Qt::Key_F2, "A goat is loose", Qt::Key_Return, "A goat is loose"},
+        {Qt::Key_F2, longScene, Qt::Key_Return, longScene},
+        {Qt::Key_F2, "A goat is loose", Qt::Key_Escape, nullptr},                    // the scene drawn
+        {Qt::Key_unknown, "Saved while open", Qt::Key_unknown, "Saved while open"},  // a double-click, no end
+    };
+    for (const auto& [start, typed, end, scene] : rows) {
+        openWindow();
+        auto* line = find<QListWidget>(names::barSceneList);
+        const std::string expected = scene != nullptr ? scene : sheet().barScene;
+        line->setFocus();
+        if (start == Qt::Key_unknown)
+            test::doubleClick(line, line->model()->index(0, 0));
+        else
+            test::pressAtFocus(start);
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(typed));
+        if (end != Qt::Key_unknown)
+            test::pressAtFocus(end);
+        ASSERT_EQ(saveTo(dir.path() / "inn.txt"), std::nullopt);
+        EXPECT_THAT(contents(dir.path() / "inn.txt"), HasSubstr("\r\nBar Scene\r\n" + expected + "\r\n"));
+        EXPECT_EQ(line->accessibleDescription().toStdString(), expected);
+        QHelpEvent hover(QEvent::ToolTip, line->visualItemRect(line->item(0)).center(), QCursor::pos());
+        QApplication::sendEvent(line->viewport(), &hover);
+        EXPECT_EQ(QToolTip::text().toStdString(), expected == longScene ? expected : "");
+        QToolTip::hideText();
+    }
 }
 
 TEST_F(InnFormTest, AfterStartUpACompleteInnIsShownWithTableOneAndFocusOnGenerate)
@@ -274,7 +377,7 @@ TEST_F(InnFormTest, PastingKeepsOneLineFieldsOnOneLine)
         SCOPED_TRACE(row.pasted);
         QWidget* field = find<QWidget>(row.field);
         if (field == grid) {
-            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 1)).center());
+            test::doubleClick(grid, grid->model()->index(1, 1));
             field = QApplication::focusWidget();
         }
         auto* edit = qobject_cast<QLineEdit*>(field);
@@ -306,10 +409,16 @@ TEST_F(InnFormTest, PartSelectionByClicks)
     click(rooms);
     EXPECT_FALSE(all->isChecked()) << "unticking the last part leaves All unticked";
 
-    // Nothing ticked: Generate changes nothing.
+    // Nothing ticked: Generate changes nothing and says what to do.
     const InnSheet before = sheet();
+    std::string told;
+    const test::ModalHandler handler({[&](QWidget* modal) {
+        told = qobject_cast<QMessageBox*>(modal)->text().toStdString();
+        modal->close();
+    }});
     generate();
     EXPECT_EQ(sheet(), before);
+    EXPECT_EQ(told, "Nothing is ticked to regenerate: tick \"All\" or the parts to regenerate.");
 
     click(menu);
     click(all);
@@ -424,13 +533,17 @@ TEST_F(InnFormTest, TextsTooLargeToShowWholeShowCutAndStayWholeInTheInn)
         EXPECT_EQ(menu->toPlainText().toStdString() == joinLines(inn.menuLines), row.editable);
         EXPECT_TRUE(sheet().menuLines == inn.menuLines) << "the inn keeps the menu whole";
     }
-    // A field holds so many characters, and would cut a longer name.
-    for (const int more : {0, 1}) {
+    // One-line controls show a line's worth, the name's field and the room
+    // cells alike.
+    for (const std::size_t more : {0, 1}) {
         InnSheet inn = sheet();
-        inn.innName.assign(static_cast<std::size_t>(find<QLineEdit>(names::innNameEdit)->maxLength() + more), 'x');
+        inn.innName.assign(kMostShownInOneLine + more, 'x');
+        inn.rooms.cell(1, 1) = inn.innName;
         open(inn);
         EXPECT_EQ(find<QLineEdit>(names::innNameEdit)->isReadOnly(), more == 1);
+        EXPECT_EQ(find<QTableWidget>(names::roomGrid)->item(1, 1)->flags().testFlag(Qt::ItemIsEditable), more == 0);
         EXPECT_EQ(sheet().innName, inn.innName);
+        EXPECT_EQ(sheet().rooms, inn.rooms);
     }
 }
 

@@ -41,11 +41,12 @@ TEST_F(MainWindowTest, TypingInACellReachesTheSavedFileWhileItsEditorIsOpen)
     auto* grid = find<QTableWidget>(names::roomGrid);
     find<QPlainTextEdit>(names::menuEdit)->setFocus();
     QTest::keyClick(find<QWidget>(names::menuEdit), Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), grid);
+    for (const Qt::Key key : {Qt::Key_7, Qt::Key_7})
+        test::pressAtFocus(key);
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(editor, nullptr) << "Tab into the grid gives a caret in the current cell";
+    ASSERT_NE(editor, nullptr) << "typing in the grid opens the current cell's editor";
     ASSERT_TRUE(grid->isAncestorOf(editor));
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(editor, "77");
     EXPECT_TRUE(!grid->selectionModel()->hasSelection()) << "no selection highlight to linger";
 
     const std::filesystem::path file = dir.path() / "inn.txt";
@@ -58,9 +59,9 @@ TEST_F(MainWindowTest, TypingInACellReachesTheSavedFileWhileItsEditorIsOpen)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     find<QWidget>(names::menuEdit)->setFocus();
     QTest::keyClick(find<QWidget>(names::menuEdit), Qt::Key_Tab);
+    test::pressAtFocus(Qt::Key_5);
     editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     ASSERT_NE(editor, nullptr);
-    QTest::keyClicks(editor, "5");
     find<QCheckBox>(names::roomsCheckBox)->click();
     find<QPushButton>(names::generateButton)->click();
     ASSERT_EQ(QApplication::focusWidget(), editor);
@@ -73,6 +74,8 @@ TEST_F(MainWindowTest, TypingInACellReachesTheSavedFileWhileItsEditorIsOpen)
 class RecordingPrinter final : public SheetPrinter {
 public:
     explicit RecordingPrinter(std::string& drawn) : drawn_(drawn) {}
+
+    bool hasPrinter() override { return true; }
 
     std::optional<std::string> print(const TextLines& sheetText) override
     {
@@ -184,11 +187,9 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         auto* grid = find<QTableWidget>(names::roomGrid);
         if (row.before)
             row.before();
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                          grid->visualItemRect(grid->item(row.row, row.column)).center());
+        test::doubleClick(grid, grid->model()->index(row.row, row.column));
         auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        ASSERT_NE(editor, nullptr);
-        ASSERT_TRUE(grid->isAncestorOf(editor));
+        ASSERT_TRUE(editor != nullptr && grid->isAncestorOf(editor));
         QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(editor, QString::fromStdString(typed));
         if (row.run)

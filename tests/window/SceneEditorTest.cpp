@@ -284,7 +284,7 @@ TEST_F(HandOffEditor, AnEditorThatIsGoneOrCannotStartIsReportedWithThePath)
 {
     start("A scene from before\r\n");
     const fs::path editor = desktop / "hand-off-editor.sh";
-    const std::string scenePath = ". The scene file is " + sceneFile.string() + ".";
+    const std::string scenePath = ". Open the scene file in a text editor yourself: " + sceneFile.string() + ".";
     struct Row {
         const char* name;
         std::function<void()> breakEditor;
@@ -298,7 +298,7 @@ TEST_F(HandOffEditor, AnEditorThatIsGoneOrCannotStartIsReportedWithThePath)
              std::ofstream(desktop / "data/applications/brewick-test-editor.desktop", std::ios::app)
                  << "Path=" << (desktop / "gone").string() << "\n";
          },
-         "No application is set up to open text files (Hand-off Editor: Failed to change to directory"},
+         "The text editor Hand-off Editor cannot be started: Failed to change to directory"},
     };
     for (const Row& row : rows) {
         row.breakEditor();
@@ -374,7 +374,8 @@ TEST_F(NoEditor, TheErrorBoxSaysSoAndNamesTheFileItCreated)
 {
     start(std::nullopt);
     EXPECT_EQ(editScenesExpectingError(),
-              "No application is set up to open text files. The scene file is " + sceneFile.string() + ".");
+              "No application is set up to open text files. Open the scene file in a text editor yourself: " +
+                  sceneFile.string() + ".");
     EXPECT_EQ(contents(sceneFile), kSceneFileIntroduction) << "ready to be opened another way";
 }
 

@@ -73,6 +73,22 @@ inline std::optional<std::string> writeThrough(MainWindow& window, const char* a
     return error;
 }
 
+// A key as on a keyboard: to the control that has the focus, at once.
+inline void pressAtFocus(Qt::Key key)
+{
+    QTest::keyClick(QApplication::focusWidget(), key);
+    QApplication::processEvents();
+}
+
+// A double-click as the window system gives it: a click, then a second press.
+inline void doubleClick(QAbstractItemView* view, const QModelIndex& index)
+{
+    const QPoint centre = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, centre);
+}
+
 inline std::optional<std::string> save(MainWindow& window, const std::filesystem::path& path)
 {
     return writeThrough(window, names::saveAction, path);

@@ -10,14 +10,21 @@
 # the word lists and draws from a list saved there, closes
 # by "Exit" and then asks the window
 # manager's way to close it too, follows the link in the closing window (a
-# fake xdg-open records it) and leaves by "Exit". Screenshots land in
-# SCREENSHOT_DIR.
-# Usage: x-server-test.sh BREWICK SEND_CLOSE_REQUEST SCREENSHOT_DIR BREWICK_BATCH
+# fake xdg-open records it) and leaves by "Exit"; the about and the closing
+# window beside the main window, moved or not. With "openbox", under that
+# window manager. Screenshots land in SCREENSHOT_DIR.
+# Usage: x-server-test.sh BREWICK SEND_CLOSE_REQUEST SCREENSHOT_DIR BREWICK_BATCH [openbox]
 set -euo pipefail
 brewick=$1 send_close=$2 shots=$3 batch=$4
 mkdir -p "$shots"
 source "$(dirname "$0")/../support/real-program-session.sh"
 start_x_server 1280x1024x24
+if [[ ${5:-} == openbox ]]; then
+  # A window mapped while openbox is still starting may never be managed.
+  HOME="$work" openbox --sm-disable --startup "touch $work/openbox-ready" >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  wait_for test -e "$work/openbox-ready" || fail "openbox did not start: $(cat "$work/openbox.log")"
+fi
 
 # A browser that only writes down what it was asked to open.
 mkdir -p "$work/bin" "$work/runtime"
@@ -52,8 +59,8 @@ MimeType=text/plain;
 ENTRY
 printf '[Default Applications]\ntext/plain=hand-off-editor.desktop\n' >"$desktop/config/mimeapps.list"
 
-PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work/runtime" BREWICK_SEED=7 \
-  XDG_DATA_HOME="$desktop/data" XDG_CONFIG_HOME="$desktop/config" \
+PATH="$work/bin:$PATH" XDG_RUNTIME_DIR="$work/runtime" BREWICK_SEED=7 HOME="$work" \
+  XDG_STATE_HOME="$work/state" XDG_CACHE_HOME="$work/cache" XDG_DATA_HOME="$desktop/data" XDG_CONFIG_HOME="$desktop/config" \
   XDG_DATA_DIRS="$desktop/system-data" XDG_CONFIG_DIRS="$desktop/system-config" \
   "$brewick" >"$work/brewick.log" 2>&1 &
 program=$!
@@ -83,6 +90,12 @@ has_icon "$main" "main window"
 desktop_class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")/../../data/org.example.Brewick.desktop")
 [[ -n $desktop_class ]] || fail "the desktop entry names no StartupWMClass"
 xprop -id "$main" WM_CLASS | grep -q "\"$desktop_class\"\$" || fail "window class $(xprop -id "$main" WM_CLASS), not $desktop_class"
+inside() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}'; }
+stands_by_main() {  # the $2, window $1, at ($3, $4) from the main window's inside
+  local at=($(inside "$1")) main_at=($(inside "$main"))
+  ((at[0] - main_at[0] == $3 && at[1] - main_at[1] == $4)) || fail "the $2 stands at ${at[*]}, the main window at ${main_at[*]}"
+}
+[[ $(inside "$main") == "57 34" ]] || fail "the main window starts at $(inside "$main")"
 # Window managers keep a dialog above the window it belongs to.
 is_transient_for_main() {
   [[ $(xprop -id "$1" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*') == $(printf '0x%x' "$main") ]] ||
@@ -145,6 +158,7 @@ sleep 0.3
 shot about-window
 has_icon "$about" "about window"
 is_transient_for_main "$about" "about window"
+stands_by_main "$about" "about window" 9 64
 xdotool mousemove --window "$about" 197 208 click 1
 wait_for bash -c "! xdotool search --onlyvisible --name '^InnSplash\$' >/dev/null" || fail "OK left the about window open"
 
@@ -223,8 +237,11 @@ all_gnomish "$work/gnomish.txt" || fail "the next Generate drew other races than
 batch_run --seed 7 >"$work/batch-gnomish.txt"
 all_gnomish "$work/batch-gnomish.txt" || fail "brewick-batch drew other races than the saved list's"
 
-# "Exit", then the window manager's close request to the main window: one
-# answer, the closing window, which the program waits for.
+# "Exit" from a moved main window, then the window manager's close request
+# to the main window: one answer, the closing window, which the program waits for.
+xdotool windowmove --sync "$main" 700 380
+sleep 0.3
+eval "$(xdotool getwindowgeometry --shell "$main")"
 xdotool mousemove --window "$main" 453 $((HEIGHT - 581 + 536)) click 1
 closing=$(wait_for window_of_width Brewick 305) || fail "Exit showed no closing window"
 "$send_close" "$main"
@@ -234,6 +251,7 @@ xdotool search --onlyvisible --name '^Brewick$' | grep -qx "$closing" || fail "t
 shot closing-window
 has_icon "$closing" "closing window"
 is_transient_for_main "$closing" "closing window"
+stands_by_main "$closing" "closing window" 78 111
 
 for click in 1 2; do
   xdotool mousemove --window "$closing" 154 88 click 1
