@@ -33,6 +33,20 @@ struct KeptInn {
     std::int64_t changed = 0;  // when it last changed, likewise
 };
 
+// An inn the user deleted from a history, known by its name and when it was
+// deleted: no other window's session that still holds the inn brings it back
+// unless it changed there later.
+struct DeletedInn {
+    std::string id;
+    std::int64_t deleted = 0;  // in milliseconds since 1970
+
+    friend bool operator==(const DeletedInn&, const DeletedInn&) = default;
+};
+
+// The most deletions a session keeps, the newest: enough to outlast any
+// window that still runs with the inns they deleted.
+inline constexpr std::size_t kMostDeletedInns = 500;
+
 // How a sheet becomes the bytes it is kept as, and back.
 struct InnPacking {
     std::function<std::string(const InnSheet&, const InnPlace&)> pack;

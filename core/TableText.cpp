@@ -10,6 +10,24 @@ std::size_t firstLineOfBlock(const InnSheet& sheet, std::size_t index)
     return first;
 }
 
+TableLine tableLineAt(const InnSheet& sheet, std::size_t table, std::size_t line)
+{
+    if (table >= sheet.tableBlocks.size())
+        return {};
+    const TableBlock& block = sheet.tableBlocks[table];
+    const std::size_t patrons = block.patrons.size();
+    // The closing line is the block's last.
+    if (line + 1 >= block.lineCount)
+        return {};
+    if (line == 0)
+        return {TableLine::Heading};
+    if (line <= patrons)
+        return {TableLine::Patron, line - 1};
+    if (patrons > 0 && line == patrons + 1)
+        return {TableLine::Action};
+    return {};
+}
+
 void editShownTable(InnSheet& sheet, const TextLines& lines)
 {
     sheet.shownTableLines = lines;
