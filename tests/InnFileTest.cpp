@@ -257,10 +257,10 @@ public:
             inns.push_back(inn(name));
         return inns;
     }
-    static std::string bytes(std::span<const KeptInn> inns)
+    static std::string bytes(std::span<const KeptInn> inns, std::span<const DeletedInn> deleted = {})
     {
         std::string bytes;
-        const SessionBytes session(inns);
+        const SessionBytes session(inns, deleted);
         for (std::string_view piece : session.pieces())
             bytes += piece;
         return bytes;
@@ -317,7 +317,7 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
         {"a damaged first line", session(SessionInns::bytes({}) + "{\"inn\":\n" + abc.substr(abc.find('\n') + 1)),
          "ABC", 1, "1 inn of the last session"},
         {"NULs after a write cut short", session(abc + std::string(300, '\0')), "ABC", 1, "1 inn of the last"},
-        {"a newer Brewick's", session("{\"brewickSession\":3}\n" + abc.substr(abc.find('\n') + 1)), "", 1,
+        {"a newer Brewick's", session("{\"brewickSession\":4}\n" + abc.substr(abc.find('\n') + 1)), "", 1,
          "The session in"},
         {"no session at all", session("inn.example.org\n"), "", 1, "The session in"},
         {"a folder in its place", [](const fs::path& folder) { fs::create_directories(folder / "session.jsonl"); }, "",
@@ -332,6 +332,31 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
              write(windowFile(folder, "second"), SessionInns::bytes(made.inns("ABCEG")));
          },
          "ABCDEFG", 0, ""},
+        {"an inn deleted in one window, though the session and another window hold it",
+         [&](const fs::path& folder) {
+             write(folder / "session.jsonl", abc);
+             const DeletedInn deleted[] = {{"inn-B", 'B'}};
+             write(windowFile(folder, "first"), SessionInns::bytes(made.inns("ACD"), deleted));
+             write(windowFile(folder, "second"), SessionInns::bytes(made.inns("ABCE")));
+         },
+         "ACDE", 0, ""},
+        {"an inn changed in another window after it was deleted",
+         [&](const fs::path& folder) {
+             write(folder / "session.jsonl", abc);
+             const DeletedInn deleted[] = {{"inn-B", 'B'}};
+             write(windowFile(folder, "first"), SessionInns::bytes(made.inns("AC"), deleted));
+             std::vector<KeptInn> changed = made.inns("ABC");
+             changed[1].changed = 'B' + 1;
+             write(windowFile(folder, "second"), SessionInns::bytes(changed));
+         },
+         "ABC", 0, ""},
+        {"a deletion the session keeps, and a window that ended later with the inn",
+         [&](const fs::path& folder) {
+             const DeletedInn deleted[] = {{"inn-B", 'B'}};
+             write(folder / "session.jsonl", SessionInns::bytes(made.inns("AC"), deleted));
+             write(windowFile(folder, "late"), SessionInns::bytes(made.inns("ABCD")));
+         },
+         "ACD", 0, ""},
         {"a window that crashed before the session was merged",
          [&](const fs::path& folder) { write(windowFile(folder, "crashed"), SessionInns::bytes(made.inns("D"))); }, "D",
          0, ""},
@@ -437,6 +462,35 @@ TEST(Session, KeepsTheNewestInnsWithinItsBounds)
         }
         EXPECT_EQ(dropBeyondBounds(inns), row.dropped) << row.name;
         EXPECT_EQ(inns.back().id, std::to_string(row.inns - 1)) << row.name;
+    }
+}
+
+// Deletions merged: each inn's latest once, and the newest within their
+// bound: at the bound all of them, one past it all but the oldest.
+TEST(Session, KeepsEachInnsLatestDeletionWithinTheirBound)
+{
+    struct Row {
+        const char* name;
+        std::size_t deletions;
+        bool twice;  // each inn deleted twice, the second time later
+        std::size_t kept;
+        std::int64_t oldest;
+    };
+    const Row rows[] = {
+        {"as many as the bound", kMostDeletedInns, false, kMostDeletedInns, 0},
+        {"one more", kMostDeletedInns + 1, false, kMostDeletedInns, 1},
+        {"each twice", 3, true, 3, 1000},
+    };
+    for (const Row& row : rows) {
+        std::vector<DeletedInn> deleted;
+        for (std::size_t i = 0; i < row.deletions; ++i) {
+            deleted.push_back({std::to_string(i), static_cast<std::int64_t>(i)});
+            if (row.twice)
+                deleted.push_back({std::to_string(i), static_cast<std::int64_t>(i) + 1000});
+        }
+        const std::vector<DeletedInn> merged = mergeDeletions(deleted);
+        EXPECT_EQ(merged.size(), row.kept) << row.name;
+        EXPECT_EQ(merged.front().deleted, row.oldest) << row.name;
     }
 }
 
