@@ -33,6 +33,9 @@ struct KeptInn {
     std::int64_t changed = 0;  // when it last changed, likewise
 };
 
+// What keeping the inn costs, as the bounds count it.
+inline std::size_t keptSize(const KeptInn& inn) { return (inn.packed ? inn.packed->size() : 0) + kKeptInnOverhead; }
+
 // An inn the user deleted from a history, known by its name and when it was
 // deleted: no other window's session that still holds the inn brings it back
 // unless it changed there later.

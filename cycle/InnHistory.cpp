@@ -6,10 +6,6 @@
 
 namespace brewick {
 
-namespace {
-std::size_t keptSize(const KeptInn& inn) { return (inn.packed ? inn.packed->size() : 0) + kKeptInnOverhead; }
-}  // namespace
-
 std::int64_t InnHistory::systemClock()
 {
     using namespace std::chrono;

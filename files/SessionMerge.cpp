@@ -118,7 +118,7 @@ std::size_t dropBeyondBounds(std::vector<KeptInn>& inns)
     std::size_t first = inns.size();
     // The newest inns that fit, counted from the last.
     while (first > 0 && inns.size() - first < kMostKeptInns) {
-        const std::size_t size = inns[first - 1].packed->size() + kKeptInnOverhead;
+        const std::size_t size = keptSize(inns[first - 1]);
         if (bytes + size > kMostKeptBytes)
             break;
         bytes += size;

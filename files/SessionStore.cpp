@@ -23,21 +23,6 @@ namespace brewick {
 namespace fs = std::filesystem;
 
 namespace {
-int lockFile(int fd, int how)
-{
-    int result;
-    do
-        result = ::flock(fd, how);
-    while (result != 0 && errno == EINTR);
-    return result;
-}
-
-bool isThere(const fs::path& path)
-{
-    std::error_code error;
-    return fs::exists(fs::symlink_status(path, error));
-}
-
 std::string systemReason() { return std::strerror(errno); }
 
 // A window that ended left its file, and the lock it held while it ran.

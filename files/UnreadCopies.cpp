@@ -8,19 +8,12 @@
 #include <utility>
 #include <vector>
 
+#include "files/FileDescriptor.h"
 #include "files/SafeFileWriter.h"
 
 namespace brewick {
 
 namespace fs = std::filesystem;
-
-namespace {
-bool isThere(const fs::path& path)
-{
-    std::error_code error;
-    return fs::exists(fs::symlink_status(path, error));
-}
-}  // namespace
 
 fs::path UnreadCopies::newName() const
 {

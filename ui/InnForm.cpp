@@ -10,6 +10,10 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <algorithm>
 
 #include "core/TableText.h"
 #include "output/print/QtText.h"
@@ -17,6 +21,7 @@
 #include "ui/OneLineValidator.h"
 #include "ui/RadioGroup.h"
 #include "ui/RoomGrid.h"
+#include "ui/TableLinesEdit.h"
 #include "ui/WindowLook.h"
 
 namespace brewick {
@@ -30,13 +35,21 @@ constexpr int kListItemHeight = 16;
 
 TextLines linesOf(const QPlainTextEdit* box) { return splitLines(box->toPlainText().toStdString()); }
 
-// Replaces the box's text as one batch, when it differs.
+// Replaces the box's text as one batch, when it differs. The cursor stays
+// where it was in its line, as far as the new text reaches.
 void showLines(QPlainTextEdit* box, const TextLines& lines)
 {
     if (linesOf(box) == lines)
         return;
     const QSignalBlocker quiet(box);
+    const QTextCursor was = box->textCursor();
+    const int scrolled = box->verticalScrollBar()->value();
     box->setPlainText(toQString(joinLines(lines)));
+    const QTextBlock line = box->document()->findBlockByNumber(std::min(was.blockNumber(), box->blockCount() - 1));
+    QTextCursor cursor(line);
+    cursor.setPosition(line.position() + std::min(was.positionInBlock(), line.length() - 1));
+    box->setTextCursor(cursor);
+    box->verticalScrollBar()->setValue(scrolled);
 }
 
 void showText(QLineEdit* field, const std::string& text)
@@ -120,9 +133,9 @@ void InnForm::createControls()
     // its description.
     tableCountLabel_->setAccessibleName(QStringLiteral("Number of tables"));
     tableChoice_ = place<QComboBox>(tablesGroup, names::tableChoice, {250, 16, 225, 24});
-    tableLinesEdit_ = place<QPlainTextEdit>(tablesGroup, names::tableLinesEdit, {8, 48, 468, 129});
+    tableLinesEdit_ = place<TableLinesEdit>(tablesGroup, names::tableLinesEdit, {8, 48, 468, 129});
 
-    for (QPlainTextEdit* box : {menuEdit_, tableLinesEdit_}) {
+    for (QPlainTextEdit* box : {menuEdit_, static_cast<QPlainTextEdit*>(tableLinesEdit_)}) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         box->setTabChangesFocus(true);
@@ -170,10 +183,13 @@ void InnForm::connectControls()
                 [this, part](bool ticked) { emit partTicked(static_cast<InnPart>(part), ticked); });
     }
     connect(tableChoice_, &QComboBox::activated, this, &InnForm::tableChosen);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* before, QWidget* now) {
         if (now != nullptr && isAncestorOf(now))
             showDefaultButton(now);
+        if (isOfTableBrowser(before) || isOfTableBrowser(now))
+            emit tableBrowsingChanged();
     });
+    connect(tableLinesEdit_, &QPlainTextEdit::cursorPositionChanged, this, &InnForm::tableBrowsingChanged);
 
     // The user's edits go straight into the inn sheet.
     connect(innNameEdit_, &QLineEdit::textEdited, this,
@@ -187,7 +203,7 @@ void InnForm::connectControls()
             [this](int column, int row, const QString& text) { sheet_.rooms.cell(column, row) = text.toStdString(); });
     for (QLineEdit* field : {innNameEdit_, landlordEdit_})
         connect(field, &QLineEdit::textEdited, this, &InnForm::edited);
-    for (QPlainTextEdit* box : {menuEdit_, tableLinesEdit_})
+    for (QPlainTextEdit* box : {menuEdit_, static_cast<QPlainTextEdit*>(tableLinesEdit_)})
         connect(box, &QPlainTextEdit::textChanged, this, &InnForm::edited);
     connect(roomGrid_, &RoomGrid::editorTyped, this, &InnForm::edited);
 }
@@ -215,6 +231,22 @@ void InnForm::showParts(const PartSelection& parts)
 void InnForm::commitEdits() { roomGrid_->commitOpenEditor(); }
 
 void InnForm::focusGenerate() { generateButton_->setFocus(); }
+
+void InnForm::setTableActions(QList<QAction*> actions) { tableLinesEdit_->setTableActions(std::move(actions)); }
+
+bool InnForm::isBrowsingTables() const { return isOfTableBrowser(QApplication::focusWidget()); }
+
+std::optional<std::size_t> InnForm::tableLineAtCursor() const
+{
+    if (!tableLinesEdit_->hasFocus())
+        return std::nullopt;
+    return tableLinesEdit_->cursorLine();
+}
+
+bool InnForm::isOfTableBrowser(const QWidget* widget) const
+{
+    return widget != nullptr && (widget == tableLinesEdit_ || widget == tableChoice_);
+}
 
 void InnForm::keyPressEvent(QKeyEvent* event)
 {

@@ -134,7 +134,9 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
     };
     // The session, in a folder of each row's own, as the window keeps it.
     int sessions = 0;
-    const auto keepSession = [&] { window->keepSessionIn(dir.path() / std::to_string(++sessions)); };
+    const auto keepSession = [&] {
+        window->keepInnsIn(dir.path() / std::to_string(++sessions), dir.path() / "kept-inns.jsonl");
+    };
     const auto keptSession = [&] {
         const std::filesystem::path windows = dir.path() / std::to_string(sessions) / "windows";
         std::string kept;
@@ -442,7 +444,7 @@ TEST_F(MainWindowTest, TheSessionComesBackAtStartWithEveryInnThatCanBeRead)
         qobject_cast<QMessageBox*>(box)->accept();
     }});
     window = std::make_unique<MainWindow>(2026, dir.path() / "BarScenes.txt");
-    window->keepSessionIn(folder);
+    window->keepInnsIn(folder, dir.path() / "kept-inns.jsonl");
     window->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return handler.allAnswered(); }));
     window->activateWindow();
