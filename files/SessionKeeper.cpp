@@ -31,9 +31,11 @@ std::optional<std::vector<KeptInn>> SessionKeeper::takeRestored(bool wait)
     return std::exchange(restored_, std::nullopt);
 }
 
-std::optional<std::vector<KeptInn>> SessionKeeper::takeStarred()
+std::optional<std::vector<KeptInn>> SessionKeeper::takeStarred(bool wait)
 {
-    const std::lock_guard lock(mutex_);
+    std::unique_lock lock(mutex_);
+    if (wait)
+        changed_.wait(lock, [this] { return starredRead_; });
     if (!std::exchange(starredNews_, false))
         return std::nullopt;
     std::vector<KeptInn> starred = starred_;
@@ -120,6 +122,7 @@ void SessionKeeper::run()
 void SessionKeeper::starsChanged(StarredInnsFile::Starred starred, std::unique_lock<std::mutex>& lock)
 {
     starred_ = std::move(starred.inns);
+    starredRead_ = true;
     starredNews_ = true;
     changed_.notify_all();
     lock.unlock();

@@ -38,8 +38,9 @@ public:
     // asked for once read; waits for them when `wait`.
     std::optional<std::vector<KeptInn>> takeRestored(bool wait);
     // The starred inns, once they were read or changed since the last call:
-    // as the file held them then, with the changes still to be made.
-    std::optional<std::vector<KeptInn>> takeStarred();
+    // as the file held them then, with the changes still to be made. Waits
+    // for them to be read when `wait`.
+    std::optional<std::vector<KeptInn>> takeStarred(bool wait);
     // What the user should be told since the last call; a write's failure is
     // told again only when it changes.
     std::vector<std::string> takeMessages();
@@ -75,7 +76,8 @@ private:
     std::vector<StarChange> starChanges_;  // to be made next
     std::vector<StarChange> starsMaking_;  // being made
     std::vector<KeptInn> starred_;         // as the file held them last
-    bool starredNews_ = false;             // starred_ not taken yet
+    bool starredRead_ = false;
+    bool starredNews_ = false;  // starred_ not taken yet
     bool stopping_ = false;
     std::vector<std::string> messages_;
     std::optional<std::string> lastFailure_;  // of the last write

@@ -42,12 +42,13 @@ void showLines(QPlainTextEdit* box, const TextLines& lines)
     if (linesOf(box) == lines)
         return;
     const QSignalBlocker quiet(box);
-    const QTextCursor was = box->textCursor();
+    const int lineWas = box->textCursor().blockNumber();
+    const int columnWas = box->textCursor().positionInBlock();
     const int scrolled = box->verticalScrollBar()->value();
     box->setPlainText(toQString(joinLines(lines)));
-    const QTextBlock line = box->document()->findBlockByNumber(std::min(was.blockNumber(), box->blockCount() - 1));
+    const QTextBlock line = box->document()->findBlockByNumber(std::min(lineWas, box->blockCount() - 1));
     QTextCursor cursor(line);
-    cursor.setPosition(line.position() + std::min(was.positionInBlock(), line.length() - 1));
+    cursor.setPosition(line.position() + std::min(columnWas, line.length() - 1));
     box->setTextCursor(cursor);
     box->verticalScrollBar()->setValue(scrolled);
 }

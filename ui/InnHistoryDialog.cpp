@@ -95,8 +95,7 @@ void InnHistoryDialog::createControls()
     list_->setAlternatingRowColors(true);
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(Name, QHeaderView::Stretch);
-    for (const auto [column, width] :
-         {std::pair{Star, 28}, {Landlord, 150}, {Location, 120}, {Quality, 76}, {Made, 120}})
+    for (const auto [column, width] : {std::pair{Star, 28}, {Landlord, 150}, {Location, 120}, {Quality, 76}})
         list_->setColumnWidth(column, width);
 
     status_ = new QLabel(this);
@@ -130,8 +129,8 @@ void InnHistoryDialog::createControls()
     connect(deleteButton_, &QPushButton::clicked, this, &InnHistoryDialog::deleteCurrent);
     connect(undoButton_, &QPushButton::clicked, this, &InnHistoryDialog::undoDeletion);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
-    // The filter field's own Ctrl+Z undoes its typing.
-    auto* undo = new QShortcut(QKeySequence::Undo, list_, nullptr, nullptr, Qt::WidgetShortcut);
+    // In the filter field, Ctrl+Z undoes its typing.
+    auto* undo = new QShortcut(QKeySequence::Undo, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(undo, &QShortcut::activated, this, &InnHistoryDialog::undoDeletion);
     filterEdit_->installEventFilter(this);
     list_->installEventFilter(this);
@@ -158,6 +157,7 @@ void InnHistoryDialog::fillList()
             item->setData(Name, Qt::AccessibleDescriptionRole, QStringLiteral("shown now"));
         }
     }
+    list_->resizeColumnToContents(Made);
 }
 
 std::vector<std::string> InnHistoryDialog::deleted() const

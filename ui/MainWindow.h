@@ -154,6 +154,9 @@ private:
     // Puts the inns of earlier runs into the history, once they are read;
     // waits for them when `wait`.
     void restoreSession(bool wait);
+    // Takes the starred inns, once read or changed; waits for them to be
+    // read when `wait`.
+    void takeStarred(bool wait);
     void reportError(const std::string& message);
 
     // Created in this order: the start-up sequence.

@@ -44,8 +44,9 @@ void MainWindow::toggleKeepInn()
 
 void MainWindow::showHistoryList()
 {
-    // The list holds the inns of earlier runs too.
+    // The list holds the inns of earlier runs and every starred inn.
     restoreSession(true);
+    takeStarred(true);
     const std::vector<KeptInn> inns = history_.inns(shownInn());
     std::vector<InnListEntry> entries;
     std::set<std::string> listed;

@@ -18,8 +18,7 @@ void MainWindow::keepInnsIn(const std::filesystem::path& folder, const std::file
 void MainWindow::takeSessionNews()
 {
     restoreSession(false);
-    if (std::optional<std::vector<KeptInn>> starred = sessionKeeper_->takeStarred())
-        useStarred(std::move(*starred));
+    takeStarred(false);
     for (const std::string& message : sessionKeeper_->takeMessages())
         reportError(message);
 }
@@ -33,6 +32,14 @@ void MainWindow::restoreSession(bool wait)
         sessionRestoring_ = false;
         enableHistorySteps();
     }
+}
+
+void MainWindow::takeStarred(bool wait)
+{
+    if (!sessionKeeper_)
+        return;
+    if (std::optional<std::vector<KeptInn>> starred = sessionKeeper_->takeStarred(wait))
+        useStarred(std::move(*starred));
 }
 
 void MainWindow::keepSessionSoon()
