@@ -18,6 +18,7 @@
 #include "files/SessionFile.h"
 #include "files/SessionMerge.h"
 #include "files/SessionStore.h"
+#include "files/StarredInns.h"
 #include "generators/Tables.h"
 #include "output/formats/InnSheetText.h"
 #include "output/formats/JsonFormat.h"
@@ -491,6 +492,89 @@ TEST(Session, KeepsEachInnsLatestDeletionWithinTheirBound)
         const std::vector<DeletedInn> merged = mergeDeletions(deleted);
         EXPECT_EQ(merged.size(), row.kept) << row.name;
         EXPECT_EQ(merged.front().deleted, row.oldest) << row.name;
+    }
+}
+
+// Two windows star, unstar and change inns in one file of starred inns:
+// each change is made to the file as it stands, so neither loses the
+// other's; a line that cannot be read is kept aside, and a file of a newer
+// Brewick is left as it is.
+TEST(StarredInns, WindowsKeepEachOthersStarsAndLoseNoLine)
+{
+    namespace fs = std::filesystem;
+    const test::TempDir dir;
+    const fs::path path = dir.path() / "brewick" / "kept-inns.jsonl";
+    const SessionInns made;
+    StarredInnsFile windows[] = {StarredInnsFile(path), StarredInnsFile(path)};
+    KeptInn later = made.inn('X', 200);
+    later.id = "inn-D";
+    KeptInn earlier = made.inn('Y', 100);
+    earlier.id = "inn-D";
+    struct Row {
+        const char* name;
+        int window;
+        StarChange change;
+        const char* starred;  // the inns' names in the file, in order
+    };
+    const Row rows[] = {
+        {"the first window stars B", 0, {StarChange::Star, made.inn('B')}, "B"},
+        {"the second stars D, though it read no B", 1, {StarChange::Star, made.inn('D')}, "BD"},
+        {"the first unstars B", 0, {StarChange::Unstar, made.inn('B')}, "D"},
+        {"the first changes D, which the second starred", 0, {StarChange::Update, later}, "X"},
+        {"the second's earlier change of D comes too late", 1, {StarChange::Update, earlier}, "X"},
+        {"a change of an inn not starred stars nothing", 1, {StarChange::Update, made.inn('E')}, "X"},
+    };
+    for (const Row& row : rows) {
+        const StarChange changes[] = {row.change};
+        EXPECT_EQ(SessionInns::names(windows[row.window].change(changes).inns), row.starred) << row.name;
+        EXPECT_EQ(SessionInns::names(readSessionFile(path, kStarredInnsFormat).inns), row.starred) << row.name;
+    }
+
+    std::ofstream(path, std::ios::app) << "{\"entry\":\n";
+    const StarredInnsFile::Starred damaged = StarredInnsFile(path).change({});
+    EXPECT_EQ(SessionInns::names(damaged.inns), "X");
+    EXPECT_THAT(damaged.news, testing::ElementsAre(testing::StartsWith(
+                                  "1 inn of the starred inns could not be read; the text that could not be read is "
+                                  "kept in " +
+                                  path.string() + ".unread-")));
+    EXPECT_EQ(readSessionFile(path, kStarredInnsFormat).unread, 0u) << "the file keeps what it could read";
+
+    std::ofstream(path, std::ios::binary) << "{\"brewickKeptInns\":2}\n";
+    const StarChange star[] = {{StarChange::Star, made.inn('B')}};
+    StarredInnsFile newer(path);
+    EXPECT_THAT(newer.change(star).news,
+                testing::ElementsAre("The starred inns cannot be kept: " + path.string() +
+                                     " cannot be read (it comes from a newer Brewick); it is left as it is until it "
+                                     "is mended or moved away"));
+    EXPECT_THAT(newer.change(star).news, testing::IsEmpty()) << "told once";
+    EXPECT_EQ(test::contents(path), "{\"brewickKeptInns\":2}\n");
+}
+
+// The starred inns stay within their bounds: at each bound all of them, one
+// past it the star is refused.
+TEST(StarredInns, KeepWithinTheirBounds)
+{
+    struct Row {
+        const char* name;
+        std::size_t inns;
+        std::size_t bytes;  // of each, overhead included
+        std::size_t refused;
+    };
+    const Row rows[] = {
+        {"as many inns as the bound", kMostStarredInns, kKeptInnOverhead, 0},
+        {"one more", kMostStarredInns + 1, kKeptInnOverhead, 1},
+        {"as many bytes as the bound", 2, kMostStarredBytes / 2, 0},
+        {"one byte more", 2, kMostStarredBytes / 2 + 1, 1},
+    };
+    for (const Row& row : rows) {
+        std::vector<StarChange> stars(row.inns);
+        for (std::size_t i = 0; i < row.inns; ++i)
+            stars[i] = {
+                StarChange::Star,
+                {std::make_shared<const std::string>(row.bytes - kKeptInnOverhead, 'x'), {}, std::to_string(i)}};
+        std::vector<KeptInn> starred;
+        EXPECT_EQ(changeStars(starred, stars).size(), row.refused) << row.name;
+        EXPECT_EQ(starred.size(), row.inns - row.refused) << row.name;
     }
 }
 
