@@ -440,7 +440,8 @@ TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
 }
 
 // A merged session keeps its newest inns within the bounds a session's reader
-// takes: at each bound all of them, one past it all but the oldest.
+// takes: at each bound all of them, one past it all but the oldest. The
+// starred inns keep within theirs: one past, the last star is refused.
 TEST(Session, KeepsTheNewestInnsWithinItsBounds)
 {
     struct Row {
@@ -448,18 +449,31 @@ TEST(Session, KeepsTheNewestInnsWithinItsBounds)
         std::size_t inns;
         std::size_t bytes;  // of each, overhead included
         std::size_t dropped;
+        bool starred = false;
     };
     const Row rows[] = {
         {"as many inns as the bound", kMostKeptInns, kKeptInnOverhead, 0},
         {"one more", kMostKeptInns + 1, kKeptInnOverhead, 1},
         {"as many bytes as the bound", 4, kMostKeptBytes / 4, 0},
         {"one byte more", 4, kMostKeptBytes / 4 + 1, 1},
+        {"as many starred inns as their bound", kMostStarredInns, kKeptInnOverhead, 0, true},
+        {"one more starred", kMostStarredInns + 1, kKeptInnOverhead, 1, true},
+        {"as many starred bytes as their bound", 2, kMostStarredBytes / 2, 0, true},
+        {"one starred byte more", 2, kMostStarredBytes / 2 + 1, 1, true},
     };
     for (const Row& row : rows) {
         std::vector<KeptInn> inns(row.inns);
+        std::vector<StarChange> stars;
         for (std::size_t i = 0; i < row.inns; ++i) {
             inns[i].packed = std::make_shared<const std::string>(row.bytes - kKeptInnOverhead, 'x');
             inns[i].id = std::to_string(i);
+            stars.push_back({StarChange::Star, inns[i]});
+        }
+        if (row.starred) {
+            std::vector<KeptInn> starred;
+            EXPECT_EQ(changeStars(starred, stars).size(), row.dropped) << row.name;
+            EXPECT_EQ(starred.size(), row.inns - row.dropped) << row.name;
+            continue;
         }
         EXPECT_EQ(dropBeyondBounds(inns), row.dropped) << row.name;
         EXPECT_EQ(inns.back().id, std::to_string(row.inns - 1)) << row.name;
@@ -548,34 +562,6 @@ TEST(StarredInns, WindowsKeepEachOthersStarsAndLoseNoLine)
                                      "is mended or moved away"));
     EXPECT_THAT(newer.change(star).news, testing::IsEmpty()) << "told once";
     EXPECT_EQ(test::contents(path), "{\"brewickKeptInns\":2}\n");
-}
-
-// The starred inns stay within their bounds: at each bound all of them, one
-// past it the star is refused.
-TEST(StarredInns, KeepWithinTheirBounds)
-{
-    struct Row {
-        const char* name;
-        std::size_t inns;
-        std::size_t bytes;  // of each, overhead included
-        std::size_t refused;
-    };
-    const Row rows[] = {
-        {"as many inns as the bound", kMostStarredInns, kKeptInnOverhead, 0},
-        {"one more", kMostStarredInns + 1, kKeptInnOverhead, 1},
-        {"as many bytes as the bound", 2, kMostStarredBytes / 2, 0},
-        {"one byte more", 2, kMostStarredBytes / 2 + 1, 1},
-    };
-    for (const Row& row : rows) {
-        std::vector<StarChange> stars(row.inns);
-        for (std::size_t i = 0; i < row.inns; ++i)
-            stars[i] = {
-                StarChange::Star,
-                {std::make_shared<const std::string>(row.bytes - kKeptInnOverhead, 'x'), {}, std::to_string(i)}};
-        std::vector<KeptInn> starred;
-        EXPECT_EQ(changeStars(starred, stars).size(), row.refused) << row.name;
-        EXPECT_EQ(starred.size(), row.inns - row.refused) << row.name;
-    }
 }
 
 }  // namespace
