@@ -28,10 +28,12 @@ std::string innName(const KeptInn& inn)
 
 std::string refusal(const StarChange& change)
 {
-    return innName(change.inn) +
-           (change.kind == StarChange::Star ? " cannot be starred" : " cannot be kept as changed") + ": at most " +
-           std::to_string(kMostStarredInns) + " inns and " + std::to_string(kMostStarredBytes >> 20) +
-           " MiB of them are starred. Unstar some first";
+    if (change.kind == StarChange::Star)
+        return innName(change.inn) + " cannot be starred: at most " + std::to_string(kMostStarredInns) + " inns and " +
+               std::to_string(kMostStarredBytes >> 20) + " MiB of them are starred. Unstar some first";
+    return "The changes of the starred inn " + innName(change.inn) +
+           " cannot be kept among the starred inns, which would take more than " +
+           std::to_string(kMostKeptBytes >> 20) + " MiB; the session keeps them";
 }
 
 std::string innCount(std::size_t count) { return std::to_string(count) + (count == 1 ? " inn" : " inns"); }
@@ -65,7 +67,8 @@ std::vector<StarChange> changeStars(std::vector<KeptInn>& starred, std::span<con
         if (change.kind == StarChange::Update && (!isStarred || found->changed > change.inn.changed))
             continue;
         const std::size_t after = bytes - (isStarred ? keptSize(*found) : 0) + keptSize(change.inn);
-        if (after > kMostStarredBytes || (!isStarred && starred.size() >= kMostStarredInns)) {
+        const std::size_t mostBytes = change.kind == StarChange::Star ? kMostStarredBytes : kMostKeptBytes;
+        if (after > mostBytes || (!isStarred && starred.size() >= kMostStarredInns)) {
             refused.push_back(change);
             continue;
         }
@@ -122,8 +125,7 @@ StarredInnsFile::Starred StarredInnsFile::change(std::span<const StarChange> cha
         unreadCopies.dropOld();
     }
     std::vector<KeptInn> changed = starred.inns;
-    for (const StarChange& refused : changeStars(changed, changes))
-        starred.news.push_back(refusal(refused));
+    tellRefused(changes, changeStars(changed, changes), starred);
     if (changes.empty() && read.unread == 0)
         return starred;
     // Where the file keeps no change, the stars are those it holds.
@@ -135,6 +137,21 @@ StarredInnsFile::Starred StarredInnsFile::change(std::span<const StarChange> cha
     toldCannotKeep_ = false;
     starred.inns = std::move(changed);
     return starred;
+}
+
+void StarredInnsFile::tellRefused(std::span<const StarChange> changes, std::span<const StarChange> refused,
+                                  Starred& starred)
+{
+    const auto isRefused = [refused](const StarChange& change) {
+        return std::any_of(refused.begin(), refused.end(),
+                           [&change](const StarChange& other) { return other.inn.id == change.inn.id; });
+    };
+    for (const StarChange& change : changes)
+        if (change.kind == StarChange::Update && !isRefused(change))
+            toldRefusedUpdates_.erase(change.inn.id);
+    for (const StarChange& change : refused)
+        if (change.kind == StarChange::Star || toldRefusedUpdates_.insert(change.inn.id).second)
+            starred.news.push_back(refusal(change));
 }
 
 void StarredInnsFile::cannotKeep(const std::string& why, Starred& starred)

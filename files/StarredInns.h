@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <set>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,8 +21,9 @@ namespace brewick {
 
 inline constexpr std::string_view kStarredInnsFileName = "kept-inns.jsonl";
 
-// The most inns starred, and the most bytes they take: half of a history's,
-// so that a history of starred inns still has room for others.
+// The most inns starred, and the most bytes a star takes them to: half of a
+// history's, so that a history of starred inns still has room for others.
+// Changes of starred inns may take them further, to what a session holds.
 inline constexpr std::size_t kMostStarredInns = kMostKeptInns / 2;
 inline constexpr std::size_t kMostStarredBytes = kMostKeptBytes / 2;
 
@@ -61,9 +63,13 @@ public:
 private:
     // Tells `why` the stars cannot be kept, the first time.
     void cannotKeep(const std::string& why, Starred& starred);
+    // Tells which changes the bounds refused: a star each time, the changes
+    // of an inn once until one is made again.
+    void tellRefused(std::span<const StarChange> changes, std::span<const StarChange> refused, Starred& starred);
 
     const std::filesystem::path path_;
     bool toldCannotKeep_ = false;
+    std::set<std::string> toldRefusedUpdates_;  // by the inns' names
 };
 
 }  // namespace brewick
