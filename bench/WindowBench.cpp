@@ -1,6 +1,6 @@
 // The window as the user feels it: start-up to the first complete inn on
-// screen against a bare window of the same size, and a click on "Generate"
-// to the repainted window. Runs on Qt's offscreen screen unless DISPLAY and
+// screen against a bare window of the same size, a click on "Generate" to
+// the repainted window, and the history list of a full history. Runs on Qt's offscreen screen unless DISPLAY and
 // QT_QPA_PLATFORM say otherwise.
 #include <benchmark/benchmark.h>
 
@@ -8,7 +8,9 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
+#include "core/KeptInn.h"
 #include "ui/BrewickWindows.h"
 #include "ui/ObjectNames.h"
 
@@ -57,6 +59,26 @@ void BM_GenerateToRepainted(benchmark::State& state)
     }
 }
 BENCHMARK(BM_GenerateToRepainted)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly();
+
+// Edit > History… on a full history, from the command to the list shown
+// and closed again.
+void BM_HistoryListOfAFullHistory(benchmark::State& state)
+{
+    BrewickWindows windows(1, kNoSceneFile, [](const QUrl&) {});
+    showAndPaint(windows.main);
+    auto* generate = windows.main.findChild<QPushButton*>(QString::fromLatin1(names::generateButton));
+    for (std::size_t inn = 1; inn < kMostKeptInns; ++inn)
+        generate->click();
+    auto* history = windows.main.findChild<QAction*>(QString::fromLatin1(names::historyAction));
+    for (auto _ : state) {
+        QTimer::singleShot(0, [] {
+            if (QWidget* list = QApplication::activeModalWidget())
+                list->close();
+        });
+        history->trigger();
+    }
+}
+BENCHMARK(BM_HistoryListOfAFullHistory)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace brewick
