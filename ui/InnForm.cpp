@@ -35,18 +35,22 @@ constexpr int kListItemHeight = 16;
 
 TextLines linesOf(const QPlainTextEdit* box) { return splitLines(box->toPlainText().toStdString()); }
 
-// Replaces the box's text as one batch, when it differs. The cursor stays
-// where it was in its line, as far as the new text reaches.
+// Replaces the box's text as one batch, when it differs. Text of as many
+// lines, such as a table with one patron drawn again, keeps the cursor on
+// its line and the view where it was; other text shows from its start.
 void showLines(QPlainTextEdit* box, const TextLines& lines)
 {
-    if (linesOf(box) == lines)
+    const TextLines shown = linesOf(box);
+    if (shown == lines)
         return;
     const QSignalBlocker quiet(box);
     const int lineWas = box->textCursor().blockNumber();
     const int columnWas = box->textCursor().positionInBlock();
     const int scrolled = box->verticalScrollBar()->value();
     box->setPlainText(toQString(joinLines(lines)));
-    const QTextBlock line = box->document()->findBlockByNumber(std::min(lineWas, box->blockCount() - 1));
+    if (shown.size() != lines.size())
+        return;
+    const QTextBlock line = box->document()->findBlockByNumber(lineWas);
     QTextCursor cursor(line);
     cursor.setPosition(line.position() + std::min(columnWas, line.length() - 1));
     box->setTextCursor(cursor);
