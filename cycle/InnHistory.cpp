@@ -112,14 +112,6 @@ const KeptInn& InnHistory::shownInn(const InnSheet& shown)
     return shown_;
 }
 
-void InnHistory::setStarred(const std::string& id, bool starred)
-{
-    if (starred)
-        starred_.insert(id);
-    else
-        starred_.erase(id);
-}
-
 void InnHistory::useStarred(std::set<std::string> ids) { starred_ = std::move(ids); }
 
 void InnHistory::remove(const std::vector<std::string>& ids)

@@ -81,7 +81,6 @@ public:
     // The inns the bounds never drop, by name; starring an inn does not
     // change it.
     bool isStarred(const std::string& id) const { return starred_.contains(id); }
-    void setStarred(const std::string& id, bool starred);
     void useStarred(std::set<std::string> ids);
 
     // Drops the inns named, but the shown one, and remembers the deletion of

@@ -225,7 +225,8 @@ TEST(HistoryBounds, KeepsTheLastInnsWithinItsCountAndItsBytes)
         InnGenerator generator{random, {}};
         InnHistory history = historyOfRun(4711);
         history.generate(generator);
-        history.setStarred(history.shownId(), row.firstStarred);
+        if (row.firstStarred)
+            history.useStarred({history.shownId()});
         if (row.menuBytes > 0) {
             generator.sheet().menuLines.add(std::string(row.menuBytes, 'x'));
             generator.setPart(InnPart::InnName, true);

@@ -130,11 +130,12 @@ void MainWindow::createActions()
     actions_.editHistory = addAction(edit, names::historyAction, QStringLiteral("&History…"),
                                      &MainWindow::showHistoryList, QKeySequence(Qt::CTRL | Qt::Key_H));
     edit->addSeparator();
-    actions_.editRerollTable = addAction(edit, names::rerollTableAction, QStringLiteral("Re-roll &Table"),
+    actions_.editRerollTable = addAction(edit, names::rerollTableAction, QStringLiteral("Re-roll Tab&le"),
                                          &MainWindow::rerollTable, QKeySequence(Qt::CTRL | Qt::Key_R));
-    actions_.editRerollPatron = addAction(edit, names::rerollPatronAction, QStringLiteral("Re-roll &Patron"),
-                                          &MainWindow::rerollTableLine, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
-    actions_.tableCopy = new QAction(QStringLiteral("Copy T&able"), this);
+    // Named for the line it draws again, by enableTableCommands.
+    actions_.editRerollPatron = addAction(edit, names::rerollPatronAction, QString(), &MainWindow::rerollTableLine,
+                                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    actions_.tableCopy = new QAction(QStringLiteral("Cop&y Table"), this);
     actions_.tableCopy->setObjectName(QString::fromLatin1(names::copyTableAction));
     connect(actions_.tableCopy, &QAction::triggered, this, &MainWindow::copyTable);
     form_->setTableActions({actions_.editRerollTable, actions_.editRerollPatron, actions_.tableCopy});

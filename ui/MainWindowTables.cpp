@@ -36,8 +36,8 @@ void MainWindow::enableTableCommands()
     actions_.editRerollTable->setEnabled(hasTable && form_->isBrowsingTables());
     const TableLine::Role role = shownTableLine().role;
     actions_.editRerollPatron->setEnabled(role == TableLine::Patron || role == TableLine::Action);
-    actions_.editRerollPatron->setText(role == TableLine::Action ? QStringLiteral("Re-roll What They Are &Doing")
-                                                                 : QStringLiteral("Re-roll &Patron"));
+    actions_.editRerollPatron->setText(role == TableLine::Action ? QStringLiteral("Re-roll What They Are D&oing")
+                                                                 : QStringLiteral("Re-roll Patr&on"));
     actions_.tableCopy->setEnabled(hasTable);
 }
 
