@@ -83,11 +83,13 @@ void SessionKeeper::run()
     opened_ = true;
     // A session that cannot be kept is told once, not at every write.
     lastFailure_ = store_.cannotKeep();
-    changed_.notify_all();
+    // The stars come with the session, so that its inns are known starred
+    // before the history's bounds count them.
+    useStarred(std::move(starred.inns));
     lock.unlock();
     tell(std::move(opening.news));
+    tell(std::move(starred.news));
     lock.lock();
-    starsChanged(std::move(starred), lock);
     for (;;) {
         changed_.wait(lock, [this] { return waiting_ || !starChanges_.empty() || stopping_; });
         if (!starChanges_.empty()) {
@@ -98,7 +100,10 @@ void SessionKeeper::run()
             lock.lock();
             starsMaking_.clear();
             writing_ = false;
-            starsChanged(std::move(starred), lock);
+            useStarred(std::move(starred.inns));
+            lock.unlock();
+            tell(std::move(starred.news));
+            lock.lock();
             continue;
         }
         if (!waiting_)
@@ -118,16 +123,13 @@ void SessionKeeper::run()
     }
 }
 
-// Called and left with the lock held.
-void SessionKeeper::starsChanged(StarredInnsFile::Starred starred, std::unique_lock<std::mutex>& lock)
+// Called with the lock held.
+void SessionKeeper::useStarred(std::vector<KeptInn> starred)
 {
-    starred_ = std::move(starred.inns);
+    starred_ = std::move(starred);
     starredRead_ = true;
     starredNews_ = true;
     changed_.notify_all();
-    lock.unlock();
-    tell(std::move(starred.news));
-    lock.lock();
 }
 
 void SessionKeeper::tell(std::vector<std::string> messages)

@@ -61,7 +61,7 @@ private:
     };
 
     void run();
-    void starsChanged(StarredInnsFile::Starred starred, std::unique_lock<std::mutex>& lock);
+    void useStarred(std::vector<KeptInn> starred);
     void tell(std::vector<std::string> messages);
 
     SessionStore store_;

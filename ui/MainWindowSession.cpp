@@ -28,6 +28,8 @@ void MainWindow::restoreSession(bool wait)
     if (!sessionKeeper_)
         return;
     if (std::optional<std::vector<KeptInn>> inns = sessionKeeper_->takeRestored(wait)) {
+        // The stars, read with the session, keep its starred inns within the bounds.
+        takeStarred(false);
         history_.restore(std::move(*inns));
         sessionRestoring_ = false;
         enableHistorySteps();
