@@ -140,7 +140,7 @@ void InnForm::createControls()
     tableChoice_ = place<QComboBox>(tablesGroup, names::tableChoice, {250, 16, 225, 24});
     tableLinesEdit_ = place<TableLinesEdit>(tablesGroup, names::tableLinesEdit, {8, 48, 468, 129});
 
-    for (QPlainTextEdit* box : {menuEdit_, static_cast<QPlainTextEdit*>(tableLinesEdit_)}) {
+    for (QPlainTextEdit* box : textBoxes()) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         box->setTabChangesFocus(true);
@@ -208,7 +208,7 @@ void InnForm::connectControls()
             [this](int column, int row, const QString& text) { sheet_.rooms.cell(column, row) = text.toStdString(); });
     for (QLineEdit* field : {innNameEdit_, landlordEdit_})
         connect(field, &QLineEdit::textEdited, this, &InnForm::edited);
-    for (QPlainTextEdit* box : {menuEdit_, static_cast<QPlainTextEdit*>(tableLinesEdit_)})
+    for (QPlainTextEdit* box : textBoxes())
         connect(box, &QPlainTextEdit::textChanged, this, &InnForm::edited);
     connect(roomGrid_, &RoomGrid::editorTyped, this, &InnForm::edited);
 }
@@ -247,6 +247,8 @@ std::optional<std::size_t> InnForm::tableLineAtCursor() const
         return std::nullopt;
     return tableLinesEdit_->cursorLine();
 }
+
+QList<QPlainTextEdit*> InnForm::textBoxes() const { return {menuEdit_, tableLinesEdit_}; }
 
 bool InnForm::isOfTableBrowser(const QWidget* widget) const
 {

@@ -85,6 +85,8 @@ private:
     void showTableChoices();
     void showDefaultButton(QWidget* focus);
     bool isOfTableBrowser(const QWidget* widget) const;
+    // The menu and the shown table's lines.
+    QList<QPlainTextEdit*> textBoxes() const;
 
     InnSheet& sheet_;
     QLineEdit* innNameEdit_ = nullptr;
