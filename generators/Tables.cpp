@@ -175,7 +175,7 @@ bool rerollTableLine(InnSheet& sheet, std::size_t table, std::size_t line, const
         addPatron(lines, block.patrons[drawn.patron], lists, random);
     else
         addActionLine(lines, block, lists, random);
-    sheet.tableText.replace(firstLine + line, 1, lines);
+    sheet.tableText.replace(firstLine + drawn.line, 1, lines);
     if (drawn.role == TableLine::Patron)
         renameLonePatron(sheet, table, firstLine);
     showRedrawnTable(sheet, table);

@@ -92,7 +92,7 @@ TEST(Tables, RerollsDrawOneTableOrPatronAsGeneratedAndKeepTheRest)
          "She is sleeping"},
         {"what the lone patron is doing", 1, 2, {1}, {32}, {2}, "He is waiting", "He"},
         {"a heading", 0, 0, {}, {}, {}, "", ""},
-        {"a closing line", 0, 4, {}, {}, {}, "", ""},
+        {"the closing line below it, likewise", 0, 4, {1}, {51}, {3}, "They are arguing", "They"},
         {"no one sitting at table 3", 2, 1, {}, {}, {}, "", ""},
         {"a line typed under table 3", 2, 3, {}, {}, {}, "", ""},
         {"a table past the last", 3, kWhole, {}, {}, {}, "", ""},
