@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     brewick::BrewickWindows windows(1, "/nonexistent/BarScenes.txt", [](const QUrl&) {});
     QSignalSpy restored(&windows.main, &brewick::MainWindow::sessionRestored);
     if (argc > 1)
-        windows.main.keepSessionIn(argv[1]);
+        windows.main.keepInnsIn(argv[1], std::filesystem::path(argv[1]) / "kept-inns.jsonl");
     showMappedAndPainted(windows.main);
     if (argc > 2 && std::strcmp(argv[2], "--until-restored") == 0 && restored.isEmpty() && !restored.wait(60000))
         return 1;

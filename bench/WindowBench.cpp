@@ -1,7 +1,7 @@
 // The window as the user feels it: start-up to the first complete inn on
-// screen against a bare window of the same size, and a click on "Generate"
-// to the repainted window. Runs on Qt's offscreen screen unless DISPLAY and
-// QT_QPA_PLATFORM say otherwise.
+// screen against a bare window of the same size, a click on "Generate" to
+// the repainted window, and the history list of a full history. Runs on Qt's
+// offscreen screen unless DISPLAY and QT_QPA_PLATFORM say otherwise.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -9,12 +9,14 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 
 #include <filesystem>
 #include <fstream>
 
+#include "core/KeptInn.h"
 #include "cycle/InnGenerator.h"
 #include "files/InnReader.h"
 #include "files/ListFile.h"
@@ -99,7 +101,7 @@ void BM_GenerateToRepaintedWithAFullHistory(benchmark::State& state)
     {
         BrewickWindows windows(1, kNoSceneFile, [](const QUrl&) {});
         QSignalSpy restored(&windows.main, &MainWindow::sessionRestored);
-        windows.main.keepSessionIn(folder);
+        windows.main.keepInnsIn(folder, folder / "kept-inns.jsonl");
         showAndPaint(windows.main);
         if (restored.isEmpty() && !restored.wait())
             std::abort();
@@ -138,6 +140,26 @@ BENCHMARK(BM_GenerateToRepaintedWithTheLongestEntries)
     ->Unit(benchmark::kMicrosecond)
     ->Repetitions(10)
     ->ReportAggregatesOnly();
+
+// Edit > History… on a full history, from the command to the list shown
+// and closed again.
+void BM_HistoryListOfAFullHistory(benchmark::State& state)
+{
+    BrewickWindows windows(1, kNoSceneFile, [](const QUrl&) {});
+    showAndPaint(windows.main);
+    auto* generate = windows.main.findChild<QPushButton*>(QString::fromLatin1(names::generateButton));
+    for (std::size_t inn = 1; inn < kMostKeptInns; ++inn)
+        generate->click();
+    auto* history = windows.main.findChild<QAction*>(QString::fromLatin1(names::historyAction));
+    for (auto _ : state) {
+        QTimer::singleShot(0, [] {
+            if (QWidget* list = QApplication::activeModalWidget())
+                list->close();
+        });
+        history->trigger();
+    }
+}
+BENCHMARK(BM_HistoryListOfAFullHistory)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace brewick

@@ -33,6 +33,23 @@ struct KeptInn {
     std::int64_t changed = 0;  // when it last changed, likewise
 };
 
+// What keeping the inn costs, as the bounds count it.
+inline std::size_t keptSize(const KeptInn& inn) { return (inn.packed ? inn.packed->size() : 0) + kKeptInnOverhead; }
+
+// An inn the user deleted from a history, known by its name and when it was
+// deleted: no other window's session that still holds the inn brings it back
+// unless it changed there later.
+struct DeletedInn {
+    std::string id;
+    std::int64_t deleted = 0;  // in milliseconds since 1970
+
+    friend bool operator==(const DeletedInn&, const DeletedInn&) = default;
+};
+
+// The most deletions a session keeps, the newest: enough to outlast any
+// window that still runs with the inns they deleted.
+inline constexpr std::size_t kMostDeletedInns = 500;
+
 // How a sheet becomes the bytes it is kept as, and back.
 struct InnPacking {
     std::function<std::string(const InnSheet&, const InnPlace&)> pack;

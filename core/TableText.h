@@ -30,6 +30,18 @@ void forEachTableBlock(const InnSheet& sheet, Visit visit)
     }
 }
 
+// What a line of a table's block holds, by its place: the heading, a line
+// for each patron drawn for the table, then what they are doing. The closing
+// line, right below, stands for what they are doing too; any other line, one
+// the user typed beyond the lines drawn say, is another line.
+struct TableLine {
+    enum Role { Heading, Patron, Action, Other };
+    Role role = Other;
+    std::size_t patron = 0;  // a patron's line: which patron, from 0
+    std::size_t line = 0;    // the line in the block that holds it
+};
+TableLine tableLineAt(const InnSheet& sheet, std::size_t table, std::size_t line);
+
 // The user typed `lines` into the shown table: they are the shown table
 // lines, and they replace the chosen table's block, with a closing line after
 // them when they do not end with one, so that the blocks stay apart.

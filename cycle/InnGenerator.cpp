@@ -72,6 +72,16 @@ void InnGenerator::chooseTable(int index)
     showChosenTable(sheet_);
 }
 
+void InnGenerator::rerollChosenTable()
+{
+    rerollTable(sheet_, static_cast<std::size_t>(sheet_.chosenTable), wordLists_, random_);
+}
+
+bool InnGenerator::rerollChosenTableLine(std::size_t line)
+{
+    return rerollTableLine(sheet_, static_cast<std::size_t>(sheet_.chosenTable), line, wordLists_, random_);
+}
+
 bool InnGenerator::updateSceneList(const WordListFile& sceneFile)
 {
     const WordList& scenes = sceneFile.entries;

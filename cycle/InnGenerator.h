@@ -3,6 +3,7 @@
 // it with plain calls; it never shows anything itself.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -46,6 +47,13 @@ public:
 
     // The user chose another table: show it.
     void chooseTable(int index);
+
+    // Draws the chosen table again, as a generation draws each table; the
+    // other tables stay as they are.
+    void rerollChosenTable();
+    // Draws the patron on `line` of the chosen table again, or what they are
+    // doing on its action line; gives false, drawing nothing, on any other line.
+    bool rerollChosenTableLine(std::size_t line);
 
     // Rebuilds the scene list when the scene file, read again, gives other
     // scenes or another read error than at the last build; gives whether it

@@ -1,13 +1,10 @@
 #include "cycle/InnHistory.h"
 
+#include <algorithm>
 #include <chrono>
 #include <iterator>
 
 namespace brewick {
-
-namespace {
-std::size_t keptSize(const KeptInn& inn) { return (inn.packed ? inn.packed->size() : 0) + kKeptInnOverhead; }
-}  // namespace
 
 std::int64_t InnHistory::systemClock()
 {
@@ -62,25 +59,80 @@ std::size_t InnHistory::restore(std::vector<KeptInn> inns)
 
 void InnHistory::selectLocation(InnGenerator& generator, InnLocation location)
 {
-    if (location == generator.sheet().location)
-        return;
-    keepShown(generator.sheet());
-    generator.selectLocation(location);
-    showNew(shown_.place);
+    if (location != generator.sheet().location)
+        changeShown(generator, [&] { generator.selectLocation(location); });
 }
 
 void InnHistory::selectQuality(InnGenerator& generator, InnQuality quality)
 {
-    if (quality == generator.sheet().quality)
-        return;
+    if (quality != generator.sheet().quality)
+        changeShown(generator, [&] { generator.selectQuality(quality); });
+}
+
+void InnHistory::changeShown(InnGenerator& generator, const std::function<void()>& change)
+{
     keepShown(generator.sheet());
-    generator.selectQuality(quality);
+    change();
     showNew(shown_.place);
 }
 
 void InnHistory::goBack(InnGenerator& generator) { step(before_, after_, generator); }
 
 void InnHistory::goForward(InnGenerator& generator) { step(after_, before_, generator); }
+
+bool InnHistory::show(InnGenerator& generator, const KeptInn& inn)
+{
+    if (inn.id == shown_.id)
+        return true;
+    const auto indexOf = [&inn](const std::deque<KeptInn>& inns) {
+        return static_cast<std::size_t>(
+            std::find_if(inns.begin(), inns.end(), [&inn](const KeptInn& kept) { return kept.id == inn.id; }) -
+            inns.begin());
+    };
+    if (const std::size_t index = indexOf(before_); index < before_.size())
+        return stepTo(before_, after_, index, generator);
+    if (const std::size_t index = indexOf(after_); index < after_.size())
+        return stepTo(after_, before_, index, generator);
+    std::optional<InnSheet> sheet = packing_.unpack(*inn.packed);
+    if (!sheet)
+        return false;
+    if (isShowing()) {
+        packShown(generator.sheet());
+        keep(before_, std::move(shown_));
+    }
+    shown_ = inn;
+    generator.sheet() = std::move(*sheet);
+    keepWithinBounds();
+    return true;
+}
+
+const KeptInn& InnHistory::shownInn(const InnSheet& shown)
+{
+    packShown(shown);
+    return shown_;
+}
+
+void InnHistory::useStarred(std::set<std::string> ids) { starred_ = std::move(ids); }
+
+void InnHistory::remove(const std::vector<std::string>& ids)
+{
+    for (const std::string& id : ids) {
+        if (id == shown_.id)
+            continue;
+        for (std::deque<KeptInn>* inns : {&before_, &after_}) {
+            const auto found =
+                std::find_if(inns->begin(), inns->end(), [&id](const KeptInn& inn) { return inn.id == id; });
+            if (found == inns->end())
+                continue;
+            keptBytes_ -= keptSize(*found);
+            inns->erase(found);
+            deleted_.push_back({id, clock_()});
+        }
+        starred_.erase(id);
+    }
+    while (deleted_.size() > kMostDeletedInns)
+        deleted_.pop_front();
+}
 
 std::vector<KeptInn> InnHistory::inns(const InnSheet& shown)
 {
@@ -118,20 +170,28 @@ void InnHistory::keepShown(const InnSheet& sheet)
 
 void InnHistory::step(std::deque<KeptInn>& source, std::deque<KeptInn>& keep, InnGenerator& generator)
 {
-    if (source.empty())
-        return;
-    std::optional<InnSheet> next = packing_.unpack(*source.back().packed);
+    if (!source.empty())
+        stepTo(source, keep, source.size() - 1, generator);
+}
+
+bool InnHistory::stepTo(std::deque<KeptInn>& source, std::deque<KeptInn>& keep, std::size_t index,
+                        InnGenerator& generator)
+{
+    std::optional<InnSheet> next = packing_.unpack(*source[index].packed);
     if (!next)
-        return;
+        return false;
     if (isShowing()) {
         packShown(generator.sheet());
-        keptBytes_ += keptSize(shown_);
-        keep.push_back(std::move(shown_));
+        this->keep(keep, std::move(shown_));
     }
+    // The inns stepped over go where single steps would have put them.
+    for (; source.size() > index + 1; source.pop_back())
+        keep.push_back(std::move(source.back()));
     shown_ = std::move(source.back());
     keptBytes_ -= keptSize(shown_);
     source.pop_back();
     generator.sheet() = std::move(*next);
+    return true;
 }
 
 void InnHistory::keep(std::deque<KeptInn>& inns, KeptInn inn)
@@ -143,14 +203,25 @@ void InnHistory::keep(std::deque<KeptInn>& inns, KeptInn inn)
 std::size_t InnHistory::keepWithinBounds()
 {
     std::size_t dropped = 0;
-    while (before_.size() + after_.size() + 1 > kMostKeptInns ||
-           ((!before_.empty() || !after_.empty()) && keptBytes_ + shownBytes() > kMostKeptBytes)) {
-        std::deque<KeptInn>& inns = before_.empty() ? after_ : before_;
-        keptBytes_ -= keptSize(inns.front());
-        inns.pop_front();
+    while (isOverBounds() && (dropFirstUnstarred(before_) || dropFirstUnstarred(after_)))
         ++dropped;
-    }
     return dropped;
+}
+
+bool InnHistory::isOverBounds() const
+{
+    return before_.size() + after_.size() + 1 > kMostKeptInns || keptBytes_ + shownBytes() > kMostKeptBytes;
+}
+
+bool InnHistory::dropFirstUnstarred(std::deque<KeptInn>& inns)
+{
+    const auto first =
+        std::find_if(inns.begin(), inns.end(), [this](const KeptInn& inn) { return !isStarred(inn.id); });
+    if (first == inns.end())
+        return false;
+    keptBytes_ -= keptSize(*first);
+    inns.erase(first);
+    return true;
 }
 
 std::size_t InnHistory::shownBytes() const { return isShowing() ? keptSize(shown_) : 0; }

@@ -1,6 +1,7 @@
 #include "files/FileDescriptor.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +19,21 @@ FileDescriptor::~FileDescriptor()
 }
 
 bool FileDescriptor::close() { return ::close(std::exchange(fd_, -1)) == 0; }
+
+bool isThere(const std::filesystem::path& path)
+{
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
+
+int lockFile(int fd, int how)
+{
+    int result;
+    do
+        result = ::flock(fd, how);
+    while (result != 0 && errno == EINTR);
+    return result;
+}
 
 std::optional<std::string> irregularFileReason(mode_t mode)
 {

@@ -56,6 +56,13 @@ std::optional<ReadFailure> readFileInPieces(const std::filesystem::path& path, s
 // The whole file at `path` into `bytes`, read as readFileInPieces reads it.
 std::optional<ReadFailure> readWholeFile(const std::filesystem::path& path, std::uintmax_t limit, std::string& bytes);
 
+// Whether anything is at `path`, a link that leads nowhere included.
+bool isThere(const std::filesystem::path& path);
+
+// flock(2) on `fd`, taken again where a signal interrupted it: 0, or -1
+// with errno set.
+int lockFile(int fd, int how);
+
 // Writes all of `bytes`, however many calls it takes. False, with errno set,
 // when a write fails.
 bool writeAll(int fd, std::string_view bytes);

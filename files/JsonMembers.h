@@ -23,6 +23,8 @@ public:
     // not write, and one given twice, which would leave the reader to guess.
     std::size_t take(std::string_view name, const JsonReader& json);
     bool has(std::size_t index) const { return (seen_ & bit(index)) != 0; }
+    // Whether the members given are those of the bits set, and no others.
+    bool isExactly(std::uint32_t members) const { return seen_ == members; }
     // Refuses the object, read to its end, when a member it must have is missing.
     void checkComplete(const JsonReader& json) const;
 

@@ -15,11 +15,12 @@ namespace brewick {
 namespace fs = std::filesystem;
 
 namespace {
-constexpr int kVersion = 2;
-constexpr std::string_view kFirstLine = "{\"brewickSession\":2}";
 constexpr std::size_t kMostIdBytes = 48;
+constexpr std::size_t kMostDeletionBytes = sizeof("{\"deleted\":\"\",\"at\":}\n") - 1 + kMostIdBytes + 20;
 
-static_assert(kMostKeptBytes + kFirstLine.size() + 1 <= kInnFileLimit, "a full session must be readable");
+static_assert(kMostKeptBytes + kSessionFormat.firstLine.size() + 1 + kMostDeletedInns * kMostDeletionBytes <=
+                  kInnFileLimit,
+              "a full session must be readable");
 static_assert(sizeof("{\"entry\":\"\",\"made\":,\"changed\":,\"inn\":}\n") - 1 + kMostIdBytes + 2 * 20 <=
                   kKeptInnOverhead,
               "the head and tail of a kept inn's line fit its overhead");
@@ -44,19 +45,27 @@ void readInnBytes(JsonReader& json, std::string_view line, KeptInn& kept)
     kept.packed = std::make_shared<const std::string>(line.substr(start, json.at() - start));
 }
 
-KeptInn readKeptInn(std::string_view line)
+// A kept inn, or a deletion where the session keeps them: the line is
+// either, and holds the members of one only.
+void readKeptLine(std::string_view line, bool takesDeletions, SessionRead& read)
 {
-    enum { Entry, Made, Changed, Inn };
-    static constexpr std::string_view kNames[] = {"entry", "made", "changed", "inn"};
+    enum { Entry, Made, Changed, Inn, Deleted, At };
+    static constexpr std::string_view kNames[] = {"entry", "made", "changed", "inn", "deleted", "at"};
     constexpr auto kLatest = std::numeric_limits<std::int64_t>::max();
+    constexpr std::uint32_t kKeptInn = firstMembers(4);
+    constexpr std::uint32_t kDeletion = firstMembers(6) & ~kKeptInn;
     KeptInn kept;
+    DeletedInn deleted;
     JsonReader json(line);
-    readMembers(json, "a kept inn", kNames, firstMembers(4), [&](std::size_t member) {
+    const auto readName = [&json](std::string_view name, std::string& id) {
+        readText(json, name, id);
+        if (!isPlainId(id))
+            json.fail(singleQuoted(name) + " is no name of a kept inn");
+    };
+    const MemberSet members = readMembers(json, "a kept inn", kNames, 0, [&](std::size_t member) {
         switch (member) {
         case Entry:
-            readText(json, "entry", kept.id);
-            if (!isPlainId(kept.id))
-                json.fail("'entry' is no name of a kept inn");
+            readName("entry", kept.id);
             break;
         case Made:
             kept.made = readWholeNumber<std::int64_t>(json, "made", 0, kLatest);
@@ -67,11 +76,23 @@ KeptInn readKeptInn(std::string_view line)
         case Inn:
             readInnBytes(json, line, kept);
             break;
+        case Deleted:
+            readName("deleted", deleted.id);
+            break;
+        case At:
+            deleted.deleted = readWholeNumber<std::int64_t>(json, "at", 0, kLatest);
+            break;
         }
     });
     if (!json.atEnd())
         json.fail("more text after the kept inn");
-    return kept;
+    if (members.isExactly(kKeptInn)) {
+        read.inns.push_back(std::move(kept));
+    } else if (takesDeletions && members.isExactly(kDeletion)) {
+        read.deleted.push_back(std::move(deleted));
+    } else {
+        json.fail("neither a kept inn nor a deleted one");
+    }
 }
 
 // An inn of the first version, named by its line.
@@ -118,8 +139,10 @@ SessionRead SessionParser::finish()
     if (!partial_.empty())
         takeLine(partial_);
     partial_.clear();
-    if (read_.error)
+    if (read_.error) {
         read_.inns.clear();
+        read_.deleted.clear();
+    }
     return std::move(read_);
 }
 
@@ -127,24 +150,27 @@ void SessionParser::takeLine(std::string_view line)
 {
     ++lines_;
     if (version_ == 0) {
-        static constexpr std::string_view kNames[] = {"brewickSession"};
+        const std::string_view names[] = {format_.name};
         JsonReader json(line);
         try {
-            readMembers(json, "the first line", kNames, firstMembers(1), [&](std::size_t) {
-                version_ = readWholeNumber<int>(json, "brewickSession", 1, std::numeric_limits<int>::max());
+            readMembers(json, "the first line", names, firstMembers(1), [&](std::size_t) {
+                version_ = readWholeNumber<int>(json, format_.name, 1, std::numeric_limits<int>::max());
             });
         } catch (const JsonFault&) {
-            read_.error = "it is no session of Brewick";
+            read_.error = "it is no " + std::string(format_.what) + " of Brewick";
             return;
         }
-        if (version_ > kVersion)
+        if (version_ > format_.version)
             read_.error = "it comes from a newer Brewick";
         return;
     }
     if (line.find_first_not_of(" \t\r") == std::string_view::npos)
         return;
     try {
-        read_.inns.push_back(version_ == 1 ? readFirstVersionInn(line, lines_) : readKeptInn(line));
+        if (version_ <= format_.bareInnVersion)
+            read_.inns.push_back(readFirstVersionInn(line, lines_));
+        else
+            readKeptLine(line, format_.keepsDeletions, read_);
     } catch (const JsonFault&) {
         ++read_.unread;
         read_.unreadLines += line;
@@ -152,9 +178,9 @@ void SessionParser::takeLine(std::string_view line)
     }
 }
 
-SessionRead readSessionFile(const fs::path& path)
+SessionRead readSessionFile(const fs::path& path, const KeptInnsFormat& format)
 {
-    SessionParser parser;
+    SessionParser parser(format);
     try {
         const auto failure = readFileInPieces(path, kInnFileLimit, [&parser](std::string_view piece) {
             parser.feed(piece);
@@ -173,7 +199,8 @@ SessionRead readSessionFile(const fs::path& path)
     }
 }
 
-SessionBytes::SessionBytes(std::span<const KeptInn> inns)
+SessionBytes::SessionBytes(std::span<const KeptInn> inns, std::span<const DeletedInn> deleted,
+                           const KeptInnsFormat& format)
 {
     std::vector<std::size_t> headEnds;
     for (const KeptInn& inn : inns) {
@@ -186,8 +213,16 @@ SessionBytes::SessionBytes(std::span<const KeptInn> inns)
         heads_ += ",\"inn\":";
         headEnds.push_back(heads_.size());
     }
+    const std::size_t deletionsStart = heads_.size();
+    for (const DeletedInn& inn : deleted) {
+        heads_ += "{\"deleted\":\"";
+        heads_ += inn.id;
+        heads_ += "\",\"at\":";
+        heads_ += std::to_string(inn.deleted);
+        heads_ += "}\n";
+    }
     // The heads are all written before any piece points into them.
-    pieces_.push_back(kFirstLine);
+    pieces_.push_back(format.firstLine);
     pieces_.push_back("\n");
     std::size_t headStart = 0;
     for (std::size_t i = 0; i < inns.size(); ++i) {
@@ -196,6 +231,7 @@ SessionBytes::SessionBytes(std::span<const KeptInn> inns)
         pieces_.push_back("}\n");
         headStart = headEnds[i];
     }
+    pieces_.push_back(std::string_view(heads_).substr(deletionsStart));
 }
 
 }  // namespace brewick

@@ -4,6 +4,7 @@
 #include <queue>
 #include <set>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <unordered_map>
 #include <utility>
@@ -84,13 +85,40 @@ std::vector<KeptInn> mergeSessions(const std::vector<std::vector<KeptInn>>& sess
     return merged;
 }
 
+std::vector<DeletedInn> mergeDeletions(std::vector<DeletedInn> deleted)
+{
+    std::sort(deleted.begin(), deleted.end(), [](const DeletedInn& a, const DeletedInn& b) {
+        return std::tie(a.id, a.deleted) > std::tie(b.id, b.deleted);
+    });
+    deleted.erase(std::unique(deleted.begin(), deleted.end(),
+                              [](const DeletedInn& a, const DeletedInn& b) { return a.id == b.id; }),
+                  deleted.end());
+    std::sort(deleted.begin(), deleted.end(), [](const DeletedInn& a, const DeletedInn& b) {
+        return std::tie(a.deleted, a.id) < std::tie(b.deleted, b.id);
+    });
+    if (deleted.size() > kMostDeletedInns)
+        deleted.erase(deleted.begin(), deleted.end() - static_cast<std::ptrdiff_t>(kMostDeletedInns));
+    return deleted;
+}
+
+void dropDeleted(std::vector<KeptInn>& inns, std::span<const DeletedInn> deleted)
+{
+    std::unordered_map<std::string_view, std::int64_t> when;
+    for (const DeletedInn& inn : deleted)
+        when.emplace(inn.id, inn.deleted);
+    std::erase_if(inns, [&when](const KeptInn& inn) {
+        const auto found = when.find(inn.id);
+        return found != when.end() && found->second >= inn.changed;
+    });
+}
+
 std::size_t dropBeyondBounds(std::vector<KeptInn>& inns)
 {
     std::size_t bytes = 0;
     std::size_t first = inns.size();
     // The newest inns that fit, counted from the last.
     while (first > 0 && inns.size() - first < kMostKeptInns) {
-        const std::size_t size = inns[first - 1].packed->size() + kKeptInnOverhead;
+        const std::size_t size = keptSize(inns[first - 1]);
         if (bytes + size > kMostKeptBytes)
             break;
         bytes += size;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <vector>
 
 #include "core/KeptInn.h"
@@ -13,6 +14,14 @@
 namespace brewick {
 
 std::vector<KeptInn> mergeSessions(const std::vector<std::vector<KeptInn>>& sessions);
+
+// The latest deletion of each inn once, the newest kMostDeletedInns of them,
+// oldest first.
+std::vector<DeletedInn> mergeDeletions(std::vector<DeletedInn> deleted);
+
+// Drops the inns deleted when they had last changed: one changed later, in a
+// window that still held it, stays.
+void dropDeleted(std::vector<KeptInn>& inns, std::span<const DeletedInn> deleted);
 
 // Drops the oldest inns until the inns fit the bounds of a kept session;
 // gives how many it dropped.

@@ -8,13 +8,14 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <ctime>
+#include <iterator>
 #include <map>
 #include <random>
 
 #include "files/SafeFileWriter.h"
 #include "files/SessionFile.h"
 #include "files/SessionMerge.h"
+#include "files/UnreadCopies.h"
 #include "files/UserSceneFile.h"
 
 namespace brewick {
@@ -22,23 +23,6 @@ namespace brewick {
 namespace fs = std::filesystem;
 
 namespace {
-constexpr std::string_view kUnreadPrefix = "session.jsonl.unread-";
-
-int lockFile(int fd, int how)
-{
-    int result;
-    do
-        result = ::flock(fd, how);
-    while (result != 0 && errno == EINTR);
-    return result;
-}
-
-bool isThere(const fs::path& path)
-{
-    std::error_code error;
-    return fs::exists(fs::symlink_status(path, error));
-}
-
 std::string systemReason() { return std::strerror(errno); }
 
 // A window that ended left its file, and the lock it held while it ran.
@@ -62,6 +46,7 @@ std::string uniqueWindowId()
 
 struct SessionStore::Merge {
     std::vector<std::vector<KeptInn>> sessions;  // the session first
+    std::vector<DeletedInn> deleted;             // by every session
     std::vector<EndedWindow> ended;              // read, and to be removed once the session holds them
     std::size_t unread = 0;
     std::string unreadLines;
@@ -143,23 +128,25 @@ SessionStore::Opening SessionStore::open()
         }
     // Lines that are no inn are kept in a file of their own, not dropped.
     if (merge.unread > 0) {
-        const fs::path copy = newUnreadCopyName();
-        if (const auto problem = writeFileSafely(copy, merge.unreadLines, FileSync::Now, Replacement::ByRenameOnly)) {
+        std::string why;
+        if (const auto copy = unreadCopies().keep(merge.unreadLines, why)) {
+            merge.news.push_back(innCount(merge.unread) + " of the last session could not be read; the text that " +
+                                 "could not be read is kept in " + copy->string());
+        } else {
             merge.sessionWritable = false;
             merge.news.push_back(innCount(merge.unread) +
                                  " of the last session could not be read, and cannot be "
                                  "kept aside: " +
-                                 *problem);
-        } else {
-            merge.news.push_back(innCount(merge.unread) + " of the last session could not be read; the text that " +
-                                 "could not be read is kept in " + copy.string());
+                                 why);
         }
     }
     opening.inns = mergeSessions(merge.sessions);
+    const std::vector<DeletedInn> deleted = mergeDeletions(std::move(merge.deleted));
+    dropDeleted(opening.inns, deleted);
     dropBeyondBounds(opening.inns);
     if (merge.sessionWritable && (!merge.ended.empty() || merge.unread > 0)) {
-        if (const auto problem = writeFileSafely(sessionFile(), SessionBytes(opening.inns).pieces(), FileSync::Now,
-                                                 Replacement::ByRenameOnly)) {
+        if (const auto problem = writeFileSafely(sessionFile(), SessionBytes(opening.inns, deleted).pieces(),
+                                                 FileSync::Now, Replacement::ByRenameOnly)) {
             merge.news.push_back("The session cannot be kept: " + *problem);
         } else {
             for (const EndedWindow& window : merge.ended) {
@@ -168,7 +155,7 @@ SessionStore::Opening SessionStore::open()
             }
         }
     }
-    dropOldUnreadCopies();
+    unreadCopies().dropOld();
     opening.news = std::move(merge.news);
     return opening;
 }
@@ -179,12 +166,13 @@ std::optional<std::vector<KeptInn>> SessionStore::readSetAside(const fs::path& p
         return std::vector<KeptInn>();
     SessionRead read = readSessionFile(path);
     if (!read.error) {
+        std::move(read.deleted.begin(), read.deleted.end(), std::back_inserter(merge.deleted));
         merge.unread += read.unread;
         merge.unreadLines += read.unreadLines;
         return std::move(read.inns);
     }
     std::string why;
-    if (const auto copy = setAside(path, why)) {
+    if (const auto copy = unreadCopies().setAside(path, why)) {
         merge.news.push_back("The session in " + path.string() + " could not be read (" + *read.error +
                              "); it is kept as " + copy->string());
         return std::vector<KeptInn>();
@@ -194,52 +182,14 @@ std::optional<std::vector<KeptInn>> SessionStore::readSetAside(const fs::path& p
     return std::nullopt;
 }
 
-std::optional<fs::path> SessionStore::setAside(const fs::path& path, std::string& why)
-{
-    const fs::path copy = newUnreadCopyName();
-    if (::rename(path.c_str(), copy.c_str()) == 0)
-        return copy;
-    why = systemReason();
-    return std::nullopt;
-}
-
-// Named for when it was set aside; no two alike, as the merge lock keeps
-// other windows from setting one aside meanwhile.
-fs::path SessionStore::newUnreadCopyName() const
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    fs::path copy = folder_ / (std::string(kUnreadPrefix) + stamp);
-    for (int n = 2; isThere(copy); ++n)
-        copy = folder_ / (std::string(kUnreadPrefix) + stamp + "-" + std::to_string(n));
-    return copy;
-}
-
-void SessionStore::dropOldUnreadCopies() const
-{
-    std::vector<std::pair<fs::file_time_type, fs::path>> copies;
-    std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder_, error))
-        if (entry.path().filename().string().starts_with(kUnreadPrefix))
-            copies.emplace_back(entry.last_write_time(error), entry.path());
-    if (copies.size() <= kKeptUnreadCopies)
-        return;
-    std::sort(copies.begin(), copies.end());
-    for (std::size_t i = 0; i + kKeptUnreadCopies < copies.size(); ++i)
-        fs::remove(copies[i].second, error);
-}
-
-std::optional<std::string> SessionStore::write(std::span<const KeptInn> inns)
+std::optional<std::string> SessionStore::write(std::span<const KeptInn> inns, std::span<const DeletedInn> deleted)
 {
     if (cannotKeep_)
         return cannotKeep_;
     if (const auto problem = createUserFolders(folder_ / "windows"))
         return "The session cannot be kept: " + *problem;
-    if (auto problem = writeFileSafely(windowFile(windowId_, ".jsonl"), SessionBytes(inns).pieces(), FileSync::Now,
-                                       Replacement::ByRenameOnly))
+    if (auto problem = writeFileSafely(windowFile(windowId_, ".jsonl"), SessionBytes(inns, deleted).pieces(),
+                                       FileSync::Now, Replacement::ByRenameOnly))
         return "The session cannot be kept: " + *problem;
     return std::nullopt;
 }

@@ -15,6 +15,7 @@
 
 #include "core/KeptInn.h"
 #include "files/FileDescriptor.h"
+#include "files/UnreadCopies.h"
 
 namespace brewick {
 
@@ -23,9 +24,6 @@ std::string uniqueWindowId();
 
 class SessionStore {
 public:
-    // The copies of sessions that could not be read that are kept, the newest.
-    static constexpr std::size_t kKeptUnreadCopies = 3;
-
     SessionStore(std::filesystem::path folder, std::string windowId);
 
     struct Opening {
@@ -40,24 +38,20 @@ public:
     // the message for the user.
     const std::optional<std::string>& cannotKeep() const { return cannotKeep_; }
 
-    // Replaces this window's file by the inns; gives the message for the
-    // user when it cannot.
-    std::optional<std::string> write(std::span<const KeptInn> inns);
+    // Replaces this window's file by the inns and the deletions of inns this
+    // window made; gives the message for the user when it cannot.
+    std::optional<std::string> write(std::span<const KeptInn> inns, std::span<const DeletedInn> deleted = {});
 
 private:
     struct Merge;
 
     std::filesystem::path sessionFile() const { return folder_ / "session.jsonl"; }
     std::filesystem::path windowFile(const std::string& id, std::string_view ending) const;
-    // The inns of a session file. One that cannot be read gives none and is
-    // set aside, or, where even that fails, is left as it is and gives
-    // nothing at all; either is said.
+    // The inns of a session file, and its deletions into the merge. One that
+    // cannot be read gives none and is set aside, or, where even that fails,
+    // is left as it is and gives nothing at all; either is said.
     std::optional<std::vector<KeptInn>> readSetAside(const std::filesystem::path& path, Merge& merge);
-    // Moves the file at `path` to a new copy of an unread session; gives
-    // the copy's path, or why it could not.
-    std::optional<std::filesystem::path> setAside(const std::filesystem::path& path, std::string& why);
-    std::filesystem::path newUnreadCopyName() const;
-    void dropOldUnreadCopies() const;
+    UnreadCopies unreadCopies() const { return UnreadCopies(sessionFile()); }
 
     const std::filesystem::path folder_;
     const std::string windowId_;

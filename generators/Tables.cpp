@@ -11,8 +11,35 @@ namespace {
 using namespace std::string_view_literals;  // a literal's length known at compile time
 using namespace patronLine;
 
-// Draws one patron (seven draws), adds the patron line and keeps the words'
-// lengths in `patron`.
+// What a lone patron's action line starts with.
+std::string_view lonePatronIs(bool woman) { return woman ? "She is "sv : "He is "sv; }
+
+// A lone patron drawn again may be of the other sex: the action line, if it
+// still starts as it did, names them anew; the rest of it stays as it is.
+void renameLonePatron(InnSheet& sheet, std::size_t table, std::size_t firstLine)
+{
+    const TableBlock& block = sheet.tableBlocks[table];
+    constexpr std::size_t kActionLine = 2;
+    if (block.patrons.size() != 1 || tableLineAt(sheet, table, kActionLine).role != TableLine::Action)
+        return;
+    const bool woman = block.patrons.front().woman;
+    const std::string_view action = sheet.tableText[firstLine + kActionLine];
+    const std::string_view before = lonePatronIs(!woman);
+    if (!action.starts_with(before))
+        return;
+    TextLines renamed;
+    renamed.add({lonePatronIs(woman), action.substr(before.size())});
+    sheet.tableText.replace(firstLine + kActionLine, 1, renamed);
+}
+
+// The lines of the chosen table follow its block.
+void showRedrawnTable(InnSheet& sheet, std::size_t table)
+{
+    if (sheet.chosenTable == static_cast<int>(table))
+        showChosenTable(sheet);
+}
+}  // namespace
+
 void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, RandomSource& random)
 {
     const std::string& age = pickRandom(lists.ages, random);
@@ -31,7 +58,14 @@ void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, R
                           static_cast<std::uint32_t>(occupation.size()), static_cast<std::uint32_t>(clothes.size()),
                           static_cast<std::uint32_t>(hair.size()),       static_cast<std::uint32_t>(face.size())};
 }
-}  // namespace
+
+void addActionLine(TextLines& tableText, const TableBlock& block, const PatronLists& lists, RandomSource& random)
+{
+    if (block.patrons.size() == 1)
+        tableText.add({lonePatronIs(block.patrons.front().woman), pickRandom(lists.singleActions, random)});
+    else
+        tableText.add({"They are ", pickRandom(lists.groupActions, random)});
+}
 
 PatronLists::PatronLists()
     : ages(words::kAges),
@@ -55,12 +89,18 @@ void drawTables(InnSheet& sheet, const PatronLists& lists, RandomSource& random)
     // Resized, not cleared: the patrons' words reuse the memory of the last tables.
     sheet.tableBlocks.resize(static_cast<std::size_t>(sheet.tableCount));
     for (int number = 1; number <= sheet.tableCount; ++number) {
-        const int patrons = random.randomIndex(kMostPatrons + 1);
+        const int patrons =
+            drawTable(sheet.tableText, sheet.tableBlocks[static_cast<std::size_t>(number - 1)], number, lists, random);
         addTableChoice(sheet.tableChoices, number, patrons);
-        addTableBlock(sheet.tableText, sheet.tableBlocks[static_cast<std::size_t>(number - 1)], number, patrons, lists,
-                      random);
     }
     sheet.chosenTable = 0;
+}
+
+int drawTable(TextLines& tableText, TableBlock& block, int number, const PatronLists& lists, RandomSource& random)
+{
+    const int patrons = random.randomIndex(kMostPatrons + 1);
+    addTableBlock(tableText, block, number, patrons, lists, random);
+    return patrons;
 }
 
 void addTableBlock(TextLines& tableText, TableBlock& block, int number, int patrons, const PatronLists& lists,
@@ -77,11 +117,7 @@ void addTableBlock(TextLines& tableText, TableBlock& block, int number, int patr
         tableText.add({"Table No. ", numberText, " (", Decimal(patrons), " patrons)"});
         for (Patron& patron : block.patrons)
             addPatron(tableText, patron, lists, random);
-        if (patrons == 1)
-            tableText.add(
-                {block.patrons.front().woman ? "She is "sv : "He is "sv, pickRandom(lists.singleActions, random)});
-        else
-            tableText.add({"They are ", pickRandom(lists.groupActions, random)});
+        addActionLine(tableText, block, lists, random);
     }
     tableText.add(kTableBlockEnd);
     block.lineCount = tableText.size() - firstLine;
@@ -109,6 +145,41 @@ void showChosenTable(InnSheet& sheet)
     const std::size_t first = firstLineOfBlock(sheet, chosen);
     for (std::size_t line = first; line < first + sheet.tableBlocks[chosen].lineCount; ++line)
         sheet.shownTableLines.add(sheet.tableText[line]);
+}
+
+void rerollTable(InnSheet& sheet, std::size_t table, const PatronLists& lists, RandomSource& random)
+{
+    if (table >= sheet.tableBlocks.size() || table >= sheet.tableChoices.size())
+        return;
+    const int number = static_cast<int>(table) + 1;
+    TextLines lines;
+    TableBlock block;
+    TextLines choice;
+    addTableChoice(choice, number, drawTable(lines, block, number, lists, random));
+    sheet.tableText.replace(firstLineOfBlock(sheet, table), sheet.tableBlocks[table].lineCount, lines);
+    sheet.tableBlocks[table] = std::move(block);
+    sheet.tableChoices.replace(table, 1, choice);
+    showRedrawnTable(sheet, table);
+}
+
+bool rerollTableLine(InnSheet& sheet, std::size_t table, std::size_t line, const PatronLists& lists,
+                     RandomSource& random)
+{
+    const TableLine drawn = tableLineAt(sheet, table, line);
+    if (drawn.role != TableLine::Patron && drawn.role != TableLine::Action)
+        return false;
+    TableBlock& block = sheet.tableBlocks[table];
+    const std::size_t firstLine = firstLineOfBlock(sheet, table);
+    TextLines lines;
+    if (drawn.role == TableLine::Patron)
+        addPatron(lines, block.patrons[drawn.patron], lists, random);
+    else
+        addActionLine(lines, block, lists, random);
+    sheet.tableText.replace(firstLine + drawn.line, 1, lines);
+    if (drawn.role == TableLine::Patron)
+        renameLonePatron(sheet, table, firstLine);
+    showRedrawnTable(sheet, table);
+    return true;
 }
 
 }  // namespace brewick

@@ -2,6 +2,8 @@
 // seven described patrons, and the one table the user is looking at.
 #pragma once
 
+#include <cstddef>
+
 #include "core/InnSheet.h"
 #include "core/RandomSource.h"
 #include "core/WordList.h"
@@ -31,10 +33,22 @@ struct PatronLists {
 // its blocks, and chooses table 1; the caller shows it with showChosenTable.
 void drawTables(InnSheet& sheet, const PatronLists& lists, RandomSource& random);
 
+// Draws the number of patrons at table `number`, appends its block as
+// addTableBlock does, and gives the number.
+int drawTable(TextLines& tableText, TableBlock& block, int number, const PatronLists& lists, RandomSource& random);
+
 // Appends the block of table `number` with `patrons` patrons to the table
 // text, and describes it in `block`.
 void addTableBlock(TextLines& tableText, TableBlock& block, int number, int patrons, const PatronLists& lists,
                    RandomSource& random);
+
+// Draws one patron (seven draws), appends the patron line and keeps the
+// words' lengths in `patron`.
+void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, RandomSource& random);
+
+// Draws what the patrons of `block` are doing (one draw) and appends the
+// action line: a lone patron's by their sex, else the group's.
+void addActionLine(TextLines& tableText, const TableBlock& block, const PatronLists& lists, RandomSource& random);
 
 // Appends table `number`'s entry of the table choice list, which names its
 // patrons as drawn.
@@ -42,5 +56,17 @@ void addTableChoice(TextLines& choices, int number, int patrons);
 
 // Rebuilds the shown table lines from the chosen table's block. No draws.
 void showChosenTable(InnSheet& sheet);
+
+// Draws the table at `table` again as drawTables draws each table, in place
+// of its block and its entry in the table choice list; the other tables stay
+// as they are.
+void rerollTable(InnSheet& sheet, std::size_t table, const PatronLists& lists, RandomSource& random);
+
+// Draws the patron on `line` of the block of the table at `table` again, as
+// addPatron does, or on its action line what they are doing, as
+// addActionLine does; the block's other lines stay as they are. Gives false,
+// drawing nothing, for any other line.
+bool rerollTableLine(InnSheet& sheet, std::size_t table, std::size_t line, const PatronLists& lists,
+                     RandomSource& random);
 
 }  // namespace brewick

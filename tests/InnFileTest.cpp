@@ -18,6 +18,7 @@
 #include "files/SessionFile.h"
 #include "files/SessionMerge.h"
 #include "files/SessionStore.h"
+#include "files/StarredInns.h"
 #include "generators/Tables.h"
 #include "output/formats/InnSheetText.h"
 #include "output/formats/JsonFormat.h"
@@ -257,10 +258,10 @@ public:
             inns.push_back(inn(name));
         return inns;
     }
-    static std::string bytes(std::span<const KeptInn> inns)
+    static std::string bytes(std::span<const KeptInn> inns, std::span<const DeletedInn> deleted = {})
     {
         std::string bytes;
-        const SessionBytes session(inns);
+        const SessionBytes session(inns, deleted);
         for (std::string_view piece : session.pieces())
             bytes += piece;
         return bytes;
@@ -324,7 +325,7 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
         {"a damaged first line", session(SessionInns::bytes({}) + "{\"inn\":\n" + abc.substr(abc.find('\n') + 1)),
          "ABC", 1, "1 inn of the last session"},
         {"NULs after a write cut short", session(abc + std::string(300, '\0')), "ABC", 1, "1 inn of the last"},
-        {"a newer Brewick's", session("{\"brewickSession\":3}\n" + abc.substr(abc.find('\n') + 1)), "", 1,
+        {"a newer Brewick's", session("{\"brewickSession\":4}\n" + abc.substr(abc.find('\n') + 1)), "", 1,
          "The session in"},
         {"no session at all", session("inn.example.org\n"), "", 1, "The session in"},
         {"a folder in its place", [](const fs::path& folder) { fs::create_directories(folder / "session.jsonl"); }, "",
@@ -339,6 +340,31 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
              write(windowFile(folder, "second"), SessionInns::bytes(made.inns("ABCEG")));
          },
          "ABCDEFG", 0, ""},
+        {"an inn deleted in one window, though the session and another window hold it",
+         [&](const fs::path& folder) {
+             write(folder / "session.jsonl", abc);
+             const DeletedInn deleted[] = {{"inn-B", 'B'}};
+             write(windowFile(folder, "first"), SessionInns::bytes(made.inns("ACD"), deleted));
+             write(windowFile(folder, "second"), SessionInns::bytes(made.inns("ABCE")));
+         },
+         "ACDE", 0, ""},
+        {"an inn changed in another window after it was deleted",
+         [&](const fs::path& folder) {
+             write(folder / "session.jsonl", abc);
+             const DeletedInn deleted[] = {{"inn-B", 'B'}};
+             write(windowFile(folder, "first"), SessionInns::bytes(made.inns("AC"), deleted));
+             std::vector<KeptInn> changed = made.inns("ABC");
+             changed[1].changed = 'B' + 1;
+             write(windowFile(folder, "second"), SessionInns::bytes(changed));
+         },
+         "ABC", 0, ""},
+        {"a deletion the session keeps, and a window that ended later with the inn",
+         [&](const fs::path& folder) {
+             const DeletedInn deleted[] = {{"inn-B", 'B'}};
+             write(folder / "session.jsonl", SessionInns::bytes(made.inns("AC"), deleted));
+             write(windowFile(folder, "late"), SessionInns::bytes(made.inns("ABCD")));
+         },
+         "ACD", 0, ""},
         {"a window that crashed before the session was merged",
          [&](const fs::path& folder) { write(windowFile(folder, "crashed"), SessionInns::bytes(made.inns("D"))); }, "D",
          0, ""},
@@ -421,7 +447,8 @@ TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
 }
 
 // A merged session keeps its newest inns within the bounds a session's reader
-// takes: at each bound all of them, one past it all but the oldest.
+// takes: at each bound all of them, one past it all but the oldest. The
+// starred inns keep within theirs: one past, the last star is refused.
 TEST(Session, KeepsTheNewestInnsWithinItsBounds)
 {
     struct Row {
@@ -429,22 +456,119 @@ TEST(Session, KeepsTheNewestInnsWithinItsBounds)
         std::size_t inns;
         std::size_t bytes;  // of each, overhead included
         std::size_t dropped;
+        bool starred = false;
     };
     const Row rows[] = {
         {"as many inns as the bound", kMostKeptInns, kKeptInnOverhead, 0},
         {"one more", kMostKeptInns + 1, kKeptInnOverhead, 1},
         {"as many bytes as the bound", 4, kMostKeptBytes / 4, 0},
         {"one byte more", 4, kMostKeptBytes / 4 + 1, 1},
+        {"as many starred inns as their bound", kMostStarredInns, kKeptInnOverhead, 0, true},
+        {"one more starred", kMostStarredInns + 1, kKeptInnOverhead, 1, true},
+        {"as many starred bytes as their bound", 2, kMostStarredBytes / 2, 0, true},
+        {"one starred byte more", 2, kMostStarredBytes / 2 + 1, 1, true},
     };
     for (const Row& row : rows) {
         std::vector<KeptInn> inns(row.inns);
+        std::vector<StarChange> stars;
         for (std::size_t i = 0; i < row.inns; ++i) {
             inns[i].packed = std::make_shared<const std::string>(row.bytes - kKeptInnOverhead, 'x');
             inns[i].id = std::to_string(i);
+            stars.push_back({StarChange::Star, inns[i]});
+        }
+        if (row.starred) {
+            std::vector<KeptInn> starred;
+            EXPECT_EQ(changeStars(starred, stars).size(), row.dropped) << row.name;
+            EXPECT_EQ(starred.size(), row.inns - row.dropped) << row.name;
+            continue;
         }
         EXPECT_EQ(dropBeyondBounds(inns), row.dropped) << row.name;
         EXPECT_EQ(inns.back().id, std::to_string(row.inns - 1)) << row.name;
     }
+}
+
+// Deletions merged: each inn's latest once, and the newest within their
+// bound: at the bound all of them, one past it all but the oldest.
+TEST(Session, KeepsEachInnsLatestDeletionWithinTheirBound)
+{
+    struct Row {
+        const char* name;
+        std::size_t deletions;
+        bool twice;  // each inn deleted twice, the second time later
+        std::size_t kept;
+        std::int64_t oldest;
+    };
+    const Row rows[] = {
+        {"as many as the bound", kMostDeletedInns, false, kMostDeletedInns, 0},
+        {"one more", kMostDeletedInns + 1, false, kMostDeletedInns, 1},
+        {"each twice", 3, true, 3, 1000},
+    };
+    for (const Row& row : rows) {
+        std::vector<DeletedInn> deleted;
+        for (std::size_t i = 0; i < row.deletions; ++i) {
+            deleted.push_back({std::to_string(i), static_cast<std::int64_t>(i)});
+            if (row.twice)
+                deleted.push_back({std::to_string(i), static_cast<std::int64_t>(i) + 1000});
+        }
+        const std::vector<DeletedInn> merged = mergeDeletions(deleted);
+        EXPECT_EQ(merged.size(), row.kept) << row.name;
+        EXPECT_EQ(merged.front().deleted, row.oldest) << row.name;
+    }
+}
+
+// Two windows star, unstar and change inns in one file of starred inns:
+// each change is made to the file as it stands, so neither loses the
+// other's; a line that cannot be read is kept aside, and a file of a newer
+// Brewick is left as it is.
+TEST(StarredInns, WindowsKeepEachOthersStarsAndLoseNoLine)
+{
+    namespace fs = std::filesystem;
+    const test::TempDir dir;
+    const fs::path path = dir.path() / "brewick" / "kept-inns.jsonl";
+    const SessionInns made;
+    StarredInnsFile windows[] = {StarredInnsFile(path), StarredInnsFile(path)};
+    KeptInn later = made.inn('X', 200);
+    later.id = "inn-D";
+    KeptInn earlier = made.inn('Y', 100);
+    earlier.id = "inn-D";
+    struct Row {
+        const char* name;
+        int window;
+        StarChange change;
+        const char* starred;  // the inns' names in the file, in order
+    };
+    const Row rows[] = {
+        {"the first window stars B", 0, {StarChange::Star, made.inn('B')}, "B"},
+        {"the second stars D, though it read no B", 1, {StarChange::Star, made.inn('D')}, "BD"},
+        {"the first unstars B", 0, {StarChange::Unstar, made.inn('B')}, "D"},
+        {"the first changes D, which the second starred", 0, {StarChange::Update, later}, "X"},
+        {"the second's earlier change of D comes too late", 1, {StarChange::Update, earlier}, "X"},
+        {"a change of an inn not starred stars nothing", 1, {StarChange::Update, made.inn('E')}, "X"},
+    };
+    for (const Row& row : rows) {
+        const StarChange changes[] = {row.change};
+        EXPECT_EQ(SessionInns::names(windows[row.window].change(changes).inns), row.starred) << row.name;
+        EXPECT_EQ(SessionInns::names(readSessionFile(path, kStarredInnsFormat).inns), row.starred) << row.name;
+    }
+
+    std::ofstream(path, std::ios::app) << "{\"entry\":\n";
+    const StarredInnsFile::Starred damaged = StarredInnsFile(path).change({});
+    EXPECT_EQ(SessionInns::names(damaged.inns), "X");
+    EXPECT_THAT(damaged.news, testing::ElementsAre(testing::StartsWith(
+                                  "1 inn of the starred inns could not be read; the text that could not be read is "
+                                  "kept in " +
+                                  path.string() + ".unread-")));
+    EXPECT_EQ(readSessionFile(path, kStarredInnsFormat).unread, 0u) << "the file keeps what it could read";
+
+    std::ofstream(path, std::ios::binary) << "{\"brewickKeptInns\":2}\n";
+    const StarChange star[] = {{StarChange::Star, made.inn('B')}};
+    StarredInnsFile newer(path);
+    EXPECT_THAT(newer.change(star).news,
+                testing::ElementsAre("The starred inns cannot be kept: " + path.string() +
+                                     " cannot be read (it comes from a newer Brewick); it is left as it is until it "
+                                     "is mended or moved away"));
+    EXPECT_THAT(newer.change(star).news, testing::IsEmpty()) << "told once";
+    EXPECT_EQ(test::contents(path), "{\"brewickKeptInns\":2}\n");
 }
 
 }  // namespace

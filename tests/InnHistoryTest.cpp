@@ -25,7 +25,20 @@ protected:
 
 TEST_F(History, StepsBackAndForthLikeABrowser)
 {
-    enum Action { Generate, Back, Forward, Edit, Relocate, Requalify, KeepQuality, TickNothing, Open };
+    enum Action {
+        Generate,
+        Back,
+        Forward,
+        Edit,
+        Relocate,
+        Requalify,
+        KeepQuality,
+        TickNothing,
+        Open,
+        Reroll,
+        Show,
+        Delete
+    };
     struct Row {
         const char* name;
         Action action;
@@ -33,6 +46,7 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
         std::uint64_t number;  // its number in the run
         bool back;
         bool forward;
+        std::vector<int> chosen = {};  // the inns shown or deleted from a list
     };
     const Row rows[] = {
         {"the first inn", Generate, 1, 1, false, false},
@@ -64,7 +78,20 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
         {"then the inn that was ahead", Forward, 6, 4, true, true},
         {"then the relocated one", Forward, 5, 4, true, true},
         {"and the third, last", Forward, 3, 3, true, false},
+        {"a table drawn again keeps the third as it was", Reroll, 9, 3, true, false},
+        {"back to the third as it was", Back, 3, 3, true, true},
         {"back through all of them", Back, 5, 4, true, true},
+        {"the first, chosen from a list, as stepping back would show it", Show, 1, 1, false, true, {1}},
+        {"and forward from there, every inn where it was", Forward, 2, 2, true, true},
+        {"the fourth and the first of the file deleted", Delete, 2, 2, true, true, {4, 7}},
+        {"forward skips them", Forward, 8, 71, true, true},
+        {"the shown one is not deleted", Delete, 8, 71, true, true, {8}},
+        {"the last, chosen from a list", Show, 9, 3, true, false, {9}},
+        {"back to the third, and back again", Back, 3, 3, true, true},
+        {"to the relocated fourth", Back, 5, 4, true, true},
+        {"to the requalified one", Back, 6, 4, true, true},
+        {"to the second inn of the file", Back, 8, 71, true, true},
+        {"to the edited second", Back, 2, 2, true, true},
     };
     // The file's inns, from another run.
     test::RecordingRandom otherRandom{99};
@@ -77,9 +104,14 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
 
     // Each inn as it was last shown: generated, edited, changed by a reaction or opened.
     std::map<int, InnSheet> inns{{8, file[1].sheet}};
+    std::map<int, std::string> ids;  // and its name among the kept inns
+    std::vector<std::string> deleted;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::size_t draws = random.ranges.size();
+        std::vector<std::string> chosen;
+        for (int inn : row.chosen)
+            chosen.push_back(ids[inn]);
         switch (row.action) {
         case Generate:
             history.generate(generator);
@@ -115,12 +147,26 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
         case Open:
             history.open(generator, file);
             break;
+        case Reroll:
+            history.changeShown(generator, [&] { generator.rerollChosenTable(); });
+            break;
+        case Show:
+            EXPECT_TRUE(history.show(generator, {nullptr, {}, chosen.front()}));
+            break;
+        case Delete:
+            history.remove(chosen);
+            if (row.shown != row.chosen.front())
+                deleted.insert(deleted.end(), chosen.begin(), chosen.end());
+            break;
         }
-        if (row.action != Generate && row.action != Relocate) {
-            EXPECT_EQ(random.ranges.size(), draws) << "only new inns and menus draw";
+        if (row.action != Generate && row.action != Relocate && row.action != Reroll) {
+            EXPECT_EQ(random.ranges.size(), draws) << "only new inns, menus and tables draw";
         }
-        if (row.action != Back && row.action != Forward)
+        if (row.action != Back && row.action != Forward && row.action != Show && row.action != Delete)
             inns[row.shown] = generator.sheet();
+        if (!ids.contains(row.shown))
+            ids[row.shown] = history.shownId();
+        EXPECT_EQ(history.shownId(), ids[row.shown]);
         EXPECT_EQ(history.shownPlace().seed, row.number >= 70 ? 99u : 4711u);
         EXPECT_EQ(history.shownPlace().number, row.number);
         EXPECT_EQ(generator.sheet(), inns[row.shown]);
@@ -129,6 +175,11 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
     }
     EXPECT_THAT(inns[2].innName, testing::EndsWith(" Reborn"));
     EXPECT_NE(inns[5].menuLines, inns[4].menuLines) << "a new location draws a new menu";
+    EXPECT_NE(inns[9].tableText, inns[3].tableText) << "a table drawn again";
+    std::vector<std::string> remembered;
+    for (const DeletedInn& inn : history.deleted())
+        remembered.push_back(inn.id);
+    EXPECT_EQ(remembered, deleted) << "the session keeps the deletions";
 }
 
 // Stepping back and forth between generations leaves the generated inns those
@@ -158,11 +209,14 @@ TEST(HistoryBounds, KeepsTheLastInnsWithinItsCountAndItsBytes)
         std::size_t menuBytes;  // a menu line of this many bytes in every inn
         int generated;
         std::size_t kept;  // before the shown one
+        bool firstStarred = false;
     };
     const Row rows[] = {
         {"ordinary inns at the bound: all", 0, kMostKeptInns, kMostKeptInns - 1},
         {"one past the bound: all but the first", 0, kMostKeptInns + 1, kMostKeptInns - 1},
+        {"the first starred, one past the bound: all but the second", 0, kMostKeptInns + 1, kMostKeptInns - 1, true},
         {"menus of an eighth of the bound, written twice: seven", kMostKeptBytes / 16, 20, 6},
+        {"the same with the first starred: the first and the last six", kMostKeptBytes / 16, 20, 6, true},
         {"an inn over the bound: none", kMostKeptBytes / 2 + 1, 3, 0},
     };
     for (const Row& row : rows) {
@@ -171,6 +225,8 @@ TEST(HistoryBounds, KeepsTheLastInnsWithinItsCountAndItsBytes)
         InnGenerator generator{random, {}};
         InnHistory history = historyOfRun(4711);
         history.generate(generator);
+        if (row.firstStarred)
+            history.useStarred({history.shownId()});
         if (row.menuBytes > 0) {
             generator.sheet().menuLines.add(std::string(row.menuBytes, 'x'));
             generator.setPart(InnPart::InnName, true);
@@ -187,7 +243,8 @@ TEST(HistoryBounds, KeepsTheLastInnsWithinItsCountAndItsBytes)
             EXPECT_EQ(generator.sheet().innName, names[history.shownPlace().number]);
         }
         EXPECT_EQ(steps, row.kept);
-        EXPECT_EQ(history.shownPlace().number, static_cast<std::uint64_t>(row.generated) - row.kept);
+        EXPECT_EQ(history.shownPlace().number,
+                  row.firstStarred ? 1 : static_cast<std::uint64_t>(row.generated) - row.kept);
         while (history.canGoForward())
             history.goForward(generator);
         EXPECT_TRUE(generator.sheet() == shown);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "core/TableText.h"
 #include "generators/Tables.h"
 #include "support/RecordingRandom.h"
 
@@ -30,6 +31,129 @@ std::vector<int> tableScript(int countDraw, const std::vector<int>& patrons, int
             script.push_back(0);
     }
     return script;
+}
+
+// The lines of each table's block.
+std::vector<std::vector<std::string>> blocksOf(const InnSheet& sheet)
+{
+    std::vector<std::vector<std::string>> blocks;
+    std::size_t line = 0;
+    for (const TableBlock& block : sheet.tableBlocks) {
+        auto& lines = blocks.emplace_back();
+        for (const std::size_t end = line + block.lineCount; line < end; ++line)
+            lines.emplace_back(sheet.tableText[line]);
+    }
+    return blocks;
+}
+
+// A table or a patron drawn again takes the draws the generator takes for
+// one, and changes nothing but its own lines: the other tables, the other
+// lines of its table and what the user typed there stay as they were.
+TEST(Tables, RerollsDrawOneTableOrPatronAsGeneratedAndKeepTheRest)
+{
+    constexpr int kWhole = -1;
+    const std::vector<int> patron = {52, 8, 54, 46, 101, 53, 56};
+    // The answers for one table of three men, without the number of tables.
+    std::vector<int> threeMen = tableScript(0, {3});
+    threeMen.erase(threeMen.begin());
+    std::vector<int> threeMenRanges = {8};
+    for (int p = 0; p < 3; ++p)
+        threeMenRanges.insert(threeMenRanges.end(), patron.begin(), patron.end());
+    threeMenRanges.push_back(51);
+    struct Row {
+        const char* name;
+        std::size_t table;
+        int line;  // kWhole: the whole table
+        std::vector<int> answers;
+        std::vector<int> ranges;
+        std::vector<std::size_t> changed;  // the lines of its block that change; the whole table: none
+        std::string first;                 // the first changed line, or the heading, starts so
+        std::string last;                  // the last changed line starts so
+    };
+    const Row rows[] = {
+        {"table 2 again, now of three", 1, kWhole, threeMen, threeMenRanges, {}, "Table No. 2 (3 patrons)", ""},
+        {"the empty table 3 again, empty", 2, kWhole, {0}, {8}, {}, "Table No. 3 (Empty)", ""},
+        {"the second patron of table 1, the first one typed over",
+         0,
+         2,
+         {1, 0, 0, 0, 100, 0, 0},
+         patron,
+         {2},
+         "A young human",
+         "A"},
+        {"what table 1 is doing", 0, 3, {1}, {51}, {3}, "They are arguing", "They"},
+        {"the lone patron of table 2, now a woman, who is named anew",
+         1,
+         1,
+         {0, 0, 0, 0, 25, 0, 0},
+         {52, 8, 54, 46, 101, 53, 54},
+         {1, 2},
+         "A very young human cleric wearing plain garb. She has ",
+         "She is sleeping"},
+        {"what the lone patron is doing", 1, 2, {1}, {32}, {2}, "He is waiting", "He"},
+        {"a heading", 0, 0, {}, {}, {}, "", ""},
+        {"the closing line below it, likewise", 0, 4, {1}, {51}, {3}, "They are arguing", "They"},
+        {"no one sitting at table 3", 2, 1, {}, {}, {}, "", ""},
+        {"a line typed under table 3", 2, 3, {}, {}, {}, "", ""},
+        {"a table past the last", 3, kWhole, {}, {}, {}, "", ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        InnSheet sheet;
+        sheet.location = InnLocation::PoorQuarter;
+        ScriptedRandom tables(tableScript(2, {2, 1, 0}));
+        drawTables(sheet, kPatrons, tables);
+        // The user typed over table 1's first patron and under table 3.
+        for (std::size_t table : {0, 2}) {
+            sheet.chosenTable = static_cast<int>(table);
+            showChosenTable(sheet);
+            TextLines typed = sheet.shownTableLines;
+            typed.replace(1, 1, {"Friendly."});
+            if (table == 2)
+                typed.add("A note");
+            editShownTable(sheet, typed);
+        }
+        sheet.chosenTable = static_cast<int>(row.table);
+        showChosenTable(sheet);
+        const auto before = blocksOf(sheet);
+
+        ScriptedRandom random(row.answers);
+        if (row.line == kWhole) {
+            rerollTable(sheet, row.table, kPatrons, random);
+        } else {
+            EXPECT_EQ(rerollTableLine(sheet, row.table, static_cast<std::size_t>(row.line), kPatrons, random),
+                      !row.ranges.empty());
+        }
+        EXPECT_EQ(random.ranges, row.ranges);
+        const auto after = blocksOf(sheet);
+        ASSERT_EQ(after.size(), before.size()) << "the number of tables stays";
+        EXPECT_EQ(sheet.tableCount, 3);
+        for (std::size_t table = 0; table < after.size(); ++table) {
+            if (table != row.table) {
+                EXPECT_EQ(after[table], before[table]) << "table " << table + 1;
+            }
+        }
+        if (row.table >= after.size())
+            continue;
+        EXPECT_EQ(std::vector<std::string>(sheet.shownTableLines.begin(), sheet.shownTableLines.end()),
+                  after[row.table]);
+        if (row.line == kWhole) {
+            EXPECT_EQ(after[row.table].front(), row.first);
+            EXPECT_EQ(sheet.tableChoices[row.table],
+                      "Table No. " + std::to_string(row.table + 1) + " has " +
+                          (row.first.ends_with("(Empty)") ? "no-one there" : "3 patrons"));
+            continue;
+        }
+        std::vector<std::size_t> changed;
+        for (std::size_t line = 0; line < after[row.table].size(); ++line)
+            if (after[row.table][line] != before[row.table][line])
+                changed.push_back(line);
+        EXPECT_EQ(changed, row.changed);
+        if (!changed.empty()) {
+            EXPECT_THAT(after[row.table][changed.front()], StartsWith(row.first));
+            EXPECT_THAT(after[row.table][changed.back()], StartsWith(row.last));
+        }
+    }
 }
 
 TEST(Tables, NumberOfTablesFollowsTheLocation)

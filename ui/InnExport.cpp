@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 
+#include "core/TableText.h"
 #include "output/formats/InnSheetText.h"
 #include "output/formats/JsonFormat.h"
 #include "output/formats/MarkdownFormat.h"
@@ -66,16 +67,37 @@ std::optional<std::string> exportedInn(ExportFormat format, const InnSheet& shee
     return bytes;
 }
 
+namespace {
+QMimeData* clipboardData(const std::string& text, const std::string& markdown)
+{
+    auto* data = new QMimeData;
+    data->setText(toQString(text));
+    data->setData(QStringLiteral("text/markdown"), QByteArray::fromStdString(markdown));
+    return data;
+}
+}  // namespace
+
 QMimeData* clipboardInn(const InnSheet& sheet, InnPlace place)
 {
     std::string text;
     appendInnSheetText(sheet, "\n", text);
-    auto* data = new QMimeData;
-    data->setText(toQString(text));
     std::string markdown;
     MarkdownFormat().append(sheet, place, markdown);
-    data->setData(QStringLiteral("text/markdown"), QByteArray::fromStdString(markdown));
-    return data;
+    return clipboardData(text, markdown);
+}
+
+QMimeData* clipboardTable(const InnSheet& sheet)
+{
+    const TextLines& lines = sheet.shownTableLines;
+    auto last = lines.end();
+    while (last != lines.begin() && last[-1] == kTableBlockEnd)
+        --last;
+    std::string text;
+    for (auto line = lines.begin(); line != last; ++line)
+        (text += *line) += '\n';
+    std::string markdown;
+    appendMarkdownTable(lines.begin(), last, markdown);
+    return clipboardData(text, markdown);
 }
 
 }  // namespace brewick

@@ -33,4 +33,8 @@ std::optional<std::string> exportedInn(ExportFormat format, const InnSheet& shee
 // as Markdown under text/markdown.
 QMimeData* clipboardInn(const InnSheet& sheet, InnPlace place);
 
+// The shown table for the clipboard: its lines, the closing line left out,
+// and as Markdown under text/markdown, as the inn's page lists it.
+QMimeData* clipboardTable(const InnSheet& sheet);
+
 }  // namespace brewick

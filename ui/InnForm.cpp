@@ -9,6 +9,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <algorithm>
 
 #include "core/TableText.h"
 #include "output/print/QtText.h"
@@ -19,6 +23,7 @@
 #include "ui/RadioGroup.h"
 #include "ui/RoomGrid.h"
 #include "ui/SceneLine.h"
+#include "ui/TableLinesEdit.h"
 #include "ui/WindowLook.h"
 
 namespace brewick {
@@ -60,18 +65,31 @@ void setEditable(QWidget* box, bool editable)
     box->setToolTip(editable ? QString() : QStringLiteral("Too large to edit here; kept whole in the inn"));
 }
 
-// Replaces the box's text as one batch, when it differs.
+// Replaces the box's text as one batch, when it differs. Text of as many
+// lines, such as a table with one patron drawn again, keeps the cursor on
+// its line and the view where it was; other text shows from its start.
 void showLines(QPlainTextEdit* box, const TextLines& lines)
 {
     const bool fits = lines.size() <= InnForm::kMostShownLines && lines.textSize() <= InnForm::kMostShownBytes;
-    if (fits && !box->isReadOnly() && linesOf(box) == lines)
+    const TextLines shown = box->isReadOnly() ? TextLines() : linesOf(box);
+    if (fits && !box->isReadOnly() && shown == lines)
         return;
     const QSignalBlocker quiet(box);
+    const int lineWas = box->textCursor().blockNumber();
+    const int columnWas = box->textCursor().positionInBlock();
+    const int scrolled = box->verticalScrollBar()->value();
     box->setReadOnly(!fits);
     setEditable(box, fits);
     box->setWordWrapMode(hasLongWord(lines) || !fits ? QTextOption::WrapAnywhere
                                                      : QTextOption::WrapAtWordBoundaryOrAnywhere);
     box->setPlainText(toQString(fits ? joinLines(lines) : cutLines(lines)));
+    if (!fits || shown.size() != lines.size())
+        return;
+    const QTextBlock line = box->document()->findBlockByNumber(lineWas);
+    QTextCursor cursor(line);
+    cursor.setPosition(line.position() + std::min(columnWas, line.length() - 1));
+    box->setTextCursor(cursor);
+    box->verticalScrollBar()->setValue(scrolled);
 }
 
 void showText(QLineEdit* field, const std::string& text)
@@ -153,10 +171,10 @@ void InnForm::createControls()
     // Named for what they hold: the choice's own name would be its current
     // entry, and the box's that of its group.
     tableChoice_ = place<NamedComboBox>(tablesGroup, names::tableChoice, {250, 16, 225, 24}, QStringLiteral("Table"));
-    tableLinesEdit_ = place<QPlainTextEdit>(tablesGroup, names::tableLinesEdit, {8, 48, 468, 129});
+    tableLinesEdit_ = place<TableLinesEdit>(tablesGroup, names::tableLinesEdit, {8, 48, 468, 129});
     tableLinesEdit_->setAccessibleName(QStringLiteral("Patrons at the chosen table"));
 
-    for (QPlainTextEdit* box : {menuEdit_, tableLinesEdit_}) {
+    for (QPlainTextEdit* box : textBoxes()) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         box->setTabChangesFocus(true);
@@ -204,10 +222,13 @@ void InnForm::connectControls()
                 [this, part](bool ticked) { emit partTicked(static_cast<InnPart>(part), ticked); });
     }
     connect(tableChoice_, &QComboBox::activated, this, &InnForm::tableChosen);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* before, QWidget* now) {
         if (now != nullptr && isAncestorOf(now))
             showDefaultButton(now);
+        if (isOfTableBrowser(before) || isOfTableBrowser(now))
+            emit tableBrowsingChanged();
     });
+    connect(tableLinesEdit_, &QPlainTextEdit::cursorPositionChanged, this, &InnForm::tableBrowsingChanged);
 
     // The user's edits go straight into the inn sheet.
     connect(innNameEdit_, &QLineEdit::textEdited, this,
@@ -223,7 +244,7 @@ void InnForm::connectControls()
             [this](const QString& scene) { sheet_.barScene = scene.toStdString(); });
     for (QLineEdit* field : {innNameEdit_, landlordEdit_})
         connect(field, &QLineEdit::textEdited, this, &InnForm::edited);
-    for (QPlainTextEdit* box : {menuEdit_, tableLinesEdit_})
+    for (QPlainTextEdit* box : textBoxes())
         connect(box, &QPlainTextEdit::textChanged, this, &InnForm::edited);
     for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{roomGrid_, barSceneLine_})
         connect(qobject_cast<OneLineDelegate*>(view->itemDelegate()), &OneLineDelegate::typed, this, &InnForm::edited);
@@ -256,6 +277,24 @@ void InnForm::commitEdits()
 }
 
 void InnForm::focusGenerate() { generateButton_->setFocus(); }
+
+void InnForm::setTableActions(QList<QAction*> actions) { tableLinesEdit_->setTableActions(std::move(actions)); }
+
+bool InnForm::isBrowsingTables() const { return isOfTableBrowser(QApplication::focusWidget()); }
+
+std::optional<std::size_t> InnForm::tableLineAtCursor() const
+{
+    if (!tableLinesEdit_->hasFocus())
+        return std::nullopt;
+    return tableLinesEdit_->cursorLine();
+}
+
+QList<QPlainTextEdit*> InnForm::textBoxes() const { return {menuEdit_, tableLinesEdit_}; }
+
+bool InnForm::isOfTableBrowser(const QWidget* widget) const
+{
+    return widget != nullptr && (widget == tableLinesEdit_ || widget == tableChoice_);
+}
 
 void InnForm::keyPressEvent(QKeyEvent* event)
 {

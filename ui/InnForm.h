@@ -7,6 +7,8 @@
 #include <QWidget>
 
 #include <array>
+#include <cstddef>
+#include <optional>
 
 #include "core/InnSheet.h"
 #include "core/PartSelection.h"
@@ -23,6 +25,7 @@ namespace brewick {
 class RadioGroup;
 class RoomGrid;
 class SceneLine;
+class TableLinesEdit;
 
 class InnForm : public QWidget {
     Q_OBJECT
@@ -55,6 +58,15 @@ public:
     // The keyboard focus to "Generate", as after start-up.
     void focusGenerate();
 
+    // The table commands, offered also by the context menu of the shown
+    // table's lines.
+    void setTableActions(QList<QAction*> actions);
+    // Whether the keyboard focus is on the table drop-down or on the shown
+    // table's lines.
+    bool isBrowsingTables() const;
+    // The line of the shown table the cursor is on, while the focus is there.
+    std::optional<std::size_t> tableLineAtCursor() const;
+
 signals:
     void generateClicked();
     void exitClicked();
@@ -65,6 +77,9 @@ signals:
     void tableChosen(int index);
     // The user typed into a field, the room grid's open cell editor included.
     void edited();
+    // The focus came to or left the table browser, or the cursor moved to
+    // another line of the shown table.
+    void tableBrowsingChanged();
 
 protected:
     // Return and the keypad's Enter reach the form only where the focused
@@ -78,6 +93,9 @@ private:
     void showTableCount();
     void showTableChoices();
     void showDefaultButton(QWidget* focus);
+    bool isOfTableBrowser(const QWidget* widget) const;
+    // The menu and the shown table's lines.
+    QList<QPlainTextEdit*> textBoxes() const;
 
     InnSheet& sheet_;
     QLineEdit* innNameEdit_ = nullptr;
@@ -89,7 +107,7 @@ private:
     SceneLine* barSceneLine_ = nullptr;
     QLabel* tableCountLabel_ = nullptr;
     QComboBox* tableChoice_ = nullptr;
-    QPlainTextEdit* tableLinesEdit_ = nullptr;
+    TableLinesEdit* tableLinesEdit_ = nullptr;
     std::array<QCheckBox*, kInnPartCount> partCheckBoxes_{};  // by InnPart
     QPushButton* generateButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;

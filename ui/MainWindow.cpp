@@ -127,6 +127,22 @@ void MainWindow::createActions()
     actions_.editNextInn = addAction(edit, names::nextInnAction, QStringLiteral("&Next Inn"), &MainWindow::showNextInn,
                                      QKeySequence(Qt::ALT | Qt::Key_Right));
     enableHistorySteps();
+    actions_.editKeepInn = addAction(edit, names::keepInnAction, QStringLiteral("&Keep This Inn"),
+                                     &MainWindow::toggleKeepInn, QKeySequence(Qt::CTRL | Qt::Key_D));
+    actions_.editKeepInn->setCheckable(true);
+    actions_.editHistory = addAction(edit, names::historyAction, QStringLiteral("&History…"),
+                                     &MainWindow::showHistoryList, QKeySequence(Qt::CTRL | Qt::Key_H));
+    edit->addSeparator();
+    actions_.editRerollTable = addAction(edit, names::rerollTableAction, QStringLiteral("Re-roll Tab&le"),
+                                         &MainWindow::rerollTable, QKeySequence(Qt::CTRL | Qt::Key_R));
+    // Named for the line it draws again, by enableTableCommands.
+    actions_.editRerollPatron = addAction(edit, names::rerollPatronAction, QString(), &MainWindow::rerollTableLine,
+                                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    actions_.tableCopy = new QAction(QStringLiteral("Cop&y Table"), this);
+    actions_.tableCopy->setObjectName(QString::fromLatin1(names::copyTableAction));
+    connect(actions_.tableCopy, &QAction::triggered, this, &MainWindow::copyTable);
+    form_->setTableActions({actions_.editRerollTable, actions_.editRerollPatron, actions_.tableCopy});
+    enableTableCommands();
     edit->addSeparator();
     actions_.editBarScenes =
         addAction(edit, names::barScenesAction, QStringLiteral("&Bar Scenes"), &MainWindow::editBarScenes);
@@ -144,6 +160,7 @@ void MainWindow::connectForm()
             [this](InnQuality quality) { changeShownInn([&] { history_.selectQuality(generator_, quality); }); });
     connect(form_, &InnForm::tableChosen, this,
             [this](int index) { changeShownInn([&] { generator_.chooseTable(index); }); });
+    connect(form_, &InnForm::tableBrowsingChanged, this, &MainWindow::enableTableCommands);
     connect(form_, &InnForm::partTicked, this, [this](InnPart part, bool ticked) {
         generator_.setPart(part, ticked);
         form_->showParts(generator_.parts());
@@ -186,6 +203,8 @@ void MainWindow::changeShownInn(const std::function<void()>& change)
     change();
     form_->showSheet();
     enableHistorySteps();
+    enableTableCommands();
+    showKeptState();
     keepSessionSoon();
 }
 

@@ -1,6 +1,7 @@
 // The main window: the inn form under the File and Edit menus. It runs the
-// commands on the inn the form shows, keeps the run's inns for Previous and
-// Next, and answers every close request with the closing window.
+// commands on the inn the form shows, keeps the run's inns for Previous,
+// Next and the history list, keeps the inns the user stars, and answers every
+// close request with the closing window.
 #pragma once
 
 #include <QMainWindow>
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "core/RandomSource.h"
+#include "core/TableText.h"
 #include "cycle/InnGenerator.h"
 #include "cycle/InnHistory.h"
 #include "files/InnFile.h"
@@ -61,12 +63,12 @@ public:
     // manager lets the program ask the user.
     void closeForLogout(bool mayAsk);
 
-    // Keeps the window's inns in the session folder `folder` from now on,
-    // and puts the inns kept there by earlier runs before the first inn of
-    // this one, once they are read: they are read beside the window, which
-    // does not wait for them but to step back to them. Called before the
-    // window is first shown.
-    void keepSessionIn(const std::filesystem::path& folder);
+    // Keeps the window's inns in the session folder `folder` and its
+    // starred inns in `starredFile` from now on, and puts the inns kept
+    // there by earlier runs before the first inn of this one, once they are
+    // read: they are read beside the window, which does not wait for them
+    // but to step back to them. Called before the window is first shown.
+    void keepInnsIn(const std::filesystem::path& folder, const std::filesystem::path& starredFile);
 
     // Opens the inn files in order, as File > Open does: they are read
     // beside the window, which goes on as ever, and then their inns join the
@@ -99,6 +101,11 @@ private:
         QAction* editCopyInn = nullptr;
         QAction* editPreviousInn = nullptr;
         QAction* editNextInn = nullptr;
+        QAction* editKeepInn = nullptr;
+        QAction* editHistory = nullptr;
+        QAction* editRerollTable = nullptr;
+        QAction* editRerollPatron = nullptr;
+        QAction* tableCopy = nullptr;  // in the table lines' context menu
         QAction* editBarScenes = nullptr;
         QAction* editWordLists = nullptr;
     };
@@ -125,6 +132,27 @@ private:
     void showNextInn();
     // Previous Inn and Next Inn, where there is an inn to step to.
     void enableHistorySteps();
+    // The table commands (MainWindowTables.cpp).
+    void rerollTable();
+    void rerollTableLine();
+    void copyTable();
+    // Re-roll Table where the focus is on the table browser, Re-roll Patron
+    // where the cursor is on a line it draws again, named for that line.
+    void enableTableCommands();
+    // What the line of the shown table with the cursor holds; none when the
+    // focus is elsewhere.
+    TableLine shownTableLine() const;
+    // The starred inns and the history list (MainWindowHistory.cpp).
+    void toggleKeepInn();
+    void showHistoryList();
+    // Makes the changes to the starred inns as the window sees them, and to
+    // their file.
+    void changeStars(const std::vector<StarChange>& changes);
+    void useStarred(std::vector<KeptInn> starred);
+    // Keep This Inn, ticked when the shown inn is starred.
+    void showKeptState();
+    // The changes of starred inns since they were starred or last updated.
+    std::vector<StarChange> starredUpdates(const std::vector<KeptInn>& inns) const;
     void saveInn();
     void exportInn();
     void printInn();
@@ -145,6 +173,9 @@ private:
     // Puts the inns of earlier runs into the history, once they are read;
     // waits for them when `wait`.
     void restoreSession(bool wait);
+    // Takes the starred inns, once read or changed; waits for them to be
+    // read when `wait`.
+    void takeStarred(bool wait);
     void reportError(const std::string& message);
 
     // Created in this order: the start-up sequence.
@@ -174,6 +205,7 @@ private:
     QTimer typingKeeping_;                          // after typing
     std::unique_ptr<SessionKeeper> sessionKeeper_;  // none: no session kept
     bool sessionRestoring_ = false;                 // the inns of earlier runs are being read
+    std::vector<KeptInn> starred_;                  // as their file holds them, with the changes asked for
     // Last: the window waits for the files being read before it goes.
     std::vector<std::future<void>> fileReads_;
 };

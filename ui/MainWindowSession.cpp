@@ -1,14 +1,14 @@
 // The main window's kept session: the inns of earlier runs brought back, and
 // the window's inns kept as they stand, after each change and while the user
-// types.
+// types, the starred ones also in their own file.
 #include "ui/InnForm.h"
 #include "ui/MainWindow.h"
 
 namespace brewick {
 
-void MainWindow::keepSessionIn(const std::filesystem::path& folder)
+void MainWindow::keepInnsIn(const std::filesystem::path& folder, const std::filesystem::path& starredFile)
 {
-    sessionKeeper_ = std::make_unique<SessionKeeper>(folder, windowId_, [this] {
+    sessionKeeper_ = std::make_unique<SessionKeeper>(folder, windowId_, starredFile, [this] {
         QMetaObject::invokeMethod(this, &MainWindow::takeSessionNews, Qt::QueuedConnection);
     });
     sessionRestoring_ = true;
@@ -18,6 +18,7 @@ void MainWindow::keepSessionIn(const std::filesystem::path& folder)
 void MainWindow::takeSessionNews()
 {
     restoreSession(false);
+    takeStarred(false);
     for (const std::string& message : sessionKeeper_->takeMessages())
         reportError(message);
 }
@@ -27,11 +28,21 @@ void MainWindow::restoreSession(bool wait)
     if (!sessionKeeper_)
         return;
     if (std::optional<std::vector<KeptInn>> inns = sessionKeeper_->takeRestored(wait)) {
+        // The stars, read with the session, keep its starred inns within the bounds.
+        takeStarred(false);
         history_.restore(std::move(*inns));
         sessionRestoring_ = false;
         enableHistorySteps();
         emit sessionRestored();
     }
+}
+
+void MainWindow::takeStarred(bool wait)
+{
+    if (!sessionKeeper_)
+        return;
+    if (std::optional<std::vector<KeptInn>> starred = sessionKeeper_->takeStarred(wait))
+        useStarred(std::move(*starred));
 }
 
 void MainWindow::keepSessionSoon()
@@ -47,7 +58,9 @@ void MainWindow::keepSession()
     sessionKeeping_.stop();
     typingKeeping_.stop();
     form_->commitEdits();
-    sessionKeeper_->keep(history_.inns(generator_.sheet()));
+    std::vector<KeptInn> inns = history_.inns(generator_.sheet());
+    changeStars(starredUpdates(inns));
+    sessionKeeper_->keep(std::move(inns), {history_.deleted().begin(), history_.deleted().end()});
 }
 
 }  // namespace brewick

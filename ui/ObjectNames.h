@@ -19,6 +19,11 @@ inline constexpr char editMenu[] = "editMenu";
 inline constexpr char copyInnAction[] = "copyInnAction";
 inline constexpr char previousInnAction[] = "previousInnAction";
 inline constexpr char nextInnAction[] = "nextInnAction";
+inline constexpr char keepInnAction[] = "keepInnAction";
+inline constexpr char historyAction[] = "historyAction";
+inline constexpr char rerollTableAction[] = "rerollTableAction";
+inline constexpr char rerollPatronAction[] = "rerollPatronAction";
+inline constexpr char copyTableAction[] = "copyTableAction";
 inline constexpr char barScenesAction[] = "barScenesAction";
 inline constexpr char wordListsAction[] = "wordListsAction";
 
@@ -50,6 +55,16 @@ inline constexpr char tablesCheckBox[] = "tablesCheckBox";
 inline constexpr char sceneCheckBox[] = "sceneCheckBox";
 inline constexpr char generateButton[] = "generateButton";
 inline constexpr char exitButton[] = "exitButton";
+
+// The history list.
+inline constexpr char historyDialog[] = "historyDialog";
+inline constexpr char historyFilterEdit[] = "historyFilterEdit";
+inline constexpr char historyList[] = "historyList";
+inline constexpr char historyStatusLabel[] = "historyStatusLabel";
+inline constexpr char historyShowButton[] = "historyShowButton";
+inline constexpr char historyDeleteButton[] = "historyDeleteButton";
+inline constexpr char historyUndoButton[] = "historyUndoButton";
+inline constexpr char historyCloseButton[] = "historyCloseButton";
 
 // The about window.
 inline constexpr char aboutWindow[] = "aboutWindow";

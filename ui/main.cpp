@@ -44,7 +44,7 @@ int main(int argc, char* argv[])
     brewick::TerminationSignals endings;
     QObject::connect(&endings, &brewick::TerminationSignals::received, &windows.main,
                      [&windows] { windows.main.closeForLogout(false); });
-    windows.main.keepSessionIn(brewick::sessionFolder());
+    windows.main.keepInnsIn(brewick::sessionFolder(), brewick::starredInnsFile());
     windows.main.show();
     // The files named on the command line open after the first inn, as
     // File > Open opens them.

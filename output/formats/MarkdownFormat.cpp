@@ -117,13 +117,8 @@ void appendTables(const InnSheet& sheet, std::string& out)
 {
     appendLine(out, {"## Tables\n"});
     appendLine(out, {"There are ", Decimal(sheet.tableCount), " tables in the main taproom.\n"});
-    forEachTableBlock(sheet, [&out](auto line, auto end, const TableBlock&) {
-        if (line == end)
-            return;
-        appendTextLine(out, "- **", *line, "**");
-        while (++line != end)
-            appendTextLine(out, "  - ", *line);
-    });
+    forEachTableBlock(sheet,
+                      [&out](auto first, auto last, const TableBlock&) { appendMarkdownTable(first, last, out); });
     out += '\n';
 }
 
@@ -141,6 +136,15 @@ void appendMenu(const TextLines& menuLines, std::string& out)
     out += '\n';
 }
 }  // namespace
+
+void appendMarkdownTable(TextLines::const_iterator first, TextLines::const_iterator last, std::string& out)
+{
+    if (first == last)
+        return;
+    appendTextLine(out, "- **", *first, "**");
+    while (++first != last)
+        appendTextLine(out, "  - ", *first);
+}
 
 void MarkdownFormat::append(const InnSheet& sheet, InnPlace, std::string& out)
 {

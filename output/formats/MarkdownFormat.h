@@ -13,4 +13,8 @@ public:
     std::string_view extension() const override { return "md"; }
 };
 
+// One table as the page lists it: an item holding its heading, its other
+// lines below it; nothing for a table of no lines.
+void appendMarkdownTable(TextLines::const_iterator first, TextLines::const_iterator last, std::string& out);
+
 }  // namespace brewick

@@ -107,8 +107,9 @@ TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
     EXPECT_EQ(menus,
               QStringList({"File: Open… Ctrl+O, Save Ctrl+S, Export…, Print Ctrl+P, Print Preview…, About, -, "
                            "Quit Ctrl+Q",
-                           "Edit: Copy Inn Ctrl+Shift+C, Previous Inn Alt+Left, Next Inn Alt+Right, -, Bar Scenes, "
-                           "Word Lists…"}));
+                           "Edit: Copy Inn Ctrl+Shift+C, Previous Inn Alt+Left, Next Inn Alt+Right, Keep This Inn "
+                           "Ctrl+D, History… Ctrl+H, -, Re-roll Table Ctrl+R, Re-roll Patron Ctrl+Shift+R, -, Bar "
+                           "Scenes, Word Lists…"}));
 }
 
 TEST_F(InnFormTest, TabVisitsTheControlsInTheirOrder)

@@ -7,6 +7,8 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTreeWidget>
 
 #include <fstream>
 #include <functional>
@@ -137,7 +139,9 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
     };
     // The session, in a folder of each row's own, as the window keeps it.
     int sessions = 0;
-    const auto keepSession = [&] { window->keepSessionIn(dir.path() / std::to_string(++sessions)); };
+    const auto keepSession = [&] {
+        window->keepInnsIn(dir.path() / std::to_string(++sessions), dir.path() / "kept-inns.jsonl");
+    };
     const auto keptSession = [&] {
         const std::filesystem::path windows = dir.path() / std::to_string(sessions) / "windows";
         std::string kept;
@@ -148,6 +152,11 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
             return !kept.empty();
         }));
         return kept;
+    };
+    const auto keepInn = [](QWidget* editor) { QTest::keyClick(editor, Qt::Key_D, Qt::ControlModifier); };
+    const auto starredInns = [&] {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(dir.path() / "kept-inns.jsonl"); }));
+        return contents(dir.path() / "kept-inns.jsonl");
     };
     const auto waitASecond = [](QWidget*) { QTest::qWait(1200); };
     const auto endBySignal = [this](QWidget*) { window->closeForLogout(false); };
@@ -178,6 +187,8 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         {"the kept session, a second later", kSingle, kBeds, keepSession, waitASecond, keptSession,
          "\"single\":{\"beds\":4321,"},
         {"the kept session, as the desktop ends the program", kSingle, kBeds, keepSession, endBySignal, keptSession,
+         "\"single\":{\"beds\":4321,"},
+        {"Keep This Inn, into the starred inns", kSingle, kBeds, keepSession, keepInn, starredInns,
          "\"single\":{\"beds\":4321,"},
     };
     for (const Row& row : rows) {
@@ -348,7 +359,7 @@ TEST_F(MainWindowTest, ExportErrorsShowTheErrorBoxAndKeepTheOldFile)
 // wherever it is, and the menu items are enabled where there is a step.
 TEST_F(MainWindowTest, PreviousAndNextInnStepThroughTheRunsInns)
 {
-    enum Action { Generate, Previous, Next, EditName, ChooseTable, ChooseLocation };
+    enum Action { Generate, Previous, Next, EditName, ChooseTable, ChooseLocation, RerollTable, RerollPatron };
     struct Row {
         const char* name;
         Action action;
@@ -373,6 +384,10 @@ TEST_F(MainWindowTest, PreviousAndNextInnStepThroughTheRunsInns)
         {"another location redraws the menu and the prices", ChooseLocation, 5, true, true},
         {"back brings the edited inn back as it was", Previous, 2, true, true},
         {"forward to the relocated inn, with the fourth and the third ahead", Next, 5, true, true},
+        {"its table drawn again from the drop-down", RerollTable, 6, true, true},
+        {"a patron drawn again from the shown table", RerollPatron, 7, true, true},
+        {"back: the table as it was before the patron", Previous, 6, true, true},
+        {"back: the inn as it was before its table", Previous, 5, true, true},
     };
     auto* previous = window->findChild<QAction*>(QString::fromLatin1(names::previousInnAction));
     auto* next = window->findChild<QAction*>(QString::fromLatin1(names::nextInnAction));
@@ -406,6 +421,24 @@ TEST_F(MainWindowTest, PreviousAndNextInnStepThroughTheRunsInns)
         case ChooseLocation:
             click(radio(names::locationGroup, sheet().location == InnLocation::PoorQuarter ? 0 : 3));
             break;
+        case RerollTable:
+            find<QComboBox>(names::tableChoice)->setFocus();
+            QTest::keyClick(find<QComboBox>(names::tableChoice), Qt::Key_R, Qt::ControlModifier);
+            break;
+        case RerollPatron: {
+            auto* lines = find<QPlainTextEdit>(names::tableLinesEdit);
+            ASSERT_GT(sheet().tableBlocks[static_cast<std::size_t>(sheet().chosenTable)].patrons.size(), 0u);
+            lines->setFocus();
+            lines->moveCursor(QTextCursor::Start);
+            lines->moveCursor(QTextCursor::NextBlock);
+            const QString patron = lines->textCursor().block().text();
+            const std::string heading(sheet().shownTableLines[0]);
+            QTest::keyClick(lines, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+            EXPECT_NE(lines->textCursor().block().text(), patron);
+            EXPECT_EQ(lines->textCursor().blockNumber(), 1) << "the cursor stays on the line";
+            EXPECT_EQ(sheet().shownTableLines[0], heading);
+            break;
+        }
         }
         if (row.action != Previous && row.action != Next)
             inns[row.shown] = {sheet(), savedText()};
@@ -419,6 +452,91 @@ TEST_F(MainWindowTest, PreviousAndNextInnStepThroughTheRunsInns)
     }
     EXPECT_THAT(inns[2].first.innName, testing::EndsWith(" Reborn"));
     EXPECT_EQ(inns[1].first.chosenTable, 1);
+}
+
+// Edit > History… lists the inns newest first, starred or shown, narrows the
+// list as the user types, deletes any but the shown one until Undo, and
+// shows the inn chosen; a starred inn comes back in a window of a later run.
+TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
+{
+    const std::filesystem::path starred = dir.path() / "kept-inns.jsonl";
+    window->keepInnsIn(dir.path() / "state", starred);
+    auto* name = find<QLineEdit>(names::innNameEdit);
+    std::vector<std::string> names = {sheet().innName};  // by the order made
+    for (int inn = 2; inn <= 3; ++inn) {
+        generate();
+        names.push_back(sheet().innName);
+    }
+    QTest::keyClick(name, Qt::Key_Left, Qt::AltModifier);
+    QTest::keyClick(name, Qt::Key_D, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_Right, Qt::AltModifier);
+    const auto list = [](QWidget* dialog) {
+        QStringList rows;
+        auto* tree = dialog->findChild<QTreeWidget*>(QString::fromLatin1(names::historyList));
+        for (int row = 0; row < tree->topLevelItemCount(); ++row)
+            if (!tree->topLevelItem(row)->isHidden())
+                rows.append(tree->topLevelItem(row)->text(0) + tree->topLevelItem(row)->text(1) +
+                            (tree->topLevelItem(row)->font(1).bold() ? "*" : ""));
+        return rows;
+    };
+    const auto status = [](QWidget* dialog) {
+        return dialog->findChild<QLabel*>(QString::fromLatin1(names::historyStatusLabel))->text().toStdString();
+    };
+    const auto key = [](QWidget* dialog, const char* control, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        auto* focused = dialog->findChild<QWidget*>(QString::fromLatin1(control));
+        focused->setFocus();
+        QTest::keyClick(focused, key, modifiers);
+    };
+    const QString first = QString::fromStdString(names[0]), second = QString::fromStdString(names[1]),
+                  third = QString::fromStdString(names[2]);
+    std::optional<test::ModalHandler> handler(
+        std::in_place, std::deque<test::ModalHandler::Answer>{[&](QWidget* dialog) {
+            EXPECT_EQ(list(dialog), QStringList({third + "*", "★" + second, first})) << "newest first";
+            QTest::keyClicks(dialog->findChild<QLineEdit*>(QString::fromLatin1(names::historyFilterEdit)),
+                             QString::fromStdString(window->generator().sheet().landlordName));
+            EXPECT_THAT(list(dialog), testing::Contains(third + "*"));
+            key(dialog, names::historyFilterEdit, Qt::Key_A, Qt::ControlModifier);
+            key(dialog, names::historyFilterEdit, Qt::Key_Backspace);
+            key(dialog, names::historyList, Qt::Key_Delete);
+            EXPECT_EQ(status(dialog), "The inn shown now cannot be deleted: show another first");
+            key(dialog, names::historyList, Qt::Key_End);
+            key(dialog, names::historyList, Qt::Key_Delete);
+            EXPECT_THAT(status(dialog), StartsWith("Deleted “" + names[0] + "”, run by "));
+            EXPECT_EQ(list(dialog), QStringList({third + "*", "★" + second}));
+            dialog->findChild<QPushButton*>(QString::fromLatin1(names::historyUndoButton))->click();
+            EXPECT_EQ(list(dialog).size(), 3);
+            key(dialog, names::historyList, Qt::Key_Delete);
+            key(dialog, names::historyList, Qt::Key_Return);
+        }});
+    QTest::keyClick(name, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_TRUE(handler->allAnswered());
+    handler.reset();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(sheet().innName, names[1]) << "the inn chosen";
+    auto* keep = window->findChild<QAction*>(QString::fromLatin1(names::keepInnAction));
+    EXPECT_TRUE(keep->isChecked());
+    EXPECT_FALSE(window->findChild<QAction*>(QString::fromLatin1(names::previousInnAction))->isEnabled())
+        << "the first inn is gone";
+    QTest::keyClick(name, Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(sheet().innName, names[2]);
+    EXPECT_FALSE(keep->isChecked());
+
+    // The next run's window lists the starred inn, and shows it.
+    window->close();
+    window = std::make_unique<MainWindow>(4711, dir.path() / "BarScenes.txt");
+    window->keepInnsIn(dir.path() / "later", starred);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    test::ModalHandler later({[&](QWidget* dialog) {
+        EXPECT_THAT(list(dialog), testing::Contains("★" + second));
+        key(dialog, names::historyList, Qt::Key_End);
+        key(dialog, names::historyList, Qt::Key_Return);
+    }});
+    QTest::keyClick(find<QLineEdit>(names::innNameEdit), Qt::Key_H, Qt::ControlModifier);
+    ASSERT_TRUE(later.allAnswered());
+    EXPECT_EQ(sheet().innName, names[1]);
 }
 
 // The window and brewick-batch make the same inns from the same seed: after
@@ -443,7 +561,7 @@ TEST_F(MainWindowTest, TheSessionComesBackAtStartWithEveryInnThatCanBeRead)
         qobject_cast<QMessageBox*>(box)->accept();
     }});
     window = std::make_unique<MainWindow>(2026, dir.path() / "BarScenes.txt");
-    window->keepSessionIn(folder);
+    window->keepInnsIn(folder, dir.path() / "kept-inns.jsonl");
     window->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return handler.allAnswered(); }));
     window->activateWindow();

@@ -6,8 +6,9 @@
 # edits the bar scenes in a default text editor that hands the file on and
 # saves it seconds later, generates and saves an inn with a saved scene and a
 # bed count typed into the room grid, presses Enter in the grid, pastes a name
-# with a line end and types a note into the shown table, saving each, opens
-# the word lists and draws from a list saved there, closes
+# with a line end and types a note into the shown table, saving each, draws
+# the shown table again and steps back, stars an inn and lists the history,
+# opens the word lists and draws from a list saved there, closes
 # by "Exit" and then asks the window
 # manager's way to close it too, follows the link in the closing window (a
 # fake xdg-open records it) and leaves by "Exit"; the about and the closing
@@ -216,6 +217,30 @@ grep -q '^The Pasted Goat  is run by ' "$work/typed.txt" || fail "the pasted nam
 grep -q '^They owe the landlord'$'\r''$' "$work/typed.txt" || fail "the note typed into the shown table is not in the saved file"
 shot typed
 
+# Ctrl+R in the shown table draws it again, a step that Alt+Left takes back;
+# Ctrl+D stars the new inn into the user's data folder, and Ctrl+H lists it.
+click_at 250 420
+xdotool key --clearmodifiers ctrl+r
+save_through s "$work/rerolled.txt"
+cmp -s "$work/typed.txt" "$work/rerolled.txt" && fail "Ctrl+R in the shown table drew nothing"
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers ctrl+d alt+Left
+save_through s "$work/before-reroll.txt"
+cmp "$work/typed.txt" "$work/before-reroll.txt" ||
+  fail "Alt+Left did not bring back the inn before Ctrl+R: $(diff "$work/typed.txt" "$work/before-reroll.txt" | head -n 5)"
+starred=$desktop/data/brewick/kept-inns.jsonl
+wait_for test -s "$starred" || fail "Ctrl+D kept no starred inn in $starred"
+[[ $(head -n 1 "$starred") == '{"brewickKeptInns":1}' && $(wc -l <"$starred") == 2 ]] || fail "$starred: $(head -c 200 "$starred")"
+xdotool windowfocus --sync "$main"
+xdotool key --clearmodifiers ctrl+h
+history=$(wait_for xdotool search --onlyvisible --name '^History$' | head -n 1) || fail "Ctrl+H showed no history list"
+is_transient_for_main "$history" "history list"
+sleep 0.3
+shot history-list
+xdotool windowfocus --sync "$history"
+xdotool key --clearmodifiers Escape
+wait_for bash -c "! xdotool search --onlyvisible --name '^History\$' >/dev/null" || fail "Escape left the history list open"
+
 # Edit > Word Lists… makes the word folder, with its README and the built-in
 # lists, and opens it in the file manager; a list saved there while the
 # program runs is drawn by the next "Generate", and by brewick-batch.
@@ -263,4 +288,4 @@ kill -0 "$program" || fail "following the link ended the program"
 xdotool mousemove --window "$closing" 153 136 click 1
 wait_for bash -c "! kill -0 $program 2>/dev/null" || fail "Exit in the closing window did not end the program"
 wait "$program" || fail "the program ended with status $?"
-echo "PASS: main window, Copy Inn, previous and next inn, PDF export, about window, bar scenes saved by a hand-off editor, a typed cell, Enter in the grid, a pasted name and a table note saved, a word list drawn, close requests, link and Exit on a real X server"
+echo "PASS: main window, Copy Inn, previous and next inn, PDF export, about window, bar scenes saved by a hand-off editor, a typed cell, Enter in the grid, a pasted name and a table note saved, a table drawn again, an inn starred and the history listed, a word list drawn, close requests, link and Exit on a real X server"

@@ -1,0 +1,74 @@
+// Edit > History…: every inn of the history and every starred inn, newest
+// first, narrowed as the user types into its filter. Enter or a double-click
+// chooses the inn to show; Delete takes an inn off the list, saying which,
+// and Undo puts it back while the list is open. The window carries out what
+// was chosen and deleted once the list closes.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace brewick {
+
+// An inn as the list shows it.
+struct InnListEntry {
+    std::string id;
+    QString name;
+    QString landlord;
+    QString location;
+    QString quality;
+    std::int64_t made = 0;  // milliseconds since 1970
+    bool starred = false;
+    bool shown = false;  // the inn the window shows, which cannot be deleted
+};
+
+class InnHistoryDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    InnHistoryDialog(std::vector<InnListEntry> entries, QWidget* parent);
+
+    // The inn chosen to be shown, if any.
+    const std::optional<std::string>& chosen() const { return chosen_; }
+    // The inns deleted and not brought back, in the order deleted.
+    std::vector<std::string> deleted() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void fillList();
+    void filter(const QString& text);
+    void showChosen();
+    void deleteCurrent();
+    void undoDeletion();
+    void enableButtons();
+    void tell(const QString& news);
+    const InnListEntry& entryOf(const QTreeWidgetItem* item) const;
+    // The first item the filter lets through, from `from` on; none: null.
+    QTreeWidgetItem* firstShownFrom(int from) const;
+
+    std::vector<InnListEntry> entries_;  // newest first, as listed
+    std::vector<int> deleted_;           // by their place in the list
+    std::optional<std::string> chosen_;
+    QLineEdit* filterEdit_ = nullptr;
+    QTreeWidget* list_ = nullptr;
+    QLabel* status_ = nullptr;
+    QPushButton* showButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QPushButton* undoButton_ = nullptr;
+};
+
+}  // namespace brewick
