@@ -13,18 +13,31 @@ SessionKeeper::SessionKeeper(std::filesystem::path folder, std::string windowId,
 {
 }
 
+// What waits to be written is written, read or not.
 SessionKeeper::~SessionKeeper()
 {
     {
         const std::lock_guard lock(mutex_);
+        started_ = true;
         stopping_ = true;
     }
     changed_.notify_all();
     thread_.join();
 }
 
+void SessionKeeper::start()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        started_ = true;
+    }
+    changed_.notify_all();
+}
+
 std::optional<std::vector<KeptInn>> SessionKeeper::takeRestored(bool wait)
 {
+    if (wait)
+        start();
     std::unique_lock lock(mutex_);
     if (wait)
         changed_.wait(lock, [this] { return opened_; });
@@ -33,6 +46,8 @@ std::optional<std::vector<KeptInn>> SessionKeeper::takeRestored(bool wait)
 
 std::optional<std::vector<KeptInn>> SessionKeeper::takeStarred(bool wait)
 {
+    if (wait)
+        start();
     std::unique_lock lock(mutex_);
     if (wait)
         changed_.wait(lock, [this] { return starredRead_; });
@@ -70,12 +85,17 @@ void SessionKeeper::changeStars(std::vector<StarChange> changes)
 
 void SessionKeeper::finish()
 {
+    start();
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this] { return opened_ && !waiting_ && !writing_ && starChanges_.empty(); });
 }
 
 void SessionKeeper::run()
 {
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return started_; });
+    }
     SessionStore::Opening opening = store_.open();
     StarredInnsFile::Starred starred = starredFile_.change({});
     std::unique_lock lock(mutex_);

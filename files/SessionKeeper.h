@@ -23,16 +23,21 @@ namespace brewick {
 
 class SessionKeeper {
 public:
-    // Starts reading the session in `folder` for the window `windowId`, and
-    // the starred inns in `starredFile`. `news` is called on the keeper's
-    // thread whenever there is something for the window: the session or the
-    // starred inns read, or a message for the user.
+    // Keeps the session in `folder` for the window `windowId`, and the
+    // starred inns in `starredFile`, reading them once started. `news` is
+    // called on the keeper's thread whenever there is something for the
+    // window: the session or the starred inns read, or a message for the user.
     SessionKeeper(std::filesystem::path folder, std::string windowId, std::filesystem::path starredFile,
                   std::function<void()> news);
     // Writes what waits, then stops.
     ~SessionKeeper();
     SessionKeeper(const SessionKeeper&) = delete;
     SessionKeeper& operator=(const SessionKeeper&) = delete;
+
+    // Starts reading, which the window does once it has painted its first
+    // inn, so that the reading takes nothing from that; whatever waits for
+    // what is read starts it too.
+    void start();
 
     // The inns of the session as read at start, the first time they are
     // asked for once read; waits for them when `wait`.
@@ -69,6 +74,7 @@ private:
     const std::function<void()> news_;
     std::mutex mutex_;
     std::condition_variable changed_;
+    bool started_ = false;
     bool opened_ = false;
     std::optional<std::vector<KeptInn>> restored_;  // until taken
     std::optional<Session> waiting_;                // to be written next

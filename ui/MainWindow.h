@@ -66,8 +66,8 @@ public:
     // Keeps the window's inns in the session folder `folder` and its
     // starred inns in `starredFile` from now on, and puts the inns kept
     // there by earlier runs before the first inn of this one, once they are
-    // read: they are read beside the window, which does not wait for them
-    // but to step back to them. Called before the window is first shown.
+    // read: they are read beside the window once its first inn is painted,
+    // and the window does not wait for them but to step back to them.
     void keepInnsIn(const std::filesystem::path& folder, const std::filesystem::path& starredFile);
 
     // Opens the inn files in order, as File > Open does: they are read
@@ -83,6 +83,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -205,6 +206,7 @@ private:
     QTimer typingKeeping_;                          // after typing
     std::unique_ptr<SessionKeeper> sessionKeeper_;  // none: no session kept
     bool sessionRestoring_ = false;                 // the inns of earlier runs are being read
+    bool painted_ = false;                          // the first inn is on the screen
     std::vector<KeptInn> starred_;                  // as their file holds them, with the changes asked for
     // Last: the window waits for the files being read before it goes.
     std::vector<std::future<void>> fileReads_;

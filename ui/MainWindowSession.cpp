@@ -13,6 +13,18 @@ void MainWindow::keepInnsIn(const std::filesystem::path& folder, const std::file
     });
     sessionRestoring_ = true;
     enableHistorySteps();
+    if (painted_)
+        sessionKeeper_->start();
+}
+
+// The first inn on the screen, the kept inns are read: the reading would
+// take time from the first paint on a machine of few cores.
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    if (!std::exchange(painted_, true) && sessionKeeper_)
+        QMetaObject::invokeMethod(
+            this, [this] { sessionKeeper_->start(); }, Qt::QueuedConnection);
 }
 
 void MainWindow::takeSessionNews()
