@@ -40,7 +40,7 @@ std::size_t InnHistory::open(InnGenerator& generator, std::vector<PlacedInn> inn
     for (auto inn = inns.rbegin(); inn != std::prev(inns.rend()); ++inn) {
         const std::int64_t now = clock_();
         keep(after_, {std::make_shared<const std::string>(packing_.pack(inn->sheet, inn->place)), inn->place,
-                      runId_ + "-" + std::to_string(++named_), now, now});
+                      nextId(), now, now});
     }
     generator.sheet() = std::move(inns.front().sheet);
     showNew(inns.front().place);
@@ -147,10 +147,12 @@ std::vector<KeptInn> InnHistory::inns(const InnSheet& shown)
     return inns;
 }
 
+std::string InnHistory::nextId() { return runId_ + "-" + std::to_string(++named_); }
+
 void InnHistory::showNew(const InnPlace& place)
 {
     const std::int64_t now = clock_();
-    shown_ = {nullptr, place, runId_ + "-" + std::to_string(++named_), now, now};
+    shown_ = {nullptr, place, nextId(), now, now};
 }
 
 void InnHistory::packShown(const InnSheet& sheet)

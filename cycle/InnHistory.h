@@ -95,6 +95,8 @@ public:
 
 private:
     bool isShowing() const { return shown_.place.number > 0; }
+    // A name for an inn that joins the history.
+    std::string nextId();
     // Shows a new inn from `place`, made now.
     void showNew(const InnPlace& place);
     // Packs the shown inn as it stands; it changed when its bytes did.

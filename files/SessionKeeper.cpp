@@ -34,23 +34,25 @@ void SessionKeeper::start()
     changed_.notify_all();
 }
 
-std::optional<std::vector<KeptInn>> SessionKeeper::takeRestored(bool wait)
+std::unique_lock<std::mutex> SessionKeeper::lockOnceRead(bool wait, const bool& read)
 {
     if (wait)
         start();
     std::unique_lock lock(mutex_);
     if (wait)
-        changed_.wait(lock, [this] { return opened_; });
+        changed_.wait(lock, [&read] { return read; });
+    return lock;
+}
+
+std::optional<std::vector<KeptInn>> SessionKeeper::takeRestored(bool wait)
+{
+    const std::unique_lock lock = lockOnceRead(wait, opened_);
     return std::exchange(restored_, std::nullopt);
 }
 
 std::optional<std::vector<KeptInn>> SessionKeeper::takeStarred(bool wait)
 {
-    if (wait)
-        start();
-    std::unique_lock lock(mutex_);
-    if (wait)
-        changed_.wait(lock, [this] { return starredRead_; });
+    const std::unique_lock lock = lockOnceRead(wait, starredRead_);
     if (!std::exchange(starredNews_, false))
         return std::nullopt;
     std::vector<KeptInn> starred = starred_;

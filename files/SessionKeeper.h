@@ -65,6 +65,8 @@ private:
         std::vector<DeletedInn> deleted;
     };
 
+    // The keeper's lock, once `read` holds when `wait`, the reading started.
+    std::unique_lock<std::mutex> lockOnceRead(bool wait, const bool& read);
     void run();
     void useStarred(std::vector<KeptInn> starred);
     void tell(std::vector<std::string> messages);

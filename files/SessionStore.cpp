@@ -32,7 +32,36 @@ struct EndedWindow {
     fs::file_time_type written;
 };
 
-std::string innCount(std::size_t count) { return std::to_string(count) + (count == 1 ? " inn" : " inns"); }
+// The windows but `ownId` whose files in `folder` no window holds: those
+// that ended, oldest write first, for the later changes to count later. The
+// locks of the ended windows stay in `heldLocks` while they are merged.
+std::vector<EndedWindow> endedWindows(const fs::path& folder, const std::string& ownId,
+                                      std::vector<FileDescriptor>& heldLocks)
+{
+    std::map<std::string, EndedWindow> named;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        const fs::path name = entry.path().filename();
+        const std::string id = name.stem().string();
+        if (id == ownId || (name.extension() != ".jsonl" && name.extension() != ".lock"))
+            continue;
+        named[id] = {folder / (id + ".jsonl"), folder / (id + ".lock"), {}};
+    }
+    std::vector<EndedWindow> ended;
+    for (auto& [id, window] : named) {
+        // A window that runs holds its lock.
+        if (isThere(window.lock)) {
+            FileDescriptor& lock = heldLocks.emplace_back(::open(window.lock.c_str(), O_RDWR | O_CLOEXEC));
+            if (!lock || lockFile(lock.get(), LOCK_EX | LOCK_NB) != 0)
+                continue;
+        }
+        window.written = fs::last_write_time(window.file, error);
+        ended.push_back(window);
+    }
+    std::sort(ended.begin(), ended.end(),
+              [](const EndedWindow& a, const EndedWindow& b) { return a.written < b.written; });
+    return ended;
+}
 }  // namespace
 
 std::string uniqueWindowId()
@@ -95,32 +124,8 @@ SessionStore::Opening SessionStore::open()
     std::optional<std::vector<KeptInn>> session = readSetAside(sessionFile(), merge);
     merge.sessionWritable = session.has_value();
     merge.sessions.push_back(std::move(session).value_or(std::vector<KeptInn>()));
-    std::map<std::string, EndedWindow> ended;
-    std::error_code error;
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder_ / "windows", error)) {
-        const fs::path name = entry.path().filename();
-        const std::string id = name.stem().string();
-        if (id == windowId_ || (name.extension() != ".jsonl" && name.extension() != ".lock"))
-            continue;
-        EndedWindow& window = ended[id];
-        window.file = windowFile(id, ".jsonl");
-        window.lock = windowFile(id, ".lock");
-    }
-    std::vector<EndedWindow> windows;
     std::vector<FileDescriptor> heldLocks;  // of the ended windows, until their files are gone
-    for (auto& [id, window] : ended) {
-        // A window that runs holds its lock.
-        if (isThere(window.lock)) {
-            FileDescriptor& lock = heldLocks.emplace_back(::open(window.lock.c_str(), O_RDWR | O_CLOEXEC));
-            if (!lock || lockFile(lock.get(), LOCK_EX | LOCK_NB) != 0)
-                continue;
-        }
-        window.written = fs::last_write_time(window.file, error);
-        windows.push_back(window);
-    }
-    // The later a window wrote, the later its changes count.
-    std::sort(windows.begin(), windows.end(),
-              [](const EndedWindow& a, const EndedWindow& b) { return a.written < b.written; });
+    const std::vector<EndedWindow> windows = endedWindows(folder_ / "windows", windowId_, heldLocks);
     for (const EndedWindow& window : windows)
         if (std::optional<std::vector<KeptInn>> inns = readSetAside(window.file, merge)) {
             merge.sessions.push_back(std::move(*inns));
@@ -128,17 +133,9 @@ SessionStore::Opening SessionStore::open()
         }
     // Lines that are no inn are kept in a file of their own, not dropped.
     if (merge.unread > 0) {
-        std::string why;
-        if (const auto copy = unreadCopies().keep(merge.unreadLines, why)) {
-            merge.news.push_back(innCount(merge.unread) + " of the last session could not be read; the text that " +
-                                 "could not be read is kept in " + copy->string());
-        } else {
-            merge.sessionWritable = false;
-            merge.news.push_back(innCount(merge.unread) +
-                                 " of the last session could not be read, and cannot be "
-                                 "kept aside: " +
-                                 why);
-        }
+        UnreadCopies::Kept told = unreadCopies().keep(merge.unread, "the last session", merge.unreadLines);
+        merge.sessionWritable = merge.sessionWritable && told.kept;
+        merge.news.push_back(std::move(told.news));
     }
     opening.inns = mergeSessions(merge.sessions);
     const std::vector<DeletedInn> deleted = mergeDeletions(std::move(merge.deleted));

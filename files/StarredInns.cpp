@@ -36,7 +36,6 @@ std::string refusal(const StarChange& change)
            std::to_string(kMostKeptBytes >> 20) + " MiB; the session keeps them";
 }
 
-std::string innCount(std::size_t count) { return std::to_string(count) + (count == 1 ? " inn" : " inns"); }
 }  // namespace
 
 fs::path starredInnsFile(const char* dataHome, const char* home)
@@ -112,16 +111,12 @@ StarredInnsFile::Starred StarredInnsFile::change(std::span<const StarChange> cha
     starred.inns = std::move(read.inns);
     const UnreadCopies unreadCopies(path_);
     if (read.unread > 0) {
-        std::string why;
-        const auto copy = unreadCopies.keep(read.unreadLines, why);
-        if (!copy) {
-            cannotKeep(innCount(read.unread) + " of " + path_.string() +
-                           " could not be read, and cannot be kept aside: " + why,
-                       starred);
+        UnreadCopies::Kept told = unreadCopies.keep(read.unread, "the starred inns", read.unreadLines);
+        if (!told.kept) {
+            cannotKeep(told.news, starred);
             return starred;
         }
-        starred.news.push_back(innCount(read.unread) + " of the starred inns could not be read; the text that " +
-                               "could not be read is kept in " + copy->string());
+        starred.news.push_back(std::move(told.news));
         unreadCopies.dropOld();
     }
     std::vector<KeptInn> changed = starred.inns;

@@ -38,14 +38,14 @@ std::optional<fs::path> UnreadCopies::setAside(const fs::path& path, std::string
     return std::nullopt;
 }
 
-std::optional<fs::path> UnreadCopies::keep(std::string_view lines, std::string& why) const
+UnreadCopies::Kept UnreadCopies::keep(std::size_t count, std::string_view what, std::string_view lines) const
 {
+    const std::string unread =
+        std::to_string(count) + (count == 1 ? " inn of " : " inns of ") + std::string(what) + " could not be read";
     const fs::path copy = newName();
-    if (auto problem = writeFileSafely(copy, lines, FileSync::Now, Replacement::ByRenameOnly)) {
-        why = std::move(*problem);
-        return std::nullopt;
-    }
-    return copy;
+    if (auto problem = writeFileSafely(copy, lines, FileSync::Now, Replacement::ByRenameOnly))
+        return {false, unread + ", and cannot be kept aside: " + *problem};
+    return {true, unread + "; the text that could not be read is kept in " + copy.string()};
 }
 
 void UnreadCopies::dropOld() const

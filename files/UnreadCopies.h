@@ -23,9 +23,14 @@ public:
     // Moves the file at `path` aside as a new copy; gives the copy's path,
     // or none and the system's reason in `why`.
     std::optional<std::filesystem::path> setAside(const std::filesystem::path& path, std::string& why) const;
-    // Keeps `lines` in a new copy; gives the copy's path, or none and the
-    // message for the user in `why`.
-    std::optional<std::filesystem::path> keep(std::string_view lines, std::string& why) const;
+    // Keeps the lines of `count` inns of `what` ("the last session") that
+    // could not be read in a new copy, and says so for the user: where they
+    // are kept, or why they could not be.
+    struct Kept {
+        bool kept;
+        std::string news;
+    };
+    Kept keep(std::size_t count, std::string_view what, std::string_view lines) const;
     // Removes all but the newest kKept copies.
     void dropOld() const;
 
