@@ -365,9 +365,12 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
              write(windowFile(folder, "late"), SessionInns::bytes(made.inns("ABCD")));
          },
          "ACD", 0, ""},
-        {"a window that crashed before the session was merged",
-         [&](const fs::path& folder) { write(windowFile(folder, "crashed"), SessionInns::bytes(made.inns("D"))); }, "D",
-         0, ""},
+        {"a window that crashed while writing, before the session was merged",
+         [&](const fs::path& folder) {
+             write(windowFile(folder, "crashed"), SessionInns::bytes(made.inns("D")));
+             write(folder / "windows" / ".brewick-999999999-0", "the rest of D");
+         },
+         "D", 0, ""},
         {"old copies set aside: the newest three are kept",
          [&](const fs::path& folder) {
              for (int copy = 1; copy <= 4; ++copy)
@@ -409,8 +412,7 @@ TEST(Session, AWindowThatRunsKeepsItsFile)
     std::optional<SessionStore> running(std::in_place, dir.path(), "running");
     EXPECT_THAT(running->open().inns, testing::IsEmpty());
     EXPECT_EQ(running->write(made.inns("AB")), std::nullopt);
-    // A writer that died left its file behind; one that runs keeps its own.
-    std::ofstream(dir.path() / "windows" / ".brewick-999999999-0") << "x";
+    // A writer that runs keeps its temporary file.
     const std::string ownTemporary = ".brewick-" + std::to_string(::getpid()) + "-0";
     std::ofstream(dir.path() / "windows" / ownTemporary) << "x";
     EXPECT_EQ(SessionInns::names(SessionStore(dir.path(), "second").open().inns), "");
@@ -447,72 +449,57 @@ TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
 }
 
 // A merged session keeps its newest inns within the bounds a session's reader
-// takes: at each bound all of them, one past it all but the oldest. The
-// starred inns keep within theirs: one past, the last star is refused.
+// takes: at each bound all of them, one past it all but the oldest. So do the
+// starred inns, the last star past their bounds refused, and the deletions,
+// each inn's latest once.
 TEST(Session, KeepsTheNewestInnsWithinItsBounds)
 {
+    enum Kind { Kept, Starred, Deleted, DeletedTwice };
     struct Row {
         const char* name;
         std::size_t inns;
         std::size_t bytes;  // of each, overhead included
         std::size_t dropped;
-        bool starred = false;
+        Kind kind = Kept;
     };
     const Row rows[] = {
         {"as many inns as the bound", kMostKeptInns, kKeptInnOverhead, 0},
         {"one more", kMostKeptInns + 1, kKeptInnOverhead, 1},
         {"as many bytes as the bound", 4, kMostKeptBytes / 4, 0},
         {"one byte more", 4, kMostKeptBytes / 4 + 1, 1},
-        {"as many starred inns as their bound", kMostStarredInns, kKeptInnOverhead, 0, true},
-        {"one more starred", kMostStarredInns + 1, kKeptInnOverhead, 1, true},
-        {"as many starred bytes as their bound", 2, kMostStarredBytes / 2, 0, true},
-        {"one starred byte more", 2, kMostStarredBytes / 2 + 1, 1, true},
+        {"as many starred inns as their bound", kMostStarredInns, kKeptInnOverhead, 0, Starred},
+        {"one more starred", kMostStarredInns + 1, kKeptInnOverhead, 1, Starred},
+        {"as many starred bytes as their bound", 2, kMostStarredBytes / 2, 0, Starred},
+        {"one starred byte more", 2, kMostStarredBytes / 2 + 1, 1, Starred},
+        {"as many deletions as their bound", kMostDeletedInns, 0, 0, Deleted},
+        {"one deletion more", kMostDeletedInns + 1, 0, 1, Deleted},
+        {"each inn deleted twice, the second later", 3, 0, 3, DeletedTwice},
     };
     for (const Row& row : rows) {
         std::vector<KeptInn> inns(row.inns);
         std::vector<StarChange> stars;
+        std::vector<DeletedInn> deleted;
         for (std::size_t i = 0; i < row.inns; ++i) {
-            inns[i].packed = std::make_shared<const std::string>(row.bytes - kKeptInnOverhead, 'x');
+            inns[i].packed =
+                std::make_shared<const std::string>(row.bytes - std::min(row.bytes, kKeptInnOverhead), 'x');
             inns[i].id = std::to_string(i);
             stars.push_back({StarChange::Star, inns[i]});
+            deleted.push_back({inns[i].id, static_cast<std::int64_t>(i)});
+            if (row.kind == DeletedTwice)
+                deleted.push_back({inns[i].id, static_cast<std::int64_t>(i) + 1000});
         }
-        if (row.starred) {
+        if (row.kind == Starred) {
             std::vector<KeptInn> starred;
             EXPECT_EQ(changeStars(starred, stars).size(), row.dropped) << row.name;
             EXPECT_EQ(starred.size(), row.inns - row.dropped) << row.name;
-            continue;
+        } else if (row.kind != Kept) {
+            const std::vector<DeletedInn> merged = mergeDeletions(deleted);
+            EXPECT_EQ(merged.size(), row.inns - (row.kind == Deleted ? row.dropped : 0)) << row.name;
+            EXPECT_EQ(merged.front().deleted, row.kind == Deleted ? std::int64_t(row.dropped) : 1000) << row.name;
+        } else {
+            EXPECT_EQ(dropBeyondBounds(inns), row.dropped) << row.name;
+            EXPECT_EQ(inns.back().id, std::to_string(row.inns - 1)) << row.name;
         }
-        EXPECT_EQ(dropBeyondBounds(inns), row.dropped) << row.name;
-        EXPECT_EQ(inns.back().id, std::to_string(row.inns - 1)) << row.name;
-    }
-}
-
-// Deletions merged: each inn's latest once, and the newest within their
-// bound: at the bound all of them, one past it all but the oldest.
-TEST(Session, KeepsEachInnsLatestDeletionWithinTheirBound)
-{
-    struct Row {
-        const char* name;
-        std::size_t deletions;
-        bool twice;  // each inn deleted twice, the second time later
-        std::size_t kept;
-        std::int64_t oldest;
-    };
-    const Row rows[] = {
-        {"as many as the bound", kMostDeletedInns, false, kMostDeletedInns, 0},
-        {"one more", kMostDeletedInns + 1, false, kMostDeletedInns, 1},
-        {"each twice", 3, true, 3, 1000},
-    };
-    for (const Row& row : rows) {
-        std::vector<DeletedInn> deleted;
-        for (std::size_t i = 0; i < row.deletions; ++i) {
-            deleted.push_back({std::to_string(i), static_cast<std::int64_t>(i)});
-            if (row.twice)
-                deleted.push_back({std::to_string(i), static_cast<std::int64_t>(i) + 1000});
-        }
-        const std::vector<DeletedInn> merged = mergeDeletions(deleted);
-        EXPECT_EQ(merged.size(), row.kept) << row.name;
-        EXPECT_EQ(merged.front().deleted, row.oldest) << row.name;
     }
 }
 

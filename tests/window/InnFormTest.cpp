@@ -493,12 +493,6 @@ TEST_F(InnFormTest, TextsTooLargeToShowWholeShowCutAndStayWholeInTheInn)
                 inn.menuLines.add(line);
         };
     };
-    const auto words = [](std::size_t bytes) {
-        std::string text;
-        while (text.size() < bytes)
-            text += "mutton ";
-        return text.substr(0, bytes);
-    };
     struct Row {
         const char* name;
         std::function<void(InnSheet&)> edit;
@@ -508,8 +502,8 @@ TEST_F(InnFormTest, TextsTooLargeToShowWholeShowCutAndStayWholeInTheInn)
     const Row rows[] = {
         {"as many menu lines as a box shows", menuOf(InnForm::kMostShownLines, "  Soup"), true, kEdge},
         {"one line more", menuOf(InnForm::kMostShownLines + 1, "  Soup"), false, kAnywhere},
-        {"as many bytes as a box shows", menuOf(1, words(InnForm::kMostShownBytes)), true, kEdge},
-        {"one byte more", menuOf(1, words(InnForm::kMostShownBytes + 1)), false, kAnywhere},
+        {"as many bytes as a box shows", menuOf(1, std::string(InnForm::kMostShownBytes, ' ')), true, kEdge},
+        {"one byte more", menuOf(1, std::string(InnForm::kMostShownBytes + 1, ' ')), false, kAnywhere},
         {"a word as long as one broken at the edge", menuOf(1, std::string(InnForm::kLongestWord, 'x')), true, kEdge},
         {"a longer word", menuOf(1, std::string(InnForm::kLongestWord + 1, 'x')), true, kAnywhere},
     };
