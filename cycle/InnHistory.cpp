@@ -39,8 +39,8 @@ std::size_t InnHistory::open(InnGenerator& generator, std::vector<PlacedInn> inn
     // The nearest inn ahead is the last of those ahead.
     for (auto inn = inns.rbegin(); inn != std::prev(inns.rend()); ++inn) {
         const std::int64_t now = clock_();
-        keep(after_, {std::make_shared<const std::string>(packing_.pack(inn->sheet, inn->place)), inn->place,
-                      nextId(), now, now});
+        keep(after_, {std::make_shared<const std::string>(packing_.pack(inn->sheet, inn->place)), inn->place, nextId(),
+                      now, now});
     }
     generator.sheet() = std::move(inns.front().sheet);
     showNew(inns.front().place);
