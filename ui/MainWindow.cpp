@@ -73,6 +73,8 @@ MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, std:
       exportDialog_(exportFileTypes())
 {
     setObjectName(QString::fromLatin1(names::mainWindow));
+    sceneFileWatcher_.setObjectName(QString::fromLatin1(names::sceneFileWatcher));
+    wordFolderWatcher_.setObjectName(QString::fromLatin1(names::wordFolderWatcher));
     setUpFixedWindow(this, Qt::Window, QStringLiteral("Brewick"), {57, 34});
     form_ = new InnForm(generator_.sheet(), this);
     setCentralWidget(form_);

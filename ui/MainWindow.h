@@ -196,8 +196,8 @@ private:
     InnSaveDialog exportDialog_;
     std::unique_ptr<SheetPrinter> printer_ = std::make_unique<DefaultPrinter>();
     InnPrintDialogs printDialogs_;
-    EditedFileWatcher sceneFileWatcher_;
-    EditedFileWatcher wordFolderWatcher_;
+    EditedFileWatcher sceneFileWatcher_{this};
+    EditedFileWatcher wordFolderWatcher_{this};
     UserWords userWords_;  // as the generator draws from them
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;

@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -68,14 +70,19 @@ protected:
         queues_.push_back(name);
     }
 
-    // The documents the capture queues have received, in name order.
+    // The documents the capture queues have received, QUEUE-JOB, in the
+    // order of their jobs.
     std::vector<fs::path> capturedDocuments() const
     {
         std::vector<fs::path> documents;
         for (const auto& entry : fs::directory_iterator(cupsDir_ / "captured"))
             if (entry.path().filename().string().front() != '.')
                 documents.push_back(entry.path());
-        std::sort(documents.begin(), documents.end());
+        const auto job = [](const fs::path& document) {
+            const std::string name = document.filename().string();
+            return std::stoi(name.substr(name.rfind('-') + 1));
+        };
+        std::ranges::sort(documents, {}, job);
         return documents;
     }
 
@@ -102,6 +109,19 @@ protected:
         const std::vector<fs::path> documents = waitForDocuments(1);
         ASSERT_EQ(documents.size(), 1u);
         document_ = documents.front();
+    }
+
+    // Sends a marker job to the default queue, `queue`, and waits for it:
+    // any job sent there before it has arrived by then, and none may have.
+    void expectNoJobBeforeAMarker(const std::string& queue) const
+    {
+        InnSheet marker = smallInn();
+        marker.innName = "The Marker";
+        ASSERT_EQ(DefaultPrinter().print(sheetTextOf(marker)), std::nullopt);
+        const std::vector<fs::path> documents = waitForDocuments(1);
+        ASSERT_EQ(documents.size(), 1u);
+        EXPECT_TRUE(documents.front().filename().string().starts_with(queue + "-")) << documents.front();
+        EXPECT_THAT(test::PdfDocument(documents.front()).text(), testing::HasSubstr("The Marker"));
     }
 
     void expectSheetInOrder(const TextLines& sheetText) const
@@ -178,8 +198,7 @@ TEST_F(CupsPrint, NoDefaultPrinterPrintsNothingForTheWholeRun)
     // The printers are looked up once a run: a queue added later is not seen.
     addQueue(kQueue);
     EXPECT_EQ(printer.print(sheetText), "There is no default printer currently selected");
-    std::this_thread::sleep_for(1s);
-    EXPECT_THAT(capturedDocuments(), testing::IsEmpty());
+    expectNoJobBeforeAMarker(kQueue);
 }
 
 TEST_F(CupsPrint, PrinterThatCannotBeOpenedPrintsNothing)
@@ -201,8 +220,7 @@ TEST_F(CupsPrint, PrinterThatCannotBeOpenedPrintsNothing)
         ::unsetenv("TMPDIR");
 
     EXPECT_EQ(error, "Printer selected is not valid");
-    std::this_thread::sleep_for(1s);
-    EXPECT_THAT(capturedDocuments(), testing::IsEmpty());
+    expectNoJobBeforeAMarker(kQueue);
 }
 
 // File > Print in the main window, as the user chooses it.
@@ -257,7 +275,7 @@ TEST_F(WindowPrint, WithoutADefaultPrinterThePrintDialogAsksForOne)
     addQueue("First", "", false);
     addQueue("Second", "", false);
     const auto printOnSecond = [](int page) {  // 0: all pages
-        return [page](QWidget* dialog) {
+        return test::answerWindow<QPrintDialog>([page](QPrintDialog* dialog) {
             auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
             ASSERT_NE(printers, nullptr) << "no print dialog";
             printers->setCurrentIndex(printers->findText(QStringLiteral("Second")));
@@ -265,14 +283,14 @@ TEST_F(WindowPrint, WithoutADefaultPrinterThePrintDialogAsksForOne)
                 ->setChecked(true);
             for (const QString& bound : {QStringLiteral("from"), QStringLiteral("to")})
                 dialog->findChild<QSpinBox*>(bound)->setValue(page);
-            qobject_cast<QDialog*>(dialog)->accept();
-        };
+            dialog->accept();
+        });
     };
-    const auto printFromPreview = [](QWidget* preview) {
+    const auto printFromPreview = test::answerWindow<QPrintPreviewDialog>([](QPrintPreviewDialog* preview) {
         for (QAction* action : preview->findChildren<QAction*>())
             if (action->text() == QStringLiteral("Print"))
                 QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
-    };
+    });
     test::ModalHandler handler({printOnSecond(2), printFromPreview, printOnSecond(0)});
     choosePrint();
     choose(names::printPreviewAction);
@@ -287,19 +305,15 @@ TEST_F(WindowPrint, WithoutADefaultPrinterThePrintDialogAsksForOne)
 TEST_F(WindowPrint, NoPrinterAtAllShowsHowToExportAPdfAndPrintsNothing)
 {
     std::string shown;
-    test::ModalHandler handler({[&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
+    test::ModalHandler handler({test::clickInMessageBox(QMessageBox::Ok, [&](QMessageBox* box) {
         shown = box->text().toStdString();
         EXPECT_EQ(box->windowTitle(), "Brewick");
-        box->accept();
-    }});
+    })});
     const InnSheet before = windows.main.generator().sheet();
     choosePrint();
     EXPECT_EQ(shown, "No printer is set up. File > Export… writes the printed sheet to a PDF file instead.");
     EXPECT_EQ(windows.main.generator().sheet(), before);
-    std::this_thread::sleep_for(1s);
-    EXPECT_THAT(capturedDocuments(), testing::IsEmpty());
+    // With no queue, no job could have been taken.
 }
 
 }  // namespace

@@ -103,16 +103,18 @@ TEST_F(CompanionWindows, AboutTwiceShowsTheSameWindowWhereItWasLeft)
     QAction* about = windows.main.findChild<QAction*>(QString::fromLatin1(names::aboutAction));
     std::vector<QWidget*> shown;
     test::ModalHandler handler({
-        [&](QWidget* modal) {
-            shown.push_back(modal);
-            modal->move(300, 200);
-            button(modal, names::okButton)->click();
-        },
-        [&](QWidget* modal) {
-            shown.push_back(modal);
-            EXPECT_EQ(modal->pos(), QPoint(300, 200));
-            modal->close();  // the close box does what OK does
-        },
+        test::answerWindow(&windows.about,
+                           [&](QWidget* modal) {
+                               shown.push_back(modal);
+                               modal->move(300, 200);
+                               button(modal, names::okButton)->click();
+                           }),
+        test::answerWindow(&windows.about,
+                           [&](QWidget* modal) {
+                               shown.push_back(modal);
+                               EXPECT_EQ(modal->pos(), QPoint(300, 200));
+                               modal->close();  // the close box does what OK does
+                           }),
     });
     about->trigger();
     about->trigger();
@@ -160,14 +162,14 @@ TEST(ClosingTheProgram, EveryCloseRequestShowsTheClosingWindowOnceAndThenCloses)
         windows.main.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows.main));
         int closingShown = 0;
-        test::ModalHandler handler({[&](QWidget* modal) {
-            closingShown += modal == &windows.closing;
+        test::ModalHandler handler({test::answerWindow(&windows.closing, [&](QWidget* modal) {
+            ++closingShown;
             EXPECT_TRUE(windows.main.isVisible()) << "the main window waits for the closing window";
             if (row.dismiss)
                 row.dismiss(modal, windows.main);
             else
                 modal->close();
-        }});
+        })});
         row.request(windows.main);
         EXPECT_TRUE(QTest::qWaitFor([&] { return !windows.main.isVisible(); }, 5000));
         EXPECT_EQ(closingShown, row.dismiss ? 1 : 0);
@@ -231,11 +233,10 @@ TEST_F(CompanionWindows, CaptionsAreReadableOnLightAndDarkPalettes)
 TEST_F(CompanionWindows, TheCompanionsAreModalDialogsOfTheMainWindow)
 {
     for (QDialog* companion : {static_cast<QDialog*>(&windows.about), static_cast<QDialog*>(&windows.closing)}) {
-        test::ModalHandler handler({[&](QWidget* modal) {
-            EXPECT_EQ(modal, companion);
+        test::ModalHandler handler({test::answerWindow(companion, [&](QWidget* modal) {
             EXPECT_EQ(modal->windowHandle()->transientParent(), windows.main.windowHandle());
             modal->close();
-        }});
+        })});
         EXPECT_EQ(companion->windowType(), Qt::Dialog);
         companion->exec();
         EXPECT_TRUE(handler.allAnswered());
@@ -250,7 +251,7 @@ TEST_F(CompanionWindows, TheLinkOpensTheAddressEachTimeItIsFollowed)
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(link);
     EXPECT_EQ(accessible->role(), QAccessible::Link);
-    test::ModalHandler handler({[&](QWidget* modal) {
+    test::ModalHandler handler({test::answerWindow(&windows.closing, [&](QWidget* modal) {
         QTest::mouseClick(link, Qt::LeftButton);
         modal->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
@@ -260,7 +261,7 @@ TEST_F(CompanionWindows, TheLinkOpensTheAddressEachTimeItIsFollowed)
         accessible->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         EXPECT_TRUE(modal->isVisible()) << "the closing window stays up";
         modal->close();
-    }});
+    })});
     windows.main.close();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !windows.main.isVisible(); }, 5000));
     EXPECT_EQ(opened, std::vector<QUrl>(3, QUrl("https://www.example.org/brewick")));

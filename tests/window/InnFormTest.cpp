@@ -413,10 +413,8 @@ TEST_F(InnFormTest, PartSelectionByClicks)
     // Nothing ticked: Generate changes nothing and says what to do.
     const InnSheet before = sheet();
     std::string told;
-    const test::ModalHandler handler({[&](QWidget* modal) {
-        told = qobject_cast<QMessageBox*>(modal)->text().toStdString();
-        modal->close();
-    }});
+    const test::ModalHandler handler(
+        {test::clickInMessageBox(QMessageBox::Ok, [&](QMessageBox* box) { told = box->text().toStdString(); })});
     generate();
     EXPECT_EQ(sheet(), before);
     EXPECT_EQ(told, "Nothing is ticked to regenerate: tick \"All\" or the parts to regenerate.");

@@ -24,6 +24,7 @@
 #include "support/SheetPrinter.h"
 #include "ui/ErrorBox.h"
 #include "ui/InnExport.h"
+#include "ui/InnHistoryDialog.h"
 
 namespace brewick {
 namespace {
@@ -137,28 +138,40 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         generate();
         QTest::keyClick(find<QLineEdit>(names::innNameEdit), Qt::Key_Left, Qt::AltModifier);
     };
-    // The session, in a folder of each row's own, as the window keeps it.
+    // The session, in a folder of each row's own, as the window keeps it,
+    // and the starred inns: what they hold once the typed beds reach them.
+    const std::string keptBeds = "\"single\":{\"beds\":4321,";
     int sessions = 0;
     const auto keepSession = [&] {
         window->keepInnsIn(dir.path() / std::to_string(++sessions), dir.path() / "kept-inns.jsonl");
     };
-    const auto keptSession = [&] {
-        const std::filesystem::path windows = dir.path() / std::to_string(sessions) / "windows";
+    const auto keptFileWithTheBeds = [&](const std::function<std::vector<std::filesystem::path>()>& files) {
         std::string kept;
-        EXPECT_TRUE(QTest::qWaitFor([&] {
-            for (const auto& entry : std::filesystem::directory_iterator(windows))
-                if (entry.path().extension() == ".jsonl")
-                    kept = contents(entry.path());
-            return !kept.empty();
-        }));
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] {
+                for (const std::filesystem::path& file : files())
+                    if (kept = contents(file); kept.find(keptBeds) != std::string::npos)
+                        return true;
+                return false;
+            },
+            10000));
         return kept;
+    };
+    const auto keptSession = [&] {
+        return keptFileWithTheBeds([&] {
+            std::vector<std::filesystem::path> files;
+            const std::filesystem::path windows = dir.path() / std::to_string(sessions) / "windows";
+            if (std::filesystem::is_directory(windows))
+                for (const auto& entry : std::filesystem::directory_iterator(windows))
+                    if (entry.path().extension() == ".jsonl")
+                        files.push_back(entry.path());
+            return files;
+        });
     };
     const auto keepInn = [](QWidget* editor) { QTest::keyClick(editor, Qt::Key_D, Qt::ControlModifier); };
     const auto starredInns = [&] {
-        EXPECT_TRUE(QTest::qWaitFor([&] { return std::filesystem::exists(dir.path() / "kept-inns.jsonl"); }));
-        return contents(dir.path() / "kept-inns.jsonl");
+        return keptFileWithTheBeds([&] { return std::vector{dir.path() / "kept-inns.jsonl"}; });
     };
-    const auto waitASecond = [](QWidget*) { QTest::qWait(1200); };
     const auto endBySignal = [this](QWidget*) { window->closeForLogout(false); };
 
     struct Row {
@@ -184,12 +197,10 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         {"choosing another table", kSingle, kBeds, {}, nextTable, {}, ""},
         {"Previous Inn and back", kSingle, kBeds, [&] { generate(); }, previousAndBack, {}, ""},
         {"Next Inn and back", kSingle, kBeds, generateAndGoBack, nextAndBack, {}, ""},
-        {"the kept session, a second later", kSingle, kBeds, keepSession, waitASecond, keptSession,
-         "\"single\":{\"beds\":4321,"},
+        {"the kept session, with no command", kSingle, kBeds, keepSession, {}, keptSession, keptBeds.c_str()},
         {"the kept session, as the desktop ends the program", kSingle, kBeds, keepSession, endBySignal, keptSession,
-         "\"single\":{\"beds\":4321,"},
-        {"Keep This Inn, into the starred inns", kSingle, kBeds, keepSession, keepInn, starredInns,
-         "\"single\":{\"beds\":4321,"},
+         keptBeds.c_str()},
+        {"Keep This Inn, into the starred inns", kSingle, kBeds, keepSession, keepInn, starredInns, keptBeds.c_str()},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.command);
@@ -233,20 +244,14 @@ TEST_F(MainWindowTest, TheSaveDialogOffersTextFilesAndTheLastPath)
     QStringList filters;
     QString offered;
     test::ModalHandler handler({
-        [&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            filters = dialog->nameFilters();
-            EXPECT_EQ(dialog->defaultSuffix(), "txt");
-            EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-            EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
-            dialog->selectFile(QString::fromStdString((dir.path() / "first").string()));
-            QMetaObject::invokeMethod(dialog, "accept");
-        },
-        [&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
-            offered = dialog->selectedFiles().value(0);
-            dialog->reject();
-        },
+        test::typeIntoFileDialog(dir.path() / "first", -1,
+                                 [&](QFileDialog* dialog) {
+                                     filters = dialog->nameFilters();
+                                     EXPECT_EQ(dialog->defaultSuffix(), "txt");
+                                     EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+                                     EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+                                 }),
+        test::cancelFileDialog([&](QFileDialog* dialog) { offered = dialog->selectedFiles().value(0); }),
     });
     QAction* save = window->findChild<QAction*>(QString::fromLatin1(names::saveAction));
     save->trigger();
@@ -330,11 +335,9 @@ TEST_F(MainWindowTest, ExportAndSaveEachOfferTheirOwnLastPath)
     ASSERT_EQ(writeThrough(*window, names::exportAction, exported, 1), std::nullopt);
     std::map<std::string, std::pair<QString, QString>> offered;  // by command: name and file type
     for (const char* action : {names::saveAction, names::exportAction}) {
-        test::ModalHandler handler({[&](QWidget* modal) {
-            auto* dialog = qobject_cast<QFileDialog*>(modal);
+        test::ModalHandler handler({test::cancelFileDialog([&](QFileDialog* dialog) {
             offered[action] = {dialog->selectedFiles().value(0), dialog->selectedNameFilter()};
-            dialog->reject();
-        }});
+        })});
         window->findChild<QAction*>(QString::fromLatin1(action))->trigger();
     }
     EXPECT_EQ(offered[names::saveAction].first.toStdString(), saved.string());
@@ -490,7 +493,8 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
     const QString first = QString::fromStdString(names[0]), second = QString::fromStdString(names[1]),
                   third = QString::fromStdString(names[2]);
     std::optional<test::ModalHandler> handler(
-        std::in_place, std::deque<test::ModalHandler::Answer>{[&](QWidget* dialog) {
+        std::in_place,
+        std::deque<test::ModalHandler::Answer>{test::answerWindow<InnHistoryDialog>([&](InnHistoryDialog* dialog) {
             EXPECT_EQ(list(dialog), QStringList({third + "*", "★" + second, first})) << "newest first";
             QTest::keyClicks(dialog->findChild<QLineEdit*>(QString::fromLatin1(names::historyFilterEdit)),
                              QString::fromStdString(window->generator().sheet().landlordName));
@@ -507,7 +511,7 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
             EXPECT_EQ(list(dialog).size(), 3);
             key(dialog, names::historyList, Qt::Key_Delete);
             key(dialog, names::historyList, Qt::Key_Return);
-        }});
+        })});
     QTest::keyClick(name, Qt::Key_H, Qt::ControlModifier);
     ASSERT_TRUE(handler->allAnswered());
     handler.reset();
@@ -536,16 +540,14 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
         << "{\"brewickSession\":2}\n{\"entry\":\"r-1\",\"made\":9999999999999,\"changed\":1,\"inn\":" << restored
         << "}\n{\"inn\":\n";
     std::string told;
-    test::ModalHandler later({[&](QWidget* box) {
-                                  told = qobject_cast<QMessageBox*>(box)->text().toStdString();
-                                  qobject_cast<QMessageBox*>(box)->accept();
-                              },
-                              [&](QWidget* dialog) {
-                                  EXPECT_THAT(list(dialog), testing::Contains("The Restored"));
-                                  EXPECT_THAT(list(dialog), testing::Contains("★" + second));
-                                  key(dialog, names::historyList, Qt::Key_End);
-                                  key(dialog, names::historyList, Qt::Key_Return);
-                              }});
+    test::ModalHandler later(
+        {test::clickInMessageBox(QMessageBox::Ok, [&](QMessageBox* box) { told = box->text().toStdString(); }),
+         test::answerWindow<InnHistoryDialog>([&](InnHistoryDialog* dialog) {
+             EXPECT_THAT(list(dialog), testing::Contains("The Restored"));
+             EXPECT_THAT(list(dialog), testing::Contains("★" + second));
+             key(dialog, names::historyList, Qt::Key_End);
+             key(dialog, names::historyList, Qt::Key_Return);
+         })});
     window = std::make_unique<MainWindow>(4711, dir.path() / "BarScenes.txt");
     window->keepInnsIn(dir.path() / "later", starred);
     window->show();
@@ -619,14 +621,13 @@ TEST(ErrorBox, WhatComesWhileTheBoxIsUpJoinsIt)
     QWidget parent;
     ErrorBox errors(&parent);
     QString told;
-    test::ModalHandler handler({[&](QWidget* box) {
+    test::ModalHandler handler({test::clickInMessageBox(QMessageBox::Ok, [&](QMessageBox* box) {
         errors.show("Cannot use word list races.txt");
         errors.show("Cannot use word list races.txt");
         for (int message = 1; message <= ErrorBox::kMostMessages + 1; ++message)
             errors.show("Message " + std::to_string(message));
-        told = qobject_cast<QMessageBox*>(box)->text();
-        qobject_cast<QMessageBox*>(box)->accept();
-    }});
+        told = box->text();
+    })});
     errors.show(std::string(2000, 'x'));
     QStringList expected = {QString(1000, 'x') + QChar(0x2026), "Cannot use word list races.txt."};
     for (int message = 1; message <= ErrorBox::kMostMessages - 2; ++message)

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -19,6 +20,8 @@
 
 #include "files/UserSceneFile.h"
 #include "generators/Scenes.h"
+#include "platform/EditedFileWatcher.h"
+#include "platform/TextEditor.h"
 #include "support/Files.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
@@ -35,7 +38,7 @@ using test::contents;
 
 constexpr const char* kTypedScene = "A scene typed in the editor";
 constexpr const char* kTestEditorId = "org.example.BrewickTestEditor";
-// The editors write a few seconds after they return; this is plenty.
+// The editors write after they return, when the test has them save.
 constexpr int kSaveWaitMilliseconds = 15000;
 
 enum class Desktop { HandOffEditor, DBusEditor, NoEditor };
@@ -49,8 +52,9 @@ void writeFile(const fs::path& path, const std::string& text,
 }
 
 // A text editor of the kind gedit, Kate or VS Code are when one of them runs
-// already: it hands the file on and ends at once. The hand-off saves a few
-// seconds later, the way most editors save: a new file renamed over the old.
+// already: it hands the file on and ends at once. The hand-off saves once the
+// user does (the test writes "save-now"), the way most editors save: a new
+// file renamed over the old.
 void addHandOffEditor(const fs::path& root)
 {
     const fs::path editor = root / "hand-off-editor.sh";
@@ -65,7 +69,8 @@ void addHandOffEditor(const fs::path& root)
                   "[ -f '" +
                   (root / "to-type").string() +
                   "' ] || exit 0\n"
-                  "( sleep 2; cat \"$1\" '" +
+                  "( while [ ! -e '" +
+                  (root / "save-now").string() + "' ]; do sleep 0.05; done; cat \"$1\" '" +
                   (root / "to-type").string() +
                   "' > \"$1.new\"; mv \"$1.new\" \"$1\" )"
                   " >/dev/null 2>&1 &\n",
@@ -176,7 +181,7 @@ protected:
         if (!root)
             GTEST_SKIP() << "this process has another test desktop or no session bus";
         desktop = *root;
-        for (const char* left : {"opened", "seen", "to-type"})
+        for (const char* left : {"opened", "seen", "to-type", "save-now"})
             fs::remove(desktop / left);
     }
 
@@ -192,6 +197,8 @@ protected:
 
     // What the editor will have typed when it saves.
     void typeLater(const std::string& text) const { writeFile(desktop / "to-type", text); }
+    // The user saves in the hand-off editor.
+    void saveInEditor() const { writeFile(desktop / "save-now", ""); }
 
     std::vector<std::string> fileScenes() const
     {
@@ -215,13 +222,8 @@ protected:
     std::string editScenesExpectingError() const
     {
         std::string text;
-        test::ModalHandler handler({[&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->windowTitle(), "Brewick");
-            text = box->text().toStdString();
-            box->accept();
-        }});
+        test::ModalHandler handler(
+            {test::readTheErrorBox(text, [](QMessageBox* box) { EXPECT_EQ(box->windowTitle(), "Brewick"); })});
         editScenes();
         EXPECT_TRUE(handler.allAnswered());
         return text;
@@ -263,6 +265,7 @@ TEST_F(HandOffEditor, ScenesSavedAfterTheEditorReturnedReachTheListAndTheWindowW
     EXPECT_NE(window->generator().sheet(), before) << "Generate works while the editor is open";
     const QString scene = shownScene();
 
+    saveInEditor();
     EXPECT_TRUE(waitForFileScenes({"A scene from before", kTypedScene}));
     EXPECT_EQ(shownScene(), scene) << "the scene shown stays until the next draw";
     EXPECT_EQ(contents(desktop / "opened"), sceneFile.string() + "\n") << "the editor gets the full path";
@@ -276,8 +279,9 @@ TEST_F(HandOffEditor, TheFirstEditCreatesTheFolderAndACommentedFileThatAddsNoSce
     ASSERT_TRUE(QTest::qWaitFor([&] { return fs::exists(desktop / "seen"); }, kSaveWaitMilliseconds));
     EXPECT_EQ(contents(desktop / "seen"), kSceneFileIntroduction) << "the editor opens a real, commented file";
     EXPECT_EQ(contents(sceneFile), kSceneFileIntroduction);
-    QTest::qWait(1000);
-    EXPECT_EQ(window->generator().sceneList().count(), kBuiltInSceneCount);
+    // A scene added below the introduction is the only one the list gains.
+    writeFile(sceneFile, std::string(kSceneFileIntroduction) + kTypedScene + "\n");
+    EXPECT_TRUE(waitForFileScenes({kTypedScene}));
 }
 
 TEST_F(HandOffEditor, AnEditorThatIsGoneOrCannotStartIsReportedWithThePath)
@@ -313,22 +317,21 @@ TEST_F(HandOffEditor, AnEditorThatIsGoneOrCannotStartIsReportedWithThePath)
 TEST_F(HandOffEditor, AReadErrorAfterAChangeIsShownOnce)
 {
     start("A scene from before\r\n");
-    std::vector<std::string> boxes;
-    const test::ModalHandler handler({[&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        boxes.push_back(box->text().toStdString());
-        box->accept();
-    }});
+    // A second box would be unexpected.
+    std::string told;
+    const test::ModalHandler handler({test::readTheErrorBox(told)});
     editScenes();
     fs::remove(sceneFile);
     fs::create_directory(sceneFile);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.empty(); }, kSaveWaitMilliseconds));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !told.empty(); }, kSaveWaitMilliseconds));
     EXPECT_EQ(fileScenes(), std::vector<std::string>{});
-    // Another change in the folder leaves the same error: no second box.
+    // Another change in the folder leaves the same error: no second box once
+    // the window has read the file again.
+    QSignalSpy reread(window->findChild<EditedFileWatcher*>(QString::fromLatin1(names::sceneFileWatcher)),
+                      &EditedFileWatcher::changed);
     std::ofstream(sceneFile.parent_path() / "BarScenes.txt~") << "A backup\n";
-    QTest::qWait(1000);
-    EXPECT_EQ(boxes, std::vector<std::string>{"Cannot read scene file " + sceneFile.string() + ": Is a directory."});
+    EXPECT_TRUE(reread.wait(kSaveWaitMilliseconds));
+    EXPECT_EQ(told, "Cannot read scene file " + sceneFile.string() + ": Is a directory.");
     fs::remove(sceneFile);
     writeFile(sceneFile, "A scene after\n");
     EXPECT_TRUE(waitForFileScenes({"A scene after"}));
@@ -340,8 +343,12 @@ TEST_F(HandOffEditor, WithoutADataFolderTheBoxSaysSoAndNoEditorStarts)
     start(std::nullopt);
     EXPECT_EQ(editScenesExpectingError(), "There is no folder for the scene file: neither XDG_DATA_HOME nor HOME "
                                           "names an absolute folder.");
-    QTest::qWait(500);
-    EXPECT_FALSE(fs::exists(desktop / "opened"));
+    // An editor started now opens after any the command would have started.
+    const fs::path marker = desktop / "marker.txt";
+    writeFile(marker, "");
+    EXPECT_EQ(openInTextEditor(marker.string()), std::nullopt);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !contents(desktop / "opened").empty(); }, kSaveWaitMilliseconds));
+    EXPECT_EQ(contents(desktop / "opened"), marker.string() + "\n");
     EXPECT_EQ(window->generator().sceneList().count(), kBuiltInSceneCount);
 }
 
@@ -361,10 +368,7 @@ TEST_F(NoEditor, AFifoForAFileIsReportedAtStartUpAndTheWindowComesUp)
     fs::create_directories(sceneFile.parent_path());
     ASSERT_EQ(mkfifo(sceneFile.c_str(), 0600), 0);
     std::string text;
-    const test::ModalHandler handler({[&](QWidget* modal) {
-        text = qobject_cast<QMessageBox*>(modal)->text().toStdString();
-        modal->close();
-    }});
+    const test::ModalHandler handler({test::readTheErrorBox(text)});
     start(std::nullopt);
     EXPECT_EQ(text, "Cannot read scene file " + sceneFile.string() + ": not a regular file.");
     EXPECT_EQ(window->generator().sceneList().count(), kBuiltInSceneCount);

@@ -38,39 +38,15 @@ namespace names = objectNames;
 inline std::optional<std::string> writeThrough(MainWindow& window, const char* action,
                                                const std::filesystem::path& path, int fileType = -1)
 {
-    std::optional<std::string> error;
-    std::deque<ModalHandler::Answer> answers = {[&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        if (fileType >= 0) {
-            auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-            ASSERT_NE(types, nullptr);
-            for (int i = 0; i < types->count() && types->currentIndex() != fileType; ++i)
-                QTest::keyClick(types, types->currentIndex() < fileType ? Qt::Key_Down : Qt::Key_Up);
-            ASSERT_EQ(types->currentIndex(), fileType);
-        }
-        EXPECT_EQ(dialog->font(), windowFont());
-        dialog->selectFile(QString::fromStdString(path.string()));
-        // Queued: a question the dialog asks is then answered too.
-        QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-    }};
-    if (std::filesystem::is_regular_file(path)) {
-        answers.push_back([](QWidget* modal) {
-            auto* question = qobject_cast<QMessageBox*>(modal);
-            ASSERT_NE(question, nullptr);
-            question->button(QMessageBox::Yes)->click();
-        });
-    }
-    answers.push_back([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->font(), windowFont());
-        error = box->text().toStdString();
-        box->accept();
-    });
+    std::string error;
+    std::deque<ModalHandler::Answer> answers = {
+        typeIntoFileDialog(path, fileType, [](QFileDialog* dialog) { EXPECT_EQ(dialog->font(), windowFont()); })};
+    if (std::filesystem::is_regular_file(path))
+        answers.push_back(replaceTheFile());
+    answers.push_back(readTheErrorBox(error, [](QMessageBox* box) { EXPECT_EQ(box->font(), windowFont()); }));
     ModalHandler handler(std::move(answers));
     window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
-    return error;
+    return error.empty() ? std::nullopt : std::optional(error);
 }
 
 // A key as on a keyboard: to the control that has the focus, at once.
