@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the C++ files' format, builds everything
-# and runs every test: the main build's tests, ./run.sh in a fresh Debian 12
+# and runs every test: the main build's tests, the window and end-to-end
+# tests again with late answers and on one core, ./run.sh in a fresh Debian 12
 # root, the Debian package (built from the tracked files, checked and run),
 # the library's tests under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and bounded fuzzing runs of the scene file reader and of the inn file and
@@ -37,6 +38,13 @@ step "Build and test"
 cmake --preset "$preset"
 cmake --build --preset "$preset"
 ctest --preset "$preset" -j "$jobs"
+
+# The tests wait for events, never for the clock: they pass as well when
+# every dialog is answered late, as by a slow user, and on one busy core.
+step "Run the window and end-to-end tests again, every dialog answered 50 ms late"
+BREWICK_TEST_HOLD_BACK_MS=50 ctest --preset "$preset" -L 'window|e2e' -j "$jobs"
+step "Run the window and end-to-end tests again, on one core"
+taskset -c 0 ctest --preset "$preset" -L 'window|e2e' -j 2
 
 step "Build and start Brewick with ./run.sh in a fresh Debian 12 root"
 tests/fresh-root/run-in-fresh-root.sh
