@@ -87,7 +87,7 @@ private:
         modal->installEventFilter(this);
         connect(modal, &QObject::destroyed, this, [this](QObject* gone) { std::erase(answered_, gone); });
         if (answers_.empty()) {
-            ADD_FAILURE() << "an unexpected " << describe(modal) << " opened";
+            ADD_FAILURE() << "no answer was expected, but " << describe(modal) << " opened";
             modal->close();
             return;
         }

@@ -388,6 +388,7 @@ TEST_F(InnFormTest, PastingKeepsOneLineFieldsOnOneLine)
         QGuiApplication::clipboard()->setText(QString::fromLatin1(row.pasted));
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         EXPECT_EQ(edit->text().toStdString(), row.held);
+        EXPECT_EQ(edit->cursorPosition(), edit->text().size()) << "the cursor ends the paste";
         window->findChild<QAction*>(QString::fromLatin1(names::copyInnAction))->trigger();
         const std::string held = row.field == names::innNameEdit    ? sheet().innName
                                  : row.field == names::landlordEdit ? sheet().landlordName

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTextBlock>
 #include <QTreeWidget>
 
@@ -18,6 +19,7 @@
 #include "generators/Rooms.h"
 #include "output/formats/JsonFormat.h"
 #include "output/print/PrintedSheet.h"
+#include "platform/EditedFileWatcher.h"
 #include "print/RecordingCanvas.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
@@ -34,6 +36,7 @@ using MainWindowTest = test::WindowTest;
 using test::contents;
 using test::writeThrough;
 using testing::HasSubstr;
+using testing::Not;
 using testing::StartsWith;
 
 // What the user types into a room cell is what Save writes, also while the
@@ -534,11 +537,15 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
     inn.innName = "The Restored";
     JsonFormat().append(inn, {1, 1}, restored);
     restored.pop_back();
+    std::string older;
+    inn.innName = "The Older";
+    JsonFormat().append(inn, {1, 1}, older);
+    older.pop_back();
     // Made last, the restored inn heads the list.
     std::filesystem::create_directories(dir.path() / "later");
     std::ofstream(dir.path() / "later" / "session.jsonl", std::ios::binary)
-        << "{\"brewickSession\":2}\n{\"entry\":\"r-1\",\"made\":9999999999999,\"changed\":1,\"inn\":" << restored
-        << "}\n{\"inn\":\n";
+        << "{\"brewickSession\":2}\n{\"entry\":\"r-0\",\"made\":9999999999998,\"changed\":1,\"inn\":" << older
+        << "}\n{\"inn\":\n{\"entry\":\"r-1\",\"made\":9999999999999,\"changed\":1,\"inn\":" << restored << "}\n";
     std::string told;
     test::ModalHandler later(
         {test::clickInMessageBox(QMessageBox::Ok, [&](QMessageBox* box) { told = box->text().toStdString(); }),
@@ -557,9 +564,85 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
                                  (dir.path() / "later").string() + "/session.jsonl.unread-"));
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(find<QLineEdit>(names::innNameEdit), Qt::Key_H, Qt::ControlModifier);
+    // The window shows its own first inn; a step back, the last inn made
+    // before it, then the one made before that.
+    name = find<QLineEdit>(names::innNameEdit);
+    EXPECT_NE(sheet().innName, "The Restored");
+    for (const char* back : {"The Restored", "The Older"}) {
+        QTest::keyClick(name, Qt::Key_Left, Qt::AltModifier);
+        EXPECT_EQ(sheet().innName, back);
+    }
+    QTest::keyClick(name, Qt::Key_H, Qt::ControlModifier);
     ASSERT_TRUE(later.allAnswered());
     EXPECT_EQ(sheet().innName, names[1]);
+}
+
+// File > Open of a file whose second line is damaged: its good inns join
+// the history after the shown one, the first of them shown, and the box
+// names the damaged line.
+TEST_F(MainWindowTest, OpeningAPartlyDamagedFileKeepsItsGoodInnsInOrder)
+{
+    const std::string before = sheet().innName;
+    std::string file;
+    for (const char* line : {"The First Good", "{\"inn\": damaged\n", "The Second Good"}) {
+        InnSheet inn = sheet();
+        inn.innName = line;
+        if (line[0] == '{')
+            file += line;
+        else
+            JsonFormat().append(inn, {1, 1}, file);
+    }
+    const std::filesystem::path path = dir.path() / "inns.jsonl";
+    std::ofstream(path, std::ios::binary) << file;
+    std::string told;
+    const test::ModalHandler handler({test::readTheErrorBox(told)});
+    QSignalSpy opened(window.get(), &MainWindow::innFilesOpened);
+    window->openInnFiles({path});
+    ASSERT_TRUE(opened.wait());
+    EXPECT_THAT(told, StartsWith("Cannot open inn file " + path.string() + ": line 2"));
+    window->activateWindow();  // again, after the box
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* name = find<QLineEdit>(names::innNameEdit);
+    for (const auto& [key, shown] : {std::pair{Qt::Key_Right, "The Second Good"}, {Qt::Key_Left, "The First Good"}}) {
+        EXPECT_EQ(sheet().innName, key == Qt::Key_Right ? "The First Good" : "The Second Good");
+        QTest::keyClick(name, key, Qt::AltModifier);
+        EXPECT_EQ(sheet().innName, shown);
+    }
+    QTest::keyClick(name, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(sheet().innName, before);
+}
+
+// The word lists follow their folder: a list saved there is drawn by the
+// next Generate, and a problem is told once however often the folder
+// changes while it lasts.
+TEST(WordListWindow, AListSavedIsDrawnAndAProblemIsToldOnce)
+{
+    const test::TempDir dir;
+    const std::filesystem::path words = dir.path() / "words";
+    std::filesystem::create_directory(words);
+    MainWindow window(5, dir.path() / "BarScenes.txt", words);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QSignalSpy reread(window.findChild<EditedFileWatcher*>(QString::fromLatin1(names::wordFolderWatcher)),
+                      &EditedFileWatcher::changed);
+    const auto change = [&](const std::function<void()>& edit) {
+        reread.clear();
+        edit();
+        EXPECT_TRUE(reread.wait(10000));
+    };
+    std::string told;
+    const test::ModalHandler handler({test::readTheErrorBox(told)});  // a second box would be unexpected
+    change([&] { std::ofstream(words / "races.txt") << "gnomish\n"; });
+    change([&] { std::ofstream(words / "rcaes.txt") << "elven\n"; });
+    EXPECT_EQ(told, "Cannot use word list " + (words / "rcaes.txt").string() +
+                        ": no word list has this name; README.txt names them all.");
+    change([&] { std::ofstream(words / "hair.txt") << "green hair\n"; });
+    window.findChild<QPushButton*>(QString::fromLatin1(names::generateButton))->click();
+    const std::string tables = joinLines(window.generator().sheet().tableText);
+    EXPECT_THAT(tables, HasSubstr(" gnomish "));
+    EXPECT_THAT(tables, Not(HasSubstr(" elven ")));
+    EXPECT_THAT(tables, HasSubstr(" has green hair and "));
+    EXPECT_TRUE(handler.allAnswered());
 }
 
 // The window and brewick-batch make the same inns from the same seed: after
