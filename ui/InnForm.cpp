@@ -222,13 +222,11 @@ void InnForm::connectControls()
                 [this, part](bool ticked) { emit partTicked(static_cast<InnPart>(part), ticked); });
     }
     connect(tableChoice_, &QComboBox::activated, this, &InnForm::tableChosen);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* before, QWidget* now) {
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now != nullptr && isAncestorOf(now))
             showDefaultButton(now);
-        if (isOfTableBrowser(before) || isOfTableBrowser(now))
-            emit tableBrowsingChanged();
     });
-    connect(tableLinesEdit_, &QPlainTextEdit::cursorPositionChanged, this, &InnForm::tableBrowsingChanged);
+    connect(tableLinesEdit_, &QPlainTextEdit::cursorPositionChanged, this, &InnForm::tableCursorMoved);
 
     // The user's edits go straight into the inn sheet.
     connect(innNameEdit_, &QLineEdit::textEdited, this,
@@ -246,8 +244,17 @@ void InnForm::connectControls()
         connect(field, &QLineEdit::textEdited, this, &InnForm::edited);
     for (QPlainTextEdit* box : textBoxes())
         connect(box, &QPlainTextEdit::textChanged, this, &InnForm::edited);
-    for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{roomGrid_, barSceneLine_})
-        connect(qobject_cast<OneLineDelegate*>(view->itemDelegate()), &OneLineDelegate::typed, this, &InnForm::edited);
+    // An edit given up with Escape changes nothing, but what was kept of its
+    // typing must be kept anew.
+    for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{roomGrid_, barSceneLine_}) {
+        auto* delegate = qobject_cast<OneLineDelegate*>(view->itemDelegate());
+        connect(delegate, &OneLineDelegate::typed, this, &InnForm::edited);
+        connect(delegate, &QAbstractItemDelegate::closeEditor, this,
+                [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
+                    if (hint == QAbstractItemDelegate::RevertModelCache)
+                        emit edited();
+                });
+    }
 }
 
 void InnForm::showSheet()
@@ -276,25 +283,23 @@ void InnForm::commitEdits()
     commitOpenEditor(barSceneLine_);
 }
 
+InnSheet InnForm::sheetAsShown() const
+{
+    InnSheet shown = sheet_;
+    if (const std::optional<QString> typed = openEditorText(roomGrid_))
+        shown.rooms.cell(roomGrid_->currentColumn(), roomGrid_->currentRow()) = typed->toStdString();
+    if (const std::optional<QString> typed = openEditorText(barSceneLine_))
+        shown.barScene = typed->toStdString();
+    return shown;
+}
+
 void InnForm::focusGenerate() { generateButton_->setFocus(); }
 
 void InnForm::setTableActions(QList<QAction*> actions) { tableLinesEdit_->setTableActions(std::move(actions)); }
 
-bool InnForm::isBrowsingTables() const { return isOfTableBrowser(QApplication::focusWidget()); }
-
-std::optional<std::size_t> InnForm::tableLineAtCursor() const
-{
-    if (!tableLinesEdit_->hasFocus())
-        return std::nullopt;
-    return tableLinesEdit_->cursorLine();
-}
+std::size_t InnForm::tableLineAtCursor() const { return tableLinesEdit_->cursorLine(); }
 
 QList<QPlainTextEdit*> InnForm::textBoxes() const { return {menuEdit_, tableLinesEdit_}; }
-
-bool InnForm::isOfTableBrowser(const QWidget* widget) const
-{
-    return widget != nullptr && (widget == tableLinesEdit_ || widget == tableChoice_);
-}
 
 void InnForm::keyPressEvent(QKeyEvent* event)
 {

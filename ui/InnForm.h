@@ -53,7 +53,11 @@ public:
     // Puts what the user typed and has not confirmed yet into the sheet:
     // every field but the room grid and the bar scene writes the sheet as
     // the user types, their editors hold the typing back until they close.
+    // The editors stay open.
     void commitEdits();
+    // The sheet as the user sees it, what the open editors hold included,
+    // leaving the sheet as it is: an edit read so can still be given up.
+    InnSheet sheetAsShown() const;
 
     // The keyboard focus to "Generate", as after start-up.
     void focusGenerate();
@@ -61,11 +65,8 @@ public:
     // The table commands, offered also by the context menu of the shown
     // table's lines.
     void setTableActions(QList<QAction*> actions);
-    // Whether the keyboard focus is on the table drop-down or on the shown
-    // table's lines.
-    bool isBrowsingTables() const;
-    // The line of the shown table the cursor is on, while the focus is there.
-    std::optional<std::size_t> tableLineAtCursor() const;
+    // The line of the shown table the box's cursor is on, wherever the focus is.
+    std::size_t tableLineAtCursor() const;
 
 signals:
     void generateClicked();
@@ -75,11 +76,11 @@ signals:
     void partTicked(InnPart part, bool ticked);
     // The user chose another table; choosing from the program tells nothing.
     void tableChosen(int index);
-    // The user typed into a field, the room grid's open cell editor included.
+    // The user typed into a field, the room grid's open cell editor
+    // included, or gave up the edit of such an editor.
     void edited();
-    // The focus came to or left the table browser, or the cursor moved to
-    // another line of the shown table.
-    void tableBrowsingChanged();
+    // The cursor of the shown table's box moved.
+    void tableCursorMoved();
 
 protected:
     // Return and the keypad's Enter reach the form only where the focused
@@ -93,7 +94,6 @@ private:
     void showTableCount();
     void showTableChoices();
     void showDefaultButton(QWidget* focus);
-    bool isOfTableBrowser(const QWidget* widget) const;
     // The menu and the shown table's lines.
     QList<QPlainTextEdit*> textBoxes() const;
 

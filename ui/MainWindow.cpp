@@ -122,8 +122,12 @@ void MainWindow::createActions()
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QString::fromLatin1(names::editMenu));
+    // A command that cannot apply says why in its tooltip.
+    edit->setToolTipsVisible(true);
     actions_.editCopyInn = addAction(edit, names::copyInnAction, QStringLiteral("&Copy Inn"), &MainWindow::copyInn,
                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    actions_.editCopyTable =
+        addAction(edit, names::copyTableAction, QStringLiteral("Cop&y Table"), &MainWindow::copyTable);
     actions_.editPreviousInn = addAction(edit, names::previousInnAction, QStringLiteral("Pre&vious Inn"),
                                          &MainWindow::showPreviousInn, QKeySequence(Qt::ALT | Qt::Key_Left));
     actions_.editNextInn = addAction(edit, names::nextInnAction, QStringLiteral("&Next Inn"), &MainWindow::showNextInn,
@@ -140,10 +144,7 @@ void MainWindow::createActions()
     // Named for the line it draws again, by enableTableCommands.
     actions_.editRerollPatron = addAction(edit, names::rerollPatronAction, QString(), &MainWindow::rerollTableLine,
                                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
-    actions_.tableCopy = new QAction(QStringLiteral("Cop&y Table"), this);
-    actions_.tableCopy->setObjectName(QString::fromLatin1(names::copyTableAction));
-    connect(actions_.tableCopy, &QAction::triggered, this, &MainWindow::copyTable);
-    form_->setTableActions({actions_.editRerollTable, actions_.editRerollPatron, actions_.tableCopy});
+    form_->setTableActions({actions_.editRerollTable, actions_.editRerollPatron, actions_.editCopyTable});
     enableTableCommands();
     edit->addSeparator();
     actions_.editBarScenes =
@@ -162,7 +163,7 @@ void MainWindow::connectForm()
             [this](InnQuality quality) { changeShownInn([&] { history_.selectQuality(generator_, quality); }); });
     connect(form_, &InnForm::tableChosen, this,
             [this](int index) { changeShownInn([&] { generator_.chooseTable(index); }); });
-    connect(form_, &InnForm::tableBrowsingChanged, this, &MainWindow::enableTableCommands);
+    connect(form_, &InnForm::tableCursorMoved, this, &MainWindow::enableTableCommands);
     connect(form_, &InnForm::partTicked, this, [this](InnPart part, bool ticked) {
         generator_.setPart(part, ticked);
         form_->showParts(generator_.parts());
@@ -193,11 +194,7 @@ void MainWindow::showEvent(QShowEvent* event)
     }
 }
 
-const InnSheet& MainWindow::shownInn()
-{
-    form_->commitEdits();
-    return generator_.sheet();
-}
+InnSheet MainWindow::shownInn() const { return form_->sheetAsShown(); }
 
 void MainWindow::changeShownInn(const std::function<void()>& change)
 {
@@ -239,8 +236,7 @@ void MainWindow::enableHistorySteps()
 
 void MainWindow::copyInn()
 {
-    const InnSheet& inn = shownInn();
-    QGuiApplication::clipboard()->setMimeData(clipboardInn(inn, history_.shownPlace()));
+    QGuiApplication::clipboard()->setMimeData(clipboardInn(shownInn(), history_.shownPlace()));
 }
 
 void MainWindow::showAbout()

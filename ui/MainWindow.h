@@ -50,6 +50,9 @@ public:
                QWidget* parent = nullptr);
 
     const InnGenerator& generator() const { return generator_; }
+    // The inn as the user sees it, for the commands that read it: with what
+    // is typed in an open cell editor, whose edit can still be given up.
+    InnSheet shownInn() const;
 
     // The about window of File > About, and the closing window every close
     // request shows before the main window closes.
@@ -100,13 +103,13 @@ private:
         QAction* fileAbout = nullptr;
         QAction* fileQuit = nullptr;
         QAction* editCopyInn = nullptr;
+        QAction* editCopyTable = nullptr;  // also in the table lines' context menu
         QAction* editPreviousInn = nullptr;
         QAction* editNextInn = nullptr;
         QAction* editKeepInn = nullptr;
         QAction* editHistory = nullptr;
         QAction* editRerollTable = nullptr;
         QAction* editRerollPatron = nullptr;
-        QAction* tableCopy = nullptr;  // in the table lines' context menu
         QAction* editBarScenes = nullptr;
         QAction* editWordLists = nullptr;
     };
@@ -114,9 +117,6 @@ private:
     void createActions();
     void connectForm();
 
-    // The inn as the user sees it, for the commands that read it: what is
-    // typed in an open cell editor goes into the sheet first.
-    const InnSheet& shownInn();
     // Runs a change of the shown inn on the sheet as the user sees it, then
     // shows the changed sheet and where the history can step.
     void changeShownInn(const std::function<void()>& change);
@@ -137,11 +137,11 @@ private:
     void rerollTable();
     void rerollTableLine();
     void copyTable();
-    // Re-roll Table where the focus is on the table browser, Re-roll Patron
-    // where the cursor is on a line it draws again, named for that line.
+    // Re-roll Table and Copy Table where a table is shown, Re-roll Patron
+    // where the cursor of the table's box is on a line it draws again, named
+    // for that line; each says why where it cannot apply.
     void enableTableCommands();
-    // What the line of the shown table with the cursor holds; none when the
-    // focus is elsewhere.
+    // What the line of the shown table at the box's cursor holds.
     TableLine shownTableLine() const;
     // The starred inns and the history list (MainWindowHistory.cpp).
     void toggleKeepInn();

@@ -69,8 +69,9 @@ void MainWindow::keepSession()
         return;
     sessionKeeping_.stop();
     typingKeeping_.stop();
-    form_->commitEdits();
-    std::vector<KeptInn> inns = history_.inns(generator_.sheet());
+    // What is typed in an open editor is kept as typed, and the editor stays
+    // open: Escape still gives the edit up, and the next keeping keeps that.
+    std::vector<KeptInn> inns = history_.inns(shownInn());
     changeStars(starredUpdates(inns));
     sessionKeeper_->keep(std::move(inns), {history_.deleted().begin(), history_.deleted().end()});
 }

@@ -52,4 +52,11 @@ void commitOpenEditor(QAbstractItemView* view)
         emit view->itemDelegate()->commitData(editor);
 }
 
+std::optional<QString> openEditorText(const QAbstractItemView* view)
+{
+    if (const auto* field = qobject_cast<const QLineEdit*>(view->indexWidget(view->currentIndex())))
+        return field->text();
+    return std::nullopt;
+}
+
 }  // namespace brewick

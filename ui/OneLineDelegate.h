@@ -6,6 +6,7 @@
 
 #include <QStyledItemDelegate>
 
+#include <optional>
 #include <string_view>
 
 class QAbstractItemView;
@@ -38,8 +39,11 @@ struct OneLineText {
 OneLineText oneLineText(std::string_view text);
 
 // Hands what is typed in the open editor of the view's current item to the
-// item, leaving the editor open. Output calls this first: a menu command or
-// a shortcut does not take the focus from the editor.
+// item, leaving the editor open: a command that changes the inn takes the
+// edit in first, as a menu command or a shortcut does not take the focus
+// from the editor.
 void commitOpenEditor(QAbstractItemView* view);
+// What the open editor of the view's current item holds, if one is open.
+std::optional<QString> openEditorText(const QAbstractItemView* view);
 
 }  // namespace brewick

@@ -259,7 +259,7 @@ TEST_F(WindowPrint, PrintsTheInnAsTheWindowShowsIt)
     choosePrint();
     dateAfter_ = localFooterDate();
     TextLines sheetText;
-    buildInnSheetText(windows.main.generator().sheet(), sheetText);
+    buildInnSheetText(windows.main.shownInn(), sheetText);
     ASSERT_EQ(sheetText[2].substr(0, 15), "The Typed Name ");
     ASSERT_EQ(sheetText[5].substr(0, 15), "It has 77 beds ");
     const std::vector<fs::path> documents = waitForDocuments(1);

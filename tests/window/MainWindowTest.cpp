@@ -148,32 +148,13 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
     const auto keepSession = [&] {
         window->keepInnsIn(dir.path() / std::to_string(++sessions), dir.path() / "kept-inns.jsonl");
     };
-    const auto keptFileWithTheBeds = [&](const std::function<std::vector<std::filesystem::path>()>& files) {
-        std::string kept;
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] {
-                for (const std::filesystem::path& file : files())
-                    if (kept = contents(file); kept.find(keptBeds) != std::string::npos)
-                        return true;
-                return false;
-            },
-            10000));
-        return kept;
-    };
+    const auto holdsTheBeds = [&](const std::string& kept) { return kept.find(keptBeds) != std::string::npos; };
     const auto keptSession = [&] {
-        return keptFileWithTheBeds([&] {
-            std::vector<std::filesystem::path> files;
-            const std::filesystem::path windows = dir.path() / std::to_string(sessions) / "windows";
-            if (std::filesystem::is_directory(windows))
-                for (const auto& entry : std::filesystem::directory_iterator(windows))
-                    if (entry.path().extension() == ".jsonl")
-                        files.push_back(entry.path());
-            return files;
-        });
+        return test::waitForFile(test::windowSessionFiles(dir.path() / std::to_string(sessions)), holdsTheBeds);
     };
     const auto keepInn = [](QWidget* editor) { QTest::keyClick(editor, Qt::Key_D, Qt::ControlModifier); };
     const auto starredInns = [&] {
-        return keptFileWithTheBeds([&] { return std::vector{dir.path() / "kept-inns.jsonl"}; });
+        return test::waitForFile([&] { return std::vector{dir.path() / "kept-inns.jsonl"}; }, holdsTheBeds);
     };
     const auto endBySignal = [this](QWidget*) { window->closeForLogout(false); };
 
@@ -231,6 +212,43 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         priceRooms(expected);
         EXPECT_EQ(sheet().rooms, expected.rooms);
         EXPECT_EQ(editor->text().toStdString(), expected.rooms.cell(row.column, row.row));
+    }
+}
+
+// An edit given up with Escape is given up whenever it is pressed: after the
+// session kept what was typed, the cell or the scene, the inn and the
+// session come back to what they held before the edit.
+TEST_F(MainWindowTest, EscapeGivesUpAnEditTheSessionKeptAlready)
+{
+    struct Row {
+        const char* control;
+        Qt::Key start;
+        const char* typed;
+        const char* kept;  // what the session holds of the typing
+    };
+    const Row rows[] = {
+        {names::roomGrid, Qt::Key_Return, "4321", "\"single\":{\"beds\":4321,"},
+        {names::barSceneList, Qt::Key_F2, "A goat is loose", "A goat is loose"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.control);
+        openWindow();
+        const std::filesystem::path session = dir.path() / row.control;
+        window->keepInnsIn(session, dir.path() / "kept-inns.jsonl");
+        const InnSheet before = sheet();
+        auto* view = find<QAbstractItemView>(row.control);
+        view->setFocus();
+        const QString shown = view->currentIndex().data().toString();
+        test::pressAtFocus(row.start);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(row.typed));
+        const auto holdsTheTyping = [&](const std::string& kept) { return kept.find(row.kept) != std::string::npos; };
+        test::waitForFile(test::windowSessionFiles(session), holdsTheTyping);
+
+        test::pressAtFocus(Qt::Key_Escape);
+        EXPECT_EQ(view->currentIndex().data().toString(), shown);
+        EXPECT_TRUE(window->shownInn() == before);
+        EXPECT_FALSE(holdsTheTyping(test::waitForFile(test::windowSessionFiles(session), std::not_fn(holdsTheTyping))));
     }
 }
 
@@ -458,6 +476,55 @@ TEST_F(MainWindowTest, PreviousAndNextInnStepThroughTheRunsInns)
     }
     EXPECT_THAT(inns[2].first.innName, testing::EndsWith(" Reborn"));
     EXPECT_EQ(inns[1].first.chosenTable, 1);
+}
+
+// The table commands apply to what they act on, the shown table and the
+// line at its box's cursor, wherever the focus is and however the Edit menu
+// is opened; one that cannot apply says why.
+TEST_F(MainWindowTest, TheTableCommandsFollowTheShownTableNotTheFocus)
+{
+    auto* lines = find<QPlainTextEdit>(names::tableLinesEdit);
+    auto* name = find<QLineEdit>(names::innNameEdit);
+    auto* rerollTable = find<QAction>(names::rerollTableAction);
+    auto* rerollPatron = find<QAction>(names::rerollPatronAction);
+    const auto cursorToLine = [&](int line) {
+        lines->moveCursor(QTextCursor::Start);
+        for (int down = 0; down < line; ++down)
+            lines->moveCursor(QTextCursor::NextBlock);
+        name->setFocus();
+    };
+    struct Row {
+        const char* name;
+        std::function<void()> before;
+        bool onPatron;
+    };
+    const Row rows[] = {
+        {"after start-up, with the focus on Generate", [] {}, false},
+        {"the cursor on a patron, the focus on the name", [&] { cursorToLine(1); }, true},
+        {"the Edit menu opened by Alt+E", [&] { QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier); }, true},
+        {"the menu closed, the cursor on the heading",
+         [&] {
+             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+             cursorToLine(0);
+         },
+         false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.before();
+        EXPECT_TRUE(rerollTable->isEnabled());
+        EXPECT_EQ(rerollPatron->isEnabled(), row.onPatron);
+        EXPECT_EQ(rerollPatron->toolTip().startsWith("Put the cursor"), !row.onPatron);
+    }
+    // The shortcuts from the name's field: the table, then the patron at the cursor.
+    const InnSheet before = sheet();
+    QTest::keyClick(name, Qt::Key_R, Qt::ControlModifier);
+    EXPECT_NE(sheet().shownTableLines, before.shownTableLines);
+    const std::string heading(sheet().shownTableLines[0]), patron(sheet().shownTableLines[1]);
+    cursorToLine(1);
+    QTest::keyClick(name, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(sheet().shownTableLines[0], heading);
+    EXPECT_NE(sheet().shownTableLines[1], patron);
 }
 
 // Edit > History… lists the inns newest first, starred or shown, narrows the

@@ -16,10 +16,13 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "support/Files.h"
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/MainWindow.h"
@@ -47,6 +50,36 @@ inline std::optional<std::string> writeThrough(MainWindow& window, const char* a
     ModalHandler handler(std::move(answers));
     window.findChild<QAction*>(QString::fromLatin1(action))->trigger();
     return error.empty() ? std::nullopt : std::optional(error);
+}
+
+// The files of the windows that keep their session in `folder`.
+inline std::function<std::vector<std::filesystem::path>()> windowSessionFiles(std::filesystem::path folder)
+{
+    return [windows = folder / "windows"] {
+        std::vector<std::filesystem::path> files;
+        if (std::filesystem::is_directory(windows))
+            for (const auto& entry : std::filesystem::directory_iterator(windows))
+                if (entry.path().extension() == ".jsonl")
+                    files.push_back(entry.path());
+        return files;
+    };
+}
+
+// What the first of the files that `holds` holds, once one does: kept inns
+// are written on a thread of their own.
+inline std::string waitForFile(const std::function<std::vector<std::filesystem::path>()>& files,
+                               const std::function<bool(const std::string&)>& holds)
+{
+    std::string kept;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            for (const std::filesystem::path& file : files())
+                if (kept = contents(file); holds(kept))
+                    return true;
+            return false;
+        },
+        10000));
+    return kept;
 }
 
 // A key as on a keyboard: to the control that has the focus, at once.
