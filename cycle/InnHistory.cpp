@@ -32,19 +32,32 @@ void InnHistory::generate(InnGenerator& generator)
 
 std::size_t InnHistory::open(InnGenerator& generator, std::vector<PlacedInn> inns)
 {
+    return openInto(generator.sheet(), std::move(inns));
+}
+
+// A trial on a copy: the copy shares the kept inns' bytes.
+std::size_t InnHistory::dropsToOpen(const InnSheet& shown, std::vector<PlacedInn> inns) const
+{
+    InnHistory trial = *this;
+    InnSheet sheet = shown;
+    return trial.openInto(sheet, std::move(inns));
+}
+
+std::size_t InnHistory::openInto(InnSheet& shown, std::vector<PlacedInn> inns)
+{
     if (inns.empty())
         return 0;
     if (isShowing())
-        keepShown(generator.sheet());
+        keepShown(shown);
     // The nearest inn ahead is the last of those ahead.
     for (auto inn = inns.rbegin(); inn != std::prev(inns.rend()); ++inn) {
         const std::int64_t now = clock_();
         keep(after_, {std::make_shared<const std::string>(packing_.pack(inn->sheet, inn->place)), inn->place, nextId(),
                       now, now});
     }
-    generator.sheet() = std::move(inns.front().sheet);
+    shown = std::move(inns.front().sheet);
     showNew(inns.front().place);
-    packShown(generator.sheet());
+    packShown(shown);
     return keepWithinBounds();
 }
 

@@ -42,6 +42,8 @@ public:
     // first is shown, the others follow it, one step forward each. Gives how
     // many of the oldest inns the bounds dropped to make room.
     std::size_t open(InnGenerator& generator, std::vector<PlacedInn> inns);
+    // How many inns opening `inns` with `shown` shown would drop, changing nothing.
+    std::size_t dropsToOpen(const InnSheet& shown, std::vector<PlacedInn> inns) const;
 
     // The kept inns of earlier runs, oldest first, before every inn of this
     // one. Gives how many of the oldest inns the bounds dropped.
@@ -95,6 +97,8 @@ public:
 
 private:
     bool isShowing() const { return shown_.place.number > 0; }
+    // Opens the inns, the first in place of `shown`, the sheet shown.
+    std::size_t openInto(InnSheet& shown, std::vector<PlacedInn> inns);
     // A name for an inn that joins the history.
     std::string nextId();
     // Shows a new inn from `place`, made now.

@@ -30,25 +30,42 @@ std::string withFullStop(const std::string& message)
     return message;
 }
 
-void ErrorBox::show(const std::string& message)
+void ErrorBox::show(const std::string& message) { show(std::span(&message, 1)); }
+
+void ErrorBox::show(std::span<const std::string> messages)
 {
-    const QString text = shown(message);
-    if (open_) {
-        if (messages_.contains(text))
-            return;
-        if (messages_.size() < kMostMessages)
-            messages_.append(text);
-        else
-            ++untold_;
-        open_->setText(messages_.join(QStringLiteral("\n\n")) +
-                       (untold_ > 0 ? QStringLiteral("\n\n") + countOfMore(untold_) : QString()));
+    if (messages.empty())
+        return;
+    const bool opening = !open_;
+    if (opening) {
+        messages_.clear();
+        untold_ = 0;
+    }
+    for (const std::string& message : messages)
+        add(shown(message));
+    if (!opening) {
+        open_->setText(text());
         return;
     }
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Brewick"), text, QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Brewick"), text(), QMessageBox::Ok, parent_);
     open_ = &box;
-    messages_ = {text};
-    untold_ = 0;
     box.exec();
+}
+
+void ErrorBox::add(const QString& text)
+{
+    if (messages_.contains(text))
+        return;
+    if (messages_.size() < kMostMessages)
+        messages_.append(text);
+    else
+        ++untold_;
+}
+
+QString ErrorBox::text() const
+{
+    return messages_.join(QStringLiteral("\n\n")) +
+           (untold_ > 0 ? QStringLiteral("\n\n") + countOfMore(untold_) : QString());
 }
 
 }  // namespace brewick

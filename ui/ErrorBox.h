@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <span>
 #include <string>
 
 class QMessageBox;
@@ -28,8 +29,14 @@ public:
     // A modal error box titled "Brewick" with one OK button, or, while one
     // is up, the message added to it unless it says so already.
     void show(const std::string& message);
+    // The messages in one box, or added to the one that is up, each set
+    // apart from the others by a blank line.
+    void show(std::span<const std::string> messages);
 
 private:
+    void add(const QString& text);
+    QString text() const;
+
     QWidget* parent_;
     QPointer<QMessageBox> open_;
     QStringList messages_;  // in the box that is up

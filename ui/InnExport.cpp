@@ -61,10 +61,23 @@ std::optional<std::string> exportedInn(ExportFormat format, const InnSheet& shee
     case ExportFormat::Pdf: {
         TextLines lines;
         buildInnSheetText(sheet, lines);
-        return sheetPdf(lines, paperFor(QLocale::system().territory()), localFooterDate());
+        return sheetPdf(lines, sheet.innName, paperFor(QLocale::system().territory()), localFooterDate());
     }
     }
     return bytes;
+}
+
+QString exportFileName(std::string_view innName)
+{
+    // A name is one file in the folder chosen, and short enough for any file system.
+    constexpr qsizetype kLongest = 120;
+    QString name;
+    for (const QChar c : toQString(innName).simplified())
+        name += c == QLatin1Char('/') ? QLatin1Char('-') : c;
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    name = name.left(kLongest).trimmed();
+    return name.isEmpty() ? QStringLiteral("Brewick") : name;
 }
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include <QList>
 #include <QString>
@@ -28,6 +29,10 @@ ExportFormat exportFormatFor(const QString& path, qsizetype chosenFileType);
 
 // The inn in the format, as a file holds it; nothing when the PDF writer fails.
 std::optional<std::string> exportedInn(ExportFormat format, const InnSheet& sheet, InnPlace place);
+
+// The name File > Export offers for the inn's file: the inn's name, made a
+// file name; "Brewick" when nothing of it is left.
+QString exportFileName(std::string_view innName);
 
 // The inn for the clipboard: as File > Save writes it, with LF line ends, and
 // as Markdown under text/markdown.

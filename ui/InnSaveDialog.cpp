@@ -1,6 +1,8 @@
 #include "ui/InnSaveDialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace brewick {
 
@@ -8,7 +10,7 @@ InnSaveDialog::InnSaveDialog() : InnSaveDialog({{QStringLiteral("Text files (*.t
 
 InnSaveDialog::InnSaveDialog(QList<SaveFileType> fileTypes) : fileTypes_(std::move(fileTypes)) {}
 
-std::optional<InnSaveDialog::Choice> InnSaveDialog::ask(QWidget* parent)
+std::optional<InnSaveDialog::Choice> InnSaveDialog::ask(QWidget* parent, const QString& name)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -22,7 +24,8 @@ std::optional<InnSaveDialog::Choice> InnSaveDialog::ask(QWidget* parent)
     // typed without one gets the chosen type's.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&](const QString& filter) { useType(filters.indexOf(filter)); });
-    dialog.selectFile(lastPath_);
+    const QFileInfo last(lastPath_);
+    dialog.selectFile(name.isEmpty() ? lastPath_ : last.isAbsolute() ? last.dir().filePath(name) : name);
     dialog.selectNameFilter(filters.value(lastType_));
     useType(lastType_);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

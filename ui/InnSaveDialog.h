@@ -30,13 +30,13 @@ public:
     explicit InnSaveDialog(QList<SaveFileType> fileTypes);
 
     // The confirmed path and the file type chosen with it, or nothing when the
-    // user cancels.
-    std::optional<Choice> ask(QWidget* parent);
+    // user cancels. The dialog offers the last path, or `name` in its folder.
+    std::optional<Choice> ask(QWidget* parent, const QString& name = {});
     std::optional<QString> askPath(QWidget* parent);
 
 private:
     QList<SaveFileType> fileTypes_;
-    QString lastPath_ = QStringLiteral("Brewick");
+    QString lastPath_ = QStringLiteral("Brewick");  // no folder until the first is confirmed
     qsizetype lastType_ = 0;
 };
 

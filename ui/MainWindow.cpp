@@ -290,15 +290,14 @@ void MainWindow::updateWordLists()
     UserWords read = readWordFolder(wordFolder_, wordListNames());
     if (read == userWords_)
         return;
-    std::string news;
+    std::vector<std::string> news;
     for (const WordFileProblem& problem : read.problems)
         if (std::ranges::find(userWords_.problems, problem) == userWords_.problems.end())
-            news += (news.empty() ? "" : ".\n") + wordListProblem(problem);
+            news.push_back(wordListProblem(problem));
     // Kept before the box shows, as for the scene file.
     userWords_ = std::move(read);
     generator_.useWordLists(userWords_.lists);
-    if (!news.empty())
-        reportError(news);
+    reportErrors(news);
 }
 
 // Every close request, whatever its source, is answered by the closing window
@@ -345,5 +344,7 @@ void MainWindow::answerCloseRequest(bool mayAsk)
 }
 
 void MainWindow::reportError(const std::string& message) { errorBox_.show(message); }
+
+void MainWindow::reportErrors(std::span<const std::string> messages) { errorBox_.show(messages); }
 
 }  // namespace brewick

@@ -13,6 +13,7 @@
 #include <future>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,10 @@ private:
     void generateInn();
     void openInn();
     void showOpenedInns(std::vector<OpenedFile> files);
+    // What to tell of a file opened, if anything: none of its inns read, or some.
+    static std::optional<std::string> openingProblem(const std::filesystem::path& path, const InnFileRead& read);
+    // Whether the inns may be opened where the history must drop inns for them.
+    bool mayMakeRoomFor(const std::vector<PlacedInn>& inns);
     void showPreviousInn();
     void showNextInn();
     // Previous Inn and Next Inn, where there is an inn to step to.
@@ -150,7 +155,7 @@ private:
     // their file.
     void changeStars(const std::vector<StarChange>& changes);
     void useStarred(std::vector<KeptInn> starred);
-    // Keep This Inn, ticked when the shown inn is starred.
+    // Keep This Inn ticked, and a star in the title, when the shown inn is starred.
     void showKeptState();
     // The changes of starred inns since they were starred or last updated.
     std::vector<StarChange> starredUpdates(const std::vector<KeptInn>& inns) const;
@@ -178,6 +183,7 @@ private:
     // read when `wait`.
     void takeStarred(bool wait);
     void reportError(const std::string& message);
+    void reportErrors(std::span<const std::string> messages);
 
     // Created in this order: the start-up sequence.
     const std::uint32_t seed_;

@@ -1,6 +1,7 @@
 // The main window's File menu: the inn to and from files, and to the printer.
 #include <QApplication>
 #include <QFile>
+#include <QMessageBox>
 
 #include <chrono>
 
@@ -46,27 +47,51 @@ void MainWindow::showOpenedInns(std::vector<OpenedFile> files)
 {
     QApplication::restoreOverrideCursor();
     std::vector<PlacedInn> inns;
-    std::string problems;
-    const auto tell = [&problems](const std::string& problem) {
-        problems += (problems.empty() ? "" : ".\n") + problem;
-    };
+    std::vector<std::string> problems;
     for (OpenedFile& file : files) {
+        if (const std::optional<std::string> problem = openingProblem(file.path, file.read))
+            problems.push_back(*problem);
         std::move(file.read.inns.begin(), file.read.inns.end(), std::back_inserter(inns));
-        if (file.read.error)
-            tell("Cannot open inn file " + file.path.string() + ": " + *file.read.error +
-                 (file.read.unread > 1 ? "; " + std::to_string(file.read.unread - 1) + " more could not be read either"
-                                       : std::string()));
     }
-    std::size_t dropped = 0;
-    if (!inns.empty())
-        changeShownInn([&] { dropped = history_.open(generator_, std::move(inns)); });
-    if (dropped > 0)
-        tell("To make room for the inns opened, the " + std::to_string(dropped) +
-             " oldest inns of the history were dropped: it keeps the last " + std::to_string(kMostKeptInns) +
-             " inns and " + std::to_string(kMostKeptBytes >> 20) + " MiB of them");
-    if (!problems.empty())
-        reportError(problems);
+    if (!inns.empty() && mayMakeRoomFor(inns))
+        changeShownInn([&] { history_.open(generator_, std::move(inns)); });
+    reportErrors(problems);
     emit innFilesOpened();
+}
+
+std::optional<std::string> MainWindow::openingProblem(const std::filesystem::path& path, const InnFileRead& read)
+{
+    if (!read.error)
+        return std::nullopt;
+    if (read.inns.empty())
+        return "Cannot open inn file " + path.string() + ": " + *read.error +
+               (read.unread > 1 ? "; " + std::to_string(read.unread - 1) + " more could not be read either"
+                                : std::string());
+    return "Inn file " + path.string() + ": " + std::to_string(read.inns.size()) + " of " +
+           std::to_string(read.inns.size() + read.unread) + " inns are open; " +
+           (read.unread == 1 ? "the other could not be read, "
+                             : std::to_string(read.unread) + " could not be read, the first ") +
+           "at " + *read.error;
+}
+
+// The bounds drop the oldest inns, never a starred one, to make room: the
+// user says whether to.
+bool MainWindow::mayMakeRoomFor(const std::vector<PlacedInn>& inns)
+{
+    const std::size_t drops = history_.dropsToOpen(shownInn(), inns);
+    if (drops == 0)
+        return true;
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Brewick"),
+                         QStringLiteral("Opening %1 inns drops the %2 oldest inns of the history to make room: it "
+                                        "keeps the last %3 inns and %4 MiB of them, and never drops a starred inn.")
+                             .arg(inns.size())
+                             .arg(drops)
+                             .arg(kMostKeptInns)
+                             .arg(kMostKeptBytes >> 20),
+                         QMessageBox::Cancel, this);
+    question.addButton(QStringLiteral("&Open Them"), QMessageBox::AcceptRole);
+    question.setDefaultButton(QMessageBox::Cancel);
+    return question.exec() != QMessageBox::Cancel;
 }
 
 void MainWindow::saveInn()
@@ -86,7 +111,7 @@ void MainWindow::exportInn()
 {
     // As for Save, the file holds the inn as it stood when Export was chosen.
     const InnSheet inn = shownInn();
-    const std::optional<InnSaveDialog::Choice> choice = exportDialog_.ask(this);
+    const std::optional<InnSaveDialog::Choice> choice = exportDialog_.ask(this, exportFileName(inn.innName));
     if (!choice)
         return;
     const ExportFormat format = exportFormatFor(choice->path, choice->fileType);

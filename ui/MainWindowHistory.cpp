@@ -106,8 +106,10 @@ void MainWindow::useStarred(std::vector<KeptInn> starred)
 
 void MainWindow::showKeptState()
 {
+    const bool starred = history_.isStarred(history_.shownId());
     actions_.editKeepInn->setEnabled(!history_.shownId().empty());
-    actions_.editKeepInn->setChecked(history_.isStarred(history_.shownId()));
+    actions_.editKeepInn->setChecked(starred);
+    setWindowTitle(starred ? QStringLiteral("Brewick \u2605") : QStringLiteral("Brewick"));
 }
 
 std::vector<StarChange> MainWindow::starredUpdates(const std::vector<KeptInn>& inns) const

@@ -42,7 +42,8 @@ QPageSize paperFor(QLocale::Territory territory)
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-std::optional<std::string> sheetPdf(const TextLines& sheetText, const QPageSize& paper, std::string_view footerDate)
+std::optional<std::string> sheetPdf(const TextLines& sheetText, std::string_view title, const QPageSize& paper,
+                                    std::string_view footerDate)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -50,7 +51,7 @@ std::optional<std::string> sheetPdf(const TextLines& sheetText, const QPageSize&
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(toQString(kProductName));
-        writer.setTitle(writer.creator());
+        writer.setTitle(toQString(title));
         writer.setPageLayout(QPageLayout(paper, QPageLayout::Portrait,
                                          QMarginsF(kBorderPoints, kBorderPoints, kBorderPoints, kBorderPoints),
                                          QPageLayout::Point));

@@ -19,7 +19,9 @@ namespace brewick {
 QPageSize paperFor(QLocale::Territory territory);
 
 // The inn sheet text printed as by File > Print, with `footerDate` in the
-// footer, as the bytes of a PDF file; nothing when the PDF writer fails.
-std::optional<std::string> sheetPdf(const TextLines& sheetText, const QPageSize& paper, std::string_view footerDate);
+// footer, as the bytes of a PDF file titled `title`; nothing when the PDF
+// writer fails.
+std::optional<std::string> sheetPdf(const TextLines& sheetText, std::string_view title, const QPageSize& paper,
+                                    std::string_view footerDate);
 
 }  // namespace brewick

@@ -19,7 +19,7 @@ using test::PdfDocument;
 PdfDocument writePdf(const test::TempDir& dir, const InnSheet& sheet, const QPageSize& paper)
 {
     const std::filesystem::path path = dir.path() / "inn.pdf";
-    const std::optional<std::string> bytes = sheetPdf(test::sheetTextOf(sheet), paper, "12/6/26  9:05");
+    const std::optional<std::string> bytes = sheetPdf(test::sheetTextOf(sheet), sheet.innName, paper, "12/6/26  9:05");
     EXPECT_TRUE(bytes.has_value());
     EXPECT_EQ(writeFileSafely(path, bytes.value_or("")), std::nullopt);
     return PdfDocument(path);

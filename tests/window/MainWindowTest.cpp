@@ -362,7 +362,8 @@ TEST_F(MainWindowTest, ExportAndSaveEachOfferTheirOwnLastPath)
         window->findChild<QAction*>(QString::fromLatin1(action))->trigger();
     }
     EXPECT_EQ(offered[names::saveAction].first.toStdString(), saved.string());
-    EXPECT_EQ(offered[names::exportAction].first.toStdString(), exported.string());
+    EXPECT_EQ(offered[names::exportAction].first.toStdString(), (dir.path() / (sheet().innName + ".inn.json")).string())
+        << "the inn's name in the folder of the last export";
     EXPECT_EQ(offered[names::exportAction].second, "JSON (*.json)");
 }
 
@@ -590,11 +591,13 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
     EXPECT_EQ(sheet().innName, names[1]) << "the inn chosen";
     auto* keep = window->findChild<QAction*>(QString::fromLatin1(names::keepInnAction));
     EXPECT_TRUE(keep->isChecked());
+    EXPECT_EQ(window->windowTitle(), "Brewick \u2605") << "a starred inn shown";
     EXPECT_FALSE(window->findChild<QAction*>(QString::fromLatin1(names::previousInnAction))->isEnabled())
         << "the first inn is gone";
     QTest::keyClick(name, Qt::Key_Right, Qt::AltModifier);
     EXPECT_EQ(sheet().innName, names[2]);
     EXPECT_FALSE(keep->isChecked());
+    EXPECT_EQ(window->windowTitle(), "Brewick");
 
     // The next run's window restores its session, its damaged line aside,
     // says so once, and lists the session's inn and the starred one.
@@ -666,7 +669,8 @@ TEST_F(MainWindowTest, OpeningAPartlyDamagedFileKeepsItsGoodInnsInOrder)
     QSignalSpy opened(window.get(), &MainWindow::innFilesOpened);
     window->openInnFiles({path});
     ASSERT_TRUE(opened.wait());
-    EXPECT_THAT(told, StartsWith("Cannot open inn file " + path.string() + ": line 2"));
+    EXPECT_THAT(told, StartsWith("Inn file " + path.string() +
+                                 ": 2 of 3 inns are open; the other could not be read, at line 2: "));
     window->activateWindow();  // again, after the box
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     auto* name = find<QLineEdit>(names::innNameEdit);
@@ -677,6 +681,57 @@ TEST_F(MainWindowTest, OpeningAPartlyDamagedFileKeepsItsGoodInnsInOrder)
     }
     QTest::keyClick(name, Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(sheet().innName, before);
+}
+
+// Opening more inns than the history has room for asks first, saying how
+// many of the oldest would go; the user may cancel.
+TEST_F(MainWindowTest, OpeningInnsThatDropOthersAsksFirst)
+{
+    struct Row {
+        const char* name;
+        std::size_t inns;
+        std::optional<QMessageBox::ButtonRole> answer;  // none: no question
+        bool opened;
+        bool oldInnKept;
+    };
+    const Row rows[] = {
+        {"as many as there is room for", kMostKeptInns - 1, std::nullopt, true, true},
+        {"one more, cancelled", kMostKeptInns, QMessageBox::RejectRole, false, false},
+        {"one more, opened", kMostKeptInns, QMessageBox::AcceptRole, true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        openWindow();
+        const std::string before = sheet().innName;
+        InnSheet inn = sheet();
+        std::string file;
+        for (std::size_t number = 1; number <= row.inns; ++number) {
+            inn.innName = "Opened " + std::to_string(number);
+            JsonFormat().append(inn, {1, 1}, file);
+        }
+        const std::filesystem::path path = dir.path() / "many.jsonl";
+        std::ofstream(path, std::ios::binary) << file;
+        std::string asked;
+        std::deque<test::ModalHandler::Answer> answers;
+        if (row.answer) {
+            answers.push_back(test::answerWindow<QMessageBox>([&](QMessageBox* question) {
+                asked = question->text().toStdString();
+                for (QAbstractButton* button : question->buttons())
+                    if (question->buttonRole(button) == *row.answer)
+                        button->click();
+            }));
+        }
+        const test::ModalHandler handler(std::move(answers));
+        QSignalSpy opened(window.get(), &MainWindow::innFilesOpened);
+        window->openInnFiles({path});
+        ASSERT_TRUE(opened.wait(20000));
+        EXPECT_TRUE(handler.allAnswered());
+        if (row.answer) {
+            EXPECT_THAT(asked, StartsWith("Opening " + std::to_string(row.inns) + " inns drops the 1 oldest inns"));
+        }
+        EXPECT_EQ(sheet().innName, row.opened ? "Opened 1" : before);
+        EXPECT_EQ(find<QAction>(names::previousInnAction)->isEnabled(), row.oldInnKept);
+    }
 }
 
 // The word lists follow their folder: a list saved there is drawn by the
