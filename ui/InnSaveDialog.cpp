@@ -8,7 +8,7 @@ InnSaveDialog::InnSaveDialog() : InnSaveDialog({{QStringLiteral("Text files (*.t
 
 InnSaveDialog::InnSaveDialog(QList<SaveFileType> fileTypes) : fileTypes_(std::move(fileTypes)) {}
 
-std::optional<InnSaveDialog::Choice> InnSaveDialog::ask(QWidget* parent)
+std::optional<InnSaveDialog::Choice> InnSaveDialog::ask(QWidget* parent, std::optional<qsizetype> fileType)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -22,9 +22,11 @@ std::optional<InnSaveDialog::Choice> InnSaveDialog::ask(QWidget* parent)
     // typed without one gets the chosen type's.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&](const QString& filter) { useType(filters.indexOf(filter)); });
+    // Choosing the type after the name gives the name the type's suffix.
+    const qsizetype offeredType = fileType.value_or(lastType_);
     dialog.selectFile(lastPath_);
-    dialog.selectNameFilter(filters.value(lastType_));
-    useType(lastType_);
+    dialog.selectNameFilter(filters.value(offeredType));
+    useType(offeredType);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     lastPath_ = dialog.selectedFiles().constFirst();

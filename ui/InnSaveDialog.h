@@ -30,8 +30,9 @@ public:
     explicit InnSaveDialog(QList<SaveFileType> fileTypes);
 
     // The confirmed path and the file type chosen with it, or nothing when the
-    // user cancels.
-    std::optional<Choice> ask(QWidget* parent);
+    // user cancels. The dialog offers the file type at `fileType` when one is
+    // given, the last name with that type's suffix.
+    std::optional<Choice> ask(QWidget* parent, std::optional<qsizetype> fileType = std::nullopt);
     std::optional<QString> askPath(QWidget* parent);
 
 private:
