@@ -50,7 +50,9 @@ bool isAnyOf(std::string_view name, const std::string_view (&names)[count])
     return std::ranges::find(names, name) != std::end(names);
 }
 
-bool isToolkitFlag(std::string_view name)
+// Whether the option is one of Qt's in a single argument: a flag, or an
+// option with its value after "=".
+bool isWholeToolkitOption(std::string_view name)
 {
     return isAnyOf(name, kToolkitFlags) || std::ranges::any_of(kToolkitOptionsWithJoinedValue, [name](auto option) {
                return name.starts_with(option);
@@ -90,10 +92,12 @@ ProgramCommandLine parseProgramCommandLine(std::span<const char* const> argument
     bool optionsEnded = false;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        const std::string_view name = optionName(argument);
         if (optionsEnded || !argument.starts_with('-') || argument == "-") {
             commandLine.innFiles.emplace_back(argument);
-        } else if (argument == "--") {
+            continue;
+        }
+        const std::string_view name = optionName(argument);
+        if (argument == "--") {
             optionsEnded = true;
         } else if (argument == "-h" || argument == "--help") {
             help = true;
@@ -102,7 +106,7 @@ ProgramCommandLine parseProgramCommandLine(std::span<const char* const> argument
         } else if (isAnyOf(name, kToolkitOptionsWithValue) && i + 1 < arguments.size()) {
             commandLine.toolkitArguments.insert(commandLine.toolkitArguments.end(), {arguments[i], arguments[i + 1]});
             ++i;
-        } else if (isToolkitFlag(name)) {
+        } else if (isWholeToolkitOption(name)) {
             commandLine.toolkitArguments.emplace_back(argument);
         } else if (commandLine.problem.empty()) {
             commandLine.problem = isAnyOf(name, kToolkitOptionsWithValue) ? std::string(argument) + " needs a value"
