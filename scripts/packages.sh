@@ -6,6 +6,7 @@
 BUILD_PACKAGES=(
   g++ cmake ninja-build
   pkg-config libglib2.0-dev # GIO, loaded at run time, finds the user's text editor
+  libcups2-dev                # CUPS, loaded at run time, answers for the print job
   qt6-base-dev
   qt6-qpa-plugins qt6-wayland # the window on X11, Wayland and Qt's offscreen screen
   fonts-liberation            # the font the window's layout is measured in

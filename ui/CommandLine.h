@@ -1,7 +1,8 @@
-// The command line of brewick: the inn files to open, and --help and
-// --version, which are answered without a window. Qt's own options
-// (-platform, -style, …) are the application's: it takes them out of the
-// arguments before the rest is read here.
+// The command line of brewick: the inn files to open, --help and --version,
+// and Qt's own options (-platform, -style, …), all read before the
+// application exists, so that a refusal, like the help, needs no display.
+// The application is given Qt's options alone: it honours no "--", and
+// would take a file named like one of its options for that option.
 #pragma once
 
 #include <filesystem>
@@ -16,20 +17,18 @@ struct ProgramCommandLine {
     enum class Action { Run, ShowHelp, ShowVersion, Refuse };
     Action action = Action::Run;
     std::vector<std::filesystem::path> innFiles;  // byte for byte as given
-    std::string problem;                          // for Refuse, one line
+    // The program's name, then Qt's options with their values, as given.
+    std::vector<std::string> toolkitArguments;
+    std::string problem;  // for Refuse, one line
 };
 
 // Reads the arguments, the program's name first. --help or --version
-// anywhere is answered whatever else stands there: before the application
-// has taken its options out, those look unknown.
+// anywhere before "--" is answered whatever else stands there.
 ProgramCommandLine parseProgramCommandLine(std::span<const char* const> arguments);
 
-// Answers --help and --version on standard output, before the application
-// connects to a display, so that they work without one: gives the exit
-// status when it did, nothing when the program is to go on.
-std::optional<int> answerHelpOrVersion(int argc, char* argv[]);
-
-// Tells standard error why the arguments are refused: gives the exit status.
-int refuseCommandLine(const ProgramCommandLine& commandLine);
+// Answers --help and --version on standard output, and a refused command
+// line on standard error, without a window: gives the exit status when it
+// did, nothing when the program is to go on.
+std::optional<int> answerWithoutWindow(const ProgramCommandLine& commandLine, int argc, char* argv[]);
 
 }  // namespace brewick

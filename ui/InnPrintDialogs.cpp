@@ -1,10 +1,12 @@
 #include "ui/InnPrintDialogs.h"
 
 #include <QLocale>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 
 #include "output/print/SheetPdf.h"
 #include "output/print/SheetPrinter.h"
@@ -15,16 +17,38 @@ InnPrintDialogs::InnPrintDialogs() = default;
 
 InnPrintDialogs::~InnPrintDialogs() = default;
 
-std::optional<std::string> InnPrintDialogs::print(QWidget* parent, const TextLines& sheetText)
+namespace {
+// Says that there is no printer, and offers the PDF export in its place:
+// gives whether the user took it.
+bool offerPdfExport(QWidget* parent)
 {
-    if (QPrinterInfo::availablePrinterNames().isEmpty())
-        return "No printer is set up. File > Export… writes the printed sheet to a PDF file instead";
+    QMessageBox box(
+        QMessageBox::Information, QStringLiteral("Brewick"),
+        QStringLiteral("No printer is set up. File > Export… writes the printed sheet to a PDF file instead."),
+        QMessageBox::Ok, parent);
+    QPushButton* exportPdf = box.addButton(QStringLiteral("Export as PDF…"), QMessageBox::AcceptRole);
+    box.setDefaultButton(exportPdf);
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == exportPdf;
+}
+}  // namespace
+
+std::optional<std::string> InnPrintDialogs::print(QWidget* parent, const TextLines& sheetText,
+                                                  const std::function<void()>& exportPdf)
+{
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        if (offerPdfExport(parent))
+            exportPdf();
+        return std::nullopt;
+    }
     QPrintDialog dialog(&printer(), parent);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return printSheet(printer(), sheetText);
+    const std::optional<PrintProblem> problem = printSheetJob(printer(), sheetText);
+    return problem ? std::optional(problem->message) : std::nullopt;
 }
 
 std::optional<std::string> InnPrintDialogs::preview(QWidget* parent, const TextLines& sheetText)

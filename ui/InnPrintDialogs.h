@@ -4,6 +4,7 @@
 // installed, else a PDF file on the paper the system locale's country uses.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,8 +25,10 @@ public:
 
     // Asks for the printer, the copies and the pages, and prints the inn
     // sheet text there; with no printer installed, says how to get the sheet
-    // without one. Gives the message for the user on failure.
-    std::optional<std::string> print(QWidget* parent, const TextLines& sheetText);
+    // without one and runs `exportPdf` when the user asks for that at once.
+    // Gives the message for the user on failure.
+    std::optional<std::string> print(QWidget* parent, const TextLines& sheetText,
+                                     const std::function<void()>& exportPdf);
 
     // Shows the sheet as it will print, with the printer, the copies and the
     // pages to choose, and prints it from there when asked to.

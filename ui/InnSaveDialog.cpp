@@ -10,7 +10,8 @@ InnSaveDialog::InnSaveDialog() : InnSaveDialog({{QStringLiteral("Text files (*.t
 
 InnSaveDialog::InnSaveDialog(QList<SaveFileType> fileTypes) : fileTypes_(std::move(fileTypes)) {}
 
-std::optional<InnSaveDialog::Choice> InnSaveDialog::ask(QWidget* parent, const QString& name)
+std::optional<InnSaveDialog::Choice> InnSaveDialog::ask(QWidget* parent, const QString& name,
+                                                        std::optional<qsizetype> fileType)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -24,10 +25,12 @@ std::optional<InnSaveDialog::Choice> InnSaveDialog::ask(QWidget* parent, const Q
     // typed without one gets the chosen type's.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
                      [&](const QString& filter) { useType(filters.indexOf(filter)); });
+    // Choosing the type after the name gives the name the type's suffix.
+    const qsizetype offeredType = fileType.value_or(lastType_);
     const QFileInfo last(lastPath_);
     dialog.selectFile(name.isEmpty() ? lastPath_ : last.isAbsolute() ? last.dir().filePath(name) : name);
-    dialog.selectNameFilter(filters.value(lastType_));
-    useType(lastType_);
+    dialog.selectNameFilter(filters.value(offeredType));
+    useType(offeredType);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     lastPath_ = dialog.selectedFiles().constFirst();

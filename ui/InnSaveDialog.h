@@ -30,8 +30,10 @@ public:
     explicit InnSaveDialog(QList<SaveFileType> fileTypes);
 
     // The confirmed path and the file type chosen with it, or nothing when the
-    // user cancels. The dialog offers the last path, or `name` in its folder.
-    std::optional<Choice> ask(QWidget* parent, const QString& name = {});
+    // user cancels. The dialog offers the last path, or `name` in its folder,
+    // and the file type at `fileType` when one is given, else the last.
+    std::optional<Choice> ask(QWidget* parent, const QString& name = {},
+                              std::optional<qsizetype> fileType = std::nullopt);
     std::optional<QString> askPath(QWidget* parent);
 
 private:

@@ -110,7 +110,7 @@ void MainWindow::createActions()
         addAction(file, names::openAction, QStringLiteral("&Open…"), &MainWindow::openInn, QKeySequence::Open);
     actions_.fileSave =
         addAction(file, names::saveAction, QStringLiteral("&Save"), &MainWindow::saveInn, QKeySequence::Save);
-    actions_.fileExport = addAction(file, names::exportAction, QStringLiteral("E&xport…"), &MainWindow::exportInn);
+    actions_.fileExport = addAction(file, names::exportAction, QStringLiteral("E&xport…"), [this] { exportInn(); });
     actions_.filePrint =
         addAction(file, names::printAction, QStringLiteral("&Print"), &MainWindow::printInn, QKeySequence::Print);
     actions_.filePrintPreview =

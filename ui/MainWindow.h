@@ -28,6 +28,7 @@
 #include "output/print/SheetPrinter.h"
 #include "platform/EditedFileWatcher.h"
 #include "ui/ErrorBox.h"
+#include "ui/InnExport.h"
 #include "ui/InnOpenDialog.h"
 #include "ui/InnPrintDialogs.h"
 #include "ui/InnSaveDialog.h"
@@ -59,8 +60,9 @@ public:
     // request shows before the main window closes.
     void setCompanions(QDialog* about, QDialog* closing);
 
-    // File > Print prints there from now on, without asking while it has a
-    // printer; the system's default printer until then.
+    // File > Print prints there from now on, and asks in the print dialog
+    // where it tells of a problem that another printer may not have; the
+    // system's default printer of the moment until then.
     void usePrinter(std::unique_ptr<SheetPrinter> printer) { printer_ = std::move(printer); }
 
     // The session ends: closes, with the closing window only when the session
@@ -160,7 +162,8 @@ private:
     // The changes of starred inns since they were starred or last updated.
     std::vector<StarChange> starredUpdates(const std::vector<KeptInn>& inns) const;
     void saveInn();
-    void exportInn();
+    // File > Export, with the file type of `format` chosen when one is given.
+    void exportInn(std::optional<ExportFormat> format = std::nullopt);
     void printInn();
     void previewPrintedInn();
     void copyInn();

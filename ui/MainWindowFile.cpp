@@ -107,28 +107,38 @@ void MainWindow::saveInn()
         reportError(*error);
 }
 
-void MainWindow::exportInn()
+void MainWindow::exportInn(std::optional<ExportFormat> format)
 {
     // As for Save, the file holds the inn as it stood when Export was chosen.
     const InnSheet inn = shownInn();
-    const std::optional<InnSaveDialog::Choice> choice = exportDialog_.ask(this, exportFileName(inn.innName));
+    const std::optional<InnSaveDialog::Choice> choice =
+        exportDialog_.ask(this, exportFileName(inn.innName),
+                          format ? std::optional<qsizetype>(static_cast<qsizetype>(*format)) : std::nullopt);
     if (!choice)
         return;
-    const ExportFormat format = exportFormatFor(choice->path, choice->fileType);
-    const std::optional<std::string> bytes = exportedInn(format, inn, history_.shownPlace());
+    const ExportFormat written = exportFormatFor(choice->path, choice->fileType);
+    const std::optional<std::string> bytes = exportedInn(written, inn, history_.shownPlace());
     if (!bytes)
         reportError("Cannot create file " + choice->path.toStdString());
     else if (const auto error = writeFileSafely(localPath(choice->path), *bytes))
         reportError(*error);
 }
 
-// At once on the default printer, as ever; without one, the print dialog
-// asks for a printer.
+// At once on the default printer of the moment. Where there is none, or it
+// failed, the print dialog asks for another printer, after a word on what
+// failed.
 void MainWindow::printInn()
 {
     TextLines lines;
     buildInnSheetText(shownInn(), lines);
-    if (const auto error = printer_->hasPrinter() ? printer_->print(lines) : printDialogs_.print(this, lines))
+    const std::optional<PrintProblem> problem = printer_->print(lines);
+    if (!problem)
+        return;
+    if (!problem->message.empty())
+        reportError(problem->message);
+    if (!problem->anotherPrinter)
+        return;
+    if (const auto error = printDialogs_.print(this, lines, [this] { exportInn(ExportFormat::Pdf); }))
         reportError(*error);
 }
 

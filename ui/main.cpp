@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <vector>
 
 #include "core/StartSeed.h"
 #include "files/SessionFile.h"
@@ -17,14 +18,17 @@
 
 int main(int argc, char* argv[])
 {
-    if (const std::optional<int> status = brewick::answerHelpOrVersion(argc, argv))
+    brewick::ProgramCommandLine commandLine = brewick::parseProgramCommandLine({argv, std::size_t(argc)});
+    if (const std::optional<int> status = brewick::answerWithoutWindow(commandLine, argc, argv))
         return *status;
-    QApplication application(argc, argv);
+    // The application keeps what it is given for its lifetime.
+    std::vector<char*> toolkitArgv;
+    for (std::string& argument : commandLine.toolkitArguments)
+        toolkitArgv.push_back(argument.data());
+    int toolkitArgc = static_cast<int>(toolkitArgv.size());
+    toolkitArgv.push_back(nullptr);
+    QApplication application(toolkitArgc, toolkitArgv.data());
     QApplication::setApplicationName(QStringLiteral("Brewick"));
-    // What is left once the application has taken its own options.
-    const brewick::ProgramCommandLine commandLine = brewick::parseProgramCommandLine({argv, std::size_t(argc)});
-    if (commandLine.action == brewick::ProgramCommandLine::Action::Refuse)
-        return brewick::refuseCommandLine(commandLine);
     QApplication::setDesktopFileName(QStringLiteral("org.example.Brewick"));
     brewick::applyProgramLook();
 

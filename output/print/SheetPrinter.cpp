@@ -3,6 +3,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <utility>
+
+#include "output/print/CupsAnswer.h"
 #include "output/print/FooterDate.h"
 #include "output/print/PrintedSheet.h"
 #include "output/print/QtPrintCanvas.h"
@@ -37,29 +40,34 @@ std::optional<std::string> printSheet(QPrinter& printer, const TextLines& sheetT
     return std::nullopt;
 }
 
-DefaultPrinter::DefaultPrinter() = default;
-
-DefaultPrinter::~DefaultPrinter() = default;
-
-std::optional<std::string> DefaultPrinter::print(const TextLines& sheetText)
+std::optional<PrintProblem> printSheetJob(QPrinter& printer, const TextLines& sheetText)
 {
-    QPrinter* printer = chosenPrinter();
-    if (!printer)
-        return "There is no default printer currently selected";
-    if (!isSetUp(*printer) || !printer->setPageOrientation(QPageLayout::Portrait))
-        return "Operation not supported on selected printer";
-    return printSheet(*printer, sheetText);
+    const bool job = printer.outputFormat() == QPrinter::NativeFormat;
+    const std::string name = printer.printerName().toStdString();
+    if (const auto gone = job ? askCupsForPrinter(name) : std::nullopt)
+        return PrintProblem{*gone, true};
+    if (const auto error = printSheet(printer, sheetText))
+        return PrintProblem{*error, false};
+    if (const auto refused = job ? cupsRefusal(name) : std::nullopt)
+        return PrintProblem{*refused, true};
+    return std::nullopt;
 }
 
-QPrinter* DefaultPrinter::chosenPrinter()
+std::optional<PrintProblem> DefaultPrinter::print(const TextLines& sheetText)
 {
-    if (!chosen_) {
-        chosen_ = true;
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (!info.isNull())
-            printer_ = printerFor(info);
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    const QString last = std::exchange(lastPrinter_, {});
+    if (info.isNull()) {
+        const bool lastGone = !last.isEmpty() && QPrinterInfo::printerInfo(last).isNull();
+        return PrintProblem{lastGone ? printerGoneMessage(last.toStdString()) : std::string(), true};
     }
-    return printer_.get();
+    const std::unique_ptr<QPrinter> printer = printerFor(info);
+    if (!isSetUp(*printer) || !printer->setPageOrientation(QPageLayout::Portrait))
+        return PrintProblem{"Operation not supported on selected printer", true};
+    std::optional<PrintProblem> problem = printSheetJob(*printer, sheetText);
+    if (!problem)
+        lastPrinter_ = info.printerName();
+    return problem;
 }
 
 }  // namespace brewick

@@ -32,6 +32,7 @@ struct BatchSetting {
     bool stdoutIsAClosedPipe = false;
     std::optional<rlim_t> fileSizeLimit = {};  // bytes any file may grow to
     std::vector<std::pair<std::string, std::string>> environment = {};
+    std::vector<std::string> unset = {};  // variables the program does not get
 };
 
 inline BatchResult runBatch(const std::vector<std::string>& arguments, const BatchSetting& setting = {})
@@ -69,6 +70,8 @@ inline BatchResult runBatch(const std::vector<std::string>& arguments, const Bat
             setenv(variable, home.c_str(), 1);
         for (const auto& [name, value] : setting.environment)
             setenv(name.c_str(), value.c_str(), 1);
+        for (const std::string& name : setting.unset)
+            unsetenv(name.c_str());
         if (setting.fileSizeLimit) {
             std::signal(SIGXFSZ, SIG_IGN);  // stays ignored across exec: writes fail with EFBIG
             const rlimit limit = {*setting.fileSizeLimit, *setting.fileSizeLimit};

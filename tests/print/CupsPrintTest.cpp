@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrinterInfo>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -18,6 +19,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <thread>
 
 #include "PdfDocument.h"
@@ -30,6 +32,12 @@
 #include "ui/ObjectNames.h"
 
 namespace brewick {
+
+void PrintTo(const PrintProblem& problem, std::ostream* out)
+{
+    *out << '"' << problem.message << '"' << (problem.anotherPrinter ? ", another printer" : "");
+}
+
 namespace {
 
 namespace names = objectNames;
@@ -43,6 +51,7 @@ using test::singleQuoted;
 using test::smallInn;
 
 constexpr const char* kQueue = "Capture";
+constexpr const char* kMarkerQueue = "Marker";
 
 class CupsPrint : public testing::Test {
 protected:
@@ -55,10 +64,15 @@ protected:
             fs::remove(document);
     }
 
-    void TearDown() override
+    void TearDown() override { removeQueues(); }
+
+    // The queues the test added, and the documents they received, gone.
+    void removeQueues()
     {
-        for (const std::string& queue : queues_)
-            cups("remove-queue", singleQuoted(queue));
+        while (!queues_.empty())
+            removeQueue(queues_.back());
+        for (const fs::path& document : capturedDocuments())
+            fs::remove(document);
     }
 
     // Adds a capture queue, raw or with the PPD, and makes it the default;
@@ -68,6 +82,20 @@ protected:
         cups(asDefault ? "add-queue" : "add-printer",
              singleQuoted(name) + (ppd.empty() ? "" : " " + singleQuoted(ppd)));
         queues_.push_back(name);
+    }
+
+    void removeQueue(const std::string& name)
+    {
+        cups("remove-queue", singleQuoted(name));
+        std::erase(queues_, name);
+    }
+
+    void rejectJobs(const std::string& name) const { cups("reject-jobs", singleQuoted(name)); }
+
+    static std::string queueOf(const fs::path& document)
+    {
+        const std::string name = document.filename().string();
+        return name.substr(0, name.rfind('-'));
     }
 
     // The documents the capture queues have received, QUEUE-JOB, in the
@@ -103,7 +131,7 @@ protected:
     {
         DefaultPrinter printer;
         dateBefore_ = localFooterDate();
-        const std::optional<std::string> error = printer.print(sheetText);
+        const std::optional<PrintProblem> error = printer.print(sheetText);
         dateAfter_ = localFooterDate();
         EXPECT_EQ(error, std::nullopt);
         const std::vector<fs::path> documents = waitForDocuments(1);
@@ -111,17 +139,25 @@ protected:
         document_ = documents.front();
     }
 
-    // Sends a marker job to the default queue, `queue`, and waits for it:
-    // any job sent there before it has arrived by then, and none may have.
-    void expectNoJobBeforeAMarker(const std::string& queue) const
+    // Sends a marker job to a queue of its own and waits for it: the jobs
+    // sent before it have arrived by then, and they must be those for
+    // `queues`, in order.
+    void expectJobsBeforeAMarker(const std::vector<std::string>& queues)
     {
+        addQueue(kMarkerQueue, "", false);
         InnSheet marker = smallInn();
         marker.innName = "The Marker";
-        ASSERT_EQ(DefaultPrinter().print(sheetTextOf(marker)), std::nullopt);
-        const std::vector<fs::path> documents = waitForDocuments(1);
-        ASSERT_EQ(documents.size(), 1u);
-        EXPECT_TRUE(documents.front().filename().string().starts_with(queue + "-")) << documents.front();
-        EXPECT_THAT(test::PdfDocument(documents.front()).text(), testing::HasSubstr("The Marker"));
+        ASSERT_EQ(
+            printSheet(*printerFor(QPrinterInfo::printerInfo(QString::fromLatin1(kMarkerQueue))), sheetTextOf(marker)),
+            std::nullopt);
+        std::vector<fs::path> documents = waitForDocuments(queues.size() + 1);
+        ASSERT_EQ(documents.size(), queues.size() + 1);
+        EXPECT_EQ(queueOf(documents.back()), kMarkerQueue);
+        EXPECT_THAT(test::PdfDocument(documents.back()).text(), testing::HasSubstr("The Marker"));
+        documents.pop_back();
+        std::vector<std::string> printedOn;
+        std::ranges::transform(documents, std::back_inserter(printedOn), queueOf);
+        EXPECT_EQ(printedOn, queues);
     }
 
     void expectSheetInOrder(const TextLines& sheetText) const
@@ -175,30 +211,46 @@ TEST_F(CupsPrint, PrinterKeepsItsOwnPaperAndTheSheetStartsAtItsPrintableCorner)
     EXPECT_NEAR(y, 36, 0.5);
 }
 
-TEST_F(CupsPrint, PrinterChosenOnTheFirstPrintIsKeptForTheRun)
+// Each print asks for the default printer of the moment: what kept the sheet
+// from it is told, and the print dialog may offer another printer.
+TEST_F(CupsPrint, EachPrintGoesToTheDefaultPrinterOfTheMoment)
 {
-    addQueue(kQueue);
-    DefaultPrinter printer;
+    struct Row {
+        const char* change;
+        std::function<void()> before, between;  // the first print; the two prints
+        std::optional<PrintProblem> first, second;
+        std::vector<std::string> printedOn;
+    };
+    const auto capture = [&] { addQueue(kQueue); };
+    const auto captureAndOther = [&] { capture(), addQueue("Other", "", false); };
+    const std::string refused = "Destination \"Capture\" is not accepting jobs.";
+    const Row rows[] = {
+        {"a new default", capture, [&] { addQueue("Other"); }, {}, {}, {kQueue, "Other"}},
+        {"a first default", [] {}, capture, PrintProblem{"", true}, {}, {kQueue}},
+        {"the default removed",
+         captureAndOther,
+         [&] { removeQueue(kQueue); },
+         {},
+         PrintProblem{"The printer Capture is no longer set up", true},
+         {kQueue}},
+        {"the default refusing jobs",
+         capture,
+         [&] { rejectJobs(kQueue); },
+         {},
+         PrintProblem{"The printer Capture did not take the print job: " + refused, true},
+         {kQueue}},
+    };
     const TextLines sheetText = sheetTextOf(smallInn());
-    EXPECT_EQ(printer.print(sheetText), std::nullopt);
-    addQueue("Other");
-    EXPECT_EQ(printer.print(sheetText), std::nullopt);
-
-    const std::vector<fs::path> documents = waitForDocuments(2);
-    ASSERT_EQ(documents.size(), 2u);
-    for (const fs::path& document : documents)
-        EXPECT_TRUE(document.filename().string().starts_with(std::string(kQueue) + "-")) << document;
-}
-
-TEST_F(CupsPrint, NoDefaultPrinterPrintsNothingForTheWholeRun)
-{
-    DefaultPrinter printer;
-    const TextLines sheetText = sheetTextOf(smallInn());
-    EXPECT_EQ(printer.print(sheetText), "There is no default printer currently selected");
-    // The printers are looked up once a run: a queue added later is not seen.
-    addQueue(kQueue);
-    EXPECT_EQ(printer.print(sheetText), "There is no default printer currently selected");
-    expectNoJobBeforeAMarker(kQueue);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.change);
+        removeQueues();
+        DefaultPrinter printer;
+        row.before();
+        EXPECT_EQ(printer.print(sheetText), row.first);
+        row.between();
+        EXPECT_EQ(printer.print(sheetText), row.second);
+        expectJobsBeforeAMarker(row.printedOn);
+    }
 }
 
 TEST_F(CupsPrint, PrinterThatCannotBeOpenedPrintsNothing)
@@ -213,14 +265,14 @@ TEST_F(CupsPrint, PrinterThatCannotBeOpenedPrintsNothing)
     const std::optional<std::string> oldTmpDir = tmpDir ? std::optional<std::string>(tmpDir) : std::nullopt;
     ::setenv("TMPDIR", notAFolder.c_str(), 1);
     DefaultPrinter printer;
-    const std::optional<std::string> error = printer.print(sheetTextOf(smallInn()));
+    const std::optional<PrintProblem> error = printer.print(sheetTextOf(smallInn()));
     if (oldTmpDir)
         ::setenv("TMPDIR", oldTmpDir->c_str(), 1);
     else
         ::unsetenv("TMPDIR");
 
-    EXPECT_EQ(error, "Printer selected is not valid");
-    expectNoJobBeforeAMarker(kQueue);
+    EXPECT_EQ(error, (PrintProblem{"Printer selected is not valid", false}));
+    expectJobsBeforeAMarker({});
 }
 
 // File > Print in the main window, as the user chooses it.
@@ -238,6 +290,22 @@ protected:
 
     void choose(const char* action) { windows.main.findChild<QAction*>(QString::fromLatin1(action))->trigger(); }
     void choosePrint() { choose(names::printAction); }
+
+    // The print dialog, answered with the printer `queue` and the page
+    // `page` alone, or all pages for 0.
+    static test::ModalHandler::Answer printInDialogOn(const std::string& queue, int page)
+    {
+        return test::answerWindow<QPrintDialog>([queue, page](QPrintDialog* dialog) {
+            auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+            ASSERT_NE(printers, nullptr) << "no print dialog";
+            printers->setCurrentIndex(printers->findText(QString::fromStdString(queue)));
+            dialog->findChild<QRadioButton*>(page > 0 ? QStringLiteral("printRange") : QStringLiteral("printAll"))
+                ->setChecked(true);
+            for (const QString& bound : {QStringLiteral("from"), QStringLiteral("to")})
+                dialog->findChild<QSpinBox*>(bound)->setValue(page);
+            dialog->accept();
+        });
+    }
 };
 
 // Typing included: in a field, and in a room cell whose editor is still open
@@ -274,24 +342,12 @@ TEST_F(WindowPrint, WithoutADefaultPrinterThePrintDialogAsksForOne)
 {
     addQueue("First", "", false);
     addQueue("Second", "", false);
-    const auto printOnSecond = [](int page) {  // 0: all pages
-        return test::answerWindow<QPrintDialog>([page](QPrintDialog* dialog) {
-            auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
-            ASSERT_NE(printers, nullptr) << "no print dialog";
-            printers->setCurrentIndex(printers->findText(QStringLiteral("Second")));
-            dialog->findChild<QRadioButton*>(page > 0 ? QStringLiteral("printRange") : QStringLiteral("printAll"))
-                ->setChecked(true);
-            for (const QString& bound : {QStringLiteral("from"), QStringLiteral("to")})
-                dialog->findChild<QSpinBox*>(bound)->setValue(page);
-            dialog->accept();
-        });
-    };
     const auto printFromPreview = test::answerWindow<QPrintPreviewDialog>([](QPrintPreviewDialog* preview) {
         for (QAction* action : preview->findChildren<QAction*>())
             if (action->text() == QStringLiteral("Print"))
                 QMetaObject::invokeMethod(action, &QAction::trigger, Qt::QueuedConnection);
     });
-    test::ModalHandler handler({printOnSecond(2), printFromPreview, printOnSecond(0)});
+    test::ModalHandler handler({printInDialogOn("Second", 2), printFromPreview, printInDialogOn("Second", 0)});
     choosePrint();
     choose(names::printPreviewAction);
     EXPECT_TRUE(handler.allAnswered());
@@ -302,17 +358,51 @@ TEST_F(WindowPrint, WithoutADefaultPrinterThePrintDialogAsksForOne)
     EXPECT_EQ(test::PdfDocument(documents[0]).text(), test::PdfDocument(documents[1]).text(2));
 }
 
-TEST_F(WindowPrint, NoPrinterAtAllShowsHowToExportAPdfAndPrintsNothing)
+// The printer of the last print removed with the default: the user is told,
+// and the print dialog offers another printer.
+TEST_F(WindowPrint, ARemovedDefaultPrinterIsToldAndThePrintDialogOffersAnother)
+{
+    addQueue(kQueue);
+    addQueue("Other", "", false);
+    choosePrint();
+    removeQueue(kQueue);
+    std::string shown;
+    test::ModalHandler handler({test::readTheErrorBox(shown), printInDialogOn("Other", 0)});
+    choosePrint();
+    EXPECT_TRUE(handler.allAnswered());
+    EXPECT_EQ(shown, "The printer Capture is no longer set up.");
+    const std::vector<fs::path> documents = waitForDocuments(2);
+    ASSERT_EQ(documents.size(), 2u);
+    EXPECT_EQ(queueOf(documents[0]), kQueue);
+    EXPECT_EQ(queueOf(documents[1]), "Other");
+}
+
+// With no printer at all, the message offers File > Export with the PDF
+// file type chosen.
+TEST_F(WindowPrint, NoPrinterAtAllOffersToExportAPdfAndPrintsNothing)
 {
     std::string shown;
-    test::ModalHandler handler({test::clickInMessageBox(QMessageBox::Ok, [&](QMessageBox* box) {
-        shown = box->text().toStdString();
-        EXPECT_EQ(box->windowTitle(), "Brewick");
-    })});
+    QString offeredType;
+    test::ModalHandler handler({test::answerWindow<QMessageBox>([&](QMessageBox* box) {
+                                    shown = box->text().toStdString();
+                                    EXPECT_EQ(box->windowTitle(), "Brewick");
+                                    ASSERT_NE(box->button(QMessageBox::Ok), nullptr);
+                                    const QList<QAbstractButton*> buttons = box->buttons();
+                                    const auto exportPdf = std::ranges::find(buttons, QStringLiteral("Export as PDF…"),
+                                                                             &QAbstractButton::text);
+                                    ASSERT_NE(exportPdf, buttons.end());
+                                    (*exportPdf)->click();
+                                }),
+                                test::typeIntoFileDialog(dir.path() / "sheet", -1, [&](QFileDialog* dialog) {
+                                    offeredType = dialog->selectedNameFilter();
+                                })});
     const InnSheet before = windows.main.generator().sheet();
     choosePrint();
+    EXPECT_TRUE(handler.allAnswered());
     EXPECT_EQ(shown, "No printer is set up. File > Export… writes the printed sheet to a PDF file instead.");
     EXPECT_EQ(windows.main.generator().sheet(), before);
+    EXPECT_EQ(offeredType, "PDF (*.pdf)");
+    EXPECT_THAT(test::PdfDocument(dir.path() / "sheet.pdf").text(), testing::HasSubstr(before.innName));
     // With no queue, no job could have been taken.
 }
 

@@ -11,6 +11,8 @@
 #   private-cups.sh add-printer DIR NAME [PPD]
 #                                      the same, leaving the default as it is
 #   private-cups.sh remove-queue DIR NAME
+#   private-cups.sh reject-jobs DIR NAME
+#                                      make the queue NAME refuse every new job
 #   private-cups.sh stop DIR           stop the scheduler; DIR stays for inspection
 #   private-cups.sh env DIR            print the client environment (HOME too), for
 #                                      eval in a subshell
@@ -177,6 +179,10 @@ remove_queue() {
   with_client_env "$1" lpadmin -x "$2"
 }
 
+reject_jobs() {
+  with_client_env "$1" cupsreject -r "the test refuses jobs" "$2"
+}
+
 stop() {
   local dir=$1 pid
   [[ -e "$dir/cupsd.pid" ]] || return 0
@@ -228,8 +234,9 @@ case "$command" in
   add-queue) [[ $# -eq 2 || $# -eq 3 ]] || die "usage: add-queue DIR NAME [PPD]"; add_queue "$@" ;;
   add-printer) [[ $# -eq 2 || $# -eq 3 ]] || die "usage: add-printer DIR NAME [PPD]"; add_printer "$@" ;;
   remove-queue) [[ $# -eq 2 ]] || die "usage: remove-queue DIR NAME"; remove_queue "$1" "$2" ;;
+  reject-jobs) [[ $# -eq 2 ]] || die "usage: reject-jobs DIR NAME"; reject_jobs "$1" "$2" ;;
   stop) [[ $# -eq 1 ]] || die "usage: stop DIR"; stop "$1" ;;
   env) [[ $# -eq 1 ]] || die "usage: env DIR"; print_client_env "$1" ;;
   run) [[ $# -ge 1 ]] || die "usage: run COMMAND..."; run "$@" ;;
-  *) die "usage: private-cups.sh start|add-queue|add-printer|remove-queue|stop|env|run ..." ;;
+  *) die "usage: private-cups.sh start|add-queue|add-printer|remove-queue|reject-jobs|stop|env|run ..." ;;
 esac

@@ -81,9 +81,7 @@ class RecordingPrinter final : public SheetPrinter {
 public:
     explicit RecordingPrinter(std::string& drawn) : drawn_(drawn) {}
 
-    bool hasPrinter() override { return true; }
-
-    std::optional<std::string> print(const TextLines& sheetText) override
+    std::optional<PrintProblem> print(const TextLines& sheetText) override
     {
         test::RecordingCanvas canvas(100000, 100000);
         printInnSheet(canvas, sheetText, "1/1/26  0:00");
