@@ -512,7 +512,7 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
                 test::answerWindow<QMessageBox>([](auto* box) { QTest::keyClick(box, Qt::Key_Return); })};
             const std::tuple<const char*, QString, QKeySequence, std::deque<test::ModalHandler::Answer>, std::string>
                 steps[] = {
-                    {"a patron's word, in another case", "ZYXQUORB", {}, {}, "1 of 3 inns"},
+                    {"a word typed at a table, in another case", "ZYXQUORB", {}, {}, "1 of 3 inns"},
                     {"no inn holds the words", " goat", {}, {}, "No inn holds “ZYXQUORB goat”."},
                     {"Delete before the filter's end", "", {"Left,Delete"}, {}, "No inn holds “ZYXQUORB goa”."},
                     {"Delete at its end", "", {"Ctrl+A,Backspace,Delete"}, {}, "The inn shown now"},
