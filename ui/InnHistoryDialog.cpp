@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTreeWidget>
@@ -35,7 +36,7 @@ QString madeText(std::int64_t made)
 // Every word of the filter is in one of the inn's texts, in any case.
 bool passes(const InnListEntry& inn, const QStringList& words)
 {
-    const QString* const texts[] = {&inn.name, &inn.landlord, &inn.location, &inn.quality};
+    const QString* const texts[] = {&inn.name, &inn.landlord, &inn.location, &inn.quality, &inn.texts};
     return std::all_of(words.begin(), words.end(), [&texts](const QString& word) {
         return std::any_of(std::begin(texts), std::end(texts),
                            [&word](const QString* text) { return text->contains(word, Qt::CaseInsensitive); });
@@ -76,7 +77,7 @@ void InnHistoryDialog::createControls()
 {
     filterEdit_ = new QLineEdit(this);
     filterEdit_->setObjectName(QString::fromLatin1(names::historyFilterEdit));
-    filterEdit_->setPlaceholderText(QStringLiteral("Name, landlord, location or quality"));
+    filterEdit_->setPlaceholderText(QStringLiteral("Any words of the inn: name, landlord, patrons, menu…"));
     filterEdit_->setClearButtonEnabled(true);
     auto* filterCaption = new QLabel(QStringLiteral("&Filter:"), this);
     filterCaption->setBuddy(filterEdit_);
@@ -129,7 +130,6 @@ void InnHistoryDialog::createControls()
     connect(deleteButton_, &QPushButton::clicked, this, &InnHistoryDialog::deleteCurrent);
     connect(undoButton_, &QPushButton::clicked, this, &InnHistoryDialog::undoDeletion);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
-    // In the filter field, Ctrl+Z undoes its typing.
     auto* undo = new QShortcut(QKeySequence::Undo, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connect(undo, &QShortcut::activated, this, &InnHistoryDialog::undoDeletion);
     filterEdit_->installEventFilter(this);
@@ -155,6 +155,7 @@ void InnHistoryDialog::fillList()
                 item->setFont(column, shownFont);
             item->setToolTip(Name, QStringLiteral("The inn shown now"));
             item->setData(Name, Qt::AccessibleDescriptionRole, QStringLiteral("shown now"));
+            list_->setCurrentItem(item);
         }
     }
     list_->resizeColumnToContents(Made);
@@ -170,6 +171,11 @@ std::vector<std::string> InnHistoryDialog::deleted() const
 
 bool InnHistoryDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    // Ctrl+Z in the filter undoes a deletion while there is one, and only
+    // then the typing, as a line edit does.
+    if (event->type() == QEvent::ShortcutOverride && watched == filterEdit_ && !deleted_.empty() &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Undo))
+        return true;
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
@@ -185,11 +191,17 @@ bool InnHistoryDialog::eventFilter(QObject* watched, QEvent* event)
         QApplication::sendEvent(list_, event);
         return true;
     }
-    if (watched == list_ && key == Qt::Key_Delete) {
+    if (key == Qt::Key_Delete && isDeleteForTheList(watched)) {
         deleteCurrent();
         return true;
     }
     return QDialog::eventFilter(watched, event);
+}
+
+bool InnHistoryDialog::isDeleteForTheList(const QObject* watched) const
+{
+    return watched == list_ ||
+           (filterEdit_->cursorPosition() == filterEdit_->text().size() && !filterEdit_->hasSelectedText());
 }
 
 void InnHistoryDialog::filter(const QString& text)
@@ -203,10 +215,16 @@ void InnHistoryDialog::filter(const QString& text)
         item->setHidden(!passed);
         shown += passed;
     }
-    if (list_->currentItem() == nullptr || list_->currentItem()->isHidden())
+    // Words that no inn holds leave the chosen inn chosen for when they go.
+    if (list_->currentItem() == nullptr || (list_->currentItem()->isHidden() && shown > 0))
         list_->setCurrentItem(firstShownFrom(0));
     const int listed = list_->topLevelItemCount() - static_cast<int>(deleted_.size());
-    tell(words.isEmpty() ? innCount(listed) : QStringLiteral("%1 of %2").arg(shown).arg(innCount(listed)));
+    if (words.isEmpty())
+        tell(innCount(listed));
+    else if (shown == 0)
+        tell(QStringLiteral("No inn holds “%1”.").arg(words.join(QLatin1Char(' '))));
+    else
+        tell(QStringLiteral("%1 of %2").arg(shown).arg(innCount(listed)));
     enableButtons();
 }
 
@@ -229,6 +247,10 @@ void InnHistoryDialog::deleteCurrent()
         tell(QStringLiteral("The inn shown now cannot be deleted: show another first"));
         return;
     }
+    if (inn.starred && !mayDeleteStarred(inn)) {
+        tell(QStringLiteral("“%1” stays, starred.").arg(inn.name));
+        return;
+    }
     const int row = list_->indexOfTopLevelItem(item);
     deleted_.push_back(row);
     item->setHidden(true);
@@ -239,6 +261,19 @@ void InnHistoryDialog::deleteCurrent()
     list_->setCurrentItem(next);
     tell(QStringLiteral("Deleted ") + described(inn) + QStringLiteral(". Undo brings it back."));
     enableButtons();
+}
+
+// A star is the user's word to keep the inn, and a deletion outlasts the
+// list: one key alone never takes it back.
+bool InnHistoryDialog::mayDeleteStarred(const InnListEntry& inn)
+{
+    QMessageBox question(
+        QMessageBox::Question, QStringLiteral("Brewick"),
+        QStringLiteral("“%1” is starred. Delete it from the history and from your starred inns?").arg(inn.name),
+        QMessageBox::Yes | QMessageBox::No, this);
+    question.setTextFormat(Qt::PlainText);
+    question.setDefaultButton(QMessageBox::No);
+    return question.exec() == QMessageBox::Yes;
 }
 
 void InnHistoryDialog::undoDeletion()

@@ -1,8 +1,9 @@
 // Edit > History…: every inn of the history and every starred inn, newest
-// first, narrowed as the user types into its filter. Enter or a double-click
-// chooses the inn to show; Delete takes an inn off the list, saying which,
-// and Undo puts it back while the list is open. The window carries out what
-// was chosen and deleted once the list closes.
+// first, the shown one chosen, narrowed to the inns whose texts hold every
+// word typed into its filter. Enter or a double-click chooses the inn to
+// show; Delete takes an inn off the list, saying which, after asking when it
+// is starred, and Undo puts it back while the list is open. The window
+// carries out what was chosen and deleted once the list closes.
 #pragma once
 
 #include <QDialog>
@@ -28,6 +29,7 @@ struct InnListEntry {
     QString landlord;
     QString location;
     QString quality;
+    QString texts;          // the inn as File > Save writes it, which the filter searches too
     std::int64_t made = 0;  // milliseconds since 1970
     bool starred = false;
     bool shown = false;  // the inn the window shows, which cannot be deleted
@@ -53,6 +55,9 @@ private:
     void filter(const QString& text);
     void showChosen();
     void deleteCurrent();
+    bool mayDeleteStarred(const InnListEntry& inn);
+    // Delete in the filter where it has nothing to delete itself.
+    bool isDeleteForTheList(const QObject* watched) const;
     void undoDeletion();
     void enableButtons();
     void tell(const QString& news);

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "files/InnReader.h"
+#include "output/formats/InnSheetText.h"
 #include "output/print/QtText.h"
 #include "ui/InnForm.h"
 #include "ui/InnHistoryDialog.h"
@@ -17,12 +18,18 @@ namespace brewick {
 namespace {
 InnListEntry listEntry(const KeptInn& inn)
 {
-    InnListEntry entry{inn.id, {}, {}, {}, {}, inn.made};
+    InnListEntry entry;
+    entry.id = inn.id;
+    entry.made = inn.made;
     if (const std::optional<InnSheet> sheet = innJsonPacking().unpack(*inn.packed)) {
         entry.name = toQString(sheet->innName);
         entry.landlord = toQString(sheet->landlordName);
         entry.location = toQString(locationName(sheet->location));
         entry.quality = toQString(qualityName(sheet->quality));
+        std::string text;
+        appendInnSheetText(*sheet, "\n", text);
+        // The banner line is the program's, in every inn alike.
+        entry.texts = toQString(std::string_view(text).substr(bannerLine().size()));
     }
     return entry;
 }

@@ -542,6 +542,8 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
     QTest::keyClick(name, Qt::Key_Left, Qt::AltModifier);
     QTest::keyClick(name, Qt::Key_D, Qt::ControlModifier);
     QTest::keyClick(name, Qt::Key_Right, Qt::AltModifier);
+    find<QPlainTextEdit>(names::tableLinesEdit)->moveCursor(QTextCursor::End);
+    QTest::keyClicks(find<QPlainTextEdit>(names::tableLinesEdit), " Zyxquorb");
     const auto list = [](QWidget* dialog) {
         QStringList rows;
         auto* tree = dialog->findChild<QTreeWidget*>(QString::fromLatin1(names::historyList));
@@ -572,6 +574,30 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
             key(dialog, names::historyFilterEdit, Qt::Key_Backspace);
             key(dialog, names::historyList, Qt::Key_Delete);
             EXPECT_EQ(status(dialog), "The inn shown now cannot be deleted: show another first");
+            const std::deque enter = {
+                test::answerWindow<QMessageBox>([](auto* box) { QTest::keyClick(box, Qt::Key_Return); })};
+            const std::tuple<const char*, QString, QKeySequence, std::deque<test::ModalHandler::Answer>, std::string>
+                steps[] = {
+                    {"a word typed at a table, in another case", "ZYXQUORB", {}, {}, "1 of 3 inns"},
+                    {"no inn holds the words", " goat", {}, {}, "No inn holds “ZYXQUORB goat”."},
+                    {"Delete before the filter's end", "", {"Left,Delete"}, {}, "No inn holds “ZYXQUORB goa”."},
+                    {"Delete at its end", "", {"Ctrl+A,Backspace,Delete"}, {}, "The inn shown now"},
+                    {"Enter keeps a starred inn", "", {"Down,Delete"}, enter, "“" + names[1] + "” stays, starred."},
+                    {"Yes deletes it", "", {"Delete"}, {test::clickInMessageBox(QMessageBox::Yes)}, "Deleted “"},
+                    {"Ctrl+Z in the filter", "", {"Ctrl+Z"}, {}, "Back: “" + names[1]},
+                };
+            auto* filter = dialog->findChild<QLineEdit*>(QString::fromLatin1(names::historyFilterEdit));
+            for (const auto& [what, typed, keys, answers, told] : steps) {
+                // The offscreen screen gives no window its activation back when a question closes.
+                dialog->activateWindow();
+                ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+                filter->setFocus();
+                const test::ModalHandler asked(answers);
+                QTest::keyClicks(filter, typed);
+                QTest::keySequence(filter, keys);
+                EXPECT_TRUE(asked.allAnswered()) << what;
+                EXPECT_THAT(status(dialog), StartsWith(told)) << what;
+            }
             key(dialog, names::historyList, Qt::Key_End);
             key(dialog, names::historyList, Qt::Key_Delete);
             EXPECT_THAT(status(dialog), StartsWith("Deleted “" + names[0] + "”, run by "));
@@ -618,6 +644,7 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
     test::ModalHandler later(
         {test::clickInMessageBox(QMessageBox::Ok, [&](QMessageBox* box) { told = box->text().toStdString(); }),
          test::answerWindow<InnHistoryDialog>([&](InnHistoryDialog* dialog) {
+             EXPECT_EQ(dialog->findChild<QTreeWidget*>()->currentItem()->text(1).toStdString(), "The Older");
              EXPECT_THAT(list(dialog), testing::Contains("The Restored"));
              EXPECT_THAT(list(dialog), testing::Contains("★" + second));
              key(dialog, names::historyList, Qt::Key_End);
