@@ -4,9 +4,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 
 #include "cycle/InnHistory.h"
+#include "cycle/InnStep.h"
 #include "files/InnReader.h"
 #include "support/RecordingRandom.h"
 #include "support/SheetPrinter.h"
@@ -180,6 +182,45 @@ TEST_F(History, StepsBackAndForthLikeABrowser)
     for (const DeletedInn& inn : history.deleted())
         remembered.push_back(inn.id);
     EXPECT_EQ(remembered, deleted) << "the session keeps the deletions";
+}
+
+// A step that drew part of an inn again says what it drew, for the history
+// list; any other change says nothing.
+TEST_F(History, AStepSaysWhatItDrewAgain)
+{
+    generator.generate();
+    const InnSheet first = generator.sheet();
+    std::size_t table = 0;  // the first with two patrons or more: a patron's own line
+    while (first.tableBlocks[table].patrons.size() < 2)
+        ++table;
+    const std::string number = std::to_string(table + 1);
+    const std::size_t action = first.tableBlocks[table].patrons.size() + 1;
+    struct Row {
+        const char* name;
+        std::function<void()> step;
+        std::string said;
+    };
+    const Row rows[] = {
+        {"a table", [&] { generator.rerollChosenTable(); }, "Table " + number + " drawn again"},
+        {"a patron", [&] { generator.rerollChosenTableLine(2); }, "Patron 2 of table " + number + " drawn again"},
+        {"what they are doing", [&] { generator.rerollChosenTableLine(action); },
+         "What table " + number + " is doing drawn again"},
+        {"another location",
+         [&] {
+             generator.selectLocation(InnLocation::PoorQuarter == first.location ? InnLocation::DocksArea
+                                                                                 : InnLocation::PoorQuarter);
+         },
+         "Location chosen: "},
+        {"the name typed", [&] { generator.sheet().innName += " Renamed"; }, ""},
+    };
+    for (const Row& row : rows) {
+        generator.sheet() = first;
+        generator.chooseTable(static_cast<int>(table));
+        const InnSheet before = generator.sheet();
+        row.step();
+        EXPECT_THAT(describeStep(before, generator.sheet()), testing::StartsWith(row.said)) << row.name;
+        EXPECT_EQ(row.said.empty(), describeStep(before, generator.sheet()).empty()) << row.name;
+    }
 }
 
 // Stepping back and forth between generations leaves the generated inns those

@@ -145,7 +145,8 @@ void InnHistoryDialog::fillList()
     }();
     for (std::size_t index = 0; index < entries_.size(); ++index) {
         const InnListEntry& inn = entries_[index];
-        auto* item = new QTreeWidgetItem(list_, {inn.starred ? QStringLiteral("★") : QString(), inn.name, inn.landlord,
+        const QString name = inn.step.isEmpty() ? inn.name : inn.name + QStringLiteral(" \u2014 ") + inn.step;
+        auto* item = new QTreeWidgetItem(list_, {inn.starred ? QStringLiteral("★") : QString(), name, inn.landlord,
                                                  inn.location, inn.quality, madeText(inn.made)});
         item->setData(0, kIndexRole, static_cast<int>(index));
         item->setData(Star, Qt::AccessibleTextRole,

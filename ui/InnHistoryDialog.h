@@ -29,6 +29,7 @@ struct InnListEntry {
     QString landlord;
     QString location;
     QString quality;
+    QString step;           // what this step of the history drew again, if it did
     QString texts;          // the inn as File > Save writes it, which the filter searches too
     std::int64_t made = 0;  // milliseconds since 1970
     bool starred = false;

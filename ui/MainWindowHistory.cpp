@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <set>
 
+#include "cycle/InnStep.h"
 #include "files/InnReader.h"
 #include "output/formats/InnSheetText.h"
 #include "output/print/QtText.h"
@@ -16,12 +17,12 @@
 namespace brewick {
 
 namespace {
-InnListEntry listEntry(const KeptInn& inn)
+InnListEntry listEntry(const KeptInn& inn, const std::optional<InnSheet>& sheet)
 {
     InnListEntry entry;
     entry.id = inn.id;
     entry.made = inn.made;
-    if (const std::optional<InnSheet> sheet = innJsonPacking().unpack(*inn.packed)) {
+    if (sheet) {
         entry.name = toQString(sheet->innName);
         entry.landlord = toQString(sheet->landlordName);
         entry.location = toQString(locationName(sheet->location));
@@ -59,12 +60,20 @@ void MainWindow::showHistoryList()
     std::set<std::string> listed;
     const std::vector<KeptInn>& starred = starred_;
     for (const std::vector<KeptInn>* kept : {&inns, &starred}) {
+        // A step that drew part of an inn again comes from the inn before it.
+        const KeptInn* before = nullptr;
+        std::optional<InnSheet> beforeSheet;
         for (const KeptInn& inn : *kept) {
-            if (!listed.insert(inn.id).second)
-                continue;
-            InnListEntry& entry = entries.emplace_back(listEntry(inn));
-            entry.starred = history_.isStarred(inn.id);
-            entry.shown = inn.id == history_.shownId();
+            std::optional<InnSheet> sheet = innJsonPacking().unpack(*inn.packed);
+            if (listed.insert(inn.id).second) {
+                InnListEntry& entry = entries.emplace_back(listEntry(inn, sheet));
+                entry.starred = history_.isStarred(inn.id);
+                entry.shown = inn.id == history_.shownId();
+                if (sheet && beforeSheet && before->place == inn.place)
+                    entry.step = toQString(describeStep(*beforeSheet, *sheet));
+            }
+            before = &inn;
+            beforeSheet = std::move(sheet);
         }
     }
     InnHistoryDialog dialog(std::move(entries), this);
