@@ -767,23 +767,26 @@ TEST(WordListWindow, AListSavedIsDrawnAndAProblemIsToldOnce)
     const test::TempDir dir;
     const std::filesystem::path words = dir.path() / "words";
     std::filesystem::create_directory(words);
+    // Two problems at start: one box, a blank line between them.
+    for (const char* misspelt : {"rcaes.txt", "rcaes2.txt"})
+        std::ofstream(words / misspelt) << "elven\n";
+    std::string told;
+    const test::ModalHandler handler({test::readTheErrorBox(told)});  // a second box would be unexpected
     MainWindow window(5, dir.path() / "BarScenes.txt", words);
+    const auto misspelt = [&](const char* name) {
+        return "Cannot use word list " + (words / name).string() +
+               ": no word list has this name; README.txt names them all.";
+    };
+    EXPECT_EQ(told, misspelt("rcaes.txt") + "\n\n" + misspelt("rcaes2.txt"));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QSignalSpy reread(window.findChild<EditedFileWatcher*>(QString::fromLatin1(names::wordFolderWatcher)),
                       &EditedFileWatcher::changed);
-    const auto change = [&](const std::function<void()>& edit) {
+    for (const auto& [file, text] : {std::pair{"races.txt", "gnomish\n"}, {"hair.txt", "green hair\n"}}) {
         reread.clear();
-        edit();
-        EXPECT_TRUE(reread.wait(10000));
-    };
-    std::string told;
-    const test::ModalHandler handler({test::readTheErrorBox(told)});  // a second box would be unexpected
-    change([&] { std::ofstream(words / "races.txt") << "gnomish\n"; });
-    change([&] { std::ofstream(words / "rcaes.txt") << "elven\n"; });
-    EXPECT_EQ(told, "Cannot use word list " + (words / "rcaes.txt").string() +
-                        ": no word list has this name; README.txt names them all.");
-    change([&] { std::ofstream(words / "hair.txt") << "green hair\n"; });
+        std::ofstream(words / file) << text;
+        EXPECT_TRUE(reread.wait(10000)) << file;
+    }
     window.findChild<QPushButton*>(QString::fromLatin1(names::generateButton))->click();
     const std::string tables = joinLines(window.generator().sheet().tableText);
     EXPECT_THAT(tables, HasSubstr(" gnomish "));
