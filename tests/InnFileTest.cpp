@@ -459,6 +459,8 @@ TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
     std::vector<KeptInn> changed = made.inns("ABC");
     changed[1] = made.inn('X', 200);
     changed[1].id = "inn-B";
+    // Made as X was, later than C.
+    const KeptInn changedLater = changed[1];
     const Row rows[] = {
         {"one session", {made.inns("ABC")}, "ABC"},
         {"the same twice", {made.inns("ABC"), made.inns("ABC")}, "ABC"},
@@ -466,6 +468,7 @@ TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
         {"an inn made later shown before one made earlier", {made.inns("ADB"), made.inns("C")}, "ACDB"},
         {"the later change wins, wherever it is", {changed, made.inns("ABC")}, "AXC"},
         {"sessions that disagree on the order", {made.inns("AB"), made.inns("BA")}, "AB"},
+        {"the later change keeps when the inn was first made", {made.inns("B"), {changedLater}, made.inns("C")}, "XC"},
         {"none", {}, ""},
     };
     for (const Row& row : rows)
@@ -478,7 +481,7 @@ TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
 // each inn's latest once.
 TEST(Session, KeepsTheNewestInnsWithinItsBounds)
 {
-    enum Kind { Kept, Starred, Deleted, DeletedTwice };
+    enum Kind { Kept, Starred, Restarred, Deleted, DeletedTwice };
     struct Row {
         const char* name;
         std::size_t inns;
@@ -495,6 +498,8 @@ TEST(Session, KeepsTheNewestInnsWithinItsBounds)
         {"one more starred", kMostStarredInns + 1, kKeptInnOverhead, 1, Starred},
         {"as many starred bytes as their bound", 2, kMostStarredBytes / 2, 0, Starred},
         {"one starred byte more", 2, kMostStarredBytes / 2 + 1, 1, Starred},
+        {"as many starred bytes as their bound, the first unstarred and starred again", 2, kMostStarredBytes / 2, 0,
+         Restarred},
         {"as many deletions as their bound", kMostDeletedInns, 0, 0, Deleted},
         {"one deletion more", kMostDeletedInns + 1, 0, 1, Deleted},
         {"each inn deleted twice, the second later", 3, 0, 3, DeletedTwice},
@@ -512,7 +517,11 @@ TEST(Session, KeepsTheNewestInnsWithinItsBounds)
             if (row.kind == DeletedTwice)
                 deleted.push_back({inns[i].id, static_cast<std::int64_t>(i) + 1000});
         }
-        if (row.kind == Starred) {
+        if (row.kind == Restarred) {
+            stars.push_back({StarChange::Unstar, inns.front()});
+            stars.push_back({StarChange::Star, inns.front()});
+        }
+        if (row.kind == Starred || row.kind == Restarred) {
             std::vector<KeptInn> starred;
             EXPECT_EQ(changeStars(starred, stars).size(), row.dropped) << row.name;
             EXPECT_EQ(starred.size(), row.inns - row.dropped) << row.name;
