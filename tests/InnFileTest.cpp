@@ -259,6 +259,8 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
         std::size_t messages = 1;            // when there are any
         std::vector<std::string> kept = {};  // copies there before that stay
         std::vector<std::string> gone = {};  // and those removed
+        const char* nextNews = "";           // the start of what the next start tells
+        rlim_t diskRoom = 0;                 // how large a file this start may write; 0: any
     };
     const auto session = [&](std::string bytes) {
         return [&write, bytes](const fs::path& folder) { write(folder / "session.jsonl", bytes); };
@@ -393,6 +395,14 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
          1,
          {"session.jsonl.unread-20200101-000000", "session.jsonl.unread-20200102-000000",
           "session.jsonl.unread-20200103-000000", "session.jsonl.unread-20200104-000000"}},
+        {.name = "a line too long to be kept aside on a full disk: the session keeps it for the next start",
+         .make = session(abc + std::string(100000, 'x') + "\n"),
+         .inns = "ABC",
+         .lineCopies = 0,
+         .wholeCopies = 0,
+         .news = "1 inn of the last session could not be read, and cannot be kept aside",
+         .nextNews = "1 inn of the last session could not be read; the text",
+         .diskRoom = 50000},
     };
     int number = 0;
     for (const Row& row : rows) {
@@ -401,7 +411,11 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
         const fs::path folder = dir.path() / std::to_string(++number);
         row.make(folder);
         SessionStore store(folder, "this");
+        std::optional<test::FullDisk> full;
+        if (row.diskRoom > 0)
+            full.emplace(row.diskRoom);
         const SessionStore::Opening opening = store.open();
+        full.reset();
         EXPECT_EQ(SessionInns::names(opening.inns), row.inns);
         EXPECT_THAT(opening.news, testing::AllOf(testing::SizeIs(*row.news == '\0' ? 0 : row.messages),
                                                  testing::Each(testing::StartsWith(row.news))));
@@ -421,7 +435,10 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
         // What the next start finds is what this one did, with nothing more to tell.
         const SessionStore::Opening next = SessionStore(folder, "next").open();
         EXPECT_EQ(SessionInns::names(next.inns), row.inns);
-        EXPECT_THAT(next.news, testing::IsEmpty());
+        if (*row.nextNews == '\0')
+            EXPECT_THAT(next.news, testing::IsEmpty());
+        else
+            EXPECT_THAT(next.news, testing::ElementsAre(testing::StartsWith(row.nextNews)));
         EXPECT_EQ(test::entries(folder / "windows"), (std::vector<std::string>{"next.lock", "this.lock"}));
     }
 }
