@@ -7,6 +7,7 @@
 #include <cstring>
 #include <ctime>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "files/FileDescriptor.h"
@@ -79,8 +80,8 @@ UnreadCopies::Kept UnreadCopies::keep(std::size_t count, std::string_view what, 
     return {true, unread + "; the text that could not be read is kept in " + copy.string()};
 }
 
-// By the names' times, not the files': a copy restored from a backup, or a
-// whole file set aside by an earlier Brewick, has the time of its bytes.
+// By the names' times, not the files': a copy brought back from a backup,
+// or moved aside by rename, has a time of its own.
 void UnreadCopies::dropOld() const
 {
     const std::string prefix = file_.filename().string() + std::string(kLines);
