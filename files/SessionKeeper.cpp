@@ -99,7 +99,7 @@ void SessionKeeper::run()
         changed_.wait(lock, [this] { return started_; });
     }
     SessionStore::Opening opening = store_.open();
-    StarredInnsFile::Starred starred = starredFile_.change({});
+    StarredInnsFile::Starred starred = starredFile_.open();
     std::unique_lock lock(mutex_);
     restored_ = std::move(opening.inns);
     opened_ = true;

@@ -80,6 +80,13 @@ std::vector<StarChange> changeStars(std::vector<KeptInn>& starred, std::span<con
     return refused;
 }
 
+StarredInnsFile::Starred StarredInnsFile::open()
+{
+    if (!path_.empty())
+        removeLeftTemporaries(path_.parent_path());
+    return change({});
+}
+
 StarredInnsFile::Starred StarredInnsFile::change(std::span<const StarChange> changes)
 {
     Starred starred;

@@ -55,6 +55,9 @@ public:
         std::vector<KeptInn> inns;      // in the order they were starred
         std::vector<std::string> news;  // for the user
     };
+    // Reads the file, as a window does when it starts, and removes what
+    // writers killed before they were done left in its folder.
+    Starred open();
     // Makes the changes to the file, and gives the starred inns it holds
     // then; with no changes, reads it. Why the file cannot be changed is
     // told once.

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <limits>
@@ -13,6 +14,7 @@
 
 #include "core/TableText.h"
 #include "cycle/InnGenerator.h"
+#include "files/FileDescriptor.h"
 #include "files/InnFile.h"
 #include "files/InnReader.h"
 #include "files/SessionFile.h"
@@ -23,6 +25,8 @@
 #include "output/formats/InnSheetText.h"
 #include "output/formats/JsonFormat.h"
 #include "support/Files.h"
+#include "support/FullDisk.h"
+#include "support/KeptInns.h"
 #include "support/TempDir.h"
 
 namespace brewick {
@@ -230,58 +234,12 @@ TEST(InnFile, AFileThatIsNoInnSaysWhy)
     }
 }
 
-// A session's inns, each named A, B, C … after its inn, made in that order.
-class SessionInns {
-public:
-    SessionInns()
-    {
-        LcgRandom random(5);
-        InnGenerator generator(random, {});
-        generator.generate();
-        sheet_ = generator.sheet();
-    }
-
-    KeptInn inn(char name, std::int64_t changed = 0) const
-    {
-        InnSheet sheet = sheet_;
-        sheet.innName = std::string(1, name);
-        return {std::make_shared<const std::string>(innJsonPacking().pack(sheet, {1, 5})),
-                {1, 5},
-                std::string("inn-") + name,
-                name,
-                std::max<std::int64_t>(changed, name)};
-    }
-    std::vector<KeptInn> inns(std::string_view names) const
-    {
-        std::vector<KeptInn> inns;
-        for (char name : names)
-            inns.push_back(inn(name));
-        return inns;
-    }
-    static std::string bytes(std::span<const KeptInn> inns, std::span<const DeletedInn> deleted = {})
-    {
-        std::string bytes;
-        const SessionBytes session(inns, deleted);
-        for (std::string_view piece : session.pieces())
-            bytes += piece;
-        return bytes;
-    }
-    // The inns' names, in order.
-    static std::string names(const std::vector<KeptInn>& inns)
-    {
-        std::string names;
-        for (const KeptInn& inn : inns)
-            names += innJsonPacking().unpack(*inn.packed).value_or(InnSheet()).innName;
-        return names;
-    }
-
-private:
-    InnSheet sheet_;
-};
+using test::SessionInns;
 
 // The session comes back at the next start with every window's inns: a
 // damaged line costs that line, kept aside; a session that cannot be read at
-// all is set aside whole; a window that still runs keeps its file.
+// all is set aside whole, and never removed; of the copies of lines the
+// newest three stay; a window that still runs keeps its file.
 TEST(Session, ComesBackWithEveryInnThatCanBeRead)
 {
     namespace fs = std::filesystem;
@@ -294,9 +252,15 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
     struct Row {
         const char* name;
         std::function<void(const fs::path&)> make;
-        const char* inns;         // their names, in order
-        std::size_t asideCopies;  // of sessions that could not be read
-        const char* news;         // the start of the one message; none: ""
+        const char* inns;                    // their names, in order
+        std::size_t lineCopies;              // of lines that could not be read
+        std::size_t wholeCopies;             // of sessions set aside whole
+        const char* news;                    // the start of each message; none: ""
+        std::size_t messages = 1;            // when there are any
+        std::vector<std::string> kept = {};  // copies there before that stay
+        std::vector<std::string> gone = {};  // and those removed
+        const char* nextNews = "";           // the start of what the next start tells
+        rlim_t diskRoom = 0;                 // how large a file this start may write; 0: any
     };
     const auto session = [&](std::string bytes) {
         return [&write, bytes](const fs::path& folder) { write(folder / "session.jsonl", bytes); };
@@ -307,29 +271,49 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
             lines += *inn.packed + "\n";
         return lines;
     }();
+    const std::string newer = "{\"brewickSession\":4}\n" + abc.substr(abc.find('\n') + 1);
     // The last inn named with `letters` letters.
     const auto named = [&abc](std::size_t letters) {
         std::string renamed = abc;
         return renamed.replace(renamed.find("inn-C"), 5, std::string(letters, 'C'));
     };
-    const auto windowFile = [](const fs::path& folder, const char* id) {
-        return folder / "windows" / (std::string(id) + ".jsonl");
+    const auto windowFile = [](const fs::path& folder, const char* id, const char* ending = ".jsonl") {
+        return folder / "windows" / (std::string(id) + ending);
+    };
+    // Copies of lines set aside on the first days of 2020, the first last
+    // written, as a backup may bring them back.
+    const auto lineCopy = [](int day) {
+        return "session.jsonl.unread-lines-2020010" + std::to_string(day) + "-000000";
+    };
+    const auto linesCopied = [&](int days) {
+        return [&write, &lineCopy, days](const fs::path& folder) {
+            for (int day = 1; day <= days; ++day) {
+                write(folder / lineCopy(day), "x\n");
+                fs::last_write_time(folder / lineCopy(day), fs::file_time_type::clock::now() - std::chrono::hours(day));
+            }
+        };
     };
     const Row rows[] = {
-        {"a session of three inns", session(abc), "ABC", 0, ""},
-        {"no session yet", [](const fs::path&) {}, "", 0, ""},
-        {"a session of the first version", session(firstVersion), "ABC", 0, ""},
-        {"a damaged last line", session(abc + "{\"inn\":"), "ABC", 1, "1 inn of the last session could not be read"},
-        {"an inn named as long as a name may be", session(named(48)), "ABC", 0, ""},
-        {"one letter longer", session(named(49)), "AB", 1, "1 inn of the last session"},
+        {"a session of three inns", session(abc), "ABC", 0, 0, ""},
+        {"no session yet", [](const fs::path&) {}, "", 0, 0, ""},
+        {"a session of the first version", session(firstVersion), "ABC", 0, 0, ""},
+        {"a damaged last line", session(abc + "{\"inn\":"), "ABC", 1, 0, "1 inn of the last session could not be read"},
+        {"blank lines between the inns", session(abc + "\n \r\n" + abc.substr(abc.find('\n') + 1)), "ABC", 0, 0, ""},
+        {"an inn named as long as a name may be", session(named(48)), "ABC", 0, 0, ""},
+        {"one letter longer", session(named(49)), "AB", 1, 0, "1 inn of the last session"},
         {"a damaged first line", session(SessionInns::bytes({}) + "{\"inn\":\n" + abc.substr(abc.find('\n') + 1)),
-         "ABC", 1, "1 inn of the last session"},
-        {"NULs after a write cut short", session(abc + std::string(300, '\0')), "ABC", 1, "1 inn of the last"},
-        {"a newer Brewick's", session("{\"brewickSession\":4}\n" + abc.substr(abc.find('\n') + 1)), "", 1,
-         "The session in"},
-        {"no session at all", session("inn.example.org\n"), "", 1, "The session in"},
+         "ABC", 1, 0, "1 inn of the last session"},
+        {"NULs after a write cut short", session(abc + std::string(300, '\0')), "ABC", 1, 0, "1 inn of the last"},
+        {"a newer Brewick's", session(newer), "", 0, 1, "The session in"},
+        {"no session at all", session("inn.example.org\n"), "", 0, 1, "The session in"},
         {"a folder in its place", [](const fs::path& folder) { fs::create_directories(folder / "session.jsonl"); }, "",
-         1, "The session in"},
+         0, 1, "The session in"},
+        {"a newer Brewick's session and window, each set aside under a name of its own",
+         [&](const fs::path& folder) {
+             write(folder / "session.jsonl", newer);
+             write(windowFile(folder, "newer"), newer);
+         },
+         "", 0, 2, "The session in", 2},
         {"two windows that ended, each after its own inns",
          [&](const fs::path& folder) {
              write(folder / "session.jsonl", abc);
@@ -337,9 +321,11 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
              std::vector<KeptInn> first = made.inns("ABCDF");
              first[1] = made.inn('B', 100);
              write(windowFile(folder, "first"), SessionInns::bytes(first));
+             write(windowFile(folder, "first", ".lock"), "");
              write(windowFile(folder, "second"), SessionInns::bytes(made.inns("ABCEG")));
+             write(windowFile(folder, "second", ".lock"), "");
          },
-         "ABCDEFG", 0, ""},
+         "ABCDEFG", 0, 0, ""},
         {"an inn deleted in one window, though the session and another window hold it",
          [&](const fs::path& folder) {
              write(folder / "session.jsonl", abc);
@@ -347,7 +333,7 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
              write(windowFile(folder, "first"), SessionInns::bytes(made.inns("ACD"), deleted));
              write(windowFile(folder, "second"), SessionInns::bytes(made.inns("ABCE")));
          },
-         "ACDE", 0, ""},
+         "ACDE", 0, 0, ""},
         {"an inn changed in another window after it was deleted",
          [&](const fs::path& folder) {
              write(folder / "session.jsonl", abc);
@@ -357,27 +343,66 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
              changed[1].changed = 'B' + 1;
              write(windowFile(folder, "second"), SessionInns::bytes(changed));
          },
-         "ABC", 0, ""},
+         "ABC", 0, 0, ""},
         {"a deletion the session keeps, and a window that ended later with the inn",
          [&](const fs::path& folder) {
              const DeletedInn deleted[] = {{"inn-B", 'B'}};
              write(folder / "session.jsonl", SessionInns::bytes(made.inns("AC"), deleted));
              write(windowFile(folder, "late"), SessionInns::bytes(made.inns("ABCD")));
          },
-         "ACD", 0, ""},
+         "ACD", 0, 0, ""},
         {"a window that crashed while writing, before the session was merged",
          [&](const fs::path& folder) {
              write(windowFile(folder, "crashed"), SessionInns::bytes(made.inns("D")));
              write(folder / "windows" / ".brewick-999999999-0", "the rest of D");
+             write(folder / ".brewick-999999999-1", "the rest of the merged session");
          },
-         "D", 0, ""},
-        {"old copies set aside: the newest three are kept",
+         "D", 0, 0, ""},
+        {"old copies of lines: the newest three by the time in their names are kept",
          [&](const fs::path& folder) {
-             for (int copy = 1; copy <= 4; ++copy)
-                 write(folder / ("session.jsonl.unread-" + std::to_string(copy)), "x");
+             linesCopied(4)(folder);
              write(folder / "session.jsonl", abc + "x\n");
          },
-         "ABC", 3, "1 inn"},
+         "ABC",
+         3,
+         0,
+         "1 inn",
+         1,
+         {lineCopy(3), lineCopy(4)},
+         {lineCopy(1), lineCopy(2)}},
+        {"a newer Brewick's session set aside, written before three copies of lines",
+         [&](const fs::path& folder) {
+             session(newer)(folder);
+             fs::last_write_time(folder / "session.jsonl", fs::file_time_type::clock::now() - std::chrono::hours(24));
+             linesCopied(3)(folder);
+         },
+         "",
+         3,
+         1,
+         "The session in",
+         1,
+         {lineCopy(1), lineCopy(2), lineCopy(3)}},
+        {"copies an earlier Brewick named for unread text, whole or not, stay",
+         [&](const fs::path& folder) {
+             for (int day = 1; day <= 4; ++day)
+                 write(folder / ("session.jsonl.unread-2020010" + std::to_string(day) + "-000000"), newer);
+             write(folder / "session.jsonl", abc + "x\n");
+         },
+         "ABC",
+         1,
+         0,
+         "1 inn",
+         1,
+         {"session.jsonl.unread-20200101-000000", "session.jsonl.unread-20200102-000000",
+          "session.jsonl.unread-20200103-000000", "session.jsonl.unread-20200104-000000"}},
+        {.name = "a line too long to be kept aside on a full disk: the session keeps it for the next start",
+         .make = session(abc + std::string(100000, 'x') + "\n"),
+         .inns = "ABC",
+         .lineCopies = 0,
+         .wholeCopies = 0,
+         .news = "1 inn of the last session could not be read, and cannot be kept aside",
+         .nextNews = "1 inn of the last session could not be read; the text",
+         .diskRoom = 50000},
     };
     int number = 0;
     for (const Row& row : rows) {
@@ -386,18 +411,34 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
         const fs::path folder = dir.path() / std::to_string(++number);
         row.make(folder);
         SessionStore store(folder, "this");
+        std::optional<test::FullDisk> full;
+        if (row.diskRoom > 0)
+            full.emplace(row.diskRoom);
         const SessionStore::Opening opening = store.open();
+        full.reset();
         EXPECT_EQ(SessionInns::names(opening.inns), row.inns);
-        if (*row.news == '\0')
-            EXPECT_THAT(opening.news, testing::IsEmpty());
+        EXPECT_THAT(opening.news, testing::AllOf(testing::SizeIs(*row.news == '\0' ? 0 : row.messages),
+                                                 testing::Each(testing::StartsWith(row.news))));
+        const auto count = [&folder](std::string_view start) {
+            std::size_t count = 0;
+            for (const fs::directory_entry& entry : fs::directory_iterator(folder))
+                count += entry.path().filename().string().starts_with(start);
+            return count;
+        };
+        EXPECT_EQ(count("session.jsonl.unread-lines-"), row.lineCopies);
+        EXPECT_EQ(count("session.jsonl.set-aside-"), row.wholeCopies);
+        EXPECT_EQ(count(".brewick-"), 0u) << "the temporaries of writers that ended are gone";
+        for (const std::string& copy : row.kept)
+            EXPECT_TRUE(isThere(folder / copy)) << copy;
+        for (const std::string& copy : row.gone)
+            EXPECT_FALSE(isThere(folder / copy)) << copy;
+        // What the next start finds is what this one did, with nothing more to tell.
+        const SessionStore::Opening next = SessionStore(folder, "next").open();
+        EXPECT_EQ(SessionInns::names(next.inns), row.inns);
+        if (*row.nextNews == '\0')
+            EXPECT_THAT(next.news, testing::IsEmpty());
         else
-            EXPECT_THAT(opening.news, testing::ElementsAre(testing::StartsWith(row.news)));
-        std::size_t copies = 0;
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder))
-            copies += entry.path().filename().string().starts_with("session.jsonl.unread-");
-        EXPECT_EQ(copies, row.asideCopies);
-        // What the next start finds is what this one did.
-        EXPECT_EQ(SessionInns::names(SessionStore(folder, "next").open().inns), row.inns);
+            EXPECT_THAT(next.news, testing::ElementsAre(testing::StartsWith(row.nextNews)));
         EXPECT_EQ(test::entries(folder / "windows"), (std::vector<std::string>{"next.lock", "this.lock"}));
     }
 }
@@ -435,6 +476,8 @@ TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
     std::vector<KeptInn> changed = made.inns("ABC");
     changed[1] = made.inn('X', 200);
     changed[1].id = "inn-B";
+    // Made as X was, later than C.
+    const KeptInn changedLater = changed[1];
     const Row rows[] = {
         {"one session", {made.inns("ABC")}, "ABC"},
         {"the same twice", {made.inns("ABC"), made.inns("ABC")}, "ABC"},
@@ -442,6 +485,7 @@ TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
         {"an inn made later shown before one made earlier", {made.inns("ADB"), made.inns("C")}, "ACDB"},
         {"the later change wins, wherever it is", {changed, made.inns("ABC")}, "AXC"},
         {"sessions that disagree on the order", {made.inns("AB"), made.inns("BA")}, "AB"},
+        {"the later change keeps when the inn was first made", {made.inns("B"), {changedLater}, made.inns("C")}, "XC"},
         {"none", {}, ""},
     };
     for (const Row& row : rows)
@@ -454,7 +498,7 @@ TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
 // each inn's latest once.
 TEST(Session, KeepsTheNewestInnsWithinItsBounds)
 {
-    enum Kind { Kept, Starred, Deleted, DeletedTwice };
+    enum Kind { Kept, Starred, Restarred, Deleted, DeletedTwice };
     struct Row {
         const char* name;
         std::size_t inns;
@@ -471,6 +515,8 @@ TEST(Session, KeepsTheNewestInnsWithinItsBounds)
         {"one more starred", kMostStarredInns + 1, kKeptInnOverhead, 1, Starred},
         {"as many starred bytes as their bound", 2, kMostStarredBytes / 2, 0, Starred},
         {"one starred byte more", 2, kMostStarredBytes / 2 + 1, 1, Starred},
+        {"as many starred bytes as their bound, the first unstarred and starred again", 2, kMostStarredBytes / 2, 0,
+         Restarred},
         {"as many deletions as their bound", kMostDeletedInns, 0, 0, Deleted},
         {"one deletion more", kMostDeletedInns + 1, 0, 1, Deleted},
         {"each inn deleted twice, the second later", 3, 0, 3, DeletedTwice},
@@ -488,7 +534,11 @@ TEST(Session, KeepsTheNewestInnsWithinItsBounds)
             if (row.kind == DeletedTwice)
                 deleted.push_back({inns[i].id, static_cast<std::int64_t>(i) + 1000});
         }
-        if (row.kind == Starred) {
+        if (row.kind == Restarred) {
+            stars.push_back({StarChange::Unstar, inns.front()});
+            stars.push_back({StarChange::Star, inns.front()});
+        }
+        if (row.kind == Starred || row.kind == Restarred) {
             std::vector<KeptInn> starred;
             EXPECT_EQ(changeStars(starred, stars).size(), row.dropped) << row.name;
             EXPECT_EQ(starred.size(), row.inns - row.dropped) << row.name;
@@ -505,7 +555,9 @@ TEST(Session, KeepsTheNewestInnsWithinItsBounds)
 
 // Two windows star, unstar and change inns in one file of starred inns:
 // each change is made to the file as it stands, so neither loses the
-// other's; a line that cannot be read is kept aside, and a file of a newer
+// other's; what is refused, or cannot be kept, is said once, and again only
+// after a change was made; a writer killed before it was done leaves nothing
+// for good; a line that cannot be read is kept aside, and a file of a newer
 // Brewick is left as it is.
 TEST(StarredInns, WindowsKeepEachOthersStarsAndLoseNoLine)
 {
@@ -518,34 +570,90 @@ TEST(StarredInns, WindowsKeepEachOthersStarsAndLoseNoLine)
     later.id = "inn-D";
     KeptInn earlier = made.inn('Y', 100);
     earlier.id = "inn-D";
+    // Past what a session holds, and so what a star may take.
+    const auto tooLarge = [huge = std::make_shared<const std::string>(kMostKeptBytes, 'x')](KeptInn inn) {
+        inn.packed = huge;
+        return inn;
+    };
+    KeptInn laterStill = made.inn('Z', 300);
+    laterStill.id = "inn-D";
+    // Writers of the file: one killed before it was done, one that runs.
+    const fs::path killed = path.parent_path() / ".brewick-999999999-0";
+    const fs::path running = path.parent_path() / (".brewick-" + std::to_string(::getpid()) + "-99");
+    fs::create_directories(path.parent_path());
+    std::ofstream(killed) << "the first star";
+    std::ofstream(running) << "a star";
     struct Row {
         const char* name;
         int window;
-        StarChange change;
-        const char* starred;  // the inns' names in the file, in order
+        std::optional<StarChange> change;  // none: the window starts
+        const char* starred;               // the inns' names in the file, in order
+        const char* news = "";             // the start of the one message; none: ""
+        bool diskFull = false;             // no file may grow
     };
     const Row rows[] = {
-        {"the first window stars B", 0, {StarChange::Star, made.inn('B')}, "B"},
-        {"the second stars D, though it read no B", 1, {StarChange::Star, made.inn('D')}, "BD"},
-        {"the first unstars B", 0, {StarChange::Unstar, made.inn('B')}, "D"},
-        {"the first changes D, which the second starred", 0, {StarChange::Update, later}, "X"},
-        {"the second's earlier change of D comes too late", 1, {StarChange::Update, earlier}, "X"},
-        {"a change of an inn not starred stars nothing", 1, {StarChange::Update, made.inn('E')}, "X"},
+        {"the first window starts, after a writer was killed at the first star", 0, std::nullopt, ""},
+        {"the first window stars B", 0, StarChange{StarChange::Star, made.inn('B')}, "B"},
+        {"the second stars D, though it read no B", 1, StarChange{StarChange::Star, made.inn('D')}, "BD"},
+        {"the first unstars B", 0, StarChange{StarChange::Unstar, made.inn('B')}, "D"},
+        {"the first changes D, which the second starred", 0, StarChange{StarChange::Update, later}, "X"},
+        {"the second's earlier change of D comes too late", 1, StarChange{StarChange::Update, earlier}, "X"},
+        {"a change of an inn not starred stars nothing", 1, StarChange{StarChange::Update, made.inn('E')}, "X"},
+        {"a star past the bounds is refused", 1, StarChange{StarChange::Star, tooLarge(made.inn('F'))}, "X",
+         "An inn cannot be starred"},
+        {"and refused again, each time it is asked", 1, StarChange{StarChange::Star, tooLarge(made.inn('F'))}, "X",
+         "An inn cannot be starred"},
+        {"a change of D past what a session holds is refused", 0, StarChange{StarChange::Update, tooLarge(later)}, "X",
+         "The changes of the starred inn"},
+        {"refused again: said once", 0, StarChange{StarChange::Update, tooLarge(later)}, "X"},
+        {"a change of D that fits is made", 0, StarChange{StarChange::Update, laterStill}, "Z"},
+        {"one past the bounds after it: said again", 0, StarChange{StarChange::Update, tooLarge(laterStill)}, "Z",
+         "The changes of the starred inn"},
+        {"the disk full, B is not starred", 0, StarChange{StarChange::Star, made.inn('B')}, "Z",
+         "The starred inns cannot be kept", true},
+        {"still full: said once", 0, StarChange{StarChange::Star, made.inn('B')}, "Z", "", true},
+        {"room again: B is starred", 0, StarChange{StarChange::Star, made.inn('B')}, "ZB"},
+        {"full again: said again", 0, StarChange{StarChange::Star, made.inn('C')}, "ZB",
+         "The starred inns cannot be kept", true},
     };
     for (const Row& row : rows) {
-        const StarChange changes[] = {row.change};
-        EXPECT_EQ(SessionInns::names(windows[row.window].change(changes).inns), row.starred) << row.name;
-        EXPECT_EQ(SessionInns::names(readSessionFile(path, kStarredInnsFormat).inns), row.starred) << row.name;
+        SCOPED_TRACE(row.name);
+        std::optional<test::FullDisk> full;
+        if (row.diskFull)
+            full.emplace(fs::file_size(path));
+        const StarredInnsFile::Starred starred =
+            row.change ? windows[row.window].change(std::span(&*row.change, 1)) : windows[row.window].open();
+        full.reset();
+        EXPECT_EQ(SessionInns::names(starred.inns), row.starred);
+        EXPECT_EQ(SessionInns::names(readSessionFile(path, kStarredInnsFormat).inns), row.starred);
+        if (*row.news == '\0')
+            EXPECT_THAT(starred.news, testing::IsEmpty());
+        else
+            EXPECT_THAT(starred.news, testing::ElementsAre(testing::StartsWith(row.news)));
+        EXPECT_FALSE(isThere(killed));
+        EXPECT_TRUE(isThere(running));
     }
 
+    // Copies of lines set aside on the first days of 2020: the newest three
+    // by the time in their names stay.
+    const auto copy = [&path](int day) {
+        return path.string() + ".unread-lines-2020010" + std::to_string(day) + "-000000";
+    };
+    for (int day = 1; day <= 3; ++day) {
+        std::ofstream(copy(day)) << "x\n";
+        fs::last_write_time(copy(day), fs::file_time_type::clock::now() - std::chrono::hours(day));
+    }
     std::ofstream(path, std::ios::app) << "{\"entry\":\n";
     const StarredInnsFile::Starred damaged = StarredInnsFile(path).change({});
-    EXPECT_EQ(SessionInns::names(damaged.inns), "X");
+    EXPECT_EQ(SessionInns::names(damaged.inns), "ZB");
     EXPECT_THAT(damaged.news, testing::ElementsAre(testing::StartsWith(
                                   "1 inn of the starred inns could not be read; the text that could not be read is "
                                   "kept in " +
-                                  path.string() + ".unread-")));
+                                  path.string() + ".unread-lines-")));
     EXPECT_EQ(readSessionFile(path, kStarredInnsFormat).unread, 0u) << "the file keeps what it could read";
+    EXPECT_FALSE(isThere(copy(1)));
+    EXPECT_TRUE(isThere(copy(2)));
+    EXPECT_TRUE(isThere(copy(3)));
 
     std::ofstream(path, std::ios::binary) << "{\"brewickKeptInns\":2}\n";
     const StarChange star[] = {{StarChange::Star, made.inn('B')}};

@@ -16,7 +16,20 @@
 namespace brewick {
 namespace {
 
-InnHistory historyOfRun(std::uint32_t seed) { return InnHistory(seed, innJsonPacking(), "test"); }
+// A clock that moves at every reading, so that an inn marked changed twice
+// shows two times.
+InnHistory historyOfRun(std::uint32_t seed)
+{
+    return InnHistory(seed, innJsonPacking(), "test", [now = std::int64_t{0}]() mutable { return ++now; });
+}
+
+std::vector<std::int64_t> changedTimes(const std::vector<KeptInn>& inns)
+{
+    std::vector<std::int64_t> times;
+    for (const KeptInn& inn : inns)
+        times.push_back(inn.changed);
+    return times;
+}
 
 class History : public testing::Test {
 protected:
@@ -224,7 +237,7 @@ TEST_F(History, AStepSaysWhatItDrewAgain)
 }
 
 // Stepping back and forth between generations leaves the generated inns those
-// of a run that never stepped.
+// of a run that never stepped, and changes none of them.
 TEST_F(History, SteppingLeavesTheGeneratedInnsAsWithoutIt)
 {
     test::RecordingRandom plainRandom{4711};
@@ -233,9 +246,11 @@ TEST_F(History, SteppingLeavesTheGeneratedInnsAsWithoutIt)
         history.generate(generator);
         plain.generate();
         EXPECT_EQ(generator.sheet(), plain.sheet()) << "inn " << inn;
+        const std::vector<std::int64_t> changed = changedTimes(history.inns(generator.sheet()));
         history.goBack(generator);
         history.goForward(generator);
         history.goForward(generator);
+        EXPECT_EQ(changedTimes(history.inns(generator.sheet())), changed) << "inn " << inn;
     }
     EXPECT_EQ(random.ranges, plainRandom.ranges);
 }
@@ -291,6 +306,108 @@ TEST(HistoryBounds, KeepsTheLastInnsWithinItsCountAndItsBytes)
         EXPECT_TRUE(generator.sheet() == shown);
         EXPECT_EQ(history.inns(shown).size(), row.kept + (row.menuBytes > kMostKeptBytes / 2 ? 0 : 1))
             << "the session holds what fits";
+    }
+}
+
+// At the bounds the oldest inn goes first, also among inns restored or shown
+// from the list, and an inn ahead only after them; a deletion frees its
+// bytes, and the newest deletions are remembered within their own bound.
+TEST(HistoryBounds, DropTheOldestFirstWhereverTheInnsCameFrom)
+{
+    test::RecordingRandom otherRandom{99};
+    InnGenerator other{otherRandom, {}};
+    other.generate();
+    // An inn of another run, numbered `number`, as a session or the list gives it.
+    const auto elsewhere = [&other](std::uint64_t number) {
+        const InnPlace place{number, 99};
+        const auto time = static_cast<std::int64_t>(number);
+        return KeptInn{std::make_shared<const std::string>(innJsonPacking().pack(other.sheet(), place)), place,
+                       "other-" + std::to_string(number), time, time};
+    };
+    struct Row {
+        const char* name;
+        std::function<void(InnHistory&, InnGenerator&, std::vector<std::string>& ids)> make;
+        std::size_t steps;       // back from the shown inn to the oldest
+        std::uint64_t oldest;    // its number
+        std::uint64_t farthest;  // the number of the last inn ahead
+    };
+    const auto generate = [](InnHistory& history, InnGenerator& generator, std::vector<std::string>& ids, int count) {
+        for (int inn = 0; inn < count; ++inn) {
+            history.generate(generator);
+            ids.push_back(history.shownId());
+        }
+    };
+    // Inns of an eighth of the bytes the history keeps: seven fit.
+    const auto generateLarge = [&generate](InnHistory& history, InnGenerator& generator, std::vector<std::string>& ids,
+                                           int count) {
+        generator.sheet().menuLines.add(std::string(kMostKeptBytes / 16, 'x'));
+        generator.setPart(InnPart::InnName, true);
+        generate(history, generator, ids, count);
+    };
+    const auto deleteAllButShown = [](InnHistory& history, std::vector<std::string>& ids, std::size_t remembered) {
+        ids.pop_back();
+        history.remove(ids);
+        EXPECT_EQ(history.deleted().size(), remembered);
+        EXPECT_EQ(history.deleted().front().id, ids[ids.size() - remembered]);
+    };
+    const Row rows[] = {
+        {"at the bound with an inn ahead, a new inn drops the oldest, not the one ahead",
+         [&](InnHistory& history, InnGenerator& generator, std::vector<std::string>& ids) {
+             generate(history, generator, ids, kMostKeptInns);
+             history.goBack(generator);
+             generate(history, generator, ids, 1);
+         },
+         kMostKeptInns - 2, 2, kMostKeptInns},
+        {"a session restored that fills the bound with the first inn: its oldest goes",
+         [&](InnHistory& history, InnGenerator& generator, std::vector<std::string>& ids) {
+             generate(history, generator, ids, 1);
+             std::vector<KeptInn> restored;
+             for (std::uint64_t number = 1; number <= kMostKeptInns; ++number)
+                 restored.push_back(elsewhere(number));
+             EXPECT_EQ(history.restore(std::move(restored)), 1u);
+         },
+         kMostKeptInns - 1, 2, 1},
+        {"an inn shown from the list at the bound: the oldest goes",
+         [&](InnHistory& history, InnGenerator& generator, std::vector<std::string>& ids) {
+             generate(history, generator, ids, kMostKeptInns);
+             EXPECT_TRUE(history.show(generator, elsewhere(5000)));
+         },
+         kMostKeptInns - 1, 2, 5000},
+        {"three of seven large inns deleted make room for three more",
+         [&](InnHistory& history, InnGenerator& generator, std::vector<std::string>& ids) {
+             generateLarge(history, generator, ids, 7);
+             history.remove({ids[0], ids[1], ids[2]});
+             generate(history, generator, ids, 3);
+         },
+         6, 4, 10},
+        {"as many deletions as their bound: all remembered",
+         [&](InnHistory& history, InnGenerator& generator, std::vector<std::string>& ids) {
+             generate(history, generator, ids, kMostDeletedInns + 1);
+             deleteAllButShown(history, ids, kMostDeletedInns);
+         },
+         0, kMostDeletedInns + 1, kMostDeletedInns + 1},
+        {"one deletion more: the oldest forgotten",
+         [&](InnHistory& history, InnGenerator& generator, std::vector<std::string>& ids) {
+             generate(history, generator, ids, kMostDeletedInns + 2);
+             deleteAllButShown(history, ids, kMostDeletedInns);
+         },
+         0, kMostDeletedInns + 2, kMostDeletedInns + 2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::RecordingRandom random{4711};
+        InnGenerator generator{random, {}};
+        InnHistory history = historyOfRun(4711);
+        std::vector<std::string> ids;
+        row.make(history, generator, ids);
+        std::size_t steps = 0;
+        for (; history.canGoBack(); ++steps)
+            history.goBack(generator);
+        EXPECT_EQ(steps, row.steps);
+        EXPECT_EQ(history.shownPlace().number, row.oldest);
+        while (history.canGoForward())
+            history.goForward(generator);
+        EXPECT_EQ(history.shownPlace().number, row.farthest);
     }
 }
 

@@ -36,6 +36,9 @@ TEST(JsonFormat, RoomCellsAreNumbersOnlyWhenTheyHoldAPlainNumber)
         {"1.5", "\"1.5\""},
         {"", "\"\""},
         {"plenty", "\"plenty\""},
+        {"\x1f", "\"\\u001f\""},                        // a control character in a short text
+        {"\xed\x9f\xbf", "\"\xed\x9f\xbf\""},           // the last character before the surrogates
+        {"\xed\xa0\x80", "\"\\udced\\udca0\\udc80\""},  // a surrogate's bytes are no UTF-8
     };
     for (const auto& [cell, json] : rows) {
         InnSheet sheet;
@@ -80,6 +83,10 @@ TEST(JsonFormat, TheMenuIsSplitAtItsHeadingsHoweverItWasEdited)
          {"Main Courses", " Roast Boar", " ", "Puddings", " ", "Drinks"},
          R"j({"mainCourses":["Roast Boar"],"puddings":[],"drinks":[],)j"
          R"j("lines":["Main Courses"," Roast Boar"," ","Puddings"," ","Drinks"]})j"},
+        {"an empty line typed after the last item",
+         {"Main Courses", "  Roast Boar", " ", "Puddings", " ", "Drinks", ""},
+         R"j({"mainCourses":["Roast Boar"],"puddings":[],"drinks":[],)j"
+         R"j("lines":["Main Courses","  Roast Boar"," ","Puddings"," ","Drinks",""]})j"},
     };
     for (const Row& row : rows) {
         InnSheet sheet;

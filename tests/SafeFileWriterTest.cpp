@@ -131,8 +131,13 @@ TEST_F(SafeFileWriter, PermissionsOfFolderAndFileAsAUserMeetsThem)
         std::optional<fs::perms> existingFile;  // none: no file yet
         bool written;
         Replacement replacement = Replacement::InPlaceWhenNeeded;
+        bool othersFileInStickyFolder = false;  // the user may write it, not rename it away
+        const char* reason = "Permission denied";
     };
     const Row rows[] = {
+        {"writable file in a writable folder, its permissions kept", true, fs::perms(0666), true},
+        {"another user's writable file in a folder all may write, but only owners rename in", true, fs::perms(0666),
+         false, Replacement::InPlaceWhenNeeded, true, "Operation not permitted"},
         {"writable file in a read-only folder", false, fs::perms(0666), true},
         {"writable file in a read-only folder, by rename only", false, fs::perms(0666), false,
          Replacement::ByRenameOnly},
@@ -142,10 +147,15 @@ TEST_F(SafeFileWriter, PermissionsOfFolderAndFileAsAUserMeetsThem)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
+        // Only root can make the file another user's.
+        if (row.othersFileInStickyFolder && geteuid() != 0)
+            continue;
         const test::TempDir place;
         const fs::path target = innFileIn(place, row.folderWritable, row.existingFile);
+        if (row.othersFileInStickyFolder)
+            fs::permissions(target.parent_path(), fs::perms::sticky_bit, fs::perm_options::add);
 
-        const std::string refusal = "Cannot create file " + target.string() + ": Permission denied";
+        const std::string refusal = "Cannot create file " + target.string() + ": " + row.reason;
         const int status = inChild(asUnprivilegedUser, [&] {
             return writeFileSafely(target, "new\r\n", FileSync::Now, row.replacement) ==
                    (row.written ? std::nullopt : std::optional(refusal));
@@ -157,7 +167,33 @@ TEST_F(SafeFileWriter, PermissionsOfFolderAndFileAsAUserMeetsThem)
         EXPECT_EQ(contents(target), expected);
         EXPECT_EQ(entries(target.parent_path()).size(), row.existingFile || row.written ? 1u : 0u)
             << "nothing left beside it";
+        if (row.existingFile) {
+            EXPECT_EQ(fs::status(target).permissions(), *row.existingFile);
+        }
     }
+}
+
+// What writers that ended before they were done left is removed; what the
+// writers that still run write stays, another user's too, and so does a file
+// only named like theirs.
+TEST_F(SafeFileWriter, RemovesWhatWritersThatEndedLeftAndNothingElse)
+{
+    const std::pair<const char*, bool> rows[] = {
+        {".brewick-999999999-0", true},  // no process has that number
+        {".brewick-1-0", false},         // the first process, which is no user's own
+        {".brewick-999999999", false},   // no writer names its file so
+    };
+    fs::permissions(dir.path(), fs::perms(0777));
+    for (const auto& [name, removed] : rows)
+        std::ofstream(dir.path() / name) << "x";
+    const int status = inChild(asUnprivilegedUser, [this] {
+        removeLeftTemporaries(dir.path());
+        return true;
+    });
+    if (status == kSkipped)
+        GTEST_SKIP() << "cannot become an unprivileged user (nobody) to test another user's writer";
+    for (const auto& [name, removed] : rows)
+        EXPECT_EQ(fs::exists(dir.path() / name), !removed) << name;
 }
 
 // Disk full, for real: the child may write only so much to any file. The

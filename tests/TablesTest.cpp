@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 #include "core/TableText.h"
@@ -66,9 +67,10 @@ TEST(Tables, RerollsDrawOneTableOrPatronAsGeneratedAndKeepTheRest)
         int line;  // kWhole: the whole table
         std::vector<int> answers;
         std::vector<int> ranges;
-        std::vector<std::size_t> changed;  // the lines of its block that change; the whole table: none
-        std::string first;                 // the first changed line, or the heading, starts so
-        std::string last;                  // the last changed line starts so
+        std::vector<std::size_t> changed;            // the lines of its block that change; the whole table: none
+        std::string first;                           // the first changed line, or the heading, starts so
+        std::string last;                            // the last changed line starts so
+        std::function<void(TextLines&)> typed = {};  // into the table's lines beforehand
     };
     const Row rows[] = {
         {"table 2 again, now of three", 1, kWhole, threeMen, threeMenRanges, {}, "Table No. 2 (3 patrons)", ""},
@@ -91,6 +93,24 @@ TEST(Tables, RerollsDrawOneTableOrPatronAsGeneratedAndKeepTheRest)
          "A very young human cleric wearing plain garb. She has ",
          "She is sleeping"},
         {"what the lone patron is doing", 1, 2, {1}, {32}, {2}, "He is waiting", "He"},
+        {"the lone patron of table 2 again, now a woman, what the user typed of them staying",
+         1,
+         1,
+         {0, 0, 0, 0, 25, 0, 0},
+         {52, 8, 54, 46, 101, 53, 54},
+         {1},
+         "A very young human cleric wearing plain garb. She has ",
+         "A very young human cleric",
+         [](TextLines& lines) { lines.replace(2, 1, {"Asleep at the bar"}); }},
+        {"the closing line of table 1, whose line of what they do was removed",
+         0,
+         3,
+         {},
+         {},
+         {},
+         "",
+         "",
+         [](TextLines& lines) { lines.replace(3, 1, {}); }},
         {"a heading", 0, 0, {}, {}, {}, "", ""},
         {"the closing line below it, likewise", 0, 4, {1}, {51}, {3}, "They are arguing", "They"},
         {"no one sitting at table 3", 2, 1, {}, {}, {}, "", ""},
@@ -115,6 +135,11 @@ TEST(Tables, RerollsDrawOneTableOrPatronAsGeneratedAndKeepTheRest)
         }
         sheet.chosenTable = static_cast<int>(row.table);
         showChosenTable(sheet);
+        if (row.typed) {
+            TextLines typed = sheet.shownTableLines;
+            row.typed(typed);
+            editShownTable(sheet, typed);
+        }
         const auto before = blocksOf(sheet);
 
         ScriptedRandom random(row.answers);
