@@ -2,8 +2,8 @@
 # processes listed in `pids`, both cleared away when the test ends; a home and
 # XDG folders of the test's own in the work folder, never the user's; fail and
 # wait_for; start_x_server, an X server of the test's own; screenshot, which
-# waits for the windows it shows to be drawn; and save_through, a save by the
-# window `main` with xdotool.
+# waits for the windows it shows to be drawn; clipboard_holds; and
+# save_through, a save by the window `main` with xdotool.
 
 work=$(mktemp -d)
 export HOME=$work/home
@@ -56,6 +56,11 @@ screenshot() {
     wait_for drawn "$window" || fail "window $window was not drawn for the screenshot $1"
   done
   import -window root "$shots/$1.png"
+}
+
+# Whether the clipboard holds the bytes of the file $1.
+clipboard_holds() {
+  timeout "$wait_seconds" xclip -o -selection clipboard >"$work/clipboard.txt" 2>/dev/null && cmp -s "$work/clipboard.txt" "$1"
 }
 
 # Chooses the File menu's item by its key, or presses the shortcut $1 (a key

@@ -128,10 +128,6 @@ is_transient_for_main() {
 xdotool windowfocus --sync "$main"
 batch_run --seed 7 | tr -d '\r' >"$work/expected.txt"
 xdotool key --clearmodifiers ctrl+shift+c
-# The clipboard holds the text of the file $1.
-clipboard_holds() {
-  timeout "$wait_seconds" xclip -o -selection clipboard >"$work/clipboard.txt" 2>/dev/null && cmp -s "$work/clipboard.txt" "$1"
-}
 wait_for clipboard_holds "$work/expected.txt" ||
   fail "Ctrl+Shift+C left on the clipboard: $(head -c 300 "$work/clipboard.txt" 2>/dev/null)"
 [[ $(timeout "$wait_seconds" xclip -o -selection clipboard -t text/markdown | head -n 1) == "# "* ]] ||
