@@ -36,7 +36,8 @@ export XDG_RUNTIME_DIR=$work/runtime
 if [[ -z ${DISPLAY:-} ]] && command -v Xvfb >/dev/null; then
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
   xvfb=$!
-  for _ in $(seq 50); do [[ -s $work/display ]] && break || sleep 0.1; done
+  for _ in $(seq 300); do [[ -s $work/display ]] && break || sleep 0.1; done
+  [[ -s $work/display ]] || { echo "Xvfb did not start within 30 seconds" >&2; exit 1; }
   export DISPLAY=:$(cat "$work/display")
 fi
 [[ -n ${DISPLAY:-} ]] || export QT_QPA_PLATFORM=offscreen

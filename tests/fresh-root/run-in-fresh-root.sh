@@ -2,8 +2,8 @@
 # A newcomer's first run on a fresh machine: in a minimal Debian 12 root with
 # only git added, a clone of the checkout's committed HEAD and ./run.sh must
 # install what is missing, build both programs and start the window program,
-# which must still be running a few seconds later. Runs as root in a chroot on
-# Qt's offscreen screen.
+# which must come up, keep its first inn in its session and still be running
+# then. Runs as root in a chroot on Qt's offscreen screen.
 #
 # The base root is made by debootstrap once and kept as a tarball in
 # ${XDG_CACHE_HOME:-~/.cache}/brewick/, so later runs start from it in seconds.
@@ -32,7 +32,7 @@ fi
 checkout=$(cd "$(dirname "$0")/../.." && pwd)
 arch=$(dpkg --print-architecture)
 suite=bookworm
-alive_seconds=5
+up_seconds=60
 run_timeout_minutes=${BREWICK_FRESH_ROOT_TIMEOUT_MINUTES:-90}
 [[ $run_timeout_minutes =~ ^[1-9][0-9]*$ ]] || {
   echo "$me: BREWICK_FRESH_ROOT_TIMEOUT_MINUTES must be a whole number of minutes, not '$run_timeout_minutes'" >&2
@@ -264,13 +264,23 @@ while exe=$(readlink "/proc/$run/exe" 2>/dev/null) || exe=; [[ $exe != "$brewick
 done
 phase_done "run.sh: built and started"
 
-sleep "$alive_seconds"
+# The window program keeps its first inn from its event loop, once the inn
+# is on the screen: a program that fails to come up never gets there.
+sessions=$root/root/.local/state/brewick/windows
+keeps_inn() { grep -qs '"inn":' "$sessions"/*.jsonl; }
+deadline=$((SECONDS + up_seconds))
+until keeps_inn; do
+  [[ $(readlink "/proc/$run/exe" 2>/dev/null) == "$brewick" ]] ||
+    fail "the window program ended before it kept its first inn" "$log"
+  ((SECONDS < deadline)) || fail "the window program kept no inn within $up_seconds seconds of starting" "$log"
+  sleep 0.1
+done
 [[ $(readlink "/proc/$run/exe" 2>/dev/null) == "$brewick" ]] ||
-  fail "the window program ended within $alive_seconds seconds of starting" "$log"
+  fail "the window program ended once it kept its first inn" "$log"
 kill "$run"
 wait "$run" || true
 child=
-phase_done "window program still running after ${alive_seconds} s"
+phase_done "window program up, its first inn kept"
 
 version=$(sed -n 's/^project(Brewick VERSION \([0-9.]*\).*/\1/p' "$root$clone/CMakeLists.txt")
 answer=$("${in_root[@]}" "$clone/build/bin/brewick-batch" --version 2>&1) ||

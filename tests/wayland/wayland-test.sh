@@ -22,20 +22,24 @@ app_id=$(basename "$desktop_file" .desktop)
 mkdir -p "$shots"
 source "$(dirname "$0")/../support/real-program-session.sh"
 
-# The compositor's screen, the window's background and nothing else.
-output_width=1024 output_height=768
+# The compositor's screen, the window's background and nothing else: no
+# on-screen keyboard either, which weston shows while a text field has the
+# keyboard.
+output_width=1024 output_height=768 background=204060
 start_x_server 1280x1024x24
 mkdir -m 700 "$work/runtime"
-cat >"$work/weston.ini" <<'INI'
+cat >"$work/weston.ini" <<INI
 [core]
 idle-time=0
 [shell]
 panel-position=none
-background-color=0xff204060
+background-color=0xff$background
 animation=none
 close-animation=none
 startup-animation=none
 focus-animation=none
+[input-method]
+path=
 INI
 XDG_RUNTIME_DIR="$work/runtime" weston --backend=x11-backend.so --use-pixman \
   --width=$output_width --height=$output_height --socket=wayland-brewick \
@@ -55,9 +59,14 @@ point_at() {
 # every screenshot.
 point_at $((output_width - 1)) $((output_height - 1))
 xdotool windowfocus --sync "$weston_window"
-sleep 0.5
 screen() { import -window "$weston_window" "$1"; }
-screen "$work/empty.png"
+# The empty screen: the background all over but for the pointer in its corner.
+screen_empty() {
+  screen "$work/empty.png"
+  [[ $(convert "$work/empty.png" -fill "#$background" \
+    -draw "rectangle $((output_width - 32)),$((output_height - 32)) $output_width,$output_height" -format %k info:) == 1 ]]
+}
+wait_for screen_empty || fail "weston's screen shows more than its background"
 
 mkdir -p "$work/data"
 protocol=$work/brewick.log
@@ -69,13 +78,20 @@ program=$!
 pids+=("$program")
 
 # The program's windows that are open now, one a line: the protocol ID, the
-# title, the smallest width it allows and, for the one that has the keyboard,
-# "focused"; all from the protocol log.
+# title, the smallest width it allows, "shown" once weston has drawn it (it
+# tells the program so by a frame callback) and, for the one that has the
+# keyboard, "focused"; all from the protocol log.
 open_windows() {
   awk '
     BEGIN { focus = -1 }
     # The number after the first `key` on the line.
     function after(key, at) { at = index($0, key); return at ? substr($0, at + length(key)) + 0 : -1 }
+    /-> wl_compositor@[0-9]+\.create_surface\(/ { delete shown[after("wl_surface@")] }
+    /-> wl_surface@[0-9]+\.frame\(/ { surface_of_frame[after("wl_callback@")] = after("wl_surface@") }
+    / wl_callback@[0-9]+\.done\(/ {
+      callback = after("wl_callback@")
+      if (callback in surface_of_frame) { shown[surface_of_frame[callback]] = 1; delete surface_of_frame[callback] }
+    }
     /-> xdg_wm_base@[0-9]+\.get_xdg_surface\(/ { surface_of_xdg[after("xdg_surface@")] = after("wl_surface@") }
     /-> xdg_surface@[0-9]+\.get_toplevel\(/ { xdg_of[after("xdg_toplevel@")] = after("xdg_surface@") }
     /-> xdg_toplevel@[0-9]+\.set_title\(/ { title[after("xdg_toplevel@")] = substr($0, index($0, "(\"") + 2, index($0, "\")") - index($0, "(\"") - 2) }
@@ -84,60 +100,66 @@ open_windows() {
     / wl_keyboard@[0-9]+\.enter\(/ { focus = after("wl_surface@") }
     / wl_keyboard@[0-9]+\.leave\(/ { focus = -1 }
     END {
-      for (id in title)
-        print id, title[id], width[id] (surface_of_xdg[xdg_of[id]] == focus ? " focused" : "")
+      for (id in title) {
+        surface = surface_of_xdg[xdg_of[id]]
+        print id, title[id], width[id] (shown[surface] ? " shown" : "") (surface == focus ? " focused" : "")
+      }
     }
   ' "$protocol"
 }
 has_window() { grep -qx "$1" <<<"$(open_windows)"; }
-window_open() { has_window "[0-9]* $1 $2\( focused\)\?"; }
-window_focused() { has_window "[0-9]* $1 $2 focused"; }
+window_open() { has_window "[0-9]* $1 $2\( shown\)\?\( focused\)\?"; }
+window_shown() { has_window "[0-9]* $1 $2 shown\( focused\)\?"; }
+window_focused() { has_window "[0-9]* $1 $2\( shown\)\? focused"; }
 window_closed() { ! has_window "[0-9]* $1 .*"; }
 shot() { screen "$shots/wayland-$1.png"; }
 
 wait_for window_open Brewick 502 || fail "no main window 502 pixels wide titled Brewick: $(tail -n 5 "$protocol")"
 app_ids=$(grep -o 'set_app_id("[^"]*")' "$protocol" | sort -u)
 [[ $app_ids == "set_app_id(\"$app_id\")" ]] || fail "the windows name themselves $app_ids, not $app_id"
-sleep 0.5
-shot main-window
 
-wait_for window_focused Brewick 502 || fail "the main window did not get the keyboard"
-xdotool key --clearmodifiers alt+f a
-wait_for window_open InnSplash 400 || fail "File > About showed no about window"
-sleep 0.3
-shot about-window
-wait_for window_focused InnSplash 400 || fail "the about window did not get the keyboard"
-xdotool key --clearmodifiers Return
-wait_for window_closed InnSplash || fail "Enter left the about window open"
-sleep 0.3
-
-# The main window's frame is what changed since the empty screen; its title
-# bar's buttons are centred 15 pixels from its top, the close button 17 pixels
-# from its right and the maximise button 41.
-find_frame() {
+# The main window's native surface, the first the program made, and the size
+# it last gave its window.
+main_surface=$(grep -o -m 1 'get_xdg_surface(new id xdg_surface@[0-9]*' "$protocol" | grep -o '[0-9]*$')
+main_geometry() {
+  grep -o "xdg_surface@$main_surface\.set_window_geometry(0, 0, [0-9]*, [0-9]*)" "$protocol" | tail -n 1 |
+    grep -o '[0-9]*, [0-9]*)$' | tr -d ' )' | tr , x
+}
+# The main window's frame is what changed since the empty screen, once it
+# has the size the program gave the window last: then the screen shows the
+# window as it is. Its title bar's buttons are centred 15 pixels from its
+# top, the close button 17 pixels from its right and the maximise button 41.
+frame_shown() {
   screen "$work/main.png"
   compare "$work/empty.png" "$work/main.png" -compose src \
     -highlight-color black -lowlight-color white "$work/changed.png" || true
-  frame=$(convert "$work/changed.png" -bordercolor white -border 1 -format '%@' info:) ||
-    fail "no frame found on the screenshots"
+  frame=$(convert "$work/changed.png" -bordercolor white -border 1 -format '%@' info:) || return 1
   read -r frame_width frame_height frame_x frame_y <<<"${frame//[x+]/ }"
+  [[ ${frame_width}x$frame_height == "$(main_geometry)" ]]
+}
+find_frame() {
+  wait_for frame_shown || fail "the screen shows ${frame:-no frame}, not the main window of $(main_geometry)"
   ((frame_width >= 502 && frame_height >= 581)) || fail "the main window's frame is only ${frame_width}x$frame_height"
 }
 click_title_button() {
   point_at $((frame_x - 1 + frame_width - $1)) $((frame_y - 1 + 15))
   xdotool click 1
 }
+rest_pointer() { point_at $((output_width - 1)) $((output_height - 1)); }
 
-# The main window's native surface, the first the program made.
-main_surface=$(grep -o -m 1 'get_xdg_surface(new id xdg_surface@[0-9]*' "$protocol" | grep -o '[0-9]*$')
-main_geometry() {
-  grep -o "xdg_surface@$main_surface\.set_window_geometry(0, 0, [0-9]*, [0-9]*)" "$protocol" | tail -n 1 |
-    grep -o '[0-9]*, [0-9]*)$' | tr -d ' )' | tr , x
-}
-rest_pointer() {
-  point_at $((output_width - 1)) $((output_height - 1))
-  sleep 0.3
-}
+find_frame
+shot main-window
+
+wait_for window_focused Brewick 502 || fail "the main window did not get the keyboard"
+xdotool key --clearmodifiers alt+f a
+wait_for window_open InnSplash 400 || fail "File > About showed no about window"
+wait_for window_shown InnSplash 400 || fail "weston did not draw the about window"
+shot about-window
+wait_for window_focused InnSplash 400 || fail "the about window did not get the keyboard"
+xdotool key --clearmodifiers Return
+wait_for window_closed InnSplash || fail "Enter left the about window open"
+# weston gives the keyboard back once it has taken the about window away.
+wait_for window_focused Brewick 502 || fail "the main window did not get the keyboard back"
 
 # A name typed into the name field, which stands 28 pixels below the top of
 # the form and 128 right of its left, at the bottom of the frame's client area.
@@ -162,7 +184,6 @@ title_bar_clicks=(
 )
 for row in "${title_bar_clicks[@]}"; do
   IFS=: read -r name button size <<<"$row"
-  find_frame
   if [[ $button == title ]]; then
     point_at $((frame_x - 1 + frame_width / 2)) $((frame_y - 1 + 15))
     xdotool click --repeat 2 --delay 80 1
@@ -172,9 +193,9 @@ for row in "${title_bar_clicks[@]}"; do
   wait_for bash -c "[[ \$(grep -o 'xdg_surface@$main_surface\.set_window_geometry(0, 0, [0-9]*, [0-9]*)' '$protocol' |
     tail -n 1) == *'$(tr x , <<<"$size" | sed 's/,/, /'))' ]]" ||
     fail "$name left the window at $(main_geometry), not $size: $(grep -i error "$protocol" | tail -n 3)"
-  sleep 0.3
   kill -0 "$program" || fail "$name ended the program: $(grep -i error "$protocol" | tail -n 3)"
   rest_pointer
+  find_frame
   shot "$name"
 done
 
@@ -188,16 +209,16 @@ wait_for test -s "$work/typed.txt" || fail "the save after the title-bar clicks 
 grep -q '^The Title Bar Tavern is run by' "$work/typed.txt" ||
   fail "the name typed before the title-bar clicks was lost: $(sed -n 3p "$work/typed.txt")"
 wait_for window_closed "Save As" || fail "the save dialog stayed open"
-sleep 0.3
+wait_for window_focused Brewick 502 || fail "the main window did not get the keyboard back"
 
 find_frame
 click_title_button 17
 wait_for window_open Brewick 305 || fail "the close button showed no closing window"
-sleep 0.3
+wait_for window_shown Brewick 305 || fail "weston did not draw the closing window"
 shot closing-window
-kill -0 "$program" || fail "the program ended before the closing window was dismissed"
-
+# The program takes the keyboard's coming after it showed the window.
 wait_for window_focused Brewick 305 || fail "the closing window did not get the keyboard"
+kill -0 "$program" || fail "the program ended before the closing window was dismissed"
 xdotool key --clearmodifiers Return
 wait_for bash -c "! kill -0 $program 2>/dev/null" || fail "Exit in the closing window did not end the program"
 wait "$program" || fail "the program ended with status $?"

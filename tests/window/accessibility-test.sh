@@ -14,12 +14,16 @@ source "$(dirname "$0")/../support/real-program-session.sh"
 timeout 10 dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress || exit 77
 start_x_server 1280x1024x24
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" >"$work/brewick.log" 2>&1 & pids+=($!)
-timeout 60 /usr/bin/python3 - <<'PYTHON' || fail "the main window as AT-SPI shows it"
-import re, time, pyatspi
-def window():
-    apps = [app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "Brewick" and app.childCount]
-    return apps[0][0] if apps else time.sleep(0.1)
-main = next(filter(None, (window() for _ in range(100))))
+timeout 60 /usr/bin/python3 - "$wait_seconds" <<'PYTHON' || fail "the main window as AT-SPI shows it"
+import re, sys, time, pyatspi
+def window(deadline):
+    while time.monotonic() < deadline:
+        apps = [app for app in pyatspi.Registry.getDesktop(0) if app and app.name == "Brewick" and app.childCount]
+        if apps:
+            return apps[0][0]
+        time.sleep(0.1)
+    sys.exit("no Brewick window on the accessibility bus")
+main = window(time.monotonic() + float(sys.argv[1]))
 named = {"text", "table", "list", "combo box", "check box", "radio button", "push button"}
 nameless = [node.getRoleName() for node in pyatspi.findAllDescendants(main, lambda node: node.getRoleName() in named
             and not node.name and node.parent.getRoleName() != "combo box")]  # but a combo box's own pop-up list
@@ -31,6 +35,7 @@ named = {(node.getRoleName(), node.name) for node in pyatspi.findAllDescendants(
 assert {("combo box", "Table"), ("text", "Patrons at the chosen table")} <= named and any(
     role == "label" and re.fullmatch(r"Number of tables: \d+", name) for role, name in named), sorted(named)
 PYTHON
-xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Brewick$')" key --clearmodifiers ctrl+q
+main=$(wait_for xdotool search --onlyvisible --name '^Brewick$') || fail "no main window on the X server"
+xdotool windowfocus --sync "$main" key --clearmodifiers ctrl+q
 wait_for bash -c "(( \$(xdotool search --onlyvisible --name '^Brewick\$' | wc -l) == 2 ))" || fail "Ctrl+Q showed no closing window"
 echo "PASS: the main window through AT-SPI"

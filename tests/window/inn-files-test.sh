@@ -4,7 +4,7 @@
 # brewick-batch writes it; a JSON Lines file shows its first inn and Alt+Right
 # the next, and all of a file of 150 inns joins the history; after Exit and a
 # new start, Alt+Left shows the last inn of the run before; a name typed is
-# kept when the program is killed a second later or ended by SIGTERM; two
+# kept when the program is killed once its session has it, or ended by SIGTERM; two
 # windows at once both keep their inns; a file that is no inn gives an error
 # box and a usable window.
 # Usage: inn-files-test.sh BREWICK BREWICK_BATCH SCREENSHOT_DIR
@@ -44,6 +44,7 @@ press() {
 }
 # Types $1 as the inn's name, in place of the name shown.
 type_name() {
+  xdotool windowfocus --sync "$main"
   eval "$(xdotool getwindowgeometry --shell "$main")"
   xdotool mousemove --window "$main" 128 $((HEIGHT - 581 + 28)) click 1
   xdotool key --clearmodifiers ctrl+a
@@ -93,11 +94,13 @@ save_through ctrl+s "$work/restored.txt"
 cmp "$work/restored.txt" "$work/texts/3.txt" || fail "Alt+Left after a new start does not show the last inn of the run before"
 leave
 
-# What is typed reaches the session within a second, with no command.
+# What is typed reaches the window's session file with no command.
 start
 main_window
 type_name "The Kept Name"
-sleep 2
+# The session files of the windows hold the inn name $1.
+session_holds() { cat "$XDG_STATE_HOME"/brewick/windows/*.jsonl 2>/dev/null | grep -qF "\"name\":\"$1\""; }
+wait_for session_holds "The Kept Name" || fail "the name typed did not reach the window's session file"
 kill -KILL "$program"
 wait "$program" 2>/dev/null || true
 restored_holds "The Kept Name" killed.txt
@@ -106,6 +109,10 @@ restored_holds "The Kept Name" killed.txt
 start
 main_window
 type_name "The Ended Name"
+# Copied, the name is on the clipboard once the program has taken the keys.
+xdotool key --clearmodifiers ctrl+a ctrl+c
+printf 'The Ended Name' >"$work/ended-name.txt"
+wait_for clipboard_holds "$work/ended-name.txt" || fail "the program did not take the name typed"
 kill -TERM "$program"
 wait "$program" || fail "SIGTERM ended the program with status $?"
 restored_holds "The Ended Name" ended.txt
@@ -125,12 +132,12 @@ second_window() {
   return 1
 }
 main=$(wait_for second_window) || fail "no second window"
-# The two windows stand in one place: the one clicked comes up first.
+# The two windows stand in one place: the one clicked comes up first. Each
+# takes its clicks before the click on its "Exit" below.
 for window in "$first" "$main" "$first" "$main"; do
   xdotool windowraise "$window"
   eval "$(xdotool getwindowgeometry --shell "$window")"
   xdotool mousemove --window "$window" 357 $((HEIGHT - 581 + 536)) click 1
-  sleep 0.2
 done
 leave
 main=$first program=$first_program
@@ -162,7 +169,9 @@ start /etc/hostname
 wait_for bash -c "xdotool search --onlyvisible --pid $program --name '^Brewick\$' | wc -l | grep -qx 2" ||
   fail "no error box beside the main window for a file that is no inn"
 main_window
-import -window root "$shots/no-inn-file.png"
+box=$(xdotool search --onlyvisible --pid "$program" --name '^Brewick$' | grep -vx "$main")
+screenshot no-inn-file "$main" "$box"
+xdotool windowfocus --sync "$box"
 xdotool key --clearmodifiers Return
 wait_for bash -c "xdotool search --onlyvisible --pid $program --name '^Brewick\$' | wc -l | grep -qx 1" ||
   fail "the error box stayed"

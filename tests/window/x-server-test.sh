@@ -4,7 +4,7 @@
 # reads the clipboard back, saves inns (by the menu and by Ctrl+S) while
 # stepping through them with Alt+Left and Alt+Right, exports a PDF and reads it back, opens File > About,
 # edits the bar scenes in a default text editor that hands the file on and
-# saves it seconds later, generates and saves an inn with a saved scene and a
+# saves it later, generates and saves an inn with a saved scene and a
 # bed count typed into the room grid, presses Enter in the grid, pastes a name
 # with a line end and types a note into the shown table, saving each, draws
 # the shown table again and steps back, stars an inn and lists the history,
@@ -37,9 +37,9 @@ SCRIPT
 chmod +x "$work/bin/xdg-open"
 
 # A desktop whose default text editor hands the file to a background process
-# and returns at once, as single-instance editors do. A few seconds later the
-# hand-off saves the file with thousands of copies of one scene, by renaming a
-# new file over the old one.
+# and returns at once, as single-instance editors do. Once the test makes
+# save-scenes, the hand-off saves the file with thousands of copies of one
+# scene, by renaming a new file over the old one.
 desktop=$work/desktop
 scene="A goat is loose on the X server"
 scene_file=$desktop/data/brewick/BarScenes.txt
@@ -48,7 +48,8 @@ cat >"$work/bin/hand-off-editor" <<SCRIPT
 #!/bin/sh
 cp "\$1" "$work/seen"
 printf '%s\n' "\$1" >"$work/edited"
-( sleep 3; { cat "\$1"; yes '$scene' | head -n 5000; } >"\$1.new" && mv "\$1.new" "\$1" ) >/dev/null 2>&1 &
+( while [ ! -e "$work/save-scenes" ]; do [ -d "$work" ] || exit; sleep 0.1; done
+  { cat "\$1"; yes '$scene' | head -n 5000; } >"\$1.new" && mv "\$1.new" "\$1" ) >/dev/null 2>&1 &
 SCRIPT
 chmod +x "$work/bin/hand-off-editor"
 cat >"$desktop/data/applications/hand-off-editor.desktop" <<ENTRY
@@ -78,13 +79,31 @@ window_of_width() {
   done
   return 1
 }
-shot() { import -window root "$shots/$1.png"; }
+# Clicks the client area at (x, y), below the menu bar, with the keyboard on
+# the window for what is typed next.
+click_at() {
+  xdotool windowfocus --sync "$main"
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  xdotool mousemove --window "$main" "$1" $((HEIGHT - 581 + $2)) click --repeat "${3:-1}" 1
+}
+# Clicks "Generate" and saves the new inn as $generated, generated-N.txt for
+# the Nth. A file edited while the program runs is read a moment after the
+# change, with no sign but in the inns drawn: so a check of its effect
+# generates again until it shows.
+saves=0
+generate_and_save() {
+  click_at 357 536
+  generated=$work/generated-$((++saves)).txt
+  save_through s "$generated"
+}
+# A checksum of what the window $1 shows, and whether it shows something else now.
+looks() { import -window "$1" rgb:- 2>/dev/null | md5sum; }
+changed_from() { [[ $(looks "$1") != "$2" ]]; }
 
 main=$(wait_for window_of_width Brewick 502) || fail "no main window 502 pixels wide titled Brewick"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 (( HEIGHT > 581 && HEIGHT < 640 )) || fail "main window is $WIDTH x $HEIGHT: 581 client pixels and a menu bar expected"
-sleep 0.5
-shot main-window
+screenshot main-window "$main"
 has_icon() { [[ $(xprop -id "$1" _NET_WM_ICON | wc -c) -gt 1000 ]] || fail "the $2 has no icon"; }
 has_icon "$main" "main window"
 # Docks group the window with its launcher by the window class.
@@ -109,17 +128,17 @@ is_transient_for_main() {
 xdotool windowfocus --sync "$main"
 batch_run --seed 7 | tr -d '\r' >"$work/expected.txt"
 xdotool key --clearmodifiers ctrl+shift+c
-copied() { timeout 5 xclip -o -selection clipboard >"$work/clipboard.txt" 2>/dev/null && cmp -s "$work/clipboard.txt" "$work/expected.txt"; }
-wait_for copied || fail "Ctrl+Shift+C left on the clipboard: $(head -c 300 "$work/clipboard.txt" 2>/dev/null)"
-[[ $(timeout 5 xclip -o -selection clipboard -t text/markdown | head -n 1) == "# "* ]] || fail "no Markdown on the clipboard"
+wait_for clipboard_holds "$work/expected.txt" ||
+  fail "Ctrl+Shift+C left on the clipboard: $(head -c 300 "$work/clipboard.txt" 2>/dev/null)"
+[[ $(timeout "$wait_seconds" xclip -o -selection clipboard -t text/markdown | head -n 1) == "# "* ]] ||
+  fail "no Markdown on the clipboard"
 
 
 # The first inn saved, a second generated, and back to the first with Alt+Left:
 # Ctrl+S gives the first inn's bytes again; Alt+Right and Save give the
 # second, which is brewick-batch's second inn of the seed.
 save_through s "$work/first.txt"
-eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove --window "$main" 357 $((HEIGHT - 581 + 536)) click 1
+click_at 357 536
 save_through s "$work/second.txt"
 cmp -s "$work/first.txt" "$work/second.txt" && fail "Generate left the inn as it was"
 xdotool windowfocus --sync "$main"
@@ -148,15 +167,14 @@ for line in lines:
     assert found >= 0, f"{line!r} not found in order"
     at = found + len(squeeze(line))
 PYTHON
-shot after-export
+screenshot after-export
 
 xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers alt+f a
 about=$(wait_for window_of_width InnSplash 400) || fail "File > About showed no about window"
 eval "$(xdotool getwindowgeometry --shell "$about")"
 [[ $HEIGHT == 239 ]] || fail "about window is $WIDTH x $HEIGHT, 400 x 239 expected"
-sleep 0.3
-shot about-window
+screenshot about-window "$about"
 has_icon "$about" "about window"
 is_transient_for_main "$about" "about window"
 stands_by_main "$about" "about window" 9 64
@@ -168,34 +186,31 @@ xdotool key --clearmodifiers alt+e b
 wait_for test -s "$work/edited" || fail "Edit > Bar Scenes started no editor"
 [[ $(cat "$work/edited") == "$scene_file" ]] || fail "the editor opened $(cat "$work/edited"), not $scene_file"
 grep -q '^/\*' "$work/seen" || fail "the editor got no commented scene file"
+touch "$work/save-scenes"
 wait_for grep -qF "$scene" "$scene_file" || fail "the editor saved no scenes"
-sleep 1
-kill -0 "$program" || fail "the program ended while the editor saved"
-
-# "Generate" stands at (320, 520) in the client area, below the menu bar.
-eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove --window "$main" 357 $((HEIGHT - 581 + 536)) click 1
-sleep 0.3
-shot scene-generated
+bar_scene() { grep -a -A1 '^Bar Scene' "$1" | tail -n 1 | tr -d '\r'; }
+# The first inn drawn after the program read the file almost surely has the
+# saved scene, which makes up 5000 of its lines.
+draws_saved_scene() {
+  kill -0 "$program" || fail "the program ended while the editor saved"
+  generate_and_save
+  [[ $(bar_scene "$generated") == "$scene" ]]
+}
+wait_for draws_saved_scene || fail "Generate drew \"$(bar_scene "$generated")\", never the scene the editor saved"
+screenshot scene-generated
 # A number typed into the single rooms' bed count, whose editor is still open
 # when File > Save is chosen from the menu.
-xdotool mousemove --window "$main" 199 $((HEIGHT - 581 + 205)) click 1
-sleep 0.2
+click_at 199 205
+before=$(looks "$main")
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 20 77
-sleep 0.2
-shot cell-typed
+wait_for changed_from "$main" "$before" || fail "the bed count typed did not show"
+screenshot cell-typed
 save_through s "$work/inn.txt"
-drawn=$(grep -a -A1 '^Bar Scene' "$work/inn.txt" | tail -n 1 | tr -d '\r')
-[[ $drawn == "$scene" ]] || fail "Generate drew \"$drawn\", not the scene the editor saved"
+drawn_scene=$(bar_scene "$work/inn.txt")
+[[ $drawn_scene == "$scene" ]] || fail "Generate drew \"$drawn_scene\", not the scene the editor saved"
 grep -q '^It has 77 beds in single rooms at ' "$work/inn.txt" || fail "the typed bed count is not in the saved file"
 
-# Clicks the client area at (x, y), below the menu bar.
-click_at() {
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  xdotool mousemove --window "$main" "$1" $((HEIGHT - 581 + $2)) click --repeat "${3:-1}" 1
-  sleep 0.2
-}
 # Enter in the room grid ends what is typed there and never makes a new inn,
 # not even on a heading cell ("Single Rooms").
 click_at 198 180 2
@@ -204,7 +219,9 @@ xdotool key --clearmodifiers Return KP_Enter
 save_through s "$work/after-enter.txt"
 cmp -s "$work/inn.txt" "$work/after-enter.txt" || fail "Enter in the room grid changed the inn"
 # A name pasted with its line end stays one line of the saved file.
-printf 'The Pasted Goat\n' | xclip -selection clipboard -i
+printf 'The Pasted Goat\n' >"$work/pasted.txt"
+xclip -selection clipboard -i "$work/pasted.txt"
+wait_for clipboard_holds "$work/pasted.txt" || fail "xclip put no name on the clipboard"
 click_at 128 28
 xdotool key --clearmodifiers ctrl+a ctrl+v
 # A note typed at the end of the shown table is saved with it.
@@ -215,7 +232,7 @@ save_through s "$work/typed.txt"
 grep -q '^The Pasted Goat  is run by ' "$work/typed.txt" || fail "the pasted name is not one line of the saved file"
 ! grep -q $'[^\r]$' "$work/typed.txt" || fail "the saved file has a line without CR LF"
 grep -q '^They owe the landlord'$'\r''$' "$work/typed.txt" || fail "the note typed into the shown table is not in the saved file"
-shot typed
+screenshot typed
 
 # Ctrl+R in the shown table draws it again, a step that Alt+Left takes back;
 # Ctrl+D stars the new inn into the user's data folder, and Ctrl+H lists it.
@@ -235,15 +252,15 @@ xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers ctrl+h
 history=$(wait_for xdotool search --onlyvisible --name '^History$' | head -n 1) || fail "Ctrl+H showed no history list"
 is_transient_for_main "$history" "history list"
-sleep 0.3
-shot history-list
+screenshot history-list "$history"
 xdotool windowfocus --sync "$history"
 xdotool key --clearmodifiers Escape
 wait_for bash -c "! xdotool search --onlyvisible --name '^History\$' >/dev/null" || fail "Escape left the history list open"
 
 # Edit > Word Lists… makes the word folder, with its README and the built-in
 # lists, and opens it in the file manager; a list saved there while the
-# program runs is drawn by the next "Generate", and by brewick-batch.
+# program runs is drawn by "Generate" once the program has read it, and by
+# brewick-batch.
 words=$desktop/data/brewick/words
 xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers alt+e w
@@ -253,35 +270,37 @@ rm "$work/opened"
 grep -q '^races\.txt$' "$words/README.txt" || fail "the word folder's README names no races.txt"
 [[ $(grep -vc '^/\*' "$words/built-in/races.txt") == 8 ]] || fail "built-in/races.txt holds no 8 races"
 printf 'gnomish\n' >"$words/races.txt"
-sleep 1
-click_at 357 536
-save_through s "$work/gnomish.txt"
 # Every patron of the saved inn $1 is gnomish.
 all_gnomish() { grep -aq ' gnomish ' "$1" && ! grep -a ' wearing ' "$1" | grep -vq ' gnomish '; }
-all_gnomish "$work/gnomish.txt" || fail "the next Generate drew other races than the saved list's"
+draws_gnomish() { generate_and_save && all_gnomish "$generated"; }
+wait_for draws_gnomish || fail "Generate drew other races than the saved list's"
 batch_run --seed 7 >"$work/batch-gnomish.txt"
 all_gnomish "$work/batch-gnomish.txt" || fail "brewick-batch drew other races than the saved list's"
 
 # "Exit" from a moved main window, then the window manager's close request
 # to the main window: one answer, the closing window, which the program waits for.
+# The program learns of the move, which --sync waits for, before the click.
 xdotool windowmove --sync "$main" 700 380
-sleep 0.3
-eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove --window "$main" 453 $((HEIGHT - 581 + 536)) click 1
+click_at 453 536
 closing=$(wait_for window_of_width Brewick 305) || fail "Exit showed no closing window"
+# The click number $1 on the link in the closing window, which the fake
+# xdg-open writes down.
+follow_link() {
+  xdotool mousemove --window "$closing" 154 88 click 1
+  wait_for bash -c "[[ \$(grep -c . '$work/opened' 2>/dev/null) == $1 ]]" || fail "click $1 on the link opened nothing"
+}
 "$send_close" "$main"
-sleep 1
+# The program takes the close request before the click that follows it: once
+# the link is followed, the request has had its answer.
+follow_link 1
 kill -0 "$program" || fail "a close request while the closing window was up ended the program"
 xdotool search --onlyvisible --name '^Brewick$' | grep -qx "$closing" || fail "the closing window went away"
-shot closing-window
+screenshot closing-window "$closing"
 has_icon "$closing" "closing window"
 is_transient_for_main "$closing" "closing window"
 stands_by_main "$closing" "closing window" 78 111
 
-for click in 1 2; do
-  xdotool mousemove --window "$closing" 154 88 click 1
-  wait_for bash -c "[[ \$(grep -c . '$work/opened' 2>/dev/null) == $click ]]" || fail "click $click on the link opened nothing"
-done
+follow_link 2
 [[ $(sort -u "$work/opened") == "https://www.example.org/brewick" ]] || fail "the link opened: $(cat "$work/opened")"
 kill -0 "$program" || fail "following the link ended the program"
 
