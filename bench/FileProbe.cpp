@@ -12,7 +12,7 @@
 
 #include "files/InnFile.h"
 #include "files/ListFile.h"
-#include "files/SessionFile.h"
+#include "keeping/SessionFile.h"
 #include "files/WordFolder.h"
 #include "generators/WordLists.h"
 

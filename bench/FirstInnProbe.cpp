@@ -11,7 +11,7 @@
 
 #include "ProbeWindow.h"
 #include "ui/BrewickWindows.h"
-#include "ui/WindowLook.h"
+#include "ui/controls/WindowLook.h"
 
 int main(int argc, char* argv[])
 {

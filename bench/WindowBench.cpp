@@ -16,15 +16,15 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/KeptInn.h"
+#include "keeping/KeptInn.h"
 #include "cycle/InnGenerator.h"
 #include "files/InnReader.h"
 #include "files/ListFile.h"
 #include "files/SafeFileWriter.h"
-#include "files/SessionFile.h"
+#include "keeping/SessionFile.h"
 #include "generators/WordLists.h"
 #include "ui/BrewickWindows.h"
-#include "ui/ObjectNames.h"
+#include "ui/controls/ObjectNames.h"
 
 namespace brewick {
 namespace {

@@ -9,7 +9,6 @@
 #include "files/JsonMembers.h"
 #include "generators/Rooms.h"
 #include "generators/Tables.h"
-#include "output/formats/JsonFormat.h"
 #include "output/formats/MenuSections.h"
 
 namespace brewick {
@@ -288,22 +287,6 @@ InnRead innFromJson(std::string_view text)
         read.error = "byte " + std::to_string(fault.at + 1) + ": " + fault.reason;
     }
     return read;
-}
-
-InnPacking innJsonPacking()
-{
-    return {[](const InnSheet& sheet, const InnPlace& place) {
-                std::string json;
-                JsonFormat().append(sheet, place, json);
-                json.pop_back();  // the line's end
-                return json;
-            },
-            [](std::string_view json) -> std::optional<InnSheet> {
-                InnRead read = innFromJson(json);
-                if (!read.inn)
-                    return std::nullopt;
-                return std::move(read.inn->sheet);
-            }};
 }
 
 }  // namespace brewick

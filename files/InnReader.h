@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "core/InnSheet.h"
-#include "core/KeptInn.h"
 #include "files/JsonReader.h"
 
 namespace brewick {
@@ -25,9 +24,5 @@ struct InnRead {
     std::string error;
 };
 InnRead innFromJson(std::string_view json);
-
-// Inns packed as their JSON, as the history keeps them and the session
-// writes them.
-InnPacking innJsonPacking();
 
 }  // namespace brewick

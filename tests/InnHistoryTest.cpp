@@ -7,7 +7,7 @@
 #include <functional>
 #include <map>
 
-#include "cycle/InnHistory.h"
+#include "keeping/InnHistory.h"
 #include "cycle/InnStep.h"
 #include "files/InnReader.h"
 #include "support/RecordingRandom.h"

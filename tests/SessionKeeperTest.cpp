@@ -19,7 +19,7 @@
 #include <optional>
 #include <thread>
 
-#include "files/SessionKeeper.h"
+#include "keeping/SessionKeeper.h"
 #include "support/KeptInns.h"
 #include "support/TempDir.h"
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "ui/AboutWindow.h"
-#include "ui/ClosingWindow.h"
+#include "ui/dialogs/AboutWindow.h"
+#include "ui/dialogs/ClosingWindow.h"
 #include "ui/MainWindow.h"
 
 namespace brewick {

@@ -12,7 +12,7 @@
 
 #include "core/InnSheet.h"
 #include "output/formats/InnFormat.h"
-#include "ui/InnSaveDialog.h"
+#include "ui/dialogs/InnSaveDialog.h"
 
 class QMimeData;
 

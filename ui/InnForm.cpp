@@ -16,15 +16,15 @@
 
 #include "core/TableText.h"
 #include "output/print/QtText.h"
-#include "ui/NamedComboBox.h"
-#include "ui/ObjectNames.h"
-#include "ui/OneLineDelegate.h"
-#include "ui/OneLineValidator.h"
-#include "ui/RadioGroup.h"
-#include "ui/RoomGrid.h"
-#include "ui/SceneLine.h"
-#include "ui/TableLinesEdit.h"
-#include "ui/WindowLook.h"
+#include "ui/controls/NamedComboBox.h"
+#include "ui/controls/ObjectNames.h"
+#include "ui/controls/OneLineDelegate.h"
+#include "ui/controls/OneLineValidator.h"
+#include "ui/controls/RadioGroup.h"
+#include "ui/controls/RoomGrid.h"
+#include "ui/controls/SceneLine.h"
+#include "ui/controls/TableLinesEdit.h"
+#include "ui/controls/WindowLook.h"
 
 namespace brewick {
 

@@ -18,11 +18,11 @@
 #include "generators/WordLists.h"
 #include "output/print/QtText.h"
 #include "platform/TextEditor.h"
-#include "ui/ErrorBox.h"
+#include "ui/dialogs/ErrorBox.h"
 #include "ui/InnExport.h"
 #include "ui/InnForm.h"
-#include "ui/ObjectNames.h"
-#include "ui/WindowLook.h"
+#include "ui/controls/ObjectNames.h"
+#include "ui/controls/WindowLook.h"
 
 namespace brewick {
 

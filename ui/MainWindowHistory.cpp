@@ -11,7 +11,7 @@
 #include "output/formats/InnSheetText.h"
 #include "output/print/QtText.h"
 #include "ui/InnForm.h"
-#include "ui/InnHistoryDialog.h"
+#include "ui/dialogs/InnHistoryDialog.h"
 #include "ui/MainWindow.h"
 
 namespace brewick {

@@ -8,13 +8,13 @@
 #include <vector>
 
 #include "core/StartSeed.h"
-#include "files/SessionFile.h"
+#include "keeping/SessionFile.h"
 #include "files/UserSceneFile.h"
 #include "files/WordFolder.h"
 #include "platform/TerminationSignals.h"
 #include "ui/BrewickWindows.h"
 #include "ui/CommandLine.h"
-#include "ui/WindowLook.h"
+#include "ui/controls/WindowLook.h"
 
 int main(int argc, char* argv[])
 {

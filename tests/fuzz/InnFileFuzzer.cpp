@@ -10,7 +10,7 @@
 
 #include "files/InnFile.h"
 #include "files/InnReader.h"
-#include "files/SessionFile.h"
+#include "keeping/SessionFile.h"
 #include "output/formats/JsonFormat.h"
 
 namespace {

@@ -29,7 +29,7 @@
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/BrewickWindows.h"
-#include "ui/ObjectNames.h"
+#include "ui/controls/ObjectNames.h"
 
 namespace brewick {
 

@@ -10,11 +10,11 @@
 #include <string_view>
 #include <vector>
 
-#include "core/KeptInn.h"
+#include "keeping/KeptInn.h"
 #include "core/RandomSource.h"
 #include "cycle/InnGenerator.h"
 #include "files/InnReader.h"
-#include "files/SessionFile.h"
+#include "keeping/SessionFile.h"
 
 namespace brewick::test {
 

@@ -23,7 +23,7 @@
 #include "output/formats/JsonFormat.h"
 #include "support/Files.h"
 #include "ui/InnForm.h"
-#include "ui/OneLineDelegate.h"
+#include "ui/controls/OneLineDelegate.h"
 
 namespace brewick {
 namespace {

@@ -24,9 +24,9 @@
 #include "support/Files.h"
 #include "support/FullDisk.h"
 #include "support/SheetPrinter.h"
-#include "ui/ErrorBox.h"
+#include "ui/dialogs/ErrorBox.h"
 #include "ui/InnExport.h"
-#include "ui/InnHistoryDialog.h"
+#include "ui/dialogs/InnHistoryDialog.h"
 
 namespace brewick {
 namespace {

@@ -26,7 +26,7 @@
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/MainWindow.h"
-#include "ui/ObjectNames.h"
+#include "ui/controls/ObjectNames.h"
 
 namespace brewick {
 namespace {

@@ -26,8 +26,8 @@
 #include "support/ModalHandler.h"
 #include "support/TempDir.h"
 #include "ui/MainWindow.h"
-#include "ui/ObjectNames.h"
-#include "ui/WindowLook.h"
+#include "ui/controls/ObjectNames.h"
+#include "ui/controls/WindowLook.h"
 
 namespace brewick::test {
 

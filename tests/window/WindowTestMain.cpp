@@ -6,7 +6,7 @@
 #include <QApplication>
 
 #include "support/TempDir.h"
-#include "ui/WindowLook.h"
+#include "ui/controls/WindowLook.h"
 
 int main(int argc, char* argv[])
 {

@@ -1,0 +1,27 @@
+// The bar scene on screen: a list of one line, as the layout has it, whose
+// line is edited in place like every other field (F2 or a double-click) and
+// whose whole scene a screen reader reads, and a tooltip shows, however much
+// of it the line has room for.
+#pragma once
+
+#include <QListWidget>
+
+#include "ui/controls/OneLineDelegate.h"
+
+namespace brewick {
+
+class SceneLine : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit SceneLine(QWidget* parent);
+
+    // Shows the scene in the one line, once there is a scene; emits nothing.
+    // A scene shown cut cannot be edited.
+    void showScene(const OneLineText& scene);
+
+signals:
+    void sceneEdited(const QString& scene);
+};
+
+}  // namespace brewick
