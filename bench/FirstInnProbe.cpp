@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     brewick::applyProgramLook();
     brewick::BrewickWindows windows(1, "/nonexistent/BarScenes.txt", [](const QUrl&) {});
-    QSignalSpy restored(&windows.main, &brewick::MainWindow::sessionRestored);
+    QSignalSpy restored(&windows.main.desk(), &brewick::InnDesk::sessionRestored);
     if (argc > 1)
         windows.main.keepInnsIn(argv[1], std::filesystem::path(argv[1]) / "kept-inns.jsonl");
     showMappedAndPainted(windows.main);

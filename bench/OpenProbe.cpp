@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     closeMessages.start(1);
     QElapsedTimer elapsed;
     elapsed.start();
-    QSignalSpy opened(&windows.main, &brewick::MainWindow::innFilesOpened);
+    QSignalSpy opened(&windows.main.desk(), &brewick::InnDesk::innFilesOpened);
     windows.main.openInnFiles({argv[1]});
     if (!opened.wait(600000))
         return 1;

@@ -100,7 +100,7 @@ void BM_GenerateToRepaintedWithAFullHistory(benchmark::State& state)
         std::abort();
     {
         BrewickWindows windows(1, kNoSceneFile, [](const QUrl&) {});
-        QSignalSpy restored(&windows.main, &MainWindow::sessionRestored);
+        QSignalSpy restored(&windows.main.desk(), &InnDesk::sessionRestored);
         windows.main.keepInnsIn(folder, folder / "kept-inns.jsonl");
         showAndPaint(windows.main);
         if (restored.isEmpty() && !restored.wait())

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "ui/MainWindow.h"
 #include "ui/dialogs/AboutWindow.h"
 #include "ui/dialogs/ClosingWindow.h"
-#include "ui/MainWindow.h"
 
 namespace brewick {
 

@@ -1,54 +1,27 @@
 #include "ui/MainWindow.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QMenuBar>
 #include <QUrl>
 
-#include <algorithm>
-
-#include "files/InnReader.h"
-#include "files/ListFile.h"
-#include "files/UserSceneFile.h"
-#include "generators/WordLists.h"
-#include "output/print/QtText.h"
 #include "platform/TextEditor.h"
-#include "ui/dialogs/ErrorBox.h"
 #include "ui/InnExport.h"
 #include "ui/InnForm.h"
 #include "ui/controls/ObjectNames.h"
 #include "ui/controls/WindowLook.h"
+#include "ui/dialogs/ErrorBox.h"
 
 namespace brewick {
 
 namespace names = objectNames;
 
 namespace {
-std::string sceneFileProblem(const std::filesystem::path& sceneFile, const std::string& reason)
-{
-    return "Cannot read scene file " + sceneFile.string() + ": " + reason;
-}
-
-std::string wordListProblem(const WordFileProblem& problem)
-{
-    return "Cannot use word list " + problem.file.string() + ": " + problem.reason;
-}
-
-// What a new word folder holds: the README and the built-in lists to copy from.
-std::vector<FolderFile> wordFolderFiles()
-{
-    std::vector<FolderFile> files = {{kWordFolderReadme, wordFolderReadme()}};
-    for (const NamedWordList& named : kNamedWordLists)
-        files.push_back(
-            {std::filesystem::path("built-in") / (std::string(named.name) + ".txt"), builtInListFile(named)});
-    return files;
-}
-
 // The platform's key for Quit, or Ctrl+Q where it names none: the Windows key
 // scheme, which Qt's offscreen screen uses too, leaves closing to the window
 // manager.
@@ -62,32 +35,21 @@ QKeySequence quitKey()
 MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, std::filesystem::path wordFolder,
                        QWidget* parent)
     : QMainWindow(parent),
-      seed_(seed),
-      windowId_(uniqueWindowId()),
-      random_(seed_),
-      sceneFile_(std::move(sceneFile)),
-      wordFolder_(std::move(wordFolder)),
-      generator_(random_, readListFile(sceneFile_)),
-      history_(seed_, innJsonPacking(), windowId_),
+      desk_(seed, std::move(sceneFile), std::move(wordFolder), this),
       errorBox_(this),
       exportDialog_(exportFileTypes())
 {
     setObjectName(QString::fromLatin1(names::mainWindow));
-    sceneFileWatcher_.setObjectName(QString::fromLatin1(names::sceneFileWatcher));
-    wordFolderWatcher_.setObjectName(QString::fromLatin1(names::wordFolderWatcher));
     setUpFixedWindow(this, Qt::Window, QStringLiteral("Brewick"), {57, 34});
-    form_ = new InnForm(generator_.sheet(), this);
+    form_ = new InnForm(desk_.shownSheet(), this);
     setCentralWidget(form_);
-    form_->showParts(generator_.parts());
+    form_->showParts(desk_.generator().parts());
     createActions();
     connectForm();
+    connectDesk();
     // The window takes the size of its fixed client area and menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    if (const auto& error = generator_.sceneFileError())
-        reportError(sceneFileProblem(sceneFile_, *error));
-    if (!wordFolder_.empty())
-        wordFolderWatcher_.watch(wordFolder_);
-    updateWordLists();
+    desk_.start();
 }
 
 void MainWindow::setCompanions(QDialog* about, QDialog* closing)
@@ -128,24 +90,28 @@ void MainWindow::createActions()
                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     actions_.editCopyTable =
         addAction(edit, names::copyTableAction, QStringLiteral("Cop&y Table"), &MainWindow::copyTable);
-    actions_.editPreviousInn = addAction(edit, names::previousInnAction, QStringLiteral("Pre&vious Inn"),
-                                         &MainWindow::showPreviousInn, QKeySequence(Qt::ALT | Qt::Key_Left));
-    actions_.editNextInn = addAction(edit, names::nextInnAction, QStringLiteral("&Next Inn"), &MainWindow::showNextInn,
-                                     QKeySequence(Qt::ALT | Qt::Key_Right));
-    enableHistorySteps();
-    actions_.editKeepInn = addAction(edit, names::keepInnAction, QStringLiteral("&Keep This Inn"),
-                                     &MainWindow::toggleKeepInn, QKeySequence(Qt::CTRL | Qt::Key_D));
+    actions_.editPreviousInn = addAction(
+        edit, names::previousInnAction, QStringLiteral("Pre&vious Inn"), [this] { desk_.showPrevious(); },
+        QKeySequence(Qt::ALT | Qt::Key_Left));
+    actions_.editNextInn = addAction(
+        edit, names::nextInnAction, QStringLiteral("&Next Inn"), [this] { desk_.showNext(); },
+        QKeySequence(Qt::ALT | Qt::Key_Right));
+    actions_.editKeepInn = addAction(
+        edit, names::keepInnAction, QStringLiteral("&Keep This Inn"), [this] { desk_.toggleStar(); },
+        QKeySequence(Qt::CTRL | Qt::Key_D));
     actions_.editKeepInn->setCheckable(true);
     actions_.editHistory = addAction(edit, names::historyAction, QStringLiteral("&History…"),
                                      &MainWindow::showHistoryList, QKeySequence(Qt::CTRL | Qt::Key_H));
     edit->addSeparator();
-    actions_.editRerollTable = addAction(edit, names::rerollTableAction, QStringLiteral("Re-roll Tab&le"),
-                                         &MainWindow::rerollTable, QKeySequence(Qt::CTRL | Qt::Key_R));
-    // Named for the line it draws again, by enableTableCommands.
-    actions_.editRerollPatron = addAction(edit, names::rerollPatronAction, QString(), &MainWindow::rerollTableLine,
-                                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    actions_.editRerollTable = addAction(
+        edit, names::rerollTableAction, QStringLiteral("Re-roll Tab&le"), [this] { desk_.rerollTable(); },
+        QKeySequence(Qt::CTRL | Qt::Key_R));
+    // Named for the line it draws again, by showCommands.
+    actions_.editRerollPatron = addAction(
+        edit, names::rerollPatronAction, QString(), [this] { desk_.rerollTableLine(); },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     form_->setTableActions({actions_.editRerollTable, actions_.editRerollPatron, actions_.editCopyTable});
-    enableTableCommands();
+    showCommands();
     edit->addSeparator();
     actions_.editBarScenes =
         addAction(edit, names::barScenesAction, QStringLiteral("&Bar Scenes"), &MainWindow::editBarScenes);
@@ -155,89 +121,55 @@ void MainWindow::createActions()
 
 void MainWindow::connectForm()
 {
-    connect(form_, &InnForm::generateClicked, this, &MainWindow::generateInn);
+    connect(form_, &InnForm::generateClicked, &desk_, &InnDesk::generate);
     connect(form_, &InnForm::exitClicked, this, &MainWindow::close);
-    connect(form_, &InnForm::locationChosen, this,
-            [this](InnLocation location) { changeShownInn([&] { history_.selectLocation(generator_, location); }); });
-    connect(form_, &InnForm::qualityChosen, this,
-            [this](InnQuality quality) { changeShownInn([&] { history_.selectQuality(generator_, quality); }); });
-    connect(form_, &InnForm::tableChosen, this,
-            [this](int index) { changeShownInn([&] { generator_.chooseTable(index); }); });
-    connect(form_, &InnForm::tableCursorMoved, this, &MainWindow::enableTableCommands);
-    connect(form_, &InnForm::partTicked, this, [this](InnPart part, bool ticked) {
-        generator_.setPart(part, ticked);
-        form_->showParts(generator_.parts());
-    });
-    connect(&sceneFileWatcher_, &EditedFileWatcher::changed, this, &MainWindow::updateSceneList);
-    connect(&wordFolderWatcher_, &EditedFileWatcher::changed, this, &MainWindow::updateWordLists);
-    // After the change is on the screen, and once for a burst of them;
-    // typing is kept a second after it began, however long it goes on.
-    sessionKeeping_.setSingleShot(true);
-    sessionKeeping_.setInterval(100);
-    typingKeeping_.setSingleShot(true);
-    typingKeeping_.setInterval(1000);
-    connect(&sessionKeeping_, &QTimer::timeout, this, &MainWindow::keepSession);
-    connect(&typingKeeping_, &QTimer::timeout, this, &MainWindow::keepSession);
-    connect(form_, &InnForm::edited, this, [this] {
-        if (sessionKeeper_ && !typingKeeping_.isActive())
-            typingKeeping_.start();
-    });
+    connect(form_, &InnForm::locationChosen, &desk_, &InnDesk::selectLocation);
+    connect(form_, &InnForm::qualityChosen, &desk_, &InnDesk::selectQuality);
+    connect(form_, &InnForm::tableChosen, &desk_, &InnDesk::chooseTable);
+    connect(form_, &InnForm::tableCursorMoved, this, [this] { desk_.chooseTableLine(form_->tableLineAtCursor()); });
+    connect(form_, &InnForm::partTicked, &desk_, &InnDesk::setPart);
+    connect(form_, &InnForm::edited, &desk_, &InnDesk::keepTyping);
+}
+
+void MainWindow::connectDesk()
+{
+    desk_.followEdits({[this] { return form_->sheetAsShown(); }, [this] { form_->commitEdits(); }});
+    desk_.askBeforeDropping([this](std::size_t opened, std::size_t drops) { return mayDrop(opened, drops); });
+    connect(&desk_, &InnDesk::innChanged, this, &MainWindow::showInn);
+    connect(&desk_, &InnDesk::commandsChanged, this, &MainWindow::showCommands);
+    connect(&desk_, &InnDesk::partsChanged, this, [this] { form_->showParts(desk_.generator().parts()); });
+    connect(&desk_, &InnDesk::problemsFound, this, &MainWindow::reportErrors);
+    connect(&desk_, &InnDesk::innFilesOpened, this, [] { QApplication::restoreOverrideCursor(); });
 }
 
 // The first showing makes the first inn, with the focus on "Generate".
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (history_.shownPlace().number == 0) {
-        generateInn();
+    if (desk_.shownPlace().number == 0) {
+        desk_.generate();
         form_->focusGenerate();
     }
 }
 
 InnSheet MainWindow::shownInn() const { return form_->sheetAsShown(); }
 
-void MainWindow::changeShownInn(const std::function<void()>& change)
+// The first inn on the screen, the kept inns are read: the reading would
+// take time from the first paint on a machine of few cores.
+void MainWindow::paintEvent(QPaintEvent* event)
 {
-    form_->commitEdits();
-    change();
+    QMainWindow::paintEvent(event);
+    if (!std::exchange(painted_, true))
+        QMetaObject::invokeMethod(&desk_, &InnDesk::startKeeping, Qt::QueuedConnection);
+}
+
+void MainWindow::showInn()
+{
     form_->showSheet();
-    enableHistorySteps();
-    enableTableCommands();
-    showKeptState();
-    keepSessionSoon();
+    showCommands();
 }
 
-void MainWindow::generateInn()
-{
-    if (!generator_.parts().anyTicked()) {
-        reportError("Nothing is ticked to regenerate: tick \"All\" or the parts to regenerate");
-        return;
-    }
-    changeShownInn([this] { history_.generate(generator_); });
-}
-
-void MainWindow::showPreviousInn()
-{
-    restoreSession(true);
-    changeShownInn([this] { history_.goBack(generator_); });
-}
-
-void MainWindow::showNextInn()
-{
-    changeShownInn([this] { history_.goForward(generator_); });
-}
-
-void MainWindow::enableHistorySteps()
-{
-    // While the inns of earlier runs are read, a step back waits for them.
-    actions_.editPreviousInn->setEnabled(history_.canGoBack() || sessionRestoring_);
-    actions_.editNextInn->setEnabled(history_.canGoForward());
-}
-
-void MainWindow::copyInn()
-{
-    QGuiApplication::clipboard()->setMimeData(clipboardInn(shownInn(), history_.shownPlace()));
-}
+void MainWindow::copyInn() { QGuiApplication::clipboard()->setMimeData(clipboardInn(shownInn(), desk_.shownPlace())); }
 
 void MainWindow::showAbout()
 {
@@ -247,57 +179,23 @@ void MainWindow::showAbout()
 
 void MainWindow::editBarScenes()
 {
-    if (const auto problem = createSceneFile(sceneFile_)) {
-        reportError(*problem);
+    if (!desk_.prepareSceneFile())
         return;
-    }
-    // The list follows the file, not the editor: an editor may hand the file
-    // to a running instance or be started by D-Bus, and then there is no
-    // process to wait for.
-    sceneFileWatcher_.watch(sceneFile_);
-    if (const auto problem = openInTextEditor(sceneFile_.string()))
-        reportError(*problem + ". Open the scene file in a text editor yourself: " + sceneFile_.string());
+    const std::filesystem::path& sceneFile = desk_.sceneFile();
+    if (const auto problem = openInTextEditor(sceneFile.string()))
+        reportError(*problem + ". Open the scene file in a text editor yourself: " + sceneFile.string());
     // Changes made since the last build, by any means, count too.
-    updateSceneList();
-}
-
-void MainWindow::updateSceneList()
-{
-    // The generator keeps the error before it is shown: showing it runs
-    // events, and with them maybe another update, which must find this
-    // error already known.
-    const WordListFile read = readListFile(sceneFile_);
-    if (generator_.updateSceneList(read) && read.error)
-        reportError(sceneFileProblem(sceneFile_, *read.error));
+    desk_.updateSceneList();
 }
 
 void MainWindow::editWordLists()
 {
-    if (const auto problem = createWordFolder(wordFolder_, wordFolderFiles())) {
-        reportError(*problem);
+    if (!desk_.prepareWordFolder())
         return;
-    }
-    // The folder may be new, and is followed from now on.
-    wordFolderWatcher_.watch(wordFolder_);
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(wordFolder_.c_str()))))
-        reportError("No file manager could open the folder of the word lists, " + wordFolder_.string());
-    updateWordLists();
-}
-
-// Each problem is shown once: one that stays through later changes is known.
-void MainWindow::updateWordLists()
-{
-    UserWords read = readWordFolder(wordFolder_, wordListNames());
-    if (read == userWords_)
-        return;
-    std::vector<std::string> news;
-    for (const WordFileProblem& problem : read.problems)
-        if (std::ranges::find(userWords_.problems, problem) == userWords_.problems.end())
-            news.push_back(wordListProblem(problem));
-    // Kept before the box shows, as for the scene file.
-    userWords_ = std::move(read);
-    generator_.useWordLists(userWords_.lists);
-    reportErrors(news);
+    const std::filesystem::path& folder = desk_.wordFolder();
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFile::decodeName(folder.c_str()))))
+        reportError("No file manager could open the folder of the word lists, " + folder.string());
+    desk_.updateWordLists();
 }
 
 // Every close request, whatever its source, is answered by the closing window
@@ -332,9 +230,7 @@ void MainWindow::answerCloseRequest(bool mayAsk)
     if (closeState_ == CloseState::Answered)
         return;
     // Whatever way the program ends, the session keeps the inns as they stand.
-    keepSession();
-    if (sessionKeeper_)
-        sessionKeeper_->finish();
+    desk_.finishKeeping();
     if (closing_ != nullptr && mayAsk) {
         closeState_ = CloseState::Answering;
         closing_->exec();

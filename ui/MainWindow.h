@@ -1,34 +1,25 @@
-// The main window: the inn form under the File and Edit menus. It runs the
-// commands on the inn the form shows, keeps the run's inns for Previous,
-// Next and the history list, keeps the inns the user stars, and answers every
-// close request with the closing window.
+// The main window: the inn form under the File and Edit menus, showing the
+// inns of its desk. Its commands run the desk's operations on the inn the
+// form shows and ask the user where they need an answer; the files, the
+// printer and the clipboard are the window's. It answers every close request
+// with the closing window.
 #pragma once
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
-#include <future>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "core/RandomSource.h"
-#include "core/TableText.h"
-#include "cycle/InnGenerator.h"
-#include "keeping/InnHistory.h"
-#include "files/InnFile.h"
-#include "keeping/SessionKeeper.h"
-#include "files/WordFolder.h"
+#include "desk/InnDesk.h"
 #include "output/formats/InnFormat.h"
 #include "output/print/SheetPrinter.h"
-#include "platform/EditedFileWatcher.h"
-#include "ui/dialogs/ErrorBox.h"
 #include "ui/InnExport.h"
+#include "ui/dialogs/ErrorBox.h"
 #include "ui/dialogs/InnOpenDialog.h"
 #include "ui/dialogs/InnPrintDialogs.h"
 #include "ui/dialogs/InnSaveDialog.h"
@@ -51,7 +42,8 @@ public:
     MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, std::filesystem::path wordFolder = {},
                QWidget* parent = nullptr);
 
-    const InnGenerator& generator() const { return generator_; }
+    InnDesk& desk() { return desk_; }
+    const InnGenerator& generator() const { return desk_.generator(); }
     // The inn as the user sees it, for the commands that read it: with what
     // is typed in an open cell editor, whose edit can still be given up.
     InnSheet shownInn() const;
@@ -74,18 +66,15 @@ public:
     // there by earlier runs before the first inn of this one, once they are
     // read: they are read beside the window once its first inn is painted,
     // and the window does not wait for them but to step back to them.
-    void keepInnsIn(const std::filesystem::path& folder, const std::filesystem::path& starredFile);
+    void keepInnsIn(const std::filesystem::path& folder, const std::filesystem::path& starredFile)
+    {
+        desk_.keepInnsIn(folder, starredFile);
+    }
 
     // Opens the inn files in order, as File > Open does: they are read
     // beside the window, which goes on as ever, and then their inns join the
     // history after the shown one, the first of them shown.
     void openInnFiles(const std::vector<std::filesystem::path>& paths);
-
-signals:
-    // The files of an openInnFiles call were read and their inns shown.
-    void innFilesOpened();
-    // The inns of earlier runs joined the history.
-    void sessionRestored();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -119,48 +108,16 @@ private:
 
     void createActions();
     void connectForm();
+    void connectDesk();
 
-    // Runs a change of the shown inn on the sheet as the user sees it, then
-    // shows the changed sheet and where the history can step.
-    void changeShownInn(const std::function<void()>& change);
-
-    struct OpenedFile {
-        std::filesystem::path path;
-        InnFileRead read;
-    };
-
-    void generateInn();
+    // The desk's shown inn, and what applies to it, in the form and the menus.
+    void showInn();
+    void showCommands();
     void openInn();
-    void showOpenedInns(std::vector<OpenedFile> files);
-    // What to tell of a file opened, if anything: none of its inns read, or some.
-    static std::optional<std::string> openingProblem(const std::filesystem::path& path, const InnFileRead& read);
     // Whether the inns may be opened where the history must drop inns for them.
-    bool mayMakeRoomFor(const std::vector<PlacedInn>& inns);
-    void showPreviousInn();
-    void showNextInn();
-    // Previous Inn and Next Inn, where there is an inn to step to.
-    void enableHistorySteps();
-    // The table commands (MainWindowTables.cpp).
-    void rerollTable();
-    void rerollTableLine();
+    bool mayDrop(std::size_t opened, std::size_t drops);
     void copyTable();
-    // Re-roll Table and Copy Table where a table is shown, Re-roll Patron
-    // where the cursor of the table's box is on a line it draws again, named
-    // for that line; each says why where it cannot apply.
-    void enableTableCommands();
-    // What the line of the shown table at the box's cursor holds.
-    TableLine shownTableLine() const;
-    // The starred inns and the history list (MainWindowHistory.cpp).
-    void toggleKeepInn();
     void showHistoryList();
-    // Makes the changes to the starred inns as the window sees them, and to
-    // their file.
-    void changeStars(const std::vector<StarChange>& changes);
-    void useStarred(std::vector<KeptInn> starred);
-    // Keep This Inn ticked, and a star in the title, when the shown inn is starred.
-    void showKeptState();
-    // The changes of starred inns since they were starred or last updated.
-    std::vector<StarChange> starredUpdates(const std::vector<KeptInn>& inns) const;
     void saveInn();
     // File > Export, with the file type of `format` chosen when one is given.
     void exportInn(std::optional<ExportFormat> format = std::nullopt);
@@ -169,33 +126,12 @@ private:
     void copyInn();
     void showAbout();
     void editBarScenes();
-    void updateSceneList();
     void editWordLists();
-    void updateWordLists();
     void answerCloseRequest(bool mayAsk);
-    // Writes the session after the change being made, once for a burst.
-    void keepSessionSoon();
-    void keepSession();
-    // Takes what the session keeper has for the window: the inns of earlier
-    // runs, once read, and messages for the user.
-    void takeSessionNews();
-    // Puts the inns of earlier runs into the history, once they are read;
-    // waits for them when `wait`.
-    void restoreSession(bool wait);
-    // Takes the starred inns, once read or changed; waits for them to be
-    // read when `wait`.
-    void takeStarred(bool wait);
     void reportError(const std::string& message);
     void reportErrors(std::span<const std::string> messages);
 
-    // Created in this order: the start-up sequence.
-    const std::uint32_t seed_;
-    const std::string windowId_;
-    LcgRandom random_;
-    const std::filesystem::path sceneFile_;
-    const std::filesystem::path wordFolder_;
-    InnGenerator generator_;
-    InnHistory history_;
+    InnDesk desk_;
     ErrorBox errorBox_;
 
     InnForm* form_ = nullptr;
@@ -205,20 +141,10 @@ private:
     InnSaveDialog exportDialog_;
     std::unique_ptr<SheetPrinter> printer_ = std::make_unique<DefaultPrinter>();
     InnPrintDialogs printDialogs_;
-    EditedFileWatcher sceneFileWatcher_{this};
-    EditedFileWatcher wordFolderWatcher_{this};
-    UserWords userWords_;  // as the generator draws from them
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;
     CloseState closeState_ = CloseState::Open;
-    QTimer sessionKeeping_;                         // after a change of the history
-    QTimer typingKeeping_;                          // after typing
-    std::unique_ptr<SessionKeeper> sessionKeeper_;  // none: no session kept
-    bool sessionRestoring_ = false;                 // the inns of earlier runs are being read
-    bool painted_ = false;                          // the first inn is on the screen
-    std::vector<KeptInn> starred_;                  // as their file holds them, with the changes asked for
-    // Last: the window waits for the files being read before it goes.
-    std::vector<std::future<void>> fileReads_;
+    bool painted_ = false;  // the first inn is on the screen
 };
 
 }  // namespace brewick

@@ -3,8 +3,6 @@
 #include <QFile>
 #include <QMessageBox>
 
-#include <chrono>
-
 #include "files/InnFile.h"
 #include "files/SafeFileWriter.h"
 #include "output/formats/InnSheetText.h"
@@ -30,61 +28,16 @@ void MainWindow::openInnFiles(const std::vector<std::filesystem::path>& paths)
 {
     if (paths.empty())
         return;
-    std::erase_if(fileReads_, [](const std::future<void>& read) {
-        return read.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-    });
     QApplication::setOverrideCursor(Qt::BusyCursor);
-    fileReads_.push_back(std::async(std::launch::async, [this, paths] {
-        auto files = std::make_shared<std::vector<OpenedFile>>();
-        for (const std::filesystem::path& path : paths)
-            files->push_back({path, readInnFile(path)});
-        QMetaObject::invokeMethod(
-            this, [this, files] { showOpenedInns(std::move(*files)); }, Qt::QueuedConnection);
-    }));
+    desk_.openInnFiles(paths);
 }
 
-void MainWindow::showOpenedInns(std::vector<OpenedFile> files)
+bool MainWindow::mayDrop(std::size_t opened, std::size_t drops)
 {
-    QApplication::restoreOverrideCursor();
-    std::vector<PlacedInn> inns;
-    std::vector<std::string> problems;
-    for (OpenedFile& file : files) {
-        if (const std::optional<std::string> problem = openingProblem(file.path, file.read))
-            problems.push_back(*problem);
-        std::move(file.read.inns.begin(), file.read.inns.end(), std::back_inserter(inns));
-    }
-    if (!inns.empty() && mayMakeRoomFor(inns))
-        changeShownInn([&] { history_.open(generator_, std::move(inns)); });
-    reportErrors(problems);
-    emit innFilesOpened();
-}
-
-std::optional<std::string> MainWindow::openingProblem(const std::filesystem::path& path, const InnFileRead& read)
-{
-    if (!read.error)
-        return std::nullopt;
-    if (read.inns.empty())
-        return "Cannot open inn file " + path.string() + ": " + *read.error +
-               (read.unread > 1 ? "; " + std::to_string(read.unread - 1) + " more could not be read either"
-                                : std::string());
-    return "Inn file " + path.string() + ": " + std::to_string(read.inns.size()) + " of " +
-           std::to_string(read.inns.size() + read.unread) + " inns are open; " +
-           (read.unread == 1 ? "the other could not be read, "
-                             : std::to_string(read.unread) + " could not be read, the first ") +
-           "at " + *read.error;
-}
-
-// The bounds drop the oldest inns, never a starred one, to make room: the
-// user says whether to.
-bool MainWindow::mayMakeRoomFor(const std::vector<PlacedInn>& inns)
-{
-    const std::size_t drops = history_.dropsToOpen(shownInn(), inns);
-    if (drops == 0)
-        return true;
     QMessageBox question(QMessageBox::Question, QStringLiteral("Brewick"),
                          QStringLiteral("Opening %1 inns drops the %2 oldest inns of the history to make room: it "
                                         "keeps the last %3 inns and %4 MiB of them, and never drops a starred inn.")
-                             .arg(inns.size())
+                             .arg(opened)
                              .arg(drops)
                              .arg(kMostKeptInns)
                              .arg(kMostKeptBytes >> 20),
@@ -117,7 +70,7 @@ void MainWindow::exportInn(std::optional<ExportFormat> format)
     if (!choice)
         return;
     const ExportFormat written = exportFormatFor(choice->path, choice->fileType);
-    const std::optional<std::string> bytes = exportedInn(written, inn, history_.shownPlace());
+    const std::optional<std::string> bytes = exportedInn(written, inn, desk_.shownPlace());
     if (!bytes)
         reportError("Cannot create file " + choice->path.toStdString());
     else if (const auto error = writeFileSafely(localPath(choice->path), *bytes))

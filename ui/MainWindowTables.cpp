@@ -1,10 +1,10 @@
-// The main window's table commands: a table or a patron drawn again, each a
-// step of the history, and the shown table copied.
+// The main window's commands as they apply to the shown inn: stepping,
+// starring, and the table commands, each saying what it does or why it
+// cannot; and the shown table copied.
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "core/TableText.h"
 #include "ui/InnExport.h"
 #include "ui/InnForm.h"
 #include "ui/MainWindow.h"
@@ -22,46 +22,27 @@ void offer(QAction* command, bool applies, const QString& does, const QString& w
 }
 }  // namespace
 
-void MainWindow::rerollTable()
-{
-    if (generator_.sheet().chosenTable < 0)
-        return;
-    changeShownInn([this] { history_.changeShown(generator_, [this] { generator_.rerollChosenTable(); }); });
-}
-
-void MainWindow::rerollTableLine()
-{
-    const std::size_t line = form_->tableLineAtCursor();
-    const TableLine::Role role = shownTableLine().role;
-    // No step of the history where nothing is drawn.
-    if (role != TableLine::Patron && role != TableLine::Action)
-        return;
-    changeShownInn([&] { history_.changeShown(generator_, [&] { generator_.rerollChosenTableLine(line); }); });
-}
-
 void MainWindow::copyTable() { QGuiApplication::clipboard()->setMimeData(clipboardTable(shownInn())); }
 
-void MainWindow::enableTableCommands()
+void MainWindow::showCommands()
 {
-    const bool hasTable = generator_.sheet().chosenTable >= 0;
+    const InnDesk::Commands commands = desk_.commands();
+    // While the inns of earlier runs are read, a step back waits for them.
+    actions_.editPreviousInn->setEnabled(commands.previous);
+    actions_.editNextInn->setEnabled(commands.next);
+    actions_.editKeepInn->setEnabled(commands.star);
+    actions_.editKeepInn->setChecked(commands.starred);
+    setWindowTitle(commands.starred ? QStringLiteral("Brewick \u2605") : QStringLiteral("Brewick"));
     const QString noTable = QStringLiteral("The inn has no table to show");
-    offer(actions_.editRerollTable, hasTable, QStringLiteral("Draws the shown table again"), noTable);
-    offer(actions_.editCopyTable, hasTable, QStringLiteral("Puts the shown table on the clipboard"), noTable);
-    const TableLine::Role role = shownTableLine().role;
-    offer(actions_.editRerollPatron, role == TableLine::Patron || role == TableLine::Action,
-          role == TableLine::Action ? QStringLiteral("Draws again what the patrons at the cursor are doing")
-                                    : QStringLiteral("Draws the patron at the cursor again"),
+    offer(actions_.editRerollTable, commands.table, QStringLiteral("Draws the shown table again"), noTable);
+    offer(actions_.editCopyTable, commands.table, QStringLiteral("Puts the shown table on the clipboard"), noTable);
+    const bool action = commands.line == TableLine::Action;
+    offer(actions_.editRerollPatron, commands.line == TableLine::Patron || action,
+          action ? QStringLiteral("Draws again what the patrons at the cursor are doing")
+                 : QStringLiteral("Draws the patron at the cursor again"),
           QStringLiteral("Put the cursor of the shown table on a patron's line to draw that patron again"));
-    actions_.editRerollPatron->setText(role == TableLine::Action ? QStringLiteral("Re-roll What They Are D&oing")
-                                                                 : QStringLiteral("Re-roll Patr&on"));
-}
-
-TableLine MainWindow::shownTableLine() const
-{
-    const InnSheet& sheet = generator_.sheet();
-    if (sheet.chosenTable < 0)
-        return {};
-    return tableLineAt(sheet, static_cast<std::size_t>(sheet.chosenTable), form_->tableLineAtCursor());
+    actions_.editRerollPatron->setText(action ? QStringLiteral("Re-roll What They Are D&oing")
+                                              : QStringLiteral("Re-roll Patr&on"));
 }
 
 }  // namespace brewick

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/StartSeed.h"
-#include "keeping/SessionFile.h"
 #include "files/UserSceneFile.h"
 #include "files/WordFolder.h"
+#include "keeping/SessionFile.h"
 #include "platform/TerminationSignals.h"
 #include "ui/BrewickWindows.h"
 #include "ui/CommandLine.h"

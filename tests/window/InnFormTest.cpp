@@ -513,7 +513,7 @@ TEST_F(InnFormTest, TextsTooLargeToShowWholeShowCutAndStayWholeInTheInn)
         std::string json;
         JsonFormat().append(inn, {1, 1}, json);
         std::ofstream(path, std::ios::binary) << json;
-        QSignalSpy opened(window.get(), &MainWindow::innFilesOpened);
+        QSignalSpy opened(&window->desk(), &InnDesk::innFilesOpened);
         window->openInnFiles({path});
         EXPECT_TRUE(opened.wait());
     };

@@ -691,7 +691,7 @@ TEST_F(MainWindowTest, OpeningAPartlyDamagedFileKeepsItsGoodInnsInOrder)
     std::ofstream(path, std::ios::binary) << file;
     std::string told;
     const test::ModalHandler handler({test::readTheErrorBox(told)});
-    QSignalSpy opened(window.get(), &MainWindow::innFilesOpened);
+    QSignalSpy opened(&window->desk(), &InnDesk::innFilesOpened);
     window->openInnFiles({path});
     ASSERT_TRUE(opened.wait());
     EXPECT_THAT(told, StartsWith("Inn file " + path.string() +
@@ -747,7 +747,7 @@ TEST_F(MainWindowTest, OpeningInnsThatDropOthersAsksFirst)
             }));
         }
         const test::ModalHandler handler(std::move(answers));
-        QSignalSpy opened(window.get(), &MainWindow::innFilesOpened);
+        QSignalSpy opened(&window->desk(), &InnDesk::innFilesOpened);
         window->openInnFiles({path});
         ASSERT_TRUE(opened.wait(20000));
         EXPECT_TRUE(handler.allAnswered());
@@ -780,7 +780,7 @@ TEST(WordListWindow, AListSavedIsDrawnAndAProblemIsToldOnce)
     EXPECT_EQ(told, misspelt("rcaes.txt") + "\n\n" + misspelt("rcaes2.txt"));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy reread(window.findChild<EditedFileWatcher*>(QString::fromLatin1(names::wordFolderWatcher)),
+    QSignalSpy reread(window.findChild<EditedFileWatcher*>(QString::fromLatin1(InnDesk::wordFolderWatcherName)),
                       &EditedFileWatcher::changed);
     for (const auto& [file, text] : {std::pair{"races.txt", "gnomish\n"}, {"hair.txt", "green hair\n"}}) {
         reread.clear();

@@ -327,7 +327,7 @@ TEST_F(HandOffEditor, AReadErrorAfterAChangeIsShownOnce)
     EXPECT_EQ(fileScenes(), std::vector<std::string>{});
     // Another change in the folder leaves the same error: no second box once
     // the window has read the file again.
-    QSignalSpy reread(window->findChild<EditedFileWatcher*>(QString::fromLatin1(names::sceneFileWatcher)),
+    QSignalSpy reread(window->findChild<EditedFileWatcher*>(QString::fromLatin1(InnDesk::sceneFileWatcherName)),
                       &EditedFileWatcher::changed);
     std::ofstream(sceneFile.parent_path() / "BarScenes.txt~") << "A backup\n";
     EXPECT_TRUE(reread.wait(kSaveWaitMilliseconds));

@@ -26,9 +26,6 @@ inline constexpr char rerollPatronAction[] = "rerollPatronAction";
 inline constexpr char copyTableAction[] = "copyTableAction";
 inline constexpr char barScenesAction[] = "barScenesAction";
 inline constexpr char wordListsAction[] = "wordListsAction";
-// What follows the user's files for the main window.
-inline constexpr char sceneFileWatcher[] = "sceneFileWatcher";
-inline constexpr char wordFolderWatcher[] = "wordFolderWatcher";
 
 // The inn form, the main window's client area.
 inline constexpr char innForm[] = "innForm";
