@@ -80,7 +80,7 @@ pids+=("$program")
 # The program's windows that are open now, one a line: the protocol ID, the
 # title, the smallest width it allows, "shown" once weston has drawn it (it
 # tells the program so by a frame callback) and, for the one that has the
-# keyboard, "focused"; all from the protocol log.
+# keyboard and is active, "focused"; all from the protocol log.
 open_windows() {
   awk '
     BEGIN { focus = -1 }
@@ -97,12 +97,21 @@ open_windows() {
     /-> xdg_toplevel@[0-9]+\.set_title\(/ { title[after("xdg_toplevel@")] = substr($0, index($0, "(\"") + 2, index($0, "\")") - index($0, "(\"") - 2) }
     /-> xdg_toplevel@[0-9]+\.set_min_size\(/ { width[after("xdg_toplevel@")] = after("set_min_size(") }
     /-> xdg_toplevel@[0-9]+\.destroy\(/ { delete title[after("xdg_toplevel@")] }
-    / wl_keyboard@[0-9]+\.enter\(/ { focus = after("wl_surface@") }
+    # The keyboard is for the program to use once it took the first configure
+    # after the keyboard came: the one that makes the window active in Qt,
+    # without which its shortcuts and default buttons do not answer yet.
+    / wl_keyboard@[0-9]+\.enter\(/ { focus = after("wl_surface@"); activation = -1; active = 0 }
     / wl_keyboard@[0-9]+\.leave\(/ { focus = -1 }
+    / xdg_surface@[0-9]+\.configure\(/ && !/->/ {
+      if (surface_of_xdg[after("xdg_surface@")] == focus && activation < 0) activation = after("configure(")
+    }
+    /-> xdg_surface@[0-9]+\.ack_configure\(/ {
+      if (surface_of_xdg[after("xdg_surface@")] == focus && activation >= 0 && after("ack_configure(") >= activation) active = 1
+    }
     END {
       for (id in title) {
         surface = surface_of_xdg[xdg_of[id]]
-        print id, title[id], width[id] (shown[surface] ? " shown" : "") (surface == focus ? " focused" : "")
+        print id, title[id], width[id] (shown[surface] ? " shown" : "") (surface == focus && active ? " focused" : "")
       }
     }
   ' "$protocol"

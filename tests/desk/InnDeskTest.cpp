@@ -1,0 +1,284 @@
+// The desk's operations, driven without a window: what each step of the
+// history shows and keeps, which commands apply, inn files opened, and the
+// user's word lists followed.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+
+#include <fstream>
+#include <map>
+#include <optional>
+
+#include "desk/InnDesk.h"
+#include "output/formats/InnSheetText.h"
+#include "output/formats/JsonFormat.h"
+#include "support/TempDir.h"
+
+namespace brewick {
+namespace {
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testing::Not;
+using testing::StartsWith;
+
+// A desk with the first inn of seed 2026, as a window's first showing makes it.
+class InnDeskTest : public testing::Test {
+protected:
+    test::TempDir dir;
+    std::unique_ptr<InnDesk> desk;
+
+    void SetUp() override { openDesk(); }
+
+    void openDesk()
+    {
+        desk = std::make_unique<InnDesk>(2026, dir.path() / "BarScenes.txt");
+        desk->start();
+        desk->generate();
+    }
+
+    const InnSheet& sheet() const { return desk->generator().sheet(); }
+
+    // The file of `inns` inns like the shown one, named "<prefix> 1" and on.
+    std::filesystem::path innFile(const std::string& prefix, std::size_t inns) const
+    {
+        InnSheet inn = sheet();
+        std::string file;
+        for (std::size_t number = 1; number <= inns; ++number) {
+            inn.innName = prefix + " " + std::to_string(number);
+            JsonFormat().append(inn, {1, 1}, file);
+        }
+        const std::filesystem::path path = dir.path() / (prefix + ".jsonl");
+        std::ofstream(path, std::ios::binary) << file;
+        return path;
+    }
+
+    // Opens the files and gives what the desk told of them.
+    std::vector<std::string> open(const std::vector<std::filesystem::path>& paths)
+    {
+        QSignalSpy opened(desk.get(), &InnDesk::innFilesOpened);
+        QSignalSpy told(desk.get(), &InnDesk::problemsFound);
+        desk->openInnFiles(paths);
+        EXPECT_TRUE(opened.wait(20000));
+        return told.isEmpty() ? std::vector<std::string>() : told.front().front().value<std::vector<std::string>>();
+    }
+};
+
+TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
+{
+    enum Action { Generate, Previous, Next, EditName, ChooseTable, ChooseLocation, RerollTable, RerollPatron };
+    struct Row {
+        const char* name;
+        Action action;
+        int shown;  // which inn, by the order of generation
+        bool previous;
+        bool next;
+    };
+    const Row rows[] = {
+        {"after start-up", ChooseTable, 1, false, false},
+        {"a second inn", Generate, 2, true, false},
+        {"a third", Generate, 3, true, false},
+        {"back", Previous, 2, true, true},
+        {"an edit there", EditName, 2, true, true},
+        {"back to the first, with its table choice", Previous, 1, false, true},
+        {"past the end", Previous, 1, false, true},
+        {"forward to the edited second", Next, 2, true, true},
+        {"forward", Next, 3, true, false},
+        {"past the other end", Next, 3, true, false},
+        {"back, and generating there keeps the third ahead", Previous, 2, true, true},
+        {"a fourth", Generate, 4, true, true},
+        {"back", Previous, 2, true, true},
+        {"another location redraws the menu and the prices", ChooseLocation, 5, true, true},
+        {"back brings the edited inn back as it was", Previous, 2, true, true},
+        {"forward to the relocated inn, with the fourth and the third ahead", Next, 5, true, true},
+        {"its table drawn again", RerollTable, 6, true, true},
+        {"a patron drawn again from the shown table", RerollPatron, 7, true, true},
+        {"back: the table as it was before the patron", Previous, 6, true, true},
+        {"back: the inn as it was before its table", Previous, 5, true, true},
+    };
+    std::map<int, std::pair<InnSheet, std::string>> inns;  // the sheet and what Save writes of it
+    const auto savedText = [&] {
+        std::string text;
+        appendInnSheetText(desk->shownInn(), "\r\n", text);
+        return text;
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        switch (row.action) {
+        case Generate:
+            desk->generate();
+            break;
+        case Previous:
+            desk->showPrevious();
+            break;
+        case Next:
+            desk->showNext();
+            break;
+        case EditName:
+            desk->shownSheet().innName += " Reborn";
+            break;
+        case ChooseTable:
+            desk->chooseTable(1);
+            break;
+        case ChooseLocation:
+            desk->selectLocation(sheet().location == InnLocation::PoorQuarter ? InnLocation::WealthyQuarter
+                                                                              : InnLocation::PoorQuarter);
+            break;
+        case RerollTable:
+            desk->rerollTable();
+            break;
+        case RerollPatron: {
+            ASSERT_GT(sheet().tableBlocks[static_cast<std::size_t>(sheet().chosenTable)].patrons.size(), 0u);
+            const std::string heading(sheet().shownTableLines[0]), patron(sheet().shownTableLines[1]);
+            desk->chooseTableLine(1);
+            desk->rerollTableLine();
+            EXPECT_NE(sheet().shownTableLines[1], patron);
+            EXPECT_EQ(sheet().shownTableLines[0], heading);
+            break;
+        }
+        }
+        if (row.action != Previous && row.action != Next)
+            inns[row.shown] = {sheet(), savedText()};
+        // Whole inns in a failure message would bury it.
+        EXPECT_TRUE(sheet() == inns[row.shown].first);
+        EXPECT_TRUE(savedText() == inns[row.shown].second);
+        EXPECT_EQ(desk->commands().previous, row.previous);
+        EXPECT_EQ(desk->commands().next, row.next);
+    }
+    EXPECT_THAT(inns[2].first.innName, testing::EndsWith(" Reborn"));
+    EXPECT_EQ(inns[1].first.chosenTable, 1);
+}
+
+// The table commands apply to the shown table and the line chosen in it;
+// a re-roll of a line that draws nothing is no step.
+TEST_F(InnDeskTest, TheTableCommandsFollowTheShownTableAndTheLineChosen)
+{
+    ASSERT_FALSE(sheet().tableBlocks[static_cast<std::size_t>(sheet().chosenTable)].patrons.empty());
+    struct Row {
+        const char* name;
+        std::size_t line;
+        TableLine::Role role;
+    };
+    const Row rows[] = {
+        {"the heading", 0, TableLine::Heading},
+        {"the first patron", 1, TableLine::Patron},
+        {"past the last line", 1000, TableLine::Other},
+    };
+    QSignalSpy changed(desk.get(), &InnDesk::commandsChanged);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        desk->chooseTableLine(row.line);
+        EXPECT_FALSE(changed.isEmpty());
+        changed.clear();
+        EXPECT_TRUE(desk->commands().table);
+        EXPECT_EQ(desk->commands().line, row.role);
+        const InnSheet before = sheet();
+        const bool couldGoBack = desk->commands().previous;
+        desk->rerollTableLine();
+        const bool draws = row.role == TableLine::Patron || row.role == TableLine::Action;
+        EXPECT_EQ(!(sheet() == before), draws);
+        EXPECT_EQ(desk->commands().previous, draws || couldGoBack);
+    }
+}
+
+TEST_F(InnDeskTest, OpeningAPartlyDamagedFileKeepsItsGoodInnsInOrder)
+{
+    const std::string before = sheet().innName;
+    std::string file;
+    for (const char* line : {"The First Good", "{\"inn\": damaged\n", "The Second Good"}) {
+        InnSheet inn = sheet();
+        inn.innName = line;
+        if (line[0] == '{')
+            file += line;
+        else
+            JsonFormat().append(inn, {1, 1}, file);
+    }
+    const std::filesystem::path path = dir.path() / "inns.jsonl";
+    std::ofstream(path, std::ios::binary) << file;
+    const std::vector<std::string> told = open({path});
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_THAT(told[0], StartsWith("Inn file " + path.string() +
+                                    ": 2 of 3 inns are open; the other could not be read, at line 2: "));
+    EXPECT_EQ(sheet().innName, "The First Good");
+    desk->showNext();
+    EXPECT_EQ(sheet().innName, "The Second Good");
+    desk->showPrevious();
+    EXPECT_EQ(sheet().innName, "The First Good");
+    desk->showPrevious();
+    EXPECT_EQ(sheet().innName, before);
+}
+
+// Opening more inns than the history has room for asks first, saying how
+// many of the oldest would go; the user may say no.
+TEST_F(InnDeskTest, OpeningInnsThatDropOthersAsksFirst)
+{
+    struct Row {
+        const char* name;
+        std::size_t inns;
+        std::optional<bool> answer;  // none: no question
+        bool opened;
+        bool oldInnKept;
+    };
+    const Row rows[] = {
+        {"as many as there is room for", kMostKeptInns - 1, std::nullopt, true, true},
+        {"one more, refused", kMostKeptInns, false, false, false},
+        {"one more, allowed", kMostKeptInns, true, true, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        openDesk();
+        const std::string before = sheet().innName;
+        std::vector<std::pair<std::size_t, std::size_t>> asked;
+        desk->askBeforeDropping([&](std::size_t opened, std::size_t drops) {
+            asked.emplace_back(opened, drops);
+            return row.answer.value_or(true);
+        });
+        EXPECT_THAT(open({innFile("Opened", row.inns)}), ElementsAre());
+        if (row.answer)
+            EXPECT_THAT(asked, ElementsAre(std::pair(row.inns, std::size_t{1})));
+        else
+            EXPECT_THAT(asked, ElementsAre());
+        EXPECT_EQ(sheet().innName, row.opened ? "Opened 1" : before);
+        EXPECT_EQ(desk->commands().previous, row.oldInnKept);
+    }
+}
+
+// The word lists follow their folder: a list saved there is drawn by the
+// next Generate, and a problem is told once however often the folder
+// changes while it lasts.
+TEST(InnDeskWords, AListSavedIsDrawnAndAProblemIsToldOnce)
+{
+    const test::TempDir dir;
+    const std::filesystem::path words = dir.path() / "words";
+    std::filesystem::create_directory(words);
+    // Two problems at start: told together.
+    for (const char* misspelt : {"rcaes.txt", "rcaes2.txt"})
+        std::ofstream(words / misspelt) << "elven\n";
+    InnDesk desk(5, dir.path() / "BarScenes.txt", words);
+    QSignalSpy told(&desk, &InnDesk::problemsFound);
+    desk.start();
+    const auto misspelt = [&](const char* name) {
+        return "Cannot use word list " + (words / name).string() +
+               ": no word list has this name; README.txt names them all";
+    };
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_THAT(told.front().front().value<std::vector<std::string>>(),
+                ElementsAre(misspelt("rcaes.txt"), misspelt("rcaes2.txt")));
+    QSignalSpy reread(desk.findChild<EditedFileWatcher*>(QString::fromLatin1(InnDesk::wordFolderWatcherName)),
+                      &EditedFileWatcher::changed);
+    for (const auto& [file, text] : {std::pair{"races.txt", "gnomish\n"}, {"hair.txt", "green hair\n"}}) {
+        reread.clear();
+        std::ofstream(words / file) << text;
+        EXPECT_TRUE(reread.wait(10000)) << file;
+    }
+    desk.generate();
+    const std::string tables = joinLines(desk.generator().sheet().tableText);
+    EXPECT_THAT(tables, HasSubstr(" gnomish "));
+    EXPECT_THAT(tables, Not(HasSubstr(" elven ")));
+    EXPECT_THAT(tables, HasSubstr(" has green hair and "));
+    EXPECT_EQ(told.size(), 1);
+}
+
+}  // namespace
+}  // namespace brewick
