@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QSessionManager>
 
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <vector>
@@ -16,22 +17,11 @@
 #include "ui/CommandLine.h"
 #include "ui/controls/WindowLook.h"
 
-int main(int argc, char* argv[])
+namespace {
+// The windows, from the first inn to the end of the event loop, whose
+// status it gives.
+int runWindows(QApplication& application, const std::vector<std::filesystem::path>& innFiles)
 {
-    brewick::ProgramCommandLine commandLine = brewick::parseProgramCommandLine({argv, std::size_t(argc)});
-    if (const std::optional<int> status = brewick::answerWithoutWindow(commandLine, argc, argv))
-        return *status;
-    // The application keeps what it is given for its lifetime.
-    std::vector<char*> toolkitArgv;
-    for (std::string& argument : commandLine.toolkitArguments)
-        toolkitArgv.push_back(argument.data());
-    int toolkitArgc = static_cast<int>(toolkitArgv.size());
-    toolkitArgv.push_back(nullptr);
-    QApplication application(toolkitArgc, toolkitArgv.data());
-    QApplication::setApplicationName(QStringLiteral("Brewick"));
-    QApplication::setDesktopFileName(QStringLiteral("org.example.Brewick"));
-    brewick::applyProgramLook();
-
     const std::uint32_t seed = brewick::startSeed(std::getenv("BREWICK_SEED"), std::cerr);
     brewick::BrewickWindows windows(
         seed, brewick::userSceneFile(), [](const QUrl& url) { QDesktopServices::openUrl(url); },
@@ -52,6 +42,35 @@ int main(int argc, char* argv[])
     windows.main.show();
     // The files named on the command line open after the first inn, as
     // File > Open opens them.
-    windows.main.openInnFiles(commandLine.innFiles);
+    windows.main.openInnFiles(innFiles);
     return QApplication::exec();
+}
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    brewick::ProgramCommandLine commandLine = brewick::parseProgramCommandLine({argv, std::size_t(argc)});
+    if (const std::optional<int> status = brewick::answerWithoutWindow(commandLine, argc, argv))
+        return *status;
+    // The application keeps what it is given for its lifetime.
+    std::vector<char*> toolkitArgv;
+    for (std::string& argument : commandLine.toolkitArguments)
+        toolkitArgv.push_back(argument.data());
+    int toolkitArgc = static_cast<int>(toolkitArgv.size());
+    toolkitArgv.push_back(nullptr);
+    QApplication application(toolkitArgc, toolkitArgv.data());
+    QApplication::setApplicationName(QStringLiteral("Brewick"));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Brewick"));
+    brewick::applyProgramLook();
+
+    const int status = runWindows(application, commandLine.innFiles);
+    // Everything of Brewick's is kept and its windows are gone. Qt's Wayland
+    // client of Debian 12 may wait for ever for its event thread as the
+    // application goes, and a Wayland program leaves nothing behind it that
+    // the application's end would hand on: there the program ends now.
+    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

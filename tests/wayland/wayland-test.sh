@@ -60,11 +60,14 @@ point_at() {
 point_at $((output_width - 1)) $((output_height - 1))
 xdotool windowfocus --sync "$weston_window"
 screen() { import -window "$weston_window" "$1"; }
+# The corner where the pointer rests, to be left out of what a screenshot
+# shows: weston draws the pointer there once it has its image, maybe only
+# after the first screenshot.
+pointer_corner="rectangle $((output_width - 32)),$((output_height - 32)) $output_width,$output_height"
 # The empty screen: the background all over but for the pointer in its corner.
 screen_empty() {
   screen "$work/empty.png"
-  [[ $(convert "$work/empty.png" -fill "#$background" \
-    -draw "rectangle $((output_width - 32)),$((output_height - 32)) $output_width,$output_height" -format %k info:) == 1 ]]
+  [[ $(convert "$work/empty.png" -fill "#$background" -draw "$pointer_corner" -format %k info:) == 1 ]]
 }
 wait_for screen_empty || fail "weston's screen shows more than its background"
 
@@ -134,15 +137,17 @@ main_geometry() {
   grep -o "xdg_surface@$main_surface\.set_window_geometry(0, 0, [0-9]*, [0-9]*)" "$protocol" | tail -n 1 |
     grep -o '[0-9]*, [0-9]*)$' | tr -d ' )' | tr , x
 }
-# The main window's frame is what changed since the empty screen, once it
-# has the size the program gave the window last: then the screen shows the
-# window as it is. Its title bar's buttons are centred 15 pixels from its
-# top, the close button 17 pixels from its right and the maximise button 41.
+# The main window's frame is what changed since the empty screen, but for
+# the pointer's corner, once it has the size the program gave the window
+# last: then the screen shows the window as it is. Its title bar's buttons
+# are centred 15 pixels from its top, the close button 17 pixels from its
+# right and the maximise button 41.
 frame_shown() {
   screen "$work/main.png"
   compare "$work/empty.png" "$work/main.png" -compose src \
     -highlight-color black -lowlight-color white "$work/changed.png" || true
-  frame=$(convert "$work/changed.png" -bordercolor white -border 1 -format '%@' info:) || return 1
+  frame=$(convert "$work/changed.png" -fill white -draw "$pointer_corner" -bordercolor white -border 1 \
+    -format '%@' info:) || return 1
   read -r frame_width frame_height frame_x frame_y <<<"${frame//[x+]/ }"
   [[ ${frame_width}x$frame_height == "$(main_geometry)" ]]
 }
