@@ -3,7 +3,8 @@
 # only git added, a clone of the checkout's committed HEAD and ./run.sh must
 # install what is missing, build both programs and start the window program,
 # which must come up, keep its first inn in its session and still be running
-# then. Runs as root in a chroot on Qt's offscreen screen.
+# then; with --and-test, ./test.sh must then pass there too. Runs as root in
+# a chroot on Qt's offscreen screen.
 #
 # The base root is made by debootstrap once and kept as a tarball in
 # ${XDG_CACHE_HOME:-~/.cache}/brewick/, so later runs start from it in seconds.
@@ -11,8 +12,11 @@
 # reach. Logs go to files and are shown only on failure.
 set -euo pipefail
 me=fresh-root
-if [[ $# -ne 0 ]]; then
-  echo "usage: $0" >&2
+also_test=0
+if [[ $# -eq 1 && $1 == --and-test ]]; then
+  also_test=1
+elif [[ $# -ne 0 ]]; then
+  echo "usage: $0 [--and-test]" >&2
   exit 2
 fi
 if [[ $(id -u) -ne 0 ]]; then
@@ -26,7 +30,7 @@ fi
 if [[ -z ${BREWICK_FRESH_ROOT_NAMESPACE:-} ]]; then
   propagation=private
   unshare --mount --propagation private -- true 2>/dev/null || propagation=unchanged
-  BREWICK_FRESH_ROOT_NAMESPACE=1 exec unshare --mount --propagation "$propagation" -- "$BASH" "$0"
+  BREWICK_FRESH_ROOT_NAMESPACE=1 exec unshare --mount --propagation "$propagation" -- "$BASH" "$0" "$@"
 fi
 
 checkout=$(cd "$(dirname "$0")/../.." && pwd)
@@ -288,6 +292,12 @@ answer=$("${in_root[@]}" "$clone/build/bin/brewick-batch" --version 2>&1) ||
 [[ $answer == "brewick-batch $version" ]] ||
   fail "build/bin/brewick-batch --version says '$answer', not 'brewick-batch $version'"
 
+if ((also_test)); then
+  logged "$work/test.log" "${in_root[@]}" /bin/bash -c "cd $clone && exec ./test.sh" ||
+    fail "./test.sh failed after ./run.sh" "$work/test.log"
+  phase_done "test.sh: every test passed"
+fi
+
 phase_start=$run_start
 phase_done "all together"
-echo "$me: ./run.sh builds and starts Brewick in a fresh Debian 12 root"
+echo "$me: ./run.sh builds and starts Brewick in a fresh Debian 12 root$( ((also_test)) && echo ", and ./test.sh passes there")"
