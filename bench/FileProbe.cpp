@@ -12,9 +12,9 @@
 
 #include "files/InnFile.h"
 #include "files/ListFile.h"
-#include "keeping/SessionFile.h"
 #include "files/WordFolder.h"
 #include "generators/WordLists.h"
+#include "keeping/SessionFile.h"
 
 namespace {
 

@@ -16,13 +16,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "keeping/KeptInn.h"
 #include "cycle/InnGenerator.h"
 #include "files/InnReader.h"
 #include "files/ListFile.h"
 #include "files/SafeFileWriter.h"
-#include "keeping/SessionFile.h"
 #include "generators/WordLists.h"
+#include "keeping/KeptInn.h"
+#include "keeping/SessionFile.h"
 #include "ui/BrewickWindows.h"
 #include "ui/controls/ObjectNames.h"
 

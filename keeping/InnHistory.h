@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "core/InnSheet.h"
-#include "keeping/KeptInn.h"
 #include "cycle/InnGenerator.h"
+#include "keeping/KeptInn.h"
 
 namespace brewick {
 

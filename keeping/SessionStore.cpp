@@ -13,10 +13,10 @@
 #include <random>
 
 #include "files/SafeFileWriter.h"
+#include "files/UserSceneFile.h"
 #include "keeping/SessionFile.h"
 #include "keeping/SessionMerge.h"
 #include "keeping/UnreadCopies.h"
-#include "files/UserSceneFile.h"
 
 namespace brewick {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "keeping/KeptInn.h"
 #include "files/FileDescriptor.h"
+#include "keeping/KeptInn.h"
 #include "keeping/UnreadCopies.h"
 
 namespace brewick {

@@ -11,9 +11,9 @@
 #include "files/FileDescriptor.h"
 #include "files/InnReader.h"
 #include "files/SafeFileWriter.h"
+#include "files/UserSceneFile.h"
 #include "keeping/SessionFile.h"
 #include "keeping/UnreadCopies.h"
-#include "files/UserSceneFile.h"
 
 namespace brewick {
 

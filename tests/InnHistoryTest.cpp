@@ -7,9 +7,9 @@
 #include <functional>
 #include <map>
 
-#include "keeping/InnHistory.h"
 #include "cycle/InnStep.h"
 #include "files/InnReader.h"
+#include "keeping/InnHistory.h"
 #include "support/RecordingRandom.h"
 #include "support/SheetPrinter.h"
 

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "keeping/KeptInn.h"
 #include "core/RandomSource.h"
 #include "cycle/InnGenerator.h"
 #include "files/InnReader.h"
+#include "keeping/KeptInn.h"
 #include "keeping/SessionFile.h"
 
 namespace brewick::test {
