@@ -38,6 +38,16 @@ window_of_width() {
   return 1
 }
 main_window() { main=$(wait_for window_of_width 502) || fail "no main window: $(tail -n 3 "$work/brewick.log")"; }
+# The session files of the windows hold the inn name $1.
+session_holds() { cat "$XDG_STATE_HOME"/brewick/windows/*.jsonl 2>/dev/null | grep -qF "\"name\":\"$1\""; }
+# The inns of the JSON Lines file $1, named on the command line, are read
+# beside the window: they are open once its session keeps the last of them,
+# which it does after showing them.
+wait_for_opened() {
+  local name
+  name=$(tail -n 1 "$1" | grep -o '"name":"[^"]*"' | head -n 1 | cut -d'"' -f4)
+  wait_for session_holds "$name" || fail "the inns of $1 did not open"
+}
 press() {
   xdotool windowfocus --sync "$main"
   xdotool key --clearmodifiers "$@"
@@ -72,12 +82,14 @@ leave() {
 
 start "$work/second.inn.json"
 main_window
+wait_for_opened "$work/second.inn.json"
 save_through ctrl+s "$work/opened.txt"
 cmp "$work/opened.txt" "$work/texts/2.txt" || fail "the opened inn saves otherwise than brewick-batch writes it"
 leave
 
 start "$work/inns.jsonl"
 main_window
+wait_for_opened "$work/inns.jsonl"
 save_through ctrl+s "$work/first.txt"
 cmp "$work/first.txt" "$work/texts/1.txt" || fail "a JSON Lines file does not show its first inn"
 press alt+Right
@@ -98,8 +110,6 @@ leave
 start
 main_window
 type_name "The Kept Name"
-# The session files of the windows hold the inn name $1.
-session_holds() { cat "$XDG_STATE_HOME"/brewick/windows/*.jsonl 2>/dev/null | grep -qF "\"name\":\"$1\""; }
 wait_for session_holds "The Kept Name" || fail "the name typed did not reach the window's session file"
 kill -KILL "$program"
 wait "$program" 2>/dev/null || true
@@ -159,6 +169,7 @@ checksums() { for file in "$@"; do md5sum <"$file"; done | sort; }
 "$batch" --seed 150 --count 150 --format text --scenes "$work/none.txt" --output "$work/150"
 start "$work/150.jsonl"
 main_window
+wait_for_opened "$work/150.jsonl"
 xdotool windowfocus --sync "$main"
 xdotool key --clearmodifiers --delay 2 $(printf 'alt+Right %.0s' {1..150})
 save_through ctrl+s "$work/last-of-150.txt"
