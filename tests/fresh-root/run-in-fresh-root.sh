@@ -238,7 +238,7 @@ clone=/root/brewick
 phase_done "cloned ${head:0:12}"
 
 # A plain command line, so that a background job of it is the chroot itself.
-in_root=(chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb QT_QPA_PLATFORM=offscreen
+in_root=(chroot "$root" /usr/bin/env -i HOME=/root TERM=dumb
   PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin)
 for proxy in http_proxy https_proxy no_proxy; do
   if [[ -n ${!proxy:-} ]]; then in_root+=("$proxy=${!proxy}"); fi
@@ -247,7 +247,9 @@ done
 # run.sh ends by exec'ing the window program, so the process started here
 # becomes build/bin/brewick once the build is done.
 log=$work/run.log
-setsid "${in_root[@]}" /bin/bash -c "cd $clone && exec ./run.sh" </dev/null >"$log" 2>&1 &
+# The window program has no screen here but Qt's offscreen one; the tests
+# start screens of their own.
+setsid "${in_root[@]}" QT_QPA_PLATFORM=offscreen /bin/bash -c "cd $clone && exec ./run.sh" </dev/null >"$log" 2>&1 &
 run=$!
 child=$run
 brewick=$root$clone/build/bin/brewick
