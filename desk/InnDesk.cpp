@@ -192,6 +192,7 @@ void InnDesk::openInnFiles(const std::vector<std::filesystem::path>& paths)
 
 void InnDesk::showOpenedInns(std::vector<OpenedFile> files)
 {
+    emit innFilesRead();
     std::vector<PlacedInn> inns;
     std::vector<std::string> problems;
     for (OpenedFile& file : files) {

@@ -36,12 +36,12 @@ class InnDesk : public QObject {
 public:
     // What applies to the shown inn now.
     struct Commands {
-        bool previous = false;      // an inn to step back to, or the earlier runs' still being read
-        bool next = false;          // an inn to step forward to
-        bool star = false;          // the shown inn can be starred or unstarred
-        bool starred = false;       // the shown inn is starred
-        bool table = false;         // a table is shown, to draw again or copy
-        TableLine::Role line = {};  // what the line at the table box's cursor holds
+        bool previous = false;                    // an inn to step back to, or the earlier runs' still being read
+        bool next = false;                        // an inn to step forward to
+        bool star = false;                        // the shown inn can be starred or unstarred
+        bool starred = false;                     // the shown inn is starred
+        bool table = false;                       // a table is shown, to draw again or copy
+        TableLine::Role line = TableLine::Other;  // what the line at the table box's cursor holds
 
         friend bool operator==(const Commands&, const Commands&) = default;
     };
@@ -149,6 +149,8 @@ signals:
     void partsChanged();
     // Something to tell the user, a message each.
     void problemsFound(const std::vector<std::string>& messages);
+    // The files of an openInnFiles call were read; their inns come next.
+    void innFilesRead();
     // The files of an openInnFiles call were read and their inns shown.
     void innFilesOpened();
     // The inns of earlier runs joined the history.

@@ -139,7 +139,8 @@ void MainWindow::connectDesk()
     connect(&desk_, &InnDesk::commandsChanged, this, &MainWindow::showCommands);
     connect(&desk_, &InnDesk::partsChanged, this, [this] { form_->showParts(desk_.generator().parts()); });
     connect(&desk_, &InnDesk::problemsFound, this, &MainWindow::reportErrors);
-    connect(&desk_, &InnDesk::innFilesOpened, this, [] { QApplication::restoreOverrideCursor(); });
+    // The busy cursor lasts while the files are read, not while the user is asked or told.
+    connect(&desk_, &InnDesk::innFilesRead, this, [] { QApplication::restoreOverrideCursor(); });
 }
 
 // The first showing makes the first inn, with the focus on "Generate".
