@@ -7,7 +7,9 @@
 
 #include "core/RandomSource.h"
 #include "core/TableText.h"
-#include "generators/PatronDetailWords.h"
+#include "generators/PatronNameWords.h"
+#include "generators/PatronRumourWords.h"
+#include "generators/PatronTraitWords.h"
 #include "generators/Tables.h"
 
 namespace brewick {

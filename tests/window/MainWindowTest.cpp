@@ -452,6 +452,7 @@ TEST_F(MainWindowTest, PreviousAndNextInnShowEachStepOfTheHistory)
             chooseFromEditMenu(Qt::Key_P);
             EXPECT_EQ(lines->document()->findBlockByNumber(1).text(), patron);
             EXPECT_TRUE(lines->document()->findBlockByNumber(2).text().startsWith("    "));
+            EXPECT_EQ(lines->textCursor().blockNumber(), 1) << "the cursor stays on the patron";
             break;
         }
         case FleshOutTable:
