@@ -51,9 +51,8 @@ def patron_lines(patron):
 
 def patron_block(patron):
     """The patron's line, and the details line of one fleshed out."""
-    if "name" not in patron:
-        return [patron["text"]]
-    return [patron["text"], f"    {patron['name']} {patron['trait']}. Rumour: {patron['rumour']}"]
+    details = f"    {patron.get('name')} {patron.get('trait')}. Rumour: {patron.get('rumour')}"
+    return [patron["text"], details] if "name" in patron else [patron["text"]]
 
 
 def check_fleshed_out(inns, plain_inns, problems):
@@ -111,10 +110,8 @@ def check_inn(number, inn, lines, problems):
 
 def main():
     options = [argument for argument in sys.argv[1:] if argument == "--flesh-out"]
-    arguments = [argument for argument in sys.argv[1:] if argument != "--flesh-out"]
-    program, schema_path = arguments[:2]
-    seed = arguments[2] if len(arguments) > 2 else "60"
-    count = arguments[3] if len(arguments) > 3 else "60"
+    program, schema_path, seed, count = ([argument for argument in sys.argv[1:] if argument not in options] +
+                                         ["60", "60"])[:4]
     with open(schema_path, encoding="utf-8") as file:
         schema = json.load(file)
     jsonschema.Draft202012Validator.check_schema(schema)

@@ -67,18 +67,7 @@ protected:
 
 TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
 {
-    enum Action {
-        Generate,
-        Previous,
-        Next,
-        EditName,
-        ChooseTable,
-        ChooseLocation,
-        RerollTable,
-        RerollPatron,
-        FleshOutPatron,
-        FleshOutTable
-    };
+    enum Action { Generate, Previous, Next, EditName, ChooseTable, Relocate, RerollTable, RerollPatron, FleshOutTable };
     struct Row {
         const char* name;
         Action action;
@@ -100,15 +89,13 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
         {"back, and generating there keeps the third ahead", Previous, 2, true, true},
         {"a fourth", Generate, 4, true, true},
         {"back", Previous, 2, true, true},
-        {"another location redraws the menu and the prices", ChooseLocation, 5, true, true},
+        {"another location redraws the menu and the prices", Relocate, 5, true, true},
         {"back brings the edited inn back as it was", Previous, 2, true, true},
         {"forward to the relocated inn, with the fourth and the third ahead", Next, 5, true, true},
         {"its table drawn again", RerollTable, 6, true, true},
         {"a patron drawn again from the shown table", RerollPatron, 7, true, true},
-        {"that patron fleshed out", FleshOutPatron, 8, true, true},
-        {"the rest of its table fleshed out", FleshOutTable, 9, true, true},
-        {"back: one patron fleshed out", Previous, 8, true, true},
-        {"back: none fleshed out", Previous, 7, true, true},
+        {"its patrons fleshed out", FleshOutTable, 8, true, true},
+        {"back: the table before it was fleshed out", Previous, 7, true, true},
         {"back: the table as it was before the patron", Previous, 6, true, true},
         {"back: the inn as it was before its table", Previous, 5, true, true},
     };
@@ -136,7 +123,7 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
         case ChooseTable:
             desk->chooseTable(1);
             break;
-        case ChooseLocation:
+        case Relocate:
             desk->selectLocation(sheet().location == InnLocation::PoorQuarter ? InnLocation::WealthyQuarter
                                                                               : InnLocation::PoorQuarter);
             break;
@@ -150,13 +137,6 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
             desk->rerollTableLine();
             EXPECT_NE(sheet().shownTableLines[1], patron);
             EXPECT_EQ(sheet().shownTableLines[0], heading);
-            break;
-        }
-        case FleshOutPatron: {
-            const std::string patron(sheet().shownTableLines[1]);
-            desk->fleshOutPatron();
-            EXPECT_EQ(sheet().shownTableLines[1], patron);
-            EXPECT_THAT(std::string(sheet().shownTableLines[2]), StartsWith("    "));
             break;
         }
         case FleshOutTable:
