@@ -48,7 +48,11 @@ write("scenes.txt", entries + up_to("/* a comment\n", 2 * mib - len(entries)))
 os.mkdir(f"{work}/words")
 from_batch = ["common-firsts", "common-seconds", "paired-firsts", "paired-seconds", "openings", "middles", "closings",
               "ages", "races", "occupations", "clothes", "hair", "faces", "group-actions", "single-actions",
-              "main-ingredients", "main-dishes", "pudding-flavours", "puddings", "drink-names", "drinks"]
+              "main-ingredients", "main-dishes", "pudding-flavours", "puddings", "drink-names", "drinks", "traits",
+              "rumours-docks", "rumours-poor", "rumours-merchant", "rumours-wealthy"]
+races = ["human", "elven", "halfling", "half-elven", "dwarven", "half-orc", "gnome"]
+from_batch += [f"first-names-{race}-{sex}" for race in races for sex in ("women", "men")]
+from_batch += [f"family-names-{race}" for race in races]
 for name in from_batch:
     for ending in (".txt", ".add.txt"):
         os.link(f"{work}/scenes.txt", f"{work}/words/{name}{ending}")

@@ -10,7 +10,7 @@ namespace brewick {
 namespace {
 constexpr std::string_view kHelpText =
     "Usage: brewick-batch [--seed N] [--count K] [--scenes FILE] [--words DIR] "
-    "[--format text|markdown|json] [--output DIR]\n"
+    "[--format text|markdown|json] [--output DIR] [--flesh-out]\n"
     "\n"
     "Writes K inns: the one the window shows after start-up, then one for each press\n"
     "of \"Generate\" with \"All\" ticked.\n"
@@ -29,6 +29,8 @@ constexpr std::string_view kHelpText =
     "                 json: JSON Lines, one object per inn\n"
     "  --output DIR   write inn n to DIR/<n>.txt, .md or .json instead of standard\n"
     "                 output; the folder is created when missing\n"
+    "  --flesh-out    give every patron a name, a trait and a rumour, as Edit >\n"
+    "                 Flesh Out Table does; the inns are otherwise the same\n"
     "  -h, --help     show this help\n"
     "  --version      show the version\n"
     "\n"
@@ -114,6 +116,9 @@ const ValueOption* findValueOption(std::string_view name)
     return nullptr;
 }
 
+// The one option without a value.
+constexpr std::string_view kFleshOut = "--flesh-out";
+
 CommandLine refusal(std::string problem) { return {BatchAction::Refuse, {}, std::move(problem)}; }
 }  // namespace
 
@@ -130,6 +135,12 @@ CommandLine parseCommandLine(std::span<const char* const> arguments, const char*
             return refusal("unexpected argument " + singleQuoted(argument));
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
+        if (name == kFleshOut) {
+            if (equals != std::string_view::npos)
+                return refusal(std::string(kFleshOut) + " takes no value");
+            commandLine.options.fleshOut = true;
+            continue;
+        }
         const ValueOption* option = findValueOption(name);
         if (option == nullptr)
             return refusal("unknown option " + singleQuoted(name));

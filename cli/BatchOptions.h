@@ -20,6 +20,7 @@ struct BatchOptions {
     std::optional<std::filesystem::path> wordFolder;  // none: the user's own
     BatchFormat format = BatchFormat::Text;
     std::optional<std::filesystem::path> outputFolder;  // none: standard output
+    bool fleshOut = false;                              // every patron given a name, a trait and a rumour
 };
 
 enum class BatchAction { Run, ShowHelp, ShowVersion, Refuse };

@@ -117,6 +117,8 @@ int runBatch(const BatchOptions& options, std::ostream& errors)
     std::string pages;
     for (std::uint64_t number = 1; number <= options.count && !failure; ++number) {
         generator.generate();
+        if (options.fleshOut)
+            generator.fleshOutEveryTable({number, seed});
         format->append(generator.sheet(), {number, seed}, pages);
         failure = output->take(number, pages);
     }

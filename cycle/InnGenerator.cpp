@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/TableText.h"
+#include "generators/PatronDetails.h"
 #include "generators/Rooms.h"
 #include "generators/Scenes.h"
 
@@ -80,6 +82,24 @@ void InnGenerator::rerollChosenTable()
 bool InnGenerator::rerollChosenTableLine(std::size_t line)
 {
     return rerollTableLine(sheet_, static_cast<std::size_t>(sheet_.chosenTable), line, wordLists_, random_);
+}
+
+bool InnGenerator::fleshOutChosenPatron(InnPlace place, std::size_t line)
+{
+    const auto table = static_cast<std::size_t>(sheet_.chosenTable);
+    const TableLine chosen = tableLineAt(sheet_, table, line);
+    return chosen.role == TableLine::Patron && fleshOutPatron(sheet_, place, table, chosen.patron, wordLists_);
+}
+
+bool InnGenerator::fleshOutChosenTable(InnPlace place)
+{
+    return fleshOutTable(sheet_, place, static_cast<std::size_t>(sheet_.chosenTable), wordLists_);
+}
+
+void InnGenerator::fleshOutEveryTable(InnPlace place)
+{
+    for (std::size_t table = 0; table < sheet_.tableBlocks.size(); ++table)
+        fleshOutTable(sheet_, place, table, wordLists_);
 }
 
 bool InnGenerator::updateSceneList(const WordListFile& sceneFile)

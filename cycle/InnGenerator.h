@@ -55,6 +55,17 @@ public:
     // doing on its action line; gives false, drawing nothing, on any other line.
     bool rerollChosenTableLine(std::size_t line);
 
+    // Flesh-outs draw nothing from the generator's source but a stream of
+    // their own for each patron of the inn from `place`: the inns Generate
+    // makes afterwards are those it makes without them.
+    // The patron on `line` of the chosen table; gives false, changing
+    // nothing, on any other line and for a patron fleshed out already.
+    bool fleshOutChosenPatron(InnPlace place, std::size_t line);
+    // Every patron of the chosen table not fleshed out yet; gives whether any was.
+    bool fleshOutChosenTable(InnPlace place);
+    // Every patron of every table.
+    void fleshOutEveryTable(InnPlace place);
+
     // Rebuilds the scene list when the scene file, read again, gives other
     // scenes or another read error than at the last build; gives whether it
     // did. A rebuild makes the two draws of every build, so a save that

@@ -1,6 +1,7 @@
 #include "cycle/InnStep.h"
 
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/TableText.h"
@@ -58,6 +59,30 @@ std::string describeTableStep(const InnSheet& before, const InnSheet& after, std
         return "What table " + table + " is doing drawn again";
     return "Table " + table + " drawn again";
 }
+
+// Patrons given details, which Flesh Out gives one table at a time.
+std::string describeFleshingOut(const InnSheet& before, const InnSheet& after)
+{
+    if (before.tableBlocks.size() != after.tableBlocks.size())
+        return {};
+    std::size_t fleshed = 0, table = 0, patron = 0;
+    for (std::size_t index = 0; index < after.tableBlocks.size(); ++index) {
+        const std::vector<Patron>& was = before.tableBlocks[index].patrons;
+        const std::vector<Patron>& is = after.tableBlocks[index].patrons;
+        for (std::size_t at = 0; at < was.size() && at < is.size(); ++at)
+            if (!was[at].fleshedOut && is[at].fleshedOut) {
+                ++fleshed;
+                table = index;
+                patron = at;
+            }
+    }
+    if (fleshed == 0)
+        return {};
+    const std::string number = std::to_string(table + 1);
+    if (fleshed == 1)
+        return "Patron " + std::to_string(patron + 1) + " of table " + number + " fleshed out";
+    return "Table " + number + " fleshed out";
+}
 }  // namespace
 
 std::string describeStep(const InnSheet& before, const InnSheet& after)
@@ -66,6 +91,8 @@ std::string describeStep(const InnSheet& before, const InnSheet& after)
         return "Location chosen: " + std::string(locationName(after.location));
     if (before.quality != after.quality)
         return "Quality chosen: " + std::string(qualityName(after.quality));
+    if (std::string fleshed = describeFleshingOut(before, after); !fleshed.empty())
+        return fleshed;
     const std::optional<std::size_t> table = theTableChanged(before, after);
     return table ? describeTableStep(before, after, *table) : std::string();
 }

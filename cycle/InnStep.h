@@ -10,8 +10,8 @@
 namespace brewick {
 
 // What made `after` of `before`, an inn of the same place one step earlier:
-// another location or quality, or a table, a patron or what a table is doing
-// drawn again; empty for anything else.
+// another location or quality, a table, a patron or what a table is doing
+// drawn again, or patrons fleshed out; empty for anything else.
 std::string describeStep(const InnSheet& before, const InnSheet& after);
 
 }  // namespace brewick

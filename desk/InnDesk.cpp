@@ -5,6 +5,7 @@
 
 #include "files/ListFile.h"
 #include "files/UserSceneFile.h"
+#include "generators/PatronDetails.h"
 #include "generators/WordLists.h"
 #include "platform/TextEditor.h"
 
@@ -86,12 +87,23 @@ void InnDesk::start()
 
 InnDesk::Commands InnDesk::commands() const
 {
+    const InnSheet& sheet = generator_.sheet();
+    const auto table = static_cast<std::size_t>(sheet.chosenTable);
+    const TableLine line = shownTableLine();
+    const bool onPatron = line.role == TableLine::Patron || line.role == TableLine::Details;
+    const std::size_t patrons = table < sheet.tableBlocks.size() ? sheet.tableBlocks[table].patrons.size() : 0;
+    bool anyToFleshOut = false;
+    for (std::size_t patron = 0; patron < patrons; ++patron)
+        anyToFleshOut = anyToFleshOut || canFleshOut(sheet, table, patron);
     return {.previous = history_.canGoBack() || sessionRestoring_,
             .next = history_.canGoForward(),
             .star = !history_.shownId().empty(),
             .starred = history_.isStarred(history_.shownId()),
-            .table = generator_.sheet().chosenTable >= 0,
-            .line = shownTableLine().role};
+            .table = sheet.chosenTable >= 0,
+            .line = line.role,
+            .fleshedOut = onPatron && sheet.tableBlocks[table].patrons[line.patron].fleshedOut,
+            .fleshOutPatron = line.role == TableLine::Patron && canFleshOut(sheet, table, line.patron),
+            .fleshOutTable = anyToFleshOut};
 }
 
 void InnDesk::changeShownInn(const std::function<void()>& change)
@@ -152,6 +164,21 @@ void InnDesk::rerollTableLine()
         return;
     changeShownInn(
         [this] { history_.changeShown(generator_, [this] { generator_.rerollChosenTableLine(tableLine_); }); });
+}
+
+void InnDesk::fleshOutPatron()
+{
+    if (commands().fleshOutPatron)
+        changeShownInn([this] {
+            history_.changeShown(generator_, [this] { generator_.fleshOutChosenPatron(shownPlace(), tableLine_); });
+        });
+}
+
+void InnDesk::fleshOutTable()
+{
+    if (commands().fleshOutTable)
+        changeShownInn(
+            [this] { history_.changeShown(generator_, [this] { generator_.fleshOutChosenTable(shownPlace()); }); });
 }
 
 void InnDesk::setPart(InnPart part, bool ticked)

@@ -42,6 +42,9 @@ public:
         bool starred = false;                     // the shown inn is starred
         bool table = false;                       // a table is shown, to draw again or copy
         TableLine::Role line = TableLine::Other;  // what the line at the table box's cursor holds
+        bool fleshedOut = false;                  // the patron of that line has a name, a trait and a rumour
+        bool fleshOutPatron = false;
+        bool fleshOutTable = false;  // a patron of the shown table can be fleshed out
 
         friend bool operator==(const Commands&, const Commands&) = default;
     };
@@ -95,6 +98,10 @@ public:
     void rerollTable();
     // What the patrons at the line chosen are, or are doing, drawn again.
     void rerollTableLine();
+    // The patron at the line chosen, or every patron of the shown table,
+    // given a name, a trait and a rumour where they have none.
+    void fleshOutPatron();
+    void fleshOutTable();
     // Not a step: the parts the next Generate draws.
     void setPart(InnPart part, bool ticked);
     // The line of the shown table at the table box's cursor.

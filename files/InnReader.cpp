@@ -1,8 +1,10 @@
 #include "files/InnReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <limits>
+#include <span>
 #include <vector>
 
 #include "core/TableText.h"
@@ -74,11 +76,13 @@ void readMenu(JsonReader& json, TextLines& menuLines)
         buildMenuLines(groups[MainCourses], groups[Puddings], groups[Drinks], menuLines);
 }
 
-// A patron as written: the words it was drawn with, and its line.
+// A patron as written: the words it was drawn with, and its line; and the
+// details of one fleshed out.
 struct WrittenPatron {
     std::string words[Patron::kWordCount];  // the age as written, without its article
     bool woman = false;
     std::string text;
+    std::optional<std::array<std::string, Patron::kDetailCount>> details;
 
     Patron patron() const
     {
@@ -88,21 +92,34 @@ struct WrittenPatron {
         drawn.clothes = words[Patron::Clothes];
         drawn.hair = words[Patron::Hair];
         drawn.face = words[Patron::Face];
-        return patronOfLine(text, woman, drawn);
+        Patron patron = patronOfLine(text, woman, drawn);
+        if (details)
+            keepDetails(patron, detailsOf());
+        return patron;
+    }
+
+    PatronDetails detailsOf() const
+    {
+        const auto& written = *details;
+        return {written[Patron::Name], written[Patron::Trait], written[Patron::Rumour]};
     }
 };
 
 WrittenPatron readPatron(JsonReader& json)
 {
-    enum { Age, Race, Occupation, Clothes, Gender, Hair, Face, Text };
-    static constexpr std::string_view kNames[] = {"age",    "race", "occupation", "clothes",
-                                                  "gender", "hair", "face",       "text"};
+    enum { Age, Race, Occupation, Clothes, Gender, Hair, Face, Text, Name, Trait, Rumour };
+    static constexpr std::string_view kNames[] = {"age",  "race", "occupation", "clothes", "gender", "hair",
+                                                  "face", "text", "name",       "trait",   "rumour"};
     static constexpr Patron::Word kWords[] = {Patron::Age,        Patron::Race, Patron::Occupation, Patron::Clothes,
                                               Patron::kWordCount, Patron::Hair, Patron::Face};
     WrittenPatron patron;
-    readMembers(json, "a patron", kNames, firstMembers(8), [&](std::size_t member) {
+    const MemberSet members = readMembers(json, "a patron", kNames, firstMembers(8), [&](std::size_t member) {
         if (member == Text)
             return readText(json, kNames[member], patron.text);
+        if (member >= Name) {
+            auto& details = patron.details ? *patron.details : patron.details.emplace();
+            return readText(json, kNames[member], details[member - Name]);
+        }
         if (member != Gender)
             return readText(json, kNames[member], patron.words[kWords[member]]);
         std::string gender;
@@ -111,6 +128,9 @@ WrittenPatron readPatron(JsonReader& json)
             json.fail("'gender' is neither woman nor man");
         patron.woman = gender == "woman";
     });
+    // The details are a line of their own: all three, or none.
+    if (patron.details && !(members.has(Name) && members.has(Trait) && members.has(Rumour)))
+        json.fail("a patron's 'name', 'trait' and 'rumour' go together");
     return patron;
 }
 
@@ -171,27 +191,29 @@ WrittenTable readTable(JsonReader& json)
 void addTable(const WrittenTable& table, InnSheet& sheet)
 {
     TextLines lines;
+    TableBlock& block = sheet.tableBlocks.emplace_back();
+    block.patrons.resize(table.drawnPatrons);
     if (table.lines) {
         lines = *table.lines;
     } else {
         lines.add(table.heading);
-        for (const WrittenPatron& patron : table.patrons)
-            lines.add(patron.text);
+        for (std::size_t i = 0; i < table.patrons.size(); ++i) {
+            lines.add(table.patrons[i].text);
+            if (table.patrons[i].details)
+                addDetailsLine(lines, table.patrons[i].detailsOf());
+        }
         lines.add(table.action ? std::string_view(*table.action) : kNoOneThere);
     }
     lines.add(kTableBlockEnd);
-    TableBlock& block = sheet.tableBlocks.emplace_back();
     block.lineCount = lines.size();
-    block.patrons.resize(table.drawnPatrons);
     // The patrons as drawn are those whose lines still read as drawn, from
     // the first on; the others' words are gone, as they are once the user
     // changes a line.
-    for (std::size_t i = 0; i < table.patrons.size() && i + 2 < lines.size(); ++i) {
-        const Patron patron = table.patrons[i].patron();
-        if (!readsAsDrawn(patron, lines[i + 1]))
-            break;
-        block.patrons[i] = patron;
-    }
+    std::transform(table.patrons.begin(), table.patrons.end(), block.patrons.begin(),
+                   [](const WrittenPatron& patron) { return patron.patron(); });
+    const std::size_t asDrawn =
+        patronsAsDrawn(std::span(block.patrons).first(table.patrons.size()), lines.begin(), lines.end() - 1);
+    std::fill(block.patrons.begin() + static_cast<std::ptrdiff_t>(asDrawn), block.patrons.end(), Patron());
     sheet.tableText.addAll(lines);
     addTableChoice(sheet.tableChoices, static_cast<int>(sheet.tableBlocks.size()),
                    static_cast<int>(table.drawnPatrons));

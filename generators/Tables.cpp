@@ -31,13 +31,6 @@ void renameLonePatron(InnSheet& sheet, std::size_t table, std::size_t firstLine)
     renamed.add({lonePatronIs(woman), action.substr(before.size())});
     sheet.tableText.replace(firstLine + kActionLine, 1, renamed);
 }
-
-// The lines of the chosen table follow its block.
-void showRedrawnTable(InnSheet& sheet, std::size_t table)
-{
-    if (sheet.chosenTable == static_cast<int>(table))
-        showChosenTable(sheet);
-}
 }  // namespace
 
 void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, RandomSource& random)
@@ -57,6 +50,9 @@ void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, R
     patron.wordLengths = {static_cast<std::uint32_t>(age.size()),        static_cast<std::uint32_t>(race.size()),
                           static_cast<std::uint32_t>(occupation.size()), static_cast<std::uint32_t>(clothes.size()),
                           static_cast<std::uint32_t>(hair.size()),       static_cast<std::uint32_t>(face.size())};
+    // A patron drawn in the place of one fleshed out is someone else.
+    patron.fleshedOut = false;
+    patron.detailLengths = {};
 }
 
 void addActionLine(TextLines& tableText, const TableBlock& block, const PatronLists& lists, RandomSource& random)
@@ -147,6 +143,12 @@ void showChosenTable(InnSheet& sheet)
         sheet.shownTableLines.add(sheet.tableText[line]);
 }
 
+void showChangedTable(InnSheet& sheet, std::size_t table)
+{
+    if (sheet.chosenTable == static_cast<int>(table))
+        showChosenTable(sheet);
+}
+
 void rerollTable(InnSheet& sheet, std::size_t table, const PatronLists& lists, RandomSource& random)
 {
     if (table >= sheet.tableBlocks.size() || table >= sheet.tableChoices.size())
@@ -159,7 +161,7 @@ void rerollTable(InnSheet& sheet, std::size_t table, const PatronLists& lists, R
     sheet.tableText.replace(firstLineOfBlock(sheet, table), sheet.tableBlocks[table].lineCount, lines);
     sheet.tableBlocks[table] = std::move(block);
     sheet.tableChoices.replace(table, 1, choice);
-    showRedrawnTable(sheet, table);
+    showChangedTable(sheet, table);
 }
 
 bool rerollTableLine(InnSheet& sheet, std::size_t table, std::size_t line, const PatronLists& lists,
@@ -171,14 +173,19 @@ bool rerollTableLine(InnSheet& sheet, std::size_t table, std::size_t line, const
     TableBlock& block = sheet.tableBlocks[table];
     const std::size_t firstLine = firstLineOfBlock(sheet, table);
     TextLines lines;
-    if (drawn.role == TableLine::Patron)
+    std::size_t replaced = 1;
+    if (drawn.role == TableLine::Patron) {
+        // The details of the patron drawn before go with them.
+        replaced += tableLineAt(block, drawn.line + 1).role == TableLine::Details ? 1 : 0;
         addPatron(lines, block.patrons[drawn.patron], lists, random);
-    else
+    } else {
         addActionLine(lines, block, lists, random);
-    sheet.tableText.replace(firstLine + drawn.line, 1, lines);
+    }
+    sheet.tableText.replace(firstLine + drawn.line, replaced, lines);
+    block.lineCount -= replaced - 1;
     if (drawn.role == TableLine::Patron)
         renameLonePatron(sheet, table, firstLine);
-    showRedrawnTable(sheet, table);
+    showChangedTable(sheet, table);
     return true;
 }
 

@@ -56,6 +56,8 @@ void addTableChoice(TextLines& choices, int number, int patrons);
 
 // Rebuilds the shown table lines from the chosen table's block. No draws.
 void showChosenTable(InnSheet& sheet);
+// The table at `table` changed: the shown lines follow it when it is the chosen one.
+void showChangedTable(InnSheet& sheet, std::size_t table);
 
 // Draws the table at `table` again as drawTables draws each table, in place
 // of its block and its entry in the table choice list; the other tables stay
@@ -64,8 +66,9 @@ void rerollTable(InnSheet& sheet, std::size_t table, const PatronLists& lists, R
 
 // Draws the patron on `line` of the block of the table at `table` again, as
 // addPatron does, or on its action line what they are doing, as
-// addActionLine does; the block's other lines stay as they are. Gives false,
-// drawing nothing, for any other line.
+// addActionLine does; the block's other lines stay as they are, but for the
+// details of a patron fleshed out, which go with them. Gives false, drawing
+// nothing, for any other line, a patron's details included.
 bool rerollTableLine(InnSheet& sheet, std::size_t table, std::size_t line, const PatronLists& lists,
                      RandomSource& random);
 

@@ -12,12 +12,13 @@
 #include "generators/InnName.h"
 #include "generators/LandlordName.h"
 #include "generators/Menu.h"
+#include "generators/PatronDetails.h"
 #include "generators/Tables.h"
 
 namespace brewick {
 
 // The lists are filled in the order of the bases, the order of start-up.
-struct WordLists : InnNameLists, LandlordNameLists, PatronLists, MenuLists {
+struct WordLists : InnNameLists, LandlordNameLists, PatronLists, MenuLists, PatronDetailLists {
     // The built-in lists.
     WordLists() = default;
     // The built-in lists, each replaced or joined by the user's entries for
@@ -33,7 +34,7 @@ struct NamedWordList {
     std::size_t keptLast = 0;  // entries that stay last when the user's join
 };
 
-inline constexpr std::array<NamedWordList, 21> kNamedWordLists = {{
+inline constexpr std::array<NamedWordList, 47> kNamedWordLists = {{
     {"common-firsts", &WordLists::commonFirsts,
      "Inn names \"The Laughing Dragon\": the first word, an adjective or a possessive: \"Laughing\""},
     {"common-seconds", &WordLists::commonSeconds,
@@ -67,6 +68,55 @@ inline constexpr std::array<NamedWordList, 21> kNamedWordLists = {{
     {"puddings", &WordLists::puddings, "Puddings: the kind of pudding, \"Crumble\""},
     {"drink-names", &WordLists::drinkNames, "Drinks \"Dwarven Ale\": the name, the maker or the style, \"Dwarven\""},
     {"drinks", &WordLists::drinks, "Drinks: the kind of drink, \"Ale\""},
+    {"first-names-human-women", &WordLists::humanWomen,
+     "Patrons fleshed out: a human woman's first name, \"Agnes\"; patrons of a race without lists of its own take "
+     "these"},
+    {"first-names-human-men", &WordLists::humanMen,
+     "Patrons fleshed out: a human man's first name, \"Aldric\"; patrons of a race without lists of its own take "
+     "these"},
+    {"first-names-elven-women", &WordLists::elvenWomen,
+     "Patrons fleshed out: an elven woman's first name, \"Aelthiria\""},
+    {"first-names-elven-men", &WordLists::elvenMen, "Patrons fleshed out: an elven man's first name, \"Caelthir\""},
+    {"first-names-halfling-women", &WordLists::halflingWomen,
+     "Patrons fleshed out: a halfling woman's first name, \"Tansy\""},
+    {"first-names-halfling-men", &WordLists::halflingMen, "Patrons fleshed out: a halfling man's first name, \"Tam\""},
+    {"first-names-half-elven-women", &WordLists::halfElvenWomen,
+     "Patrons fleshed out: a half-elven woman's first name, \"Aveline\""},
+    {"first-names-half-elven-men", &WordLists::halfElvenMen,
+     "Patrons fleshed out: a half-elven man's first name, \"Aurel\""},
+    {"first-names-dwarven-women", &WordLists::dwarvenWomen,
+     "Patrons fleshed out: a dwarven woman's first name, \"Bardra\""},
+    {"first-names-dwarven-men", &WordLists::dwarvenMen, "Patrons fleshed out: a dwarven man's first name, \"Bardok\""},
+    {"first-names-half-orc-women", &WordLists::halfOrcWomen,
+     "Patrons fleshed out: a half-orc woman's first name, \"Grusha\""},
+    {"first-names-half-orc-men", &WordLists::halfOrcMen, "Patrons fleshed out: a half-orc man's first name, \"Grukk\""},
+    {"first-names-gnome-women", &WordLists::gnomeWomen, "Patrons fleshed out: a gnome woman's first name, \"Bibbi\""},
+    {"first-names-gnome-men", &WordLists::gnomeMen, "Patrons fleshed out: a gnome man's first name, \"Bimble\""},
+    {"family-names-human", &WordLists::humanFamilies,
+     "Patrons fleshed out: the family name of a human patron, after the first name, \"Ashcombe\""},
+    {"family-names-elven", &WordLists::elvenFamilies,
+     "Patrons fleshed out: the family name of an elven patron, after the first name, \"Aelvanthi\""},
+    {"family-names-halfling", &WordLists::halflingFamilies,
+     "Patrons fleshed out: the family name of a halfling patron, after the first name, \"Applebake\""},
+    {"family-names-half-elven", &WordLists::halfElvenFamilies,
+     "Patrons fleshed out: the family name of a half-elven patron, after the first name, \"Ashvale\""},
+    {"family-names-dwarven", &WordLists::dwarvenClans,
+     "Patrons fleshed out: the clan name of a dwarven patron, after the first name, \"Granitebrow\""},
+    {"family-names-half-orc", &WordLists::halfOrcFamilies,
+     "Patrons fleshed out: the family name of a half-orc patron, after the first name, \"Ashbelly\""},
+    {"family-names-gnome", &WordLists::gnomeFamilies,
+     "Patrons fleshed out: the family name of a gnome patron, after the first name, \"Cogwhistle\""},
+    {"traits", &WordLists::traits,
+     "Patrons fleshed out, \"Agnes Thorne hums the same four notes over and over. Rumour: ...\": a trait to act "
+     "out, after the name, lower case and without a full stop: \"hums the same four notes over and over\""},
+    {"rumours-docks", &WordLists::docksRumours,
+     "Patrons fleshed out in an inn of the Docks Area: a rumour, one sentence with its full stop"},
+    {"rumours-poor", &WordLists::poorRumours,
+     "Patrons fleshed out in an inn of the Poor Quarter: a rumour, one sentence with its full stop"},
+    {"rumours-merchant", &WordLists::merchantRumours,
+     "Patrons fleshed out in an inn of the Merchant Quarter: a rumour, one sentence with its full stop"},
+    {"rumours-wealthy", &WordLists::wealthyRumours,
+     "Patrons fleshed out in an inn of the Wealthy Quarter: a rumour, one sentence with its full stop"},
 }};
 
 // The names of kNamedWordLists, in their order.

@@ -17,6 +17,7 @@
 #include "files/FileDescriptor.h"
 #include "files/InnFile.h"
 #include "files/InnReader.h"
+#include "generators/PatronDetails.h"
 #include "generators/Tables.h"
 #include "keeping/SessionFile.h"
 #include "keeping/SessionMerge.h"
@@ -40,6 +41,8 @@ std::string savedText(const InnSheet& sheet)
     appendCrLfText(lines, text);
     return text;
 }
+
+const PatronDetailLists kDetailLists;
 
 // Every inn of a run, as generated and after each kind of edit a user makes,
 // is saved as the same bytes once exported as JSON and opened again.
@@ -72,6 +75,18 @@ TEST(InnFile, EveryInnOpensAsItWasSavedEditedOrNot)
              TextLines lines;
              lines.add("Table No. 1 - the loud one");
              lines.add("A tall stranger");
+             editShownTable(sheet, lines);
+         }},
+        {"every patron fleshed out",
+         [](InnSheet& sheet) {
+             for (std::size_t table = 0; table < sheet.tableBlocks.size(); ++table)
+                 fleshOutTable(sheet, {1, 808}, table, kDetailLists);
+         }},
+        {"a fleshed-out patron's details typed over",
+         [](InnSheet& sheet) {
+             fleshOutTable(sheet, {1, 808}, 0, kDetailLists);
+             TextLines lines = sheet.shownTableLines;
+             lines.replace(2, 1, {"    Nobody at all"});
              editShownTable(sheet, lines);
          }},
         {"bytes that are not UTF-8, control characters and quotes",
@@ -120,6 +135,8 @@ TEST(InnFile, WhatTheReaderTakesTheWriterWritesBack)
     std::size_t taken = 0;
     for (int inn = 1; inn <= 20; ++inn) {
         generator.generate();
+        if (inn % 2 == 0)
+            generator.fleshOutEveryTable({1, 31});
         std::string json;
         JsonFormat().append(generator.sheet(), {1, 31}, json);
         for (int change = 0; change < 200; ++change) {
@@ -204,6 +221,8 @@ TEST(InnFile, AFileThatIsNoInnSaysWhy)
          0, "line 1: 'rooms' is missing"},
         {"a member given twice", write(replaced("\"seed\":1,", "\"seed\":1,\"seed\":2,")), 0,
          "line 1: member 'seed' is given twice"},
+        {"a patron's name without its trait and rumour", write(replaced("\"text\":", "\"name\":\"Ida\",\"text\":")), 0,
+         "line 1: table 1: a patron's 'name', 'trait' and 'rumour' go together"},
         {"seven patrons at a table", write(withPatrons(kMostPatrons)), 1, nullptr},
         {"eight patrons at a table", write(withPatrons(kMostPatrons + 1)), 0, "line 1: table 1: more than 7 patrons"},
         {"a bad second line", write(firstInn + "{\"inn\": 2,\n" + firstInn), 2, "line 2: expected a member's name"},

@@ -218,6 +218,16 @@ TEST_F(History, AStepSaysWhatItDrewAgain)
         {"a patron", [&] { generator.rerollChosenTableLine(2); }, "Patron 2 of table " + number + " drawn again"},
         {"what they are doing", [&] { generator.rerollChosenTableLine(action); },
          "What table " + number + " is doing drawn again"},
+        {"a patron fleshed out",
+         [&] {
+             generator.fleshOutChosenPatron({1, 4711}, 2);
+         },
+         "Patron 2 of table " + number + " fleshed out"},
+        {"the table fleshed out",
+         [&] {
+             generator.fleshOutChosenTable({1, 4711});
+         },
+         "Table " + number + " fleshed out"},
         {"another location",
          [&] {
              generator.selectLocation(InnLocation::PoorQuarter == first.location ? InnLocation::DocksArea

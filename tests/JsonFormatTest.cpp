@@ -154,6 +154,27 @@ TEST(JsonFormat, PatronWordsAreEscapedWhenTheLineNeedsIt)
                           R"j("text":"An old \"elf\" caf\udce9 wearing rags. He has a hat and a \\ wide face."}])j"));
 }
 
+// A patron's details are escaped when their own line needs it, whatever
+// the patron's line needs.
+TEST(JsonFormat, AFleshedOutPatronCarriesItsDetails)
+{
+    const std::string line = "A gnome cook wearing rags. He has a hat and a face.";
+    Patron patron = patronOfLine(
+        line, false,
+        {.age = "A", .race = "gnome", .occupation = "cook", .clothes = "rags", .hair = "a hat", .face = "a"});
+    const PatronDetails details{"Ida \"Two\"", "hums\t", "Yes."};
+    keepDetails(patron, details);
+    InnSheet sheet;
+    sheet.tableText = {"Table No. 1 (1 patrons)", line};
+    addDetailsLine(sheet.tableText, details);
+    sheet.tableText.add("He is here");
+    sheet.tableText.add(" ");
+    sheet.tableBlocks = {{sheet.tableText.size(), {patron}}};
+    EXPECT_THAT(jsonOf(sheet), HasSubstr(R"j("text":")j" + line +
+                                         R"j(","name":"Ida \"Two\"","trait":"hums\t",)j"
+                                         R"j("rumour":"Yes."}],"action":"He is here"})j"));
+}
+
 // What the user types into a table reaches the JSON: the patrons whose lines
 // still read as drawn keep their words, and a changed table carries its lines
 // as they stand.

@@ -25,6 +25,13 @@ TEST(MarkdownFormat, TheInnsTextCannotChangeThePagesStructure)
     const auto scene = [](InnSheet& sheet, const std::string& text) { sheet.barScene = text; };
     const auto cell = [](InnSheet& sheet, const std::string& text) { sheet.rooms.cell(1, 1) = text; };
     const auto menuItem = [](InnSheet& sheet, const std::string& text) { sheet.menuLines = {"Drinks", "  " + text}; };
+    // A line below a patron's, which holds their details once fleshed out.
+    const auto belowPatron = [](bool fleshedOut) {
+        return [fleshedOut](InnSheet& sheet, const std::string& text) {
+            sheet.tableText = {"Table No. 1 (1 patrons)", "A man", text, "He is here", " "};
+            sheet.tableBlocks = {{5, {Patron{.fleshedOut = fleshedOut}}}};
+        };
+    };
     const Row rows[] = {
         {"a plain name", name, "The Weeping Dragon", "# The Weeping Dragon\n\n"},
         {"a name opening a heading and emphasis", name, "# The *Best* Inn", "# \\# The \\*Best\\* Inn\n\n"},
@@ -41,6 +48,9 @@ TEST(MarkdownFormat, TheInnsTextCannotChangeThePagesStructure)
         {"a cell with emphasis stays as it is", cell, "*5*", "| *5* |"},
         {"a menu item opening a list", menuItem, "+ Ale", "  - \\+ Ale\n"},
         {"a menu item with underscores", menuItem, "Old_Ale", "  - Old\\_Ale\n"},
+        {"a patron's details, below their line", belowPatron(true), "    Ida hums. Rumour: Yes.",
+         "  - A man\n    - Ida hums. Rumour: Yes.\n  - He is here\n"},
+        {"a line typed where no patron has details", belowPatron(false), "    Ida hums.", "  -     Ida hums.\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.context);

@@ -109,7 +109,9 @@ QMimeData* clipboardTable(const InnSheet& sheet)
     for (auto line = lines.begin(); line != last; ++line)
         (text += *line) += '\n';
     std::string markdown;
-    appendMarkdownTable(lines.begin(), last, markdown);
+    const auto chosen = static_cast<std::size_t>(sheet.chosenTable);
+    appendMarkdownTable(lines.begin(), last,
+                        chosen < sheet.tableBlocks.size() ? sheet.tableBlocks[chosen] : TableBlock(), markdown);
     return clipboardData(text, markdown);
 }
 

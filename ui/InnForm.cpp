@@ -66,8 +66,10 @@ void setEditable(QWidget* box, bool editable)
 }
 
 // Replaces the box's text as one batch, when it differs. Text of as many
-// lines, such as a table with one patron drawn again, keeps the cursor on
-// its line and the view where it was; other text shows from its start.
+// lines, such as a table with one patron drawn again, or text that keeps the
+// line at the cursor, such as a table with that patron fleshed out, keeps the
+// cursor on its line and the view where it was; other text shows from its
+// start.
 void showLines(QPlainTextEdit* box, const TextLines& lines)
 {
     const bool fits = lines.size() <= InnForm::kMostShownLines && lines.textSize() <= InnForm::kMostShownBytes;
@@ -83,7 +85,9 @@ void showLines(QPlainTextEdit* box, const TextLines& lines)
     box->setWordWrapMode(hasLongWord(lines) || !fits ? QTextOption::WrapAnywhere
                                                      : QTextOption::WrapAtWordBoundaryOrAnywhere);
     box->setPlainText(toQString(fits ? joinLines(lines) : cutLines(lines)));
-    if (!fits || shown.size() != lines.size())
+    const auto lineAt = static_cast<std::size_t>(lineWas);
+    const bool lineStays = lineAt < shown.size() && lineAt < lines.size() && shown[lineAt] == lines[lineAt];
+    if (!fits || (shown.size() != lines.size() && !lineStays))
         return;
     const QTextBlock line = box->document()->findBlockByNumber(lineWas);
     QTextCursor cursor(line);

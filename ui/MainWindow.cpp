@@ -110,7 +110,12 @@ void MainWindow::createActions()
     actions_.editRerollPatron = addAction(
         edit, names::rerollPatronAction, QString(), [this] { desk_.rerollTableLine(); },
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
-    form_->setTableActions({actions_.editRerollTable, actions_.editRerollPatron, actions_.editCopyTable});
+    actions_.editFleshOutPatron = addAction(edit, names::fleshOutPatronAction, QStringLiteral("Flesh Out &Patron"),
+                                            [this] { desk_.fleshOutPatron(); });
+    actions_.editFleshOutTable = addAction(edit, names::fleshOutTableAction, QStringLiteral("Flesh Out T&able"),
+                                           [this] { desk_.fleshOutTable(); });
+    form_->setTableActions({actions_.editRerollTable, actions_.editRerollPatron, actions_.editFleshOutPatron,
+                            actions_.editFleshOutTable, actions_.editCopyTable});
     showCommands();
     edit->addSeparator();
     actions_.editBarScenes =

@@ -102,6 +102,8 @@ private:
         QAction* editHistory = nullptr;
         QAction* editRerollTable = nullptr;
         QAction* editRerollPatron = nullptr;
+        QAction* editFleshOutPatron = nullptr;
+        QAction* editFleshOutTable = nullptr;
         QAction* editBarScenes = nullptr;
         QAction* editWordLists = nullptr;
     };

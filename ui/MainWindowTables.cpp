@@ -43,6 +43,15 @@ void MainWindow::showCommands()
           QStringLiteral("Put the cursor of the shown table on a patron's line to draw that patron again"));
     actions_.editRerollPatron->setText(action ? QStringLiteral("Re-roll What They Are D&oing")
                                               : QStringLiteral("Re-roll Patr&on"));
+    const bool onPatron = commands.line == TableLine::Patron || commands.line == TableLine::Details;
+    offer(actions_.editFleshOutPatron, commands.fleshOutPatron,
+          QStringLiteral("Gives the patron at the cursor a name, a trait and a rumour"),
+          commands.fleshedOut ? QStringLiteral("The patron at the cursor has a name, a trait and a rumour already")
+          : onPatron          ? QStringLiteral("The patron's line was changed, so who they are is no longer known")
+                     : QStringLiteral("Put the cursor of the shown table on a patron's line to flesh out that patron"));
+    offer(actions_.editFleshOutTable, commands.fleshOutTable,
+          QStringLiteral("Gives every patron of the shown table a name, a trait and a rumour"),
+          commands.table ? QStringLiteral("No patron of the shown table is left to flesh out") : noTable);
 }
 
 }  // namespace brewick

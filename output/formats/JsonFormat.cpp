@@ -106,14 +106,15 @@ void appendMenu(const TextLines& menuLines, const MenuSections& menu, std::strin
 }
 
 // The most of an inn's JSON: the members' names, the quotes and commas
-// between the values are written in one piece each.
-void appendPatron(const Patron& patron, std::string_view line, std::string& out)
+// between the values are written in one piece each. The details of a patron
+// fleshed out follow its line, from the details line below it.
+void appendPatron(const Patron& patron, std::string_view line, std::string_view detailsLine, std::string& out)
 {
     const PatronWords words = patronWords(patron, line);
     // The words are pieces of the line: a line that needs no escapes is
     // looked at once, not word by word.
-    const bool plain = isPlainJsonText(line);
-    const auto value = [plain, &out](std::string_view before, std::string_view text) {
+    bool plain = isPlainJsonText(line);
+    const auto value = [&plain, &out](std::string_view before, std::string_view text) {
         out += before;
         if (plain)
             out += text;
@@ -128,24 +129,31 @@ void appendPatron(const Patron& patron, std::string_view line, std::string& out)
     value("\",\"hair\":\"", words.hair);
     value("\",\"face\":\"", words.face);
     value("\",\"text\":\"", line);
+    if (patron.fleshedOut) {
+        const PatronDetails details = patronDetails(patron, detailsLine);
+        plain = isPlainJsonText(detailsLine);
+        value("\",\"name\":\"", details.name);
+        value("\",\"trait\":\"", details.trait);
+        value("\",\"rumour\":\"", details.rumour);
+    }
     out += "\"}"sv;
 }
 
-// A block as drawn is its heading, then a line per drawn patron and the
-// action line, or "No one is sitting here" for an empty table. The patrons
-// are those whose lines still read as drawn; a block the user changed also
-// has its lines as they stand, so that nothing typed is lost.
+// A block as drawn is its heading, then a line per drawn patron, with the
+// details below the line of each one fleshed out, and the action line, or
+// "No one is sitting here" for an empty table. The patrons are those whose
+// lines still read as drawn; a block the user changed also has its lines as
+// they stand, so that nothing typed is lost.
 void appendTable(int number, TextLines::const_iterator first, TextLines::const_iterator last, const TableBlock& block,
                  std::string& out)
 {
     const auto line = [first](std::size_t index) { return first[static_cast<std::ptrdiff_t>(index)]; };
     const auto lines = static_cast<std::size_t>(last - first);
     const std::size_t drawn = block.patrons.size();
-    std::size_t patrons = 0;
-    while (patrons < drawn && patrons + 1 < lines && readsAsDrawn(block.patrons[patrons], line(patrons + 1)))
-        ++patrons;
-    const bool hasAction = patrons > 0 && patrons == drawn && patrons + 1 < lines;
-    const bool asDrawn = drawn > 0 ? hasAction && lines == drawn + 2 : lines == 2 && line(1) == kNoOneThere;
+    const std::size_t patrons = patronsAsDrawn(block.patrons, first, last);
+    const std::size_t action = lineOfPatron(block.patrons, patrons);
+    const bool hasAction = patrons > 0 && patrons == drawn && action < lines;
+    const bool asDrawn = drawn > 0 ? hasAction && lines == action + 1 : lines == 2 && line(1) == kNoOneThere;
     out += "{\"number\":";
     out += Decimal(number);
     appendStringMember("heading", lines > 0 ? line(0) : std::string_view(), out);
@@ -154,12 +162,13 @@ void appendTable(int number, TextLines::const_iterator first, TextLines::const_i
     for (std::size_t i = 0; i < patrons; ++i) {
         if (i > 0)
             out += ',';
-        appendPatron(block.patrons[i], line(i + 1), out);
+        const std::size_t at = lineOfPatron(block.patrons, i);
+        appendPatron(block.patrons[i], line(at), block.patrons[i].fleshedOut ? line(at + 1) : std::string_view(), out);
     }
     out += ']';
     appendKey("action", out);
     if (hasAction)
-        appendJsonString(line(patrons + 1), out);
+        appendJsonString(line(action), out);
     else
         out += "null";
     if (!asDrawn) {

@@ -117,8 +117,9 @@ void appendTables(const InnSheet& sheet, std::string& out)
 {
     appendLine(out, {"## Tables\n"});
     appendLine(out, {"There are ", Decimal(sheet.tableCount), " tables in the main taproom.\n"});
-    forEachTableBlock(sheet,
-                      [&out](auto first, auto last, const TableBlock&) { appendMarkdownTable(first, last, out); });
+    forEachTableBlock(sheet, [&out](auto first, auto last, const TableBlock& block) {
+        appendMarkdownTable(first, last, block, out);
+    });
     out += '\n';
 }
 
@@ -137,13 +138,22 @@ void appendMenu(const TextLines& menuLines, std::string& out)
 }
 }  // namespace
 
-void appendMarkdownTable(TextLines::const_iterator first, TextLines::const_iterator last, std::string& out)
+void appendMarkdownTable(TextLines::const_iterator first, TextLines::const_iterator last, const TableBlock& block,
+                         std::string& out)
 {
     if (first == last)
         return;
     appendTextLine(out, "- **", *first, "**");
-    while (++first != last)
-        appendTextLine(out, "  - ", *first);
+    for (std::size_t line = 1; line < static_cast<std::size_t>(last - first); ++line) {
+        std::string_view text = first[static_cast<std::ptrdiff_t>(line)];
+        // Indented as the line is, the item would open a code block.
+        if (tableLineAt(block, line).role == TableLine::Details && text.starts_with(detailsLine::kIndent)) {
+            text.remove_prefix(detailsLine::kIndent.size());
+            appendTextLine(out, "    - ", text);
+        } else {
+            appendTextLine(out, "  - ", text);
+        }
+    }
 }
 
 void MarkdownFormat::append(const InnSheet& sheet, InnPlace, std::string& out)

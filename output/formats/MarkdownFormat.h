@@ -13,8 +13,10 @@ public:
     std::string_view extension() const override { return "md"; }
 };
 
-// One table as the page lists it: an item holding its heading, its other
-// lines below it; nothing for a table of no lines.
-void appendMarkdownTable(TextLines::const_iterator first, TextLines::const_iterator last, std::string& out);
+// One table as the page lists it, the lines of its `block`: an item holding
+// its heading, its other lines below it, and the details of a patron fleshed
+// out below the patron's line; nothing for a table of no lines.
+void appendMarkdownTable(TextLines::const_iterator first, TextLines::const_iterator last, const TableBlock& block,
+                         std::string& out);
 
 }  // namespace brewick

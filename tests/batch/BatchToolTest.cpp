@@ -48,14 +48,16 @@ std::vector<std::string> outputLines(std::string_view text)
 }
 
 // The inns the window shows with this seed and scene file: after start-up,
-// then after each press of "Generate".
-std::vector<InnSheet> windowInns(std::uint32_t seed, const fs::path& sceneFile, int count)
+// then after each press of "Generate"; with every table fleshed out, if asked.
+std::vector<InnSheet> windowInns(std::uint32_t seed, const fs::path& sceneFile, int count, bool fleshedOut = false)
 {
     LcgRandom random(seed);
     InnGenerator generator(random, readListFile(sceneFile));
     std::vector<InnSheet> inns;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 1; i <= count; ++i) {
         generator.generate();
+        if (fleshedOut)
+            generator.fleshOutEveryTable({static_cast<std::uint64_t>(i), seed});
         inns.push_back(generator.sheet());
     }
     return inns;
@@ -94,10 +96,15 @@ protected:
 
 TEST_F(BatchTool, InnByInnWhatTheWindowShows)
 {
-    const BatchResult run = runBatch({"--seed", "4711", "--count", "4", "--scenes", sceneFile.string()});
-    EXPECT_EQ(run.exitStatus, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, savedText(windowInns(4711, sceneFile, 4)));
+    for (const bool fleshOut : {false, true}) {
+        std::vector<std::string> arguments = {"--seed", "4711", "--count", "4", "--scenes", sceneFile.string()};
+        if (fleshOut)
+            arguments.push_back("--flesh-out");
+        const BatchResult run = runBatch(arguments);
+        EXPECT_EQ(run.exitStatus, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, savedText(windowInns(4711, sceneFile, 4, fleshOut))) << "fleshed out: " << fleshOut;
+    }
 }
 
 // The kept golden inns, from the real program: the saved text, and the
@@ -216,6 +223,8 @@ TEST_F(BatchTool, ABadCommandLineExitsTwoWithTheProblemAndTheUsageOnly)
         {{"--count", "99999999999"}, "--count: '99999999999' is not a whole number from 0 to 4294967295"},
         {{"--format", "xml"}, "--format: 'xml' is not one of text, markdown, json"},
         {{"--output="}, "--output: the name is empty"},
+        {{"--flesh-out=yes"}, "--flesh-out takes no value"},
+        {{"--flesh-out", "yes"}, "unexpected argument 'yes'"},
         {{"--scenes", ""}, "--scenes: the name is empty"},
         {{"--count", "\t"}, "--count: '\\x09' is not a whole number"},
         {{}, "BREWICK_SEED='12a' is not a whole number", {.environment = {{"BREWICK_SEED", "12a"}}}},

@@ -2,20 +2,35 @@
 """Runs brewick-batch for COUNT inns as JSON and as text from one seed, and
 checks every JSON line against the schema and against the text of the same
 inn: room numbers are integers, the menu is its three groups, and each patron's
-words are the ones its line in the text is made of.
+words are the ones its line in the text is made of. With --flesh-out, every
+patron has details, their first names tell the races apart, a second run gives
+the same bytes, and the inns are those of the run without it but for the details.
 
-Usage: check-json-lines.py BREWICK_BATCH SCHEMA [SEED] [COUNT]
+Usage: check-json-lines.py BREWICK_BATCH SCHEMA [SEED] [COUNT] [--flesh-out]
 """
 import json
+import os
 import subprocess
 import sys
+import tempfile
 
 import jsonschema
 
 
-def batch(program, seed, count, format):
-    run = subprocess.run([program, "--seed", seed, "--count", count, "--format", format],
-                         capture_output=True, check=True)
+DETAILS = ("name", "trait", "rumour")
+
+
+def private_home(home):
+    """The environment of a program run with a home and XDG folders of its own."""
+    folders = {"XDG_CONFIG_HOME": ".config", "XDG_DATA_HOME": ".local/share", "XDG_STATE_HOME": ".local/state",
+               "XDG_CACHE_HOME": ".cache"}
+    return {**os.environ, "HOME": home, **{name: os.path.join(home, folder) for name, folder in folders.items()}}
+
+
+def batch(program, seed, count, format, *options):
+    with tempfile.TemporaryDirectory() as home:
+        run = subprocess.run([program, "--seed", seed, "--count", count, "--format", format, *options],
+                             capture_output=True, check=True, env=private_home(home))
     return run.stdout.decode("utf-8")
 
 
@@ -32,6 +47,28 @@ def patron_lines(patron):
     rest = (f"{patron['race']} {patron['occupation']} wearing {patron['clothes']}. "
             f"{pronoun} has {patron['hair']} and {patron['face']} face.")
     return {f"A {rest}"} if not age else {f"A {age} {rest}", f"An {age} {rest}"}
+
+
+def patron_block(patron):
+    """The patron's line, and the details line of one fleshed out."""
+    details = f"    {patron.get('name')} {patron.get('trait')}. Rumour: {patron.get('rumour')}"
+    return [patron["text"], details] if "name" in patron else [patron["text"]]
+
+
+def check_fleshed_out(inns, plain_inns, problems):
+    first_names = {}
+    for number, (inn, plain) in enumerate(zip(inns, plain_inns), 1):
+        for table in inn["tables"]:
+            for patron in table["patrons"]:
+                if not all(patron.get(detail) for detail in DETAILS):
+                    problems.append(f"inn {number}: {patron} lacks a detail")
+                first_names.setdefault(patron["race"], set()).add(patron.get("name", "").split(" ")[0])
+                for detail in DETAILS:
+                    patron.pop(detail, None)
+        if inn != plain:
+            problems.append(f"inn {number} is not the inn of the run without --flesh-out")
+    if first_names.get("dwarven", set()) & first_names.get("elven", set()):
+        problems.append("dwarves and elves share a first name")
 
 
 def check_inn(number, inn, lines, problems):
@@ -58,7 +95,7 @@ def check_inn(number, inn, lines, problems):
     at = lines.index(f"There are {inn['tableCount']} tables in the main taproom.")
     for table_number, table in enumerate(inn["tables"], 1):
         patrons = table["patrons"]
-        block = [table["heading"], *(patron["text"] for patron in patrons),
+        block = [table["heading"], *(line for patron in patrons for line in patron_block(patron)),
                  table["action"] if patrons else "No one is sitting here", " "]
         if table["number"] != table_number or (table["action"] is None) != (not patrons):
             problem(f"table {table_number}: {table}")
@@ -72,16 +109,16 @@ def check_inn(number, inn, lines, problems):
 
 
 def main():
-    program, schema_path = sys.argv[1:3]
-    seed = sys.argv[3] if len(sys.argv) > 3 else "60"
-    count = sys.argv[4] if len(sys.argv) > 4 else "60"
+    options = [argument for argument in sys.argv[1:] if argument == "--flesh-out"]
+    program, schema_path, seed, count = ([argument for argument in sys.argv[1:] if argument not in options] +
+                                         ["60", "60"])[:4]
     with open(schema_path, encoding="utf-8") as file:
         schema = json.load(file)
     jsonschema.Draft202012Validator.check_schema(schema)
     validator = jsonschema.Draft202012Validator(schema)
 
-    json_lines = batch(program, seed, count, "json").splitlines()
-    inns_as_text = text_inns(batch(program, seed, count, "text"))
+    json_lines = batch(program, seed, count, "json", *options).splitlines()
+    inns_as_text = text_inns(batch(program, seed, count, "text", *options))
     problems = []
     if len(json_lines) != int(count) or len(inns_as_text) != int(count):
         problems.append(f"{len(json_lines)} JSON lines and {len(inns_as_text)} text inns, not {count}")
@@ -97,6 +134,11 @@ def main():
             seen["empty tables"] += not table["patrons"]
             for patron in table["patrons"]:
                 seen[patron["gender"]] += 1
+    if options:
+        if batch(program, seed, count, "json", *options).splitlines() != json_lines:
+            problems.append("a second run gives other inns")
+        plain_inns = [json.loads(line) for line in batch(program, seed, count, "json").splitlines()]
+        check_fleshed_out([json.loads(line) for line in json_lines], plain_inns, problems)
     # A run this long meets every kind of table and patron.
     problems += [f"no {kind} in {count} inns" for kind, n in seen.items() if n == 0]
     for problem in problems[:20]:

@@ -67,7 +67,7 @@ protected:
 
 TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
 {
-    enum Action { Generate, Previous, Next, EditName, ChooseTable, ChooseLocation, RerollTable, RerollPatron };
+    enum Action { Generate, Previous, Next, EditName, ChooseTable, Relocate, RerollTable, RerollPatron, FleshOutTable };
     struct Row {
         const char* name;
         Action action;
@@ -89,11 +89,13 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
         {"back, and generating there keeps the third ahead", Previous, 2, true, true},
         {"a fourth", Generate, 4, true, true},
         {"back", Previous, 2, true, true},
-        {"another location redraws the menu and the prices", ChooseLocation, 5, true, true},
+        {"another location redraws the menu and the prices", Relocate, 5, true, true},
         {"back brings the edited inn back as it was", Previous, 2, true, true},
         {"forward to the relocated inn, with the fourth and the third ahead", Next, 5, true, true},
         {"its table drawn again", RerollTable, 6, true, true},
         {"a patron drawn again from the shown table", RerollPatron, 7, true, true},
+        {"its patrons fleshed out", FleshOutTable, 8, true, true},
+        {"back: the table before it was fleshed out", Previous, 7, true, true},
         {"back: the table as it was before the patron", Previous, 6, true, true},
         {"back: the inn as it was before its table", Previous, 5, true, true},
     };
@@ -121,7 +123,7 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
         case ChooseTable:
             desk->chooseTable(1);
             break;
-        case ChooseLocation:
+        case Relocate:
             desk->selectLocation(sheet().location == InnLocation::PoorQuarter ? InnLocation::WealthyQuarter
                                                                               : InnLocation::PoorQuarter);
             break;
@@ -137,6 +139,10 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
             EXPECT_EQ(sheet().shownTableLines[0], heading);
             break;
         }
+        case FleshOutTable:
+            desk->fleshOutTable();
+            EXPECT_FALSE(desk->commands().fleshOutTable) << "every patron fleshed out";
+            break;
         }
         if (row.action != Previous && row.action != Next)
             inns[row.shown] = {sheet(), savedText()};
@@ -159,12 +165,18 @@ TEST_F(InnDeskTest, TheTableCommandsFollowTheShownTableAndTheLineChosen)
         const char* name;
         std::size_t line;
         TableLine::Role role;
+        bool fleshOut;
     };
+    // Drawing a patron fleshed out again drops the details: it is someone else.
     const Row rows[] = {
-        {"the heading", 0, TableLine::Heading},
-        {"the first patron", 1, TableLine::Patron},
-        {"past the last line", 1000, TableLine::Other},
+        {"the heading", 0, TableLine::Heading, false},
+        {"the details of the first patron, fleshed out", 2, TableLine::Details, false},
+        {"the first patron", 1, TableLine::Patron, false},
+        {"the first patron drawn again", 1, TableLine::Patron, true},
+        {"past the last line", 1000, TableLine::Other, false},
     };
+    desk->chooseTableLine(1);
+    desk->fleshOutPatron();
     QSignalSpy changed(desk.get(), &InnDesk::commandsChanged);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -173,6 +185,7 @@ TEST_F(InnDeskTest, TheTableCommandsFollowTheShownTableAndTheLineChosen)
         changed.clear();
         EXPECT_TRUE(desk->commands().table);
         EXPECT_EQ(desk->commands().line, row.role);
+        EXPECT_EQ(desk->commands().fleshOutPatron, row.fleshOut);
         const InnSheet before = sheet();
         const bool couldGoBack = desk->commands().previous;
         desk->rerollTableLine();
@@ -180,6 +193,27 @@ TEST_F(InnDeskTest, TheTableCommandsFollowTheShownTableAndTheLineChosen)
         EXPECT_EQ(!(sheet() == before), draws);
         EXPECT_EQ(desk->commands().previous, draws || couldGoBack);
     }
+}
+
+// Details come from a stream of their own, by the patron's place: the same
+// patron of the same inn gets them again, and the inns Generate makes after
+// a flesh-out are those of the seed without it.
+TEST_F(InnDeskTest, FleshingOutDrawsApartFromGenerate)
+{
+    desk->chooseTableLine(1);
+    desk->fleshOutPatron();
+    const std::string details(sheet().shownTableLines[2]);
+    desk->fleshOutTable();
+    EXPECT_EQ(sheet().shownTableLines[2], details);
+    desk->generate();
+    const InnSheet second = sheet();
+    openDesk();
+    desk->generate();
+    EXPECT_TRUE(sheet() == second);
+    desk->showPrevious();
+    desk->chooseTableLine(1);
+    desk->fleshOutPatron();
+    EXPECT_EQ(sheet().shownTableLines[2], details);
 }
 
 TEST_F(InnDeskTest, OpeningAPartlyDamagedFileKeepsItsGoodInnsInOrder)
@@ -267,7 +301,11 @@ TEST(InnDeskWords, AListSavedIsDrawnAndAProblemIsToldOnce)
                 ElementsAre(misspelt("rcaes.txt"), misspelt("rcaes2.txt")));
     QSignalSpy reread(desk.findChild<EditedFileWatcher*>(QString::fromLatin1(InnDesk::wordFolderWatcherName)),
                       &EditedFileWatcher::changed);
-    for (const auto& [file, text] : {std::pair{"races.txt", "gnomish\n"}, {"hair.txt", "green hair\n"}}) {
+    // The gnome lists name the gnomish.
+    for (const auto& [file, text] : {std::pair{"races.txt", "gnomish\n"},
+                                     {"hair.txt", "green hair\n"},
+                                     {"first-names-gnome-women.txt", "Zed\n"},
+                                     {"first-names-gnome-men.txt", "Zed\n"}}) {
         reread.clear();
         std::ofstream(words / file) << text;
         EXPECT_TRUE(reread.wait(10000)) << file;
@@ -277,6 +315,11 @@ TEST(InnDeskWords, AListSavedIsDrawnAndAProblemIsToldOnce)
     EXPECT_THAT(tables, HasSubstr(" gnomish "));
     EXPECT_THAT(tables, Not(HasSubstr(" elven ")));
     EXPECT_THAT(tables, HasSubstr(" has green hair and "));
+    const std::vector<TableBlock>& blocks = desk.generator().sheet().tableBlocks;
+    desk.chooseTable(
+        static_cast<int>(std::ranges::find_if(blocks, [](auto& b) { return !b.patrons.empty(); }) - blocks.begin()));
+    desk.fleshOutTable();
+    EXPECT_THAT(joinLines(desk.generator().sheet().shownTableLines), HasSubstr("\n    Zed "));
     EXPECT_EQ(told.size(), 1);
 }
 

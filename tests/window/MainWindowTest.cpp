@@ -384,7 +384,7 @@ TEST_F(MainWindowTest, ExportErrorsShowTheErrorBoxAndKeepTheOldFile)
 // Previous and Next Inn as they apply; by their shortcuts from any control.
 TEST_F(MainWindowTest, PreviousAndNextInnShowEachStepOfTheHistory)
 {
-    enum Action { Generate, Previous, Next, EditName, ChooseTable, RerollPatron };
+    enum Action { Generate, Previous, Next, EditName, ChooseTable, RerollPatron, FleshOutPatron, FleshOutTable };
     struct Row {
         const char* name;
         Action action;
@@ -402,10 +402,24 @@ TEST_F(MainWindowTest, PreviousAndNextInnShowEachStepOfTheHistory)
         {"forward to the edited second", Next, 2, true, false},
         {"a patron drawn again from the shown table", RerollPatron, 3, true, false},
         {"back: the table as it was before the patron", Previous, 2, true, true},
+        {"Edit > Flesh Out Patron, by its key", FleshOutPatron, 4, true, true},
+        {"Edit > Flesh Out Table, by its key", FleshOutTable, 5, true, true},
+        {"back: the one patron fleshed out", Previous, 4, true, true},
     };
     auto* previous = find<QAction>(names::previousInnAction);
     auto* next = find<QAction>(names::nextInnAction);
     auto* name = find<QLineEdit>(names::innNameEdit);
+    auto* lines = find<QPlainTextEdit>(names::tableLinesEdit);
+    const auto cursorOnFirstPatron = [lines] {
+        lines->setFocus();
+        lines->moveCursor(QTextCursor::Start);
+        lines->moveCursor(QTextCursor::NextBlock);
+        return lines->textCursor().block().text();
+    };
+    const auto chooseFromEditMenu = [this](Qt::Key key) {
+        QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier);
+        QTest::keyClick(QApplication::activePopupWidget(), key);
+    };
     std::map<int, InnSheet> inns;
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -427,16 +441,24 @@ TEST_F(MainWindowTest, PreviousAndNextInnShowEachStepOfTheHistory)
             QTest::keyClick(find<QComboBox>(names::tableChoice), Qt::Key_Down);
             break;
         case RerollPatron: {
-            auto* lines = find<QPlainTextEdit>(names::tableLinesEdit);
-            lines->setFocus();
-            lines->moveCursor(QTextCursor::Start);
-            lines->moveCursor(QTextCursor::NextBlock);
-            const QString patron = lines->textCursor().block().text();
+            const QString patron = cursorOnFirstPatron();
             QTest::keyClick(lines, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
             EXPECT_NE(lines->textCursor().block().text(), patron);
             EXPECT_EQ(lines->textCursor().blockNumber(), 1) << "the cursor stays on the line";
             break;
         }
+        case FleshOutPatron: {
+            const QString patron = cursorOnFirstPatron();
+            chooseFromEditMenu(Qt::Key_P);
+            EXPECT_EQ(lines->document()->findBlockByNumber(1).text(), patron);
+            EXPECT_TRUE(lines->document()->findBlockByNumber(2).text().startsWith("    "));
+            EXPECT_EQ(lines->textCursor().blockNumber(), 1) << "the cursor stays on the patron";
+            break;
+        }
+        case FleshOutTable:
+            chooseFromEditMenu(Qt::Key_A);
+            EXPECT_FALSE(find<QAction>(names::fleshOutTableAction)->isEnabled()) << "no patron left to flesh out";
+            break;
         }
         if (row.action != Previous && row.action != Next)
             inns[row.shown] = window->shownInn();
