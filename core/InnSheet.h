@@ -80,6 +80,7 @@ struct InnSheet {
     TextLines tableChoices;               // one entry per table
     int chosenTable = -1;                 // index into tableChoices; -1 before the first tables
     TextLines shownTableLines;            // the chosen table's block, as last shown
+    std::string notes;                    // the game master's own, lines apart by "\n"; empty: none
 
     friend bool operator==(const InnSheet&, const InnSheet&) = default;
 };
