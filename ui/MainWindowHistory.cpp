@@ -1,9 +1,9 @@
 // The main window's history list: it shows or deletes any inn of the
-// history and any starred inn.
+// history and any starred inn, and chooses inns for a handout.
+#include <algorithm>
 #include <set>
 
-#include "cycle/InnStep.h"
-#include "output/formats/InnSheetText.h"
+#include "keeping/InnListing.h"
 #include "output/print/QtText.h"
 #include "ui/MainWindow.h"
 #include "ui/dialogs/InnHistoryDialog.h"
@@ -11,22 +11,37 @@
 namespace brewick {
 
 namespace {
-InnListEntry listEntry(const KeptInn& inn, const std::optional<InnSheet>& sheet)
+// `before` is the inn before `inn` in its list, whose step may come from it.
+InnListEntry listEntry(const KeptInn& inn, const KeptInn* before)
 {
     InnListEntry entry;
     entry.id = inn.id;
     entry.made = inn.made;
-    if (sheet) {
-        entry.name = toQString(sheet->innName);
-        entry.landlord = toQString(sheet->landlordName);
-        entry.location = toQString(locationName(sheet->location));
-        entry.quality = toQString(qualityName(sheet->quality));
-        std::string text;
-        appendInnSheetText(*sheet, "\n", text);
-        // The banner line is the program's, in every inn alike.
-        entry.texts = toQString(std::string_view(text).substr(bannerLine().size()));
+    if (inn.listing) {
+        const InnListing& listing = *inn.listing;
+        entry.name = toQString(listing.name);
+        entry.landlord = toQString(listing.landlord);
+        entry.location = toQString(locationName(listing.location));
+        entry.quality = toQString(qualityName(listing.quality));
+        entry.step = toQString(stepOf(inn, before));
+        entry.hasNotes = listing.hasNotes;
+        entry.searchText = std::shared_ptr<const std::string>(inn.listing, &listing.searchText);
     }
     return entry;
+}
+
+// The sheets of the inns named, in that order, unpacked only now.
+std::vector<InnSheet> sheetsOf(const std::vector<std::string>& ids, const InnDesk::ListedInns& inns)
+{
+    std::vector<InnSheet> sheets;
+    for (const std::string& id : ids)
+        for (const std::vector<KeptInn>* kept : {&inns.history, &inns.starred})
+            if (const auto found = std::ranges::find(*kept, id, &KeptInn::id); found != kept->end()) {
+                if (std::optional<InnSheet> sheet = innJsonPacking().unpack(*found->packed))
+                    sheets.push_back(std::move(*sheet));
+                break;
+            }
+    return sheets;
 }
 }  // namespace
 
@@ -36,25 +51,21 @@ void MainWindow::showHistoryList()
     std::vector<InnListEntry> entries;
     std::set<std::string> listed;
     for (const std::vector<KeptInn>* kept : {&inns.history, &inns.starred}) {
-        // A step that drew part of an inn again comes from the inn before it.
         const KeptInn* before = nullptr;
-        std::optional<InnSheet> beforeSheet;
         for (const KeptInn& inn : *kept) {
-            std::optional<InnSheet> sheet = innJsonPacking().unpack(*inn.packed);
             if (listed.insert(inn.id).second) {
-                InnListEntry& entry = entries.emplace_back(listEntry(inn, sheet));
+                InnListEntry& entry = entries.emplace_back(listEntry(inn, before));
                 entry.starred = desk_.isStarred(inn.id);
                 entry.shown = inn.id == desk_.shownId();
-                if (sheet && beforeSheet && before->place == inn.place)
-                    entry.step = toQString(describeStep(*beforeSheet, *sheet));
             }
             before = &inn;
-            beforeSheet = std::move(sheet);
         }
     }
     InnHistoryDialog dialog(std::move(entries), this);
     dialog.exec();
     desk_.applyListChoice(dialog.deleted(), dialog.chosen());
+    if (!dialog.handout().empty())
+        emit handoutChosen(sheetsOf(dialog.handout(), inns));
 }
 
 }  // namespace brewick

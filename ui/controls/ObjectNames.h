@@ -66,6 +66,7 @@ inline constexpr char historyStatusLabel[] = "historyStatusLabel";
 inline constexpr char historyShowButton[] = "historyShowButton";
 inline constexpr char historyDeleteButton[] = "historyDeleteButton";
 inline constexpr char historyUndoButton[] = "historyUndoButton";
+inline constexpr char historyHandoutButton[] = "historyHandoutButton";
 inline constexpr char historyCloseButton[] = "historyCloseButton";
 
 // The about window.

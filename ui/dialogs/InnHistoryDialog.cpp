@@ -16,6 +16,7 @@
 
 #include <algorithm>
 
+#include "core/SearchText.h"
 #include "ui/controls/ObjectNames.h"
 
 namespace brewick {
@@ -23,7 +24,7 @@ namespace brewick {
 namespace {
 namespace names = objectNames;
 
-enum Column { Star, Name, Landlord, Location, Quality, Made, kColumnCount };
+enum Column { Star, Name, Notes, Landlord, Location, Quality, Made, kColumnCount };
 constexpr int kIndexRole = Qt::UserRole;
 
 QString madeText(std::int64_t made)
@@ -33,14 +34,12 @@ QString madeText(std::int64_t made)
     return QLocale().toString(QDateTime::fromMSecsSinceEpoch(made), QLocale::ShortFormat);
 }
 
-// Every word of the filter is in one of the inn's texts, in any case.
-bool passes(const InnListEntry& inn, const QStringList& words)
+// Every word of the filter, folded as the inn's texts are, is in them.
+bool passes(const InnListEntry& inn, const std::vector<std::string>& words)
 {
-    const QString* const texts[] = {&inn.name, &inn.landlord, &inn.location, &inn.quality, &inn.texts};
-    return std::all_of(words.begin(), words.end(), [&texts](const QString& word) {
-        return std::any_of(std::begin(texts), std::end(texts),
-                           [&word](const QString* text) { return text->contains(word, Qt::CaseInsensitive); });
-    });
+    const std::string_view text = inn.searchText ? std::string_view(*inn.searchText) : std::string_view();
+    return std::all_of(words.begin(), words.end(),
+                       [text](const std::string& word) { return text.find(word) != std::string_view::npos; });
 }
 
 QString innCount(int count) { return count == 1 ? QStringLiteral("1 inn") : QStringLiteral("%1 inns").arg(count); }
@@ -49,6 +48,22 @@ QString described(const InnListEntry& inn)
 {
     return QStringLiteral("“%1”, run by %2, %3, %4%5")
         .arg(inn.name, inn.landlord, inn.location, inn.quality, inn.starred ? QStringLiteral(", starred") : QString());
+}
+
+// One inn described, or how many.
+QString described(const std::vector<const InnListEntry*>& inns)
+{
+    return inns.size() == 1 ? described(*inns.front()) : innCount(static_cast<int>(inns.size()));
+}
+
+QString rowToolTip(const InnListEntry& inn)
+{
+    QStringList lines;
+    if (inn.shown)
+        lines.append(QStringLiteral("The inn shown now"));
+    if (!inn.pins.isEmpty())
+        lines.append(QStringLiteral("Pinned:\n") + inn.pins);
+    return lines.join(QLatin1Char('\n'));
 }
 
 QPushButton* button(const QString& text, const char* name, QWidget* parent)
@@ -87,16 +102,21 @@ void InnHistoryDialog::createControls()
     list_->setObjectName(QString::fromLatin1(names::historyList));
     list_->setAccessibleName(QStringLiteral("Inns, newest first"));
     list_->setColumnCount(kColumnCount);
-    list_->setHeaderLabels({QStringLiteral("★"), QStringLiteral("Name"), QStringLiteral("Landlord"),
-                            QStringLiteral("Location"), QStringLiteral("Quality"), QStringLiteral("Made")});
+    list_->setHeaderLabels({QStringLiteral("★"), QStringLiteral("Name"), QStringLiteral("✎"),
+                            QStringLiteral("Landlord"), QStringLiteral("Location"), QStringLiteral("Quality"),
+                            QStringLiteral("Made")});
     list_->headerItem()->setData(Star, Qt::AccessibleTextRole, QStringLiteral("Starred"));
+    list_->headerItem()->setData(Notes, Qt::AccessibleTextRole, QStringLiteral("Notes"));
+    list_->headerItem()->setToolTip(Notes, QStringLiteral("Has notes"));
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);
     list_->setAlternatingRowColors(true);
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(Name, QHeaderView::Stretch);
-    for (const auto& [column, width] : {std::pair{Star, 28}, {Landlord, 150}, {Location, 120}, {Quality, 76}})
+    for (const auto& [column, width] :
+         {std::pair{Star, 28}, {Notes, 28}, {Landlord, 150}, {Location, 120}, {Quality, 76}})
         list_->setColumnWidth(column, width);
 
     status_ = new QLabel(this);
@@ -107,6 +127,8 @@ void InnHistoryDialog::createControls()
     showButton_ = button(QStringLiteral("&Show"), names::historyShowButton, this);
     deleteButton_ = button(QStringLiteral("&Delete"), names::historyDeleteButton, this);
     undoButton_ = button(QStringLiteral("&Undo"), names::historyUndoButton, this);
+    handoutButton_ = button(QStringLiteral("Export &Handout…"), names::historyHandoutButton, this);
+    handoutButton_->setToolTip(QStringLiteral("Writes the inns chosen into one PDF to hand to the players"));
     auto* closeButton = button(QStringLiteral("Close"), names::historyCloseButton, this);
 
     auto* filterRow = new QHBoxLayout;
@@ -114,7 +136,7 @@ void InnHistoryDialog::createControls()
     filterRow->addWidget(filterEdit_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* each : {showButton_, deleteButton_, undoButton_, closeButton})
+    for (QPushButton* each : {handoutButton_, showButton_, deleteButton_, undoButton_, closeButton})
         buttons->addWidget(each);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filterRow);
@@ -126,8 +148,10 @@ void InnHistoryDialog::createControls()
     connect(filterEdit_, &QLineEdit::textChanged, this, &InnHistoryDialog::filter);
     connect(list_, &QTreeWidget::itemActivated, this, &InnHistoryDialog::showChosen);
     connect(list_, &QTreeWidget::currentItemChanged, this, &InnHistoryDialog::enableButtons);
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, &InnHistoryDialog::enableButtons);
     connect(showButton_, &QPushButton::clicked, this, &InnHistoryDialog::showChosen);
-    connect(deleteButton_, &QPushButton::clicked, this, &InnHistoryDialog::deleteCurrent);
+    connect(deleteButton_, &QPushButton::clicked, this, &InnHistoryDialog::deleteChosen);
+    connect(handoutButton_, &QPushButton::clicked, this, &InnHistoryDialog::chooseHandout);
     connect(undoButton_, &QPushButton::clicked, this, &InnHistoryDialog::undoDeletion);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     auto* undo = new QShortcut(QKeySequence::Undo, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
@@ -143,30 +167,42 @@ void InnHistoryDialog::fillList()
         bold.setBold(true);
         return bold;
     }();
+    QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(entries_.size()));
+    QTreeWidgetItem* shown = nullptr;
     for (std::size_t index = 0; index < entries_.size(); ++index) {
         const InnListEntry& inn = entries_[index];
         const QString name = inn.step.isEmpty() ? inn.name : inn.name + QStringLiteral(" \u2014 ") + inn.step;
-        auto* item = new QTreeWidgetItem(list_, {inn.starred ? QStringLiteral("★") : QString(), name, inn.landlord,
-                                                 inn.location, inn.quality, madeText(inn.made)});
+        auto* item = new QTreeWidgetItem({inn.starred ? QStringLiteral("★") : QString(), name,
+                                          inn.hasNotes ? QStringLiteral("✎") : QString(), inn.landlord, inn.location,
+                                          inn.quality, madeText(inn.made)});
         item->setData(0, kIndexRole, static_cast<int>(index));
         item->setData(Star, Qt::AccessibleTextRole,
                       inn.starred ? QStringLiteral("starred") : QStringLiteral("not starred"));
+        item->setData(Notes, Qt::AccessibleTextRole,
+                      inn.hasNotes ? QStringLiteral("has notes") : QStringLiteral("no notes"));
+        item->setToolTip(Name, rowToolTip(inn));
         if (inn.shown) {
             for (int column = 0; column < kColumnCount; ++column)
                 item->setFont(column, shownFont);
-            item->setToolTip(Name, QStringLiteral("The inn shown now"));
             item->setData(Name, Qt::AccessibleDescriptionRole, QStringLiteral("shown now"));
-            list_->setCurrentItem(item);
+            shown = item;
         }
+        items.append(item);
     }
+    // Added at once, the items are laid out once.
+    list_->addTopLevelItems(items);
+    if (shown != nullptr)
+        list_->setCurrentItem(shown);
     list_->resizeColumnToContents(Made);
 }
 
 std::vector<std::string> InnHistoryDialog::deleted() const
 {
     std::vector<std::string> ids;
-    for (int index : deleted_)
-        ids.push_back(entries_[static_cast<std::size_t>(index)].id);
+    for (const std::vector<int>& deletion : deleted_)
+        for (int index : deletion)
+            ids.push_back(entries_[static_cast<std::size_t>(index)].id);
     return ids;
 }
 
@@ -193,7 +229,7 @@ bool InnHistoryDialog::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (key == Qt::Key_Delete && isDeleteForTheList(watched)) {
-        deleteCurrent();
+        deleteChosen();
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -208,18 +244,28 @@ bool InnHistoryDialog::isDeleteForTheList(const QObject* watched) const
 void InnHistoryDialog::filter(const QString& text)
 {
     const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    std::vector<std::string> folded;
+    for (const QString& word : words)
+        folded.push_back(foldedForSearch(word.toStdString()));
+    std::vector<bool> isDeleted(entries_.size());
+    for (const std::vector<int>& deletion : deleted_)
+        for (int row : deletion)
+            isDeleted[static_cast<std::size_t>(row)] = true;
     int shown = 0;
     for (int row = 0; row < list_->topLevelItemCount(); ++row) {
         QTreeWidgetItem* item = list_->topLevelItem(row);
-        const bool passed = std::find(deleted_.begin(), deleted_.end(), row) == deleted_.end() &&
-                            passes(entries_[static_cast<std::size_t>(row)], words);
-        item->setHidden(!passed);
+        const auto index = static_cast<std::size_t>(row);
+        const bool passed = !isDeleted[index] && passes(entries_[index], folded);
+        // Each change lays the list out anew.
+        if (item->isHidden() == passed)
+            item->setHidden(!passed);
         shown += passed;
     }
     // Words that no inn holds leave the chosen inn chosen for when they go.
     if (list_->currentItem() == nullptr || (list_->currentItem()->isHidden() && shown > 0))
         list_->setCurrentItem(firstShownFrom(0));
-    const int listed = list_->topLevelItemCount() - static_cast<int>(deleted_.size());
+    const int listed =
+        list_->topLevelItemCount() - static_cast<int>(std::count(isDeleted.begin(), isDeleted.end(), true));
     if (words.isEmpty())
         tell(innCount(listed));
     else if (shown == 0)
@@ -238,40 +284,81 @@ void InnHistoryDialog::showChosen()
     accept();
 }
 
-void InnHistoryDialog::deleteCurrent()
+void InnHistoryDialog::chooseHandout()
 {
-    QTreeWidgetItem* item = list_->currentItem();
-    if (item == nullptr || item->isHidden())
+    for (const QTreeWidgetItem* item : chosenItems())
+        handout_.push_back(entryOf(item).id);
+    if (!handout_.empty())
+        accept();
+}
+
+std::vector<QTreeWidgetItem*> InnHistoryDialog::chosenItems() const
+{
+    std::vector<QTreeWidgetItem*> items;
+    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = list_->topLevelItem(row);
+        if (item->isSelected() && !item->isHidden())
+            items.push_back(item);
+    }
+    QTreeWidgetItem* current = list_->currentItem();
+    if (items.empty() && current != nullptr && !current->isHidden())
+        items.push_back(current);
+    return items;
+}
+
+void InnHistoryDialog::deleteChosen()
+{
+    const std::vector<QTreeWidgetItem*> items = chosenItems();
+    std::vector<int> rows;
+    std::vector<const InnListEntry*> inns, starred;
+    for (QTreeWidgetItem* item : items) {
+        const InnListEntry& inn = entryOf(item);
+        if (inn.shown)
+            continue;
+        rows.push_back(list_->indexOfTopLevelItem(item));
+        inns.push_back(&inn);
+        if (inn.starred)
+            starred.push_back(&inn);
+    }
+    if (items.empty())
         return;
-    const InnListEntry& inn = entryOf(item);
-    if (inn.shown) {
+    if (inns.empty()) {
         tell(QStringLiteral("The inn shown now cannot be deleted: show another first"));
         return;
     }
-    if (inn.starred && !mayDeleteStarred(inn)) {
-        tell(QStringLiteral("“%1” stays, starred.").arg(inn.name));
+    if (!starred.empty() && !mayDeleteStarred(starred)) {
+        tell(starred.size() == 1 ? QStringLiteral("“%1” stays, starred.").arg(starred.front()->name)
+                                 : QStringLiteral("The inns stay, %1 of them starred.").arg(starred.size()));
         return;
     }
-    const int row = list_->indexOfTopLevelItem(item);
-    deleted_.push_back(row);
-    item->setHidden(true);
-    QTreeWidgetItem* next = firstShownFrom(row);
-    for (int before = row - 1; next == nullptr && before >= 0; --before)
+    deleted_.push_back(rows);
+    for (int row : rows)
+        list_->topLevelItem(row)->setHidden(true);
+    QTreeWidgetItem* next = firstShownFrom(rows.back());
+    for (int before = rows.front() - 1; next == nullptr && before >= 0; --before)
         if (!list_->topLevelItem(before)->isHidden())
             next = list_->topLevelItem(before);
     list_->setCurrentItem(next);
-    tell(QStringLiteral("Deleted ") + described(inn) + QStringLiteral(". Undo brings it back."));
+    const bool keptShown = inns.size() < items.size();
+    tell(QStringLiteral("Deleted ") + described(inns) +
+         (keptShown ? QStringLiteral("; the inn shown now stays") : QString()) +
+         (inns.size() == 1 ? QStringLiteral(". Undo brings it back.") : QStringLiteral(". Undo brings them back.")));
     enableButtons();
 }
 
 // A star is the user's word to keep the inn, and a deletion outlasts the
 // list: one key alone never takes it back.
-bool InnHistoryDialog::mayDeleteStarred(const InnListEntry& inn)
+bool InnHistoryDialog::mayDeleteStarred(const std::vector<const InnListEntry*>& starred)
 {
-    QMessageBox question(
-        QMessageBox::Question, QStringLiteral("Brewick"),
-        QStringLiteral("“%1” is starred. Delete it from the history and from your starred inns?").arg(inn.name),
-        QMessageBox::Yes | QMessageBox::No, this);
+    const QString text =
+        starred.size() == 1
+            ? QStringLiteral("“%1” is starred. Delete it from the history and from your starred inns?")
+                  .arg(starred.front()->name)
+            : QStringLiteral("%1 of the inns chosen are starred. Delete them from the history and from your starred "
+                             "inns?")
+                  .arg(starred.size());
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Brewick"), text, QMessageBox::Yes | QMessageBox::No,
+                         this);
     question.setTextFormat(Qt::PlainText);
     question.setDefaultButton(QMessageBox::No);
     return question.exec() == QMessageBox::Yes;
@@ -281,13 +368,18 @@ void InnHistoryDialog::undoDeletion()
 {
     if (deleted_.empty())
         return;
-    const int row = deleted_.back();
+    const std::vector<int> rows = std::move(deleted_.back());
     deleted_.pop_back();
     filter(filterEdit_->text());
-    QTreeWidgetItem* item = list_->topLevelItem(row);
-    if (!item->isHidden())
-        list_->setCurrentItem(item);
-    tell(QStringLiteral("Back: ") + described(entryOf(item)) + QLatin1Char('.'));
+    std::vector<const InnListEntry*> inns;
+    list_->clearSelection();
+    for (int row : rows) {
+        QTreeWidgetItem* item = list_->topLevelItem(row);
+        inns.push_back(&entryOf(item));
+        if (!item->isHidden())
+            list_->setCurrentItem(item, 0, QItemSelectionModel::Select);
+    }
+    tell(QStringLiteral("Back: ") + described(inns) + QLatin1Char('.'));
 }
 
 void InnHistoryDialog::enableButtons()
@@ -295,7 +387,8 @@ void InnHistoryDialog::enableButtons()
     const QTreeWidgetItem* item = list_->currentItem();
     const bool chosen = item != nullptr && !item->isHidden();
     showButton_->setEnabled(chosen);
-    deleteButton_->setEnabled(chosen && !entryOf(item).shown);
+    deleteButton_->setEnabled(chosen && (!entryOf(item).shown || list_->selectedItems().size() > 1));
+    handoutButton_->setEnabled(chosen);
     undoButton_->setEnabled(!deleted_.empty());
 }
 
