@@ -9,7 +9,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTextBlock>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <fstream>
 #include <functional>
@@ -542,11 +542,11 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
     QTest::keyClicks(find<QPlainTextEdit>(names::tableLinesEdit), " Zyxquorb");
     const auto list = [](QWidget* dialog) {
         QStringList rows;
-        auto* tree = dialog->findChild<QTreeWidget*>(QString::fromLatin1(names::historyList));
-        for (int row = 0; row < tree->topLevelItemCount(); ++row)
-            if (!tree->topLevelItem(row)->isHidden())
-                rows.append(tree->topLevelItem(row)->text(0) + tree->topLevelItem(row)->text(1) +
-                            (tree->topLevelItem(row)->font(1).bold() ? "*" : ""));
+        const QAbstractItemModel* shown =
+            dialog->findChild<QTreeView*>(QString::fromLatin1(names::historyList))->model();
+        for (int row = 0; row < shown->rowCount(); ++row)
+            rows.append(shown->index(row, 0).data().toString() + shown->index(row, 1).data().toString() +
+                        (shown->index(row, 1).data(Qt::FontRole).value<QFont>().bold() ? "*" : ""));
         return rows;
     };
     const auto status = [](QWidget* dialog) {
@@ -640,7 +640,9 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
     test::ModalHandler later(
         {test::clickInMessageBox(QMessageBox::Ok, [&](QMessageBox* box) { told = box->text().toStdString(); }),
          test::answerWindow<InnHistoryDialog>([&](InnHistoryDialog* dialog) {
-             EXPECT_EQ(dialog->findChild<QTreeWidget*>()->currentItem()->text(1).toStdString(), "The Older");
+             EXPECT_EQ(
+                 dialog->findChild<QTreeView*>()->currentIndex().siblingAtColumn(1).data().toString().toStdString(),
+                 "The Older");
              EXPECT_THAT(list(dialog), testing::Contains("The Restored"));
              EXPECT_THAT(list(dialog), testing::Contains("★" + second));
              key(dialog, names::historyList, Qt::Key_End);

@@ -18,9 +18,9 @@
 
 class QLabel;
 class QLineEdit;
+class QModelIndex;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace brewick {
 
@@ -41,6 +41,9 @@ struct InnListEntry {
     bool shown = false;  // the inn the window shows, which cannot be deleted
 };
 
+class InnListModel;
+class InnListFilter;
+
 class InnHistoryDialog : public QDialog {
     Q_OBJECT
 
@@ -59,13 +62,14 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void sortNewestFirst();
     void createControls();
-    void fillList();
     void filter(const QString& text);
     void showChosen();
     void chooseHandout();
-    // The rows chosen and shown, in the order of the list; else the current one.
-    std::vector<QTreeWidgetItem*> chosenItems() const;
+    // The rows chosen and shown, by their places in the list, in its order;
+    // else the current one.
+    std::vector<int> chosenRows() const;
     void deleteChosen();
     bool mayDeleteStarred(const std::vector<const InnListEntry*>& starred);
     // Delete in the filter where it has nothing to delete itself.
@@ -73,16 +77,26 @@ private:
     void undoDeletion();
     void enableButtons();
     void tell(const QString& news);
-    const InnListEntry& entryOf(const QTreeWidgetItem* item) const;
-    // The first item the filter lets through, from `from` on; none: null.
-    QTreeWidgetItem* firstShownFrom(int from) const;
+    // The place in the list of the current row; none: -1.
+    int currentRow() const;
+    // Makes the inn at `row` of the list current, the others chosen as they
+    // were, or chosen alone.
+    void makeCurrent(int row, bool alone = true);
+    // The first row the filter lets through, from `from` on; none: -1.
+    int firstShownFrom(int from) const;
+    QModelIndex indexOf(int row) const;
 
     std::vector<InnListEntry> entries_;      // newest first, as listed
     std::vector<std::vector<int>> deleted_;  // by their places in the list, a deletion each
     std::optional<std::string> chosen_;
     std::vector<std::string> handout_;
+    // The current inn, also while the filter hides it, to be current again
+    // once the filter lets it through.
+    int current_ = -1;
+    InnListModel* model_ = nullptr;
+    InnListFilter* filter_ = nullptr;
     QLineEdit* filterEdit_ = nullptr;
-    QTreeWidget* list_ = nullptr;
+    QTreeView* list_ = nullptr;
     QLabel* status_ = nullptr;
     QPushButton* showButton_ = nullptr;
     QPushButton* deleteButton_ = nullptr;
