@@ -1,7 +1,9 @@
 // The main window's history list: it shows or deletes any inn of the
 // history and any starred inn, and chooses inns for a handout.
 #include <algorithm>
-#include <set>
+#include <array>
+#include <string_view>
+#include <unordered_set>
 
 #include "keeping/InnListing.h"
 #include "output/print/QtText.h"
@@ -11,6 +13,19 @@
 namespace brewick {
 
 namespace {
+// The names of the locations and qualities, made once rather than a thousand times.
+template <typename Value, int count, std::string_view (*name)(Value)>
+const QString& nameOf(Value value)
+{
+    static const std::array<QString, count> names = [] {
+        std::array<QString, count> made;
+        for (int index = 0; index < count; ++index)
+            made[static_cast<std::size_t>(index)] = toQString(name(static_cast<Value>(index)));
+        return made;
+    }();
+    return names[static_cast<std::size_t>(indexOf(value))];
+}
+
 // `before` is the inn before `inn` in its list, whose step may come from it.
 InnListEntry listEntry(const KeptInn& inn, const KeptInn* before)
 {
@@ -21,8 +36,8 @@ InnListEntry listEntry(const KeptInn& inn, const KeptInn* before)
         const InnListing& listing = *inn.listing;
         entry.name = toQString(listing.name);
         entry.landlord = toQString(listing.landlord);
-        entry.location = toQString(locationName(listing.location));
-        entry.quality = toQString(qualityName(listing.quality));
+        entry.location = nameOf<InnLocation, kLocationCount, locationName>(listing.location);
+        entry.quality = nameOf<InnQuality, kQualityCount, qualityName>(listing.quality);
         entry.step = toQString(stepOf(inn, before));
         entry.hasNotes = listing.hasNotes;
         entry.searchText = std::shared_ptr<const std::string>(inn.listing, &listing.searchText);
@@ -49,7 +64,7 @@ void MainWindow::showHistoryList()
 {
     const InnDesk::ListedInns inns = desk_.listedInns();
     std::vector<InnListEntry> entries;
-    std::set<std::string> listed;
+    std::unordered_set<std::string_view> listed;
     for (const std::vector<KeptInn>* kept : {&inns.history, &inns.starred}) {
         const KeptInn* before = nullptr;
         for (const KeptInn& inn : *kept) {
