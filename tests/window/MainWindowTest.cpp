@@ -670,6 +670,74 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
     EXPECT_EQ(sheet().innName, names[1]);
 }
 
+// Several inns chosen in the history list: Delete asks once for the starred
+// among them, passes over the shown one and Undo brings every one back;
+// "Export Handout…" hands on the inns chosen in the list's order. An inn
+// with notes is marked.
+TEST_F(MainWindowTest, TheHistoryListTakesSeveralInnsAtOnce)
+{
+    window->keepInnsIn(dir.path() / "state", dir.path() / "kept-inns.jsonl");
+    std::vector<std::string> names = {sheet().innName};  // by the order made
+    for (int inn = 2; inn <= 4; ++inn) {
+        generate();
+        names.push_back(sheet().innName);
+    }
+    auto* name = find<QLineEdit>(names::innNameEdit);
+    // The second and third inns starred.
+    for (const auto& [key, modifier] : {std::pair{Qt::Key_Left, Qt::AltModifier},
+                                        {Qt::Key_D, Qt::ControlModifier},
+                                        {Qt::Key_Left, Qt::AltModifier},
+                                        {Qt::Key_D, Qt::ControlModifier},
+                                        {Qt::Key_Right, Qt::AltModifier},
+                                        {Qt::Key_Right, Qt::AltModifier}})
+        QTest::keyClick(name, key, modifier);
+    std::vector<std::string> handedOut;
+    QObject::connect(window.get(), &MainWindow::handoutChosen, window.get(), [&](const std::vector<InnSheet>& inns) {
+        for (const InnSheet& inn : inns)
+            handedOut.push_back(inn.innName);
+    });
+    const auto answer = [&](const std::function<void(InnHistoryDialog*, QTreeView*, QLabel*)>& inList) {
+        const test::ModalHandler handler({test::answerWindow<InnHistoryDialog>([&](InnHistoryDialog* dialog) {
+            inList(dialog, dialog->findChild<QTreeView*>(QString::fromLatin1(names::historyList)),
+                   dialog->findChild<QLabel*>(QString::fromLatin1(names::historyStatusLabel)));
+        })});
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(name, Qt::Key_H, Qt::ControlModifier);
+        EXPECT_TRUE(handler.allAnswered());
+    };
+    answer([&](InnHistoryDialog* dialog, QTreeView* list, QLabel* status) {
+        const QAbstractItemModel* rows = list->model();
+        ASSERT_EQ(rows->rowCount(), 4);
+        list->setFocus();
+        const test::ModalHandler asked({test::clickInMessageBox(QMessageBox::Yes, [](QMessageBox* box) {
+            EXPECT_THAT(box->text().toStdString(), StartsWith("2 of the inns chosen are starred."));
+        })});
+        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(list, Qt::Key_Delete);
+        EXPECT_TRUE(asked.allAnswered()) << "one question for both starred inns";
+        EXPECT_EQ(status->text().toStdString(), "Deleted 3 inns; the inn shown now stays. Undo brings them back.");
+        EXPECT_EQ(rows->rowCount(), 1);
+        dialog->findChild<QPushButton*>(QString::fromLatin1(names::historyUndoButton))->click();
+        EXPECT_EQ(status->text().toStdString(), "Back: 3 inns.");
+        EXPECT_EQ(rows->rowCount(), 4);
+        // Chosen from the bottom up, handed on from the top down.
+        list->selectionModel()->select(rows->index(3, 0),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        list->selectionModel()->select(rows->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        dialog->findChild<QPushButton*>(QString::fromLatin1(names::historyHandoutButton))->click();
+    });
+    EXPECT_EQ(handedOut, (std::vector<std::string>{names[2], names[0]}));
+    answer([](InnHistoryDialog*, QTreeView* list, QLabel*) {
+        EXPECT_EQ(list->model()->rowCount(), 4) << "nothing was deleted";
+        QTest::keyClick(list, Qt::Key_Escape);
+    });
+    const InnHistoryDialog marked({{.id = "a", .hasNotes = true}, {.id = "b"}}, window.get());
+    const QAbstractItemModel* rows = marked.findChild<QTreeView*>()->model();
+    EXPECT_EQ(rows->index(0, 2).data(Qt::AccessibleTextRole), "has notes");
+    EXPECT_EQ(rows->index(1, 2).data(Qt::AccessibleTextRole), "no notes");
+}
+
 // Opening more inns than the history has room for asks first, saying how
 // many of the oldest would go; the user may cancel. (How many go, and when
 // the desk asks, its own tests show.)
