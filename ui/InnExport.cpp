@@ -67,6 +67,18 @@ std::optional<std::string> exportedInn(ExportFormat format, const InnSheet& shee
     return bytes;
 }
 
+QList<SaveFileType> handoutFileTypes()
+{
+    return {{QStringLiteral("Printed sheet (*.pdf)"), QStringLiteral("pdf")},
+            {QStringLiteral("Players' card (*.pdf)"), QStringLiteral("pdf")}};
+}
+
+std::optional<std::string> exportedHandout(std::span<const InnSheet> inns, qsizetype chosenFileType)
+{
+    return handoutPdf(inns, chosenFileType == 1 ? Printout::PlayersCard : Printout::Sheet,
+                      paperFor(QLocale::system().territory()), localFooterDate());
+}
+
 QString exportFileName(std::string_view innName)
 {
     // A name is one file in the folder chosen, and short enough for any file system.
