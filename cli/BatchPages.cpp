@@ -1,6 +1,7 @@
 #include "cli/BatchPages.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <vector>
@@ -126,6 +127,11 @@ std::unique_ptr<BatchPages> makeBatchPages(const BatchOptions& options, OutputFa
     if (options.format != BatchFormat::Pdf)
         return std::make_unique<FormatPages>(options.playersCard ? makeCardFormat(options.format)
                                                                  : makeInnFormat(options.format));
+    // As other tools with binary output, rather than fill the screen with it.
+    if (!options.outputFolder && ::isatty(STDOUT_FILENO)) {
+        failure = "will not write a PDF to a terminal: redirect standard output or use --output DIR";
+        return nullptr;
+    }
     std::unique_ptr<HandoutPdfWriter> writer = loadHandoutPdfWriter(failure);
     if (!writer)
         return nullptr;

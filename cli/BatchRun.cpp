@@ -1,7 +1,5 @@
 #include "cli/BatchRun.h"
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <memory>
 #include <vector>
@@ -76,12 +74,8 @@ std::vector<std::string> readUserFiles(const BatchOptions& options, WordListFile
 
 std::unique_ptr<InnOutput> makeOutput(const BatchOptions& options, std::string_view extension, OutputFailure& failure)
 {
-    if (!options.outputFolder) {
-        // As other tools with binary output, rather than fill the screen with it.
-        if (options.format == BatchFormat::Pdf && ::isatty(STDOUT_FILENO))
-            failure = "will not write a PDF to a terminal: redirect standard output or use --output DIR";
+    if (!options.outputFolder)
         return std::make_unique<StreamOutput>(stdout);
-    }
     auto folder = std::make_unique<FolderOutput>(*options.outputFolder, options.count, extension);
     failure = folder->open();
     return folder;
