@@ -37,7 +37,8 @@ MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, std:
     : QMainWindow(parent),
       desk_(seed, std::move(sceneFile), std::move(wordFolder), this),
       errorBox_(this),
-      exportDialog_(exportFileTypes())
+      exportDialog_(exportFileTypes()),
+      handoutDialog_(handoutFileTypes())
 {
     setObjectName(QString::fromLatin1(names::mainWindow));
     setUpFixedWindow(this, Qt::Window, QStringLiteral("Brewick"), {57, 34});
@@ -73,6 +74,8 @@ void MainWindow::createActions()
     actions_.fileSave =
         addAction(file, names::saveAction, QStringLiteral("&Save"), &MainWindow::saveInn, QKeySequence::Save);
     actions_.fileExport = addAction(file, names::exportAction, QStringLiteral("E&xport…"), [this] { exportInn(); });
+    actions_.fileExportHandout = addAction(file, names::exportHandoutAction, QStringLiteral("Export &Handout…"),
+                                           [this] { exportHandout({shownInn()}); });
     actions_.filePrint =
         addAction(file, names::printAction, QStringLiteral("&Print"), &MainWindow::printInn, QKeySequence::Print);
     actions_.filePrintPreview =

@@ -57,6 +57,11 @@ public:
     // system's default printer of the moment until then.
     void usePrinter(std::unique_ptr<SheetPrinter> printer) { printer_ = std::move(printer); }
 
+    // File > Export Handout: asks for a PDF file, of the sheets or of the
+    // players' cards, and writes the inns to it, each from a new page. The
+    // history hands its chosen inns here.
+    void exportHandout(std::vector<InnSheet> inns);
+
     // The session ends: closes, with the closing window only when the session
     // manager lets the program ask the user.
     void closeForLogout(bool mayAsk);
@@ -90,6 +95,7 @@ private:
         QAction* fileOpen = nullptr;
         QAction* fileSave = nullptr;
         QAction* fileExport = nullptr;
+        QAction* fileExportHandout = nullptr;
         QAction* filePrint = nullptr;
         QAction* filePrintPreview = nullptr;
         QAction* fileAbout = nullptr;
@@ -123,6 +129,8 @@ private:
     void saveInn();
     // File > Export, with the file type of `format` chosen when one is given.
     void exportInn(std::optional<ExportFormat> format = std::nullopt);
+    // Writes the file of File > Export or Export Handout, or tells what failed.
+    void writeExported(const QString& path, const std::optional<std::string>& bytes);
     void printInn();
     void previewPrintedInn();
     void copyInn();
@@ -141,6 +149,7 @@ private:
     InnOpenDialog openDialog_;
     InnSaveDialog saveDialog_;
     InnSaveDialog exportDialog_;
+    InnSaveDialog handoutDialog_;
     std::unique_ptr<SheetPrinter> printer_ = std::make_unique<DefaultPrinter>();
     InnPrintDialogs printDialogs_;
     QDialog* about_ = nullptr;

@@ -23,6 +23,14 @@ void buildInnSheetText(const InnSheet& sheet, TextLines& out);
 // Where the table text starts: the lines before it are the inn's particulars.
 inline constexpr std::size_t kTableTextLine = 14;
 
+// Replaces `out` by the players' card text: the inn sheet text without the
+// bar scene and the tables, the lines the players may see.
+void buildPlayersCardText(const InnSheet& sheet, TextLines& out);
+
+// Where the players' card's menu starts: the lines before it are the inn's
+// particulars.
+inline constexpr std::size_t kCardMenuLine = 9;
+
 // Appends every line followed by CR LF, the last one included: a saved inn.
 void appendCrLfText(const TextLines& lines, std::string& out);
 

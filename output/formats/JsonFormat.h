@@ -18,6 +18,11 @@ private:
     MenuSections menu_;  // kept between inns so that it stops allocating
 };
 
+// Opens the inn's object with its number and seed, its particulars, rooms and
+// menu, as the inn's line and the players' card's start; `menu` holds the
+// menu's groups afterwards.
+void appendJsonParticulars(const InnSheet& sheet, InnPlace place, MenuSections& menu, std::string& out);
+
 // The age of a patron without its article: "very young" for "A very young",
 // nothing for the bare "A".
 std::string_view ageWithoutArticle(std::string_view age);

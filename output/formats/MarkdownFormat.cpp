@@ -123,9 +123,10 @@ void appendTables(const InnSheet& sheet, std::string& out)
     out += '\n';
 }
 
-// The menu's groups are items, their dishes and drinks (indented in the
-// menu) items below them; the blank lines between groups are left out.
-void appendMenu(const TextLines& menuLines, std::string& out)
+}  // namespace
+
+// The blank lines between the menu's groups are left out.
+void appendMarkdownMenu(const TextLines& menuLines, std::string& out)
 {
     appendLine(out, {"## Today's Menu\n"});
     for (std::string_view line : menuLines) {
@@ -136,7 +137,6 @@ void appendMenu(const TextLines& menuLines, std::string& out)
     }
     out += '\n';
 }
-}  // namespace
 
 void appendMarkdownTable(TextLines::const_iterator first, TextLines::const_iterator last, const TableBlock& block,
                          std::string& out)
@@ -156,17 +156,22 @@ void appendMarkdownTable(TextLines::const_iterator first, TextLines::const_itera
     }
 }
 
-void MarkdownFormat::append(const InnSheet& sheet, InnPlace, std::string& out)
+void appendMarkdownParticulars(const InnSheet& sheet, std::string& out)
 {
     appendTextLine(out, "# ", sheet.innName, "\n");
     out += "Landlord: ";
     appendEscaped(sheet.landlordName, kOpenersInText, out);
     appendLine(out, {" · Location: ", locationName(sheet.location), " · Quality: ", qualityName(sheet.quality), "\n"});
     appendRooms(sheet.rooms, out);
+}
+
+void MarkdownFormat::append(const InnSheet& sheet, InnPlace, std::string& out)
+{
+    appendMarkdownParticulars(sheet, out);
     appendLine(out, {"## Bar Scene\n"});
     appendTextLine(out, "", sheet.barScene, "\n");
     appendTables(sheet, out);
-    appendMenu(sheet.menuLines, out);
+    appendMarkdownMenu(sheet.menuLines, out);
 }
 
 }  // namespace brewick

@@ -13,6 +13,13 @@ public:
     std::string_view extension() const override { return "md"; }
 };
 
+// The page's heading, the inn's particulars and its rooms, as the page of
+// the inn and the players' card start.
+void appendMarkdownParticulars(const InnSheet& sheet, std::string& out);
+// The menu's groups as items, their dishes and drinks (indented in the menu)
+// items below them.
+void appendMarkdownMenu(const TextLines& menuLines, std::string& out);
+
 // One table as the page lists it, the lines of its `block`: an item holding
 // its heading, its other lines below it, and the details of a patron fleshed
 // out below the patron's line; nothing for a table of no lines.

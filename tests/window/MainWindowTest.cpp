@@ -20,6 +20,7 @@
 #include "output/formats/JsonFormat.h"
 #include "output/print/PrintedSheet.h"
 #include "platform/EditedFileWatcher.h"
+#include "print/PdfDocument.h"
 #include "print/RecordingCanvas.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
@@ -113,6 +114,10 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
     const auto saved = [&] { return written(names::saveAction, "inn.txt"); };
     const auto markdown = [&] { return written(names::exportAction, "inn.md"); };
     const auto json = [&] { return written(names::exportAction, "inn.json"); };
+    const auto handout = [&] {
+        EXPECT_EQ(writeThrough(*window, names::exportHandoutAction, dir.path() / "handout.pdf"), std::nullopt);
+        return test::PdfDocument(dir.path() / "handout.pdf").text();
+    };
     const auto copied = [] { return QGuiApplication::clipboard()->text().toStdString(); };
     const auto printedText = [&] {
         window->findChild<QAction*>(QString::fromLatin1(names::printAction))->trigger();
@@ -168,6 +173,7 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         {"Save", kSingle, kBeds, {}, {}, saved, kSentence},
         {"Export as Markdown", kSingle, kBeds, {}, {}, markdown, "| Number | 4321 |"},
         {"Export as JSON", kSingle, kBeds, {}, {}, json, "\"single\":{\"beds\":4321,"},
+        {"Export Handout", kSingle, kBeds, {}, {}, handout, kSentence},
         {"Copy Inn", kSingle, kBeds, {}, copyInn, copied, kSentence},
         {"Print", kSingle, kBeds, {}, {}, printedText, kSentence},
         {"Print by Ctrl+P", kSingle, kBeds, {}, print, [&] { return printed; }, kSentence},
@@ -344,6 +350,24 @@ TEST_F(MainWindowTest, ExportWritesTheFormatTheNameOrTheFileTypeAsksFor)
     EXPECT_EQ(test::entries(dir.path()),
               (std::vector<std::string>{"another.txt", "chosen.inn.json", "notes.md", "other.txt", "plain.md",
                                         "printed.pdf", "remembered.inn.json", "sheet.pdf", "typed.JSON", "typed.md"}));
+}
+
+// The players' card leaves out what the players may not see.
+TEST_F(MainWindowTest, ExportHandoutWritesTheSheetOrThePlayersCard)
+{
+    const struct {
+        const char* typed;
+        int fileType;
+        bool withScene;
+    } rows[] = {{"sheet", 0, true}, {"card", 1, false}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(writeThrough(*window, names::exportHandoutAction, dir.path() / row.typed, row.fileType),
+                  std::nullopt);
+        const std::string text =
+            test::squeeze(test::PdfDocument(dir.path() / (row.typed + std::string(".pdf"))).text());
+        EXPECT_THAT(text, HasSubstr(test::squeeze(sheet().innName + " is run by " + sheet().landlordName)));
+        EXPECT_EQ(text.find(test::squeeze(sheet().barScene)) != std::string::npos, row.withScene) << row.typed;
+    }
 }
 
 TEST_F(MainWindowTest, ExportAndSaveEachOfferTheirOwnLastPath)

@@ -11,6 +11,7 @@ inline constexpr char fileMenu[] = "fileMenu";
 inline constexpr char openAction[] = "openAction";
 inline constexpr char saveAction[] = "saveAction";
 inline constexpr char exportAction[] = "exportAction";
+inline constexpr char exportHandoutAction[] = "exportHandoutAction";
 inline constexpr char printAction[] = "printAction";
 inline constexpr char printPreviewAction[] = "printPreviewAction";
 inline constexpr char aboutAction[] = "aboutAction";
