@@ -40,6 +40,16 @@ void writeInnSheetText(const InnSheet& sheet, Lines& out)
     out.add("");
     out.add("Today's Menu");
     out.addAll(sheet.menuLines);
+    if (sheet.notes.empty())
+        return;
+    out.add("");
+    out.add("Notes");
+    forEachNoteLine(sheet.notes, [&out](std::string_view line) {
+        if (line.empty())
+            out.add("");
+        else
+            out.add({kNoteIndent, line});
+    });
 }
 
 // The lines' bytes straight into the output, each followed by its line end.

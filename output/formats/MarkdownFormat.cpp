@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/TableText.h"
+#include "output/formats/InnSheetText.h"
 
 namespace brewick {
 
@@ -136,6 +137,31 @@ void appendMenu(const TextLines& menuLines, std::string& out)
     }
     out += '\n';
 }
+
+// A paragraph for each run of lines between empty ones, its lines kept apart
+// by hard line breaks. The lines lose their blanks at either end: a margin
+// would open a code block. A line starting with "=" would make the one above
+// it a heading, and one starting with "~" could open a code block.
+void appendNotes(std::string_view notes, std::string& out)
+{
+    constexpr std::string_view kLineBreak = "\\\n";
+    appendLine(out, {"## Notes"});
+    std::string_view before = "\n";  // ends the line above and starts a paragraph, or breaks the line
+    forEachNoteLine(notes, [&](std::string_view line) {
+        const std::string_view text = trimmed(line);
+        if (text.empty()) {
+            if (before == kLineBreak)
+                before = "\n\n";
+            return;
+        }
+        out += before;
+        if (text.starts_with('=') || text.starts_with('~'))
+            out += '\\';
+        appendText(text, out);
+        before = kLineBreak;
+    });
+    out += "\n\n";
+}
 }  // namespace
 
 void appendMarkdownTable(TextLines::const_iterator first, TextLines::const_iterator last, const TableBlock& block,
@@ -167,6 +193,8 @@ void MarkdownFormat::append(const InnSheet& sheet, InnPlace, std::string& out)
     appendTextLine(out, "", sheet.barScene, "\n");
     appendTables(sheet, out);
     appendMenu(sheet.menuLines, out);
+    if (!sheet.notes.empty())
+        appendNotes(sheet.notes, out);
 }
 
 }  // namespace brewick
