@@ -67,7 +67,18 @@ protected:
 
 TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
 {
-    enum Action { Generate, Previous, Next, EditName, ChooseTable, Relocate, RerollTable, RerollPatron, FleshOutTable };
+    enum Action {
+        Generate,
+        Previous,
+        Next,
+        EditName,
+        WriteNotes,
+        ChooseTable,
+        Relocate,
+        RerollTable,
+        RerollPatron,
+        FleshOutTable
+    };
     struct Row {
         const char* name;
         Action action;
@@ -81,6 +92,7 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
         {"a third", Generate, 3, true, false},
         {"back", Previous, 2, true, true},
         {"an edit there", EditName, 2, true, true},
+        {"notes there, no step either", WriteNotes, 2, true, true},
         {"back to the first, with its table choice", Previous, 1, false, true},
         {"past the end", Previous, 1, false, true},
         {"forward to the edited second", Next, 2, true, true},
@@ -120,6 +132,9 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
         case EditName:
             desk->shownSheet().innName += " Reborn";
             break;
+        case WriteNotes:
+            desk->setNotes("Session 12:\nthe smugglers' contact");
+            break;
         case ChooseTable:
             desk->chooseTable(1);
             break;
@@ -153,6 +168,7 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
         EXPECT_EQ(desk->commands().next, row.next);
     }
     EXPECT_THAT(inns[2].first.innName, testing::EndsWith(" Reborn"));
+    EXPECT_THAT(inns[2].second, HasSubstr("\r\nNotes\r\n  Session 12:\r\n  the smugglers' contact\r\n"));
     EXPECT_EQ(inns[1].first.chosenTable, 1);
 }
 
