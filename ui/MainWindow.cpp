@@ -166,7 +166,8 @@ InnSheet MainWindow::shownInn() const
 {
     InnSheet shown = form_->sheetAsShown();
     if (notesDialog_ != nullptr)
-        shown.notes = notesDialog_->typedNotes().value_or(std::move(shown.notes));
+        if (std::optional<std::string> typed = notesDialog_->typedNotes())
+            shown.notes = std::move(*typed);
     return shown;
 }
 

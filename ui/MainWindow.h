@@ -27,12 +27,9 @@
 class QDialog;
 
 namespace brewick {
-class InnNotesDialog;
-}
-
-namespace brewick {
 
 class InnForm;
+class InnNotesDialog;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT

@@ -2,7 +2,8 @@
 // sheet as members of one object, with the inn's number and the run's seed.
 // Room numbers are numbers, the menu is split into its groups and every table
 // lists its patrons word by word; the game master's notes are one string,
-// their lines apart by LF, and only there when there are notes. The shape is data/brewick-inn.schema.json.
+// their lines apart by LF, and only there when there are notes. The shape is
+// data/brewick-inn.schema.json.
 #pragma once
 
 #include "output/formats/InnFormat.h"
