@@ -175,21 +175,6 @@ TEST(JsonFormat, AFleshedOutPatronCarriesItsDetails)
                                          R"j("rumour":"Yes."}],"action":"He is here"})j"));
 }
 
-// Notes are the last member, escaped as any text, and only there when there are some.
-TEST(JsonFormat, NotesAreAMemberOnlyWhenThereAreAny)
-{
-    const std::pair<std::string, std::string> rows[] = {
-        {"", "]}\n"},
-        {"a", "],\"notes\":\"a\"}\n"},
-        {"Saltmarsh\n\"12\"\r\n", "],\"notes\":\"Saltmarsh\\n\\\"12\\\"\\r\\n\"}\n"},
-    };
-    for (const auto& [notes, end] : rows) {
-        InnSheet sheet;
-        sheet.notes = notes;
-        EXPECT_THAT(jsonOf(sheet), testing::EndsWith(end)) << notes;
-    }
-}
-
 // What the user types into a table reaches the JSON: the patrons whose lines
 // still read as drawn keep their words, and a changed table carries its lines
 // as they stand.

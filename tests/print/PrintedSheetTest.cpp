@@ -20,28 +20,23 @@ constexpr std::string_view kDate = "1/5/09  19:03";
 
 std::string expectedFooter() { return std::string(bannerLine()) + " " + std::string(kDate); }
 
-// The notes, last, come in the menu's size.
-TEST(PrintedSheet, TitleParticularsTablesMenuAndNotesInTheirSizes)
+TEST(PrintedSheet, TitleParticularsTablesAndMenuInTheirSizes)
 {
-    InnSheet withNotes = smallInn();
-    withNotes.notes = "Session 12:\n\nthe smugglers' contact";
-    for (const InnSheet& sheet : {smallInn(), withNotes}) {
-        const TextLines text = sheetTextOf(sheet);
-        // Wide enough for the bar scene.
-        RecordingCanvas canvas(3000, 5000);
-        printInnSheet(canvas, text, kDate);
+    const TextLines text = sheetTextOf(smallInn());
+    // Wide enough for the bar scene.
+    RecordingCanvas canvas(3000, 5000);
+    printInnSheet(canvas, text, kDate);
 
-        std::vector<std::pair<std::string, double>> printed;
-        for (const DrawnText& drawn : canvas.drawn)
-            printed.emplace_back(drawn.text, drawn.points);
-        std::vector<std::pair<std::string, double>> expected = {{"Brewick", 14}};
-        for (std::size_t line = 1; line < text.size(); ++line)
-            if (!text[line].empty())
-                expected.emplace_back(text[line], line < kTableTextLine ? 12 : 10);
-        expected.emplace_back(expectedFooter(), 8);
-        EXPECT_THAT(printed, testing::ElementsAreArray(expected));
-        EXPECT_THAT(canvas.families, testing::Each(std::string(kPrintFontFamily)));
-    }
+    std::vector<std::pair<std::string, double>> printed;
+    for (const DrawnText& drawn : canvas.drawn)
+        printed.emplace_back(drawn.text, drawn.points);
+    std::vector<std::pair<std::string, double>> expected = {{"Brewick", 14}};
+    for (std::size_t line = 1; line < text.size(); ++line)
+        if (!text[line].empty())
+            expected.emplace_back(text[line], line < kTableTextLine ? 12 : 10);
+    expected.emplace_back(expectedFooter(), 8);
+    EXPECT_THAT(printed, testing::ElementsAreArray(expected));
+    EXPECT_THAT(canvas.families, testing::Each(std::string(kPrintFontFamily)));
 }
 
 TEST(PrintedSheet, FooterOnlyAtTheBottomOfTheLastPageOnWhite)
