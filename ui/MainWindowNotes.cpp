@@ -11,7 +11,7 @@ namespace brewick {
 
 void MainWindow::editNotes()
 {
-    const InnSheet shown = shownInn();
+    const InnSheet& shown = desk_.shownSheet();
     InnNotesDialog dialog(shown.innName, shown.notes, this);
     connect(&dialog, &InnNotesDialog::edited, &desk_, &InnDesk::keepTyping);
     notesDialog_ = &dialog;
