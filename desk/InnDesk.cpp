@@ -187,6 +187,15 @@ void InnDesk::setPart(InnPart part, bool ticked)
     emit partsChanged();
 }
 
+void InnDesk::setNotes(std::string notes)
+{
+    std::string& shown = generator_.sheet().notes;
+    if (shown == notes)
+        return;
+    shown = std::move(notes);
+    keepTyping();
+}
+
 void InnDesk::chooseTableLine(std::size_t line)
 {
     tableLine_ = line;

@@ -104,6 +104,9 @@ public:
     void fleshOutTable();
     // Not a step: the parts the next Generate draws.
     void setPart(InnPart part, bool ticked);
+    // Not a step either: the notes on the shown inn, an edit of it as
+    // typing in its fields is, and kept as that is.
+    void setNotes(std::string notes);
     // The line of the shown table at the table box's cursor.
     void chooseTableLine(std::size_t line);
     std::size_t chosenTableLine() const { return tableLine_; }

@@ -16,6 +16,7 @@
 #include "ui/controls/ObjectNames.h"
 #include "ui/controls/WindowLook.h"
 #include "ui/dialogs/ErrorBox.h"
+#include "ui/dialogs/InnNotesDialog.h"
 
 namespace brewick {
 
@@ -103,6 +104,9 @@ void MainWindow::createActions()
         edit, names::keepInnAction, QStringLiteral("&Keep This Inn"), [this] { desk_.toggleStar(); },
         QKeySequence(Qt::CTRL | Qt::Key_D));
     actions_.editKeepInn->setCheckable(true);
+    actions_.editInnNotes = addAction(edit, names::notesAction, QStringLiteral("&Inn Notes…"), &MainWindow::editNotes,
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    actions_.editInnNotes->setCheckable(true);
     actions_.editHistory = addAction(edit, names::historyAction, QStringLiteral("&History…"),
                                      &MainWindow::showHistoryList, QKeySequence(Qt::CTRL | Qt::Key_H));
     edit->addSeparator();
@@ -141,7 +145,7 @@ void MainWindow::connectForm()
 
 void MainWindow::connectDesk()
 {
-    desk_.followEdits({[this] { return form_->sheetAsShown(); }, [this] { form_->commitEdits(); }});
+    desk_.followEdits({[this] { return shownInn(); }, [this] { commitEdits(); }});
     desk_.askBeforeDropping([this](std::size_t opened, std::size_t drops) { return mayDrop(opened, drops); });
     connect(&desk_, &InnDesk::innChanged, this, &MainWindow::showInn);
     connect(&desk_, &InnDesk::commandsChanged, this, &MainWindow::showCommands);
@@ -161,7 +165,14 @@ void MainWindow::showEvent(QShowEvent* event)
     }
 }
 
-InnSheet MainWindow::shownInn() const { return form_->sheetAsShown(); }
+InnSheet MainWindow::shownInn() const
+{
+    InnSheet shown = form_->sheetAsShown();
+    if (notesDialog_ != nullptr)
+        if (std::optional<std::string> typed = notesDialog_->typedNotes())
+            shown.notes = std::move(*typed);
+    return shown;
+}
 
 // The first inn on the screen, the kept inns are read: the reading would
 // take time from the first paint on a machine of few cores.

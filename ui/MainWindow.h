@@ -29,6 +29,7 @@ class QDialog;
 namespace brewick {
 
 class InnForm;
+class InnNotesDialog;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -45,7 +46,8 @@ public:
     InnDesk& desk() { return desk_; }
     const InnGenerator& generator() const { return desk_.generator(); }
     // The inn as the user sees it, for the commands that read it: with what
-    // is typed in an open cell editor, whose edit can still be given up.
+    // is typed in an open cell editor or the notes window, whose edit can
+    // still be given up.
     InnSheet shownInn() const;
 
     // The about window of File > About, and the closing window every close
@@ -106,6 +108,7 @@ private:
         QAction* editNextInn = nullptr;
         QAction* editKeepInn = nullptr;
         QAction* editHistory = nullptr;
+        QAction* editInnNotes = nullptr;  // checked when the shown inn has notes
         QAction* editRerollTable = nullptr;
         QAction* editRerollPatron = nullptr;
         QAction* editFleshOutPatron = nullptr;
@@ -126,6 +129,11 @@ private:
     bool mayDrop(std::size_t opened, std::size_t drops);
     void copyTable();
     void showHistoryList();
+    void editNotes();
+    // Puts what is typed in the open cell editor or notes window into the
+    // shown inn, the notes window closed, before a change of it.
+    void commitEdits();
+    void showNotesMark();
     void saveInn();
     // File > Export, with the file type of `format` chosen when one is given.
     void exportInn(std::optional<ExportFormat> format = std::nullopt);
@@ -154,6 +162,7 @@ private:
     InnPrintDialogs printDialogs_;
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;
+    InnNotesDialog* notesDialog_ = nullptr;  // while Edit > Inn Notes… is open
     CloseState closeState_ = CloseState::Open;
     bool painted_ = false;  // the first inn is on the screen
 };

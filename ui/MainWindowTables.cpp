@@ -33,6 +33,7 @@ void MainWindow::showCommands()
     actions_.editKeepInn->setEnabled(commands.star);
     actions_.editKeepInn->setChecked(commands.starred);
     setWindowTitle(commands.starred ? QStringLiteral("Brewick \u2605") : QStringLiteral("Brewick"));
+    showNotesMark();
     const QString noTable = QStringLiteral("The inn has no table to show");
     offer(actions_.editRerollTable, commands.table, QStringLiteral("Draws the shown table again"), noTable);
     offer(actions_.editCopyTable, commands.table, QStringLiteral("Puts the shown table on the clipboard"), noTable);

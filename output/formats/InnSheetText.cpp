@@ -52,6 +52,16 @@ void writeInnSheetText(const InnSheet& sheet, Lines& out)
     out.addAll(sheet.tableText);
     out.add("");
     writeMenu(sheet, out);
+    if (sheet.notes.empty())
+        return;
+    out.add("");
+    out.add("Notes");
+    forEachNoteLine(sheet.notes, [&out](std::string_view line) {
+        if (line.empty())
+            out.add("");
+        else
+            out.add({kNoteIndent, line});
+    });
 }
 
 // The lines' bytes straight into the output, each followed by its line end.

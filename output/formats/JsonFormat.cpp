@@ -238,6 +238,8 @@ void JsonFormat::append(const InnSheet& sheet, InnPlace place, std::string& out)
         appendKey("shownTable", out);
         out += Decimal(sheet.chosenTable + 1);
     }
+    if (!sheet.notes.empty())
+        appendStringMember("notes", sheet.notes, out);
     out += "}\n";
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/TableText.h"
+#include "output/formats/InnSheetText.h"
 
 namespace brewick {
 
@@ -123,6 +124,31 @@ void appendTables(const InnSheet& sheet, std::string& out)
     out += '\n';
 }
 
+// A paragraph for each run of lines between empty ones, its lines kept apart
+// by hard line breaks. The lines lose their blanks at either end: a margin
+// would open a code block. A line starting with "=" would make the one above
+// it a heading, and one starting with "~" could open a code block.
+void appendNotes(std::string_view notes, std::string& out)
+{
+    constexpr std::string_view kLineBreak = "\\\n";
+    appendLine(out, {"## Notes"});
+    std::string_view before = "\n";  // ends the line above and starts a paragraph, or breaks the line
+    forEachNoteLine(notes, [&](std::string_view line) {
+        const std::string_view text = trimmed(line);
+        if (text.empty()) {
+            if (before == kLineBreak)
+                before = "\n\n";
+            return;
+        }
+        out += before;
+        if (text.starts_with('=') || text.starts_with('~'))
+            out += '\\';
+        appendText(text, out);
+        before = kLineBreak;
+    });
+    out += "\n\n";
+}
+
 }  // namespace
 
 // The blank lines between the menu's groups are left out.
@@ -172,6 +198,8 @@ void MarkdownFormat::append(const InnSheet& sheet, InnPlace, std::string& out)
     appendTextLine(out, "", sheet.barScene, "\n");
     appendTables(sheet, out);
     appendMarkdownMenu(sheet.menuLines, out);
+    if (!sheet.notes.empty())
+        appendNotes(sheet.notes, out);
 }
 
 }  // namespace brewick

@@ -1,5 +1,6 @@
 // An inn as a Markdown page: its name as the heading, the particulars on one
-// line, the rooms as a table, the bar scene, the tables and the menu as lists.
+// line, the rooms as a table, the bar scene, the tables and the menu as lists,
+// and the game master's notes, when there are any, as paragraphs.
 // Every page ends with an empty line, so pages put back to back stay apart.
 #pragma once
 

@@ -80,7 +80,7 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
         {"a second inn", Generate, 2, true, false},
         {"a third", Generate, 3, true, false},
         {"back", Previous, 2, true, true},
-        {"an edit there", EditName, 2, true, true},
+        {"an edit and notes there, no step", EditName, 2, true, true},
         {"back to the first, with its table choice", Previous, 1, false, true},
         {"past the end", Previous, 1, false, true},
         {"forward to the edited second", Next, 2, true, true},
@@ -119,6 +119,7 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
             break;
         case EditName:
             desk->shownSheet().innName += " Reborn";
+            desk->setNotes("Session 12:\nthe smugglers' contact");
             break;
         case ChooseTable:
             desk->chooseTable(1);
@@ -153,6 +154,7 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
         EXPECT_EQ(desk->commands().next, row.next);
     }
     EXPECT_THAT(inns[2].first.innName, testing::EndsWith(" Reborn"));
+    EXPECT_THAT(inns[2].second, HasSubstr("\r\nNotes\r\n  Session 12:\r\n  the smugglers' contact\r\n"));
     EXPECT_EQ(inns[1].first.chosenTable, 1);
 }
 

@@ -109,8 +109,8 @@ TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
                   {"File: Open… Ctrl+O, Save Ctrl+S, Export…, Export Handout…, Print Ctrl+P, Print Preview…, About, -, "
                    "Quit Ctrl+Q",
                    "Edit: Copy Inn Ctrl+Shift+C, Copy Table, Previous Inn Alt+Left, Next Inn Alt+Right, Keep This Inn "
-                   "Ctrl+D, History… Ctrl+H, -, Re-roll Table Ctrl+R, Re-roll Patron Ctrl+Shift+R, Flesh Out "
-                   "Patron, Flesh Out Table, -, Bar Scenes, Word Lists…"}));
+                   "Ctrl+D, Inn Notes… Ctrl+Shift+N, History… Ctrl+H, -, Re-roll Table Ctrl+R, Re-roll Patron "
+                   "Ctrl+Shift+R, Flesh Out Patron, Flesh Out Table, -, Bar Scenes, Word Lists…"}));
 }
 
 TEST_F(InnFormTest, TabVisitsTheControlsInTheirOrder)

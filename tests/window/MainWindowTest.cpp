@@ -28,6 +28,7 @@
 #include "ui/InnExport.h"
 #include "ui/dialogs/ErrorBox.h"
 #include "ui/dialogs/InnHistoryDialog.h"
+#include "ui/dialogs/InnNotesDialog.h"
 
 namespace brewick {
 namespace {
@@ -253,6 +254,43 @@ TEST_F(MainWindowTest, EscapeGivesUpAnEditTheSessionKeptAlready)
         EXPECT_EQ(view->currentIndex().data().toString(), shown);
         EXPECT_TRUE(window->shownInn() == before);
         EXPECT_FALSE(holdsTheTyping(test::waitForFile(test::windowSessionFiles(session), std::not_fn(holdsTheTyping))));
+    }
+}
+
+// Ctrl+Shift+N opens the notes with the focus in their box; what is typed
+// reaches the starred inns as typing does, and Ctrl+Return keeps it, while
+// Escape gives it up there too.
+TEST_F(MainWindowTest, TheNotesWindowKeepsWithCtrlReturnAndGivesUpWithEscape)
+{
+    const std::string kept = "\"notes\":\"Session 12\\nthe smugglers' contact\"";
+    const std::pair<Qt::KeyboardModifiers, Qt::Key> rows[] = {{Qt::ControlModifier, Qt::Key_Return},
+                                                              {Qt::NoModifier, Qt::Key_Escape}};
+    for (const auto& [modifiers, key] : rows) {
+        SCOPED_TRACE(key);
+        openWindow();
+        const std::filesystem::path starred = dir.path() / std::to_string(key) / "kept-inns.jsonl";
+        window->keepInnsIn(dir.path() / std::to_string(key), starred);
+        QWidget* generate = find<QWidget>(names::generateButton);
+        QTest::keyClick(generate, Qt::Key_D, Qt::ControlModifier);
+        const auto starredFile = [&] { return std::vector{starred}; };
+        const auto holdsTheNotes = [&](const std::string& file) { return file.find(kept) != std::string::npos; };
+        test::ModalHandler handler({test::answerWindow<InnNotesDialog>([&](InnNotesDialog* dialog) {
+            EXPECT_EQ(dialog->windowTitle().toStdString(), "Notes on " + sheet().innName);
+            QWidget* box = QApplication::focusWidget();
+            ASSERT_EQ(box, dialog->findChild<QPlainTextEdit*>(QString::fromLatin1(names::notesEdit)));
+            QTest::keyClicks(box, "Session 12");
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClicks(box, "the smugglers' contact");
+            test::waitForFile(starredFile, holdsTheNotes);
+            QTest::keyClick(box, key, modifiers);
+        })});
+        QTest::keyClick(generate, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(handler.allAnswered());
+        const bool keeps = key == Qt::Key_Return;
+        EXPECT_EQ(sheet().notes, keeps ? "Session 12\nthe smugglers' contact" : "");
+        EXPECT_EQ(find<QAction>(names::notesAction)->isChecked(), keeps);
+        const auto keptAsLeft = [&](const std::string& file) { return holdsTheNotes(file) == keeps; };
+        EXPECT_EQ(holdsTheNotes(test::waitForFile(starredFile, keptAsLeft)), keeps);
     }
 }
 

@@ -22,6 +22,7 @@ inline constexpr char previousInnAction[] = "previousInnAction";
 inline constexpr char nextInnAction[] = "nextInnAction";
 inline constexpr char keepInnAction[] = "keepInnAction";
 inline constexpr char historyAction[] = "historyAction";
+inline constexpr char notesAction[] = "notesAction";
 inline constexpr char rerollTableAction[] = "rerollTableAction";
 inline constexpr char rerollPatronAction[] = "rerollPatronAction";
 inline constexpr char fleshOutPatronAction[] = "fleshOutPatronAction";
@@ -68,6 +69,12 @@ inline constexpr char historyShowButton[] = "historyShowButton";
 inline constexpr char historyDeleteButton[] = "historyDeleteButton";
 inline constexpr char historyUndoButton[] = "historyUndoButton";
 inline constexpr char historyCloseButton[] = "historyCloseButton";
+
+// The notes window.
+inline constexpr char notesDialog[] = "notesDialog";
+inline constexpr char notesEdit[] = "notesEdit";
+inline constexpr char notesOkButton[] = "notesOkButton";
+inline constexpr char notesCancelButton[] = "notesCancelButton";
 
 // The about window.
 inline constexpr char aboutWindow[] = "aboutWindow";
