@@ -253,7 +253,11 @@ std::vector<std::size_t> pinnedLines(const InnSheet& sheet, std::span<const Line
     for (std::size_t line = 0; line < lineCount(sheet, box); ++line) {
         // The closing line stands for the action line, but is no line to mark.
         const bool closing = box == LineBox::Table && isBlank(sheet.shownTableLines[line]);
-        if (!closing && pinMarking(sheet, pins, box, line))
+        // A long menu is read once, not once for each line's section.
+        const bool unpinnedItem = box == LineBox::Menu && std::ranges::none_of(pins, [&](const LinePin& pin) {
+                                      return pin.line == sheet.menuLines[line];
+                                  });
+        if (!closing && !unpinnedItem && pinMarking(sheet, pins, box, line))
             marked.push_back(line);
     }
     return marked;
