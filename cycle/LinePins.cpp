@@ -117,6 +117,7 @@ void putBackPatron(InnSheet& sheet, const LinePin& pin)
     block.lineCount += lines.size() - noOneThere;
     block.patrons.push_back(pin.patron);
     recountPatrons(sheet, *table, before);
+    showChangedTable(sheet, *table);
 }
 
 void putBackAction(InnSheet& sheet, const LinePin& pin)
@@ -130,8 +131,12 @@ void putBackAction(InnSheet& sheet, const LinePin& pin)
     if (at >= block.lineCount)
         return;
     const bool hasAction = tableLineAt(block, at).role == TableLine::Action;
-    replaceLine(sheet.tableText, firstLineOfBlock(sheet, *table) + at, hasAction ? 1 : 0, pin.line);
+    const std::size_t line = firstLineOfBlock(sheet, *table) + at;
+    if (hasAction && sheet.tableText[line] == pin.line)
+        return;
+    replaceLine(sheet.tableText, line, hasAction ? 1 : 0, pin.line);
     block.lineCount += hasAction ? 0 : 1;
+    showChangedTable(sheet, *table);
 }
 
 void putBackMenuLine(TextLines& menu, const LinePin& pin)
@@ -274,8 +279,6 @@ void addPin(std::vector<LinePin>& pins, LinePin pin)
 
 void putBackPins(InnSheet& sheet, std::span<const LinePin> pins)
 {
-    if (pins.empty())
-        return;
     // Action lines last: they go where the patrons put back leave them.
     for (const LinePin& pin : pins)
         if (pin.kind != Kind::Action)
@@ -283,7 +286,6 @@ void putBackPins(InnSheet& sheet, std::span<const LinePin> pins)
     for (const LinePin& pin : pins)
         if (pin.kind == Kind::Action)
             putBack(sheet, pin);
-    showChosenTable(sheet);
 }
 
 void followPinnedPatrons(const InnSheet& sheet, std::span<LinePin> pins)
