@@ -121,8 +121,11 @@ void MainWindow::createActions()
                                             [this] { desk_.fleshOutPatron(); });
     actions_.editFleshOutTable = addAction(edit, names::fleshOutTableAction, QStringLiteral("Flesh Out T&able"),
                                            [this] { desk_.fleshOutTable(); });
+    actions_.editPinLine = addAction(
+        edit, names::pinLineAction, QString(), [this] { desk_.togglePin(); },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     form_->setTableActions({actions_.editRerollTable, actions_.editRerollPatron, actions_.editFleshOutPatron,
-                            actions_.editFleshOutTable, actions_.editCopyTable});
+                            actions_.editFleshOutTable, actions_.editPinLine, actions_.editCopyTable});
     showCommands();
     edit->addSeparator();
     actions_.editBarScenes =
@@ -139,6 +142,9 @@ void MainWindow::connectForm()
     connect(form_, &InnForm::qualityChosen, &desk_, &InnDesk::selectQuality);
     connect(form_, &InnForm::tableChosen, &desk_, &InnDesk::chooseTable);
     connect(form_, &InnForm::tableCursorMoved, this, [this] { desk_.chooseTableLine(form_->tableLineAtCursor()); });
+    connect(form_, &InnForm::menuCursorMoved, this, [this] { desk_.chooseMenuLine(form_->menuLineAtCursor()); });
+    connect(form_, &InnForm::lineBoxEntered, &desk_, &InnDesk::chooseLineBox);
+    connect(form_, &InnForm::linesEdited, &desk_, &InnDesk::followEdit);
     connect(form_, &InnForm::partTicked, &desk_, &InnDesk::setPart);
     connect(form_, &InnForm::edited, &desk_, &InnDesk::keepTyping);
 }

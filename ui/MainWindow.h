@@ -113,6 +113,7 @@ private:
         QAction* editRerollPatron = nullptr;
         QAction* editFleshOutPatron = nullptr;
         QAction* editFleshOutTable = nullptr;
+        QAction* editPinLine = nullptr;  // named for what it does to the line, by showCommands
         QAction* editBarScenes = nullptr;
         QAction* editWordLists = nullptr;
     };
@@ -124,6 +125,7 @@ private:
     // The desk's shown inn, and what applies to it, in the form and the menus.
     void showInn();
     void showCommands();
+    void showPinCommand(const InnDesk::Commands& commands);
     void openInn();
     // Whether the inns may be opened where the history must drop inns for them.
     bool mayDrop(std::size_t opened, std::size_t drops);

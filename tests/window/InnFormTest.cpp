@@ -110,7 +110,8 @@ TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
                    "Quit Ctrl+Q",
                    "Edit: Copy Inn Ctrl+Shift+C, Copy Table, Previous Inn Alt+Left, Next Inn Alt+Right, Keep This Inn "
                    "Ctrl+D, Inn Notes… Ctrl+Shift+N, History… Ctrl+H, -, Re-roll Table Ctrl+R, Re-roll Patron "
-                   "Ctrl+Shift+R, Flesh Out Patron, Flesh Out Table, -, Bar Scenes, Word Lists…"}));
+                   "Ctrl+Shift+R, Flesh Out Patron, Flesh Out Table, Pin Line Ctrl+Shift+P, -, Bar Scenes, Word "
+                   "Lists…"}));
 }
 
 TEST_F(InnFormTest, TabVisitsTheControlsInTheirOrder)

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -582,6 +583,48 @@ TEST_F(MainWindowTest, TheTableCommandsFollowTheShownTableNotTheFocus)
     QTest::keyClick(name, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(sheet().shownTableLines[0], heading);
     EXPECT_NE(sheet().shownTableLines[1], patron);
+}
+
+// Pin Line acts on the line at the cursor of the box the user was last in,
+// from the Edit menu, its shortcut or the table box's own menu: the line is
+// tinted, named in its box's accessible description and kept through Generate.
+TEST_F(MainWindowTest, PinLineMarksAndKeepsTheLineAtTheCursorOfTheBoxLastUsed)
+{
+    auto* lines = find<QPlainTextEdit>(names::tableLinesEdit);
+    auto* menu = find<QPlainTextEdit>(names::menuEdit);
+    auto* pin = find<QAction>(names::pinLineAction);
+    EXPECT_EQ(pin->text().remove('&'), "Pin Line");
+    lines->moveCursor(QTextCursor::Start);
+    lines->moveCursor(QTextCursor::NextBlock);
+    const QString patron = lines->textCursor().block().text();
+    // The table box's menu, asked for from the keyboard, pins the patron.
+    QTimer popupWatch;
+    QObject::connect(&popupWatch, &QTimer::timeout, [&] {
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            popupWatch.stop();
+            const QList<QAction*> offered = popup->actions();
+            const auto item = std::ranges::find(offered, pin);
+            ASSERT_NE(item, offered.end());
+            QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(*item).center());
+        }
+    });
+    popupWatch.start(5);
+    QContextMenuEvent ask(QContextMenuEvent::Keyboard, lines->cursorRect().center());
+    QApplication::sendEvent(lines->viewport(), &ask);
+    QTRY_COMPARE_WITH_TIMEOUT(pin->text().remove('&'), QStringLiteral("Unpin Line"), 20000);
+    EXPECT_EQ(lines->accessibleDescription(), "Pinned: " + patron);
+    // A menu line, by the shortcut from the menu box, once the window has the focus back from the popup.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    menu->setFocus();
+    menu->moveCursor(QTextCursor::NextBlock);
+    QTRY_VERIFY_WITH_TIMEOUT(pin->toolTip().contains("menu"), 20000);
+    QTest::keyClick(menu, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(menu->extraSelections().size(), 1);
+    generate();
+    EXPECT_THAT(joinLines(sheet().tableText), HasSubstr(patron.toStdString()));
+    EXPECT_EQ(lines->extraSelections().size(), 1);
+    EXPECT_EQ(menu->extraSelections().size(), 1);
 }
 
 // Edit > History… lists the inns newest first, starred or shown, narrows the

@@ -28,6 +28,7 @@ inline constexpr char rerollPatronAction[] = "rerollPatronAction";
 inline constexpr char fleshOutPatronAction[] = "fleshOutPatronAction";
 inline constexpr char fleshOutTableAction[] = "fleshOutTableAction";
 inline constexpr char copyTableAction[] = "copyTableAction";
+inline constexpr char pinLineAction[] = "pinLineAction";
 inline constexpr char barScenesAction[] = "barScenesAction";
 inline constexpr char wordListsAction[] = "wordListsAction";
 
