@@ -10,7 +10,7 @@ namespace brewick {
 namespace {
 constexpr std::string_view kHelpText =
     "Usage: brewick-batch [--seed N] [--count K] [--scenes FILE] [--words DIR] "
-    "[--format text|markdown|json] [--output DIR] [--flesh-out]\n"
+    "[--format text|markdown|json|pdf] [--output DIR] [--players] [--flesh-out]\n"
     "\n"
     "Writes K inns: the one the window shows after start-up, then one for each press\n"
     "of \"Generate\" with \"All\" ticked.\n"
@@ -27,8 +27,13 @@ constexpr std::string_view kHelpText =
     "  --format F     text: each inn as File > Save writes it (default)\n"
     "                 markdown: a page per inn\n"
     "                 json: JSON Lines, one object per inn\n"
-    "  --output DIR   write inn n to DIR/<n>.txt, .md or .json instead of standard\n"
-    "                 output; the folder is created when missing\n"
+    "                 pdf: one PDF, each inn from a new page as File > Print\n"
+    "                 prints it; standard output must not be a terminal\n"
+    "  --output DIR   write inn n to DIR/<n>.txt, .md, .json or .pdf instead of\n"
+    "                 standard output; the folder is created when missing\n"
+    "  --players      write each inn's players' card instead of its sheet: the\n"
+    "                 inn's name, landlord, quarter, quality, rooms and menu, no\n"
+    "                 patrons and no bar scene\n"
     "  --flesh-out    give every patron a name, a trait and a rumour, as Edit >\n"
     "                 Flesh Out Table does; the inns are otherwise the same\n"
     "  -h, --help     show this help\n"
@@ -60,15 +65,17 @@ std::optional<std::string> setCount(std::string_view value, BatchOptions& option
 
 std::optional<std::string> setFormat(std::string_view value, BatchOptions& options)
 {
-    static constexpr std::pair<std::string_view, BatchFormat> kFormats[] = {
-        {"text", BatchFormat::Text}, {"markdown", BatchFormat::Markdown}, {"json", BatchFormat::Json}};
+    static constexpr std::pair<std::string_view, BatchFormat> kFormats[] = {{"text", BatchFormat::Text},
+                                                                            {"markdown", BatchFormat::Markdown},
+                                                                            {"json", BatchFormat::Json},
+                                                                            {"pdf", BatchFormat::Pdf}};
     for (const auto& [name, format] : kFormats) {
         if (value == name) {
             options.format = format;
             return std::nullopt;
         }
     }
-    return "--format: " + singleQuoted(value) + " is not one of text, markdown, json";
+    return "--format: " + singleQuoted(value) + " is not one of text, markdown, json, pdf";
 }
 
 std::optional<std::string> setPath(std::string_view option, std::string_view value,
@@ -116,8 +123,20 @@ const ValueOption* findValueOption(std::string_view name)
     return nullptr;
 }
 
-// The one option without a value.
-constexpr std::string_view kFleshOut = "--flesh-out";
+// The options without a value, and what each turns on.
+struct Switch {
+    std::string_view name;
+    bool BatchOptions::*setting;
+};
+constexpr Switch kSwitches[] = {{"--flesh-out", &BatchOptions::fleshOut}, {"--players", &BatchOptions::playersCard}};
+
+const Switch* findSwitch(std::string_view name)
+{
+    for (const Switch& option : kSwitches)
+        if (option.name == name)
+            return &option;
+    return nullptr;
+}
 
 CommandLine refusal(std::string problem) { return {BatchAction::Refuse, {}, std::move(problem)}; }
 }  // namespace
@@ -135,10 +154,10 @@ CommandLine parseCommandLine(std::span<const char* const> arguments, const char*
             return refusal("unexpected argument " + singleQuoted(argument));
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
-        if (name == kFleshOut) {
+        if (const Switch* option = findSwitch(name)) {
             if (equals != std::string_view::npos)
-                return refusal(std::string(kFleshOut) + " takes no value");
-            commandLine.options.fleshOut = true;
+                return refusal(std::string(name) + " takes no value");
+            commandLine.options.*option->setting = true;
             continue;
         }
         const ValueOption* option = findValueOption(name);

@@ -11,7 +11,7 @@
 
 namespace brewick {
 
-enum class BatchFormat { Text, Markdown, Json };
+enum class BatchFormat { Text, Markdown, Json, Pdf };
 
 struct BatchOptions {
     std::optional<std::uint32_t> seed;  // none: from the clock
@@ -21,6 +21,7 @@ struct BatchOptions {
     BatchFormat format = BatchFormat::Text;
     std::optional<std::filesystem::path> outputFolder;  // none: standard output
     bool fleshOut = false;                              // every patron given a name, a trait and a rumour
+    bool playersCard = false;                           // each inn's players' card instead of its sheet
 };
 
 enum class BatchAction { Run, ShowHelp, ShowVersion, Refuse };

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "cli/BatchPages.h"
 #include "cli/FolderOutput.h"
 #include "cli/StreamOutput.h"
 #include "core/StartSeed.h"
@@ -11,9 +12,6 @@
 #include "files/ListFile.h"
 #include "files/UserSceneFile.h"
 #include "files/WordFolder.h"
-#include "output/formats/JsonFormat.h"
-#include "output/formats/MarkdownFormat.h"
-#include "output/formats/TextFormat.h"
 
 namespace brewick {
 
@@ -74,19 +72,6 @@ std::vector<std::string> readUserFiles(const BatchOptions& options, WordListFile
     return problems;
 }
 
-std::unique_ptr<InnFormat> makeInnFormat(BatchFormat format)
-{
-    switch (format) {
-    case BatchFormat::Markdown:
-        return std::make_unique<MarkdownFormat>();
-    case BatchFormat::Json:
-        return std::make_unique<JsonFormat>();
-    case BatchFormat::Text:
-        break;
-    }
-    return std::make_unique<TextFormat>();
-}
-
 std::unique_ptr<InnOutput> makeOutput(const BatchOptions& options, std::string_view extension, OutputFailure& failure)
 {
     if (!options.outputFolder)
@@ -111,17 +96,20 @@ int runBatch(const BatchOptions& options, std::ostream& errors)
     InnGenerator generator(random, scenes);
     generator.useWordLists(words.lists);
 
-    const std::unique_ptr<InnFormat> format = makeInnFormat(options.format);
     OutputFailure failure;
-    const std::unique_ptr<InnOutput> output = makeOutput(options, format->extension(), failure);
+    const std::unique_ptr<BatchPages> innPages = makeBatchPages(options, failure);
+    const std::unique_ptr<InnOutput> output = failure ? nullptr : makeOutput(options, innPages->extension(), failure);
     std::string pages;
     for (std::uint64_t number = 1; number <= options.count && !failure; ++number) {
         generator.generate();
         if (options.fleshOut)
             generator.fleshOutEveryTable({number, seed});
-        format->append(generator.sheet(), {number, seed}, pages);
-        failure = output->take(number, pages);
+        failure = innPages->add(generator.sheet(), {number, seed}, pages);
+        if (!failure)
+            failure = output->take(number, pages);
     }
+    if (!failure)
+        failure = innPages->finish(pages);
     if (!failure)
         failure = output->finish(pages);
     // Without a message the reader went away, wanting no more.

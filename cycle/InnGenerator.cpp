@@ -32,6 +32,7 @@ void InnGenerator::generate()
     ++generations_;
     const auto ticked = [this](InnPart part) { return parts_.isTicked(InnPart::All) || parts_.isTicked(part); };
     if (parts_.isTicked(InnPart::All)) {
+        sheet_.notes.clear();  // a whole new inn: the notes were on the one before
         selectQuality(static_cast<InnQuality>(random_.randomIndex(kQualityCount)));
         selectLocation(static_cast<InnLocation>(random_.randomIndex(kLocationCount)));
     }

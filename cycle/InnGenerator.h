@@ -35,7 +35,8 @@ public:
     void setPart(InnPart part, bool ticked) { parts_.set(part, ticked); }
 
     // One generation with the parts ticked now; with none ticked, nothing
-    // happens and no generation is counted.
+    // happens and no generation is counted. With "All" ticked the notes go
+    // too; with single parts the inn keeps them, as it keeps its edits.
     void generate();
     // How many generations ran: the number of the inn made last, from 1.
     std::uint64_t generations() const { return generations_; }

@@ -103,7 +103,11 @@ InnDesk::Commands InnDesk::commands() const
             .line = line.role,
             .fleshedOut = onPatron && sheet.tableBlocks[table].patrons[line.patron].fleshedOut,
             .fleshOutPatron = line.role == TableLine::Patron && canFleshOut(sheet, table, line.patron),
-            .fleshOutTable = anyToFleshOut};
+            .fleshOutTable = anyToFleshOut,
+            .lineBox = lineBox_,
+            .pinnable = pinOfLine(sheet, lineBox_, lineAtCursor(lineBox_)).has_value(),
+            .pinned = pinMarking(sheet, pins_, lineBox_, lineAtCursor(lineBox_)).has_value(),
+            .tableLinePinned = pinMarking(sheet, pins_, LineBox::Table, tableLine_).has_value()};
 }
 
 void InnDesk::changeShownInn(const std::function<void()>& change)
@@ -120,12 +124,19 @@ void InnDesk::generate()
         reportProblem("Nothing is ticked to regenerate: tick \"All\" or the parts to regenerate");
         return;
     }
-    changeShownInn([this] { history_.generate(generator_); });
+    changeShownInn([this] {
+        history_.generate(generator_);
+        keepPinnedLines();
+    });
 }
 
 void InnDesk::selectLocation(InnLocation location)
 {
-    changeShownInn([&] { history_.selectLocation(generator_, location); });
+    // The new location's menu is drawn anew.
+    changeShownInn([&] {
+        history_.selectLocation(generator_, location);
+        keepPinnedLines();
+    });
 }
 
 void InnDesk::selectQuality(InnQuality quality)
@@ -153,14 +164,17 @@ void InnDesk::rerollTable()
 {
     if (generator_.sheet().chosenTable < 0)
         return;
-    changeShownInn([this] { history_.changeShown(generator_, [this] { generator_.rerollChosenTable(); }); });
+    changeShownInn([this] {
+        history_.changeShown(generator_, [this] { generator_.rerollChosenTable(); });
+        keepPinnedLines();
+    });
 }
 
 void InnDesk::rerollTableLine()
 {
     const TableLine::Role role = shownTableLine().role;
     // No step of the history where nothing is drawn.
-    if (role != TableLine::Patron && role != TableLine::Action)
+    if ((role != TableLine::Patron && role != TableLine::Action) || commands().tableLinePinned)
         return;
     changeShownInn(
         [this] { history_.changeShown(generator_, [this] { generator_.rerollChosenTableLine(tableLine_); }); });
@@ -171,14 +185,17 @@ void InnDesk::fleshOutPatron()
     if (commands().fleshOutPatron)
         changeShownInn([this] {
             history_.changeShown(generator_, [this] { generator_.fleshOutChosenPatron(shownPlace(), tableLine_); });
+            followPinnedPatrons(generator_.sheet(), pins_);
         });
 }
 
 void InnDesk::fleshOutTable()
 {
     if (commands().fleshOutTable)
-        changeShownInn(
-            [this] { history_.changeShown(generator_, [this] { generator_.fleshOutChosenTable(shownPlace()); }); });
+        changeShownInn([this] {
+            history_.changeShown(generator_, [this] { generator_.fleshOutChosenTable(shownPlace()); });
+            followPinnedPatrons(generator_.sheet(), pins_);
+        });
 }
 
 void InnDesk::setPart(InnPart part, bool ticked)
@@ -187,11 +204,81 @@ void InnDesk::setPart(InnPart part, bool ticked)
     emit partsChanged();
 }
 
+void InnDesk::setNotes(std::string notes)
+{
+    std::string& shown = generator_.sheet().notes;
+    if (shown == notes)
+        return;
+    shown = std::move(notes);
+    keepTyping();
+}
+
 void InnDesk::chooseTableLine(std::size_t line)
 {
     tableLine_ = line;
     emit commandsChanged();
 }
+
+void InnDesk::chooseLineBox(LineBox box)
+{
+    lineBox_ = box;
+    emit commandsChanged();
+}
+
+void InnDesk::chooseMenuLine(std::size_t line)
+{
+    menuLine_ = line;
+    emit commandsChanged();
+}
+
+void InnDesk::togglePin()
+{
+    edits_.commit();
+    const InnSheet& sheet = generator_.sheet();
+    const std::size_t line = lineAtCursor(lineBox_);
+    if (const std::optional<std::size_t> marking = pinMarking(sheet, pins_, lineBox_, line)) {
+        pins_.erase(pins_.begin() + static_cast<std::ptrdiff_t>(*marking));
+    } else if (std::optional<LinePin> pin = pinOfLine(sheet, lineBox_, line)) {
+        pin->origin = shownId();
+        addPin(pins_, std::move(*pin));
+    }
+    emit commandsChanged();
+}
+
+void InnDesk::followEdit(LineBox box, const TextLines& before, const TextLines& after)
+{
+    if (followLineEdit(pins_, generator_.sheet(), box, before, after))
+        emit commandsChanged();
+}
+
+std::vector<std::size_t> InnDesk::pinnedLines(LineBox box) const
+{
+    return brewick::pinnedLines(generator_.sheet(), pins_, box);
+}
+
+std::vector<std::string> InnDesk::pinnedLinesOf(const std::string& innId) const
+{
+    std::vector<std::string> lines;
+    for (const LinePin& pin : pins_)
+        if (pin.origin == innId)
+            lines.push_back(pin.line);
+    return lines;
+}
+
+std::size_t InnDesk::lineAtCursor(LineBox box) const
+{
+    switch (box) {
+    case LineBox::Table:
+        return tableLine_;
+    case LineBox::Menu:
+        return menuLine_;
+    case LineBox::Scene:
+        break;
+    }
+    return 0;
+}
+
+void InnDesk::keepPinnedLines() { putBackPins(generator_.sheet(), pins_); }
 
 TableLine InnDesk::shownTableLine() const
 {

@@ -22,6 +22,7 @@
 #include "core/RandomSource.h"
 #include "core/TableText.h"
 #include "cycle/InnGenerator.h"
+#include "cycle/LinePins.h"
 #include "files/InnFile.h"
 #include "files/WordFolder.h"
 #include "keeping/InnHistory.h"
@@ -44,7 +45,11 @@ public:
         TableLine::Role line = TableLine::Other;  // what the line at the table box's cursor holds
         bool fleshedOut = false;                  // the patron of that line has a name, a trait and a rumour
         bool fleshOutPatron = false;
-        bool fleshOutTable = false;  // a patron of the shown table can be fleshed out
+        bool fleshOutTable = false;        // a patron of the shown table can be fleshed out
+        LineBox lineBox = LineBox::Table;  // the box that Pin Line acts on: the last the user was in
+        bool pinnable = false;             // the line at that box's cursor can be pinned
+        bool pinned = false;               // and is
+        bool tableLinePinned = false;      // the line at the table box's cursor is pinned
 
         friend bool operator==(const Commands&, const Commands&) = default;
     };
@@ -104,9 +109,27 @@ public:
     void fleshOutTable();
     // Not a step: the parts the next Generate draws.
     void setPart(InnPart part, bool ticked);
+    // Not a step either: the notes on the shown inn, an edit of it as
+    // typing in its fields is, and kept as that is.
+    void setNotes(std::string notes);
     // The line of the shown table at the table box's cursor.
     void chooseTableLine(std::size_t line);
     std::size_t chosenTableLine() const { return tableLine_; }
+
+    // Not steps either: pins last while the window runs, over every inn it
+    // makes. The user was last in `box`, whose line at the cursor Pin Line
+    // acts on; the menu box's cursor is on `line`.
+    void chooseLineBox(LineBox box);
+    void chooseMenuLine(std::size_t line);
+    // Pins the line at the cursor of the box chosen, or unpins it.
+    void togglePin();
+    // The user edited the lines of `box` from `before` to `after`: a pinned
+    // line edited stays pinned as it reads now, one taken away is unpinned.
+    void followEdit(LineBox box, const TextLines& before, const TextLines& after);
+    // The lines of `box` that are pinned, from 0.
+    std::vector<std::size_t> pinnedLines(LineBox box) const;
+    // The lines pinned while the inn of that name was shown, as they read now.
+    std::vector<std::string> pinnedLinesOf(const std::string& innId) const;
 
     void toggleStar();
     bool isStarred(const std::string& id) const { return history_.isStarred(id); }
@@ -183,6 +206,9 @@ private:
     void useStarred(std::vector<KeptInn> starred);
     std::vector<StarChange> starredUpdates(const std::vector<KeptInn>& inns) const;
     TableLine shownTableLine() const;
+    std::size_t lineAtCursor(LineBox box) const;
+    // After a draw: the pinned lines back in the shown inn.
+    void keepPinnedLines();
 
     // Created in this order: the start-up sequence.
     const std::uint32_t seed_;
@@ -195,6 +221,9 @@ private:
 
     ShownEdits edits_;
     std::size_t tableLine_ = 0;
+    std::size_t menuLine_ = 0;
+    LineBox lineBox_ = LineBox::Table;
+    std::vector<LinePin> pins_;
     std::function<bool(std::size_t, std::size_t)> mayDrop_ = [](std::size_t, std::size_t) { return true; };
     EditedFileWatcher sceneFileWatcher_{this};
     EditedFileWatcher wordFolderWatcher_{this};

@@ -238,9 +238,10 @@ void readTables(JsonReader& json, InnSheet& sheet)
 
 PlacedInn readInn(JsonReader& json)
 {
-    enum { Inn, Seed, Name, Landlord, Location, Quality, Rooms, Menu, Scene, TableCount, Tables, ShownTable };
-    static constexpr std::string_view kNames[] = {"inn",   "seed", "name",  "landlord",   "location", "quality",
-                                                  "rooms", "menu", "scene", "tableCount", "tables",   "shownTable"};
+    enum { Inn, Seed, Name, Landlord, Location, Quality, Rooms, Menu, Scene, TableCount, Tables, ShownTable, Notes };
+    static constexpr std::string_view kNames[] = {"inn",     "seed",       "name", "landlord", "location",
+                                                  "quality", "rooms",      "menu", "scene",    "tableCount",
+                                                  "tables",  "shownTable", "notes"};
     PlacedInn inn;
     InnSheet& sheet = inn.sheet;
     int shownTable = 1;
@@ -285,6 +286,9 @@ PlacedInn readInn(JsonReader& json)
             // Table 1 is shown after every generation; another is the user's choice.
             shownTableAt = json.at();
             shownTable = readWholeNumber<int>(json, "shownTable", 2, kMostTables);
+            break;
+        case Notes:
+            readText(json, "notes", sheet.notes);
             break;
         }
     });

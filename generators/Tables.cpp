@@ -14,22 +14,10 @@ using namespace patronLine;
 // What a lone patron's action line starts with.
 std::string_view lonePatronIs(bool woman) { return woman ? "She is "sv : "He is "sv; }
 
-// A lone patron drawn again may be of the other sex: the action line, if it
-// still starts as it did, names them anew; the rest of it stays as it is.
-void renameLonePatron(InnSheet& sheet, std::size_t table, std::size_t firstLine)
+// What the action line calls the patrons: a lone patron by their sex, more of them as a group.
+std::string_view actingPatrons(const TableBlock& block)
 {
-    const TableBlock& block = sheet.tableBlocks[table];
-    constexpr std::size_t kActionLine = 2;
-    if (block.patrons.size() != 1 || tableLineAt(sheet, table, kActionLine).role != TableLine::Action)
-        return;
-    const bool woman = block.patrons.front().woman;
-    const std::string_view action = sheet.tableText[firstLine + kActionLine];
-    const std::string_view before = lonePatronIs(!woman);
-    if (!action.starts_with(before))
-        return;
-    TextLines renamed;
-    renamed.add({lonePatronIs(woman), action.substr(before.size())});
-    sheet.tableText.replace(firstLine + kActionLine, 1, renamed);
+    return block.patrons.size() == 1 ? lonePatronIs(block.patrons.front().woman) : "They are "sv;
 }
 }  // namespace
 
@@ -57,10 +45,27 @@ void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, R
 
 void addActionLine(TextLines& tableText, const TableBlock& block, const PatronLists& lists, RandomSource& random)
 {
-    if (block.patrons.size() == 1)
-        tableText.add({lonePatronIs(block.patrons.front().woman), pickRandom(lists.singleActions, random)});
-    else
-        tableText.add({"They are ", pickRandom(lists.groupActions, random)});
+    const WordList& actions = block.patrons.size() == 1 ? lists.singleActions : lists.groupActions;
+    tableText.add({actingPatrons(block), pickRandom(actions, random)});
+}
+
+void renameActingPatrons(InnSheet& sheet, std::size_t table)
+{
+    const TableBlock& block = sheet.tableBlocks[table];
+    const std::size_t actionLine = lineOfPatron(block.patrons, block.patrons.size());
+    if (block.patrons.empty() || tableLineAt(block, actionLine).role != TableLine::Action)
+        return;
+    const std::size_t line = firstLineOfBlock(sheet, table) + actionLine;
+    const std::string_view action = sheet.tableText[line];
+    const std::string_view named = actingPatrons(block);
+    for (const std::string_view before : {"She is "sv, "He is "sv, "They are "sv}) {
+        if (before == named || !action.starts_with(before))
+            continue;
+        TextLines renamed;
+        renamed.add({named, action.substr(before.size())});
+        sheet.tableText.replace(line, 1, renamed);
+        return;
+    }
 }
 
 PatronLists::PatronLists()
@@ -102,21 +107,27 @@ int drawTable(TextLines& tableText, TableBlock& block, int number, const PatronL
 void addTableBlock(TextLines& tableText, TableBlock& block, int number, int patrons, const PatronLists& lists,
                    RandomSource& random)
 {
-    const Decimal numberText(number);
     const std::size_t firstLine = tableText.size();
     block.patrons.resize(static_cast<std::size_t>(patrons));
+    addTableHeading(tableText, number, patrons);
     if (patrons == 0) {
-        tableText.add({"Table No. ", numberText, " (Empty)"});
         tableText.add(kNoOneThere);
     } else {
-        // "(1 patrons)" too: headings always take the plural.
-        tableText.add({"Table No. ", numberText, " (", Decimal(patrons), " patrons)"});
         for (Patron& patron : block.patrons)
             addPatron(tableText, patron, lists, random);
         addActionLine(tableText, block, lists, random);
     }
     tableText.add(kTableBlockEnd);
     block.lineCount = tableText.size() - firstLine;
+}
+
+void addTableHeading(TextLines& tableText, int number, int patrons)
+{
+    const Decimal numberText(number);
+    if (patrons == 0)
+        tableText.add({"Table No. ", numberText, " (Empty)"});
+    else  // "(1 patrons)" too: headings always take the plural.
+        tableText.add({"Table No. ", numberText, " (", Decimal(patrons), " patrons)"});
 }
 
 void addTableChoice(TextLines& choices, int number, int patrons)
@@ -183,8 +194,9 @@ bool rerollTableLine(InnSheet& sheet, std::size_t table, std::size_t line, const
     }
     sheet.tableText.replace(firstLine + drawn.line, replaced, lines);
     block.lineCount -= replaced - 1;
+    // A lone patron drawn again may be of the other sex.
     if (drawn.role == TableLine::Patron)
-        renameLonePatron(sheet, table, firstLine);
+        renameActingPatrons(sheet, table);
     showChangedTable(sheet, table);
     return true;
 }

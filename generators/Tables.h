@@ -50,6 +50,13 @@ void addPatron(TextLines& tableText, Patron& patron, const PatronLists& lists, R
 // action line: a lone patron's by their sex, else the group's.
 void addActionLine(TextLines& tableText, const TableBlock& block, const PatronLists& lists, RandomSource& random);
 
+// Appends the heading of table `number`, which counts its patrons.
+void addTableHeading(TextLines& tableText, int number, int patrons);
+
+// The action line of the table at `table`, if it still starts as drawn,
+// calls its patrons anew: by the lone patron's sex, or as a group.
+void renameActingPatrons(InnSheet& sheet, std::size_t table);
+
 // Appends table `number`'s entry of the table choice list, which names its
 // patrons as drawn.
 void addTableChoice(TextLines& choices, int number, int patrons);

@@ -129,9 +129,15 @@ TEST_F(Cycle, SinglePartsRenewOnlyTheirSections)
              b.chosenTable = a.chosenTable;
              b.shownTableLines = a.shownTableLines;
          }},
+        {"All, the notes with it", InnPart::All,
+         [](InnSheet& b, const InnSheet& a) {
+             b = a;
+             b.notes.clear();
+         }},
     };
     for (const Row& row : rows) {
         tickOnly({row.part});
+        generator.sheet().notes = "Session 12";
         InnSheet expected = generator.sheet();
         generator.generate();
         row.copyRenewed(expected, generator.sheet());

@@ -94,6 +94,8 @@ TEST(InnFile, EveryInnOpensAsItWasSavedEditedOrNot)
              sheet.innName = "The \"Odd\" \xff\x01 Inn\\";
              sheet.barScene = "\t\xc3\xa9\xe2\x82";
          }},
+        {"notes of many lines, one not UTF-8",
+         [](InnSheet& sheet) { sheet.notes = "Saltmarsh, session 12\n\n  the smugglers' contact\r\n\x01\xff\n"; }},
     };
     LcgRandom random(808);
     InnGenerator generator(random, {});
@@ -221,6 +223,8 @@ TEST(InnFile, AFileThatIsNoInnSaysWhy)
          0, "line 1: 'rooms' is missing"},
         {"a member given twice", write(replaced("\"seed\":1,", "\"seed\":1,\"seed\":2,")), 0,
          "line 1: member 'seed' is given twice"},
+        {"notes that are not text", write(replaced("\"tables\":", "\"notes\":[\"x\"],\"tables\":")), 0,
+         "line 1: 'notes' is not text"},
         {"a patron's name without its trait and rumour", write(replaced("\"text\":", "\"name\":\"Ida\",\"text\":")), 0,
          "line 1: table 1: a patron's 'name', 'trait' and 'rumour' go together"},
         {"seven patrons at a table", write(withPatrons(kMostPatrons)), 1, nullptr},

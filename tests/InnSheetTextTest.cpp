@@ -160,6 +160,26 @@ TEST(InnSheetText, EmptyTableTextAndEmptyMenu)
     EXPECT_TRUE(bytes.ends_with("\r\n\r\n\r\nToday's Menu\r\n"));
 }
 
+// Last, and only when there are notes: each note line its own line, indented
+// so that none reads as a heading, whatever its line end.
+TEST(InnSheetText, NotesComeLastIndented)
+{
+    const std::pair<std::string, std::vector<std::string>> rows[] = {
+        {"", {}},
+        {"Saltmarsh", {"", "Notes", "  Saltmarsh"}},
+        {"\nToday's Menu\r\n\nBar Scene\rx\n", {"", "Notes", "", "  Today's Menu", "", "  Bar Scene", "  x"}},
+    };
+    const std::size_t withoutNotes = sheetLines(smallInn()).size();
+    for (const auto& [notes, lines] : rows) {
+        InnSheet sheet = smallInn();
+        sheet.notes = notes;
+        const std::vector<std::string> text = sheetLines(sheet);
+        EXPECT_THAT(std::vector(text.begin() + static_cast<std::ptrdiff_t>(withoutNotes), text.end()),
+                    ElementsAreArray(lines))
+            << notes;
+    }
+}
+
 TEST(InnSheetText, TheTableTextStartsAtItsOwnLine)
 {
     const std::vector<std::string> lines = sheetLines(smallInn());

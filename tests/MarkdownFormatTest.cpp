@@ -25,6 +25,7 @@ TEST(MarkdownFormat, TheInnsTextCannotChangeThePagesStructure)
     const auto scene = [](InnSheet& sheet, const std::string& text) { sheet.barScene = text; };
     const auto cell = [](InnSheet& sheet, const std::string& text) { sheet.rooms.cell(1, 1) = text; };
     const auto menuItem = [](InnSheet& sheet, const std::string& text) { sheet.menuLines = {"Drinks", "  " + text}; };
+    const auto notes = [](InnSheet& sheet, const std::string& text) { sheet.notes = text; };
     // A line below a patron's, which holds their details once fleshed out.
     const auto belowPatron = [](bool fleshedOut) {
         return [fleshedOut](InnSheet& sheet, const std::string& text) {
@@ -50,6 +51,10 @@ TEST(MarkdownFormat, TheInnsTextCannotChangeThePagesStructure)
         {"a menu item with underscores", menuItem, "Old_Ale", "  - Old\\_Ale\n"},
         {"a patron's details, below their line", belowPatron(true), "    Ida hums. Rumour: Yes.",
          "  - A man\n    - Ida hums. Rumour: Yes.\n  - He is here\n"},
+        {"notes keep their line breaks and paragraphs", notes, "\n Saltmarsh \r\nsession 12\n\n\n  the contact\n",
+         "## Notes\n\nSaltmarsh\\\nsession 12\n\nthe contact\n\n"},
+        {"notes opening a list, a heading, a setext heading and a fence", notes, "- one\n# two\n===\n~~~",
+         "## Notes\n\n\\- one\\\n\\# two\\\n\\===\\\n\\~~~\n\n"},
         {"a line typed where no patron has details", belowPatron(false), "    Ida hums.", "  -     Ida hums.\n"},
     };
     for (const Row& row : rows) {

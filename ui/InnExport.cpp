@@ -67,6 +67,32 @@ std::optional<std::string> exportedInn(ExportFormat format, const InnSheet& shee
     return bytes;
 }
 
+namespace {
+struct HandoutType {
+    Printout printout;
+    const char* filter;
+};
+// What to print is a file type, so that choosing it stays one step in the dialog.
+constexpr HandoutType kHandoutTypes[] = {
+    {Printout::Sheet, "Printed sheet (*.pdf)"},
+    {Printout::PlayersCard, "Players' card (*.pdf)"},
+};
+}  // namespace
+
+QList<SaveFileType> handoutFileTypes()
+{
+    QList<SaveFileType> types;
+    for (const HandoutType& type : kHandoutTypes)
+        types.append({QString::fromUtf8(type.filter), QStringLiteral("pdf")});
+    return types;
+}
+
+std::optional<std::string> exportedHandout(std::span<const InnSheet> inns, qsizetype chosenFileType)
+{
+    const HandoutType& type = kHandoutTypes[std::clamp<qsizetype>(chosenFileType, 0, std::size(kHandoutTypes) - 1)];
+    return handoutPdf(inns, type.printout, paperFor(QLocale::system().territory()), localFooterDate());
+}
+
 QString exportFileName(std::string_view innName)
 {
     // A name is one file in the folder chosen, and short enough for any file system.

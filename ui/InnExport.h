@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,14 @@ ExportFormat exportFormatFor(const QString& path, qsizetype chosenFileType);
 
 // The inn in the format, as a file holds it; nothing when the PDF writer fails.
 std::optional<std::string> exportedInn(ExportFormat format, const InnSheet& sheet, InnPlace place);
+
+// File > Export Handout's file types: the inns' printed sheets, and their
+// players' cards.
+QList<SaveFileType> handoutFileTypes();
+
+// The handout of the inns for the file type chosen, as a PDF file holds it;
+// nothing when the PDF writer fails.
+std::optional<std::string> exportedHandout(std::span<const InnSheet> inns, qsizetype chosenFileType);
 
 // The name File > Export offers for the inn's file: the inn's name, made a
 // file name; "Brewick" when nothing of it is left.

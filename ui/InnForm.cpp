@@ -13,6 +13,7 @@
 #include <QTextBlock>
 
 #include <algorithm>
+#include <utility>
 
 #include "core/TableText.h"
 #include "output/print/QtText.h"
@@ -20,6 +21,7 @@
 #include "ui/controls/ObjectNames.h"
 #include "ui/controls/OneLineDelegate.h"
 #include "ui/controls/OneLineValidator.h"
+#include "ui/controls/PinnedLineMarks.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/controls/RoomGrid.h"
 #include "ui/controls/SceneLine.h"
@@ -227,23 +229,34 @@ void InnForm::connectControls()
     }
     connect(tableChoice_, &QComboBox::activated, this, &InnForm::tableChosen);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        if (now != nullptr && isAncestorOf(now))
+        if (now != nullptr && isAncestorOf(now)) {
             showDefaultButton(now);
+            tellLineBoxEntered(now);
+        }
     });
     connect(tableLinesEdit_, &QPlainTextEdit::cursorPositionChanged, this, &InnForm::tableCursorMoved);
+    connect(menuEdit_, &QPlainTextEdit::cursorPositionChanged, this, &InnForm::menuCursorMoved);
 
     // The user's edits go straight into the inn sheet.
     connect(innNameEdit_, &QLineEdit::textEdited, this,
             [this](const QString& text) { sheet_.innName = text.toStdString(); });
     connect(landlordEdit_, &QLineEdit::textEdited, this,
             [this](const QString& text) { sheet_.landlordName = text.toStdString(); });
-    connect(menuEdit_, &QPlainTextEdit::textChanged, this, [this] { sheet_.menuLines = linesOf(menuEdit_); });
-    connect(tableLinesEdit_, &QPlainTextEdit::textChanged, this,
-            [this] { editShownTable(sheet_, linesOf(tableLinesEdit_)); });
+    connect(menuEdit_, &QPlainTextEdit::textChanged, this, [this] {
+        const TextLines before = std::exchange(sheet_.menuLines, linesOf(menuEdit_));
+        emit linesEdited(LineBox::Menu, before, sheet_.menuLines);
+    });
+    connect(tableLinesEdit_, &QPlainTextEdit::textChanged, this, [this] {
+        const TextLines before = sheet_.shownTableLines;
+        editShownTable(sheet_, linesOf(tableLinesEdit_));
+        emit linesEdited(LineBox::Table, before, sheet_.shownTableLines);
+    });
     connect(roomGrid_, &RoomGrid::cellEdited, this,
             [this](int column, int row, const QString& text) { sheet_.rooms.cell(column, row) = text.toStdString(); });
-    connect(barSceneLine_, &SceneLine::sceneEdited, this,
-            [this](const QString& scene) { sheet_.barScene = scene.toStdString(); });
+    connect(barSceneLine_, &SceneLine::sceneEdited, this, [this](const QString& scene) {
+        const std::string before = std::exchange(sheet_.barScene, scene.toStdString());
+        emit linesEdited(LineBox::Scene, {before}, {sheet_.barScene});
+    });
     for (QLineEdit* field : {innNameEdit_, landlordEdit_})
         connect(field, &QLineEdit::textEdited, this, &InnForm::edited);
     for (QPlainTextEdit* box : textBoxes())
@@ -302,6 +315,30 @@ void InnForm::focusGenerate() { generateButton_->setFocus(); }
 void InnForm::setTableActions(QList<QAction*> actions) { tableLinesEdit_->setTableActions(std::move(actions)); }
 
 std::size_t InnForm::tableLineAtCursor() const { return tableLinesEdit_->cursorLine(); }
+
+std::size_t InnForm::menuLineAtCursor() const
+{
+    return static_cast<std::size_t>(menuEdit_->textCursor().blockNumber());
+}
+
+void InnForm::showPinnedLines(const std::vector<std::size_t>& tableLines, const std::vector<std::size_t>& menuLines,
+                              bool scenePinned)
+{
+    markPinnedLines(tableLinesEdit_, tableLines);
+    markPinnedLines(menuEdit_, menuLines);
+    barSceneLine_->showPinned(scenePinned);
+}
+
+// The box a user was last in is the one whose line Edit > Pin Line acts on.
+void InnForm::tellLineBoxEntered(QWidget* focus)
+{
+    if (focus == tableLinesEdit_)
+        emit lineBoxEntered(LineBox::Table);
+    else if (focus == menuEdit_)
+        emit lineBoxEntered(LineBox::Menu);
+    else if (focus == barSceneLine_ || barSceneLine_->isAncestorOf(focus))
+        emit lineBoxEntered(LineBox::Scene);
+}
 
 QList<QPlainTextEdit*> InnForm::textBoxes() const { return {menuEdit_, tableLinesEdit_}; }
 

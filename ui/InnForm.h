@@ -9,9 +9,11 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 #include "core/InnSheet.h"
 #include "core/PartSelection.h"
+#include "cycle/LinePins.h"
 
 class QCheckBox;
 class QComboBox;
@@ -67,6 +69,10 @@ public:
     void setTableActions(QList<QAction*> actions);
     // The line of the shown table the box's cursor is on, wherever the focus is.
     std::size_t tableLineAtCursor() const;
+    std::size_t menuLineAtCursor() const;
+    // Marks the pinned lines of the shown table and the menu, from 0, and the bar scene.
+    void showPinnedLines(const std::vector<std::size_t>& tableLines, const std::vector<std::size_t>& menuLines,
+                         bool scenePinned);
 
 signals:
     void generateClicked();
@@ -81,6 +87,11 @@ signals:
     void edited();
     // The cursor of the shown table's box moved.
     void tableCursorMoved();
+    void menuCursorMoved();
+    // The focus went into the box of the shown table, the menu or the bar scene.
+    void lineBoxEntered(LineBox box);
+    // The user typed into the box, whose lines read `after` now.
+    void linesEdited(LineBox box, const TextLines& before, const TextLines& after);
 
 protected:
     // Return and the keypad's Enter reach the form only where the focused
@@ -94,6 +105,7 @@ private:
     void showTableCount();
     void showTableChoices();
     void showDefaultButton(QWidget* focus);
+    void tellLineBoxEntered(QWidget* focus);
     // The menu and the shown table's lines.
     QList<QPlainTextEdit*> textBoxes() const;
 

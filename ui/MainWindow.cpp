@@ -16,6 +16,7 @@
 #include "ui/controls/ObjectNames.h"
 #include "ui/controls/WindowLook.h"
 #include "ui/dialogs/ErrorBox.h"
+#include "ui/dialogs/InnNotesDialog.h"
 
 namespace brewick {
 
@@ -37,7 +38,8 @@ MainWindow::MainWindow(std::uint32_t seed, std::filesystem::path sceneFile, std:
     : QMainWindow(parent),
       desk_(seed, std::move(sceneFile), std::move(wordFolder), this),
       errorBox_(this),
-      exportDialog_(exportFileTypes())
+      exportDialog_(exportFileTypes()),
+      handoutDialog_(handoutFileTypes())
 {
     setObjectName(QString::fromLatin1(names::mainWindow));
     setUpFixedWindow(this, Qt::Window, QStringLiteral("Brewick"), {57, 34});
@@ -73,6 +75,8 @@ void MainWindow::createActions()
     actions_.fileSave =
         addAction(file, names::saveAction, QStringLiteral("&Save"), &MainWindow::saveInn, QKeySequence::Save);
     actions_.fileExport = addAction(file, names::exportAction, QStringLiteral("E&xport…"), [this] { exportInn(); });
+    actions_.fileExportHandout = addAction(file, names::exportHandoutAction, QStringLiteral("Export &Handout…"),
+                                           [this] { exportHandout({shownInn()}); });
     actions_.filePrint =
         addAction(file, names::printAction, QStringLiteral("&Print"), &MainWindow::printInn, QKeySequence::Print);
     actions_.filePrintPreview =
@@ -100,6 +104,9 @@ void MainWindow::createActions()
         edit, names::keepInnAction, QStringLiteral("&Keep This Inn"), [this] { desk_.toggleStar(); },
         QKeySequence(Qt::CTRL | Qt::Key_D));
     actions_.editKeepInn->setCheckable(true);
+    actions_.editInnNotes = addAction(edit, names::notesAction, QStringLiteral("&Inn Notes…"), &MainWindow::editNotes,
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    actions_.editInnNotes->setCheckable(true);
     actions_.editHistory = addAction(edit, names::historyAction, QStringLiteral("&History…"),
                                      &MainWindow::showHistoryList, QKeySequence(Qt::CTRL | Qt::Key_H));
     edit->addSeparator();
@@ -114,8 +121,11 @@ void MainWindow::createActions()
                                             [this] { desk_.fleshOutPatron(); });
     actions_.editFleshOutTable = addAction(edit, names::fleshOutTableAction, QStringLiteral("Flesh Out T&able"),
                                            [this] { desk_.fleshOutTable(); });
+    actions_.editPinLine = addAction(
+        edit, names::pinLineAction, QString(), [this] { desk_.togglePin(); },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     form_->setTableActions({actions_.editRerollTable, actions_.editRerollPatron, actions_.editFleshOutPatron,
-                            actions_.editFleshOutTable, actions_.editCopyTable});
+                            actions_.editFleshOutTable, actions_.editPinLine, actions_.editCopyTable});
     showCommands();
     edit->addSeparator();
     actions_.editBarScenes =
@@ -132,13 +142,16 @@ void MainWindow::connectForm()
     connect(form_, &InnForm::qualityChosen, &desk_, &InnDesk::selectQuality);
     connect(form_, &InnForm::tableChosen, &desk_, &InnDesk::chooseTable);
     connect(form_, &InnForm::tableCursorMoved, this, [this] { desk_.chooseTableLine(form_->tableLineAtCursor()); });
+    connect(form_, &InnForm::menuCursorMoved, this, [this] { desk_.chooseMenuLine(form_->menuLineAtCursor()); });
+    connect(form_, &InnForm::lineBoxEntered, &desk_, &InnDesk::chooseLineBox);
+    connect(form_, &InnForm::linesEdited, &desk_, &InnDesk::followEdit);
     connect(form_, &InnForm::partTicked, &desk_, &InnDesk::setPart);
     connect(form_, &InnForm::edited, &desk_, &InnDesk::keepTyping);
 }
 
 void MainWindow::connectDesk()
 {
-    desk_.followEdits({[this] { return form_->sheetAsShown(); }, [this] { form_->commitEdits(); }});
+    desk_.followEdits({[this] { return shownInn(); }, [this] { commitEdits(); }});
     desk_.askBeforeDropping([this](std::size_t opened, std::size_t drops) { return mayDrop(opened, drops); });
     connect(&desk_, &InnDesk::innChanged, this, &MainWindow::showInn);
     connect(&desk_, &InnDesk::commandsChanged, this, &MainWindow::showCommands);
@@ -158,7 +171,14 @@ void MainWindow::showEvent(QShowEvent* event)
     }
 }
 
-InnSheet MainWindow::shownInn() const { return form_->sheetAsShown(); }
+InnSheet MainWindow::shownInn() const
+{
+    InnSheet shown = form_->sheetAsShown();
+    if (notesDialog_ != nullptr)
+        if (std::optional<std::string> typed = notesDialog_->typedNotes())
+            shown.notes = std::move(*typed);
+    return shown;
+}
 
 // The first inn on the screen, the kept inns are read: the reading would
 // take time from the first paint on a machine of few cores.

@@ -29,6 +29,7 @@ class QDialog;
 namespace brewick {
 
 class InnForm;
+class InnNotesDialog;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -45,7 +46,8 @@ public:
     InnDesk& desk() { return desk_; }
     const InnGenerator& generator() const { return desk_.generator(); }
     // The inn as the user sees it, for the commands that read it: with what
-    // is typed in an open cell editor, whose edit can still be given up.
+    // is typed in an open cell editor or the notes window, whose edit can
+    // still be given up.
     InnSheet shownInn() const;
 
     // The about window of File > About, and the closing window every close
@@ -56,6 +58,11 @@ public:
     // where it tells of a problem that another printer may not have; the
     // system's default printer of the moment until then.
     void usePrinter(std::unique_ptr<SheetPrinter> printer) { printer_ = std::move(printer); }
+
+    // File > Export Handout: asks for a PDF file, of the sheets or of the
+    // players' cards, and writes the inns to it, each from a new page. The
+    // history hands its chosen inns here.
+    void exportHandout(std::vector<InnSheet> inns);
 
     // The session ends: closes, with the closing window only when the session
     // manager lets the program ask the user.
@@ -94,6 +101,7 @@ private:
         QAction* fileOpen = nullptr;
         QAction* fileSave = nullptr;
         QAction* fileExport = nullptr;
+        QAction* fileExportHandout = nullptr;
         QAction* filePrint = nullptr;
         QAction* filePrintPreview = nullptr;
         QAction* fileAbout = nullptr;
@@ -104,10 +112,12 @@ private:
         QAction* editNextInn = nullptr;
         QAction* editKeepInn = nullptr;
         QAction* editHistory = nullptr;
+        QAction* editInnNotes = nullptr;  // checked when the shown inn has notes
         QAction* editRerollTable = nullptr;
         QAction* editRerollPatron = nullptr;
         QAction* editFleshOutPatron = nullptr;
         QAction* editFleshOutTable = nullptr;
+        QAction* editPinLine = nullptr;  // named for what it does to the line, by showCommands
         QAction* editBarScenes = nullptr;
         QAction* editWordLists = nullptr;
     };
@@ -119,14 +129,22 @@ private:
     // The desk's shown inn, and what applies to it, in the form and the menus.
     void showInn();
     void showCommands();
+    void showPinCommand(const InnDesk::Commands& commands);
     void openInn();
     // Whether the inns may be opened where the history must drop inns for them.
     bool mayDrop(std::size_t opened, std::size_t drops);
     void copyTable();
     void showHistoryList();
+    void editNotes();
+    // Puts what is typed in the open cell editor or notes window into the
+    // shown inn, the notes window closed, before a change of it.
+    void commitEdits();
+    void showNotesMark();
     void saveInn();
     // File > Export, with the file type of `format` chosen when one is given.
     void exportInn(std::optional<ExportFormat> format = std::nullopt);
+    // Writes the file of File > Export or Export Handout, or tells what failed.
+    void writeExported(const QString& path, const std::optional<std::string>& bytes);
     void printInn();
     void previewPrintedInn();
     void copyInn();
@@ -145,10 +163,12 @@ private:
     InnOpenDialog openDialog_;
     InnSaveDialog saveDialog_;
     InnSaveDialog exportDialog_;
+    InnSaveDialog handoutDialog_;
     std::unique_ptr<SheetPrinter> printer_ = std::make_unique<DefaultPrinter>();
     InnPrintDialogs printDialogs_;
     QDialog* about_ = nullptr;
     QDialog* closing_ = nullptr;
+    InnNotesDialog* notesDialog_ = nullptr;  // while Edit > Inn Notes… is open
     CloseState closeState_ = CloseState::Open;
     bool painted_ = false;  // the first inn is on the screen
 };

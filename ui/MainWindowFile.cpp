@@ -6,6 +6,7 @@
 #include "files/InnFile.h"
 #include "files/SafeFileWriter.h"
 #include "output/formats/InnSheetText.h"
+#include "output/print/SheetPdf.h"
 #include "ui/InnExport.h"
 #include "ui/MainWindow.h"
 
@@ -70,10 +71,23 @@ void MainWindow::exportInn(std::optional<ExportFormat> format)
     if (!choice)
         return;
     const ExportFormat written = exportFormatFor(choice->path, choice->fileType);
-    const std::optional<std::string> bytes = exportedInn(written, inn, desk_.shownPlace());
+    writeExported(choice->path, exportedInn(written, inn, desk_.shownPlace()));
+}
+
+void MainWindow::exportHandout(std::vector<InnSheet> inns)
+{
+    if (inns.empty())
+        return;
+    const std::optional<InnSaveDialog::Choice> choice = handoutDialog_.ask(this, exportFileName(handoutTitle(inns)));
+    if (choice)
+        writeExported(choice->path, exportedHandout(inns, choice->fileType));
+}
+
+void MainWindow::writeExported(const QString& path, const std::optional<std::string>& bytes)
+{
     if (!bytes)
-        reportError("Cannot create file " + choice->path.toStdString());
-    else if (const auto error = writeFileSafely(localPath(choice->path), *bytes))
+        reportError("Cannot create file " + path.toStdString());
+    else if (const auto error = writeFileSafely(localPath(path), *bytes))
         reportError(*error);
 }
 

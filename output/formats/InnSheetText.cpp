@@ -15,10 +15,10 @@ void appendEndedLines(const TextLines& lines, std::string_view lineEnd, std::str
     }
 }
 
-// The inn sheet text, line by line, into `out`: a TextLines, or EndedLines
-// for its bytes.
+// The banner and the inn's particulars and rooms, line by line, into `out`:
+// a TextLines, or EndedLines for its bytes. The players' card starts so too.
 template <typename Lines>
-void writeInnSheetText(const InnSheet& sheet, Lines& out)
+void writeParticulars(const InnSheet& sheet, Lines& out)
 {
     const RoomTable& rooms = sheet.rooms;
     out.add(bannerLine());
@@ -31,6 +31,19 @@ void writeInnSheetText(const InnSheet& sheet, Lines& out)
     out.add({rooms.cell(2, 1), " beds in double rooms at ", rooms.cell(2, 2), " silver pieces a night and"});
     out.add({rooms.cell(3, 1), " beds in the shared common room at ", rooms.cell(3, 2), " silver pieces a night."});
     out.add("");
+}
+
+template <typename Lines>
+void writeMenu(const InnSheet& sheet, Lines& out)
+{
+    out.add("Today's Menu");
+    out.addAll(sheet.menuLines);
+}
+
+template <typename Lines>
+void writeInnSheetText(const InnSheet& sheet, Lines& out)
+{
+    writeParticulars(sheet, out);
     out.add("Bar Scene");
     out.add(sheet.barScene);
     out.add("");
@@ -38,8 +51,17 @@ void writeInnSheetText(const InnSheet& sheet, Lines& out)
     out.add("");
     out.addAll(sheet.tableText);
     out.add("");
-    out.add("Today's Menu");
-    out.addAll(sheet.menuLines);
+    writeMenu(sheet, out);
+    if (sheet.notes.empty())
+        return;
+    out.add("");
+    out.add("Notes");
+    forEachNoteLine(sheet.notes, [&out](std::string_view line) {
+        if (line.empty())
+            out.add("");
+        else
+            out.add({kNoteIndent, line});
+    });
 }
 
 // The lines' bytes straight into the output, each followed by its line end.
@@ -74,6 +96,13 @@ void appendInnSheetText(const InnSheet& sheet, std::string_view lineEnd, std::st
 {
     EndedLines lines(lineEnd, out);
     writeInnSheetText(sheet, lines);
+}
+
+void buildPlayersCardText(const InnSheet& sheet, TextLines& out)
+{
+    out.clear();
+    writeParticulars(sheet, out);
+    writeMenu(sheet, out);
 }
 
 void appendCrLfText(const TextLines& lines, std::string& out) { appendEndedLines(lines, "\r\n", out); }

@@ -208,7 +208,7 @@ std::string_view ageWithoutArticle(std::string_view age)
     return age;
 }
 
-void JsonFormat::append(const InnSheet& sheet, InnPlace place, std::string& out)
+void appendJsonParticulars(const InnSheet& sheet, InnPlace place, MenuSections& menu, std::string& out)
 {
     out += "{\"inn\":";
     out += Decimal(place.number);
@@ -221,8 +221,13 @@ void JsonFormat::append(const InnSheet& sheet, InnPlace place, std::string& out)
     appendKey("rooms", out);
     appendRooms(sheet.rooms, out);
     appendKey("menu", out);
-    splitMenu(sheet.menuLines, menu_);
-    appendMenu(sheet.menuLines, menu_, out);
+    splitMenu(sheet.menuLines, menu);
+    appendMenu(sheet.menuLines, menu, out);
+}
+
+void JsonFormat::append(const InnSheet& sheet, InnPlace place, std::string& out)
+{
+    appendJsonParticulars(sheet, place, menu_, out);
     appendStringMember("scene", sheet.barScene, out);
     appendKey("tableCount", out);
     out += Decimal(sheet.tableCount);
@@ -233,6 +238,8 @@ void JsonFormat::append(const InnSheet& sheet, InnPlace place, std::string& out)
         appendKey("shownTable", out);
         out += Decimal(sheet.chosenTable + 1);
     }
+    if (!sheet.notes.empty())
+        appendStringMember("notes", sheet.notes, out);
     out += "}\n";
 }
 

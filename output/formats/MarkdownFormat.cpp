@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/TableText.h"
+#include "output/formats/InnSheetText.h"
 
 namespace brewick {
 
@@ -123,9 +124,35 @@ void appendTables(const InnSheet& sheet, std::string& out)
     out += '\n';
 }
 
-// The menu's groups are items, their dishes and drinks (indented in the
-// menu) items below them; the blank lines between groups are left out.
-void appendMenu(const TextLines& menuLines, std::string& out)
+// A paragraph for each run of lines between empty ones, its lines kept apart
+// by hard line breaks. The lines lose their blanks at either end: a margin
+// would open a code block. A line starting with "=" would make the one above
+// it a heading, and one starting with "~" could open a code block.
+void appendNotes(std::string_view notes, std::string& out)
+{
+    constexpr std::string_view kLineBreak = "\\\n";
+    appendLine(out, {"## Notes"});
+    std::string_view before = "\n";  // ends the line above and starts a paragraph, or breaks the line
+    forEachNoteLine(notes, [&](std::string_view line) {
+        const std::string_view text = trimmed(line);
+        if (text.empty()) {
+            if (before == kLineBreak)
+                before = "\n\n";
+            return;
+        }
+        out += before;
+        if (text.starts_with('=') || text.starts_with('~'))
+            out += '\\';
+        appendText(text, out);
+        before = kLineBreak;
+    });
+    out += "\n\n";
+}
+
+}  // namespace
+
+// The blank lines between the menu's groups are left out.
+void appendMarkdownMenu(const TextLines& menuLines, std::string& out)
 {
     appendLine(out, {"## Today's Menu\n"});
     for (std::string_view line : menuLines) {
@@ -136,7 +163,6 @@ void appendMenu(const TextLines& menuLines, std::string& out)
     }
     out += '\n';
 }
-}  // namespace
 
 void appendMarkdownTable(TextLines::const_iterator first, TextLines::const_iterator last, const TableBlock& block,
                          std::string& out)
@@ -156,17 +182,24 @@ void appendMarkdownTable(TextLines::const_iterator first, TextLines::const_itera
     }
 }
 
-void MarkdownFormat::append(const InnSheet& sheet, InnPlace, std::string& out)
+void appendMarkdownParticulars(const InnSheet& sheet, std::string& out)
 {
     appendTextLine(out, "# ", sheet.innName, "\n");
     out += "Landlord: ";
     appendEscaped(sheet.landlordName, kOpenersInText, out);
     appendLine(out, {" · Location: ", locationName(sheet.location), " · Quality: ", qualityName(sheet.quality), "\n"});
     appendRooms(sheet.rooms, out);
+}
+
+void MarkdownFormat::append(const InnSheet& sheet, InnPlace, std::string& out)
+{
+    appendMarkdownParticulars(sheet, out);
     appendLine(out, {"## Bar Scene\n"});
     appendTextLine(out, "", sheet.barScene, "\n");
     appendTables(sheet, out);
-    appendMenu(sheet.menuLines, out);
+    appendMarkdownMenu(sheet.menuLines, out);
+    if (!sheet.notes.empty())
+        appendNotes(sheet.notes, out);
 }
 
 }  // namespace brewick

@@ -8,12 +8,13 @@
 
 namespace brewick {
 
-void printInnSheet(PrintCanvas& canvas, const TextLines& sheetText, std::string_view footerDate)
+void printInnSheet(PrintCanvas& canvas, const TextLines& sheetText, std::string_view footerDate,
+                   std::size_t particularLines)
 {
     canvas.setFont(kPrintFontFamily, 14);
     LinePrinter printer(canvas);
     printer.writeLine(kProductName);
-    const std::size_t tableText = std::min(kTableTextLine, sheetText.size());
+    const std::size_t tableText = std::min(particularLines, sheetText.size());
     canvas.setFont(kPrintFontFamily, 12);
     for (std::size_t line = 1; line < tableText; ++line)
         printer.writeLine(sheetText[line]);

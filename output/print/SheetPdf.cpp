@@ -42,8 +42,10 @@ QPageSize paperFor(QLocale::Territory territory)
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
-std::optional<std::string> sheetPdf(const TextLines& sheetText, std::string_view title, const QPageSize& paper,
-                                    std::string_view footerDate)
+namespace {
+// The bytes of a PDF titled `title` whose pages `print` draws on the canvas.
+template <typename Print>
+std::optional<std::string> pdfOf(std::string_view title, const QPageSize& paper, Print print)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -58,9 +60,47 @@ std::optional<std::string> sheetPdf(const TextLines& sheetText, std::string_view
         QtPrintCanvas canvas(writer);
         if (!canvas.isOpen())
             return std::nullopt;
-        printInnSheet(canvas, sheetText, footerDate);
+        print(canvas);
     }
     return bytes.toStdString();
+}
+}  // namespace
+
+std::optional<std::string> sheetPdf(const TextLines& sheetText, std::string_view title, const QPageSize& paper,
+                                    std::string_view footerDate)
+{
+    return pdfOf(title, paper, [&](PrintCanvas& canvas) { printInnSheet(canvas, sheetText, footerDate); });
+}
+
+std::string handoutTitle(std::span<const InnSheet> inns)
+{
+    if (inns.empty())
+        return std::string(kProductName);
+    if (inns.size() == 1)
+        return inns.front().innName;
+    std::string title;
+    joinInto(title,
+             {inns.front().innName, " and ", Decimal(inns.size() - 1), inns.size() == 2 ? " more inn" : " more inns"});
+    return title;
+}
+
+std::optional<std::string> handoutPdf(std::span<const InnSheet> inns, Printout printout, const QPageSize& paper,
+                                      std::string_view footerDate)
+{
+    return pdfOf(handoutTitle(inns), paper, [&](PrintCanvas& canvas) {
+        TextLines text;
+        for (const InnSheet& inn : inns) {
+            if (&inn != &inns.front())
+                canvas.newPage();
+            if (printout == Printout::PlayersCard) {
+                buildPlayersCardText(inn, text);
+                printInnSheet(canvas, text, footerDate, kCardMenuLine);
+            } else {
+                buildInnSheetText(inn, text);
+                printInnSheet(canvas, text, footerDate);
+            }
+        }
+    });
 }
 
 }  // namespace brewick

@@ -18,6 +18,7 @@
 #include "cycle/InnGenerator.h"
 #include "files/ListFile.h"
 #include "output/formats/InnSheetText.h"
+#include "print/PdfDocument.h"
 #include "support/TempDir.h"
 #include "support/TestData.h"
 
@@ -221,7 +222,8 @@ TEST_F(BatchTool, ABadCommandLineExitsTwoWithTheProblemAndTheUsageOnly)
         {{"--count", "1e3"}, "--count: '1e3' is not a whole number"},
         {{"--count="}, "--count: '' is not a whole number"},
         {{"--count", "99999999999"}, "--count: '99999999999' is not a whole number from 0 to 4294967295"},
-        {{"--format", "xml"}, "--format: 'xml' is not one of text, markdown, json"},
+        {{"--format", "xml"}, "--format: 'xml' is not one of text, markdown, json, pdf"},
+        {{"--players=no"}, "--players takes no value"},
         {{"--output="}, "--output: the name is empty"},
         {{"--flesh-out=yes"}, "--flesh-out takes no value"},
         {{"--flesh-out", "yes"}, "unexpected argument 'yes'"},
@@ -288,6 +290,11 @@ TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
     fs::create_directory(fifoInns);
     mkfifo(fifo.c_str(), 0600);
     mkfifo((fifoInns / "1.txt").c_str(), 0600);
+    const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+    const fs::path elsewhere = dir.path() / "elsewhere";
+    fs::create_directory(elsewhere);
+    fs::copy_file(BREWICK_BATCH, elsewhere / "brewick-batch");
     struct Row {
         std::vector<std::string> arguments;
         std::string message;
@@ -310,6 +317,14 @@ TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
         {{"--scenes", "/dev/zero"}, "cannot read scene file /dev/zero: not a regular file"},
         {{"--output", fifoInns.string()},
          "Cannot create file " + (fifoInns / "1.txt").string() + ": not a regular file"},
+        {{"--format", "pdf"}, "will not write a PDF to a terminal", {.stdoutPath = ptsname(terminal)}},
+        {{"--format", "pdf"},
+         "cannot write PDF: the PDF writer is not installed",
+         {.program = elsewhere / "brewick-batch", .stdoutPath = "/dev/null"}},
+#ifdef BREWICK_PDF_WRITER
+        {{"--format", "pdf"}, "standard output: No space left on device", {.stdoutPath = "/dev/full"}},
+        {{"--format", "pdf", "--output", aFile.string()}, "cannot create folder " + aFile.string()},
+#endif
     };
     for (const Row& row : rows) {
         const BatchResult run = runBatch(row.arguments, row.setting);
@@ -323,6 +338,7 @@ TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
     EXPECT_EQ(contents(inns / "1.txt"), runBatch({"--seed", "3"}).out);
     EXPECT_EQ(contents(aFile), "x");
     EXPECT_TRUE(fs::is_fifo(fifoInns / "1.txt"));
+    close(terminal);
 }
 
 // Disk full, for real: no file may grow past a few hundred bytes, less than
@@ -472,6 +488,76 @@ TEST_F(BatchTool, JsonLinesCarryTheSectionsOfEachInn)
                 EXPECT_EQ(patrons[p]["race"].toString(), json(patronWords(drawn[p], line).race));
                 EXPECT_EQ(patrons[p]["gender"].toString(), drawn[p].woman ? "woman" : "man");
             }
+        }
+    }
+}
+
+#ifdef BREWICK_PDF_WRITER
+// A handout: one PDF, every inn from a page of its own on, each with its
+// footer; to a folder, one PDF per inn, titled with the inn's name.
+TEST_F(BatchTool, PdfHoldsEveryInnFromANewPageOrOneFilePerInn)
+{
+    const std::vector<InnSheet> inns = windowInns(4, sceneFile, 3);
+    const std::vector<std::string> arguments = {"--seed",   "4",   "--count",  "3",
+                                                "--format", "pdf", "--scenes", sceneFile.string()};
+    const fs::path handout = dir.path() / "handout.pdf";
+    const BatchResult run = runBatch(arguments, {.stdoutPath = handout});
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(run.err, "");
+    const test::PdfDocument pdf(handout);
+    EXPECT_THAT(pdf.info(), HasSubstr("Title:           " + inns[0].innName + " and 2 more inns\n"));
+    const int pages = pdf.pageCount();
+    int page = 0;
+    for (const InnSheet& inn : inns) {
+        const std::string opening = test::squeeze(std::string(kProductName) + inn.innName + " is run by");
+        while (++page <= pages && !test::squeeze(pdf.text(page)).starts_with(opening)) {
+        }
+        EXPECT_LE(page, pages) << inn.innName << " starts no page after the inn before it";
+    }
+    const std::string banner = test::squeeze(bannerLine());
+    const std::string text = test::squeeze(pdf.text());
+    std::size_t footers = 0;
+    for (std::size_t at = text.find(banner); at != std::string::npos; at = text.find(banner, at + 1))
+        ++footers;
+    EXPECT_EQ(footers, inns.size());
+
+    std::vector<std::string> toFolder = arguments;
+    toFolder.insert(toFolder.end(), {"--output", (dir.path() / "inns").string()});
+    EXPECT_EQ(runBatch(toFolder).exitStatus, 0);
+    EXPECT_EQ(entries(dir.path() / "inns"), (std::vector<std::string>{"1.pdf", "2.pdf", "3.pdf"}));
+    for (std::size_t n = 1; n <= inns.size(); ++n)
+        EXPECT_THAT(test::PdfDocument(dir.path() / "inns" / (std::to_string(n) + ".pdf")).info(),
+                    HasSubstr("Title:           " + inns[n - 1].innName + "\n"));
+}
+#endif
+
+// What the players may see, in every format: the inn and its menu, and no
+// patron nor bar scene.
+TEST_F(BatchTool, PlayersCardsNameTheInnAndItsMenuAndNoPatron)
+{
+    const std::vector<InnSheet> inns = windowInns(4, sceneFile, 3);
+    const fs::path pdfFile = dir.path() / "cards.pdf";
+    const std::vector<std::string> formats = {"text", "markdown", "json",
+#ifdef BREWICK_PDF_WRITER
+                                              "pdf"
+#endif
+    };
+    for (const std::string& format : formats) {
+        const bool pdf = format == "pdf";
+        const BatchResult run =
+            runBatch({"--seed", "4", "--count", "3", "--players", "--format", format, "--scenes", sceneFile.string()},
+                     {.stdoutPath = pdf ? std::optional(pdfFile) : std::nullopt});
+        EXPECT_EQ(run.exitStatus, 0) << format << ": " << run.err;
+        const std::string out = pdf ? test::squeeze(test::PdfDocument(pdfFile).text()) : run.out;
+        const auto holds = [&](std::string_view text) {
+            return out.find(pdf ? test::squeeze(text) : std::string(text)) != std::string::npos;
+        };
+        for (const InnSheet& inn : inns) {
+            EXPECT_TRUE(holds(inn.innName)) << format;
+            EXPECT_TRUE(holds(trimmed(inn.menuLines[1]))) << format << ": the first main course";
+            EXPECT_FALSE(holds(inn.barScene)) << format;
+            for (std::string_view line : inn.tableText)
+                EXPECT_TRUE(trimmed(line).empty() || !holds(line)) << format << ": " << line;
         }
     }
 }

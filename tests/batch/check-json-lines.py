@@ -2,7 +2,8 @@
 """Runs brewick-batch for COUNT inns as JSON and as text from one seed, and
 checks every JSON line against the schema and against the text of the same
 inn: room numbers are integers, the menu is its three groups, and each patron's
-words are the ones its line in the text is made of. With --flesh-out, every
+words are the ones its line in the text is made of; each players' card passes
+the schema as the inn's line up to its menu. With --flesh-out, every
 patron has details, their first names tell the races apart, a second run gives
 the same bytes, and the inns are those of the run without it but for the details.
 
@@ -122,13 +123,21 @@ def main():
     problems = []
     if len(json_lines) != int(count) or len(inns_as_text) != int(count):
         problems.append(f"{len(json_lines)} JSON lines and {len(inns_as_text)} text inns, not {count}")
+    cards = batch(program, seed, count, "json", "--players", *options).splitlines()
     seen = {"woman": 0, "man": 0, "empty tables": 0}
-    for number, (line, lines) in enumerate(zip(json_lines, inns_as_text), 1):
+    for number, (line, lines, card) in enumerate(zip(json_lines, inns_as_text, cards), 1):
         inn = json.loads(line)
+        card = json.loads(card)
         errors = [f"inn {number}: {error.json_path}: {error.message}" for error in validator.iter_errors(inn)]
+        errors += [f"card {number}: {error.json_path}: {error.message}" for error in validator.iter_errors(card)]
         problems += errors
         if errors:
             continue
+        # The players' card is the inn up to its menu; a sheet short of its tables is neither.
+        if card != {key: inn[key] for key in list(inn)[:list(inn).index("menu") + 1]}:
+            problems.append(f"card {number} is not inn {number} up to its menu: {card}")
+        if validator.is_valid({key: value for key, value in inn.items() if key != "tables"}):
+            problems.append(f"inn {number} without its tables passes the schema")
         check_inn(number, inn, lines, problems)
         for table in inn["tables"]:
             seen["empty tables"] += not table["patrons"]

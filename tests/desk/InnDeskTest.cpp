@@ -80,7 +80,7 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
         {"a second inn", Generate, 2, true, false},
         {"a third", Generate, 3, true, false},
         {"back", Previous, 2, true, true},
-        {"an edit there", EditName, 2, true, true},
+        {"an edit and notes there, no step", EditName, 2, true, true},
         {"back to the first, with its table choice", Previous, 1, false, true},
         {"past the end", Previous, 1, false, true},
         {"forward to the edited second", Next, 2, true, true},
@@ -119,6 +119,7 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
             break;
         case EditName:
             desk->shownSheet().innName += " Reborn";
+            desk->setNotes("Session 12:\nthe smugglers' contact");
             break;
         case ChooseTable:
             desk->chooseTable(1);
@@ -153,6 +154,7 @@ TEST_F(InnDeskTest, PreviousAndNextStepThroughTheRunsInns)
         EXPECT_EQ(desk->commands().next, row.next);
     }
     EXPECT_THAT(inns[2].first.innName, testing::EndsWith(" Reborn"));
+    EXPECT_THAT(inns[2].second, HasSubstr("\r\nNotes\r\n  Session 12:\r\n  the smugglers' contact\r\n"));
     EXPECT_EQ(inns[1].first.chosenTable, 1);
 }
 
@@ -214,6 +216,82 @@ TEST_F(InnDeskTest, FleshingOutDrawsApartFromGenerate)
     desk->chooseTableLine(1);
     desk->fleshOutPatron();
     EXPECT_EQ(sheet().shownTableLines[2], details);
+}
+
+// A pinned line stays through the draws that would replace it, in the inn
+// a desk without pins draws; Re-roll Patron leaves it, and unpinned it is
+// no longer marked.
+TEST_F(InnDeskTest, PinnedLinesStayThroughTheDrawsInTheInnsDrawnWithoutThem)
+{
+    constexpr std::size_t kClosingLine = ~std::size_t{0};
+    std::size_t pinnedTable = 0;
+    const auto regenerate = [](InnPart part) {
+        return [part](InnDesk& desk) {
+            desk.setPart(part, true);
+            desk.generate();
+        };
+    };
+    struct Row {
+        const char* name;
+        LineBox box;
+        std::size_t line;  // at the box's cursor
+        bool lastTable;    // pinned at the last table, then drawn until there are fewer
+        std::function<void(InnDesk&)> draw;
+    };
+    const Row rows[] = {
+        {"a patron, Generate", LineBox::Table, 1, false, regenerate(InnPart::All)},
+        {"a patron, Regenerate Tables", LineBox::Table, 1, false, regenerate(InnPart::Tables)},
+        {"a patron, Re-roll Table", LineBox::Table, 1, false, [](InnDesk& desk) { desk.rerollTable(); }},
+        {"what they are doing, Re-roll Table", LineBox::Table, kClosingLine, false,
+         [](InnDesk& desk) { desk.rerollTable(); }},
+        {"a patron of the last table, until there are fewer", LineBox::Table, 1, true,
+         [&](InnDesk& desk) {
+             while (desk.generator().sheet().tableBlocks.size() > pinnedTable)
+                 desk.generate();
+         }},
+        {"a menu line, Regenerate Menu", LineBox::Menu, 1, false, regenerate(InnPart::Menu)},
+        {"the bar scene, Regenerate Scene", LineBox::Scene, 0, false, regenerate(InnPart::Scene)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        openDesk();
+        InnDesk plain(2026, dir.path() / "BarScenes.txt");
+        plain.start();
+        plain.generate();
+        const std::vector<TableBlock>& blocks = sheet().tableBlocks;
+        pinnedTable = row.lastTable ? blocks.size() - 1 : 0;
+        while (blocks[pinnedTable].patrons.empty())
+            --pinnedTable;
+        desk->chooseTable(static_cast<int>(pinnedTable));
+        desk->chooseLineBox(row.box);
+        desk->chooseTableLine(row.line == kClosingLine ? sheet().shownTableLines.size() - 1 : row.line);
+        desk->chooseMenuLine(row.line);
+        desk->togglePin();
+        ASSERT_TRUE(desk->commands().pinned);
+        const std::vector<std::string> pinned = desk->pinnedLinesOf(desk->shownId());
+        ASSERT_EQ(pinned.size(), 1u);
+        row.draw(*desk);
+        row.draw(plain);
+        const InnSheet& drawn = plain.generator().sheet();
+        EXPECT_EQ(std::tie(sheet().innName, sheet().landlordName, sheet().rooms, sheet().tableCount),
+                  std::tie(drawn.innName, drawn.landlordName, drawn.rooms, drawn.tableCount));
+        desk->chooseTable(static_cast<int>(std::min(pinnedTable, blocks.size() - 1)));
+        const TextLines& lines = row.box == LineBox::Menu ? sheet().menuLines : sheet().shownTableLines;
+        const auto at = row.box == LineBox::Scene ? 0 : std::ranges::find(lines, pinned[0]) - lines.begin();
+        ASSERT_EQ(row.box == LineBox::Scene ? sheet().barScene : std::string(lines[static_cast<std::size_t>(at)]),
+                  pinned[0]);
+        EXPECT_THAT(desk->pinnedLines(row.box), ElementsAre(at));
+        desk->chooseTableLine(static_cast<std::size_t>(at));
+        desk->chooseMenuLine(static_cast<std::size_t>(at));
+        if (row.box == LineBox::Table) {
+            const InnSheet before = sheet();
+            desk->rerollTableLine();
+            EXPECT_TRUE(sheet() == before);
+        }
+        desk->togglePin();
+        EXPECT_FALSE(desk->commands().pinned);
+        EXPECT_THAT(desk->pinnedLines(row.box), ElementsAre());
+    }
 }
 
 TEST_F(InnDeskTest, OpeningAPartlyDamagedFileKeepsItsGoodInnsInOrder)

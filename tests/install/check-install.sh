@@ -2,9 +2,10 @@
 # Checks an install prefix filled by `cmake --install`, or the usr/ of an
 # unpacked package: the programs, the menu entry, the metainfo, every icon
 # size and the JSON schema are where the desktop and programs look for them,
-# the entry and the metainfo pass their validators, and both manual pages
-# render cleanly, brewick-batch's documenting every option its --help lists,
-# and the pages and the metainfo's newest release name the programs' version.
+# the entry and the metainfo pass their validators, brewick-batch writes a PDF
+# with its installed PDF writer, and both manual pages render cleanly,
+# brewick-batch's documenting every option its --help lists, and the pages
+# and the metainfo's newest release name the programs' version.
 set -euo pipefail
 
 if [[ $# -ne 1 ]]; then
@@ -61,6 +62,18 @@ expect_program "$prefix/bin/brewick"
 # GIO is loaded at the first Edit > Bar Scenes, not at every start-up.
 ! readelf -d "$prefix/bin/brewick" | grep 'NEEDED.*libgio' || fail "brewick loads GIO at start-up"
 expect_program "$prefix/bin/brewick-batch"
+# brewick-batch's PDF writer, a module it finds from its own folder.
+pdf_writer=$(find "$prefix/lib" -path '*/brewick/brewick-batch-pdf.so' 2>/dev/null | head -n 1)
+if [[ -z $pdf_writer ]]; then
+  fail "missing brewick-batch-pdf.so in a brewick folder under $prefix/lib"
+else
+  ! readelf -d "$pdf_writer" | grep -E '\((RUNPATH|RPATH)\)' || fail "$pdf_writer has a search path for libraries"
+  pdf_home=$(mktemp -d)
+  HOME=$pdf_home XDG_RUNTIME_DIR=$pdf_home XDG_DATA_HOME=$pdf_home \
+    "$prefix/bin/brewick-batch" --seed 4 --count 2 --format pdf >"$pdf_home/inns.pdf" &&
+    [[ $(head -c 5 "$pdf_home/inns.pdf") == %PDF- ]] || fail "the installed brewick-batch writes no PDF"
+  rm -rf "$pdf_home"
+fi
 expect_file "$desktop_file"
 expect_file "$metainfo_file"
 expect_file "$share/icons/hicolor/scalable/apps/$app_id.svg"

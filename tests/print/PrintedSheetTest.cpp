@@ -20,23 +20,35 @@ constexpr std::string_view kDate = "1/5/09  19:03";
 
 std::string expectedFooter() { return std::string(bannerLine()) + " " + std::string(kDate); }
 
+// The players' card is printed as the sheet: its menu, from its heading on,
+// in the size of the sheet's tables and menu.
 TEST(PrintedSheet, TitleParticularsTablesAndMenuInTheirSizes)
 {
-    const TextLines text = sheetTextOf(smallInn());
-    // Wide enough for the bar scene.
-    RecordingCanvas canvas(3000, 5000);
-    printInnSheet(canvas, text, kDate);
+    TextLines card;
+    buildPlayersCardText(smallInn(), card);
+    ASSERT_EQ(card[kCardMenuLine], "Today's Menu");
+    const struct {
+        const char* name;
+        TextLines text;
+        std::size_t particularLines;
+    } rows[] = {{"sheet", sheetTextOf(smallInn()), kTableTextLine}, {"players' card", card, kCardMenuLine}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        // Wide enough for the bar scene.
+        RecordingCanvas canvas(3000, 5000);
+        printInnSheet(canvas, row.text, kDate, row.particularLines);
 
-    std::vector<std::pair<std::string, double>> printed;
-    for (const DrawnText& drawn : canvas.drawn)
-        printed.emplace_back(drawn.text, drawn.points);
-    std::vector<std::pair<std::string, double>> expected = {{"Brewick", 14}};
-    for (std::size_t line = 1; line < text.size(); ++line)
-        if (!text[line].empty())
-            expected.emplace_back(text[line], line < kTableTextLine ? 12 : 10);
-    expected.emplace_back(expectedFooter(), 8);
-    EXPECT_THAT(printed, testing::ElementsAreArray(expected));
-    EXPECT_THAT(canvas.families, testing::Each(std::string(kPrintFontFamily)));
+        std::vector<std::pair<std::string, double>> printed;
+        for (const DrawnText& drawn : canvas.drawn)
+            printed.emplace_back(drawn.text, drawn.points);
+        std::vector<std::pair<std::string, double>> expected = {{"Brewick", 14}};
+        for (std::size_t line = 1; line < row.text.size(); ++line)
+            if (!row.text[line].empty())
+                expected.emplace_back(row.text[line], line < row.particularLines ? 12 : 10);
+        expected.emplace_back(expectedFooter(), 8);
+        EXPECT_THAT(printed, testing::ElementsAreArray(expected));
+        EXPECT_THAT(canvas.families, testing::Each(std::string(kPrintFontFamily)));
+    }
 }
 
 TEST(PrintedSheet, FooterOnlyAtTheBottomOfTheLastPageOnWhite)

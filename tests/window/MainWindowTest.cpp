@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -20,6 +21,7 @@
 #include "output/formats/JsonFormat.h"
 #include "output/print/PrintedSheet.h"
 #include "platform/EditedFileWatcher.h"
+#include "print/PdfDocument.h"
 #include "print/RecordingCanvas.h"
 #include "support/Files.h"
 #include "support/FullDisk.h"
@@ -27,6 +29,7 @@
 #include "ui/InnExport.h"
 #include "ui/dialogs/ErrorBox.h"
 #include "ui/dialogs/InnHistoryDialog.h"
+#include "ui/dialogs/InnNotesDialog.h"
 
 namespace brewick {
 namespace {
@@ -113,6 +116,10 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
     const auto saved = [&] { return written(names::saveAction, "inn.txt"); };
     const auto markdown = [&] { return written(names::exportAction, "inn.md"); };
     const auto json = [&] { return written(names::exportAction, "inn.json"); };
+    const auto handout = [&] {
+        EXPECT_EQ(writeThrough(*window, names::exportHandoutAction, dir.path() / "handout.pdf"), std::nullopt);
+        return test::PdfDocument(dir.path() / "handout.pdf").text();
+    };
     const auto copied = [] { return QGuiApplication::clipboard()->text().toStdString(); };
     const auto printedText = [&] {
         window->findChild<QAction*>(QString::fromLatin1(names::printAction))->trigger();
@@ -168,6 +175,7 @@ TEST_F(MainWindowTest, EveryCommandSeesTheCellBeingTyped)
         {"Save", kSingle, kBeds, {}, {}, saved, kSentence},
         {"Export as Markdown", kSingle, kBeds, {}, {}, markdown, "| Number | 4321 |"},
         {"Export as JSON", kSingle, kBeds, {}, {}, json, "\"single\":{\"beds\":4321,"},
+        {"Export Handout", kSingle, kBeds, {}, {}, handout, kSentence},
         {"Copy Inn", kSingle, kBeds, {}, copyInn, copied, kSentence},
         {"Print", kSingle, kBeds, {}, {}, printedText, kSentence},
         {"Print by Ctrl+P", kSingle, kBeds, {}, print, [&] { return printed; }, kSentence},
@@ -247,6 +255,43 @@ TEST_F(MainWindowTest, EscapeGivesUpAnEditTheSessionKeptAlready)
         EXPECT_EQ(view->currentIndex().data().toString(), shown);
         EXPECT_TRUE(window->shownInn() == before);
         EXPECT_FALSE(holdsTheTyping(test::waitForFile(test::windowSessionFiles(session), std::not_fn(holdsTheTyping))));
+    }
+}
+
+// Ctrl+Shift+N opens the notes with the focus in their box; what is typed
+// reaches the starred inns as typing does, and Ctrl+Return keeps it, while
+// Escape gives it up there too.
+TEST_F(MainWindowTest, TheNotesWindowKeepsWithCtrlReturnAndGivesUpWithEscape)
+{
+    const std::string kept = "\"notes\":\"Session 12\\nthe smugglers' contact\"";
+    const std::pair<Qt::KeyboardModifiers, Qt::Key> rows[] = {{Qt::ControlModifier, Qt::Key_Return},
+                                                              {Qt::NoModifier, Qt::Key_Escape}};
+    for (const auto& [modifiers, key] : rows) {
+        SCOPED_TRACE(key);
+        openWindow();
+        const std::filesystem::path starred = dir.path() / std::to_string(key) / "kept-inns.jsonl";
+        window->keepInnsIn(dir.path() / std::to_string(key), starred);
+        QWidget* generate = find<QWidget>(names::generateButton);
+        QTest::keyClick(generate, Qt::Key_D, Qt::ControlModifier);
+        const auto starredFile = [&] { return std::vector{starred}; };
+        const auto holdsTheNotes = [&](const std::string& file) { return file.find(kept) != std::string::npos; };
+        test::ModalHandler handler({test::answerWindow<InnNotesDialog>([&](InnNotesDialog* dialog) {
+            EXPECT_EQ(dialog->windowTitle().toStdString(), "Notes on " + sheet().innName);
+            QWidget* box = QApplication::focusWidget();
+            ASSERT_EQ(box, dialog->findChild<QPlainTextEdit*>(QString::fromLatin1(names::notesEdit)));
+            QTest::keyClicks(box, "Session 12");
+            QTest::keyClick(box, Qt::Key_Return);
+            QTest::keyClicks(box, "the smugglers' contact");
+            test::waitForFile(starredFile, holdsTheNotes);
+            QTest::keyClick(box, key, modifiers);
+        })});
+        QTest::keyClick(generate, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_TRUE(handler.allAnswered());
+        const bool keeps = key == Qt::Key_Return;
+        EXPECT_EQ(sheet().notes, keeps ? "Session 12\nthe smugglers' contact" : "");
+        EXPECT_EQ(find<QAction>(names::notesAction)->isChecked(), keeps);
+        const auto keptAsLeft = [&](const std::string& file) { return holdsTheNotes(file) == keeps; };
+        EXPECT_EQ(holdsTheNotes(test::waitForFile(starredFile, keptAsLeft)), keeps);
     }
 }
 
@@ -344,6 +389,24 @@ TEST_F(MainWindowTest, ExportWritesTheFormatTheNameOrTheFileTypeAsksFor)
     EXPECT_EQ(test::entries(dir.path()),
               (std::vector<std::string>{"another.txt", "chosen.inn.json", "notes.md", "other.txt", "plain.md",
                                         "printed.pdf", "remembered.inn.json", "sheet.pdf", "typed.JSON", "typed.md"}));
+}
+
+// The players' card leaves out what the players may not see.
+TEST_F(MainWindowTest, ExportHandoutWritesTheSheetOrThePlayersCard)
+{
+    const struct {
+        const char* typed;
+        int fileType;
+        bool withScene;
+    } rows[] = {{"sheet", 0, true}, {"card", 1, false}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(writeThrough(*window, names::exportHandoutAction, dir.path() / row.typed, row.fileType),
+                  std::nullopt);
+        const std::string text =
+            test::squeeze(test::PdfDocument(dir.path() / (row.typed + std::string(".pdf"))).text());
+        EXPECT_THAT(text, HasSubstr(test::squeeze(sheet().innName + " is run by " + sheet().landlordName)));
+        EXPECT_EQ(text.find(test::squeeze(sheet().barScene)) != std::string::npos, row.withScene) << row.typed;
+    }
 }
 
 TEST_F(MainWindowTest, ExportAndSaveEachOfferTheirOwnLastPath)
@@ -520,6 +583,48 @@ TEST_F(MainWindowTest, TheTableCommandsFollowTheShownTableNotTheFocus)
     QTest::keyClick(name, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(sheet().shownTableLines[0], heading);
     EXPECT_NE(sheet().shownTableLines[1], patron);
+}
+
+// Pin Line acts on the line at the cursor of the box the user was last in,
+// from the Edit menu, its shortcut or the table box's own menu: the line is
+// tinted, named in its box's accessible description and kept through Generate.
+TEST_F(MainWindowTest, PinLineMarksAndKeepsTheLineAtTheCursorOfTheBoxLastUsed)
+{
+    auto* lines = find<QPlainTextEdit>(names::tableLinesEdit);
+    auto* menu = find<QPlainTextEdit>(names::menuEdit);
+    auto* pin = find<QAction>(names::pinLineAction);
+    EXPECT_EQ(pin->text().remove('&'), "Pin Line");
+    lines->moveCursor(QTextCursor::Start);
+    lines->moveCursor(QTextCursor::NextBlock);
+    const QString patron = lines->textCursor().block().text();
+    // The table box's menu, asked for from the keyboard, pins the patron.
+    QTimer popupWatch;
+    QObject::connect(&popupWatch, &QTimer::timeout, [&] {
+        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            popupWatch.stop();
+            const QList<QAction*> offered = popup->actions();
+            const auto item = std::ranges::find(offered, pin);
+            ASSERT_NE(item, offered.end());
+            QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(*item).center());
+        }
+    });
+    popupWatch.start(5);
+    QContextMenuEvent ask(QContextMenuEvent::Keyboard, lines->cursorRect().center());
+    QApplication::sendEvent(lines->viewport(), &ask);
+    QTRY_COMPARE_WITH_TIMEOUT(pin->text().remove('&'), QStringLiteral("Unpin Line"), 20000);
+    EXPECT_EQ(lines->accessibleDescription(), "Pinned: " + patron);
+    // A menu line, by the shortcut from the menu box, once the window has the focus back from the popup.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    menu->setFocus();
+    menu->moveCursor(QTextCursor::NextBlock);
+    QTRY_VERIFY_WITH_TIMEOUT(pin->toolTip().contains("menu"), 20000);
+    QTest::keyClick(menu, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(menu->extraSelections().size(), 1);
+    generate();
+    EXPECT_THAT(joinLines(sheet().tableText), HasSubstr(patron.toStdString()));
+    EXPECT_EQ(lines->extraSelections().size(), 1);
+    EXPECT_EQ(menu->extraSelections().size(), 1);
 }
 
 // Edit > History… lists the inns newest first, starred or shown, narrows the

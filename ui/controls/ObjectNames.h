@@ -11,6 +11,7 @@ inline constexpr char fileMenu[] = "fileMenu";
 inline constexpr char openAction[] = "openAction";
 inline constexpr char saveAction[] = "saveAction";
 inline constexpr char exportAction[] = "exportAction";
+inline constexpr char exportHandoutAction[] = "exportHandoutAction";
 inline constexpr char printAction[] = "printAction";
 inline constexpr char printPreviewAction[] = "printPreviewAction";
 inline constexpr char aboutAction[] = "aboutAction";
@@ -21,11 +22,13 @@ inline constexpr char previousInnAction[] = "previousInnAction";
 inline constexpr char nextInnAction[] = "nextInnAction";
 inline constexpr char keepInnAction[] = "keepInnAction";
 inline constexpr char historyAction[] = "historyAction";
+inline constexpr char notesAction[] = "notesAction";
 inline constexpr char rerollTableAction[] = "rerollTableAction";
 inline constexpr char rerollPatronAction[] = "rerollPatronAction";
 inline constexpr char fleshOutPatronAction[] = "fleshOutPatronAction";
 inline constexpr char fleshOutTableAction[] = "fleshOutTableAction";
 inline constexpr char copyTableAction[] = "copyTableAction";
+inline constexpr char pinLineAction[] = "pinLineAction";
 inline constexpr char barScenesAction[] = "barScenesAction";
 inline constexpr char wordListsAction[] = "wordListsAction";
 
@@ -68,6 +71,12 @@ inline constexpr char historyDeleteButton[] = "historyDeleteButton";
 inline constexpr char historyUndoButton[] = "historyUndoButton";
 inline constexpr char historyHandoutButton[] = "historyHandoutButton";
 inline constexpr char historyCloseButton[] = "historyCloseButton";
+
+// The notes window.
+inline constexpr char notesDialog[] = "notesDialog";
+inline constexpr char notesEdit[] = "notesEdit";
+inline constexpr char notesOkButton[] = "notesOkButton";
+inline constexpr char notesCancelButton[] = "notesCancelButton";
 
 // The about window.
 inline constexpr char aboutWindow[] = "aboutWindow";

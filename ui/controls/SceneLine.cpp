@@ -1,5 +1,7 @@
 #include "ui/controls/SceneLine.h"
 
+#include "ui/controls/PinnedLineMarks.h"
+
 namespace brewick {
 
 namespace {
@@ -14,7 +16,7 @@ SceneLine::SceneLine(QWidget* parent) : QListWidget(parent)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     setItemDelegate(new OneLineDelegate(this));
     connect(this, &QListWidget::itemChanged, this, [this](QListWidgetItem* line) {
-        setAccessibleDescription(line->text());
+        describe();
         emit sceneEdited(line->text());
     });
 }
@@ -31,7 +33,23 @@ void SceneLine::showScene(const OneLineText& scene)
     // Set only when it differs, so that an open editor keeps what is typed.
     if (line->text() != scene.shown)
         line->setText(scene.shown);
-    setAccessibleDescription(scene.shown);
+    describe();
+}
+
+void SceneLine::showPinned(bool pinned)
+{
+    pinned_ = pinned;
+    if (QListWidgetItem* line = item(0)) {
+        const QSignalBlocker quiet(this);
+        line->setBackground(pinned ? QBrush(pinnedLineTint(palette())) : QBrush());
+    }
+    describe();
+}
+
+void SceneLine::describe()
+{
+    const QString scene = count() == 0 ? QString() : item(0)->text();
+    setAccessibleDescription(pinned_ ? pinnedDescription({scene}) : scene);
 }
 
 }  // namespace brewick

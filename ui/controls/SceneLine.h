@@ -19,9 +19,16 @@ public:
     // Shows the scene in the one line, once there is a scene; emits nothing.
     // A scene shown cut cannot be edited.
     void showScene(const OneLineText& scene);
+    // Marks the scene pinned, or not.
+    void showPinned(bool pinned);
 
 signals:
     void sceneEdited(const QString& scene);
+
+private:
+    void describe();
+
+    bool pinned_ = false;
 };
 
 }  // namespace brewick

@@ -9,6 +9,8 @@ namespace brewick {
 
 void TableLinesEdit::contextMenuEvent(QContextMenuEvent* event)
 {
+    // The commands that act on a box's line, such as Pin Line, act on this one's.
+    setFocus(Qt::PopupFocusReason);
     // A selection stays, for the editing commands to act on.
     if (event->reason() == QContextMenuEvent::Mouse && !textCursor().hasSelection())
         setTextCursor(cursorForPosition(event->pos()));
