@@ -83,10 +83,6 @@ public:
     // history after the shown one, the first of them shown.
     void openInnFiles(const std::vector<std::filesystem::path>& paths);
 
-signals:
-    // The inns chosen in the history list for a handout, in its order.
-    void handoutChosen(std::vector<InnSheet> inns);
-
 protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;

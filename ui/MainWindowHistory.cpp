@@ -72,6 +72,8 @@ void MainWindow::showHistoryList()
                 InnListEntry& entry = entries.emplace_back(listEntry(inn, before));
                 entry.starred = desk_.isStarred(inn.id);
                 entry.shown = inn.id == desk_.shownId();
+                for (const std::string& line : desk_.pinnedLinesOf(inn.id))
+                    entry.pins += (entry.pins.isEmpty() ? QString() : QStringLiteral("\n")) + toQString(line);
             }
             before = &inn;
         }
@@ -80,7 +82,7 @@ void MainWindow::showHistoryList()
     dialog.exec();
     desk_.applyListChoice(dialog.deleted(), dialog.chosen());
     if (!dialog.handout().empty())
-        emit handoutChosen(sheetsOf(dialog.handout(), inns));
+        exportHandout(sheetsOf(dialog.handout(), inns));
 }
 
 }  // namespace brewick

@@ -796,51 +796,55 @@ TEST_F(MainWindowTest, TheHistoryListTakesSeveralInnsAtOnce)
                                         {Qt::Key_Right, Qt::AltModifier},
                                         {Qt::Key_Right, Qt::AltModifier}})
         QTest::keyClick(name, key, modifier);
-    std::vector<std::string> handedOut;
-    QObject::connect(window.get(), &MainWindow::handoutChosen, window.get(), [&](const std::vector<InnSheet>& inns) {
-        for (const InnSheet& inn : inns)
-            handedOut.push_back(inn.innName);
-    });
-    const auto answer = [&](const std::function<void(InnHistoryDialog*, QTreeView*, QLabel*)>& inList) {
-        const test::ModalHandler handler({test::answerWindow<InnHistoryDialog>([&](InnHistoryDialog* dialog) {
+    window->desk().shownSheet().notes = "Owes the Thieves' Guild";
+    const auto answer = [&](const std::function<void(InnHistoryDialog*, QTreeView*, QLabel*)>& inList,
+                            std::deque<test::ModalHandler::Answer> then = {}) {
+        then.push_front(test::answerWindow<InnHistoryDialog>([&](InnHistoryDialog* dialog) {
             inList(dialog, dialog->findChild<QTreeView*>(QString::fromLatin1(names::historyList)),
                    dialog->findChild<QLabel*>(QString::fromLatin1(names::historyStatusLabel)));
-        })});
+        }));
+        const test::ModalHandler handler(std::move(then));
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(name, Qt::Key_H, Qt::ControlModifier);
         EXPECT_TRUE(handler.allAnswered());
     };
-    answer([&](InnHistoryDialog* dialog, QTreeView* list, QLabel* status) {
-        const QAbstractItemModel* rows = list->model();
-        ASSERT_EQ(rows->rowCount(), 4);
-        list->setFocus();
-        const test::ModalHandler asked({test::clickInMessageBox(QMessageBox::Yes, [](QMessageBox* box) {
-            EXPECT_THAT(box->text().toStdString(), StartsWith("2 of the inns chosen are starred."));
-        })});
-        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(list, Qt::Key_Delete);
-        EXPECT_TRUE(asked.allAnswered()) << "one question for both starred inns";
-        EXPECT_EQ(status->text().toStdString(), "Deleted 3 inns; the inn shown now stays. Undo brings them back.");
-        EXPECT_EQ(rows->rowCount(), 1);
-        dialog->findChild<QPushButton*>(QString::fromLatin1(names::historyUndoButton))->click();
-        EXPECT_EQ(status->text().toStdString(), "Back: 3 inns.");
-        EXPECT_EQ(rows->rowCount(), 4);
-        // Chosen from the bottom up, handed on from the top down.
-        list->selectionModel()->select(rows->index(3, 0),
-                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        list->selectionModel()->select(rows->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        dialog->findChild<QPushButton*>(QString::fromLatin1(names::historyHandoutButton))->click();
-    });
-    EXPECT_EQ(handedOut, (std::vector<std::string>{names[2], names[0]}));
+    answer(
+        [&](InnHistoryDialog* dialog, QTreeView* list, QLabel* status) {
+            const QAbstractItemModel* rows = list->model();
+            ASSERT_EQ(rows->rowCount(), 4);
+            for (int row = 0; row < 4; ++row)
+                EXPECT_EQ(rows->index(row, 2).data(Qt::AccessibleTextRole), row == 0 ? "has notes" : "no notes");
+            auto* filter = dialog->findChild<QLineEdit*>(QString::fromLatin1(names::historyFilterEdit));
+            QTest::keyClicks(filter, "GUILD");
+            EXPECT_EQ(status->text().toStdString(), "1 of 4 inns") << "the notes searched";
+            filter->clear();
+            list->setFocus();
+            const test::ModalHandler asked({test::clickInMessageBox(QMessageBox::Yes, [](QMessageBox* box) {
+                EXPECT_THAT(box->text().toStdString(), StartsWith("2 of the inns chosen are starred."));
+            })});
+            QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(list, Qt::Key_Delete);
+            EXPECT_TRUE(asked.allAnswered()) << "one question for both starred inns";
+            EXPECT_EQ(status->text().toStdString(), "Deleted 3 inns; the inn shown now stays. Undo brings them back.");
+            EXPECT_EQ(rows->rowCount(), 1);
+            dialog->findChild<QPushButton*>(QString::fromLatin1(names::historyUndoButton))->click();
+            EXPECT_EQ(status->text().toStdString(), "Back: 3 inns.");
+            EXPECT_EQ(rows->rowCount(), 4);
+            // Chosen from the bottom up, handed on from the top down.
+            list->selectionModel()->select(rows->index(3, 0),
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            list->selectionModel()->select(rows->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            dialog->findChild<QPushButton*>(QString::fromLatin1(names::historyHandoutButton))->click();
+        },
+        {test::typeIntoFileDialog(dir.path() / "handout.pdf")});
+    const std::string handout = test::PdfDocument(dir.path() / "handout.pdf").text();
+    ASSERT_NE(handout.find(names[0]), std::string::npos);
+    EXPECT_LT(handout.find(names[2]), handout.find(names[0]));
     answer([](InnHistoryDialog*, QTreeView* list, QLabel*) {
         EXPECT_EQ(list->model()->rowCount(), 4) << "nothing was deleted";
         QTest::keyClick(list, Qt::Key_Escape);
     });
-    const InnHistoryDialog marked({{.id = "a", .hasNotes = true}, {.id = "b"}}, window.get());
-    const QAbstractItemModel* rows = marked.findChild<QTreeView*>()->model();
-    EXPECT_EQ(rows->index(0, 2).data(Qt::AccessibleTextRole), "has notes");
-    EXPECT_EQ(rows->index(1, 2).data(Qt::AccessibleTextRole), "no notes");
 }
 
 // Opening more inns than the history has room for asks first, saying how
