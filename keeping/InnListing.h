@@ -25,9 +25,11 @@ struct InnListing {
     // same inn changed since, needs the step told anew.
     std::string step;
     std::weak_ptr<const std::string> stepBase;
-    // The inn as File > Save writes it but for the banner, which every inn
-    // shares, after its name, landlord, location and quality, a line each,
-    // folded by foldedForSearch. It costs about as many bytes as the JSON.
+    // Every word of the inn, once and a line each, folded by foldedForSearch:
+    // of its name, landlord, location and quality, and of the inn as File >
+    // Save writes it but for the banner, which every inn shares. A word of
+    // the filter, which holds no blank, is in the inn's text just when it is
+    // in one of these; kept once, they cost about an eighth of the JSON.
     std::string searchText;
 };
 
