@@ -281,8 +281,8 @@ TEST_F(History, AListingHoldsTheSavedTextFolded)
     }
     EXPECT_NE(listing->searchText.find("ωmega"), std::string::npos);
     const std::string_view text = listing->searchText;
-    ASSERT_NE(text.find("\nthe\n"), std::string_view::npos);
-    EXPECT_EQ(text.find("\nthe\n"), text.rfind("\nthe\n")) << "each word once";
+    EXPECT_TRUE(text.starts_with("the\n"));
+    EXPECT_EQ(text.find("\nthe\n"), std::string_view::npos) << "each word once";
     EXPECT_EQ(listing->searchText.find(foldedForSearch(kMakerWebAddress)), std::string::npos) << "the banner's";
     EXPECT_TRUE(listing->hasNotes);
     EXPECT_FALSE(listInn(generator.sheet())->hasNotes);
