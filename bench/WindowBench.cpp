@@ -1,10 +1,13 @@
 // The window as the user feels it: start-up to the first complete inn on
 // screen against a bare window of the same size, a click on "Generate" to
-// the repainted window, and the history list of a full history. Runs on Qt's
+// the repainted window, and the history list of a full history and of a
+// restored session, opened and filtered. Runs on Qt's
 // offscreen screen unless DISPLAY and QT_QPA_PLATFORM say otherwise.
 #include <benchmark/benchmark.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -15,6 +18,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 
 #include "cycle/InnGenerator.h"
 #include "files/InnReader.h"
@@ -78,36 +83,67 @@ void BM_GenerateToRepainted(benchmark::State& state)
 }
 BENCHMARK(BM_GenerateToRepainted)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly();
 
+// A window whose session of `count` ordinary inns was restored, as a user
+// has it after some runs; the session's folder goes with it.
+class RestoredWindow {
+public:
+    explicit RestoredWindow(std::size_t count)
+    {
+        std::filesystem::create_directories(folder_);
+        std::vector<KeptInn> inns;
+        LcgRandom random(7);
+        InnGenerator generator(random, {});
+        for (std::size_t inn = 1; inn <= count; ++inn) {
+            generator.generate();
+            inns.push_back({std::make_shared<const std::string>(innJsonPacking().pack(generator.sheet(), {inn, 7})),
+                            {inn, 7},
+                            "bench-" + std::to_string(inn),
+                            static_cast<std::int64_t>(inn),
+                            static_cast<std::int64_t>(inn)});
+        }
+        if (writeFileSafely(folder_ / "session.jsonl", SessionBytes(inns).pieces()))
+            std::abort();
+        windows_.emplace(1, kNoSceneFile, [](const QUrl&) {});
+        QSignalSpy restored(&main().desk(), &InnDesk::sessionRestored);
+        main().keepInnsIn(folder_, folder_ / "kept-inns.jsonl");
+        showAndPaint(main());
+        if (restored.isEmpty() && !restored.wait())
+            std::abort();
+    }
+    ~RestoredWindow()
+    {
+        windows_.reset();
+        std::filesystem::remove_all(folder_);
+    }
+    RestoredWindow(const RestoredWindow&) = delete;
+    RestoredWindow& operator=(const RestoredWindow&) = delete;
+
+    MainWindow& main() { return windows_->main; }
+
+    // Edit > History…, `inList` run on the list once it is shown, which then closes.
+    void inHistoryList(const std::function<void(QWidget* list)>& inList)
+    {
+        QTimer::singleShot(0, [&inList] {
+            if (QWidget* list = QApplication::activeModalWidget()) {
+                inList(list);
+                list->close();
+            }
+        });
+        main().findChild<QAction*>(QString::fromLatin1(names::historyAction))->trigger();
+    }
+
+private:
+    const std::filesystem::path folder_ = std::filesystem::temp_directory_path() / "brewick-bench-session";
+    std::optional<BrewickWindows> windows_;
+};
+
 // Generate to the repainted window with a full history of ordinary inns
 // restored from a session, one Generate a repetition: the slowest of them
 // (the 99th percentile) should stay within a frame, 16.7 ms.
 void BM_GenerateToRepaintedWithAFullHistory(benchmark::State& state)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "brewick-bench-session";
-    std::filesystem::create_directories(folder);
-    std::vector<KeptInn> inns;
-    LcgRandom random(7);
-    InnGenerator generator(random, {});
-    for (std::size_t inn = 1; inn <= kMostKeptInns; ++inn) {
-        generator.generate();
-        inns.push_back({std::make_shared<const std::string>(innJsonPacking().pack(generator.sheet(), {inn, 7})),
-                        {inn, 7},
-                        "bench-" + std::to_string(inn),
-                        static_cast<std::int64_t>(inn),
-                        static_cast<std::int64_t>(inn)});
-    }
-    if (writeFileSafely(folder / "session.jsonl", SessionBytes(inns).pieces()))
-        std::abort();
-    {
-        BrewickWindows windows(1, kNoSceneFile, [](const QUrl&) {});
-        QSignalSpy restored(&windows.main.desk(), &InnDesk::sessionRestored);
-        windows.main.keepInnsIn(folder, folder / "kept-inns.jsonl");
-        showAndPaint(windows.main);
-        if (restored.isEmpty() && !restored.wait())
-            std::abort();
-        generateEachIteration(windows.main, state);
-    }
-    std::filesystem::remove_all(folder);
+    RestoredWindow window(kMostKeptInns);
+    generateEachIteration(window.main(), state);
 }
 BENCHMARK(BM_GenerateToRepaintedWithAFullHistory)
     ->Unit(benchmark::kMicrosecond)
@@ -160,6 +196,42 @@ void BM_HistoryListOfAFullHistory(benchmark::State& state)
     }
 }
 BENCHMARK(BM_HistoryListOfAFullHistory)->Unit(benchmark::kMillisecond);
+
+// The same on a window whose session of 10 or 1,000 inns was restored: the
+// list should open within 100 ms, and no slower than 1.5 times with 10.
+void BM_HistoryListOfARestoredSession(benchmark::State& state)
+{
+    RestoredWindow window(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state)
+        window.inHistoryList([](QWidget*) {});
+}
+BENCHMARK(BM_HistoryListOfARestoredSession)->Arg(10)->Arg(kMostKeptInns)->Unit(benchmark::kMillisecond);
+
+// A key typed into the history list's filter of a restored session of 1,000
+// inns, to the repainted list: a letter, then the key that takes it back.
+// After nothing, the letter lists nearly every inn and the key every inn;
+// after letters no inn holds, both search every inn's text through. Each
+// should answer within a frame, 16.7 ms.
+void BM_HistoryFilterKeyOfAFullHistory(benchmark::State& state)
+{
+    RestoredWindow window(kMostKeptInns);
+    window.inHistoryList([&state](QWidget* list) {
+        auto* filter = list->findChild<QLineEdit*>(QString::fromLatin1(names::historyFilterEdit));
+        if (state.range(0) == 1)
+            QTest::keyClicks(filter, QStringLiteral("zyx"));
+        bool typed = false;
+        for (auto _ : state) {
+            QTest::keyClick(filter, typed ? Qt::Key_Backspace : Qt::Key_E);
+            typed = !typed;
+            QCoreApplication::processEvents();  // paints what the key changed
+        }
+    });
+}
+BENCHMARK(BM_HistoryFilterKeyOfAFullHistory)
+    ->ArgName("afterLettersNoInnHolds")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace brewick

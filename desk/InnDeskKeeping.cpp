@@ -4,6 +4,7 @@
 #include <set>
 
 #include "desk/InnDesk.h"
+#include "keeping/InnListing.h"
 
 namespace brewick {
 
@@ -108,7 +109,11 @@ InnDesk::ListedInns InnDesk::listedInns()
 {
     restoreSession(true);
     takeStarred(true);
-    return {history_.inns(shownInn()), starred_};
+    ListedInns inns{history_.inns(shownInn()), starred_};
+    // Inns not read by the keeper, if any, are listed here.
+    listInns(inns.history);
+    listInns(inns.starred);
+    return inns;
 }
 
 void InnDesk::applyListChoice(const std::vector<std::string>& deleted, const std::optional<std::string>& show)

@@ -4,6 +4,8 @@
 #include <chrono>
 #include <iterator>
 
+#include "keeping/InnListing.h"
+
 namespace brewick {
 
 std::int64_t InnHistory::systemClock()
@@ -53,7 +55,7 @@ std::size_t InnHistory::openInto(InnSheet& shown, std::vector<PlacedInn> inns)
     for (auto inn = inns.rbegin(); inn != std::prev(inns.rend()); ++inn) {
         const std::int64_t now = clock_();
         keep(after_, {std::make_shared<const std::string>(packing_.pack(inn->sheet, inn->place)), inn->place, nextId(),
-                      now, now});
+                      now, now, listInn(inn->sheet)});
     }
     shown = std::move(inns.front().sheet);
     showNew(inns.front().place);
@@ -168,12 +170,26 @@ void InnHistory::showNew(const InnPlace& place)
     shown_ = {nullptr, place, nextId(), now, now};
 }
 
+// Bytes as they were keep their listing, and the step of the inn after.
 void InnHistory::packShown(const InnSheet& sheet)
 {
     auto packed = std::make_shared<const std::string>(packing_.pack(sheet, shown_.place));
-    if (shown_.packed && *shown_.packed != *packed)
-        shown_.changed = clock_();
-    shown_.packed = std::move(packed);
+    if (!shown_.packed || *shown_.packed != *packed) {
+        if (shown_.packed)
+            shown_.changed = clock_();
+        shown_.packed = std::move(packed);
+        shown_.listing = nullptr;
+    }
+    if (!shown_.listing)
+        shown_.listing = listShown(sheet);
+}
+
+std::shared_ptr<const InnListing> InnHistory::listShown(const InnSheet& sheet) const
+{
+    if (before_.empty() || before_.back().place != shown_.place)
+        return listInn(sheet);
+    const std::optional<InnSheet> beforeSheet = packing_.unpack(*before_.back().packed);
+    return beforeSheet ? listInn(sheet, &before_.back(), &*beforeSheet) : listInn(sheet);
 }
 
 void InnHistory::keepShown(const InnSheet& sheet)

@@ -103,8 +103,10 @@ private:
     std::string nextId();
     // Shows a new inn from `place`, made now.
     void showNew(const InnPlace& place);
-    // Packs the shown inn as it stands; it changed when its bytes did.
+    // Packs and lists the shown inn as it stands; it changed when its bytes did.
     void packShown(const InnSheet& sheet);
+    // The listing of the shown inn, whose sheet is `sheet`.
+    std::shared_ptr<const InnListing> listShown(const InnSheet& sheet) const;
     // Keeps the shown inn before the one about to take its place.
     void keepShown(const InnSheet& sheet);
     // Shows the last inn of `source` and keeps the shown one at the end of `keep`.

@@ -25,12 +25,16 @@ inline constexpr std::size_t kMostKeptInns = 1000;
 inline constexpr std::size_t kKeptInnOverhead = 128;
 inline constexpr std::size_t kMostKeptBytes = (64 << 20) - (1 << 16);
 
+struct InnListing;
+
 struct KeptInn {
     std::shared_ptr<const std::string> packed;  // shared with the session being written
     InnPlace place;
     std::string id;            // unique over every window and run
     std::int64_t made = 0;     // when it joined a history, in milliseconds since 1970
     std::int64_t changed = 0;  // when it last changed, likewise
+    // What the history list shows of it, made with `packed`; none until then.
+    std::shared_ptr<const InnListing> listing = nullptr;
 };
 
 // What keeping the inn costs, as the bounds count it.

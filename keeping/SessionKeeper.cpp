@@ -2,6 +2,8 @@
 
 #include <iterator>
 
+#include "keeping/InnListing.h"
+
 namespace brewick {
 
 SessionKeeper::SessionKeeper(std::filesystem::path folder, std::string windowId, std::filesystem::path starredFile,
@@ -100,6 +102,9 @@ void SessionKeeper::run()
     }
     SessionStore::Opening opening = store_.open();
     StarredInnsFile::Starred starred = starredFile_.open();
+    // Here rather than when the window lists them, which would parse every inn.
+    listInns(opening.inns);
+    listInns(starred.inns);
     std::unique_lock lock(mutex_);
     restored_ = std::move(opening.inns);
     opened_ = true;
@@ -119,6 +124,8 @@ void SessionKeeper::run()
             writing_ = true;
             lock.unlock();
             starred = starredFile_.change(starsMaking_);
+            // Only this thread changes starred_, so reading it unlocked is safe.
+            listInns(starred.inns, starred_);
             lock.lock();
             starsMaking_.clear();
             writing_ = false;

@@ -6,10 +6,14 @@
 
 #include <functional>
 #include <map>
+#include <sstream>
 
+#include "core/SearchText.h"
 #include "cycle/InnStep.h"
 #include "files/InnReader.h"
 #include "keeping/InnHistory.h"
+#include "keeping/InnListing.h"
+#include "output/formats/InnSheetText.h"
 #include "support/RecordingRandom.h"
 #include "support/SheetPrinter.h"
 
@@ -243,7 +247,47 @@ TEST_F(History, AStepSaysWhatItDrewAgain)
         row.step();
         EXPECT_THAT(describeStep(before, generator.sheet()), testing::StartsWith(row.said)) << row.name;
         EXPECT_EQ(row.said.empty(), describeStep(before, generator.sheet()).empty()) << row.name;
+        // The history list tells the same from the listing made when the step was kept.
+        InnHistory steps = historyOfRun(4711);
+        generator.sheet() = before;
+        steps.open(generator, {{before, {1, 4711}}});
+        steps.changeShown(generator, row.step);
+        const std::string said = describeStep(before, generator.sheet());
+        const std::vector<KeptInn> inns = steps.inns(generator.sheet());
+        ASSERT_EQ(inns.size(), 2u);
+        EXPECT_EQ(inns[1].listing->step, said) << row.name;
+        EXPECT_EQ(stepOf(inns[1], &inns[0]), said) << row.name;
+        KeptInn repacked = inns[0];
+        repacked.packed = std::make_shared<const std::string>(*inns[0].packed);
+        EXPECT_EQ(stepOf(inns[1], &repacked), said) << row.name << ", told anew from other bytes";
     }
+}
+
+// The history list's filter finds any word of the inn as File > Save writes
+// it, in any case, but the banner's, which every inn holds.
+TEST_F(History, AListingHoldsTheSavedTextFolded)
+{
+    generator.generate();
+    InnSheet sheet = generator.sheet();
+    sheet.innName = "The Éel and Ωmega";
+    sheet.notes = "Owes the GUILD";
+    const std::shared_ptr<const InnListing> listing = listInn(sheet);
+    TextLines lines;
+    buildInnSheetText(sheet, lines);
+    for (std::size_t line = 1; line < lines.size(); ++line) {
+        std::istringstream words{foldedForSearch(lines[line])};
+        for (std::string word; words >> word;)
+            EXPECT_NE(listing->searchText.find(word), std::string::npos) << word;
+    }
+    EXPECT_NE(listing->searchText.find("ωmega"), std::string::npos);
+    const std::string_view text = listing->searchText;
+    EXPECT_TRUE(text.starts_with("the\n"));
+    EXPECT_EQ(text.find("\nthe\n"), std::string_view::npos) << "each word once";
+    EXPECT_EQ(listing->searchText.find(foldedForSearch(kMakerWebAddress)), std::string::npos) << "the banner's";
+    EXPECT_TRUE(listing->hasNotes);
+    EXPECT_FALSE(listInn(generator.sheet())->hasNotes);
+    // Each end of a run of capitals, and one past it.
+    EXPECT_EQ(foldedForSearch("@AZ[`az{ ÀÖ×ØÞß ĀĮİĲ Ÿ ΑΡΣΫ ЀЯа \xC3"), "@az[`az{ àö×øþß āįİĳ ÿ αρσϋ ѐяа \xC3");
 }
 
 // Stepping back and forth between generations leaves the generated inns those

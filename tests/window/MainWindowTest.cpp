@@ -10,7 +10,7 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTextBlock>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <fstream>
 #include <functional>
@@ -647,11 +647,11 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
     QTest::keyClicks(find<QPlainTextEdit>(names::tableLinesEdit), " Zyxquorb");
     const auto list = [](QWidget* dialog) {
         QStringList rows;
-        auto* tree = dialog->findChild<QTreeWidget*>(QString::fromLatin1(names::historyList));
-        for (int row = 0; row < tree->topLevelItemCount(); ++row)
-            if (!tree->topLevelItem(row)->isHidden())
-                rows.append(tree->topLevelItem(row)->text(0) + tree->topLevelItem(row)->text(1) +
-                            (tree->topLevelItem(row)->font(1).bold() ? "*" : ""));
+        const QAbstractItemModel* shown =
+            dialog->findChild<QTreeView*>(QString::fromLatin1(names::historyList))->model();
+        for (int row = 0; row < shown->rowCount(); ++row)
+            rows.append(shown->index(row, 0).data().toString() + shown->index(row, 1).data().toString() +
+                        (shown->index(row, 1).data(Qt::FontRole).value<QFont>().bold() ? "*" : ""));
         return rows;
     };
     const auto status = [](QWidget* dialog) {
@@ -745,7 +745,9 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
     test::ModalHandler later(
         {test::clickInMessageBox(QMessageBox::Ok, [&](QMessageBox* box) { told = box->text().toStdString(); }),
          test::answerWindow<InnHistoryDialog>([&](InnHistoryDialog* dialog) {
-             EXPECT_EQ(dialog->findChild<QTreeWidget*>()->currentItem()->text(1).toStdString(), "The Older");
+             EXPECT_EQ(
+                 dialog->findChild<QTreeView*>()->currentIndex().siblingAtColumn(1).data().toString().toStdString(),
+                 "The Older");
              EXPECT_THAT(list(dialog), testing::Contains("The Restored"));
              EXPECT_THAT(list(dialog), testing::Contains("★" + second));
              key(dialog, names::historyList, Qt::Key_End);
@@ -771,6 +773,78 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
     QTest::keyClick(name, Qt::Key_H, Qt::ControlModifier);
     ASSERT_TRUE(later.allAnswered());
     EXPECT_EQ(sheet().innName, names[1]);
+}
+
+// Several inns chosen in the history list: Delete asks once for the starred
+// among them, passes over the shown one and Undo brings every one back;
+// "Export Handout…" hands on the inns chosen in the list's order. An inn
+// with notes is marked.
+TEST_F(MainWindowTest, TheHistoryListTakesSeveralInnsAtOnce)
+{
+    window->keepInnsIn(dir.path() / "state", dir.path() / "kept-inns.jsonl");
+    std::vector<std::string> names = {sheet().innName};  // by the order made
+    for (int inn = 2; inn <= 4; ++inn) {
+        generate();
+        names.push_back(sheet().innName);
+    }
+    auto* name = find<QLineEdit>(names::innNameEdit);
+    // The second and third inns starred.
+    for (const auto& [key, modifier] : {std::pair{Qt::Key_Left, Qt::AltModifier},
+                                        {Qt::Key_D, Qt::ControlModifier},
+                                        {Qt::Key_Left, Qt::AltModifier},
+                                        {Qt::Key_D, Qt::ControlModifier},
+                                        {Qt::Key_Right, Qt::AltModifier},
+                                        {Qt::Key_Right, Qt::AltModifier}})
+        QTest::keyClick(name, key, modifier);
+    window->desk().shownSheet().notes = "Owes the Thieves' Guild";
+    const auto answer = [&](const std::function<void(InnHistoryDialog*, QTreeView*, QLabel*)>& inList,
+                            std::deque<test::ModalHandler::Answer> then = {}) {
+        then.push_front(test::answerWindow<InnHistoryDialog>([&](InnHistoryDialog* dialog) {
+            inList(dialog, dialog->findChild<QTreeView*>(QString::fromLatin1(names::historyList)),
+                   dialog->findChild<QLabel*>(QString::fromLatin1(names::historyStatusLabel)));
+        }));
+        const test::ModalHandler handler(std::move(then));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(name, Qt::Key_H, Qt::ControlModifier);
+        EXPECT_TRUE(handler.allAnswered());
+    };
+    answer(
+        [&](InnHistoryDialog* dialog, QTreeView* list, QLabel* status) {
+            const QAbstractItemModel* rows = list->model();
+            ASSERT_EQ(rows->rowCount(), 4);
+            for (int row = 0; row < 4; ++row)
+                EXPECT_EQ(rows->index(row, 2).data(Qt::AccessibleTextRole), row == 0 ? "has notes" : "no notes");
+            auto* filter = dialog->findChild<QLineEdit*>(QString::fromLatin1(names::historyFilterEdit));
+            QTest::keyClicks(filter, "GUILD");
+            EXPECT_EQ(status->text().toStdString(), "1 of 4 inns") << "the notes searched";
+            filter->clear();
+            list->setFocus();
+            const test::ModalHandler asked({test::clickInMessageBox(QMessageBox::Yes, [](QMessageBox* box) {
+                EXPECT_THAT(box->text().toStdString(), StartsWith("2 of the inns chosen are starred."));
+            })});
+            QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(list, Qt::Key_Delete);
+            EXPECT_TRUE(asked.allAnswered()) << "one question for both starred inns";
+            EXPECT_EQ(status->text().toStdString(), "Deleted 3 inns; the inn shown now stays. Undo brings them back.");
+            EXPECT_EQ(rows->rowCount(), 1);
+            dialog->findChild<QPushButton*>(QString::fromLatin1(names::historyUndoButton))->click();
+            EXPECT_EQ(status->text().toStdString(), "Back: 3 inns.");
+            EXPECT_EQ(rows->rowCount(), 4);
+            // Chosen from the bottom up, handed on from the top down.
+            list->selectionModel()->select(rows->index(3, 0),
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            list->selectionModel()->select(rows->index(1, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            dialog->findChild<QPushButton*>(QString::fromLatin1(names::historyHandoutButton))->click();
+        },
+        {test::typeIntoFileDialog(dir.path() / "handout.pdf")});
+    const std::string handout = test::PdfDocument(dir.path() / "handout.pdf").text();
+    ASSERT_NE(handout.find(names[0]), std::string::npos);
+    EXPECT_LT(handout.find(names[2]), handout.find(names[0]));
+    answer([](InnHistoryDialog*, QTreeView* list, QLabel*) {
+        EXPECT_EQ(list->model()->rowCount(), 4) << "nothing was deleted";
+        QTest::keyClick(list, Qt::Key_Escape);
+    });
 }
 
 // Opening more inns than the history has room for asks first, saying how

@@ -69,6 +69,7 @@ inline constexpr char historyStatusLabel[] = "historyStatusLabel";
 inline constexpr char historyShowButton[] = "historyShowButton";
 inline constexpr char historyDeleteButton[] = "historyDeleteButton";
 inline constexpr char historyUndoButton[] = "historyUndoButton";
+inline constexpr char historyHandoutButton[] = "historyHandoutButton";
 inline constexpr char historyCloseButton[] = "historyCloseButton";
 
 // The notes window.

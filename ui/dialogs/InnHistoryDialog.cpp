@@ -1,5 +1,6 @@
 #include "ui/dialogs/InnHistoryDialog.h"
 
+#include <QAbstractTableModel>
 #include <QApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
@@ -11,11 +12,15 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTreeWidget>
+#include <QSortFilterProxyModel>
+#include <QStyle>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 
+#include "core/SearchText.h"
 #include "ui/controls/ObjectNames.h"
 
 namespace brewick {
@@ -23,8 +28,7 @@ namespace brewick {
 namespace {
 namespace names = objectNames;
 
-enum Column { Star, Name, Landlord, Location, Quality, Made, kColumnCount };
-constexpr int kIndexRole = Qt::UserRole;
+enum Column { Star, Name, Notes, Landlord, Location, Quality, Made, kColumnCount };
 
 QString madeText(std::int64_t made)
 {
@@ -33,14 +37,12 @@ QString madeText(std::int64_t made)
     return QLocale().toString(QDateTime::fromMSecsSinceEpoch(made), QLocale::ShortFormat);
 }
 
-// Every word of the filter is in one of the inn's texts, in any case.
-bool passes(const InnListEntry& inn, const QStringList& words)
+// Every word of the filter, folded as the inn's texts are, is in them.
+bool passes(const InnListEntry& inn, const std::vector<std::string>& words)
 {
-    const QString* const texts[] = {&inn.name, &inn.landlord, &inn.location, &inn.quality, &inn.texts};
-    return std::all_of(words.begin(), words.end(), [&texts](const QString& word) {
-        return std::any_of(std::begin(texts), std::end(texts),
-                           [&word](const QString* text) { return text->contains(word, Qt::CaseInsensitive); });
-    });
+    const std::string_view text = inn.searchText ? std::string_view(*inn.searchText) : std::string_view();
+    return std::all_of(words.begin(), words.end(),
+                       [text](const std::string& word) { return text.find(word) != std::string_view::npos; });
 }
 
 QString innCount(int count) { return count == 1 ? QStringLiteral("1 inn") : QStringLiteral("%1 inns").arg(count); }
@@ -49,6 +51,22 @@ QString described(const InnListEntry& inn)
 {
     return QStringLiteral("“%1”, run by %2, %3, %4%5")
         .arg(inn.name, inn.landlord, inn.location, inn.quality, inn.starred ? QStringLiteral(", starred") : QString());
+}
+
+// One inn described, or how many.
+QString described(const std::vector<const InnListEntry*>& inns)
+{
+    return inns.size() == 1 ? described(*inns.front()) : innCount(static_cast<int>(inns.size()));
+}
+
+QString rowToolTip(const InnListEntry& inn)
+{
+    QStringList lines;
+    if (inn.shown)
+        lines.append(QStringLiteral("The inn shown now"));
+    if (!inn.pins.isEmpty())
+        lines.append(QStringLiteral("Pinned:\n") + inn.pins);
+    return lines.join(QLatin1Char('\n'));
 }
 
 QPushButton* button(const QString& text, const char* name, QWidget* parent)
@@ -60,17 +78,151 @@ QPushButton* button(const QString& text, const char* name, QWidget* parent)
 }
 }  // namespace
 
+// The inns, every one, a row each; the window's tests read its rows.
+class InnListModel : public QAbstractTableModel {
+public:
+    InnListModel(const std::vector<InnListEntry>& entries, QFont shownFont, QObject* parent)
+        : QAbstractTableModel(parent),
+          entries_(entries),
+          shownFont_(std::move(shownFont))
+    {
+    }
+
+    int rowCount(const QModelIndex& parent) const override
+    {
+        return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+    }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : kColumnCount; }
+
+    // Made when a row is painted or read, so that a thousand inns open as fast as ten.
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const InnListEntry& inn = entries_[static_cast<std::size_t>(index.row())];
+        switch (role) {
+        case Qt::DisplayRole:
+            return text(inn, index.column());
+        case Qt::FontRole:
+            return inn.shown ? QVariant(shownFont_) : QVariant();
+        case Qt::ToolTipRole:
+            return index.column() == Name ? QVariant(rowToolTip(inn)) : QVariant();
+        case Qt::AccessibleTextRole:
+            if (index.column() == Star)
+                return inn.starred ? QStringLiteral("starred") : QStringLiteral("not starred");
+            if (index.column() == Notes)
+                return inn.hasNotes ? QStringLiteral("has notes") : QStringLiteral("no notes");
+            return {};
+        case Qt::AccessibleDescriptionRole:
+            return index.column() == Name && inn.shown ? QVariant(QStringLiteral("shown now")) : QVariant();
+        default:
+            return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        static const QString labels[kColumnCount] = {
+            QStringLiteral("★"),        QStringLiteral("Name"),    QStringLiteral("✎"),   QStringLiteral("Landlord"),
+            QStringLiteral("Location"), QStringLiteral("Quality"), QStringLiteral("Made")};
+        if (orientation != Qt::Horizontal)
+            return {};
+        if (role == Qt::DisplayRole)
+            return labels[section];
+        if (role == Qt::AccessibleTextRole && section == Star)
+            return QStringLiteral("Starred");
+        if ((role == Qt::AccessibleTextRole || role == Qt::ToolTipRole) && section == Notes)
+            return QStringLiteral("Notes");
+        return {};
+    }
+
+private:
+    static QString text(const InnListEntry& inn, int column)
+    {
+        switch (column) {
+        case Star:
+            return inn.starred ? QStringLiteral("★") : QString();
+        case Name:
+            return inn.step.isEmpty() ? inn.name : inn.name + QStringLiteral(" \u2014 ") + inn.step;
+        case Notes:
+            return inn.hasNotes ? QStringLiteral("✎") : QString();
+        case Landlord:
+            return inn.landlord;
+        case Location:
+            return inn.location;
+        case Quality:
+            return inn.quality;
+        default:
+            return madeText(inn.made);
+        }
+    }
+
+    const std::vector<InnListEntry>& entries_;
+    const QFont shownFont_;
+};
+
+// The inns that hold every word of the filter and were not deleted.
+class InnListFilter : public QSortFilterProxyModel {
+public:
+    InnListFilter(const std::vector<InnListEntry>& entries, QObject* parent)
+        : QSortFilterProxyModel(parent),
+          entries_(entries),
+          deleted_(entries.size())
+    {
+    }
+
+    void setWords(std::vector<std::string> words)
+    {
+        words_ = std::move(words);
+        invalidateRowsFilter();
+    }
+    void setDeleted(int row, bool deleted)
+    {
+        deleted_[static_cast<std::size_t>(row)] = deleted;
+        invalidateRowsFilter();
+    }
+    bool isDeleted(int row) const { return deleted_[static_cast<std::size_t>(row)]; }
+    int deletedCount() const { return static_cast<int>(std::count(deleted_.begin(), deleted_.end(), true)); }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex&) const override
+    {
+        const auto index = static_cast<std::size_t>(row);
+        return !deleted_[index] && passes(entries_[index], words_);
+    }
+
+private:
+    const std::vector<InnListEntry>& entries_;
+    std::vector<bool> deleted_;
+    std::vector<std::string> words_;  // folded
+};
+
 InnHistoryDialog::InnHistoryDialog(std::vector<InnListEntry> entries, QWidget* parent)
     : QDialog(parent),
       entries_(std::move(entries))
 {
     setObjectName(QString::fromLatin1(names::historyDialog));
     setWindowTitle(QStringLiteral("History"));
-    std::stable_sort(entries_.begin(), entries_.end(),
-                     [](const InnListEntry& a, const InnListEntry& b) { return a.made > b.made; });
+    sortNewestFirst();
     createControls();
-    fillList();
+    const auto shown =
+        std::find_if(entries_.begin(), entries_.end(), [](const InnListEntry& inn) { return inn.shown; });
+    // The filter, run once here, makes it current.
+    if (shown != entries_.end())
+        current_ = static_cast<int>(shown - entries_.begin());
     filter({});
+}
+
+// Sorted by place, each entry moved once.
+void InnHistoryDialog::sortNewestFirst()
+{
+    std::vector<std::size_t> order(entries_.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [this](std::size_t a, std::size_t b) { return entries_[a].made > entries_[b].made; });
+    std::vector<InnListEntry> sorted;
+    sorted.reserve(entries_.size());
+    for (std::size_t index : order)
+        sorted.push_back(std::move(entries_[index]));
+    entries_ = std::move(sorted);
 }
 
 void InnHistoryDialog::createControls()
@@ -83,21 +235,31 @@ void InnHistoryDialog::createControls()
     filterCaption->setBuddy(filterEdit_);
     filterEdit_->setAccessibleName(QStringLiteral("Filter the inns"));
 
-    list_ = new QTreeWidget(this);
+    list_ = new QTreeView(this);
     list_->setObjectName(QString::fromLatin1(names::historyList));
     list_->setAccessibleName(QStringLiteral("Inns, newest first"));
-    list_->setColumnCount(kColumnCount);
-    list_->setHeaderLabels({QStringLiteral("★"), QStringLiteral("Name"), QStringLiteral("Landlord"),
-                            QStringLiteral("Location"), QStringLiteral("Quality"), QStringLiteral("Made")});
-    list_->headerItem()->setData(Star, Qt::AccessibleTextRole, QStringLiteral("Starred"));
+    QFont shownFont = list_->font();
+    shownFont.setBold(true);
+    model_ = new InnListModel(entries_, shownFont, this);
+    filter_ = new InnListFilter(entries_, this);
+    filter_->setSourceModel(model_);
+    list_->setModel(filter_);
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);
     list_->setAlternatingRowColors(true);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(Name, QHeaderView::Stretch);
-    for (const auto& [column, width] : {std::pair{Star, 28}, {Landlord, 150}, {Location, 120}, {Quality, 76}})
+    for (const auto& [column, width] :
+         {std::pair{Star, 28}, {Notes, 28}, {Landlord, 150}, {Location, 120}, {Quality, 76}})
         list_->setColumnWidth(column, width);
+    // Wide enough for any date and time, measured once rather than on every row.
+    const QString widestMade =
+        QLocale().toString(QDateTime(QDate(2088, 12, 28), QTime(20, 58, 58)), QLocale::ShortFormat);
+    list_->setColumnWidth(Made, list_->fontMetrics().horizontalAdvance(widestMade) +
+                                    2 * (list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4);
 
     status_ = new QLabel(this);
     status_->setObjectName(QString::fromLatin1(names::historyStatusLabel));
@@ -107,6 +269,8 @@ void InnHistoryDialog::createControls()
     showButton_ = button(QStringLiteral("&Show"), names::historyShowButton, this);
     deleteButton_ = button(QStringLiteral("&Delete"), names::historyDeleteButton, this);
     undoButton_ = button(QStringLiteral("&Undo"), names::historyUndoButton, this);
+    handoutButton_ = button(QStringLiteral("Export &Handout…"), names::historyHandoutButton, this);
+    handoutButton_->setToolTip(QStringLiteral("Writes the inns chosen into one PDF to hand to the players"));
     auto* closeButton = button(QStringLiteral("Close"), names::historyCloseButton, this);
 
     auto* filterRow = new QHBoxLayout;
@@ -114,7 +278,7 @@ void InnHistoryDialog::createControls()
     filterRow->addWidget(filterEdit_);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    for (QPushButton* each : {showButton_, deleteButton_, undoButton_, closeButton})
+    for (QPushButton* each : {handoutButton_, showButton_, deleteButton_, undoButton_, closeButton})
         buttons->addWidget(each);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filterRow);
@@ -124,10 +288,17 @@ void InnHistoryDialog::createControls()
     resize(760, 440);
 
     connect(filterEdit_, &QLineEdit::textChanged, this, &InnHistoryDialog::filter);
-    connect(list_, &QTreeWidget::itemActivated, this, &InnHistoryDialog::showChosen);
-    connect(list_, &QTreeWidget::currentItemChanged, this, &InnHistoryDialog::enableButtons);
+    connect(list_, &QTreeView::activated, this, &InnHistoryDialog::showChosen);
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& index) {
+        // The filter taking the current row away leaves the inn current.
+        if (index.isValid())
+            current_ = filter_->mapToSource(index).row();
+        enableButtons();
+    });
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &InnHistoryDialog::enableButtons);
     connect(showButton_, &QPushButton::clicked, this, &InnHistoryDialog::showChosen);
-    connect(deleteButton_, &QPushButton::clicked, this, &InnHistoryDialog::deleteCurrent);
+    connect(deleteButton_, &QPushButton::clicked, this, &InnHistoryDialog::deleteChosen);
+    connect(handoutButton_, &QPushButton::clicked, this, &InnHistoryDialog::chooseHandout);
     connect(undoButton_, &QPushButton::clicked, this, &InnHistoryDialog::undoDeletion);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::reject);
     auto* undo = new QShortcut(QKeySequence::Undo, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
@@ -136,37 +307,12 @@ void InnHistoryDialog::createControls()
     list_->installEventFilter(this);
 }
 
-void InnHistoryDialog::fillList()
-{
-    const QFont shownFont = [this] {
-        QFont bold = list_->font();
-        bold.setBold(true);
-        return bold;
-    }();
-    for (std::size_t index = 0; index < entries_.size(); ++index) {
-        const InnListEntry& inn = entries_[index];
-        const QString name = inn.step.isEmpty() ? inn.name : inn.name + QStringLiteral(" \u2014 ") + inn.step;
-        auto* item = new QTreeWidgetItem(list_, {inn.starred ? QStringLiteral("★") : QString(), name, inn.landlord,
-                                                 inn.location, inn.quality, madeText(inn.made)});
-        item->setData(0, kIndexRole, static_cast<int>(index));
-        item->setData(Star, Qt::AccessibleTextRole,
-                      inn.starred ? QStringLiteral("starred") : QStringLiteral("not starred"));
-        if (inn.shown) {
-            for (int column = 0; column < kColumnCount; ++column)
-                item->setFont(column, shownFont);
-            item->setToolTip(Name, QStringLiteral("The inn shown now"));
-            item->setData(Name, Qt::AccessibleDescriptionRole, QStringLiteral("shown now"));
-            list_->setCurrentItem(item);
-        }
-    }
-    list_->resizeColumnToContents(Made);
-}
-
 std::vector<std::string> InnHistoryDialog::deleted() const
 {
     std::vector<std::string> ids;
-    for (int index : deleted_)
-        ids.push_back(entries_[static_cast<std::size_t>(index)].id);
+    for (const std::vector<int>& deletion : deleted_)
+        for (int index : deletion)
+            ids.push_back(entries_[static_cast<std::size_t>(index)].id);
     return ids;
 }
 
@@ -193,7 +339,7 @@ bool InnHistoryDialog::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (key == Qt::Key_Delete && isDeleteForTheList(watched)) {
-        deleteCurrent();
+        deleteChosen();
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -208,18 +354,20 @@ bool InnHistoryDialog::isDeleteForTheList(const QObject* watched) const
 void InnHistoryDialog::filter(const QString& text)
 {
     const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    int shown = 0;
-    for (int row = 0; row < list_->topLevelItemCount(); ++row) {
-        QTreeWidgetItem* item = list_->topLevelItem(row);
-        const bool passed = std::find(deleted_.begin(), deleted_.end(), row) == deleted_.end() &&
-                            passes(entries_[static_cast<std::size_t>(row)], words);
-        item->setHidden(!passed);
-        shown += passed;
-    }
+    std::vector<std::string> folded;
+    for (const QString& word : words)
+        folded.push_back(foldedForSearch(word.toStdString()));
+    const int chosen = current_;
+    filter_->setWords(std::move(folded));
+    const int shown = filter_->rowCount();
     // Words that no inn holds leave the chosen inn chosen for when they go.
-    if (list_->currentItem() == nullptr || (list_->currentItem()->isHidden() && shown > 0))
-        list_->setCurrentItem(firstShownFrom(0));
-    const int listed = list_->topLevelItemCount() - static_cast<int>(deleted_.size());
+    if (chosen >= 0 && indexOf(chosen).isValid())
+        makeCurrent(chosen, false);
+    else if (shown > 0)
+        makeCurrent(firstShownFrom(0));
+    else
+        current_ = chosen;
+    const int listed = static_cast<int>(entries_.size()) - filter_->deletedCount();
     if (words.isEmpty())
         tell(innCount(listed));
     else if (shown == 0)
@@ -231,47 +379,85 @@ void InnHistoryDialog::filter(const QString& text)
 
 void InnHistoryDialog::showChosen()
 {
-    QTreeWidgetItem* item = list_->currentItem();
-    if (item == nullptr || item->isHidden())
+    const int row = currentRow();
+    if (row < 0)
         return;
-    chosen_ = entryOf(item).id;
+    chosen_ = entries_[static_cast<std::size_t>(row)].id;
     accept();
 }
 
-void InnHistoryDialog::deleteCurrent()
+void InnHistoryDialog::chooseHandout()
 {
-    QTreeWidgetItem* item = list_->currentItem();
-    if (item == nullptr || item->isHidden())
+    for (int row : chosenRows())
+        handout_.push_back(entries_[static_cast<std::size_t>(row)].id);
+    if (!handout_.empty())
+        accept();
+}
+
+std::vector<int> InnHistoryDialog::chosenRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : list_->selectionModel()->selectedRows())
+        rows.push_back(filter_->mapToSource(index).row());
+    std::sort(rows.begin(), rows.end());
+    if (rows.empty() && currentRow() >= 0)
+        rows.push_back(currentRow());
+    return rows;
+}
+
+void InnHistoryDialog::deleteChosen()
+{
+    const std::vector<int> chosen = chosenRows();
+    std::vector<int> rows;
+    std::vector<const InnListEntry*> inns, starred;
+    for (int row : chosen) {
+        const InnListEntry& inn = entries_[static_cast<std::size_t>(row)];
+        if (inn.shown)
+            continue;
+        rows.push_back(row);
+        inns.push_back(&inn);
+        if (inn.starred)
+            starred.push_back(&inn);
+    }
+    if (chosen.empty())
         return;
-    const InnListEntry& inn = entryOf(item);
-    if (inn.shown) {
+    if (inns.empty()) {
         tell(QStringLiteral("The inn shown now cannot be deleted: show another first"));
         return;
     }
-    if (inn.starred && !mayDeleteStarred(inn)) {
-        tell(QStringLiteral("“%1” stays, starred.").arg(inn.name));
+    if (!starred.empty() && !mayDeleteStarred(starred)) {
+        tell(starred.size() == 1 ? QStringLiteral("“%1” stays, starred.").arg(starred.front()->name)
+                                 : QStringLiteral("The inns stay, %1 of them starred.").arg(starred.size()));
         return;
     }
-    const int row = list_->indexOfTopLevelItem(item);
-    deleted_.push_back(row);
-    item->setHidden(true);
-    QTreeWidgetItem* next = firstShownFrom(row);
-    for (int before = row - 1; next == nullptr && before >= 0; --before)
-        if (!list_->topLevelItem(before)->isHidden())
-            next = list_->topLevelItem(before);
-    list_->setCurrentItem(next);
-    tell(QStringLiteral("Deleted ") + described(inn) + QStringLiteral(". Undo brings it back."));
+    deleted_.push_back(rows);
+    for (int row : rows)
+        filter_->setDeleted(row, true);
+    int next = firstShownFrom(rows.back());
+    for (int before = rows.front() - 1; next < 0 && before >= 0; --before)
+        if (indexOf(before).isValid())
+            next = before;
+    makeCurrent(next);
+    const bool keptShown = inns.size() < chosen.size();
+    tell(QStringLiteral("Deleted ") + described(inns) +
+         (keptShown ? QStringLiteral("; the inn shown now stays") : QString()) +
+         (inns.size() == 1 ? QStringLiteral(". Undo brings it back.") : QStringLiteral(". Undo brings them back.")));
     enableButtons();
 }
 
 // A star is the user's word to keep the inn, and a deletion outlasts the
 // list: one key alone never takes it back.
-bool InnHistoryDialog::mayDeleteStarred(const InnListEntry& inn)
+bool InnHistoryDialog::mayDeleteStarred(const std::vector<const InnListEntry*>& starred)
 {
-    QMessageBox question(
-        QMessageBox::Question, QStringLiteral("Brewick"),
-        QStringLiteral("“%1” is starred. Delete it from the history and from your starred inns?").arg(inn.name),
-        QMessageBox::Yes | QMessageBox::No, this);
+    const QString text =
+        starred.size() == 1
+            ? QStringLiteral("“%1” is starred. Delete it from the history and from your starred inns?")
+                  .arg(starred.front()->name)
+            : QStringLiteral("%1 of the inns chosen are starred. Delete them from the history and from your starred "
+                             "inns?")
+                  .arg(starred.size());
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Brewick"), text, QMessageBox::Yes | QMessageBox::No,
+                         this);
     question.setTextFormat(Qt::PlainText);
     question.setDefaultButton(QMessageBox::No);
     return question.exec() == QMessageBox::Yes;
@@ -281,21 +467,29 @@ void InnHistoryDialog::undoDeletion()
 {
     if (deleted_.empty())
         return;
-    const int row = deleted_.back();
+    const std::vector<int> rows = std::move(deleted_.back());
     deleted_.pop_back();
+    for (int row : rows)
+        filter_->setDeleted(row, false);
     filter(filterEdit_->text());
-    QTreeWidgetItem* item = list_->topLevelItem(row);
-    if (!item->isHidden())
-        list_->setCurrentItem(item);
-    tell(QStringLiteral("Back: ") + described(entryOf(item)) + QLatin1Char('.'));
+    std::vector<const InnListEntry*> inns;
+    list_->clearSelection();
+    for (int row : rows) {
+        inns.push_back(&entries_[static_cast<std::size_t>(row)]);
+        if (indexOf(row).isValid())
+            makeCurrent(row, false);
+    }
+    tell(QStringLiteral("Back: ") + described(inns) + QLatin1Char('.'));
 }
 
 void InnHistoryDialog::enableButtons()
 {
-    const QTreeWidgetItem* item = list_->currentItem();
-    const bool chosen = item != nullptr && !item->isHidden();
+    const int row = currentRow();
+    const bool chosen = row >= 0;
     showButton_->setEnabled(chosen);
-    deleteButton_->setEnabled(chosen && !entryOf(item).shown);
+    deleteButton_->setEnabled(chosen && (!entries_[static_cast<std::size_t>(row)].shown ||
+                                         list_->selectionModel()->selectedRows().size() > 1));
+    handoutButton_->setEnabled(chosen);
     undoButton_->setEnabled(!deleted_.empty());
 }
 
@@ -306,17 +500,32 @@ void InnHistoryDialog::tell(const QString& news)
     list_->setAccessibleDescription(news);
 }
 
-const InnListEntry& InnHistoryDialog::entryOf(const QTreeWidgetItem* item) const
+int InnHistoryDialog::currentRow() const
 {
-    return entries_[static_cast<std::size_t>(item->data(0, kIndexRole).toInt())];
+    const QModelIndex current = list_->currentIndex();
+    return current.isValid() ? filter_->mapToSource(current).row() : -1;
 }
 
-QTreeWidgetItem* InnHistoryDialog::firstShownFrom(int from) const
+void InnHistoryDialog::makeCurrent(int row, bool alone)
 {
-    for (int row = from; row < list_->topLevelItemCount(); ++row)
-        if (!list_->topLevelItem(row)->isHidden())
-            return list_->topLevelItem(row);
-    return nullptr;
+    current_ = row;
+    if (row < 0) {
+        list_->setCurrentIndex({});
+        return;
+    }
+    list_->selectionModel()->setCurrentIndex(indexOf(row),
+                                             alone ? QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows
+                                                   : QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
+
+int InnHistoryDialog::firstShownFrom(int from) const
+{
+    for (int row = from; row < static_cast<int>(entries_.size()); ++row)
+        if (indexOf(row).isValid())
+            return row;
+    return -1;
+}
+
+QModelIndex InnHistoryDialog::indexOf(int row) const { return filter_->mapFromSource(model_->index(row, 0)); }
 
 }  // namespace brewick
