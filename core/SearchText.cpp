@@ -1,5 +1,10 @@
 #include "core/SearchText.h"
 
+#include <algorithm>
+#include <mutex>
+#include <unordered_map>
+#include <unordered_set>
+
 namespace brewick {
 
 namespace {
@@ -57,6 +62,80 @@ std::string foldedForSearch(std::string_view utf8)
         folded += static_cast<char>(byte);
     }
     return folded;
+}
+
+namespace {
+// Longer than any word of a drawn inn, and short enough that a line pasted
+// into every step of an inn is shared.
+constexpr std::size_t kLongWord = 128;
+
+// The long words of every listing, each kept while a listing holds it. The
+// listings are made on the window's thread and the session keeper's.
+class LongWords {
+public:
+    std::shared_ptr<const std::string> share(std::string_view word)
+    {
+        const std::lock_guard lock(mutex_);
+        if (const auto found = words_.find(word); found != words_.end()) {
+            if (std::shared_ptr<const std::string> shared = found->second.lock())
+                return shared;
+            // Its last holder is going: its entry, keyed by its bytes, goes now.
+            words_.erase(found);
+        }
+        std::shared_ptr<const std::string> shared(new std::string(word),
+                                                  [this](const std::string* gone) { forget(gone); });
+        words_.emplace(*shared, shared);
+        return shared;
+    }
+
+private:
+    void forget(const std::string* gone)
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            const auto found = words_.find(*gone);
+            if (found != words_.end() && found->first.data() == gone->data())
+                words_.erase(found);
+        }
+        delete gone;
+    }
+
+    std::mutex mutex_;
+    std::unordered_map<std::string_view, std::weak_ptr<const std::string>> words_;  // keyed by the words' own bytes
+};
+
+LongWords& longWords()
+{
+    // Never destroyed: a listing may outlive the statics at exit.
+    static LongWords& words = *new LongWords;
+    return words;
+}
+}  // namespace
+
+bool SearchWords::holds(std::string_view folded) const
+{
+    return shortWords.find(folded) != std::string::npos || std::ranges::any_of(longWords, [folded](const auto& word) {
+               return word->find(folded) != std::string::npos;
+           });
+}
+
+SearchWords searchWordsOf(std::string_view folded)
+{
+    constexpr std::string_view kBlanks = " \t\r\n";
+    SearchWords words;
+    std::unordered_set<std::string_view> seen;
+    for (std::size_t start = folded.find_first_not_of(kBlanks); start != std::string_view::npos;) {
+        const std::size_t end = std::min(folded.find_first_of(kBlanks, start), folded.size());
+        const std::string_view word = folded.substr(start, end - start);
+        if (seen.insert(word).second) {
+            if (word.size() >= kLongWord)
+                words.longWords.push_back(longWords().share(word));
+            else
+                (words.shortWords += word) += '\n';
+        }
+        start = folded.find_first_not_of(kBlanks, end);
+    }
+    return words;
 }
 
 }  // namespace brewick

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
-#include <unordered_set>
 
 #include "core/SearchText.h"
 #include "cycle/InnStep.h"
@@ -18,22 +17,6 @@ bool isSameInn(const std::weak_ptr<const std::string>& base, const std::shared_p
 }
 
 bool stepsFrom(const KeptInn* before, const KeptInn& inn) { return before != nullptr && before->place == inn.place; }
-
-// The words of `text`, each once, in the order they come, a line each.
-std::string distinctWords(std::string_view text)
-{
-    constexpr std::string_view kBlanks = " \t\r\n";
-    std::unordered_set<std::string_view> seen;
-    std::string words;
-    for (std::size_t start = text.find_first_not_of(kBlanks); start != std::string_view::npos;) {
-        const std::size_t end = std::min(text.find_first_of(kBlanks, start), text.size());
-        const std::string_view word = text.substr(start, end - start);
-        if (seen.insert(word).second)
-            (words += word) += '\n';
-        start = text.find_first_not_of(kBlanks, end);
-    }
-    return words;
-}
 }  // namespace
 
 std::shared_ptr<const InnListing> listInn(const InnSheet& sheet, const KeptInn* before, const InnSheet* beforeSheet)
@@ -56,7 +39,7 @@ std::shared_ptr<const InnListing> listInn(const InnSheet& sheet, const KeptInn* 
     appendInnSheetText(sheet, "\n", text);
     // The banner line is the program's, in every inn alike.
     text.erase(particulars, bannerLine().size());
-    listing->searchText = distinctWords(foldedForSearch(text));
+    listing->searchWords = searchWordsOf(foldedForSearch(text));
     return listing;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/InnSheet.h"
+#include "core/SearchText.h"
 #include "keeping/KeptInn.h"
 
 namespace brewick {
@@ -25,12 +26,12 @@ struct InnListing {
     // same inn changed since, needs the step told anew.
     std::string step;
     std::weak_ptr<const std::string> stepBase;
-    // Every word of the inn, once and a line each, folded by foldedForSearch:
-    // of its name, landlord, location and quality, and of the inn as File >
-    // Save writes it but for the banner, which every inn shares. A word of
-    // the filter, which holds no blank, is in the inn's text just when it is
-    // in one of these; kept once, they cost about an eighth of the JSON.
-    std::string searchText;
+    // Every word of the inn, once, folded by foldedForSearch: of its name,
+    // landlord, location and quality, and of the inn as File > Save writes
+    // it but for the banner, which every inn shares. A word of the filter,
+    // which holds no blank, is in the inn's text just when it is in one of
+    // these; kept once, they cost about an eighth of the JSON.
+    SearchWords searchWords;
 };
 
 // The listing of `sheet`; `before` is the kept inn one step before it from

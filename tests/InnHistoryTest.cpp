@@ -277,15 +277,27 @@ TEST_F(History, AListingHoldsTheSavedTextFolded)
     for (std::size_t line = 1; line < lines.size(); ++line) {
         std::istringstream words{foldedForSearch(lines[line])};
         for (std::string word; words >> word;)
-            EXPECT_NE(listing->searchText.find(word), std::string::npos) << word;
+            EXPECT_TRUE(listing->searchWords.holds(word)) << word;
     }
-    EXPECT_NE(listing->searchText.find("ωmega"), std::string::npos);
-    const std::string_view text = listing->searchText;
+    EXPECT_TRUE(listing->searchWords.holds("ωmega"));
+    const std::string_view text = listing->searchWords.shortWords;
     EXPECT_TRUE(text.starts_with("the\n"));
     EXPECT_EQ(text.find("\nthe\n"), std::string_view::npos) << "each word once";
-    EXPECT_EQ(listing->searchText.find(foldedForSearch(kMakerWebAddress)), std::string::npos) << "the banner's";
+    EXPECT_FALSE(listing->searchWords.holds(foldedForSearch(kMakerWebAddress))) << "the banner's";
     EXPECT_TRUE(listing->hasNotes);
     EXPECT_FALSE(listInn(generator.sheet())->hasNotes);
+    // A word pasted into every step of an inn is kept once, from the longest
+    // word a drawn inn could hold on.
+    for (const std::size_t length : {127u, 128u}) {
+        sheet.barScene = "Q" + std::string(length - 2, 'x') + "Z";
+        const std::shared_ptr<const InnListing> first = listInn(sheet);
+        const std::shared_ptr<const InnListing> second = listInn(sheet);
+        EXPECT_TRUE(second->searchWords.holds("xz")) << length;
+        EXPECT_EQ(second->searchWords.longWords.size(), length == 128 ? 1u : 0u) << length;
+        if (length == 128) {
+            EXPECT_EQ(first->searchWords.longWords[0], second->searchWords.longWords[0]);
+        }
+    }
     // Each end of a run of capitals, and one past it.
     EXPECT_EQ(foldedForSearch("@AZ[`az{ ÀÖ×ØÞß ĀĮİĲ Ÿ ΑΡΣΫ ЀЯа \xC3"), "@az[`az{ àö×øþß āįİĳ ÿ αρσϋ ѐяа \xC3");
 }

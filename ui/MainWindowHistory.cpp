@@ -40,7 +40,7 @@ InnListEntry listEntry(const KeptInn& inn, const KeptInn* before)
         entry.quality = nameOf<InnQuality, kQualityCount, qualityName>(listing.quality);
         entry.step = toQString(stepOf(inn, before));
         entry.hasNotes = listing.hasNotes;
-        entry.searchText = std::shared_ptr<const std::string>(inn.listing, &listing.searchText);
+        entry.searchWords = std::shared_ptr<const SearchWords>(inn.listing, &listing.searchWords);
     }
     return entry;
 }

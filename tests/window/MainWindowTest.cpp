@@ -609,7 +609,8 @@ TEST_F(MainWindowTest, PinLineMarksAndKeepsTheLineAtTheCursorOfTheBoxLastUsed)
         }
     });
     popupWatch.start(5);
-    QContextMenuEvent ask(QContextMenuEvent::Keyboard, lines->cursorRect().center());
+    const QPoint cursor = lines->cursorRect().center();
+    QContextMenuEvent ask(QContextMenuEvent::Keyboard, cursor, lines->viewport()->mapToGlobal(cursor));
     QApplication::sendEvent(lines->viewport(), &ask);
     QTRY_COMPARE_WITH_TIMEOUT(pin->text().remove('&'), QStringLiteral("Unpin Line"), 20000);
     EXPECT_EQ(lines->accessibleDescription(), "Pinned: " + patron);

@@ -40,9 +40,8 @@ QString madeText(std::int64_t made)
 // Every word of the filter, folded as the inn's texts are, is in them.
 bool passes(const InnListEntry& inn, const std::vector<std::string>& words)
 {
-    const std::string_view text = inn.searchText ? std::string_view(*inn.searchText) : std::string_view();
     return std::all_of(words.begin(), words.end(),
-                       [text](const std::string& word) { return text.find(word) != std::string_view::npos; });
+                       [&inn](const std::string& word) { return inn.searchWords && inn.searchWords->holds(word); });
 }
 
 QString innCount(int count) { return count == 1 ? QStringLiteral("1 inn") : QStringLiteral("%1 inns").arg(count); }

@@ -24,6 +24,8 @@ class QTreeView;
 
 namespace brewick {
 
+struct SearchWords;
+
 // An inn as the list shows it.
 struct InnListEntry {
     std::string id;
@@ -33,8 +35,8 @@ struct InnListEntry {
     QString quality;
     QString step;  // what this step of the history drew again, if it did
     QString pins;  // the lines pinned from the inn, one a line, shown in its row's tooltip
-    // Every text of the inn, which the filter searches, folded by foldedForSearch.
-    std::shared_ptr<const std::string> searchText;
+    // Every word of the inn, which the filter searches.
+    std::shared_ptr<const SearchWords> searchWords;
     std::int64_t made = 0;  // milliseconds since 1970
     bool hasNotes = false;
     bool starred = false;

@@ -30,7 +30,7 @@ InnNotesDialog::InnNotesDialog(const std::string& innName, const std::string& no
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QString::fromLatin1(names::notesOkButton));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QString::fromLatin1(names::notesCancelButton));
     // Return starts a new line in the box; Ctrl with it is OK.
-    for (const QKeySequence key : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
         connect(new QShortcut(key, this), &QShortcut::activated, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
