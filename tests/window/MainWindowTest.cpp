@@ -798,6 +798,8 @@ TEST_F(MainWindowTest, TheHistoryListTakesSeveralInnsAtOnce)
                                         {Qt::Key_Right, Qt::AltModifier}})
         QTest::keyClick(name, key, modifier);
     window->desk().shownSheet().notes = "Owes the Thieves' Guild";
+    window->desk().chooseLineBox(LineBox::Scene);
+    window->desk().togglePin();
     const auto answer = [&](const std::function<void(InnHistoryDialog*, QTreeView*, QLabel*)>& inList,
                             std::deque<test::ModalHandler::Answer> then = {}) {
         then.push_front(test::answerWindow<InnHistoryDialog>([&](InnHistoryDialog* dialog) {
@@ -816,6 +818,9 @@ TEST_F(MainWindowTest, TheHistoryListTakesSeveralInnsAtOnce)
             ASSERT_EQ(rows->rowCount(), 4);
             for (int row = 0; row < 4; ++row)
                 EXPECT_EQ(rows->index(row, 2).data(Qt::AccessibleTextRole), row == 0 ? "has notes" : "no notes");
+            EXPECT_EQ(rows->index(0, 1).data().toString().toStdString(),
+                      names[3] + " \u2014 Pinned: " + sheet().barScene);
+            EXPECT_EQ(rows->index(1, 1).data().toString().toStdString(), names[2]) << "pinned on another inn";
             auto* filter = dialog->findChild<QLineEdit*>(QString::fromLatin1(names::historyFilterEdit));
             QTest::keyClicks(filter, "GUILD");
             EXPECT_EQ(status->text().toStdString(), "1 of 4 inns") << "the notes searched";

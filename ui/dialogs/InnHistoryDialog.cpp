@@ -58,6 +58,18 @@ QString described(const std::vector<const InnListEntry*>& inns)
     return inns.size() == 1 ? described(*inns.front()) : innCount(static_cast<int>(inns.size()));
 }
 
+// The name, what its step drew again and the lines pinned from it, as the
+// row shows them; the row's tooltip has the pinned lines whole.
+QString rowName(const InnListEntry& inn)
+{
+    QStringList parts{inn.name};
+    if (!inn.step.isEmpty())
+        parts.append(inn.step);
+    if (!inn.pins.isEmpty())
+        parts.append(QStringLiteral("Pinned: ") + QString(inn.pins).replace(QLatin1Char('\n'), QStringLiteral("; ")));
+    return parts.join(QStringLiteral(" \u2014 "));
+}
+
 QString rowToolTip(const InnListEntry& inn)
 {
     QStringList lines;
@@ -140,7 +152,7 @@ private:
         case Star:
             return inn.starred ? QStringLiteral("★") : QString();
         case Name:
-            return inn.step.isEmpty() ? inn.name : inn.name + QStringLiteral(" \u2014 ") + inn.step;
+            return rowName(inn);
         case Notes:
             return inn.hasNotes ? QStringLiteral("✎") : QString();
         case Landlord:
