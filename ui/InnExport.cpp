@@ -76,6 +76,7 @@ struct HandoutType {
 constexpr HandoutType kHandoutTypes[] = {
     {Printout::Sheet, "Printed sheet (*.pdf)"},
     {Printout::PlayersCard, "Players' card (*.pdf)"},
+    {Printout::SheetAndPlayersCard, "Sheet and players' card (*.pdf)"},
 };
 }  // namespace
 

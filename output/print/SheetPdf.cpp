@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include <QBuffer>
 #include <QPdfWriter>
@@ -89,15 +90,21 @@ std::optional<std::string> handoutPdf(std::span<const InnSheet> inns, Printout p
 {
     return pdfOf(handoutTitle(inns), paper, [&](PrintCanvas& canvas) {
         TextLines text;
-        for (const InnSheet& inn : inns) {
-            if (&inn != &inns.front())
+        bool firstPage = true;
+        const auto startPrintout = [&] {
+            if (!std::exchange(firstPage, false))
                 canvas.newPage();
-            if (printout == Printout::PlayersCard) {
-                buildPlayersCardText(inn, text);
-                printInnSheet(canvas, text, footerDate, kCardMenuLine);
-            } else {
+        };
+        for (const InnSheet& inn : inns) {
+            if (printout != Printout::PlayersCard) {
+                startPrintout();
                 buildInnSheetText(inn, text);
                 printInnSheet(canvas, text, footerDate);
+            }
+            if (printout != Printout::Sheet) {
+                startPrintout();
+                buildPlayersCardText(inn, text);
+                printInnSheet(canvas, text, footerDate, kCardMenuLine);
             }
         }
     });

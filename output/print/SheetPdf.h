@@ -27,15 +27,16 @@ QPageSize paperFor(QLocale::Territory territory);
 std::optional<std::string> sheetPdf(const TextLines& sheetText, std::string_view title, const QPageSize& paper,
                                     std::string_view footerDate);
 
-// What a handout prints of each inn.
-enum class Printout { Sheet, PlayersCard };
+// What a handout prints of each inn: its sheet, its players' card, or the
+// sheet for the game master followed by the card for the players.
+enum class Printout { Sheet, PlayersCard, SheetAndPlayersCard };
 
 // The handout's title: the inn's name, or the first inn's name and how many
 // more there are.
 std::string handoutTitle(std::span<const InnSheet> inns);
 
 // The inns printed as by File > Print, each from a new page with its own
-// footer, their sheets or their players' cards, as the bytes of a PDF file;
+// footer, their sheets, their players' cards or both, as the bytes of a PDF file;
 // nothing when the PDF writer fails.
 std::optional<std::string> handoutPdf(std::span<const InnSheet> inns, Printout printout, const QPageSize& paper,
                                       std::string_view footerDate);
