@@ -98,17 +98,49 @@ void recountPatrons(InnSheet& sheet, std::size_t table, std::size_t before)
     renameActingPatrons(sheet, table);
 }
 
-void putBackPatron(InnSheet& sheet, const LinePin& pin)
+bool isPinnedPatron(const InnSheet& sheet, std::span<const LinePin> pins, std::size_t table, std::string_view line)
+{
+    return std::ranges::any_of(pins, [&](const LinePin& pin) {
+        return pin.kind == Kind::Patron && tableOf(sheet, pin) == table && pin.line == line;
+    });
+}
+
+// A table seats kMostPatrons at the most, and no inn file holds more: at a
+// full table, the last patron no pin holds gives up their seat. Gives
+// whether there is a seat now.
+bool freeSeat(InnSheet& sheet, std::span<const LinePin> pins, std::size_t table)
+{
+    TableBlock& block = sheet.tableBlocks[table];
+    if (block.patrons.size() < static_cast<std::size_t>(kMostPatrons))
+        return true;
+    for (std::size_t patron = block.patrons.size(); patron-- > 0;) {
+        const std::size_t at = lineOfPatron(block.patrons, patron);
+        const std::size_t lines = block.patrons[patron].fleshedOut ? 2 : 1;
+        if (at + lines >= block.lineCount || isPinnedPatron(sheet, pins, table, blockLine(sheet, table, at)))
+            continue;
+        sheet.tableText.replace(firstLineOfBlock(sheet, table) + at, lines, TextLines());
+        block.lineCount -= lines;
+        block.patrons.erase(block.patrons.begin() + static_cast<std::ptrdiff_t>(patron));
+        return true;
+    }
+    return false;
+}
+
+void putBackPatron(InnSheet& sheet, const LinePin& pin, std::span<const LinePin> pins)
 {
     const std::optional<std::size_t> table = tableOf(sheet, pin);
     if (!table || sheet.tableBlocks[*table].lineCount == 0 || patronReading(sheet, *table, pin.line))
         return;
     TableBlock& block = sheet.tableBlocks[*table];
     const std::size_t before = block.patrons.size();
+    // Every seat held by a pin: this one waits for a table with room.
+    if (!freeSeat(sheet, pins, *table))
+        return;
+    const std::size_t seated = block.patrons.size();
     // Below the last patron, and above the closing line whatever the user took away.
-    const std::size_t at = std::min(lineOfPatron(block.patrons, before), block.lineCount - 1);
+    const std::size_t at = std::min(lineOfPatron(block.patrons, seated), block.lineCount - 1);
     const std::size_t first = firstLineOfBlock(sheet, *table);
-    const std::size_t noOneThere = before == 0 && at == 1 && sheet.tableText[first + 1] == kNoOneThere ? 1 : 0;
+    const std::size_t noOneThere = seated == 0 && at == 1 && sheet.tableText[first + 1] == kNoOneThere ? 1 : 0;
     TextLines lines;
     lines.add(pin.line);
     if (pin.patron.fleshedOut)
@@ -154,11 +186,11 @@ void putBackMenuLine(TextLines& menu, const LinePin& pin)
     replaceLine(menu, at, 0, pin.line);
 }
 
-void putBack(InnSheet& sheet, const LinePin& pin)
+void putBack(InnSheet& sheet, const LinePin& pin, std::span<const LinePin> pins)
 {
     switch (pin.kind) {
     case Kind::Patron:
-        putBackPatron(sheet, pin);
+        putBackPatron(sheet, pin, pins);
         break;
     case Kind::Action:
         putBackAction(sheet, pin);
@@ -282,10 +314,10 @@ void putBackPins(InnSheet& sheet, std::span<const LinePin> pins)
     // Action lines last: they go where the patrons put back leave them.
     for (const LinePin& pin : pins)
         if (pin.kind != Kind::Action)
-            putBack(sheet, pin);
+            putBack(sheet, pin, pins);
     for (const LinePin& pin : pins)
         if (pin.kind == Kind::Action)
-            putBack(sheet, pin);
+            putBack(sheet, pin, pins);
 }
 
 void followPinnedPatrons(const InnSheet& sheet, std::span<LinePin> pins)

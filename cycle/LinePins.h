@@ -47,8 +47,9 @@ void addPin(std::vector<LinePin>& pins, LinePin pin);
 
 // Puts the pinned lines back into a sheet just drawn, where they are not
 // still there: a patron at the table of its number, or the last table when
-// there are fewer, with the heading, the table choice and the action line
-// saying as many patrons; an action line in place of its table's, unless
+// there are fewer, in the seat of its last patron not pinned when the table
+// is full, with the heading, the table choice and the action line saying as
+// many patrons; an action line in place of its table's, unless
 // that table is empty; a menu line at the end of the section it stood in,
 // or of the menu when there is no such section; and the scene.
 void putBackPins(InnSheet& sheet, std::span<const LinePin> pins);

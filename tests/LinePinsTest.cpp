@@ -73,12 +73,19 @@ TEST(LinePins, PinnedLinesGoBackWhereTheyBelongAndTheTablesStayTrue)
         std::size_t table;  // where it goes; unused for the menu and the scene
         std::vector<int> patrons;
         bool kept;
+        std::vector<int> drawn = {0, 1, 2};
     };
     const Row rows[] = {
         {"a patron at an empty table", pinOf(LineBox::Table, 0, 1), 0, {1, 1, 2}, true},
         {"a patron beside a lone one", pinOf(LineBox::Table, 1, 1), 1, {0, 2, 2}, true},
         {"a patron at the last table", pinOf(LineBox::Table, 2, 1), 2, {0, 1, 3}, true},
         {"a patron past the last table", pinOf(LineBox::Table, 3, 1), 2, {0, 1, 3}, true},
+        {"a patron at a full table, in the last drawn one's seat",
+         pinOf(LineBox::Table, 0, 1),
+         0,
+         {7, 1},
+         true,
+         {7, 1}},
         {"an action line at an empty table", pinOf(LineBox::Table, 0, 2), 0, {0, 1, 2}, false},
         {"an action line", pinOf(LineBox::Table, 1, 2), 1, {0, 1, 2}, true},
         {"a menu line", pinOf(LineBox::Menu, 0, 1), 0, {0, 1, 2}, true},
@@ -86,7 +93,7 @@ TEST(LinePins, PinnedLinesGoBackWhereTheyBelongAndTheTablesStayTrue)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        InnSheet sheet = innWithTables({0, 1, 2}, 0);
+        InnSheet sheet = innWithTables(row.drawn, 0);
         putBackPins(sheet, std::vector{row.pin});
         expectTablesTrue(sheet, row.patrons);
         const std::vector<std::string> lines = blockLines(sheet, row.table);
