@@ -1,6 +1,7 @@
 #include "core/Patron.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace brewick {
 
@@ -102,6 +103,12 @@ void keepDetails(Patron& patron, const PatronDetails& details)
 {
     patron.fleshedOut = true;
     patron.detailLengths = {lengthOf(details.name), lengthOf(details.trait), lengthOf(details.rumour)};
+}
+
+void loseDetails(Patron& patron)
+{
+    patron.fleshedOut = true;
+    patron.detailLengths.fill(std::numeric_limits<std::uint32_t>::max());
 }
 
 void addDetailsLine(TextLines& lines, const PatronDetails& details)

@@ -79,6 +79,9 @@ PatronDetails patronDetails(const Patron& patron, std::string_view line);
 
 // Marks the patron fleshed out with these details, whose lengths it keeps.
 void keepDetails(Patron& patron, const PatronDetails& details);
+// The patron keeps the line of its details, which the user typed into: the
+// words drawn are gone, and no line reads as them any more.
+void loseDetails(Patron& patron);
 void addDetailsLine(TextLines& lines, const PatronDetails& details);
 
 // Whether the line is still the fleshed-out patron's details line, as

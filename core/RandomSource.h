@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace brewick {
 
@@ -36,5 +37,14 @@ private:
 
     std::uint32_t state_;
 };
+
+// The state of a stream of its own, for what is drawn apart from the
+// generator's source: from the run's seed, the inn's number and what the
+// stream is for. Every bit of each reaches every bit of the state, so that
+// the streams of neighbouring inns and patrons look unrelated.
+std::uint32_t streamSeed(std::uint32_t runSeed, std::uint64_t innNumber, std::uint64_t purpose);
+
+// A text as a number for streamSeed, the same on every machine and run.
+std::uint64_t textHash(std::string_view text);
 
 }  // namespace brewick

@@ -54,8 +54,7 @@ std::size_t patronsAsDrawn(std::span<const Patron> patrons, TextLines::const_ite
     for (std::size_t at = 1; read < patrons.size(); ++read) {
         const Patron& patron = patrons[read];
         const std::size_t next = at + (patron.fleshedOut ? 2 : 1);
-        if (next > lines || !readsAsDrawn(patron, first[static_cast<std::ptrdiff_t>(at)]) ||
-            (patron.fleshedOut && !readsAsFleshedOut(patron, first[static_cast<std::ptrdiff_t>(at + 1)])))
+        if (next > lines || !readsAsDrawn(patron, first[static_cast<std::ptrdiff_t>(at)]))
             break;
         at = next;
     }

@@ -53,7 +53,8 @@ std::size_t lineOfPatron(std::span<const Patron> patrons, std::size_t patron);
 
 // How many of the patrons, from the first on, still read as drawn in the
 // block's lines from `first` (the heading) to `last` (the closing line left
-// out): each patron's line, and the details line of one fleshed out.
+// out): each patron's line, with the line of its details below it if
+// fleshed out, as drawn or as the user typed it.
 std::size_t patronsAsDrawn(std::span<const Patron> patrons, TextLines::const_iterator first,
                            TextLines::const_iterator last);
 

@@ -28,6 +28,7 @@ public:
     InnSheet& sheet() { return sheet_; }
     const PartSelection& parts() const { return parts_; }
     const WordList& sceneList() const { return sceneList_; }
+    const WordLists& wordLists() const { return wordLists_; }
     // The read error of the scene file that the scene list was built from.
     const std::optional<std::string>& sceneFileError() const { return sceneFileError_; }
 

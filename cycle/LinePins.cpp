@@ -106,17 +106,21 @@ bool isPinnedPatron(const InnSheet& sheet, std::span<const LinePin> pins, std::s
 }
 
 // A table seats kMostPatrons at the most, and no inn file holds more: at a
-// full table, the last patron no pin holds gives up their seat. Gives
-// whether there is a seat now.
+// full table, the last patron as drawn that no pin holds gives up their
+// seat, never one whose line the user typed into. Gives whether there is a
+// seat now.
 bool freeSeat(InnSheet& sheet, std::span<const LinePin> pins, std::size_t table)
 {
     TableBlock& block = sheet.tableBlocks[table];
     if (block.patrons.size() < static_cast<std::size_t>(kMostPatrons))
         return true;
     for (std::size_t patron = block.patrons.size(); patron-- > 0;) {
+        const Patron& seated = block.patrons[patron];
         const std::size_t at = lineOfPatron(block.patrons, patron);
-        const std::size_t lines = block.patrons[patron].fleshedOut ? 2 : 1;
-        if (at + lines >= block.lineCount || isPinnedPatron(sheet, pins, table, blockLine(sheet, table, at)))
+        const std::size_t lines = seated.fleshedOut ? 2 : 1;
+        if (at + lines >= block.lineCount || !readsAsDrawn(seated, blockLine(sheet, table, at)) ||
+            (seated.fleshedOut && !readsAsFleshedOut(seated, blockLine(sheet, table, at + 1))) ||
+            isPinnedPatron(sheet, pins, table, blockLine(sheet, table, at)))
             continue;
         sheet.tableText.replace(firstLineOfBlock(sheet, table) + at, lines, TextLines());
         block.lineCount -= lines;
@@ -126,15 +130,51 @@ bool freeSeat(InnSheet& sheet, std::span<const LinePin> pins, std::size_t table)
     return false;
 }
 
-void putBackPatron(InnSheet& sheet, const LinePin& pin, std::span<const LinePin> pins)
+// Where a draw puts pins back, and what it draws for them.
+struct PutBack {
+    InnSheet& sheet;
+    std::span<const LinePin> pins;
+    const DrawnParts& drawn;
+    InnPlace place;
+    const PatronLists& lists;
+
+    // The table the pin's line goes back to, if that table was drawn.
+    std::optional<std::size_t> drawnTableOf(const LinePin& pin) const
+    {
+        const std::optional<std::size_t> table = tableOf(sheet, pin);
+        if (!table || (!drawn.everyTable && drawn.table != *table))
+            return std::nullopt;
+        return table;
+    }
+};
+
+// Below the patrons of a table that had no one doing anything there, what
+// the patron put back is doing, from a stream of the table's own: the draws
+// of the generator's source stay as they are.
+void addLonePatronsAction(PutBack& back, std::size_t table)
 {
-    const std::optional<std::size_t> table = tableOf(sheet, pin);
+    TableBlock& block = back.sheet.tableBlocks[table];
+    const std::size_t at = lineOfPatron(block.patrons, block.patrons.size());
+    if (at + 1 < block.lineCount)
+        return;
+    constexpr std::uint64_t kLonePatronsAction = 0x4C6F6E6541637400u;
+    LcgRandom random(streamSeed(back.place.seed, back.place.number, kLonePatronsAction + table));
+    TextLines action;
+    addActionLine(action, block, back.lists, random);
+    back.sheet.tableText.replace(firstLineOfBlock(back.sheet, table) + at, 0, action);
+    ++block.lineCount;
+}
+
+void putBackPatron(PutBack& back, const LinePin& pin)
+{
+    InnSheet& sheet = back.sheet;
+    const std::optional<std::size_t> table = back.drawnTableOf(pin);
     if (!table || sheet.tableBlocks[*table].lineCount == 0 || patronReading(sheet, *table, pin.line))
         return;
     TableBlock& block = sheet.tableBlocks[*table];
     const std::size_t before = block.patrons.size();
     // Every seat held by a pin: this one waits for a table with room.
-    if (!freeSeat(sheet, pins, *table))
+    if (!freeSeat(sheet, back.pins, *table))
         return;
     const std::size_t seated = block.patrons.size();
     // Below the last patron, and above the closing line whatever the user took away.
@@ -148,13 +188,16 @@ void putBackPatron(InnSheet& sheet, const LinePin& pin, std::span<const LinePin>
     sheet.tableText.replace(first + at, noOneThere, lines);
     block.lineCount += lines.size() - noOneThere;
     block.patrons.push_back(pin.patron);
+    addLonePatronsAction(back, *table);
     recountPatrons(sheet, *table, before);
     showChangedTable(sheet, *table);
 }
 
-void putBackAction(InnSheet& sheet, const LinePin& pin)
+// The action line reads for who sits there, and its pin as the line reads.
+void putBackAction(PutBack& back, LinePin& pin)
 {
-    const std::optional<std::size_t> table = tableOf(sheet, pin);
+    InnSheet& sheet = back.sheet;
+    const std::optional<std::size_t> table = back.drawnTableOf(pin);
     // No one at the table is doing anything.
     if (!table || sheet.tableBlocks[*table].patrons.empty())
         return;
@@ -168,6 +211,8 @@ void putBackAction(InnSheet& sheet, const LinePin& pin)
         return;
     replaceLine(sheet.tableText, line, hasAction ? 1 : 0, pin.line);
     block.lineCount += hasAction ? 0 : 1;
+    renameActingPatrons(sheet, *table);
+    pin.line = sheet.tableText[line];
     showChangedTable(sheet, *table);
 }
 
@@ -186,20 +231,22 @@ void putBackMenuLine(TextLines& menu, const LinePin& pin)
     replaceLine(menu, at, 0, pin.line);
 }
 
-void putBack(InnSheet& sheet, const LinePin& pin, std::span<const LinePin> pins)
+void putBack(PutBack& back, LinePin& pin)
 {
     switch (pin.kind) {
     case Kind::Patron:
-        putBackPatron(sheet, pin, pins);
+        putBackPatron(back, pin);
         break;
     case Kind::Action:
-        putBackAction(sheet, pin);
+        putBackAction(back, pin);
         break;
     case Kind::MenuLine:
-        putBackMenuLine(sheet.menuLines, pin);
+        if (back.drawn.menu)
+            putBackMenuLine(back.sheet.menuLines, pin);
         break;
     case Kind::Scene:
-        sheet.barScene = pin.line;
+        if (back.drawn.scene)
+            back.sheet.barScene = pin.line;
         break;
     }
 }
@@ -309,15 +356,17 @@ void addPin(std::vector<LinePin>& pins, LinePin pin)
     pins.push_back(std::move(pin));
 }
 
-void putBackPins(InnSheet& sheet, std::span<const LinePin> pins)
+void putBackPins(InnSheet& sheet, std::span<LinePin> pins, const DrawnParts& drawn, InnPlace place,
+                 const PatronLists& lists)
 {
+    PutBack back{sheet, pins, drawn, place, lists};
     // Action lines last: they go where the patrons put back leave them.
-    for (const LinePin& pin : pins)
+    for (LinePin& pin : pins)
         if (pin.kind != Kind::Action)
-            putBack(sheet, pin, pins);
-    for (const LinePin& pin : pins)
+            putBack(back, pin);
+    for (LinePin& pin : pins)
         if (pin.kind == Kind::Action)
-            putBack(sheet, pin, pins);
+            putBack(back, pin);
 }
 
 void followPinnedPatrons(const InnSheet& sheet, std::span<LinePin> pins)
@@ -325,11 +374,13 @@ void followPinnedPatrons(const InnSheet& sheet, std::span<LinePin> pins)
     for (LinePin& pin : pins) {
         const std::optional<std::size_t> table = pin.kind == Kind::Patron ? tableOf(sheet, pin) : std::nullopt;
         const std::optional<std::size_t> patron = table ? patronReading(sheet, *table, pin.line) : std::nullopt;
-        if (!patron)
+        const TableBlock* block = patron ? &sheet.tableBlocks[*table] : nullptr;
+        // A patron whose words are gone, one after a line the user typed into
+        // say, is no one to take over.
+        if (!block || !readsAsDrawn(block->patrons[*patron], pin.line))
             continue;
-        const TableBlock& block = sheet.tableBlocks[*table];
-        pin.patron = block.patrons[*patron];
-        const std::size_t details = lineOfPatron(block.patrons, *patron) + 1;
+        pin.patron = block->patrons[*patron];
+        const std::size_t details = lineOfPatron(block->patrons, *patron) + 1;
         pin.details = pin.patron.fleshedOut ? std::string(blockLine(sheet, *table, details)) : std::string();
     }
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/InnSheet.h"
+#include "generators/Tables.h"
 
 namespace brewick {
 
@@ -45,14 +46,26 @@ std::vector<std::size_t> pinnedLines(const InnSheet& sheet, std::span<const Line
 // action line and an inn one scene.
 void addPin(std::vector<LinePin>& pins, LinePin pin);
 
-// Puts the pinned lines back into a sheet just drawn, where they are not
+// What a draw replaced: the pins of those parts alone go back.
+struct DrawnParts {
+    bool menu = false;
+    bool scene = false;
+    bool everyTable = false;
+    std::optional<std::size_t> table;  // the one table drawn, when not every one
+};
+
+// Puts the pins of the parts drawn back into the sheet, where they are not
 // still there: a patron at the table of its number, or the last table when
 // there are fewer, in the seat of its last patron not pinned when the table
-// is full, with the heading, the table choice and the action line saying as
-// many patrons; an action line in place of its table's, unless
-// that table is empty; a menu line at the end of the section it stood in,
-// or of the menu when there is no such section; and the scene.
-void putBackPins(InnSheet& sheet, std::span<const LinePin> pins);
+// is full (where every seat is pinned, it waits), with the heading, the
+// table choice and the action line saying as many patrons, and at a table
+// drawn empty what one patron is doing, from a stream of that table's own
+// in the inn at `place`; an action line in place of its table's, unless that
+// table is empty, naming who sits there, which its pin follows; a menu line
+// at the end of the section it stood in, or of the menu when there is no
+// such section; and the scene.
+void putBackPins(InnSheet& sheet, std::span<LinePin> pins, const DrawnParts& drawn, InnPlace place,
+                 const PatronLists& lists);
 
 // The patrons pinned take the details they were given since, where the
 // sheet still holds their lines.

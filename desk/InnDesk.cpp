@@ -124,18 +124,27 @@ void InnDesk::generate()
         reportProblem("Nothing is ticked to regenerate: tick \"All\" or the parts to regenerate");
         return;
     }
-    changeShownInn([this] {
+    const auto drawn = [this](InnPart part) {
+        return generator_.parts().isTicked(InnPart::All) || generator_.parts().isTicked(part);
+    };
+    DrawnParts parts;
+    parts.menu = drawn(InnPart::Menu);
+    parts.scene = drawn(InnPart::Scene);
+    parts.everyTable = drawn(InnPart::Tables);
+    changeShownInn([&] {
         history_.generate(generator_);
-        keepPinnedLines();
+        keepPinnedLines(parts);
     });
 }
 
 void InnDesk::selectLocation(InnLocation location)
 {
     // The new location's menu is drawn anew.
+    DrawnParts menu;
+    menu.menu = location != generator_.sheet().location;
     changeShownInn([&] {
         history_.selectLocation(generator_, location);
-        keepPinnedLines();
+        keepPinnedLines(menu);
     });
 }
 
@@ -164,9 +173,11 @@ void InnDesk::rerollTable()
 {
     if (generator_.sheet().chosenTable < 0)
         return;
-    changeShownInn([this] {
+    DrawnParts table;
+    table.table = static_cast<std::size_t>(generator_.sheet().chosenTable);
+    changeShownInn([&] {
         history_.changeShown(generator_, [this] { generator_.rerollChosenTable(); });
-        keepPinnedLines();
+        keepPinnedLines(table);
     });
 }
 
@@ -278,7 +289,10 @@ std::size_t InnDesk::lineAtCursor(LineBox box) const
     return 0;
 }
 
-void InnDesk::keepPinnedLines() { putBackPins(generator_.sheet(), pins_); }
+void InnDesk::keepPinnedLines(const DrawnParts& drawn)
+{
+    putBackPins(generator_.sheet(), pins_, drawn, shownPlace(), generator_.wordLists());
+}
 
 TableLine InnDesk::shownTableLine() const
 {

@@ -130,6 +130,7 @@ public:
     std::vector<std::size_t> pinnedLines(LineBox box) const;
     // The lines pinned while the inn of that name was shown, as they read now.
     std::vector<std::string> pinnedLinesOf(const std::string& innId) const;
+    const std::vector<LinePin>& pins() const { return pins_; }
 
     void toggleStar();
     bool isStarred(const std::string& id) const { return history_.isStarred(id); }
@@ -207,8 +208,8 @@ private:
     std::vector<StarChange> starredUpdates(const std::vector<KeptInn>& inns) const;
     TableLine shownTableLine() const;
     std::size_t lineAtCursor(LineBox box) const;
-    // After a draw: the pinned lines back in the shown inn.
-    void keepPinnedLines();
+    // After a draw: the pinned lines of the parts drawn back in the shown inn.
+    void keepPinnedLines(const DrawnParts& drawn);
 
     // Created in this order: the start-up sequence.
     const std::uint32_t seed_;

@@ -76,6 +76,20 @@ void readMenu(JsonReader& json, TextLines& menuLines)
         buildMenuLines(groups[MainCourses], groups[Puddings], groups[Drinks], menuLines);
 }
 
+// Each line break of `text`, whatever its kind, joined into a space.
+void joinLineBreaks(std::string& text)
+{
+    static constexpr std::string_view kBreaks[] = {"\r\n", "\n", "\r", "\v", "\f", "\u0085", "\u2028", "\u2029"};
+    std::string joined;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lineBreak = std::ranges::find_if(
+            kBreaks, [&](std::string_view kind) { return std::string_view(text).substr(at).starts_with(kind); });
+        joined += lineBreak == std::end(kBreaks) ? std::string_view(&text[at], 1) : " ";
+        at += lineBreak == std::end(kBreaks) ? 1 : lineBreak->size();
+    }
+    text = std::move(joined);
+}
+
 // A patron as written: the words it was drawn with, and its line; and the
 // details of one fleshed out.
 struct WrittenPatron {
@@ -83,6 +97,7 @@ struct WrittenPatron {
     bool woman = false;
     std::string text;
     std::optional<std::array<std::string, Patron::kDetailCount>> details;
+    bool detailsEdited = false;  // the details line is among the table's lines, as the user typed it
 
     Patron patron() const
     {
@@ -95,6 +110,8 @@ struct WrittenPatron {
         Patron patron = patronOfLine(text, woman, drawn);
         if (details)
             keepDetails(patron, detailsOf());
+        else if (detailsEdited)
+            loseDetails(patron);
         return patron;
     }
 
@@ -107,18 +124,27 @@ struct WrittenPatron {
 
 WrittenPatron readPatron(JsonReader& json)
 {
-    enum { Age, Race, Occupation, Clothes, Gender, Hair, Face, Text, Name, Trait, Rumour };
+    enum { Age, Race, Occupation, Clothes, Gender, Hair, Face, Text, Name, Trait, Rumour, DetailsEdited };
     static constexpr std::string_view kNames[] = {"age",  "race", "occupation", "clothes", "gender", "hair",
-                                                  "face", "text", "name",       "trait",   "rumour"};
+                                                  "face", "text", "name",       "trait",   "rumour", "detailsEdited"};
     static constexpr Patron::Word kWords[] = {Patron::Age,        Patron::Race, Patron::Occupation, Patron::Clothes,
                                               Patron::kWordCount, Patron::Hair, Patron::Face};
     WrittenPatron patron;
     const MemberSet members = readMembers(json, "a patron", kNames, firstMembers(8), [&](std::size_t member) {
         if (member == Text)
             return readText(json, kNames[member], patron.text);
+        if (member == DetailsEdited) {
+            // Written only when true.
+            if (json.next() != Kind::Boolean || !json.readBoolean())
+                json.fail("'detailsEdited' is not true");
+            patron.detailsEdited = true;
+            return;
+        }
         if (member >= Name) {
             auto& details = patron.details ? *patron.details : patron.details.emplace();
-            return readText(json, kNames[member], details[member - Name]);
+            readText(json, kNames[member], details[member - Name]);
+            // Each is a piece of the one details line.
+            return joinLineBreaks(details[member - Name]);
         }
         if (member != Gender)
             return readText(json, kNames[member], patron.words[kWords[member]]);
@@ -131,6 +157,8 @@ WrittenPatron readPatron(JsonReader& json)
     // The details are a line of their own: all three, or none.
     if (patron.details && !(members.has(Name) && members.has(Trait) && members.has(Rumour)))
         json.fail("a patron's 'name', 'trait' and 'rumour' go together");
+    if (patron.details && patron.detailsEdited)
+        json.fail("a patron's 'detailsEdited' stands for its 'name', 'trait' and 'rumour'");
     return patron;
 }
 
@@ -183,6 +211,8 @@ WrittenTable readTable(JsonReader& json)
     });
     if (members.has(DrawnPatrons) && table.drawnPatrons < table.patrons.size())
         json.fail("'drawnPatrons' is less than the patrons listed");
+    if (!members.has(Lines) && std::ranges::any_of(table.patrons, &WrittenPatron::detailsEdited))
+        json.fail("a patron's details line was typed into, but the table has no 'lines'");
     table.drawnPatrons = std::max(table.drawnPatrons, table.patrons.size());
     return table;
 }
@@ -214,6 +244,11 @@ void addTable(const WrittenTable& table, InnSheet& sheet)
     const std::size_t asDrawn =
         patronsAsDrawn(std::span(block.patrons).first(table.patrons.size()), lines.begin(), lines.end() - 1);
     std::fill(block.patrons.begin() + static_cast<std::ptrdiff_t>(asDrawn), block.patrons.end(), Patron());
+    // Details that no longer read as written are gone, as the user's typing leaves them.
+    for (std::size_t patron = 0; patron < asDrawn; ++patron)
+        if (block.patrons[patron].fleshedOut &&
+            !readsAsFleshedOut(block.patrons[patron], lines[lineOfPatron(block.patrons, patron) + 1]))
+            loseDetails(block.patrons[patron]);
     sheet.tableText.addAll(lines);
     addTableChoice(sheet.tableChoices, static_cast<int>(sheet.tableBlocks.size()),
                    static_cast<int>(table.drawnPatrons));

@@ -190,4 +190,16 @@ void JsonReader::readNull()
     at_ += 4;
 }
 
+bool JsonReader::readBoolean()
+{
+    for (const bool value : {true, false}) {
+        const std::string_view word = value ? "true" : "false";
+        if (next() == Kind::Boolean && text_.substr(at_, word.size()) == word) {
+            at_ += word.size();
+            return value;
+        }
+    }
+    fail("expected true or false");
+}
+
 }  // namespace brewick

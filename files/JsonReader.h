@@ -62,6 +62,7 @@ public:
     // The number as it is written.
     std::string_view readNumber();
     void readNull();
+    bool readBoolean();
 
     // Throws a JsonFault at where reading stands.
     [[noreturn]] void fail(std::string reason) const;

@@ -1,9 +1,11 @@
 #include "generators/PatronDetails.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/RandomSource.h"
 #include "core/TableText.h"
@@ -49,20 +51,51 @@ const RaceNames& namesOf(std::string_view race)
 constexpr WordList Lists::*kRumours[kLocationCount] = {&Lists::wealthyRumours, &Lists::merchantRumours,
                                                        &Lists::docksRumours, &Lists::poorRumours};
 
-// SplitMix64's finaliser: every bit of the place reaches every bit of the
-// seed, so that the streams of neighbouring patrons and inns look unrelated.
-std::uint64_t mixed(std::uint64_t value)
+// A patron's details are drawn from the inn and who the patron is, as
+// their line reads, wherever they sit: the same patron gets them again, and
+// one drawn again in the same seat gets others.
+LcgRandom detailsStream(InnPlace place, std::string_view patronLine)
 {
-    value += 0x9E3779B97F4A7C15u;
-    value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9u;
-    value = (value ^ (value >> 27)) * 0x94D049BB133111EBu;
-    return value ^ (value >> 31);
+    return LcgRandom(streamSeed(place.seed, place.number, textHash(patronLine)));
 }
 
-std::uint32_t detailsSeed(InnPlace place, std::size_t table, std::size_t patron)
+// The details the inn's patrons have: no one else in the inn may take a
+// name, nor anyone at the table a trait or a rumour.
+struct DetailsInUse {
+    std::vector<std::string_view> names, traits, rumours;
+};
+
+DetailsInUse detailsInUse(const InnSheet& sheet, std::size_t table)
 {
-    const std::uint64_t seat = std::uint64_t{table} << 8 | patron;
-    return static_cast<std::uint32_t>(mixed(mixed(mixed(place.seed) ^ place.number) ^ seat) >> 32);
+    DetailsInUse inUse;
+    std::size_t index = 0;
+    forEachTableBlock(sheet, [&](auto first, auto last, const TableBlock& block) {
+        for (std::size_t patron = 0; patron < block.patrons.size(); ++patron) {
+            const auto details = first + static_cast<std::ptrdiff_t>(lineOfPatron(block.patrons, patron) + 1);
+            if (details >= last || !readsAsFleshedOut(block.patrons[patron], *details))
+                continue;
+            const PatronDetails taken = patronDetails(block.patrons[patron], *details);
+            inUse.names.push_back(taken.name);
+            if (index == table) {
+                inUse.traits.push_back(taken.trait);
+                inUse.rumours.push_back(taken.rumour);
+            }
+        }
+        ++index;
+    });
+    return inUse;
+}
+
+// Draws until the detail is none of those taken, but as often at the most:
+// the user's lists may hold too few to go round.
+constexpr int kMostDraws = 32;
+template <typename Draw>
+std::string drawUntaken(const std::vector<std::string_view>& taken, Draw draw)
+{
+    std::string drawn = draw();
+    for (int draws = 1; draws < kMostDraws && std::ranges::find(taken, drawn) != taken.end(); ++draws)
+        drawn = draw();
+    return drawn;
 }
 
 // The place of the patron's line in the table text.
@@ -121,13 +154,18 @@ bool fleshOutPatron(InnSheet& sheet, InnPlace place, std::size_t table, std::siz
     Patron& fleshed = block.patrons[patron];
     const std::size_t line = patronLineOf(sheet, table, patron);
     const RaceNames& names = namesOf(patronWords(fleshed, sheet.tableText[line]).race);
-    LcgRandom random(detailsSeed(place, table, patron));
-    const std::string& first = pickRandom(lists.*(fleshed.woman ? names.women : names.men), random);
-    const std::string& family = pickRandom(lists.*names.families, random);
-    const std::string& trait = pickRandom(lists.traits, random);
-    const std::string& rumour = pickRandom(lists.*kRumours[indexOf(sheet.location)], random);
-    std::string name;
-    joinInto(name, {first, first.empty() || family.empty() ? "" : " ", family});
+    const DetailsInUse inUse = detailsInUse(sheet, table);
+    LcgRandom random = detailsStream(place, sheet.tableText[line]);
+    const std::string name = drawUntaken(inUse.names, [&] {
+        const std::string& first = pickRandom(lists.*(fleshed.woman ? names.women : names.men), random);
+        const std::string& family = pickRandom(lists.*names.families, random);
+        std::string full;
+        joinInto(full, {first, first.empty() || family.empty() ? "" : " ", family});
+        return full;
+    });
+    const std::string trait = drawUntaken(inUse.traits, [&] { return pickRandom(lists.traits, random); });
+    const std::string rumour =
+        drawUntaken(inUse.rumours, [&] { return pickRandom(lists.*kRumours[indexOf(sheet.location)], random); });
     const PatronDetails details{name, trait, rumour};
     keepDetails(fleshed, details);
     TextLines detailsLines;

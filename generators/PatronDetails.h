@@ -1,9 +1,11 @@
 // Patrons fleshed out for play: a name that fits the patron's race and sex,
 // a trait for the game master to act out and a rumour of the inn's quarter,
 // on a line of their own below the patron's. The draws come from a stream of
-// their own, seeded by where the inn and the patron are, so that fleshing
-// out changes nothing Generate draws later, and the same patron of the same
-// inn always gets the same details.
+// their own, seeded by the inn and the patron's line, so that fleshing out
+// changes nothing Generate draws later, and the same patron of the same inn
+// gets the same details wherever they sit. No two patrons of a table share
+// a trait or a rumour, and none of the inn a name, while the lists have
+// enough to go round.
 #pragma once
 
 #include <cstddef>
@@ -32,8 +34,9 @@ struct PatronDetailLists {
 bool canFleshOut(const InnSheet& sheet, std::size_t table, std::size_t patron);
 
 // Gives that patron a name, a trait and a rumour, on a details line right
-// below its own, drawn for the inn at `place`; gives false, changing
-// nothing, where canFleshOut says no.
+// below its own, drawn for the inn at `place`, each drawn again while
+// another patron has it; gives false, changing nothing, where canFleshOut
+// says no.
 bool fleshOutPatron(InnSheet& sheet, InnPlace place, std::size_t table, std::size_t patron,
                     const PatronDetailLists& lists);
 

@@ -171,12 +171,14 @@ void InnHistory::showNew(const InnPlace& place)
 }
 
 // Bytes as they were keep their listing, and the step of the inn after.
+// A change is later than the one before, also within the clock's
+// millisecond, so that the copies kept of the inn (a star's) know it newer.
 void InnHistory::packShown(const InnSheet& sheet)
 {
     auto packed = std::make_shared<const std::string>(packing_.pack(sheet, shown_.place));
     if (!shown_.packed || *shown_.packed != *packed) {
         if (shown_.packed)
-            shown_.changed = clock_();
+            shown_.changed = std::max(clock_(), shown_.changed + 1);
         shown_.packed = std::move(packed);
         shown_.listing = nullptr;
     }

@@ -55,17 +55,24 @@ void expectTablesTrue(const InnSheet& sheet, const std::vector<int>& patronCount
         const auto first = sheet.tableText.begin() + static_cast<std::ptrdiff_t>(firstLineOfBlock(sheet, table));
         EXPECT_EQ(patronsAsDrawn(block.patrons, first, first + static_cast<std::ptrdiff_t>(lines.size())),
                   block.patrons.size());
-        EXPECT_TRUE(patrons < 2 || lines[lines.size() - 2].starts_with("They are "));
+        const Patron* lone = patrons == 1 ? &block.patrons[0] : nullptr;
+        EXPECT_TRUE(patrons == 0 ? lines[1] == kNoOneThere
+                                 : lines[lines.size() - 2].starts_with(!lone         ? "They are "
+                                                                       : lone->woman ? "She is "
+                                                                                     : "He is "));
     }
 }
 
 TEST(LinePins, PinnedLinesGoBackWhereTheyBelongAndTheTablesStayTrue)
 {
     const InnSheet pinned = innWithTables({1, 1, 1, 1, 1}, 1);
-    const auto pinOf = [&pinned](LineBox box, std::size_t table, std::size_t line) {
-        InnSheet shown = pinned;
+    const auto pinOf = [](LineBox box, std::size_t table, std::size_t line, const InnSheet& from) {
+        InnSheet shown = from;
         shown.chosenTable = static_cast<int>(table);
         return *pinOfLine(shown, box, line);
+    };
+    const auto pinnedLine = [&](LineBox box, std::size_t table, std::size_t line) {
+        return pinOf(box, table, line, pinned);
     };
     struct Row {
         const char* name;
@@ -74,36 +81,72 @@ TEST(LinePins, PinnedLinesGoBackWhereTheyBelongAndTheTablesStayTrue)
         std::vector<int> patrons;
         bool kept;
         std::vector<int> drawn = {0, 1, 2};
+        DrawnParts parts = {true, true, true, std::nullopt};
     };
     const Row rows[] = {
-        {"a patron at an empty table", pinOf(LineBox::Table, 0, 1), 0, {1, 1, 2}, true},
-        {"a patron beside a lone one", pinOf(LineBox::Table, 1, 1), 1, {0, 2, 2}, true},
-        {"a patron at the last table", pinOf(LineBox::Table, 2, 1), 2, {0, 1, 3}, true},
-        {"a patron past the last table", pinOf(LineBox::Table, 3, 1), 2, {0, 1, 3}, true},
+        {"a patron at an empty table", pinnedLine(LineBox::Table, 0, 1), 0, {1, 1, 2}, true},
+        {"a patron beside a lone one", pinnedLine(LineBox::Table, 1, 1), 1, {0, 2, 2}, true},
+        {"a patron at the last table", pinnedLine(LineBox::Table, 2, 1), 2, {0, 1, 3}, true},
+        {"a patron past the last table", pinnedLine(LineBox::Table, 3, 1), 2, {0, 1, 3}, true},
         {"a patron at a full table, in the last drawn one's seat",
-         pinOf(LineBox::Table, 0, 1),
+         pinnedLine(LineBox::Table, 0, 1),
          0,
          {7, 1},
          true,
          {7, 1}},
-        {"an action line at an empty table", pinOf(LineBox::Table, 0, 2), 0, {0, 1, 2}, false},
-        {"an action line", pinOf(LineBox::Table, 1, 2), 1, {0, 1, 2}, true},
-        {"a menu line", pinOf(LineBox::Menu, 0, 1), 0, {0, 1, 2}, true},
-        {"the scene", pinOf(LineBox::Scene, 0, 0), 0, {0, 1, 2}, true},
+        {"an action line at an empty table", pinnedLine(LineBox::Table, 0, 2), 0, {0, 1, 2}, false},
+        {"an action line", pinnedLine(LineBox::Table, 1, 2), 1, {0, 1, 2}, true},
+        {"a menu line", pinnedLine(LineBox::Menu, 0, 1), 0, {0, 1, 2}, true},
+        {"the scene", pinnedLine(LineBox::Scene, 0, 0), 0, {0, 1, 2}, true},
+        {"a group's action line at a lone patron's table, named for them",
+         pinOf(LineBox::Table, 1, 3, innWithTables({2, 2}, 1)),
+         1,
+         {0, 1, 2},
+         true},
+        {"a patron of a table not drawn",
+         pinnedLine(LineBox::Table, 0, 1),
+         0,
+         {0, 1, 2},
+         false,
+         {0, 1, 2},
+         {false, false, false, 2}},
+        {"a patron of the one table drawn",
+         pinnedLine(LineBox::Table, 2, 1),
+         2,
+         {0, 1, 3},
+         true,
+         {0, 1, 2},
+         {false, false, false, 2}},
+        {"a menu line, the menu not drawn",
+         pinnedLine(LineBox::Menu, 0, 1),
+         0,
+         {0, 1, 2},
+         false,
+         {0, 1, 2},
+         {false, true, true, std::nullopt}},
+        {"the scene, not drawn",
+         pinnedLine(LineBox::Scene, 0, 0),
+         0,
+         {0, 1, 2},
+         false,
+         {0, 1, 2},
+         {true, false, true, std::nullopt}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         InnSheet sheet = innWithTables(row.drawn, 0);
-        putBackPins(sheet, std::vector{row.pin});
+        std::vector<LinePin> pins = {row.pin};
+        putBackPins(sheet, pins, row.parts, {1, 1}, PatronLists());
         expectTablesTrue(sheet, row.patrons);
+        const LinePin& pin = pins[0];
         const std::vector<std::string> lines = blockLines(sheet, row.table);
-        const bool kept = row.pin.kind == LinePin::Kind::MenuLine ? sheet.menuLines[2] == row.pin.line
-                          : row.pin.kind == LinePin::Kind::Scene  ? sheet.barScene == row.pin.line
-                                                                  : std::ranges::count(lines, row.pin.line) == 1;
+        const bool kept = pin.kind == LinePin::Kind::MenuLine ? sheet.menuLines[2] == pin.line
+                          : pin.kind == LinePin::Kind::Scene  ? sheet.barScene == pin.line
+                                                              : std::ranges::count(lines, pin.line) == 1;
         EXPECT_EQ(kept, row.kept);
         // Once back, it is there: a second put-back changes nothing.
         const InnSheet once = sheet;
-        putBackPins(sheet, std::vector{row.pin});
+        putBackPins(sheet, pins, row.parts, {1, 1}, PatronLists());
         EXPECT_TRUE(sheet == once);
         EXPECT_EQ(blockLines(sheet, 0),
                   std::vector<std::string>(sheet.shownTableLines.begin(), sheet.shownTableLines.end()));

@@ -107,8 +107,9 @@ void appendMenu(const TextLines& menuLines, const MenuSections& menu, std::strin
 
 // The most of an inn's JSON: the members' names, the quotes and commas
 // between the values are written in one piece each. The details of a patron
-// fleshed out follow its line, from the details line below it.
-void appendPatron(const Patron& patron, std::string_view line, std::string_view detailsLine, std::string& out)
+// fleshed out follow its line, from the details line below it. Gives
+// whether that line reads as drawn, if there is one.
+bool appendPatron(const Patron& patron, std::string_view line, std::string_view detailsLine, std::string& out)
 {
     const PatronWords words = patronWords(patron, line);
     // The words are pieces of the line: a line that needs no escapes is
@@ -129,21 +130,25 @@ void appendPatron(const Patron& patron, std::string_view line, std::string_view 
     value("\",\"hair\":\"", words.hair);
     value("\",\"face\":\"", words.face);
     value("\",\"text\":\"", line);
-    if (patron.fleshedOut) {
+    const bool detailsAsDrawn = !patron.fleshedOut || readsAsFleshedOut(patron, detailsLine);
+    if (patron.fleshedOut && detailsAsDrawn) {
         const PatronDetails details = patronDetails(patron, detailsLine);
         plain = isPlainJsonText(detailsLine);
         value("\",\"name\":\"", details.name);
         value("\",\"trait\":\"", details.trait);
         value("\",\"rumour\":\"", details.rumour);
     }
-    out += "\"}"sv;
+    // A details line the user typed into stands among the table's lines.
+    out += detailsAsDrawn ? "\"}"sv : "\",\"detailsEdited\":true}"sv;
+    return detailsAsDrawn;
 }
 
 // A block as drawn is its heading, then a line per drawn patron, with the
 // details below the line of each one fleshed out, and the action line, or
 // "No one is sitting here" for an empty table. The patrons are those whose
-// lines still read as drawn; a block the user changed also has its lines as
-// they stand, so that nothing typed is lost.
+// lines still read as drawn, details lines typed into or not; a block the
+// user changed also has its lines as they stand, so that nothing typed is
+// lost.
 void appendTable(int number, TextLines::const_iterator first, TextLines::const_iterator last, const TableBlock& block,
                  std::string& out)
 {
@@ -153,17 +158,19 @@ void appendTable(int number, TextLines::const_iterator first, TextLines::const_i
     const std::size_t patrons = patronsAsDrawn(block.patrons, first, last);
     const std::size_t action = lineOfPatron(block.patrons, patrons);
     const bool hasAction = patrons > 0 && patrons == drawn && action < lines;
-    const bool asDrawn = drawn > 0 ? hasAction && lines == action + 1 : lines == 2 && line(1) == kNoOneThere;
     out += "{\"number\":";
     out += Decimal(number);
     appendStringMember("heading", lines > 0 ? line(0) : std::string_view(), out);
     appendKey("patrons", out);
     out += '[';
+    bool detailsAsDrawn = true;
     for (std::size_t i = 0; i < patrons; ++i) {
         if (i > 0)
             out += ',';
         const std::size_t at = lineOfPatron(block.patrons, i);
-        appendPatron(block.patrons[i], line(at), block.patrons[i].fleshedOut ? line(at + 1) : std::string_view(), out);
+        detailsAsDrawn = appendPatron(block.patrons[i], line(at),
+                                      block.patrons[i].fleshedOut ? line(at + 1) : std::string_view(), out) &&
+                         detailsAsDrawn;
     }
     out += ']';
     appendKey("action", out);
@@ -171,6 +178,8 @@ void appendTable(int number, TextLines::const_iterator first, TextLines::const_i
         appendJsonString(line(action), out);
     else
         out += "null";
+    const bool asDrawn =
+        drawn > 0 ? hasAction && detailsAsDrawn && lines == action + 1 : lines == 2 && line(1) == kNoOneThere;
     if (!asDrawn) {
         appendKey("lines", out);
         appendLineArray(first, last, out);
