@@ -18,6 +18,7 @@ TEST_PACKAGES=(
   "${BUILD_PACKAGES[@]}"
   build-essential
   libgtest-dev libgmock-dev libbenchmark-dev rapidjson-dev time
+  librapidcheck-dev # the desk's state test
   clang libclang-rt-14-dev clang-format
   cups-daemon cups-client poppler-utils
   desktop-file-utils appstream man-db

@@ -5,7 +5,8 @@ inn: room numbers are integers, the menu is its three groups, and each patron's
 words are the ones its line in the text is made of; each players' card passes
 the schema as the inn's line up to its menu. With --flesh-out, every
 patron has details, their first names tell the races apart, a second run gives
-the same bytes, and the inns are those of the run without it but for the details.
+the same bytes, and the inns are those of the run without it but for the details;
+no two patrons of a table share a trait or a rumour, nor two of an inn a name.
 
 Usage: check-json-lines.py BREWICK_BATCH SCHEMA [SEED] [COUNT] [--flesh-out]
 """
@@ -59,7 +60,14 @@ def patron_block(patron):
 def check_fleshed_out(inns, plain_inns, problems):
     first_names = {}
     for number, (inn, plain) in enumerate(zip(inns, plain_inns), 1):
+        names = [patron.get("name") for table in inn["tables"] for patron in table["patrons"]]
+        if len(set(names)) != len(names):
+            problems.append(f"inn {number}: two patrons share a name")
         for table in inn["tables"]:
+            for detail in ("trait", "rumour"):
+                given = [patron.get(detail) for patron in table["patrons"]]
+                if len(set(given)) != len(given):
+                    problems.append(f"inn {number}, table {table['number']}: two patrons share a {detail}")
             for patron in table["patrons"]:
                 if not all(patron.get(detail) for detail in DETAILS):
                     problems.append(f"inn {number}: {patron} lacks a detail")
