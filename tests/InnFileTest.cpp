@@ -163,6 +163,26 @@ TEST(InnFile, WhatTheReaderTakesTheWriterWritesBack)
 
 // A file that is no inn, or holds some lines that are none, says why, naming
 // the first bad line; the good lines of a file of many are read.
+// A name, a trait or a rumour is a piece of the one details line: a line
+// break in one, of any kind, from a file edited by hand, reads as a space.
+TEST(InnFile, ADetailIsOneLine)
+{
+    LcgRandom random(3);
+    InnGenerator generator(random, {});
+    generator.generate();
+    generator.fleshOutEveryTable({1, 3});
+    std::string json;
+    JsonFormat().append(generator.sheet(), {1, 3}, json);
+    const std::size_t rumour = json.find("\"rumour\":\"") + 10;
+    for (const std::string lineBreak : {"\\n", "\\r\\n", "\\r", "\\u2028"}) {
+        std::string edited = json;
+        edited.insert(rumour, "Odd" + lineBreak + "# Notes" + lineBreak);
+        const InnRead read = innFromJson(edited);
+        ASSERT_TRUE(read.inn) << read.error;
+        EXPECT_THAT(savedText(read.inn->sheet), testing::HasSubstr(". Rumour: Odd # Notes ")) << lineBreak;
+    }
+}
+
 TEST(InnFile, AFileThatIsNoInnSaysWhy)
 {
     const test::TempDir dir;
@@ -227,6 +247,15 @@ TEST(InnFile, AFileThatIsNoInnSaysWhy)
          "line 1: 'notes' is not text"},
         {"a patron's name without its trait and rumour", write(replaced("\"text\":", "\"name\":\"Ida\",\"text\":")), 0,
          "line 1: table 1: a patron's 'name', 'trait' and 'rumour' go together"},
+        {"a patron's details typed into, without the table's lines",
+         write(replaced("\"text\":", "\"detailsEdited\":true,\"text\":")), 0,
+         "line 1: table 1: a patron's details line was typed into, but the table has no 'lines'"},
+        {"details typed into and as drawn at once",
+         write(replaced("\"text\":",
+                        "\"detailsEdited\":true,\"name\":\"Ida\",\"trait\":\"hums\",\"rumour\":\"x\",\"text\":")),
+         0, "line 1: table 1: a patron's 'detailsEdited' stands for its 'name', 'trait' and 'rumour'"},
+        {"details typed into, false", write(replaced("\"text\":", "\"detailsEdited\":false,\"text\":")), 0,
+         "line 1: table 1: 'detailsEdited' is not true"},
         {"seven patrons at a table", write(withPatrons(kMostPatrons)), 1, nullptr},
         {"eight patrons at a table", write(withPatrons(kMostPatrons + 1)), 0, "line 1: table 1: more than 7 patrons"},
         {"a bad second line", write(firstInn + "{\"inn\": 2,\n" + firstInn), 2, "line 2: expected a member's name"},

@@ -156,6 +156,8 @@ TEST(JsonFormat, PatronWordsAreEscapedWhenTheLineNeedsIt)
 
 // A patron's details are escaped when their own line needs it, whatever
 // the patron's line needs.
+// A fleshed-out patron carries its details; one whose details line the user
+// typed into stays listed, with its action, the line among the table's.
 TEST(JsonFormat, AFleshedOutPatronCarriesItsDetails)
 {
     const std::string line = "A gnome cook wearing rags. He has a hat and a face.";
@@ -164,15 +166,24 @@ TEST(JsonFormat, AFleshedOutPatronCarriesItsDetails)
         {.age = "A", .race = "gnome", .occupation = "cook", .clothes = "rags", .hair = "a hat", .face = "a"});
     const PatronDetails details{"Ida \"Two\"", "hums\t", "Yes."};
     keepDetails(patron, details);
-    InnSheet sheet;
-    sheet.tableText = {"Table No. 1 (1 patrons)", line};
-    addDetailsLine(sheet.tableText, details);
-    sheet.tableText.add("He is here");
-    sheet.tableText.add(" ");
-    sheet.tableBlocks = {{sheet.tableText.size(), {patron}}};
-    EXPECT_THAT(jsonOf(sheet), HasSubstr(R"j("text":")j" + line +
-                                         R"j(","name":"Ida \"Two\"","trait":"hums\t",)j"
-                                         R"j("rumour":"Yes."}],"action":"He is here"})j"));
+    TextLines drawnDetails;
+    addDetailsLine(drawnDetails, details);
+    struct Row {
+        const char* name;
+        std::string details;
+        std::string json;
+    };
+    const Row rows[] = {
+        {"as drawn", std::string(drawnDetails[0]),
+         R"j(","name":"Ida \"Two\"","trait":"hums\t","rumour":"Yes."}],"action":"He is here"})j"},
+        {"typed into", "    Ida Two hums", R"j(","detailsEdited":true}],"action":"He is here","lines":[)j"},
+    };
+    for (const Row& row : rows) {
+        InnSheet sheet;
+        sheet.tableText = {"Table No. 1 (1 patrons)", line, row.details, "He is here", " "};
+        sheet.tableBlocks = {{sheet.tableText.size(), {patron}}};
+        EXPECT_THAT(jsonOf(sheet), HasSubstr(R"j("text":")j" + line + row.json)) << row.name;
+    }
 }
 
 // What the user types into a table reaches the JSON: the patrons whose lines

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "core/TableText.h"
+#include "generators/PatronDetails.h"
 #include "generators/Tables.h"
 #include "support/RecordingRandom.h"
 
@@ -389,6 +390,71 @@ TEST_F(ShowTableOf30, TypingInTheShownLinesIsDiscardedAtTheNextChoice)
     showChosenTable(sheet);
     EXPECT_EQ(std::vector<std::string>(sheet.shownTableLines.begin(), sheet.shownTableLines.end()), blockOf(1));
     EXPECT_EQ(sheet.tableText, tableText);
+}
+
+// A patron's details follow who they are, not where they sit: the same
+// patron of the same inn gets them again in any seat, and another patron, or
+// the patron in another inn, others. No two patrons of a table share a trait
+// or a rumour, nor two of the inn a name, while the lists go round; a list
+// too short to go round still gives its entry.
+TEST(PatronDetails, FollowThePatronAndGoRoundTheTable)
+{
+    const PatronDetailLists lists;
+    InnSheet drawn;
+    LcgRandom random(12);
+    while (drawn.tableBlocks.empty() || drawn.tableBlocks[0].patrons.size() < 2)
+        drawTables(drawn, kPatrons, random);
+    const auto detailsOf = [&lists](InnSheet sheet, InnPlace place, std::size_t seat) {
+        EXPECT_TRUE(fleshOutPatron(sheet, place, 0, seat, lists));
+        return std::string(sheet.tableText[lineOfPatron(sheet.tableBlocks[0].patrons, seat) + 1]);
+    };
+    InnSheet swapped = drawn;
+    const std::string first(drawn.tableText[1]), second(drawn.tableText[2]);
+    swapped.tableText.replace(1, 2, {second, first});
+    std::swap(swapped.tableBlocks[0].patrons[0], swapped.tableBlocks[0].patrons[1]);
+    InnSheet redrawn = drawn;
+    rerollTableLine(redrawn, 0, 1, kPatrons, random);
+    struct Row {
+        const char* name;
+        const InnSheet& sheet;
+        InnPlace place;
+        std::size_t seat;
+        bool same;
+    };
+    const Row rows[] = {
+        {"the same patron of the same inn", drawn, {1, 12}, 0, true},
+        {"the same patron in another seat", swapped, {1, 12}, 1, true},
+        {"another patron in the seat", redrawn, {1, 12}, 0, false},
+        {"the same patron in the next inn of the run", drawn, {2, 12}, 0, false},
+        {"the same patron in the inn of that number of another run", drawn, {1, 13}, 0, false},
+    };
+    const std::string details = detailsOf(drawn, {1, 12}, 0);
+    for (const Row& row : rows)
+        EXPECT_EQ(detailsOf(row.sheet, row.place, row.seat) == details, row.same) << row.name;
+
+    // Seven patrons alike, drawn the same details but for the draws again.
+    InnSheet alike;
+    ScriptedRandom sameWords(tableScript(0, {kMostPatrons}));
+    drawTables(alike, kPatrons, sameWords);
+    PatronDetailLists oneTraitList;
+    oneTraitList.traits = WordList(std::vector<std::string_view>{"hums"});
+    const PatronDetailLists& oneTrait = oneTraitList;
+    for (const PatronDetailLists* table : {&lists, &oneTrait}) {
+        InnSheet sheet = alike;
+        fleshOutTable(sheet, {1, 12}, 0, *table);
+        std::set<std::string_view> names, traits, rumours;
+        for (std::size_t patron = 0; patron < kMostPatrons; ++patron) {
+            const PatronDetails given =
+                patronDetails(sheet.tableBlocks[0].patrons[patron],
+                              sheet.tableText[lineOfPatron(sheet.tableBlocks[0].patrons, patron) + 1]);
+            names.insert(given.name);
+            traits.insert(given.trait);
+            rumours.insert(given.rumour);
+        }
+        EXPECT_EQ(names.size(), kMostPatrons);
+        EXPECT_EQ(traits.size(), table == &lists ? kMostPatrons : 1u);
+        EXPECT_EQ(rumours.size(), kMostPatrons);
+    }
 }
 
 }  // namespace
