@@ -346,6 +346,7 @@ public:
         for (const KeptInn& inn : listed.starred)
             starred.insert(inn.id);
         RC_ASSERT(starred == starred_);
+        RC_ASSERT(listed.starred.size() == starred_.size());
         const InnDesk::Commands commands = desk_->commands();
         RC_ASSERT(commands.previous == (shown_ > 0));
         RC_ASSERT(commands.next == (shown_ + 1 < steps_.size()));
