@@ -157,8 +157,7 @@ void addLonePatronsAction(PutBack& back, std::size_t table)
     const std::size_t at = lineOfPatron(block.patrons, block.patrons.size());
     if (at + 1 < block.lineCount)
         return;
-    constexpr std::uint64_t kLonePatronsAction = 0x4C6F6E6541637400u;
-    LcgRandom random(streamSeed(back.place.seed, back.place.number, kLonePatronsAction + table));
+    LcgRandom random(streamSeed(back.place.seed, back.place.number, textHash("a lone patron's action") + table));
     TextLines action;
     addActionLine(action, block, back.lists, random);
     back.sheet.tableText.replace(firstLineOfBlock(back.sheet, table) + at, 0, action);
