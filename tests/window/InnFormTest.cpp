@@ -104,14 +104,15 @@ TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
                              : (item->text().remove('&') + ' ' + item->shortcut().toString()).trimmed());
         menus.append(menu->text().remove('&') + ": " + items.join(", "));
     }
-    EXPECT_EQ(menus,
-              QStringList(
-                  {"File: Open… Ctrl+O, Save Ctrl+S, Export…, Export Handout…, Print Ctrl+P, Print Preview…, About, -, "
-                   "Quit Ctrl+Q",
-                   "Edit: Copy Inn Ctrl+Shift+C, Copy Table, Previous Inn Alt+Left, Next Inn Alt+Right, Keep This Inn "
-                   "Ctrl+D, Inn Notes… Ctrl+Shift+N, History… Ctrl+H, -, Re-roll Table Ctrl+R, Re-roll Patron "
-                   "Ctrl+Shift+R, Flesh Out Patron, Flesh Out Table, Pin Line Ctrl+Shift+P, -, Bar Scenes, Word "
-                   "Lists…"}));
+    EXPECT_EQ(
+        menus,
+        QStringList(
+            {"File: Open… Ctrl+O, Save Ctrl+S, Export…, Export Handout…, Print Ctrl+P, Print Preview…, About, -, "
+             "Quit Ctrl+Q",
+             "Edit: Copy Inn Ctrl+Shift+C, Copy Table, Previous Inn Alt+Left, Next Inn Alt+Right, Keep This Inn "
+             "Ctrl+D, Inn Notes… Ctrl+Shift+N, History… Ctrl+H, -, Re-roll Table Ctrl+R, Re-roll Patron "
+             "Ctrl+Shift+R, Flesh Out Patron Ctrl+Shift+E, Flesh Out Table Ctrl+Shift+T, Pin Line Ctrl+Shift+P, -, "
+             "Bar Scenes, Word Lists…"}));
 }
 
 TEST_F(InnFormTest, TabVisitsTheControlsInTheirOrder)

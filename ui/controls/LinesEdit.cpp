@@ -1,4 +1,4 @@
-#include "ui/controls/TableLinesEdit.h"
+#include "ui/controls/LinesEdit.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -7,16 +7,15 @@
 
 namespace brewick {
 
-void TableLinesEdit::contextMenuEvent(QContextMenuEvent* event)
+void LinesEdit::contextMenuEvent(QContextMenuEvent* event)
 {
-    // The commands that act on a box's line, such as Pin Line, act on this one's.
-    setFocus(Qt::PopupFocusReason);
     // A selection stays, for the editing commands to act on.
     if (event->reason() == QContextMenuEvent::Mouse && !textCursor().hasSelection())
         setTextCursor(cursorForPosition(event->pos()));
+    emit lineMenuAsked();
     const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
     menu->addSeparator();
-    menu->addActions(tableActions_);
+    menu->addActions(lineActions_);
     menu->exec(event->globalPos());
 }
 
