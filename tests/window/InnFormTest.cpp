@@ -11,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QStyleOptionGroupBox>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolTip>
 
 #include <fstream>
@@ -480,6 +482,70 @@ TEST_F(InnFormTest, UserEditsReachTheSavedFileTheTableLinesIncluded)
     EXPECT_THAT(saved, HasSubstr("beds in the shared common room at plenty silver pieces a night.\r\n"));
     EXPECT_THAT(saved, testing::EndsWith("\r\n  Gnome Soup\r\n"));
     EXPECT_THAT(saved, HasSubstr("\r\n \r\nThey owe the landlord\r\n \r\nTable No. 2 ("));
+}
+
+// A line that begins with spaces, such as a patron's details, wraps under
+// its text in either box, as shown and as typed into, and keeps its spaces;
+// any other line, and one indented past half the box, wraps at the edge.
+TEST_F(InnFormTest, AnIndentedLineWrapsUnderItsText)
+{
+    auto* table = find<QPlainTextEdit>(names::tableLinesEdit);
+    auto* menu = find<QPlainTextEdit>(names::menuEdit);
+    const auto typeAtEnd = [](QPlainTextEdit* box, int line, const QString& typed) {
+        box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
+        box->moveCursor(QTextCursor::EndOfBlock);
+        QTest::keyClicks(box, typed);
+    };
+    const auto step = [this](Qt::Key key) { QTest::keyClick(find<QWidget>(names::innNameEdit), key, Qt::AltModifier); };
+    const QString longer = " with a lantern, three keys, a map of the sewers and a ferret";
+    const struct {
+        const char* name;
+        std::function<void()> make;
+        QPlainTextEdit* box;
+        int line;
+        bool hangs;
+    } rows[] = {
+        {"a patron's details, shown",
+         [&] {
+             table->setTextCursor(QTextCursor(table->document()->findBlockByNumber(1)));
+             QTest::keyClick(table, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+         },
+         table, 2, true},
+        {"typed into", [&] { typeAtEnd(table, 2, longer); }, table, 2, true},
+        {"shown again",
+         [&] {
+             step(Qt::Key_Left);
+             step(Qt::Key_Right);
+         },
+         table, 2, true},
+        {"a patron's line", [&] { typeAtEnd(table, 1, longer); }, table, 1, false},
+        {"a dish", [&] { typeAtEnd(menu, 1, longer); }, menu, 1, true},
+        {"a dish indented past half the box",
+         [&] {
+             typeAtEnd(menu, 1, {});
+             QTest::keyClick(menu, Qt::Key_Return);
+             QTest::keyClicks(menu, QString(40, ' ') + longer);
+         },
+         menu, 2, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.make();
+        const QTextBlock line = row.box->document()->findBlockByNumber(row.line);
+        const auto leftOf = [&](int at) {
+            QTextCursor cursor(line);
+            cursor.setPosition(line.position() + at);
+            return row.box->cursorRect(cursor).left();
+        };
+        int spaces = 0;
+        while (line.text().at(spaces) == u' ')
+            ++spaces;
+        const int text = leftOf(spaces);
+        ASSERT_GE(line.layout()->lineCount(), 2) << "the line wraps";
+        EXPECT_EQ(leftOf(line.layout()->lineAt(1).textStart()), row.hangs ? text : leftOf(0));
+        const TextLines& held = row.box == menu ? sheet().menuLines : sheet().shownTableLines;
+        EXPECT_EQ(line.text().toStdString(), held[static_cast<std::size_t>(row.line)]);
+    }
 }
 
 // A text too large to lay out in a moment shows cut and cannot be edited in

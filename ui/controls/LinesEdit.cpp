@@ -5,7 +5,16 @@
 
 #include <memory>
 
+#include "ui/controls/HangingIndentLayout.h"
+
 namespace brewick {
+
+LinesEdit::LinesEdit(QWidget* parent) : QPlainTextEdit(parent)
+{
+    auto* lines = new QTextDocument(this);
+    lines->setDocumentLayout(new HangingIndentLayout(lines));
+    setDocument(lines);
+}
 
 void LinesEdit::contextMenuEvent(QContextMenuEvent* event)
 {

@@ -2,7 +2,7 @@
 // context menu offers the window's commands on its lines below the usual
 // editing ones. Asked for with the mouse, the menu first puts the cursor on
 // the line clicked, so that the commands act on the line the user pointed
-// at.
+// at. A line that begins with spaces wraps under its text.
 #pragma once
 
 #include <QList>
@@ -16,7 +16,7 @@ class LinesEdit : public QPlainTextEdit {
     Q_OBJECT
 
 public:
-    explicit LinesEdit(QWidget* parent) : QPlainTextEdit(parent) {}
+    explicit LinesEdit(QWidget* parent);
 
     void setLineActions(QList<QAction*> actions) { lineActions_ = std::move(actions); }
     // The line the cursor is on, from 0: a line of the text, however wrapped.
