@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStyleOptionGroupBox>
 #include <QTextBlock>
@@ -485,48 +486,39 @@ TEST_F(InnFormTest, UserEditsReachTheSavedFileTheTableLinesIncluded)
 }
 
 // A line that begins with spaces, such as a patron's details, wraps under
-// its text in either box, as shown and as typed into, and keeps its spaces;
+// its text in either box, as typed into and as shown, and keeps its spaces;
 // any other line, and one indented past half the box, wraps at the edge.
 TEST_F(InnFormTest, AnIndentedLineWrapsUnderItsText)
 {
     auto* table = find<QPlainTextEdit>(names::tableLinesEdit);
     auto* menu = find<QPlainTextEdit>(names::menuEdit);
-    const auto typeAtEnd = [](QPlainTextEdit* box, int line, const QString& typed) {
-        box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
-        box->moveCursor(QTextCursor::EndOfBlock);
-        QTest::keyClicks(box, typed);
+    const auto typing = [](QPlainTextEdit* box, int line, QTextCursor::MoveOperation at, const QString& typed) {
+        return [=] {
+            box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
+            box->moveCursor(at);
+            QTest::keyClicks(box, typed);
+        };
     };
-    const auto step = [this](Qt::Key key) { QTest::keyClick(find<QWidget>(names::innNameEdit), key, Qt::AltModifier); };
+    const auto stepBackAndForth = [this] {
+        for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right})
+            QTest::keyClick(find<QWidget>(names::innNameEdit), key, Qt::AltModifier);
+    };
+    table->setTextCursor(QTextCursor(table->document()->findBlockByNumber(1)));
+    QTest::keyClick(table, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
     const QString longer = " with a lantern, three keys, a map of the sewers and a ferret";
     const struct {
         const char* name;
-        std::function<void()> make;
         QPlainTextEdit* box;
         int line;
+        std::function<void()> make;
         bool hangs;
     } rows[] = {
-        {"a patron's details, shown",
-         [&] {
-             table->setTextCursor(QTextCursor(table->document()->findBlockByNumber(1)));
-             QTest::keyClick(table, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
-         },
-         table, 2, true},
-        {"typed into", [&] { typeAtEnd(table, 2, longer); }, table, 2, true},
-        {"shown again",
-         [&] {
-             step(Qt::Key_Left);
-             step(Qt::Key_Right);
-         },
-         table, 2, true},
-        {"a patron's line", [&] { typeAtEnd(table, 1, longer); }, table, 1, false},
-        {"a dish", [&] { typeAtEnd(menu, 1, longer); }, menu, 1, true},
-        {"a dish indented past half the box",
-         [&] {
-             typeAtEnd(menu, 1, {});
-             QTest::keyClick(menu, Qt::Key_Return);
-             QTest::keyClicks(menu, QString(40, ' ') + longer);
-         },
-         menu, 2, false},
+        {"a patron's details, typed into", table, 2, typing(table, 2, QTextCursor::EndOfBlock, longer), true},
+        {"and shown anew", table, 2, stepBackAndForth, true},
+        {"a patron's line", table, 1, typing(table, 1, QTextCursor::EndOfBlock, longer), false},
+        {"a dish", menu, 1, typing(menu, 1, QTextCursor::EndOfBlock, longer), true},
+        {"a dish indented past half the box", menu, 1, typing(menu, 1, QTextCursor::StartOfBlock, QString(40, ' ')),
+         false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -537,10 +529,7 @@ TEST_F(InnFormTest, AnIndentedLineWrapsUnderItsText)
             cursor.setPosition(line.position() + at);
             return row.box->cursorRect(cursor).left();
         };
-        int spaces = 0;
-        while (line.text().at(spaces) == u' ')
-            ++spaces;
-        const int text = leftOf(spaces);
+        const int text = leftOf(static_cast<int>(line.text().indexOf(QRegularExpression(QStringLiteral("\\S")))));
         ASSERT_GE(line.layout()->lineCount(), 2) << "the line wraps";
         EXPECT_EQ(leftOf(line.layout()->lineAt(1).textStart()), row.hangs ? text : leftOf(0));
         const TextLines& held = row.box == menu ? sheet().menuLines : sheet().shownTableLines;
