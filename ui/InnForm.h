@@ -23,9 +23,9 @@ class QPushButton;
 
 namespace brewick {
 
+class LinesEdit;
 class RadioGroup;
 class RoomGrid;
-class LinesEdit;
 class SceneLine;
 
 class InnForm : public QWidget {
