@@ -17,6 +17,7 @@
 
 #include "core/TableText.h"
 #include "output/print/QtText.h"
+#include "ui/controls/LinesEdit.h"
 #include "ui/controls/NamedComboBox.h"
 #include "ui/controls/ObjectNames.h"
 #include "ui/controls/OneLineDelegate.h"
@@ -25,7 +26,6 @@
 #include "ui/controls/RadioGroup.h"
 #include "ui/controls/RoomGrid.h"
 #include "ui/controls/SceneLine.h"
-#include "ui/controls/TableLinesEdit.h"
 #include "ui/controls/WindowLook.h"
 
 namespace brewick {
@@ -160,7 +160,7 @@ void InnForm::createControls()
                                       itemNames(kQualityCount, [](int i) { return qualityName(InnQuality(i)); }));
 
     auto* menuGroup = place<QGroupBox>(this, names::menuGroup, {256, 48, 241, 113}, QStringLiteral("Menu"));
-    menuEdit_ = place<QPlainTextEdit>(menuGroup, names::menuEdit, {8, 16, 225, 89});
+    menuEdit_ = place<LinesEdit>(menuGroup, names::menuEdit, {8, 16, 225, 89});
 
     roomGrid_ = place<RoomGrid>(this, names::roomGrid, {48, 168, 407, 80});
     roomGrid_->setAccessibleName(QStringLiteral("Rooms and prices"));
@@ -177,10 +177,10 @@ void InnForm::createControls()
     // Named for what they hold: the choice's own name would be its current
     // entry, and the box's that of its group.
     tableChoice_ = place<NamedComboBox>(tablesGroup, names::tableChoice, {250, 16, 225, 24}, QStringLiteral("Table"));
-    tableLinesEdit_ = place<TableLinesEdit>(tablesGroup, names::tableLinesEdit, {8, 48, 468, 129});
+    tableLinesEdit_ = place<LinesEdit>(tablesGroup, names::tableLinesEdit, {8, 48, 468, 129});
     tableLinesEdit_->setAccessibleName(QStringLiteral("Patrons at the chosen table"));
 
-    for (QPlainTextEdit* box : textBoxes()) {
+    for (LinesEdit* box : textBoxes()) {
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         box->setTabChangesFocus(true);
@@ -234,6 +234,9 @@ void InnForm::connectControls()
             tellLineBoxEntered(now);
         }
     });
+    for (LinesEdit* box : textBoxes())
+        connect(box, &LinesEdit::lineMenuAsked, this, [this, box] { tellLineBoxEntered(box); });
+    connect(barSceneLine_, &SceneLine::lineMenuAsked, this, [this] { tellLineBoxEntered(barSceneLine_); });
     connect(tableLinesEdit_, &QPlainTextEdit::cursorPositionChanged, this, &InnForm::tableCursorMoved);
     connect(menuEdit_, &QPlainTextEdit::cursorPositionChanged, this, &InnForm::menuCursorMoved);
 
@@ -259,7 +262,7 @@ void InnForm::connectControls()
     });
     for (QLineEdit* field : {innNameEdit_, landlordEdit_})
         connect(field, &QLineEdit::textEdited, this, &InnForm::edited);
-    for (QPlainTextEdit* box : textBoxes())
+    for (LinesEdit* box : textBoxes())
         connect(box, &QPlainTextEdit::textChanged, this, &InnForm::edited);
     // An edit given up with Escape changes nothing, but what was kept of its
     // typing must be kept anew.
@@ -312,14 +315,24 @@ InnSheet InnForm::sheetAsShown() const
 
 void InnForm::focusGenerate() { generateButton_->setFocus(); }
 
-void InnForm::setTableActions(QList<QAction*> actions) { tableLinesEdit_->setTableActions(std::move(actions)); }
+void InnForm::setLineActions(LineBox box, QList<QAction*> actions)
+{
+    switch (box) {
+    case LineBox::Table:
+        tableLinesEdit_->setLineActions(std::move(actions));
+        break;
+    case LineBox::Menu:
+        menuEdit_->setLineActions(std::move(actions));
+        break;
+    case LineBox::Scene:
+        barSceneLine_->setLineActions(std::move(actions));
+        break;
+    }
+}
 
 std::size_t InnForm::tableLineAtCursor() const { return tableLinesEdit_->cursorLine(); }
 
-std::size_t InnForm::menuLineAtCursor() const
-{
-    return static_cast<std::size_t>(menuEdit_->textCursor().blockNumber());
-}
+std::size_t InnForm::menuLineAtCursor() const { return menuEdit_->cursorLine(); }
 
 void InnForm::showPinnedLines(const std::vector<std::size_t>& tableLines, const std::vector<std::size_t>& menuLines,
                               bool scenePinned)
@@ -340,7 +353,7 @@ void InnForm::tellLineBoxEntered(QWidget* focus)
         emit lineBoxEntered(LineBox::Scene);
 }
 
-QList<QPlainTextEdit*> InnForm::textBoxes() const { return {menuEdit_, tableLinesEdit_}; }
+QList<LinesEdit*> InnForm::textBoxes() const { return {menuEdit_, tableLinesEdit_}; }
 
 void InnForm::keyPressEvent(QKeyEvent* event)
 {

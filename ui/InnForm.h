@@ -19,15 +19,14 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace brewick {
 
+class LinesEdit;
 class RadioGroup;
 class RoomGrid;
 class SceneLine;
-class TableLinesEdit;
 
 class InnForm : public QWidget {
     Q_OBJECT
@@ -64,9 +63,9 @@ public:
     // The keyboard focus to "Generate", as after start-up.
     void focusGenerate();
 
-    // The table commands, offered also by the context menu of the shown
-    // table's lines.
-    void setTableActions(QList<QAction*> actions);
+    // The commands on a line of `box`, offered also by its context menu,
+    // which makes it the box the user was last in.
+    void setLineActions(LineBox box, QList<QAction*> actions);
     // The line of the shown table the box's cursor is on, wherever the focus is.
     std::size_t tableLineAtCursor() const;
     std::size_t menuLineAtCursor() const;
@@ -107,19 +106,19 @@ private:
     void showDefaultButton(QWidget* focus);
     void tellLineBoxEntered(QWidget* focus);
     // The menu and the shown table's lines.
-    QList<QPlainTextEdit*> textBoxes() const;
+    QList<LinesEdit*> textBoxes() const;
 
     InnSheet& sheet_;
     QLineEdit* innNameEdit_ = nullptr;
     QLineEdit* landlordEdit_ = nullptr;
     RadioGroup* locationGroup_ = nullptr;
     RadioGroup* qualityGroup_ = nullptr;
-    QPlainTextEdit* menuEdit_ = nullptr;
+    LinesEdit* menuEdit_ = nullptr;
     RoomGrid* roomGrid_ = nullptr;
     SceneLine* barSceneLine_ = nullptr;
     QLabel* tableCountLabel_ = nullptr;
     QComboBox* tableChoice_ = nullptr;
-    TableLinesEdit* tableLinesEdit_ = nullptr;
+    LinesEdit* tableLinesEdit_ = nullptr;
     std::array<QCheckBox*, kInnPartCount> partCheckBoxes_{};  // by InnPart
     QPushButton* generateButton_ = nullptr;
     QPushButton* exitButton_ = nullptr;

@@ -117,15 +117,21 @@ void MainWindow::createActions()
     actions_.editRerollPatron = addAction(
         edit, names::rerollPatronAction, QString(), [this] { desk_.rerollTableLine(); },
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
-    actions_.editFleshOutPatron = addAction(edit, names::fleshOutPatronAction, QStringLiteral("Flesh Out &Patron"),
-                                            [this] { desk_.fleshOutPatron(); });
-    actions_.editFleshOutTable = addAction(edit, names::fleshOutTableAction, QStringLiteral("Flesh Out T&able"),
-                                           [this] { desk_.fleshOutTable(); });
+    // Not Ctrl+E: in a one-line field it moves to the line's end on Linux desktops.
+    actions_.editFleshOutPatron = addAction(
+        edit, names::fleshOutPatronAction, QStringLiteral("Flesh Out &Patron"), [this] { desk_.fleshOutPatron(); },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    actions_.editFleshOutTable = addAction(
+        edit, names::fleshOutTableAction, QStringLiteral("Flesh Out T&able"), [this] { desk_.fleshOutTable(); },
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
     actions_.editPinLine = addAction(
         edit, names::pinLineAction, QString(), [this] { desk_.togglePin(); },
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    form_->setTableActions({actions_.editRerollTable, actions_.editRerollPatron, actions_.editFleshOutPatron,
-                            actions_.editFleshOutTable, actions_.editPinLine, actions_.editCopyTable});
+    form_->setLineActions(LineBox::Table,
+                          {actions_.editRerollTable, actions_.editRerollPatron, actions_.editFleshOutPatron,
+                           actions_.editFleshOutTable, actions_.editPinLine, actions_.editCopyTable});
+    for (const LineBox box : {LineBox::Menu, LineBox::Scene})
+        form_->setLineActions(box, {actions_.editPinLine});
     showCommands();
     edit->addSeparator();
     actions_.editBarScenes =

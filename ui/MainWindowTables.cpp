@@ -78,7 +78,7 @@ void MainWindow::showPinCommand(const InnDesk::Commands& commands)
           commands.pinned ? QStringLiteral("Unpins ") + box.line
                           : QStringLiteral("Keeps ") + box.line + QStringLiteral(" through Generate and the re-rolls"),
           box.whyNot);
-    actions_.editPinLine->setText(commands.pinned ? QStringLiteral("Unp&in Line") : QStringLiteral("P&in Line"));
+    actions_.editPinLine->setText(commands.pinned ? QStringLiteral("Unpin Lin&e") : QStringLiteral("Pin Lin&e"));
     form_->showPinnedLines(desk_.pinnedLines(LineBox::Table), desk_.pinnedLines(LineBox::Menu),
                            !desk_.pinnedLines(LineBox::Scene).empty());
 }

@@ -2,7 +2,10 @@
 // the error box) from the test, since nobody sits in front of the offscreen
 // screen. A window is answered as a user answers it: once it is the active
 // window, and only when it is the window the answer expects; anything else
-// fails the test with a message and is closed, so that the test goes on.
+// fails the test with a message and is closed, so that the test goes on. So
+// is a window an answer left open when an assertion in it failed, and, while
+// no handler is alive, any modal window at all (UnexpectedModals): a failing
+// test never waits for good, taking the tests after it along.
 //
 // BREWICK_TEST_HOLD_BACK_MS holds every answer back that long after its
 // window became active, as a slow user or a loaded machine does: the timing
@@ -34,6 +37,27 @@
 
 namespace brewick::test {
 
+// Closes a modal window as a user does, or hides one that will not close (a
+// question without an escape button): either ends the command's wait for it.
+inline void dismissModal(QWidget* modal)
+{
+    modal->close();
+    if (modal->isVisible())
+        modal->hide();
+}
+
+// A window that opened where the test expected `expected` (nothing, when
+// empty): the test fails, and goes on without it.
+inline void refuseModal(QWidget* modal, const std::string& expected)
+{
+    std::string opened = std::string("a ") + modal->metaObject()->className();
+    if (auto* box = qobject_cast<QMessageBox*>(modal))
+        opened += " saying \"" + box->text().toStdString() + "\"";
+    ADD_FAILURE() << (expected.empty() ? "no answer was expected" : "expected " + expected) << ", but " << opened
+                  << " opened";
+    dismissModal(modal);
+}
+
 class ModalHandler : public QObject {
 public:
     // What the test expects to open next, and what it does there.
@@ -46,11 +70,14 @@ public:
     // Each modal window that opens gets the next answer, in order.
     explicit ModalHandler(std::deque<Answer> answers) : answers_(std::move(answers))
     {
+        ++alive_;
         connect(&poll_, &QTimer::timeout, this, &ModalHandler::answerActiveModal);
         poll_.start(5);
     }
+    ~ModalHandler() override { --alive_; }
 
     bool allAnswered() const { return answers_.empty(); }
+    static bool anyAlive() { return alive_ > 0; }
 
 private:
     static qint64 heldBack()
@@ -87,33 +114,50 @@ private:
         modal->installEventFilter(this);
         connect(modal, &QObject::destroyed, this, [this](QObject* gone) { std::erase(answered_, gone); });
         if (answers_.empty()) {
-            ADD_FAILURE() << "no answer was expected, but " << describe(modal) << " opened";
-            modal->close();
+            refuseModal(modal, {});
             return;
         }
         // Taken first: the answer may open the next window, and answer it here.
         const Answer answer = std::move(answers_.front());
         answers_.pop_front();
         if (answer.fits && !answer.fits(modal)) {
-            ADD_FAILURE() << "expected " << answer.expected << ", but " << describe(modal) << " opened";
-            modal->close();
+            refuseModal(modal, answer.expected);
             return;
         }
+        const QPointer<QWidget> answered = modal;
         answer.answer(modal);
+        // An assertion that failed returned from the answer, maybe before it
+        // closed the window, and the command that opened it would wait on.
+        if (testing::Test::HasFatalFailure() && answered && answered->isVisible())
+            dismissModal(answered);
     }
 
-    static std::string describe(QWidget* modal)
-    {
-        std::string described = std::string("a ") + modal->metaObject()->className();
-        if (auto* box = qobject_cast<QMessageBox*>(modal))
-            described += " saying \"" + box->text().toStdString() + "\"";
-        return described;
-    }
-
+    static inline int alive_ = 0;
     std::deque<Answer> answers_;
     std::vector<QObject*> answered_;  // while they are shown
     QPointer<QWidget> waiting_;       // active, its answer held back
     QElapsedTimer activeFor_;
+    QTimer poll_;
+};
+
+// Fails and closes every modal window that opens while no ModalHandler is
+// alive: no test expects one then.
+class UnexpectedModals : public QObject {
+public:
+    UnexpectedModals()
+    {
+        connect(&poll_, &QTimer::timeout, this, &UnexpectedModals::closeActiveModal);
+        poll_.start(5);
+    }
+
+private:
+    void closeActiveModal()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && !ModalHandler::anyAlive() && modal->isActiveWindow())
+            refuseModal(modal, {});
+    }
+
     QTimer poll_;
 };
 

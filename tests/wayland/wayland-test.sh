@@ -83,7 +83,8 @@ pids+=("$program")
 # The program's windows that are open now, one a line: the protocol ID, the
 # title, the smallest width it allows, "shown" once weston has drawn it (it
 # tells the program so by a frame callback) and, for the one that has the
-# keyboard and is active, "focused"; all from the protocol log.
+# keyboard and is active, "focused"; and its menus that weston took, titled
+# "menu", with their width and "shown" likewise; all from the protocol log.
 open_windows() {
   awk '
     BEGIN { focus = -1 }
@@ -100,6 +101,16 @@ open_windows() {
     /-> xdg_toplevel@[0-9]+\.set_title\(/ { title[after("xdg_toplevel@")] = substr($0, index($0, "(\"") + 2, index($0, "\")") - index($0, "(\"") - 2) }
     /-> xdg_toplevel@[0-9]+\.set_min_size\(/ { width[after("xdg_toplevel@")] = after("set_min_size(") }
     /-> xdg_toplevel@[0-9]+\.destroy\(/ { delete title[after("xdg_toplevel@")] }
+    # A menu is a popup that grabs the keyboard. weston configures it once it
+    # let it grab, and takes it down (popup_done) when it did not.
+    /-> xdg_positioner@[0-9]+\.set_size\(/ { size[after("xdg_positioner@")] = after("set_size(") }
+    /-> xdg_surface@[0-9]+\.get_popup\(/ {
+      popup = after("xdg_popup@"); xdg_of_popup[popup] = after("xdg_surface@"); menu_width[popup] = size[after("xdg_positioner@")]
+    }
+    / xdg_popup@[0-9]+\.configure\(/ && !/->/ { taken[after("xdg_popup@")] = 1 }
+    / xdg_popup@[0-9]+\.popup_done\(/ || /-> xdg_popup@[0-9]+\.destroy\(/ {
+      delete xdg_of_popup[after("xdg_popup@")]; delete taken[after("xdg_popup@")]
+    }
     # The keyboard is for the program to use once it took the first configure
     # after the keyboard came: the one that makes the window active in Qt,
     # without which its shortcuts and default buttons do not answer yet.
@@ -116,6 +127,7 @@ open_windows() {
         surface = surface_of_xdg[xdg_of[id]]
         print id, title[id], width[id] (shown[surface] ? " shown" : "") (surface == focus && active ? " focused" : "")
       }
+      for (popup in taken) print popup, "menu", menu_width[popup] (shown[surface_of_xdg[xdg_of_popup[popup]]] ? " shown" : "")
     }
   ' "$protocol"
 }
@@ -165,7 +177,12 @@ find_frame
 shot main-window
 
 wait_for window_focused Brewick 502 || fail "the main window did not get the keyboard"
-xdotool key --clearmodifiers alt+f a
+# weston lets a menu grab the keyboard only while no key came after the one
+# that opened it, and the program asks once it has read that key: so Alt+F
+# is held until the File menu is up, and A chooses About from it then.
+xdotool keydown alt+f
+wait_for window_shown menu '[0-9]*' || fail "Alt+F showed no File menu ($(grep -c "popup_done(" "$protocol") taken down by weston)"
+xdotool keyup alt+f key --clearmodifiers a
 wait_for window_open InnSplash 400 || fail "File > About showed no about window"
 wait_for window_shown InnSplash 400 || fail "weston did not draw the about window"
 shot about-window
@@ -214,6 +231,7 @@ for row in "${title_bar_clicks[@]}"; do
 done
 
 # What was typed before the clicks is what File > Save writes after them.
+wait_for window_focused Brewick 502 || fail "the main window lost the keyboard to the title-bar clicks"
 xdotool key --clearmodifiers ctrl+s
 wait_for window_focused "Save As" '[0-9]*' || fail "Ctrl+S showed no save dialog"
 xdotool key --clearmodifiers ctrl+a

@@ -9,8 +9,11 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStyleOptionGroupBox>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QToolTip>
 
 #include <fstream>
@@ -104,14 +107,15 @@ TEST_F(InnFormTest, ControlsStandWhereTheLayoutPutsThem)
                              : (item->text().remove('&') + ' ' + item->shortcut().toString()).trimmed());
         menus.append(menu->text().remove('&') + ": " + items.join(", "));
     }
-    EXPECT_EQ(menus,
-              QStringList(
-                  {"File: Open… Ctrl+O, Save Ctrl+S, Export…, Export Handout…, Print Ctrl+P, Print Preview…, About, -, "
-                   "Quit Ctrl+Q",
-                   "Edit: Copy Inn Ctrl+Shift+C, Copy Table, Previous Inn Alt+Left, Next Inn Alt+Right, Keep This Inn "
-                   "Ctrl+D, Inn Notes… Ctrl+Shift+N, History… Ctrl+H, -, Re-roll Table Ctrl+R, Re-roll Patron "
-                   "Ctrl+Shift+R, Flesh Out Patron, Flesh Out Table, Pin Line Ctrl+Shift+P, -, Bar Scenes, Word "
-                   "Lists…"}));
+    EXPECT_EQ(
+        menus,
+        QStringList(
+            {"File: Open… Ctrl+O, Save Ctrl+S, Export…, Export Handout…, Print Ctrl+P, Print Preview…, About, -, "
+             "Quit Ctrl+Q",
+             "Edit: Copy Inn Ctrl+Shift+C, Copy Table, Previous Inn Alt+Left, Next Inn Alt+Right, Keep This Inn "
+             "Ctrl+D, Inn Notes… Ctrl+Shift+N, History… Ctrl+H, -, Re-roll Table Ctrl+R, Re-roll Patron "
+             "Ctrl+Shift+R, Flesh Out Patron Ctrl+Shift+E, Flesh Out Table Ctrl+Shift+T, Pin Line Ctrl+Shift+P, -, "
+             "Bar Scenes, Word Lists…"}));
 }
 
 TEST_F(InnFormTest, TabVisitsTheControlsInTheirOrder)
@@ -479,6 +483,58 @@ TEST_F(InnFormTest, UserEditsReachTheSavedFileTheTableLinesIncluded)
     EXPECT_THAT(saved, HasSubstr("beds in the shared common room at plenty silver pieces a night.\r\n"));
     EXPECT_THAT(saved, testing::EndsWith("\r\n  Gnome Soup\r\n"));
     EXPECT_THAT(saved, HasSubstr("\r\n \r\nThey owe the landlord\r\n \r\nTable No. 2 ("));
+}
+
+// A line that begins with spaces, such as a patron's details, wraps under
+// its text in either box, as typed into and as shown, and keeps its spaces;
+// any other line, and one indented past half the box, wraps at the edge.
+TEST_F(InnFormTest, AnIndentedLineWrapsUnderItsText)
+{
+    auto* table = find<QPlainTextEdit>(names::tableLinesEdit);
+    auto* menu = find<QPlainTextEdit>(names::menuEdit);
+    const auto typing = [](QPlainTextEdit* box, int line, QTextCursor::MoveOperation at, const QString& typed) {
+        return [=] {
+            box->setTextCursor(QTextCursor(box->document()->findBlockByNumber(line)));
+            box->moveCursor(at);
+            QTest::keyClicks(box, typed);
+        };
+    };
+    const auto stepBackAndForth = [this] {
+        for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right})
+            QTest::keyClick(find<QWidget>(names::innNameEdit), key, Qt::AltModifier);
+    };
+    table->setTextCursor(QTextCursor(table->document()->findBlockByNumber(1)));
+    QTest::keyClick(table, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    const QString longer = " with a lantern, three keys, a map of the sewers and a ferret";
+    const struct {
+        const char* name;
+        QPlainTextEdit* box;
+        int line;
+        std::function<void()> make;
+        bool hangs;
+    } rows[] = {
+        {"a patron's details, typed into", table, 2, typing(table, 2, QTextCursor::EndOfBlock, longer), true},
+        {"and shown anew", table, 2, stepBackAndForth, true},
+        {"a patron's line", table, 1, typing(table, 1, QTextCursor::EndOfBlock, longer), false},
+        {"a dish", menu, 1, typing(menu, 1, QTextCursor::EndOfBlock, longer), true},
+        {"a dish indented past half the box", menu, 1, typing(menu, 1, QTextCursor::StartOfBlock, QString(40, ' ')),
+         false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        row.make();
+        const QTextBlock line = row.box->document()->findBlockByNumber(row.line);
+        const auto leftOf = [&](int at) {
+            QTextCursor cursor(line);
+            cursor.setPosition(line.position() + at);
+            return row.box->cursorRect(cursor).left();
+        };
+        const int text = leftOf(static_cast<int>(line.text().indexOf(QRegularExpression(QStringLiteral("\\S")))));
+        ASSERT_GE(line.layout()->lineCount(), 2) << "the line wraps";
+        EXPECT_EQ(leftOf(line.layout()->lineAt(1).textStart()), row.hangs ? text : leftOf(0));
+        const TextLines& held = row.box == menu ? sheet().menuLines : sheet().shownTableLines;
+        EXPECT_EQ(line.text().toStdString(), held[static_cast<std::size_t>(row.line)]);
+    }
 }
 
 // A text too large to lay out in a moment shows cut and cannot be edited in

@@ -5,7 +5,9 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -543,7 +545,8 @@ TEST_F(MainWindowTest, PreviousAndNextInnShowEachStepOfTheHistory)
 
 // The table commands apply to what they act on, the shown table and the
 // line at its box's cursor, wherever the focus is and however the Edit menu
-// is opened; one that cannot apply says why.
+// is opened; one that cannot apply says why. Whatever the commands are named,
+// each item of a menu has a key of its own.
 TEST_F(MainWindowTest, TheTableCommandsFollowTheShownTableNotTheFocus)
 {
     auto* lines = find<QPlainTextEdit>(names::tableLinesEdit);
@@ -556,30 +559,46 @@ TEST_F(MainWindowTest, TheTableCommandsFollowTheShownTableNotTheFocus)
             lines->moveCursor(QTextCursor::NextBlock);
         name->setFocus();
     };
+    const auto pinLine = [&] { QTest::keyClick(name, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier); };
+    const int action = static_cast<int>(sheet().shownTableLines.size()) - 2;
     struct Row {
         const char* name;
         std::function<void()> before;
-        bool onPatron;
+        bool rerolls;
+        const char* why;  // how the tooltip of Re-roll Patron starts
     };
     const Row rows[] = {
-        {"after start-up, with the focus on Generate", [] {}, false},
-        {"the cursor on a patron, the focus on the name", [&] { cursorToLine(1); }, true},
-        {"the Edit menu opened by Alt+E", [&] { QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier); }, true},
+        {"after start-up, with the focus on Generate", [] {}, false, "Put the cursor"},
+        {"the cursor on a patron, the focus on the name", [&] { cursorToLine(1); }, true, "Draws the patron"},
+        {"the Edit menu opened by Alt+E", [&] { QTest::keyClick(window.get(), Qt::Key_E, Qt::AltModifier); }, true,
+         "Draws the patron"},
         {"the menu closed, the cursor on the heading",
          [&] {
              QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
              cursorToLine(0);
          },
-         false},
+         false, "Put the cursor"},
+        {"the cursor on what they are doing", [&] { cursorToLine(action); }, true, "Draws again what"},
+        {"that line pinned", pinLine, false, "The line at the cursor is pinned"},
+        {"and unpinned", pinLine, true, "Draws again what"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         row.before();
         EXPECT_TRUE(rerollTable->isEnabled());
-        EXPECT_EQ(rerollPatron->isEnabled(), row.onPatron);
-        EXPECT_EQ(rerollPatron->toolTip().startsWith("Put the cursor"), !row.onPatron);
+        EXPECT_EQ(rerollPatron->isEnabled(), row.rerolls);
+        EXPECT_TRUE(rerollPatron->toolTip().startsWith(row.why));
+        for (QAction* menu : window->menuBar()->actions()) {
+            QStringList keys;
+            for (const QAction* item : menu->menu()->actions())
+                if (!item->isSeparator())
+                    keys.append(QKeySequence::mnemonic(item->text()).toString());
+            const std::string listed = keys.join(", ").toStdString();
+            EXPECT_EQ(keys.removeDuplicates(), 0) << menu->text().toStdString() << ": " << listed;
+        }
     }
-    // The shortcuts from the name's field: the table, then the patron at the cursor.
+    // The shortcuts from the name's field: the table, then the patron at the
+    // cursor drawn again and fleshed out, then the rest of the table.
     const InnSheet before = sheet();
     QTest::keyClick(name, Qt::Key_R, Qt::ControlModifier);
     EXPECT_NE(sheet().shownTableLines, before.shownTableLines);
@@ -588,49 +607,64 @@ TEST_F(MainWindowTest, TheTableCommandsFollowTheShownTableNotTheFocus)
     QTest::keyClick(name, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(sheet().shownTableLines[0], heading);
     EXPECT_NE(sheet().shownTableLines[1], patron);
+    const std::string drawn(sheet().shownTableLines[1]);
+    QTest::keyClick(name, Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(sheet().shownTableLines[1], drawn);
+    EXPECT_THAT(std::string(sheet().shownTableLines[2]), StartsWith("    "));
+    QTest::keyClick(name, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(find<QAction>(names::fleshOutTableAction)->isEnabled()) << "no patron left to flesh out";
 }
 
 // Pin Line acts on the line at the cursor of the box the user was last in,
-// from the Edit menu, its shortcut or the table box's own menu: the line is
-// tinted, named in its box's accessible description and kept through Generate.
+// from the Edit menu, its shortcut or a box's own menu, which makes its box
+// the last used and, from a right-click, its line the one clicked: the line
+// is tinted, named in its box's accessible description and kept through
+// Generate.
 TEST_F(MainWindowTest, PinLineMarksAndKeepsTheLineAtTheCursorOfTheBoxLastUsed)
 {
     auto* lines = find<QPlainTextEdit>(names::tableLinesEdit);
     auto* menu = find<QPlainTextEdit>(names::menuEdit);
+    auto* scene = find<QListWidget>(names::barSceneList);
     auto* pin = find<QAction>(names::pinLineAction);
     EXPECT_EQ(pin->text().remove('&'), "Pin Line");
     lines->moveCursor(QTextCursor::Start);
     lines->moveCursor(QTextCursor::NextBlock);
     const QString patron = lines->textCursor().block().text();
-    // The table box's menu, asked for from the keyboard, pins the patron.
-    QTimer popupWatch;
-    QObject::connect(&popupWatch, &QTimer::timeout, [&] {
-        if (auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-            popupWatch.stop();
-            const QList<QAction*> offered = popup->actions();
-            const auto item = std::ranges::find(offered, pin);
-            ASSERT_NE(item, offered.end());
-            QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(*item).center());
-        }
-    });
-    popupWatch.start(5);
-    const QPoint cursor = lines->cursorRect().center();
-    QContextMenuEvent ask(QContextMenuEvent::Keyboard, cursor, lines->viewport()->mapToGlobal(cursor));
-    QApplication::sendEvent(lines->viewport(), &ask);
-    QTRY_COMPARE_WITH_TIMEOUT(pin->text().remove('&'), QStringLiteral("Unpin Line"), 20000);
-    EXPECT_EQ(lines->accessibleDescription(), "Pinned: " + patron);
+    const QTextBlock dish = menu->document()->findBlockByNumber(2);
+    const struct {
+        const char* name;
+        QAbstractScrollArea* box;
+        QContextMenuEvent::Reason reason;
+        QPoint at;
+        QString line;
+    } rows[] = {
+        {"the table box's, from the keyboard", lines, QContextMenuEvent::Keyboard, lines->cursorRect().center(),
+         patron},
+        {"a right-click on a dish", menu, QContextMenuEvent::Mouse, menu->cursorRect(QTextCursor(dish)).center(),
+         dish.text()},
+        {"a right-click on the scene", scene, QContextMenuEvent::Mouse, scene->visualItemRect(scene->item(0)).center(),
+         scene->item(0)->text()},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        test::chooseFromContextMenu(row.box, row.reason, row.at, pin);
+        EXPECT_EQ(pin->text().remove('&'), "Unpin Line");
+        EXPECT_EQ(row.box->accessibleDescription(), "Pinned: " + row.line);
+    }
     // A menu line, by the shortcut from the menu box, once the window has the focus back from the popup.
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     menu->setFocus();
+    menu->moveCursor(QTextCursor::Start);
     menu->moveCursor(QTextCursor::NextBlock);
     QTRY_VERIFY_WITH_TIMEOUT(pin->toolTip().contains("menu"), 20000);
     QTest::keyClick(menu, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(menu->extraSelections().size(), 1);
+    EXPECT_EQ(menu->extraSelections().size(), 2);
     generate();
     EXPECT_THAT(joinLines(sheet().tableText), HasSubstr(patron.toStdString()));
     EXPECT_EQ(lines->extraSelections().size(), 1);
-    EXPECT_EQ(menu->extraSelections().size(), 1);
+    EXPECT_EQ(menu->extraSelections().size(), 2);
+    EXPECT_EQ(sheet().barScene, rows[2].line.toStdString());
 }
 
 // Edit > History… lists the inns newest first, starred or shown, narrows the

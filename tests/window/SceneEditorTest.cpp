@@ -54,7 +54,8 @@ void writeFile(const fs::path& path, const std::string& text,
 // A text editor of the kind gedit, Kate or VS Code are when one of them runs
 // already: it hands the file on and ends at once. The hand-off saves once the
 // user does (the test writes "save-now"), the way most editors save: a new
-// file renamed over the old.
+// file renamed over the old. What it saw is copied the same way, so that the
+// test never reads a copy half-written.
 void addHandOffEditor(const fs::path& root)
 {
     const fs::path editor = root / "hand-off-editor.sh";
@@ -64,6 +65,7 @@ void addHandOffEditor(const fs::path& root)
                   (root / "opened").string() +
                   "'\n"
                   "cp \"$1\" '" +
+                  (root / "seen.new").string() + "' && mv '" + (root / "seen.new").string() + "' '" +
                   (root / "seen").string() +
                   "'\n"
                   "[ -f '" +

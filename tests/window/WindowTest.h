@@ -1,18 +1,22 @@
 // What the window tests share: a shown main window, finding its controls by
-// their names, and answering the dialogs of Save and Export.
+// their names, answering the dialogs of Save and Export, and choosing from a
+// context menu.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
 #include <filesystem>
@@ -96,6 +100,29 @@ inline void doubleClick(QAbstractItemView* view, const QModelIndex& index)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, centre);
+}
+
+// Asks `box` for its context menu, as a right-click at `at` does or the menu
+// key with the cursor there, and chooses `item` from it. A menu that offers
+// no such item to choose fails the test and is closed, so that it goes on.
+inline void chooseFromContextMenu(QAbstractScrollArea* box, QContextMenuEvent::Reason reason, QPoint at, QAction* item)
+{
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr)
+            return;
+        watch.stop();
+        if (menu->actions().contains(item) && item->isEnabled()) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+            return;
+        }
+        ADD_FAILURE() << "the context menu offers no " << item->text().remove('&').toStdString() << " to choose";
+        menu->close();
+    });
+    watch.start(5);
+    QContextMenuEvent ask(reason, at, box->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(box->viewport(), &ask);
 }
 
 inline std::optional<std::string> save(MainWindow& window, const std::filesystem::path& path)

@@ -1,5 +1,8 @@
 #include "ui/controls/SceneLine.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
+
 #include "ui/controls/PinnedLineMarks.h"
 
 namespace brewick {
@@ -44,6 +47,14 @@ void SceneLine::showPinned(bool pinned)
         line->setBackground(pinned ? QBrush(pinnedLineTint(palette())) : QBrush());
     }
     describe();
+}
+
+void SceneLine::contextMenuEvent(QContextMenuEvent* event)
+{
+    emit lineMenuAsked();
+    QMenu menu;
+    menu.addActions(lineActions_);
+    menu.exec(event->globalPos());
 }
 
 void SceneLine::describe()

@@ -1,22 +1,30 @@
-#include "ui/controls/TableLinesEdit.h"
+#include "ui/controls/LinesEdit.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
 
 #include <memory>
 
+#include "ui/controls/HangingIndentLayout.h"
+
 namespace brewick {
 
-void TableLinesEdit::contextMenuEvent(QContextMenuEvent* event)
+LinesEdit::LinesEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
-    // The commands that act on a box's line, such as Pin Line, act on this one's.
-    setFocus(Qt::PopupFocusReason);
+    auto* lines = new QTextDocument(this);
+    lines->setDocumentLayout(new HangingIndentLayout(lines));
+    setDocument(lines);
+}
+
+void LinesEdit::contextMenuEvent(QContextMenuEvent* event)
+{
     // A selection stays, for the editing commands to act on.
     if (event->reason() == QContextMenuEvent::Mouse && !textCursor().hasSelection())
         setTextCursor(cursorForPosition(event->pos()));
+    emit lineMenuAsked();
     const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
     menu->addSeparator();
-    menu->addActions(tableActions_);
+    menu->addActions(lineActions_);
     menu->exec(event->globalPos());
 }
 
