@@ -114,6 +114,7 @@ void InnDesk::changeShownInn(const std::function<void()>& change)
 {
     edits_.commit();
     change();
+    notePins();
     emit innChanged();
     keepSessionSoon();
 }
@@ -253,13 +254,26 @@ void InnDesk::togglePin()
         pin->origin = shownId();
         addPin(pins_, std::move(*pin));
     }
+    notePins();
+    keepSessionSoon();
     emit commandsChanged();
 }
 
 void InnDesk::followEdit(LineBox box, const TextLines& before, const TextLines& after)
 {
-    if (followLineEdit(pins_, generator_.sheet(), box, before, after))
-        emit commandsChanged();
+    if (!followLineEdit(pins_, generator_.sheet(), box, before, after))
+        return;
+    notePins();
+    emit commandsChanged();
+}
+
+void InnDesk::notePins()
+{
+    // One pin's change after another's, also within the clock's millisecond.
+    lastPinChange_ = std::max(InnHistory::systemClock(), lastPinChange_ + 1);
+    followPins(keptPins_, pins_, lastPinChange_);
+    keptPins_ = mergePins(keptPins_);
+    history_.reserveBytes(keptPinsSize(keptPins_));
 }
 
 std::vector<std::size_t> InnDesk::pinnedLines(LineBox box) const

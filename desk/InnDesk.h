@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <future>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +27,7 @@
 #include "files/InnFile.h"
 #include "files/WordFolder.h"
 #include "keeping/InnHistory.h"
+#include "keeping/KeptPins.h"
 #include "keeping/SessionKeeper.h"
 #include "platform/EditedFileWatcher.h"
 
@@ -116,9 +118,9 @@ public:
     void chooseTableLine(std::size_t line);
     std::size_t chosenTableLine() const { return tableLine_; }
 
-    // Not steps either: pins last while the window runs, over every inn it
-    // makes. The user was last in `box`, whose line at the cursor Pin Line
-    // acts on; the menu box's cursor is on `line`.
+    // Not steps either: pins hold over every inn the window makes, and are
+    // kept with the session. The user was last in `box`, whose line at the
+    // cursor Pin Line acts on; the menu box's cursor is on `line`.
     void chooseLineBox(LineBox box);
     void chooseMenuLine(std::size_t line);
     // Pins the line at the cursor of the box chosen, or unpins it.
@@ -202,14 +204,20 @@ private:
     // read, and messages for the user.
     void takeSessionNews();
     void restoreSession(bool wait);
+    void restorePins(std::vector<KeptPin> pins);
     void takeStarred(bool wait);
     void changeStars(const std::vector<StarChange>& changes);
     void useStarred(std::vector<KeptInn> starred);
-    std::vector<StarChange> starredUpdates(const std::vector<KeptInn>& inns) const;
+    // The changes of starred inns since this window last starred or updated
+    // them, each telling what it changed since then.
+    std::vector<StarChange> starredUpdates(const std::vector<KeptInn>& inns);
     TableLine shownTableLine() const;
     std::size_t lineAtCursor(LineBox box) const;
     // After a draw: the pinned lines of the parts drawn back in the shown inn.
     void keepPinnedLines(const DrawnParts& drawn);
+    // The pins changed: they are kept as they are now, and what was taken
+    // away as taken away.
+    void notePins();
 
     // Created in this order: the start-up sequence.
     const std::uint32_t seed_;
@@ -225,6 +233,8 @@ private:
     std::size_t menuLine_ = 0;
     LineBox lineBox_ = LineBox::Table;
     std::vector<LinePin> pins_;
+    std::vector<KeptPin> keptPins_;  // the pins as kept, and those taken away
+    std::int64_t lastPinChange_ = 0;
     std::function<bool(std::size_t, std::size_t)> mayDrop_ = [](std::size_t, std::size_t) { return true; };
     EditedFileWatcher sceneFileWatcher_{this};
     EditedFileWatcher wordFolderWatcher_{this};
@@ -235,6 +245,7 @@ private:
     bool sessionRestoring_ = false;                 // the inns of earlier runs are being read
     bool keepingStarted_ = false;                   // the first inn is on the screen
     std::vector<KeptInn> starred_;                  // as their file holds them, with the changes asked for
+    std::map<std::string, KeptInn> starsSent_;      // the inns as this window last starred or updated them
     // Last: the desk waits for the files being read before it goes.
     std::vector<std::future<void>> fileReads_;
 };

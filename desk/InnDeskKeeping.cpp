@@ -4,6 +4,7 @@
 #include <set>
 
 #include "desk/InnDesk.h"
+#include "keeping/InnChanges.h"
 #include "keeping/InnListing.h"
 
 namespace brewick {
@@ -48,14 +49,28 @@ void InnDesk::restoreSession(bool wait)
 {
     if (!sessionKeeper_)
         return;
-    if (std::optional<std::vector<KeptInn>> inns = sessionKeeper_->takeRestored(wait)) {
+    if (std::optional<SessionKeeper::Restored> restored = sessionKeeper_->takeRestored(wait)) {
         // The stars, read with the session, keep its starred inns within the bounds.
         takeStarred(false);
-        history_.restore(std::move(*inns));
+        restorePins(std::move(restored->pins));
+        history_.restore(std::move(restored->inns));
         sessionRestoring_ = false;
         emit commandsChanged();
         emit sessionRestored();
     }
+}
+
+// The pins of earlier runs join those pinned since the start, each as it
+// was last kept.
+void InnDesk::restorePins(std::vector<KeptPin> pins)
+{
+    pins.insert(pins.end(), keptPins_.begin(), keptPins_.end());
+    keptPins_ = mergePins(pins);
+    // The next change comes after every one known.
+    for (const KeptPin& pin : keptPins_)
+        lastPinChange_ = std::max(lastPinChange_, pin.at);
+    pins_ = pinnedOf(keptPins_);
+    history_.reserveBytes(keptPinsSize(keptPins_));
 }
 
 void InnDesk::takeStarred(bool wait)
@@ -88,7 +103,7 @@ void InnDesk::keepSession()
     // open: Escape still gives the edit up, and the next keeping keeps that.
     std::vector<KeptInn> inns = history_.inns(shownInn());
     changeStars(starredUpdates(inns));
-    sessionKeeper_->keep(std::move(inns), {history_.deleted().begin(), history_.deleted().end()});
+    sessionKeeper_->keep(std::move(inns), {history_.deleted().begin(), history_.deleted().end()}, keptPins_);
 }
 
 void InnDesk::finishKeeping()
@@ -101,8 +116,14 @@ void InnDesk::finishKeeping()
 void InnDesk::toggleStar()
 {
     const KeptInn& shown = history_.shownInn(shownInn());
-    if (!shown.id.empty())
-        changeStars({{history_.isStarred(shown.id) ? StarChange::Unstar : StarChange::Star, shown}});
+    if (shown.id.empty())
+        return;
+    const bool starring = !history_.isStarred(shown.id);
+    if (starring)
+        starsSent_[shown.id] = shown;
+    else
+        starsSent_.erase(shown.id);
+    changeStars({{starring ? StarChange::Star : StarChange::Unstar, shown}});
 }
 
 InnDesk::ListedInns InnDesk::listedInns()
@@ -119,9 +140,11 @@ InnDesk::ListedInns InnDesk::listedInns()
 void InnDesk::applyListChoice(const std::vector<std::string>& deleted, const std::optional<std::string>& show)
 {
     std::vector<StarChange> unstarred;
-    for (const std::string& id : deleted)
+    for (const std::string& id : deleted) {
+        starsSent_.erase(id);
         if (history_.isStarred(id))
             unstarred.push_back({StarChange::Unstar, {nullptr, {}, id}});
+    }
     changeStars(unstarred);
     const std::vector<KeptInn> inns = show ? history_.inns(shownInn()) : std::vector<KeptInn>();
     const KeptInn* chosen = nullptr;
@@ -159,13 +182,29 @@ void InnDesk::useStarred(std::vector<KeptInn> starred)
     emit commandsChanged();
 }
 
-std::vector<StarChange> InnDesk::starredUpdates(const std::vector<KeptInn>& inns) const
+std::vector<StarChange> InnDesk::starredUpdates(const std::vector<KeptInn>& inns)
 {
     std::vector<StarChange> updates;
     for (const KeptInn& inn : inns) {
         const KeptInn* starred = findInn(starred_, inn.id);
-        if (starred != nullptr && inn.changed > starred->changed)
-            updates.push_back({StarChange::Update, inn});
+        if (starred == nullptr)
+            continue;
+        // What changed since this window last sent the inn, else since it
+        // read it; another window's changes of the starred copy meanwhile
+        // are joined with these.
+        const auto sent = starsSent_.find(inn.id);
+        KeptInn update = inn;
+        if (sent != starsSent_.end()) {
+            if (inn.changed <= sent->second.changed)
+                continue;
+            std::string was = changedMembers(*sent->second.packed, *inn.packed);
+            update.based = sent->second.changed;
+            update.was = was.empty() ? nullptr : std::make_shared<const std::string>(std::move(was));
+        } else if (inn.changed <= starred->changed) {
+            continue;
+        }
+        starsSent_[inn.id] = inn;
+        updates.push_back({StarChange::Update, std::move(update)});
     }
     return updates;
 }

@@ -274,14 +274,11 @@ void readTables(JsonReader& json, InnSheet& sheet)
 PlacedInn readInn(JsonReader& json)
 {
     enum { Inn, Seed, Name, Landlord, Location, Quality, Rooms, Menu, Scene, TableCount, Tables, ShownTable, Notes };
-    static constexpr std::string_view kNames[] = {"inn",     "seed",       "name", "landlord", "location",
-                                                  "quality", "rooms",      "menu", "scene",    "tableCount",
-                                                  "tables",  "shownTable", "notes"};
     PlacedInn inn;
     InnSheet& sheet = inn.sheet;
     int shownTable = 1;
     std::size_t shownTableAt = 0;
-    const MemberSet members = readMembers(json, "an inn", kNames, firstMembers(11), [&](std::size_t member) {
+    const MemberSet members = readMembers(json, "an inn", kInnMembers, firstMembers(11), [&](std::size_t member) {
         switch (member) {
         case Inn:
             inn.place.number =

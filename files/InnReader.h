@@ -14,6 +14,11 @@
 
 namespace brewick {
 
+// The members of an inn, in the order the writer writes them.
+inline constexpr std::string_view kInnMembers[] = {"inn",     "seed",       "name", "landlord", "location",
+                                                   "quality", "rooms",      "menu", "scene",    "tableCount",
+                                                   "tables",  "shownTable", "notes"};
+
 // Reads the inn object that comes next; throws a JsonFault where it is none
 // ("'rooms' is missing", "table 3: 'heading' is not text").
 PlacedInn readInn(JsonReader& json);

@@ -190,6 +190,35 @@ void JsonReader::readNull()
     at_ += 4;
 }
 
+void JsonReader::skipValue(int depth)
+{
+    constexpr int kDeepest = 16;
+    if (depth > kDeepest)
+        fail("values nested too deeply");
+    switch (next()) {
+    case Kind::Object:
+        readObject([this, depth](std::string_view) { skipValue(depth + 1); });
+        break;
+    case Kind::Array:
+        readArray([this, depth] { skipValue(depth + 1); });
+        break;
+    case Kind::String: {
+        std::string ignored;
+        readString(ignored);
+        break;
+    }
+    case Kind::Number:
+        readNumber();
+        break;
+    case Kind::Boolean:
+        readBoolean();
+        break;
+    case Kind::Null:
+        readNull();
+        break;
+    }
+}
+
 bool JsonReader::readBoolean()
 {
     for (const bool value : {true, false}) {

@@ -63,6 +63,9 @@ public:
     std::string_view readNumber();
     void readNull();
     bool readBoolean();
+    // Reads past the next value, whatever its kind, but one nested deeper
+    // than any the writers write.
+    void skipValue(int depth = 0);
 
     // Throws a JsonFault at where reading stands.
     [[noreturn]] void fail(std::string reason) const;

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <iterator>
 
+#include "keeping/InnChanges.h"
 #include "keeping/InnListing.h"
 
 namespace brewick {
@@ -66,10 +67,20 @@ std::size_t InnHistory::openInto(InnSheet& shown, std::vector<PlacedInn> inns)
 std::size_t InnHistory::restore(std::vector<KeptInn> inns)
 {
     for (auto inn = inns.rbegin(); inn != inns.rend(); ++inn) {
+        readFromKeptFile(*inn);
         keptBytes_ += keptSize(*inn);
         before_.push_front(std::move(*inn));
     }
     return keepWithinBounds();
+}
+
+// Other windows may hold the inn too: what this one changes of it is told
+// from the copy read.
+void InnHistory::readFromKeptFile(KeptInn& inn)
+{
+    inn.basis = inn.packed;
+    inn.based = inn.changed;
+    inn.was = nullptr;
 }
 
 void InnHistory::selectLocation(InnGenerator& generator, InnLocation location)
@@ -116,6 +127,7 @@ bool InnHistory::show(InnGenerator& generator, const KeptInn& inn)
         keep(before_, std::move(shown_));
     }
     shown_ = inn;
+    readFromKeptFile(shown_);
     generator.sheet() = std::move(*sheet);
     keepWithinBounds();
     return true;
@@ -155,7 +167,7 @@ std::vector<KeptInn> InnHistory::inns(const InnSheet& shown)
     if (isShowing()) {
         packShown(shown);
         keepWithinBounds();
-        if (shownBytes() <= kMostKeptBytes)
+        if (shownBytes() + reservedBytes_ <= kMostKeptBytes)
             inns.push_back(shown_);
     }
     inns.insert(inns.end(), after_.rbegin(), after_.rend());
@@ -181,6 +193,10 @@ void InnHistory::packShown(const InnSheet& sheet)
             shown_.changed = std::max(clock_(), shown_.changed + 1);
         shown_.packed = std::move(packed);
         shown_.listing = nullptr;
+        if (shown_.basis) {
+            std::string was = changedMembers(*shown_.basis, *shown_.packed);
+            shown_.was = was.empty() ? nullptr : std::make_shared<const std::string>(std::move(was));
+        }
     }
     if (!shown_.listing)
         shown_.listing = listShown(sheet);
@@ -241,9 +257,16 @@ std::size_t InnHistory::keepWithinBounds()
     return dropped;
 }
 
+void InnHistory::reserveBytes(std::size_t bytes)
+{
+    reservedBytes_ = bytes;
+    keepWithinBounds();
+}
+
 bool InnHistory::isOverBounds() const
 {
-    return before_.size() + after_.size() + 1 > kMostKeptInns || keptBytes_ + shownBytes() > kMostKeptBytes;
+    return before_.size() + after_.size() + 1 > kMostKeptInns ||
+           keptBytes_ + shownBytes() + reservedBytes_ > kMostKeptBytes;
 }
 
 bool InnHistory::dropFirstUnstarred(std::deque<KeptInn>& inns)

@@ -90,6 +90,10 @@ public:
     void remove(const std::vector<std::string>& ids);
     const std::deque<DeletedInn>& deleted() const { return deleted_; }
 
+    // The session keeps `bytes` of other things beside the inns, which the
+    // bounds leave room for.
+    void reserveBytes(std::size_t bytes);
+
     // Every inn in the order of the history, the shown one as it stands in
     // `shown`, for the session; the bounds are made to hold first. The shown
     // inn is left out only when it alone is larger than the bound in bytes.
@@ -97,6 +101,7 @@ public:
 
 private:
     bool isShowing() const { return shown_.place.number > 0; }
+    static void readFromKeptFile(KeptInn& inn);
     // Opens the inns, the first in place of `shown`, the sheet shown.
     std::size_t openInto(InnSheet& shown, std::vector<PlacedInn> inns);
     // A name for an inn that joins the history.
@@ -131,7 +136,8 @@ private:
     std::deque<KeptInn> before_;  // oldest first
     std::deque<KeptInn> after_;   // nearest last
     std::size_t keptBytes_ = 0;   // of before_ and after_
-    KeptInn shown_;               // its bytes as last packed, none before then
+    std::size_t reservedBytes_ = 0;
+    KeptInn shown_;  // its bytes as last packed, none before then
     std::set<std::string> starred_;
     std::deque<DeletedInn> deleted_;  // oldest first
 };

@@ -35,10 +35,26 @@ struct KeptInn {
     std::int64_t changed = 0;  // when it last changed, likewise
     // What the history list shows of it, made with `packed`; none until then.
     std::shared_ptr<const InnListing> listing = nullptr;
+    // Where this window changed an inn that it read from a kept file, and
+    // that other windows may hold too: when the copy it read had last
+    // changed, and the values the members it changed had there (see
+    // InnChanges.h), for another window's changes since to be joined with
+    // these. None for an inn as it was read, or made here.
+    std::int64_t based = 0;
+    std::shared_ptr<const std::string> was = nullptr;
+    // The copy read, held only to tell `was`.
+    std::shared_ptr<const std::string> basis = nullptr;
 };
 
+// What the line of a kept inn adds for what the window changed, at the most.
+inline constexpr std::size_t kKeptChangeOverhead = 40;
+
 // What keeping the inn costs, as the bounds count it.
-inline std::size_t keptSize(const KeptInn& inn) { return (inn.packed ? inn.packed->size() : 0) + kKeptInnOverhead; }
+inline std::size_t keptSize(const KeptInn& inn)
+{
+    return (inn.packed ? inn.packed->size() : 0) + kKeptInnOverhead +
+           (inn.was ? inn.was->size() + kKeptChangeOverhead : 0);
+}
 
 // An inn the user deleted from a history, known by its name and when it was
 // deleted: no other window's session that still holds the inn brings it back

@@ -1,5 +1,6 @@
 #include "keeping/SessionFile.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <limits>
 #include <new>
@@ -45,17 +46,37 @@ void readInnBytes(JsonReader& json, std::string_view line, KeptInn& kept)
     kept.packed = std::make_shared<const std::string>(line.substr(start, json.at() - start));
 }
 
+// The members an inn's change changed, as they were: an object of inn
+// members, each a value or null.
+std::shared_ptr<const std::string> readChangedMembers(JsonReader& json, std::string_view line)
+{
+    expectKind(json, JsonReader::Kind::Object, "was", "an object");
+    const std::size_t start = json.at();
+    json.readObject([&json](std::string_view name) {
+        if (std::ranges::find(kInnMembers, name) == std::end(kInnMembers))
+            json.fail("'was' names " + singleQuoted(name) + ", no member of an inn");
+        json.skipValue();
+    });
+    return std::make_shared<const std::string>(line.substr(start, json.at() - start));
+}
+
 // A kept inn, or a deletion where the session keeps them: the line is
 // either, and holds the members of one only.
-void readKeptLine(std::string_view line, bool takesDeletions, SessionRead& read)
+void readKeptLine(std::string_view line, const KeptInnsFormat& format, SessionRead& read)
 {
-    enum { Entry, Made, Changed, Inn, Deleted, At };
-    static constexpr std::string_view kNames[] = {"entry", "made", "changed", "inn", "deleted", "at"};
+    enum { Entry, Made, Changed, Inn, Deleted, At, Based, Was, Pinned, Unpinned };
+    static constexpr std::string_view kNames[] = {"entry", "made",  "changed", "inn",    "deleted",
+                                                  "at",    "based", "was",     "pinned", "unpinned"};
     constexpr auto kLatest = std::numeric_limits<std::int64_t>::max();
+    const auto bit = [](std::size_t member) { return std::uint32_t{1} << member; };
     constexpr std::uint32_t kKeptInn = firstMembers(4);
-    constexpr std::uint32_t kDeletion = firstMembers(6) & ~kKeptInn;
+    const std::uint32_t kDeletion = bit(Deleted) | bit(At);
+    const std::uint32_t kChangedKeptInn = kKeptInn | bit(Based) | bit(Was);
+    const std::uint32_t kPin = bit(Pinned) | bit(At), kUnpin = bit(Unpinned) | bit(At);
     KeptInn kept;
     DeletedInn deleted;
+    KeptPin pin;
+    std::int64_t at = 0;  // of a deletion or a pin
     JsonReader json(line);
     const auto readName = [&json](std::string_view name, std::string& id) {
         readText(json, name, id);
@@ -80,16 +101,30 @@ void readKeptLine(std::string_view line, bool takesDeletions, SessionRead& read)
             readName("deleted", deleted.id);
             break;
         case At:
-            deleted.deleted = readWholeNumber<std::int64_t>(json, "at", 0, kLatest);
+            at = readWholeNumber<std::int64_t>(json, "at", 0, kLatest);
+            break;
+        case Based:
+            kept.based = readWholeNumber<std::int64_t>(json, "based", 0, kLatest);
+            break;
+        case Was:
+            kept.was = readChangedMembers(json, line);
+            break;
+        case Pinned:
+        case Unpinned:
+            pin.pin = readPin(json);
+            pin.pinned = member == Pinned;
             break;
         }
     });
+    deleted.deleted = pin.at = at;
     if (!json.atEnd())
         json.fail("more text after the kept inn");
-    if (members.isExactly(kKeptInn)) {
+    if (members.isExactly(kKeptInn) || (format.keepsChanges && members.isExactly(kChangedKeptInn))) {
         read.inns.push_back(std::move(kept));
-    } else if (takesDeletions && members.isExactly(kDeletion)) {
+    } else if (format.keepsDeletions && members.isExactly(kDeletion)) {
         read.deleted.push_back(std::move(deleted));
+    } else if (format.keepsChanges && (members.isExactly(kPin) || members.isExactly(kUnpin))) {
+        read.pins.push_back(std::move(pin));
     } else {
         json.fail("neither a kept inn nor a deleted one");
     }
@@ -170,7 +205,7 @@ void SessionParser::takeLine(std::string_view line)
         if (version_ <= format_.bareInnVersion)
             read_.inns.push_back(readFirstVersionInn(line, lines_));
         else
-            readKeptLine(line, format_.keepsDeletions, read_);
+            readKeptLine(line, format_, read_);
     } catch (const JsonFault&) {
         ++read_.unread;
         read_.unreadLines += line;
@@ -200,7 +235,7 @@ SessionRead readSessionFile(const fs::path& path, const KeptInnsFormat& format)
 }
 
 SessionBytes::SessionBytes(std::span<const KeptInn> inns, std::span<const DeletedInn> deleted,
-                           const KeptInnsFormat& format)
+                           const KeptInnsFormat& format, std::span<const KeptPin> pins)
 {
     std::vector<std::size_t> headEnds;
     for (const KeptInn& inn : inns) {
@@ -210,6 +245,12 @@ SessionBytes::SessionBytes(std::span<const KeptInn> inns, std::span<const Delete
         heads_ += std::to_string(inn.made);
         heads_ += ",\"changed\":";
         heads_ += std::to_string(inn.changed);
+        if (inn.was && format.keepsChanges) {
+            heads_ += ",\"based\":";
+            heads_ += std::to_string(inn.based);
+            heads_ += ",\"was\":";
+            heads_ += *inn.was;
+        }
         heads_ += ",\"inn\":";
         headEnds.push_back(heads_.size());
     }
@@ -219,6 +260,13 @@ SessionBytes::SessionBytes(std::span<const KeptInn> inns, std::span<const Delete
         heads_ += inn.id;
         heads_ += "\",\"at\":";
         heads_ += std::to_string(inn.deleted);
+        heads_ += "}\n";
+    }
+    for (const KeptPin& pin : pins) {
+        heads_ += pin.pinned ? "{\"pinned\":" : "{\"unpinned\":";
+        appendPin(pin.pin, heads_);
+        heads_ += ",\"at\":";
+        heads_ += std::to_string(pin.at);
         heads_ += "}\n";
     }
     // The heads are all written before any piece points into them.

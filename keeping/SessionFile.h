@@ -4,11 +4,17 @@
 // line, its name, when it was made and last changed, and the inn as
 // File > Export writes it, or the name of a deleted inn and when it was
 // deleted:
-//   {"brewickSession":3}
+//   {"brewickSession":4}
 //   {"entry":"3f0c…-1","made":1796050000000,"changed":1796050000000,"inn":{…}}
+//   {"entry":"77a1…-3","made":…,"changed":…,"based":…,"was":{"notes":null},"inn":{…}}
 //   {"deleted":"3f0c…-2","at":1796050100000}
-// The second version had no deletions, and the first version's lines held
-// the inn alone; both are still read. The user's starred inns are kept in a
+//   {"pinned":{"kind":"patron","line":…},"at":1796050200000}
+//   {"unpinned":{"kind":"menuLine","line":…},"at":1796050300000}
+// An inn the window changed after reading it from the session says when the
+// copy it read had changed, and what the members it changed were there
+// (InnChanges.h); the lines pinned, and those taken away, follow the inns
+// (KeptPins.h). The third version had neither, the second no deletions,
+// and the first version's lines held the inn alone; all are still read. The user's starred inns are kept in a
 // file of the same lines, with a first line of its own and no deletions.
 #pragma once
 
@@ -21,6 +27,7 @@
 #include <vector>
 
 #include "keeping/KeptInn.h"
+#include "keeping/KeptPins.h"
 
 namespace brewick {
 
@@ -32,7 +39,8 @@ std::filesystem::path sessionFolder();
 
 // The kind of a file of kept inns: what it is, for the user; the member of
 // its first line, which names its version; the version written; the last
-// version whose lines held the inn alone; and whether it keeps deletions.
+// version whose lines held the inn alone; and whether it keeps deletions and
+// what a window changed of the inns it read.
 struct KeptInnsFormat {
     std::string_view what;
     std::string_view name;
@@ -40,16 +48,18 @@ struct KeptInnsFormat {
     std::string_view firstLine;
     int bareInnVersion;
     bool keepsDeletions;
+    bool keepsChanges;
 };
-inline constexpr KeptInnsFormat kSessionFormat{"session", "brewickSession", 3, "{\"brewickSession\":3}", 1, true};
+inline constexpr KeptInnsFormat kSessionFormat{"session", "brewickSession", 4, "{\"brewickSession\":4}", 1, true, true};
 inline constexpr KeptInnsFormat kStarredInnsFormat{
-    "file of starred inns", "brewickKeptInns", 1, "{\"brewickKeptInns\":1}", 0, false};
+    "file of starred inns", "brewickKeptInns", 1, "{\"brewickKeptInns\":1}", 0, false, false};
 
 // What a session file held: its inns and deletions, and the lines that were
 // neither, which cost themselves only.
 struct SessionRead {
     std::vector<KeptInn> inns;
     std::vector<DeletedInn> deleted;
+    std::vector<KeptPin> pins;
     std::size_t unread = 0;
     std::string unreadLines;           // each ended by LF
     std::optional<std::string> error;  // why the file as a whole is no session: nothing was read
@@ -81,7 +91,7 @@ SessionRead readSessionFile(const std::filesystem::path& path, const KeptInnsFor
 class SessionBytes {
 public:
     explicit SessionBytes(std::span<const KeptInn> inns, std::span<const DeletedInn> deleted = {},
-                          const KeptInnsFormat& format = kSessionFormat);
+                          const KeptInnsFormat& format = kSessionFormat, std::span<const KeptPin> pins = {});
     std::span<const std::string_view> pieces() const { return pieces_; }
 
 private:

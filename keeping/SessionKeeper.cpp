@@ -46,7 +46,7 @@ std::unique_lock<std::mutex> SessionKeeper::lockOnceRead(bool wait, const bool& 
     return lock;
 }
 
-std::optional<std::vector<KeptInn>> SessionKeeper::takeRestored(bool wait)
+std::optional<SessionKeeper::Restored> SessionKeeper::takeRestored(bool wait)
 {
     const std::unique_lock lock = lockOnceRead(wait, opened_);
     return std::exchange(restored_, std::nullopt);
@@ -69,11 +69,11 @@ std::vector<std::string> SessionKeeper::takeMessages()
     return std::exchange(messages_, {});
 }
 
-void SessionKeeper::keep(std::vector<KeptInn> inns, std::vector<DeletedInn> deleted)
+void SessionKeeper::keep(std::vector<KeptInn> inns, std::vector<DeletedInn> deleted, std::vector<KeptPin> pins)
 {
     {
         const std::lock_guard lock(mutex_);
-        waiting_ = Session{std::move(inns), std::move(deleted)};
+        waiting_ = Session{std::move(inns), std::move(deleted), std::move(pins)};
     }
     changed_.notify_all();
 }
@@ -106,7 +106,7 @@ void SessionKeeper::run()
     listInns(opening.inns);
     listInns(starred.inns);
     std::unique_lock lock(mutex_);
-    restored_ = std::move(opening.inns);
+    restored_ = Restored{std::move(opening.inns), std::move(opening.pins)};
     opened_ = true;
     // A session that cannot be kept is told once, not at every write.
     lastFailure_ = store_.cannotKeep();
@@ -140,7 +140,7 @@ void SessionKeeper::run()
         const Session session = std::move(*std::exchange(waiting_, std::nullopt));
         writing_ = true;
         lock.unlock();
-        std::optional<std::string> failure = store_.write(session.inns, session.deleted);
+        std::optional<std::string> failure = store_.write(session.inns, session.deleted, session.pins);
         lock.lock();
         writing_ = false;
         changed_.notify_all();

@@ -39,9 +39,13 @@ public:
     // what is read starts it too.
     void start();
 
-    // The inns of the session as read at start, the first time they are
-    // asked for once read; waits for them when `wait`.
-    std::optional<std::vector<KeptInn>> takeRestored(bool wait);
+    // The inns and the pins of the session as read at start, the first time
+    // they are asked for once read; waits for them when `wait`.
+    struct Restored {
+        std::vector<KeptInn> inns;
+        std::vector<KeptPin> pins;
+    };
+    std::optional<Restored> takeRestored(bool wait);
     // The starred inns, once they were read or changed since the last call:
     // as the file held them then, with the changes still to be made. Waits
     // for them to be read when `wait`.
@@ -50,9 +54,9 @@ public:
     // told again only when it changes.
     std::vector<std::string> takeMessages();
 
-    // Writes the inns, and the deletions the window made, after the write
-    // that runs, if any.
-    void keep(std::vector<KeptInn> inns, std::vector<DeletedInn> deleted);
+    // Writes the inns, the deletions the window made and its pins, after
+    // the write that runs, if any.
+    void keep(std::vector<KeptInn> inns, std::vector<DeletedInn> deleted, std::vector<KeptPin> pins = {});
     // Makes the changes to the starred inns after those asked for before.
     void changeStars(std::vector<StarChange> changes);
     // Waits until the session is read and every inn and change asked for is
@@ -63,6 +67,7 @@ private:
     struct Session {
         std::vector<KeptInn> inns;
         std::vector<DeletedInn> deleted;
+        std::vector<KeptPin> pins;
     };
 
     // The keeper's lock, once `read` holds when `wait`, the reading started.
@@ -78,8 +83,8 @@ private:
     std::condition_variable changed_;
     bool started_ = false;
     bool opened_ = false;
-    std::optional<std::vector<KeptInn>> restored_;  // until taken
-    std::optional<Session> waiting_;                // to be written next
+    std::optional<Restored> restored_;  // until taken
+    std::optional<Session> waiting_;    // to be written next
     bool writing_ = false;
     std::vector<StarChange> starChanges_;  // to be made next
     std::vector<StarChange> starsMaking_;  // being made

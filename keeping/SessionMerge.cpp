@@ -1,5 +1,7 @@
 #include "keeping/SessionMerge.h"
 
+#include "keeping/InnChanges.h"
+
 #include <algorithm>
 #include <queue>
 #include <set>
@@ -19,30 +21,39 @@ struct Node {
     bool placed = false;
 };
 
-// The inns by their names, each once as it was last changed, and which must
-// come before which.
-std::vector<Node> innGraph(const std::vector<std::vector<KeptInn>>& sessions)
+// The inns by their names, each once as it was last changed, the changes of
+// two windows to one inn joined or kept side by side, and which must come
+// before which. Gives the names of the inns two windows changed.
+std::vector<Node> innGraph(const std::vector<std::vector<KeptInn>>& sessions, std::vector<std::string>& changedTwice)
 {
     std::vector<Node> nodes;
     std::unordered_map<std::string, std::size_t> byId;
     std::set<std::pair<std::size_t, std::size_t>> orders;
+    const auto order = [&](std::size_t first, std::size_t then) {
+        if (first < nodes.size() && first != then && orders.emplace(first, then).second) {
+            nodes[first].after.push_back(then);
+            ++nodes[then].before;
+        }
+    };
     for (const std::vector<KeptInn>& session : sessions) {
         std::size_t previous = nodes.size() + session.size();  // none yet
         for (const KeptInn& inn : session) {
-            auto found = byId.find(inn.id);
-            if (found == byId.end()) {
-                nodes.push_back({inn, 0, {}, false});
-                found = byId.emplace(inn.id, nodes.size() - 1).first;
-            } else if (inn.changed >= nodes[found->second].inn.changed) {
-                const std::int64_t made = nodes[found->second].inn.made;
-                nodes[found->second].inn = inn;
-                nodes[found->second].inn.made = std::min(made, inn.made);
-            }
+            const auto [found, isNew] = byId.emplace(inn.id, nodes.size());
             const std::size_t current = found->second;
-            if (previous < nodes.size() && previous != current && orders.emplace(previous, current).second) {
-                nodes[previous].after.push_back(current);
-                ++nodes[current].before;
+            if (isNew) {
+                nodes.push_back({inn, 0, {}, false});
+            } else {
+                KeptInn beside;
+                const Meeting meeting = meet(nodes[current].inn, inn, beside);
+                if (meeting == Meeting::Joined || meeting == Meeting::KeptBoth)
+                    changedTwice.push_back(innNameOf(*inn.packed));
+                // The other window's version, a step of its own right after this one.
+                if (meeting == Meeting::KeptBoth && byId.emplace(beside.id, nodes.size()).second) {
+                    nodes.push_back({std::move(beside), 0, {}, false});
+                    order(current, nodes.size() - 1);
+                }
             }
+            order(previous, current);
             previous = current;
         }
     }
@@ -52,16 +63,16 @@ std::vector<Node> innGraph(const std::vector<std::vector<KeptInn>>& sessions)
 bool madeLater(const Node& a, const Node& b) { return std::tie(a.inn.made, a.inn.id) > std::tie(b.inn.made, b.inn.id); }
 }  // namespace
 
-std::vector<KeptInn> mergeSessions(const std::vector<std::vector<KeptInn>>& sessions)
+MergedSessions mergeSessions(const std::vector<std::vector<KeptInn>>& sessions)
 {
-    std::vector<Node> nodes = innGraph(sessions);
+    MergedSessions merged;
+    std::vector<Node> nodes = innGraph(sessions, merged.changedTwice);
     const auto later = [&nodes](std::size_t a, std::size_t b) { return madeLater(nodes[a], nodes[b]); };
     std::priority_queue<std::size_t, std::vector<std::size_t>, decltype(later)> ready(later);
     for (std::size_t i = 0; i < nodes.size(); ++i)
         if (nodes[i].before == 0)
             ready.push(i);
-    std::vector<KeptInn> merged;
-    while (merged.size() < nodes.size()) {
+    while (merged.inns.size() < nodes.size()) {
         // Sessions that disagree on the order leave no inn free to come
         // next: the one made first goes first.
         if (ready.empty()) {
@@ -77,7 +88,10 @@ std::vector<KeptInn> mergeSessions(const std::vector<std::vector<KeptInn>>& sess
         if (nodes[next].placed)
             continue;
         nodes[next].placed = true;
-        merged.push_back(std::move(nodes[next].inn));
+        // The merged session is what the windows read from now on.
+        KeptInn& inn = merged.inns.emplace_back(std::move(nodes[next].inn));
+        inn.based = 0;
+        inn.was = nullptr;
         for (std::size_t after : nodes[next].after)
             if (--nodes[after].before == 0 && !nodes[after].placed)
                 ready.push(after);
@@ -112,9 +126,9 @@ void dropDeleted(std::vector<KeptInn>& inns, std::span<const DeletedInn> deleted
     });
 }
 
-std::size_t dropBeyondBounds(std::vector<KeptInn>& inns)
+std::size_t dropBeyondBounds(std::vector<KeptInn>& inns, std::size_t reserved)
 {
-    std::size_t bytes = 0;
+    std::size_t bytes = reserved;
     std::size_t first = inns.size();
     // The newest inns that fit, counted from the last.
     while (first > 0 && inns.size() - first < kMostKeptInns) {

@@ -76,6 +76,7 @@ std::string uniqueWindowId()
 struct SessionStore::Merge {
     std::vector<std::vector<KeptInn>> sessions;  // the session first
     std::vector<DeletedInn> deleted;             // by every session
+    std::vector<KeptPin> pins;                   // of every session
     std::vector<EndedWindow> ended;              // read, and to be removed once the session holds them
     std::size_t unread = 0;
     std::string unreadLines;
@@ -137,13 +138,18 @@ SessionStore::Opening SessionStore::open()
         merge.sessionWritable = merge.sessionWritable && told.kept;
         merge.news.push_back(std::move(told.news));
     }
-    opening.inns = mergeSessions(merge.sessions);
+    MergedSessions merged = mergeSessions(merge.sessions);
+    opening.inns = std::move(merged.inns);
+    for (const std::string& name : merged.changedTwice)
+        merge.news.push_back("Another Brewick window changed " + name + " too: both are kept");
     const std::vector<DeletedInn> deleted = mergeDeletions(std::move(merge.deleted));
     dropDeleted(opening.inns, deleted);
-    dropBeyondBounds(opening.inns);
+    opening.pins = mergePins(merge.pins);
+    dropBeyondBounds(opening.inns, keptPinsSize(opening.pins));
     if (merge.sessionWritable && (!merge.ended.empty() || merge.unread > 0)) {
-        if (const auto problem = writeFileSafely(sessionFile(), SessionBytes(opening.inns, deleted).pieces(),
-                                                 FileSync::Now, Replacement::ByRenameOnly)) {
+        if (const auto problem = writeFileSafely(
+                sessionFile(), SessionBytes(opening.inns, deleted, kSessionFormat, opening.pins).pieces(),
+                FileSync::Now, Replacement::ByRenameOnly)) {
             merge.news.push_back("The session cannot be kept: " + *problem);
         } else {
             for (const EndedWindow& window : merge.ended) {
@@ -164,6 +170,7 @@ std::optional<std::vector<KeptInn>> SessionStore::readSetAside(const fs::path& p
     SessionRead read = readSessionFile(path);
     if (!read.error) {
         std::move(read.deleted.begin(), read.deleted.end(), std::back_inserter(merge.deleted));
+        std::move(read.pins.begin(), read.pins.end(), std::back_inserter(merge.pins));
         merge.unread += read.unread;
         merge.unreadLines += read.unreadLines;
         return std::move(read.inns);
@@ -179,14 +186,16 @@ std::optional<std::vector<KeptInn>> SessionStore::readSetAside(const fs::path& p
     return std::nullopt;
 }
 
-std::optional<std::string> SessionStore::write(std::span<const KeptInn> inns, std::span<const DeletedInn> deleted)
+std::optional<std::string> SessionStore::write(std::span<const KeptInn> inns, std::span<const DeletedInn> deleted,
+                                               std::span<const KeptPin> pins)
 {
     if (cannotKeep_)
         return cannotKeep_;
     if (const auto problem = createUserFolders(folder_ / "windows"))
         return "The session cannot be kept: " + *problem;
-    if (auto problem = writeFileSafely(windowFile(windowId_, ".jsonl"), SessionBytes(inns, deleted).pieces(),
-                                       FileSync::Now, Replacement::ByRenameOnly))
+    if (auto problem =
+            writeFileSafely(windowFile(windowId_, ".jsonl"), SessionBytes(inns, deleted, kSessionFormat, pins).pieces(),
+                            FileSync::Now, Replacement::ByRenameOnly))
         return "The session cannot be kept: " + *problem;
     return std::nullopt;
 }

@@ -15,6 +15,7 @@
 
 #include "files/FileDescriptor.h"
 #include "keeping/KeptInn.h"
+#include "keeping/KeptPins.h"
 #include "keeping/UnreadCopies.h"
 
 namespace brewick {
@@ -28,6 +29,7 @@ public:
 
     struct Opening {
         std::vector<KeptInn> inns;      // oldest first
+        std::vector<KeptPin> pins;      // the pins, and those taken away
         std::vector<std::string> news;  // for the user: what could not be read, or kept
     };
     // Merges what the ended windows left into the session, and gives its
@@ -38,9 +40,10 @@ public:
     // the message for the user.
     const std::optional<std::string>& cannotKeep() const { return cannotKeep_; }
 
-    // Replaces this window's file by the inns and the deletions of inns this
-    // window made; gives the message for the user when it cannot.
-    std::optional<std::string> write(std::span<const KeptInn> inns, std::span<const DeletedInn> deleted = {});
+    // Replaces this window's file by the inns, the deletions of inns this
+    // window made and its pins; gives the message for the user when it cannot.
+    std::optional<std::string> write(std::span<const KeptInn> inns, std::span<const DeletedInn> deleted = {},
+                                     std::span<const KeptPin> pins = {});
 
 private:
     struct Merge;

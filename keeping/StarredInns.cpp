@@ -12,6 +12,7 @@
 #include "files/InnReader.h"
 #include "files/SafeFileWriter.h"
 #include "files/UserSceneFile.h"
+#include "keeping/InnChanges.h"
 #include "keeping/SessionFile.h"
 #include "keeping/UnreadCopies.h"
 
@@ -46,12 +47,12 @@ fs::path starredInnsFile(const char* dataHome, const char* home)
 
 fs::path starredInnsFile() { return starredInnsFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")); }
 
-std::vector<StarChange> changeStars(std::vector<KeptInn>& starred, std::span<const StarChange> changes)
+StarOutcome changeStars(std::vector<KeptInn>& starred, std::span<const StarChange> changes)
 {
     std::size_t bytes = 0;
     for (const KeptInn& inn : starred)
         bytes += keptSize(inn);
-    std::vector<StarChange> refused;
+    StarOutcome outcome;
     for (const StarChange& change : changes) {
         const auto found = std::find_if(starred.begin(), starred.end(),
                                         [&change](const KeptInn& inn) { return inn.id == change.inn.id; });
@@ -63,21 +64,37 @@ std::vector<StarChange> changeStars(std::vector<KeptInn>& starred, std::span<con
             }
             continue;
         }
-        if (change.kind == StarChange::Update && (!isStarred || found->changed > change.inn.changed))
+        if (change.kind == StarChange::Update && !isStarred)
             continue;
-        const std::size_t after = bytes - (isStarred ? keptSize(*found) : 0) + keptSize(change.inn);
+        const bool update = change.kind == StarChange::Update;
+        KeptInn kept = update ? *found : change.inn;
+        KeptInn beside;
+        const Meeting meeting = update ? meet(kept, change.inn, beside) : Meeting::Replaced;
+        if (meeting == Meeting::Kept)
+            continue;
+        // The file holds each inn as it stands, for every window to go on from.
+        kept.based = 0;
+        kept.was = nullptr;
+        const bool both = meeting == Meeting::KeptBoth;
+        const std::size_t after =
+            bytes - (isStarred ? keptSize(*found) : 0) + keptSize(kept) + (both ? keptSize(beside) : 0);
         const std::size_t mostBytes = change.kind == StarChange::Star ? kMostStarredBytes : kMostKeptBytes;
         if (after > mostBytes || (!isStarred && starred.size() >= kMostStarredInns)) {
-            refused.push_back(change);
+            outcome.refused.push_back(change);
             continue;
         }
-        if (isStarred)
-            *found = change.inn;
-        else
-            starred.push_back(change.inn);
+        if (meeting == Meeting::Joined || both)
+            outcome.changedTwice.push_back(innNameOf(*kept.packed));
         bytes = after;
+        if (!isStarred) {
+            starred.push_back(std::move(kept));
+            continue;
+        }
+        *found = std::move(kept);
+        if (both)
+            starred.insert(found + 1, std::move(beside));
     }
-    return refused;
+    return outcome;
 }
 
 StarredInnsFile::Starred StarredInnsFile::open()
@@ -127,7 +144,10 @@ StarredInnsFile::Starred StarredInnsFile::change(std::span<const StarChange> cha
         unreadCopies.dropOld();
     }
     std::vector<KeptInn> changed = starred.inns;
-    tellRefused(changes, changeStars(changed, changes), starred);
+    const StarOutcome outcome = changeStars(changed, changes);
+    tellRefused(changes, outcome.refused, starred);
+    for (const std::string& name : outcome.changedTwice)
+        starred.news.push_back("Another Brewick window changed " + name + " too: both are kept");
     if (changes.empty() && read.unread == 0)
         return starred;
     // Where the file keeps no change, the stars are those it holds.

@@ -37,15 +37,22 @@ struct StarChange {
     enum Kind {
         Star,    // adds the inn, or replaces it
         Unstar,  // drops the inn of that name
-        Update,  // replaces the inn when it is starred and changed later
+        Update,  // meets the inn when it is starred (InnChanges.h): the
+                 // inn's `based` and `was` tell what changed since the copy
+                 // of it the window last starred, updated or read
     };
     Kind kind;
     KeptInn inn;
 };
 
 // Makes the changes to `starred`, in order. A star or an update that would
-// take the starred inns past their bounds is not made: gives those.
-std::vector<StarChange> changeStars(std::vector<KeptInn>& starred, std::span<const StarChange> changes);
+// take the starred inns past their bounds is not made: gives those, and the
+// names of the inns another window changed too, joined or kept twice.
+struct StarOutcome {
+    std::vector<StarChange> refused;
+    std::vector<std::string> changedTwice;
+};
+StarOutcome changeStars(std::vector<KeptInn>& starred, std::span<const StarChange> changes);
 
 class StarredInnsFile {
 public:

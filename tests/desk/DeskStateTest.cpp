@@ -327,8 +327,16 @@ public:
     void restart(std::uint32_t seed)
     {
         desk_->finishKeeping();
+        std::vector<LinePin> pins = desk_->pins();
         desk_.reset();
         open(seed);
+        std::vector<LinePin> restored = desk_->pins();
+        const auto byLine = [](const LinePin& a, const LinePin& b) {
+            return std::tie(a.line, a.origin) < std::tie(b.line, b.origin);
+        };
+        std::ranges::sort(pins, byLine);
+        std::ranges::sort(restored, byLine);
+        RC_ASSERT(restored == pins);
     }
 
     // After every command.
