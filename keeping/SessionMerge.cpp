@@ -46,7 +46,7 @@ std::vector<Node> innGraph(const std::vector<std::vector<KeptInn>>& sessions, st
                 KeptInn beside;
                 const Meeting meeting = meet(nodes[current].inn, inn, beside);
                 if (meeting == Meeting::Joined || meeting == Meeting::KeptBoth)
-                    changedTwice.push_back(innNameOf(*inn.packed));
+                    changedTwice.push_back(innNameOf(*nodes[current].inn.packed));
                 // The other window's version, a step of its own right after this one.
                 if (meeting == Meeting::KeptBoth && byId.emplace(beside.id, nodes.size()).second) {
                     nodes.push_back({std::move(beside), 0, {}, false});

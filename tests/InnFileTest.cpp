@@ -19,6 +19,8 @@
 #include "files/InnReader.h"
 #include "generators/PatronDetails.h"
 #include "generators/Tables.h"
+#include "keeping/InnChanges.h"
+#include "keeping/KeptPins.h"
 #include "keeping/SessionFile.h"
 #include "keeping/SessionMerge.h"
 #include "keeping/SessionStore.h"
@@ -323,8 +325,8 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
             lines += *inn.packed + "\n";
         return lines;
     }();
-    const std::string newer = "{\"brewickSession\":" + std::to_string(kSessionFormat.version + 1) + "}\n" +
-                              abc.substr(abc.find('\n') + 1);
+    const std::string newer =
+        "{\"brewickSession\":" + std::to_string(kSessionFormat.version + 1) + "}\n" + abc.substr(abc.find('\n') + 1);
     // The last inn named with `letters` letters.
     const auto named = [&abc](std::size_t letters) {
         std::string renamed = abc;
@@ -525,12 +527,23 @@ TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
         const char* name;
         std::vector<std::vector<KeptInn>> sessions;
         const char* merged;
+        std::size_t changedTwice = 0;  // inns two windows changed
     };
     std::vector<KeptInn> changed = made.inns("ABC");
     changed[1] = made.inn('X', 200);
     changed[1].id = "inn-B";
     // Made as X was, later than C.
     const KeptInn changedLater = changed[1];
+    // Inn B as a window changed it after reading it from the session.
+    const auto changedInWindow = [&made](char name, std::string notes, std::int64_t at) {
+        const KeptInn read = made.inn('B');
+        KeptInn version = made.inn(name, at, std::move(notes));
+        version.id = read.id;
+        version.based = read.changed;
+        version.was = std::make_shared<const std::string>(changedMembers(*read.packed, *version.packed));
+        return version;
+    };
+    const KeptInn notedB = changedInWindow('B', "Owes the first window", 300);
     const Row rows[] = {
         {"one session", {made.inns("ABC")}, "ABC"},
         {"the same twice", {made.inns("ABC"), made.inns("ABC")}, "ABC"},
@@ -540,9 +553,64 @@ TEST(Session, MergesEveryInnOnceInTheOrderItWasMade)
         {"sessions that disagree on the order", {made.inns("AB"), made.inns("BA")}, "AB"},
         {"the later change keeps when the inn was first made", {made.inns("B"), {changedLater}, made.inns("C")}, "XC"},
         {"none", {}, ""},
+        {"two windows' changes of one inn, joined",
+         {made.inns("ABC"), {notedB}, {changedInWindow('Y', "", 301)}},
+         "AYC"},
+        {"two windows' changes of one inn that overlap, both kept",
+         {made.inns("ABC"), {changedInWindow('X', "", 300)}, {changedInWindow('Y', "", 301)}},
+         "AYXC"},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(SessionInns::names(mergeSessions(row.sessions).inns), row.merged) << row.name;
+    for (const Row& row : rows) {
+        const MergedSessions merged = mergeSessions(row.sessions);
+        EXPECT_EQ(SessionInns::names(merged.inns), row.merged) << row.name;
+        EXPECT_EQ(merged.changedTwice.size(),
+                  row.merged == std::string_view("AYC") || row.merged == std::string_view("AYXC") ? 1u : 0u)
+            << row.name;
+    }
+}
+
+// Of each pin, the latest that the sessions kept holds: a pin taken away in
+// one window stays away, pinned again later it is back, and two windows'
+// pins are both kept; of the pins taken away, the newest are remembered.
+TEST(Session, KeepsTheLatestOfEachPin)
+{
+    const auto pin = [](std::string line) {
+        LinePin pin;
+        pin.kind = LinePin::Kind::MenuLine;
+        pin.line = std::move(line);
+        return pin;
+    };
+    const auto takenAway = [&pin](std::size_t count) {
+        std::vector<KeptPin> pins;
+        for (std::size_t at = 0; at < count; ++at)
+            pins.push_back({pin("Dish " + std::to_string(at)), static_cast<std::int64_t>(at), false});
+        return pins;
+    };
+    struct Row {
+        const char* name;
+        std::vector<KeptPin> kept;
+        std::vector<std::string> pinned;
+        std::size_t merged;  // pins and pins taken away
+    };
+    const Row rows[] = {
+        {"pinned in two windows", {{pin("Mead"), 1}, {pin("Grog"), 2}}, {"Mead", "Grog"}, 2},
+        {"taken away later", {{pin("Mead"), 1}, {pin("Mead"), 2, false}}, {}, 1},
+        {"taken away, then pinned again", {{pin("Mead"), 3}, {pin("Mead"), 2, false}}, {"Mead"}, 1},
+        {"pinned as it reads after an edit",
+         {{pin("Mead"), 1}, {pin("Mead"), 2, false}, {pin("Mead!"), 2}},
+         {"Mead!"},
+         2},
+        {"as many taken away as are remembered", takenAway(kMostUnpinned), {}, kMostUnpinned},
+        {"one more", takenAway(kMostUnpinned + 1), {}, kMostUnpinned},
+    };
+    for (const Row& row : rows) {
+        const std::vector<KeptPin> merged = mergePins(row.kept);
+        std::vector<std::string> pinned;
+        for (const LinePin& kept : pinnedOf(merged))
+            pinned.push_back(kept.line);
+        EXPECT_EQ(pinned, row.pinned) << row.name;
+        EXPECT_EQ(merged.size(), row.merged) << row.name;
+    }
 }
 
 // A merged session keeps its newest inns within the bounds a session's reader

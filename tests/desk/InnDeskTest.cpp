@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QTest>
 
 #include <fstream>
 #include <map>
@@ -353,6 +354,104 @@ TEST_F(InnDeskTest, OpeningInnsThatDropOthersAsksFirst)
             EXPECT_THAT(asked, ElementsAre());
         EXPECT_EQ(sheet().innName, row.opened ? "Opened 1" : before);
         EXPECT_EQ(desk->commands().previous, row.oldInnKept);
+    }
+}
+
+// Two windows started on one session change an inn of the run before: the
+// next start joins their changes where they do not overlap and keeps both
+// versions where they do, and says so once; so does the file of starred
+// inns, as the second window writes its change there.
+TEST(InnDeskWindows, TwoWindowsChangingOneInnLoseNeither)
+{
+    using Edit = std::function<void(InnDesk&)>;
+    const auto notes = [](std::string text) { return [text](InnDesk& desk) { desk.setNotes(text); }; };
+    const Edit rename = [](InnDesk& desk) { desk.shownSheet().innName += " Reborn"; };
+    struct Row {
+        const char* name;
+        Edit first, second;
+        bool starred;
+        std::vector<std::vector<std::string>> versions;  // what each version of the inn holds
+    };
+    const Row rows[] = {
+        {"notes in one, the name in the other",
+         notes("Owes the first window"),
+         rename,
+         false,
+         {{"Owes the first window", " Reborn"}}},
+        {"notes in both",
+         notes("Owes the first window"),
+         notes("Owes the second window"),
+         false,
+         {{"Owes the first window"}, {"Owes the second window"}}},
+        {"a starred inn, notes in one, the name in the other",
+         notes("Owes the first window"),
+         rename,
+         true,
+         {{"Owes the first window", " Reborn"}}},
+        {"a starred inn, notes in both",
+         notes("Owes the first window"),
+         notes("Owes the second window"),
+         true,
+         {{"Owes the first window"}, {"Owes the second window"}}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const test::TempDir dir;
+        std::vector<std::string> told;
+        const auto start = [&](std::uint32_t seed) {
+            auto desk = std::make_unique<InnDesk>(seed, dir.path() / "BarScenes.txt");
+            QObject::connect(desk.get(), &InnDesk::problemsFound, [&told](const std::vector<std::string>& messages) {
+                told.insert(told.end(), messages.begin(), messages.end());
+            });
+            desk->keepInnsIn(dir.path() / "state", dir.path() / "kept-inns.jsonl");
+            desk->start();
+            desk->generate();
+            desk->startKeeping();
+            return desk;
+        };
+        std::unique_ptr<InnDesk> before = start(1);
+        const std::string innName = before->generator().sheet().innName;
+        if (row.starred)
+            before->toggleStar();
+        before->finishKeeping();
+        before.reset();
+        std::unique_ptr<InnDesk> first = start(2), second = start(3);
+        for (const auto& [desk, edit] : {std::pair{first.get(), row.first}, {second.get(), row.second}}) {
+            desk->showPrevious();
+            ASSERT_EQ(desk->generator().sheet().innName, innName);
+            edit(*desk);
+            desk->finishKeeping();
+        }
+        const auto toldTimes = [&](long times) {
+            return QTest::qWaitFor(
+                [&] {
+                    return std::ranges::count_if(told, [&](const std::string& message) {
+                               return message.starts_with("Another Brewick window changed " + innName) &&
+                                      message.ends_with(" too: both are kept");
+                           }) == times;
+                },
+                20000);
+        };
+        // The second window tells of the starred inn the first changed too.
+        EXPECT_TRUE(!row.starred || toldTimes(1));
+        first.reset();
+        second.reset();
+        const std::unique_ptr<InnDesk> next = start(4);
+        const InnDesk::ListedInns listed = next->listedInns();
+        for (const std::vector<KeptInn>* inns : {&listed.history, &listed.starred}) {
+            if (inns == &listed.starred && !row.starred)
+                continue;
+            std::vector<std::string> versions;
+            for (const KeptInn& inn : *inns)
+                if (inn.packed->find(innName) != std::string::npos)
+                    versions.push_back(*inn.packed);
+            ASSERT_EQ(versions.size(), row.versions.size());
+            for (std::size_t version = 0; version < versions.size(); ++version)
+                for (const std::string& text : row.versions[version])
+                    EXPECT_THAT(versions, testing::Contains(HasSubstr(text)));
+        }
+        // And the next start of the inn of the session, once.
+        EXPECT_TRUE(toldTimes(row.starred ? 2 : 1));
     }
 }
 

@@ -29,10 +29,11 @@ public:
         sheet_ = generator.sheet();
     }
 
-    KeptInn inn(char name, std::int64_t changed = 0) const
+    KeptInn inn(char name, std::int64_t changed = 0, std::string notes = {}) const
     {
         InnSheet sheet = sheet_;
         sheet.innName = std::string(1, name);
+        sheet.notes = std::move(notes);
         return {std::make_shared<const std::string>(innJsonPacking().pack(sheet, {1, 5})),
                 {1, 5},
                 std::string("inn-") + name,
