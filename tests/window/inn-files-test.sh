@@ -52,14 +52,16 @@ press() {
   xdotool windowfocus --sync "$main"
   xdotool key --clearmodifiers "$@"
 }
-# Types $1 as the inn's name, in place of the name shown.
-type_name() {
+# Types $2 in place of what the field at $1 pixels from the left shows: the
+# inn's name at 128, the landlord's at 370.
+type_into() {
   xdotool windowfocus --sync "$main"
   eval "$(xdotool getwindowgeometry --shell "$main")"
-  xdotool mousemove --window "$main" 128 $((HEIGHT - 581 + 28)) click 1
+  xdotool mousemove --window "$main" "$1" $((HEIGHT - 581 + 28)) click 1
   xdotool key --clearmodifiers ctrl+a
-  xdotool type --delay 5 "$1"
+  xdotool type --delay 5 "$2"
 }
+type_name() { type_into 128 "$1"; }
 # The inn before the first of a new start holds $1, as saved in $2.
 restored_holds() {
   start
@@ -164,6 +166,35 @@ checksums() { for file in "$@"; do md5sum <"$file"; done | sort; }
 [[ $(checksums "$work"/both-*.txt) == $(checksums "$work"/1[12]/*.txt) ]] ||
   fail "the next start lacks inns of one of two windows"
 
+# Two windows change one inn of the run before, its name in one and its
+# landlord in the other: the next start keeps both changes, and says so.
+seed=13 start
+main_window
+first=$main first_program=$program
+press alt+Left
+type_name "The First Window's Name"
+seed=14 start
+main=$(wait_for second_window) || fail "no second window"
+press alt+Left
+type_into 370 "Landlord Of The Second"
+leave
+main=$first program=$first_program
+leave
+start
+wait_for bash -c "xdotool search --onlyvisible --pid $program --name '^Brewick\$' | wc -l | grep -qx 2" ||
+  fail "the next start said nothing of the inn two windows changed"
+main_window
+box=$(xdotool search --onlyvisible --pid "$program" --name '^Brewick$' | grep -vx "$main")
+screenshot two-windows-one-inn "$main" "$box"
+xdotool windowfocus --sync "$box"
+xdotool key --clearmodifiers Return
+# Before the first inns of the two windows.
+press alt+Left alt+Left alt+Left
+save_through ctrl+s "$work/joined.txt"
+grep -qF "The First Window's Name is run by Landlord Of The Second." "$work/joined.txt" ||
+  fail "the next start lost a change of one of two windows: $(sed -n 3p "$work/joined.txt")"
+leave
+
 # Every inn of a file of 150 joins the history, after the inn shown.
 "$batch" --seed 150 --count 150 --format json --scenes "$work/none.txt" >"$work/150.jsonl"
 "$batch" --seed 150 --count 150 --format text --scenes "$work/none.txt" --output "$work/150"
@@ -189,4 +220,4 @@ wait_for bash -c "xdotool search --onlyvisible --pid $program --name '^Brewick\$
 save_through ctrl+s "$work/usable.txt"
 grep -q '^Brewick - ' "$work/usable.txt" || fail "the window did not save its inn after the error box"
 leave
-echo "PASS: an opened inn saves as brewick-batch writes it, JSON Lines step with Alt+Right through all 150 inns, the session comes back after a restart, after a kill, after SIGTERM and from two windows, and a file that is no inn gives an error box and a usable window"
+echo "PASS: an opened inn saves as brewick-batch writes it, JSON Lines step with Alt+Right through all 150 inns, the session comes back after a restart, after a kill, after SIGTERM and from two windows, two windows' changes of one inn both kept, and a file that is no inn gives an error box and a usable window"
