@@ -152,7 +152,6 @@ SessionStore::Opening SessionStore::open()
             }
         }
     }
-    unreadCopies().dropOld();
     opening.news = std::move(merge.news);
     return opening;
 }

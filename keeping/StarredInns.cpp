@@ -124,7 +124,6 @@ StarredInnsFile::Starred StarredInnsFile::change(std::span<const StarChange> cha
             return starred;
         }
         starred.news.push_back(std::move(told.news));
-        unreadCopies.dropOld();
     }
     std::vector<KeptInn> changed = starred.inns;
     tellRefused(changes, changeStars(changed, changes), starred);
