@@ -45,8 +45,10 @@ std::optional<std::string> StagingFolder::make(const fs::path& folder)
     // Beside the folder, nothing of the run shows in it before every file is
     // there; in it, where its parent is the system's or on another file
     // system (the folder is a mount point).
-    for (const fs::path& place : {real.parent_path(), real}) {
+    const fs::path places[] = {real.parent_path(), real};
+    for (const fs::path& place : places)
         removeLeft(place);
+    for (const fs::path& place : places) {
         std::string name = (place / kPrefix).string() + std::to_string(::getpid()) + "-XXXXXX";
         if (::mkdtemp(name.data()) == nullptr)
             continue;

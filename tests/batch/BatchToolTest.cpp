@@ -284,6 +284,7 @@ TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
     writeFile(aFile, "x");
     fs::create_directories(inns / "2.txt");
     writeFile(inns / "1.txt", "an earlier run's inn");
+    fs::create_directory(dir.path() / ".brewick-batch-999999999-of-a-killed-run");
     fs::create_directory(dir.path() / "folder");
     const fs::path folderForFile = dir.path() / "data/brewick/BarScenes.txt";
     fs::create_directories(folderForFile);
