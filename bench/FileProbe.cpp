@@ -1,7 +1,9 @@
 // Reads one file of the user's as Brewick reads it and says how long that
 // took, how much memory the process needed at most and what it read: for the
 // table of limits, each kind of file at its limit (file-limits.sh).
-// Usage: file_probe inn|session|scenes FILE   or   file_probe words FOLDER
+// Usage: file_probe inn|session|scenes FILE   or   file_probe words|unread FOLDER
+// (unread: one more line not read of FOLDER/session.jsonl, kept with those
+// its file of lines not read holds)
 #include <sys/resource.h>
 
 #include <chrono>
@@ -15,6 +17,7 @@
 #include "files/WordFolder.h"
 #include "generators/WordLists.h"
 #include "keeping/SessionFile.h"
+#include "keeping/UnreadCopies.h"
 
 namespace {
 
@@ -30,6 +33,8 @@ std::string readFile(const std::string& kind, const char* path)
         const SessionRead read = readSessionFile(path);
         return std::to_string(read.inns.size()) + " inns" + (read.error ? "; " + *read.error : "");
     }
+    if (kind == "unread")
+        return UnreadCopies(std::filesystem::path(path) / "session.jsonl").keep(1, "the probe", "{\"inn\":\n").news;
     if (kind == "scenes") {
         const WordListFile read = readListFile(path);
         return std::to_string(read.entries.count()) + " scenes" + (read.error ? "; " + *read.error : "");
@@ -42,9 +47,9 @@ std::string readFile(const std::string& kind, const char* path)
 
 int main(int argc, char* argv[])
 {
-    const std::vector<std::string> kinds = {"inn", "session", "scenes", "words"};
+    const std::vector<std::string> kinds = {"inn", "session", "scenes", "words", "unread"};
     if (argc != 3 || std::find(kinds.begin(), kinds.end(), argv[1]) == kinds.end()) {
-        std::fprintf(stderr, "usage: file_probe inn|session|scenes FILE, or file_probe words FOLDER\n");
+        std::fprintf(stderr, "usage: file_probe inn|session|scenes FILE, or file_probe words|unread FOLDER\n");
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();

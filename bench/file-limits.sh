@@ -42,6 +42,14 @@ write("long-menu-line.json", inn_with(menu=dict(inn["menu"], lines=["x" * (256 <
 write("long-menu-lines.json", inn_with(menu=dict(inn["menu"], lines=["x" * mib] * 12)))
 kept = '{"entry":"e-%d","made":%d,"changed":%d,"inn":' + line.rstrip("\n") + "}\n"
 write("session.jsonl", '{"brewickSession":2}\n' + "".join(kept % (i, i, i) for i in range(limit // len(kept) - 1)))
+# Lines not read, each counted with 128 bytes more, up to just below their
+# bound: room for one line more.
+os.mkdir(f"{work}/unread")
+lines, weight = [], 0
+while weight + len(kept % (len(lines), 0, 0)) + 128 + 200 <= limit:
+    lines.append(kept % (len(lines), 0, 0))
+    weight += len(lines[-1]) + 128
+write("unread/session.jsonl.lines-not-read", "".join(lines))
 entry = "a weary looking " + "x" * 84
 entries = up_to(entry + "\n", 10000 * (len(entry) + 1))
 write("scenes.txt", entries + up_to("/* a comment\n", 2 * mib - len(entries)))
@@ -70,6 +78,7 @@ row "inn file: [0,0,...]" "$probe" inn "$work/zeros.json"
 row "inn file: JSON Lines of ordinary inns" "$probe" inn "$work/inns.jsonl"
 row "inn file: one inn, 3 million menu lines" "$probe" inn "$work/menu-items.json"
 row "kept session at its bound" "$probe" session "$work/session.jsonl"
+row "lines not read at their bound, one line more" "$probe" unread "$work/unread"
 row "scene file: 10,000 entries and comments" "$probe" scenes "$work/scenes.txt"
 row "word lists: every list and addition at its limit" "$probe" words "$work/words"
 for file in zeros.json inns.jsonl menu-items.json long-menu-line.json long-menu-lines.json; do

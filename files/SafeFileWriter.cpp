@@ -29,13 +29,9 @@ std::string inPlaceFailure(const fs::path& path, int error)
     return writeFailure(error) + "; " + path.string() + " was written in place and may be incomplete";
 }
 
-// Where the bytes go: a link is followed to the file it leads to.
-struct Target {
-    fs::path file;
-    std::optional<mode_t> mode;  // of the file there; none when there is none
-};
+}  // namespace
 
-std::optional<std::string> findTarget(const fs::path& path, Target& target)
+std::optional<std::string> findWriteTarget(const fs::path& path, WriteTarget& target)
 {
     target.file = path;
     struct stat status {};
@@ -55,6 +51,7 @@ std::optional<std::string> findTarget(const fs::path& path, Target& target)
     return std::nullopt;
 }
 
+namespace {
 // The new files are named for the process that writes them.
 constexpr std::string_view kTemporaryPrefix = ".brewick-";
 
@@ -130,8 +127,8 @@ std::optional<std::string> writeFileSafely(const fs::path& path, std::string_vie
 std::optional<std::string> writeFileSafely(const fs::path& path, std::span<const std::string_view> pieces,
                                            FileSync sync, Replacement replacement)
 {
-    Target target;
-    if (const auto refusal = findTarget(path, target))
+    WriteTarget target;
+    if (const auto refusal = findWriteTarget(path, target))
         return cannotCreate(path, *refusal);
     fs::path temporary;
     FileDescriptor file(createBeside(target.file, temporary));
@@ -156,12 +153,17 @@ void removeLeftTemporaries(const fs::path& folder)
         const std::string name = entry.path().filename().string();
         if (!name.starts_with(kTemporaryPrefix))
             continue;
-        int pid = 0;
-        const char* digits = name.data() + kTemporaryPrefix.size();
-        const auto [end, failed] = std::from_chars(digits, name.data() + name.size(), pid);
-        if (failed == std::errc() && *end == '-' && pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH)
+        if (writerHasEnded(std::string_view(name).substr(kTemporaryPrefix.size())))
             ::unlink(entry.path().c_str());
     }
+}
+
+bool writerHasEnded(std::string_view rest)
+{
+    int pid = 0;
+    const auto [end, failed] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+    return failed == std::errc() && end != rest.data() + rest.size() && *end == '-' && pid > 0 && ::kill(pid, 0) != 0 &&
+           errno == ESRCH;
 }
 
 std::optional<std::string> syncFileSystemOf(const fs::path& folder)

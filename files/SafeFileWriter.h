@@ -6,6 +6,8 @@
 // replaced: a FIFO, a device or a link to one stays what it is.
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -24,6 +26,15 @@ enum class Replacement {
     ByRenameOnly,       // never in place: a file that must not be left half-written
 };
 
+// Where the bytes for `path` go: a link is followed to the file it leads to.
+struct WriteTarget {
+    std::filesystem::path file;
+    std::optional<mode_t> mode;  // of the file there; none when there is none
+};
+// Finds it; gives why the file there may not be replaced ("Is a directory",
+// "not a regular file", "Permission denied").
+std::optional<std::string> findWriteTarget(const std::filesystem::path& path, WriteTarget& target);
+
 // Replaces the file at `path` by `bytes`; a link keeps leading to the file
 // it leads to. Gives the message for the user on failure: "Cannot create
 // file <path>" when the file cannot be created, and "Stream write error"
@@ -40,6 +51,9 @@ std::optional<std::string> writeFileSafely(const std::filesystem::path& path, st
 // Removes the files that writers which ended before they were done left in
 // `folder`; those of writers still running stay.
 void removeLeftTemporaries(const std::filesystem::path& folder);
+// Whether the rest of a name after its prefix, "<process ID>-…", names a
+// process that has ended: what it left is no one's any more.
+bool writerHasEnded(std::string_view rest);
 
 // Puts on the disk everything written to the file system that holds
 // `folder`. Gives the system's message when it cannot.

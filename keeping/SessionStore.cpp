@@ -158,7 +158,6 @@ SessionStore::Opening SessionStore::open()
             }
         }
     }
-    unreadCopies().dropOld();
     opening.news = std::move(merge.news);
     return opening;
 }

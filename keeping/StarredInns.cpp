@@ -141,7 +141,6 @@ StarredInnsFile::Starred StarredInnsFile::change(std::span<const StarChange> cha
             return starred;
         }
         starred.news.push_back(std::move(told.news));
-        unreadCopies.dropOld();
     }
     std::vector<KeptInn> changed = starred.inns;
     const StarOutcome outcome = changeStars(changed, changes);

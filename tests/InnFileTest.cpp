@@ -25,6 +25,7 @@
 #include "keeping/SessionMerge.h"
 #include "keeping/SessionStore.h"
 #include "keeping/StarredInns.h"
+#include "keeping/UnreadCopies.h"
 #include "output/formats/InnSheetText.h"
 #include "output/formats/JsonFormat.h"
 #include "support/Files.h"
@@ -291,9 +292,9 @@ TEST(InnFile, AFileThatIsNoInnSaysWhy)
 using test::SessionInns;
 
 // The session comes back at the next start with every window's inns: a
-// damaged line costs that line, kept aside; a session that cannot be read at
-// all is set aside whole, and never removed; of the copies of lines the
-// newest three stay; a window that still runs keeps its file.
+// damaged line costs that line, kept aside with every line not read before,
+// each once; a session that cannot be read at all is set aside whole, and
+// never removed; a window that still runs keeps its file.
 TEST(Session, ComesBackWithEveryInnThatCanBeRead)
 {
     namespace fs = std::filesystem;
@@ -307,7 +308,8 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
         const char* name;
         std::function<void(const fs::path&)> make;
         const char* inns;                    // their names, in order
-        std::size_t lineCopies;              // of lines that could not be read
+        std::size_t lineCopies;              // of lines that could not be read, left
+        std::string linesNotRead;            // what the file of all of them holds
         std::size_t wholeCopies;             // of sessions set aside whole
         const char* news;                    // the start of each message; none: ""
         std::size_t messages = 1;            // when there are any
@@ -343,32 +345,36 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
     const auto linesCopied = [&](int days) {
         return [&write, &lineCopy, days](const fs::path& folder) {
             for (int day = 1; day <= days; ++day) {
-                write(folder / lineCopy(day), "x\n");
+                write(folder / lineCopy(day), "day " + std::to_string(day) + "\n");
                 fs::last_write_time(folder / lineCopy(day), fs::file_time_type::clock::now() - std::chrono::hours(day));
             }
         };
     };
     const Row rows[] = {
-        {"a session of three inns", session(abc), "ABC", 0, 0, ""},
-        {"no session yet", [](const fs::path&) {}, "", 0, 0, ""},
-        {"a session of the first version", session(firstVersion), "ABC", 0, 0, ""},
-        {"a damaged last line", session(abc + "{\"inn\":"), "ABC", 1, 0, "1 inn of the last session could not be read"},
-        {"blank lines between the inns", session(abc + "\n \r\n" + abc.substr(abc.find('\n') + 1)), "ABC", 0, 0, ""},
-        {"an inn named as long as a name may be", session(named(48)), "ABC", 0, 0, ""},
-        {"one letter longer", session(named(49)), "AB", 1, 0, "1 inn of the last session"},
+        {"a session of three inns", session(abc), "ABC", 0, "", 0, ""},
+        {"no session yet", [](const fs::path&) {}, "", 0, "", 0, ""},
+        {"a session of the first version", session(firstVersion), "ABC", 0, "", 0, ""},
+        {"a damaged last line", session(abc + "{\"inn\":"), "ABC", 0, "{\"inn\":\n", 0,
+         "1 inn of the last session could not be read"},
+        {"blank lines between the inns", session(abc + "\n \r\n" + abc.substr(abc.find('\n') + 1)), "ABC", 0, "", 0,
+         ""},
+        {"an inn named as long as a name may be", session(named(48)), "ABC", 0, "", 0, ""},
+        {"one letter longer", session(named(49)), "AB", 0, named(49).substr(abc.rfind('\n', abc.size() - 2) + 1), 0,
+         "1 inn of the last session"},
         {"a damaged first line", session(SessionInns::bytes({}) + "{\"inn\":\n" + abc.substr(abc.find('\n') + 1)),
-         "ABC", 1, 0, "1 inn of the last session"},
-        {"NULs after a write cut short", session(abc + std::string(300, '\0')), "ABC", 1, 0, "1 inn of the last"},
-        {"a newer Brewick's", session(newer), "", 0, 1, "The session in"},
-        {"no session at all", session("inn.example.org\n"), "", 0, 1, "The session in"},
+         "ABC", 0, "{\"inn\":\n", 0, "1 inn of the last session"},
+        {"NULs after a write cut short", session(abc + std::string(300, '\0')), "ABC", 0, std::string(300, '\0') + "\n",
+         0, "1 inn of the last"},
+        {"a newer Brewick's", session(newer), "", 0, "", 1, "The session in"},
+        {"no session at all", session("inn.example.org\n"), "", 0, "", 1, "The session in"},
         {"a folder in its place", [](const fs::path& folder) { fs::create_directories(folder / "session.jsonl"); }, "",
-         0, 1, "The session in"},
+         0, "", 1, "The session in"},
         {"a newer Brewick's session and window, each set aside under a name of its own",
          [&](const fs::path& folder) {
              write(folder / "session.jsonl", newer);
              write(windowFile(folder, "newer"), newer);
          },
-         "", 0, 2, "The session in", 2},
+         "", 0, "", 2, "The session in", 2},
         {"two windows that ended, each after its own inns",
          [&](const fs::path& folder) {
              write(folder / "session.jsonl", abc);
@@ -380,7 +386,7 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
              write(windowFile(folder, "second"), SessionInns::bytes(made.inns("ABCEG")));
              write(windowFile(folder, "second", ".lock"), "");
          },
-         "ABCDEFG", 0, 0, ""},
+         "ABCDEFG", 0, "", 0, ""},
         {"an inn deleted in one window, though the session and another window hold it",
          [&](const fs::path& folder) {
              write(folder / "session.jsonl", abc);
@@ -388,7 +394,7 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
              write(windowFile(folder, "first"), SessionInns::bytes(made.inns("ACD"), deleted));
              write(windowFile(folder, "second"), SessionInns::bytes(made.inns("ABCE")));
          },
-         "ACDE", 0, 0, ""},
+         "ACDE", 0, "", 0, ""},
         {"an inn changed in another window after it was deleted",
          [&](const fs::path& folder) {
              write(folder / "session.jsonl", abc);
@@ -398,33 +404,36 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
              changed[1].changed = 'B' + 1;
              write(windowFile(folder, "second"), SessionInns::bytes(changed));
          },
-         "ABC", 0, 0, ""},
+         "ABC", 0, "", 0, ""},
         {"a deletion the session keeps, and a window that ended later with the inn",
          [&](const fs::path& folder) {
              const DeletedInn deleted[] = {{"inn-B", 'B'}};
              write(folder / "session.jsonl", SessionInns::bytes(made.inns("AC"), deleted));
              write(windowFile(folder, "late"), SessionInns::bytes(made.inns("ABCD")));
          },
-         "ACD", 0, 0, ""},
+         "ACD", 0, "", 0, ""},
         {"a window that crashed while writing, before the session was merged",
          [&](const fs::path& folder) {
              write(windowFile(folder, "crashed"), SessionInns::bytes(made.inns("D")));
              write(folder / "windows" / ".brewick-999999999-0", "the rest of D");
              write(folder / ".brewick-999999999-1", "the rest of the merged session");
          },
-         "D", 0, 0, ""},
-        {"old copies of lines: the newest three by the time in their names are kept",
+         "D", 0, "", 0, ""},
+        {"old copies join the lines of the start by the time in their names, each line once, also one a start "
+         "killed before it removed the copies left in both",
          [&](const fs::path& folder) {
              linesCopied(4)(folder);
-             write(folder / "session.jsonl", abc + "x\n");
+             write(folder / "session.jsonl.lines-not-read", "day 1\n");
+             write(folder / "session.jsonl", abc + "day 2\nday 5\n");
          },
          "ABC",
-         3,
          0,
-         "1 inn",
+         "day 1\nday 2\nday 3\nday 4\nday 5\n",
+         0,
+         "2 inns",
          1,
-         {lineCopy(3), lineCopy(4)},
-         {lineCopy(1), lineCopy(2)}},
+         {},
+         {lineCopy(1), lineCopy(2), lineCopy(3), lineCopy(4)}},
         {"a newer Brewick's session set aside, written before three copies of lines",
          [&](const fs::path& folder) {
              session(newer)(folder);
@@ -433,6 +442,7 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
          },
          "",
          3,
+         "",
          1,
          "The session in",
          1,
@@ -444,7 +454,8 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
              write(folder / "session.jsonl", abc + "x\n");
          },
          "ABC",
-         1,
+         0,
+         "x\n",
          0,
          "1 inn",
          1,
@@ -454,6 +465,7 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
          .make = session(abc + std::string(100000, 'x') + "\n"),
          .inns = "ABC",
          .lineCopies = 0,
+         .linesNotRead = "",
          .wholeCopies = 0,
          .news = "1 inn of the last session could not be read, and cannot be kept aside",
          .nextNews = "1 inn of the last session could not be read; the text",
@@ -481,6 +493,7 @@ TEST(Session, ComesBackWithEveryInnThatCanBeRead)
             return count;
         };
         EXPECT_EQ(count("session.jsonl.unread-lines-"), row.lineCopies);
+        EXPECT_EQ(test::contents(folder / "session.jsonl.lines-not-read"), row.linesNotRead);
         EXPECT_EQ(count("session.jsonl.set-aside-"), row.wholeCopies);
         EXPECT_EQ(count(".brewick-"), 0u) << "the temporaries of writers that ended are gone";
         for (const std::string& copy : row.kept)
@@ -755,26 +768,23 @@ TEST(StarredInns, WindowsKeepEachOthersStarsAndLoseNoLine)
         EXPECT_TRUE(isThere(running));
     }
 
-    // Copies of lines set aside on the first days of 2020: the newest three
-    // by the time in their names stay.
+    // Copies of lines set aside on the first days of 2020 join the line of
+    // this start, each line once.
     const auto copy = [&path](int day) {
         return path.string() + ".unread-lines-2020010" + std::to_string(day) + "-000000";
     };
-    for (int day = 1; day <= 3; ++day) {
+    for (int day = 1; day <= 3; ++day)
         std::ofstream(copy(day)) << "x\n";
-        fs::last_write_time(copy(day), fs::file_time_type::clock::now() - std::chrono::hours(day));
-    }
     std::ofstream(path, std::ios::app) << "{\"entry\":\n";
     const StarredInnsFile::Starred damaged = StarredInnsFile(path).change({});
     EXPECT_EQ(SessionInns::names(damaged.inns), "ZB");
-    EXPECT_THAT(damaged.news, testing::ElementsAre(testing::StartsWith(
-                                  "1 inn of the starred inns could not be read; the text that could not be read is "
-                                  "kept in " +
-                                  path.string() + ".unread-lines-")));
+    EXPECT_THAT(damaged.news, testing::ElementsAre("1 inn of the starred inns could not be read; the text that could "
+                                                   "not be read is kept in " +
+                                                   path.string() + ".lines-not-read"));
     EXPECT_EQ(readSessionFile(path, kStarredInnsFormat).unread, 0u) << "the file keeps what it could read";
-    EXPECT_FALSE(isThere(copy(1)));
-    EXPECT_TRUE(isThere(copy(2)));
-    EXPECT_TRUE(isThere(copy(3)));
+    EXPECT_EQ(test::contents(path.string() + ".lines-not-read"), "x\n{\"entry\":\n");
+    for (int day = 1; day <= 3; ++day)
+        EXPECT_FALSE(isThere(copy(day)));
 
     std::ofstream(path, std::ios::binary) << "{\"brewickKeptInns\":2}\n";
     const StarChange star[] = {{StarChange::Star, made.inn('B')}};
@@ -785,6 +795,60 @@ TEST(StarredInns, WindowsKeepEachOthersStarsAndLoseNoLine)
                                      "is mended or moved away"));
     EXPECT_THAT(newer.change(star).news, testing::IsEmpty()) << "told once";
     EXPECT_EQ(test::contents(path), "{\"brewickKeptInns\":2}\n");
+}
+
+// Six starts, each after one more line of the session or the starred inns
+// was damaged: every damaged line stays on the disk once, and each start
+// names the file that holds it. At the third the disk is full, so that the
+// fourth keeps that line again; before the fifth, the file of lines not read
+// is filled so that the fifth line takes it to its bound, or one byte past.
+TEST(UnreadLines, StayOnTheDiskOnceHoweverManyStarts)
+{
+    namespace fs = std::filesystem;
+    const SessionInns made;
+    const std::pair<bool, std::uintmax_t> rows[] = {{false, 0}, {true, 1}};  // starred, bytes past the bound
+    for (const auto& [starred, pastBound] : rows) {
+        SCOPED_TRACE(starred ? "starred inns" : "session");
+        const test::TempDir dir;
+        const fs::path file = dir.path() / (starred ? "kept-inns.jsonl" : "session.jsonl");
+        const StarChange star[] = {{StarChange::Star, made.inn('A')}};
+        if (starred)
+            StarredInnsFile(file).change(star);
+        else
+            std::ofstream(file) << SessionInns::bytes(made.inns("A"));
+        const fs::path linesNotRead = UnreadCopies(file).linesNotRead();
+        std::vector<std::string> damaged;
+        for (int start = 1; start <= 6; ++start) {
+            const std::string& line = damaged.emplace_back("{\"inn\":\"damaged at start " + std::to_string(start));
+            std::ofstream(file, std::ios::app) << line << '\n';
+            if (start == 5) {
+                const std::string held = test::contents(linesNotRead);
+                const std::uintmax_t weight = held.size() + line.size() + 2 * (UnreadCopies::kLineOverhead + 1) +
+                                              UnreadCopies::kLineOverhead * std::ranges::count(held, '\n');
+                std::ofstream(linesNotRead, std::ios::app)
+                    << std::string(UnreadCopies::kMostLinesNotRead + pastBound - weight, 'f') << '\n';
+            }
+            std::optional<test::FullDisk> full;
+            if (start == 3)
+                full.emplace(2 * line.size());
+            const std::vector<std::string> news = starred ? StarredInnsFile(file).open().news
+                                                          : SessionStore(dir.path(), std::to_string(start)).open().news;
+            full.reset();
+            const bool joined = start != 3 && (start < 5 || (start == 5 && pastBound == 0));
+            const std::string keptIn = "kept in " + (joined ? linesNotRead.string() : file.string() + ".unread-lines-");
+            EXPECT_THAT(news, testing::Contains(testing::HasSubstr("could not be read")).Times(1)) << start;
+            EXPECT_THAT(news, testing::Contains(testing::HasSubstr(keptIn))) << start;
+            std::string kept = "\n";
+            for (const fs::directory_entry& entry : fs::directory_iterator(dir.path()))
+                if (entry.path().string().starts_with(file.string() + "."))
+                    kept += test::contents(entry.path());
+            for (const std::string& text : damaged) {
+                const std::size_t first = kept.find('\n' + text + '\n');
+                EXPECT_NE(first, std::string::npos) << text;
+                EXPECT_EQ(kept.find('\n' + text + '\n', first + 1), std::string::npos) << text << " is kept twice";
+            }
+        }
+    }
 }
 
 }  // namespace

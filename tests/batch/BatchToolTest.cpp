@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include <tuple>
 
 #include "BatchProcess.h"
+#include "cli/FolderOutput.h"
 #include "core/Patron.h"
 #include "cycle/InnGenerator.h"
 #include "files/ListFile.h"
@@ -281,6 +283,8 @@ TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
     const fs::path aFile = dir.path() / "file";
     writeFile(aFile, "x");
     fs::create_directories(inns / "2.txt");
+    writeFile(inns / "1.txt", "an earlier run's inn");
+    fs::create_directory(dir.path() / ".brewick-batch-999999999-of-a-killed-run");
     fs::create_directory(dir.path() / "folder");
     const fs::path folderForFile = dir.path() / "data/brewick/BarScenes.txt";
     fs::create_directories(folderForFile);
@@ -311,12 +315,13 @@ TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
          {.environment = {{"XDG_DATA_HOME", dir.path() / "data"}}}},
         {{"--output", aFile.string()}, "cannot create folder " + aFile.string()},
         {{"--output", (aFile / "inns").string()}, "cannot create folder"},
-        {{"--seed", "3", "--count", "3", "--output", inns.string()}, "Cannot create file " + (inns / "2.txt").string()},
+        {{"--seed", "3", "--count", "3", "--output", inns.string()},
+         "Cannot create file " + (inns / "2.txt").string() + ": Is a directory; none of the 3 files was written"},
         {{"--count", "3"}, "standard output: No space left on device", {.stdoutPath = "/dev/full"}},
         {{"--scenes", fifo.string()}, "cannot read scene file " + fifo.string() + ": not a regular file"},
         {{"--scenes", "/dev/zero"}, "cannot read scene file /dev/zero: not a regular file"},
         {{"--output", fifoInns.string()},
-         "Cannot create file " + (fifoInns / "1.txt").string() + ": not a regular file"},
+         "Cannot create file " + (fifoInns / "1.txt").string() + ": not a regular file; the file was not written"},
         {{"--format", "pdf"}, "will not write a PDF to a terminal", {.stdoutPath = ptsname(terminal)}},
         {{"--format", "pdf"},
          "cannot write PDF: the PDF writer is not installed",
@@ -335,21 +340,67 @@ TEST_F(BatchTool, AFailureExitsOneWithAMessageAndLeavesNoPartialFile)
         EXPECT_EQ(outputLines(run.err).size(), 1u) << run.err;
     }
     EXPECT_EQ(entries(inns), (std::vector<std::string>{"1.txt", "2.txt"}));
-    EXPECT_EQ(contents(inns / "1.txt"), runBatch({"--seed", "3"}).out);
+    EXPECT_EQ(contents(inns / "1.txt"), "an earlier run's inn") << "the files of a run that failed are none";
+    EXPECT_THAT(entries(dir.path()), testing::Each(testing::Not(StartsWith(".brewick-batch-"))));
     EXPECT_EQ(contents(aFile), "x");
     EXPECT_TRUE(fs::is_fifo(fifoInns / "1.txt"));
     close(terminal);
 }
 
 // Disk full, for real: no file may grow past a few hundred bytes, less than
-// one inn.
-TEST_F(BatchTool, AFullDiskLeavesNoInnFileBehind)
+// one inn, or the folder is a file system of 64 KiB that fills up midway
+// (where root may mount one; the run's files then wait in the folder). A
+// folder the run made is gone again, with the folders made for it; one of an
+// earlier run is as it was, and a run that succeeds there replaces only the
+// files of the names it writes.
+TEST_F(BatchTool, AFullDiskLeavesTheFolderAsItWas)
+{
+    const fs::path earlier = dir.path() / "earlier";
+    const fs::path small = dir.path() / "small";
+    std::vector<std::pair<fs::path, std::optional<rlim_t>>> rows = {{dir.path() / "new" / "inns", 500}, {earlier, 500}};
+    fs::create_directory(small);
+    if (::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") == 0)
+        rows.emplace_back(small, std::nullopt);
+    for (const fs::path& folder : {earlier, small}) {
+        fs::create_directory(folder);
+        writeFile(folder / "01.txt", "an earlier run's inn");
+        writeFile(folder / "notes.md", "notes");
+    }
+    for (const auto& [inns, room] : rows) {
+        const BatchResult run = runBatch({"--count", "20", "--output", inns.string()}, {.fileSizeLimit = room});
+        EXPECT_EQ(run.exitStatus, 1);
+        EXPECT_THAT(run.err, testing::MatchesRegex("brewick-batch: " + inns.string() +
+                                                   "/[0-9]+.txt: Stream write error: .*; none of the 20 files was "
+                                                   "written\n"));
+    }
+    for (const fs::path& folder : {earlier, small}) {
+        EXPECT_EQ(entries(folder), (std::vector<std::string>{"01.txt", "notes.md"}));
+        EXPECT_EQ(contents(folder / "01.txt"), "an earlier run's inn");
+    }
+    ::umount(small.c_str());
+    EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"earlier", "scenes.txt", "small"}));
+    EXPECT_EQ(runBatch({"--seed", "3", "--count", "20", "--output", earlier.string()}).exitStatus, 0);
+    EXPECT_EQ(entries(earlier).size(), 21u);
+    EXPECT_EQ(contents(earlier / "01.txt"), runBatch({"--seed", "3"}).out);
+}
+
+// A file that cannot be moved in once others were: they go back, and the
+// folder is as it was.
+TEST_F(BatchTool, AFileThatCannotBeMovedInTakesTheOthersBack)
 {
     const fs::path inns = dir.path() / "inns";
-    const BatchResult run = runBatch({"--count", "2", "--output", inns.string()}, {.fileSizeLimit = 500});
-    EXPECT_EQ(run.exitStatus, 1);
-    EXPECT_THAT(run.err, StartsWith("brewick-batch: " + (inns / "1.txt").string() + ": Stream write error"));
-    EXPECT_FALSE(fs::exists(inns)) << "the folder the run made is gone";
+    {
+        FolderOutput output(inns, 2, "txt");
+        ASSERT_EQ(output.open(), std::nullopt);
+        std::string page;
+        for (const std::uint64_t number : {1, 2})
+            ASSERT_EQ(output.take(number, page), std::nullopt);
+        fs::create_directory(inns / "2.txt");
+        EXPECT_THAT(output.finish(page).value_or(""),
+                    testing::EndsWith("2.txt: Is a directory; none of the 2 files was written"));
+    }
+    EXPECT_EQ(entries(dir.path()), (std::vector<std::string>{"inns", "scenes.txt"}));
+    EXPECT_EQ(entries(inns), std::vector<std::string>{"2.txt"});
 }
 
 // "| head": the reader went away, wanting no more, which is no failure.

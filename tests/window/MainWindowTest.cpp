@@ -799,7 +799,7 @@ TEST_F(MainWindowTest, TheHistoryListFindsDeletesAndShowsAnyKeptInn)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !told.empty(); }));
     EXPECT_THAT(told, StartsWith("1 inn of the last session could not be read; the text that could not be read is "
                                  "kept in " +
-                                 (dir.path() / "later").string() + "/session.jsonl.unread-"));
+                                 (dir.path() / "later").string() + "/session.jsonl.lines-not-read"));
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     // The window shows its own first inn; a step back, the last inn made
