@@ -30,17 +30,19 @@ Unit unitAt(std::string_view text)
     return {length, code, true};
 }
 
-// The characters a box's document takes for a line end: it holds the
-// paragraph's end, whichever it was given.
-bool isLineEnd(char32_t code)
+bool isOtherLineEnd(char32_t code)
 {
-    return code == '\n' || code == '\r' || code == QChar::LineSeparator || code == QChar::ParagraphSeparator;
+    return code == '\r' || code == QChar::LineSeparator || code == QChar::ParagraphSeparator;
 }
 
-bool isControl(char32_t code) { return (code < 0x20 && code != '\t') || (code >= 0x7F && code <= 0x9F); }
-
-// The frame marks of a rich text, which a box also ends its line at.
+// The frame marks of a rich text, which a box's document also ends a line at.
 bool isFrameMark(char32_t code) { return code == 0xFDD0 || code == 0xFDD1; }
+
+bool isControl(char32_t code)
+{
+    return (code < 0x20 && code != '\t' && code != '\n' && code != '\r') || (code >= 0x7F && code <= 0x9F) ||
+           isFrameMark(code);
+}
 }  // namespace
 
 UntouchedText::UntouchedText(std::string bytes) : bytes_(std::move(bytes))
@@ -51,13 +53,13 @@ UntouchedText::UntouchedText(std::string bytes) : bytes_(std::move(bytes))
     for (std::size_t at = 0; at < text.size();) {
         const Unit unit = unitAt(text.substr(at));
         oddities_.noUtf8 |= !unit.utf8;
-        if (isLineEnd(unit.code) || isFrameMark(unit.code)) {
-            oddities_.otherLineEnds |= unit.code != '\n' && !isFrameMark(unit.code);
-            oddities_.controlCharacters |= isFrameMark(unit.code);
+        oddities_.otherLineEnds |= isOtherLineEnd(unit.code);
+        oddities_.controlCharacters |= isControl(unit.code);
+        // The box's document holds a paragraph's end for each.
+        if (unit.code == '\n' || isOtherLineEnd(unit.code) || isFrameMark(unit.code)) {
             shown_.append(u'\n');
             byteAt_.push_back(at);
         } else {
-            oddities_.controlCharacters |= isControl(unit.code);
             const auto character = QChar::fromUcs4(unit.code);
             for (const QChar c : QStringView(character)) {
                 shown_.append(c);
