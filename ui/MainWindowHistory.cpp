@@ -35,7 +35,8 @@ InnListEntry listEntry(const KeptInn& inn, const KeptInn* before)
     entry.made = inn.made;
     if (inn.listing) {
         const InnListing& listing = *inn.listing;
-        // A row shows a line's worth, which a text of any length is laid out as quickly as.
+        // A line's worth of a text however long: the name also goes into the
+        // status line and the question before a deletion, which wrap their words.
         entry.name = oneLineText(listing.name).shown;
         entry.landlord = oneLineText(listing.landlord).shown;
         entry.location = nameOf<InnLocation, kLocationCount, locationName>(listing.location);
