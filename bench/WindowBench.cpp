@@ -233,6 +233,61 @@ BENCHMARK(BM_HistoryFilterKeyOfAFullHistory)
     ->Arg(1)
     ->Unit(benchmark::kMicrosecond);
 
+// A word of 1 MB, far inside the bounds of an inn, which Qt's text layout
+// breaks at a box's edge in a time that grows with the square of its length.
+const std::string kLongWord(1024 * 1024, 'x');
+
+// A modal window of the main one, opened by `action`, painted, and closed
+// again by `close`: a key, or the window's closing.
+void roundTrip(MainWindow& main, const char* action, const std::function<void(QWidget*)>& close)
+{
+    QTimer::singleShot(0, [&close] {
+        if (QWidget* window = QApplication::activeModalWidget()) {
+            window->repaint();
+            close(window);
+        }
+    });
+    main.findChild<QAction*>(QString::fromLatin1(action))->trigger();
+}
+
+// Edit > Inn Notes… on notes of one long word, to the painted window, and
+// closed again: by Cancel (0) or by OK (1). Each should take within 100 ms.
+void BM_NotesOfALongWord(benchmark::State& state)
+{
+    BrewickWindows windows(1, kNoSceneFile, [](const QUrl&) {});
+    showAndPaint(windows.main);
+    windows.main.desk().shownSheet().notes = kLongWord;
+    const char* button = state.range(0) == 1 ? names::notesOkButton : names::notesCancelButton;
+    for (auto _ : state)
+        roundTrip(windows.main, names::notesAction,
+                  [button](QWidget* notes) { notes->findChild<QPushButton*>(QString::fromLatin1(button))->click(); });
+}
+BENCHMARK(BM_NotesOfALongWord)->ArgName("ok")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Edit > History… listing an inn whose name, landlord, notes and pinned menu
+// line are each one long word, to the painted list, and closed again:
+// within 100 ms, as the list of ordinary inns.
+void BM_HistoryListOfLongWords(benchmark::State& state)
+{
+    BrewickWindows windows(1, kNoSceneFile, [](const QUrl&) {});
+    showAndPaint(windows.main);
+    InnDesk& desk = windows.main.desk();
+    InnSheet& inn = desk.shownSheet();
+    inn.innName = inn.landlordName = inn.notes = kLongWord;
+    TextLines menu;
+    menu.add("  " + kLongWord);
+    menu.addAll(inn.menuLines);
+    inn.menuLines = menu;
+    windows.main.findChild<QPushButton*>(QString::fromLatin1(names::generateButton))->click();
+    desk.showPrevious();
+    desk.chooseLineBox(LineBox::Menu);
+    desk.chooseMenuLine(0);
+    desk.togglePin();
+    for (auto _ : state)
+        roundTrip(windows.main, names::historyAction, [](QWidget* list) { list->close(); });
+}
+BENCHMARK(BM_HistoryListOfLongWords)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace brewick
 

@@ -17,6 +17,7 @@
 
 #include "core/TableText.h"
 #include "output/print/QtText.h"
+#include "ui/controls/BoundedTextBox.h"
 #include "ui/controls/LinesEdit.h"
 #include "ui/controls/NamedComboBox.h"
 #include "ui/controls/ObjectNames.h"
@@ -38,35 +39,6 @@ constexpr int kHeight = 581;
 
 TextLines linesOf(const QPlainTextEdit* box) { return splitLines(box->toPlainText().toStdString()); }
 
-bool hasLongWord(const TextLines& lines)
-{
-    for (std::string_view line : lines) {
-        std::size_t word = 0;
-        for (char c : line)
-            if ((word = c == ' ' || c == '\t' ? 0 : word + 1) > InnForm::kLongestWord)
-                return true;
-    }
-    return false;
-}
-
-// The lines a box shows of lines too large for it, and a last line that says so.
-std::string cutLines(const TextLines& lines)
-{
-    std::string shown;
-    std::size_t count = 0;
-    for (; count < lines.size() && count < InnForm::kMostShownLines && shown.size() < InnForm::kMostShownBytes; ++count)
-        shown.append(lines[count].substr(0, InnForm::kMostShownBytes - shown.size())).append("\n");
-    return shown +
-           "\u2026 this is too large to show whole here, and kept whole: File > Save, Export or "
-           "Edit > Copy Inn gives all of its " +
-           std::to_string(lines.size()) + " lines";
-}
-
-void setEditable(QWidget* box, bool editable)
-{
-    box->setToolTip(editable ? QString() : QStringLiteral("Too large to edit here; kept whole in the inn"));
-}
-
 // Replaces the box's text as one batch, when it differs. Text of as many
 // lines, such as a table with one patron drawn again, or text that keeps the
 // line at the cursor, such as a table with that patron fleshed out, keeps the
@@ -74,19 +46,19 @@ void setEditable(QWidget* box, bool editable)
 // start.
 void showLines(QPlainTextEdit* box, const TextLines& lines)
 {
-    const bool fits = lines.size() <= InnForm::kMostShownLines && lines.textSize() <= InnForm::kMostShownBytes;
+    const bool fits = fitsTextBox(lines);
     const TextLines shown = box->isReadOnly() ? TextLines() : linesOf(box);
     if (fits && !box->isReadOnly() && shown == lines)
+        return;
+    const QString text = toQString(fits ? joinLines(lines) : cutLines(lines));
+    // A text shown cut is laid out anew only when it changed: that takes a while.
+    if (!fits && box->isReadOnly() && box->toPlainText() == text)
         return;
     const QSignalBlocker quiet(box);
     const int lineWas = box->textCursor().blockNumber();
     const int columnWas = box->textCursor().positionInBlock();
     const int scrolled = box->verticalScrollBar()->value();
-    box->setReadOnly(!fits);
-    setEditable(box, fits);
-    box->setWordWrapMode(hasLongWord(lines) || !fits ? QTextOption::WrapAnywhere
-                                                     : QTextOption::WrapAtWordBoundaryOrAnywhere);
-    box->setPlainText(toQString(fits ? joinLines(lines) : cutLines(lines)));
+    showBoundedText(box, text, fits);
     const auto lineAt = static_cast<std::size_t>(lineWas);
     const bool lineStays = lineAt < shown.size() && lineAt < lines.size() && shown[lineAt] == lines[lineAt];
     if (!fits || (shown.size() != lines.size() && !lineStays))
@@ -102,7 +74,7 @@ void showText(QLineEdit* field, const std::string& text)
 {
     const auto [shown, whole] = oneLineText(text);
     field->setReadOnly(!whole);
-    setEditable(field, whole);
+    showEditable(field, whole);
     if (field->text() != shown)
         field->setText(shown);
 }
@@ -184,6 +156,7 @@ void InnForm::createControls()
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         box->setTabChangesFocus(true);
+        breakLongWordsAnywhere(box);
     }
 
     auto* partsGroup = place<QGroupBox>(this, names::partsGroup, {8, 500, 273, 77}, QStringLiteral("Regenerate"));

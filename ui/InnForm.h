@@ -32,16 +32,6 @@ class InnForm : public QWidget {
     Q_OBJECT
 
 public:
-    // What a text box lays out within a moment. A text past either bound is
-    // shown cut, and cannot be edited in the box, so that none of it is
-    // lost: the inn keeps it whole, for every output.
-    static constexpr std::size_t kMostShownLines = 10000;
-    static constexpr std::size_t kMostShownBytes = 256 * 1024;
-    // Qt breaks a word too long for the box at its edge in a time that grows
-    // with the square of the word's length: a text with a word longer than
-    // this is broken anywhere instead, which takes no longer than any text.
-    static constexpr std::size_t kLongestWord = 1024;
-
     // The form shows `sheet` and writes the user's edits into it; the sheet
     // must outlive the form.
     InnForm(InnSheet& sheet, QWidget* parent);

@@ -8,6 +8,7 @@
 #include "keeping/InnListing.h"
 #include "output/print/QtText.h"
 #include "ui/MainWindow.h"
+#include "ui/controls/OneLineDelegate.h"
 #include "ui/dialogs/InnHistoryDialog.h"
 
 namespace brewick {
@@ -34,8 +35,10 @@ InnListEntry listEntry(const KeptInn& inn, const KeptInn* before)
     entry.made = inn.made;
     if (inn.listing) {
         const InnListing& listing = *inn.listing;
-        entry.name = toQString(listing.name);
-        entry.landlord = toQString(listing.landlord);
+        // A line's worth of a text however long: the name also goes into the
+        // status line and the question before a deletion, which wrap their words.
+        entry.name = oneLineText(listing.name).shown;
+        entry.landlord = oneLineText(listing.landlord).shown;
         entry.location = nameOf<InnLocation, kLocationCount, locationName>(listing.location);
         entry.quality = nameOf<InnQuality, kQualityCount, qualityName>(listing.quality);
         entry.step = toQString(stepOf(inn, before));
@@ -73,7 +76,7 @@ void MainWindow::showHistoryList()
                 entry.starred = desk_.isStarred(inn.id);
                 entry.shown = inn.id == desk_.shownId();
                 for (const std::string& line : desk_.pinnedLinesOf(inn.id))
-                    entry.pins += (entry.pins.isEmpty() ? QString() : QStringLiteral("\n")) + toQString(line);
+                    entry.pins += (entry.pins.isEmpty() ? QString() : QStringLiteral("\n")) + oneLineText(line).shown;
             }
             before = &inn;
         }

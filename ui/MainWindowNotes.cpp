@@ -14,15 +14,20 @@ void MainWindow::editNotes()
     const InnSheet& shown = desk_.shownSheet();
     InnNotesDialog dialog(shown.innName, shown.notes, this);
     connect(&dialog, &InnNotesDialog::edited, &desk_, &InnDesk::keepTyping);
+    // Written before the window closes, as a star is: a kill right after OK
+    // loses nothing confirmed.
+    connect(&dialog, &InnNotesDialog::confirmed, this, [this, &dialog] {
+        if (std::optional<std::string> typed = dialog.typedNotes()) {
+            desk_.setNotes(std::move(*typed));
+            desk_.finishKeeping();
+        }
+    });
     notesDialog_ = &dialog;
     const bool kept = dialog.exec() == QDialog::Accepted;
     // None left: a change of the shown inn took the notes in while the window was open.
     if (std::exchange(notesDialog_, nullptr) == nullptr)
         return;
-    const std::optional<std::string> typed = dialog.typedNotes();
-    if (kept && typed)
-        desk_.setNotes(*typed);
-    else if (typed)
+    if (!kept && dialog.typedNotes())
         desk_.keepTyping();  // the session goes back to the notes as they were
     showCommands();
 }

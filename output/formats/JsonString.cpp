@@ -59,39 +59,6 @@ std::size_t plainRunLength(std::string_view text)
     }
 }
 
-// The length of the well-formed UTF-8 sequence at the start of `text`, whose
-// first byte is 0x80 or more; 0 when there is none (a stray continuation
-// byte, an overlong form, a surrogate, a code point past U+10FFFF, a cut-off
-// sequence).
-std::size_t utf8SequenceLength(std::string_view text)
-{
-    const auto byte = [text](std::size_t i) -> unsigned {
-        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
-    };
-    const unsigned lead = byte(0);
-    std::size_t length = 2;
-    unsigned low = 0x80, high = 0xBF;  // the range of the second byte
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : low;
-        high = lead == 0xED ? 0x9F : high;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : low;
-        high = lead == 0xF4 ? 0x8F : high;
-    } else {
-        return 0;
-    }
-    if (byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-    return length;
-}
-
 void appendEscaped(unsigned char byte, std::string& out)
 {
     static constexpr char kHexDigits[] = "0123456789abcdef";
@@ -146,6 +113,35 @@ void appendWithEscapes(std::string_view text, std::string& out)
     }
 }
 }  // namespace
+
+std::size_t utf8SequenceLength(std::string_view text)
+{
+    const auto byte = [text](std::size_t i) -> unsigned {
+        return i < text.size() ? static_cast<unsigned char>(text[i]) : 0;
+    };
+    const unsigned lead = byte(0);
+    std::size_t length = 2;
+    unsigned low = 0x80, high = 0xBF;  // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : low;
+        high = lead == 0xED ? 0x9F : high;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : low;
+        high = lead == 0xF4 ? 0x8F : high;
+    } else {
+        return 0;
+    }
+    if (byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    return length;
+}
 
 void appendJsonString(std::string_view text, std::string& out)
 {

@@ -4,6 +4,7 @@
 // Brewick reads back as that byte. Valid UTF-8 passes through unchanged.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,10 @@ void appendJsonString(std::string_view text, std::string& out);
 void appendJsonStringContent(std::string_view text, std::string& out);
 // Whether `text` stands between the quotes as it is.
 bool isPlainJsonText(std::string_view text);
+// The length of the well-formed UTF-8 sequence at the start of `text`, whose
+// first byte is 0x80 or more; 0 when there is none (a stray continuation
+// byte, an overlong form, a surrogate, a code point past U+10FFFF, a cut-off
+// sequence).
+std::size_t utf8SequenceLength(std::string_view text);
 
 }  // namespace brewick

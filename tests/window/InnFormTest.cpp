@@ -26,7 +26,9 @@
 #include "output/formats/JsonFormat.h"
 #include "support/Files.h"
 #include "ui/InnForm.h"
+#include "ui/controls/BoundedTextBox.h"
 #include "ui/controls/OneLineDelegate.h"
+#include "ui/dialogs/InnNotesDialog.h"
 
 namespace brewick {
 namespace {
@@ -539,7 +541,8 @@ TEST_F(InnFormTest, AnIndentedLineWrapsUnderItsText)
 
 // A text too large to lay out in a moment shows cut and cannot be edited in
 // place, and the inn keeps it whole for every output; a word too long for
-// the box breaks anywhere, as quickly as any text.
+// the box breaks anywhere, as quickly as any text: the menu's box and the
+// notes window's alike, and a word pasted in too.
 TEST_F(InnFormTest, TextsTooLargeToShowWholeShowCutAndStayWholeInTheInn)
 {
     constexpr auto kEdge = QTextOption::WrapAtWordBoundaryOrAnywhere, kAnywhere = QTextOption::WrapAnywhere;
@@ -550,19 +553,34 @@ TEST_F(InnFormTest, TextsTooLargeToShowWholeShowCutAndStayWholeInTheInn)
                 inn.menuLines.add(line);
         };
     };
+    const auto notesOf = [](std::size_t lines, const std::string& line) {
+        return [lines, line](InnSheet& inn) {
+            inn.notes = line;
+            for (std::size_t i = 1; i < lines; ++i)
+                inn.notes += "\n" + line;
+        };
+    };
     struct Row {
         const char* name;
         std::function<void(InnSheet&)> edit;
         bool editable;
         QTextOption::WrapMode wrap;
+        bool notes = false;  // the notes window's box, else the menu's
     };
     const Row rows[] = {
-        {"as many menu lines as a box shows", menuOf(InnForm::kMostShownLines, "  Soup"), true, kEdge},
-        {"one line more", menuOf(InnForm::kMostShownLines + 1, "  Soup"), false, kAnywhere},
-        {"as many bytes as a box shows", menuOf(1, std::string(InnForm::kMostShownBytes, ' ')), true, kEdge},
-        {"one byte more", menuOf(1, std::string(InnForm::kMostShownBytes + 1, ' ')), false, kAnywhere},
-        {"a word as long as one broken at the edge", menuOf(1, std::string(InnForm::kLongestWord, 'x')), true, kEdge},
-        {"a longer word", menuOf(1, std::string(InnForm::kLongestWord + 1, 'x')), true, kAnywhere},
+        {"as many menu lines as a box shows", menuOf(kMostShownLines, "  Soup"), true, kEdge},
+        {"one line more", menuOf(kMostShownLines + 1, "  Soup"), false, kAnywhere},
+        {"as many bytes as a box shows", menuOf(1, std::string(kMostShownBytes, ' ')), true, kEdge},
+        {"one byte more", menuOf(1, std::string(kMostShownBytes + 1, ' ')), false, kAnywhere},
+        {"a word as long as one broken at the edge", menuOf(1, std::string(kLongestWord, 'x')), true, kEdge},
+        {"a longer word", menuOf(1, std::string(kLongestWord + 1, 'x')), true, kAnywhere},
+        {"notes of as many lines as a box shows", notesOf(kMostShownLines, "Soup"), true, kEdge, true},
+        {"notes of one line more", notesOf(kMostShownLines + 1, "Soup"), false, kAnywhere, true},
+        {"notes of as many bytes as a box shows", notesOf(1, std::string(kMostShownBytes, ' ')), true, kEdge, true},
+        {"notes of one byte more", notesOf(1, std::string(kMostShownBytes + 1, ' ')), false, kAnywhere, true},
+        {"notes of a word as long as one broken at the edge", notesOf(1, std::string(kLongestWord, 'x')), true, kEdge,
+         true},
+        {"notes of a longer word", notesOf(1, std::string(kLongestWord + 1, 'x')), true, kAnywhere, true},
     };
     int file = 0;
     const auto open = [&](const InnSheet& inn) {
@@ -579,11 +597,30 @@ TEST_F(InnFormTest, TextsTooLargeToShowWholeShowCutAndStayWholeInTheInn)
         InnSheet inn = sheet();
         row.edit(inn);
         open(inn);
-        auto* menu = find<QPlainTextEdit>(names::menuEdit);
-        EXPECT_EQ(menu->isReadOnly(), !row.editable);
-        EXPECT_EQ(menu->wordWrapMode(), row.wrap);
-        EXPECT_EQ(menu->toPlainText().toStdString() == joinLines(inn.menuLines), row.editable);
-        EXPECT_TRUE(sheet().menuLines == inn.menuLines) << "the inn keeps the menu whole";
+        InnNotesDialog notes(sheet().innName, sheet().notes, window.get());
+        notes.show();
+        auto* box = row.notes ? notes.findChild<QPlainTextEdit*>(QString::fromLatin1(names::notesEdit))
+                              : find<QPlainTextEdit>(names::menuEdit);
+        EXPECT_EQ(box->isReadOnly(), !row.editable);
+        EXPECT_EQ(box->wordWrapMode(), row.wrap);
+        const std::string held = row.notes ? inn.notes : joinLines(inn.menuLines);
+        EXPECT_EQ(box->toPlainText().toStdString() == held, row.editable);
+        EXPECT_TRUE(sheet().menuLines == inn.menuLines && sheet().notes == inn.notes) << "the inn keeps them whole";
+    }
+    // A word pasted into a box breaks anywhere once it is longer than one
+    // broken at the edge.
+    for (const std::size_t more : {0, 1}) {
+        generate();
+        InnNotesDialog notes(sheet().innName, "", window.get());
+        notes.show();
+        for (auto* box : {find<QPlainTextEdit>(names::menuEdit),
+                          notes.findChild<QPlainTextEdit*>(QString::fromLatin1(names::notesEdit))}) {
+            SCOPED_TRACE(box->objectName().toStdString());
+            QApplication::clipboard()->setText(QString(static_cast<qsizetype>(kLongestWord + more), u'x'));
+            box->selectAll();
+            box->paste();
+            EXPECT_EQ(box->wordWrapMode(), more == 0 ? kEdge : kAnywhere);
+        }
     }
     // One-line controls show a line's worth, the name's field and the room
     // cells alike.

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QClipboard>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -261,22 +262,41 @@ TEST_F(MainWindowTest, EscapeGivesUpAnEditTheSessionKeptAlready)
 }
 
 // Ctrl+Shift+N opens the notes with the focus in their box; what is typed
-// reaches the starred inns as typing does, and Ctrl+Return keeps it, while
+// reaches the starred inns as typing does, and Ctrl+Return or OK writes it
+// to the session and the starred inns before the window closes, while
 // Escape gives it up there too.
 TEST_F(MainWindowTest, TheNotesWindowKeepsWithCtrlReturnAndGivesUpWithEscape)
 {
-    const std::string kept = "\"notes\":\"Session 12\\nthe smugglers' contact\"";
-    const std::pair<Qt::KeyboardModifiers, Qt::Key> rows[] = {{Qt::ControlModifier, Qt::Key_Return},
-                                                              {Qt::NoModifier, Qt::Key_Escape}};
-    for (const auto& [modifiers, key] : rows) {
-        SCOPED_TRACE(key);
+    const std::string typing = "\"notes\":\"Session 12\\nthe smugglers' contact";
+    const std::string kept = typing + " (Ida)\"";
+    struct Row {
+        const char* name;
+        std::function<void(InnNotesDialog*)> close;
+        bool keeps;
+    };
+    const auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        return [key, modifiers](InnNotesDialog*) { QTest::keyClick(QApplication::focusWidget(), key, modifiers); };
+    };
+    const auto clickOk = [](InnNotesDialog* dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(names::notesOkButton)), Qt::LeftButton);
+    };
+    const Row rows[] = {
+        {"Ctrl+Return", press(Qt::Key_Return, Qt::ControlModifier), true},
+        {"OK", clickOk, true},
+        {"Escape", press(Qt::Key_Escape, Qt::NoModifier), false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
         openWindow();
-        const std::filesystem::path starred = dir.path() / std::to_string(key) / "kept-inns.jsonl";
-        window->keepInnsIn(dir.path() / std::to_string(key), starred);
+        const std::filesystem::path session = dir.path() / row.name;
+        const std::filesystem::path starred = session / "kept-inns.jsonl";
+        window->keepInnsIn(session, starred);
         QWidget* generate = find<QWidget>(names::generateButton);
         QTest::keyClick(generate, Qt::Key_D, Qt::ControlModifier);
         const auto starredFile = [&] { return std::vector{starred}; };
-        const auto holdsTheNotes = [&](const std::string& file) { return file.find(kept) != std::string::npos; };
+        const auto holds = [](const std::string& notes) {
+            return [notes](const std::string& file) { return file.find(notes) != std::string::npos; };
+        };
         test::ModalHandler handler({test::answerWindow<InnNotesDialog>([&](InnNotesDialog* dialog) {
             EXPECT_EQ(dialog->windowTitle().toStdString(), "Notes on " + sheet().innName);
             QWidget* box = QApplication::focusWidget();
@@ -284,16 +304,96 @@ TEST_F(MainWindowTest, TheNotesWindowKeepsWithCtrlReturnAndGivesUpWithEscape)
             QTest::keyClicks(box, "Session 12");
             QTest::keyClick(box, Qt::Key_Return);
             QTest::keyClicks(box, "the smugglers' contact");
-            test::waitForFile(starredFile, holdsTheNotes);
-            QTest::keyClick(box, key, modifiers);
+            test::waitForFile(starredFile, holds(typing));
+            QTest::keyClicks(box, " (Ida)");
+            row.close(dialog);
         })});
         QTest::keyClick(generate, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
         EXPECT_TRUE(handler.allAnswered());
-        const bool keeps = key == Qt::Key_Return;
-        EXPECT_EQ(sheet().notes, keeps ? "Session 12\nthe smugglers' contact" : "");
-        EXPECT_EQ(find<QAction>(names::notesAction)->isChecked(), keeps);
-        const auto keptAsLeft = [&](const std::string& file) { return holdsTheNotes(file) == keeps; };
-        EXPECT_EQ(holdsTheNotes(test::waitForFile(starredFile, keptAsLeft)), keeps);
+        EXPECT_EQ(sheet().notes, row.keeps ? "Session 12\nthe smugglers' contact (Ida)" : "");
+        EXPECT_EQ(find<QAction>(names::notesAction)->isChecked(), row.keeps);
+        if (row.keeps) {
+            EXPECT_TRUE(holds(kept)(contents(starred))) << "written before the window closed";
+            EXPECT_TRUE(holds(kept)(contents(test::windowSessionFiles(session)().at(0))));
+        }
+        const auto keptAsLeft = [&](const std::string& file) { return holds(typing)(file) == row.keeps; };
+        EXPECT_EQ(holds(typing)(test::waitForFile(starredFile, keptAsLeft)), row.keeps);
+    }
+}
+
+// The notes keep every character the box shows other than it is where the
+// user does not type, whatever they type elsewhere, and the window says so
+// before the edit.
+TEST_F(MainWindowTest, NotesKeepTheBytesOfWhatWasNotTyped)
+{
+    // A no-break space, a byte that is no UTF-8, CR LF, CR, U+2028, U+2029,
+    // a frame mark, a control character and a character of two halves.
+    const std::string tail = "third\u2028fourth\u2029fifth\uFDD0\x01\U0001F37A";
+    const std::string notes = "Old\u00a0Tom\xff\r\nsecond\r" + tail;
+    const auto keys = [](std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> pressed) {
+        return [pressed](QWidget* box) {
+            for (const auto& [key, modifiers] : pressed)
+                QTest::keyClick(box, key, modifiers);
+        };
+    };
+    const auto text = [](const char* typed) {
+        return [typed](QWidget* box) {
+            for (const QChar c : QString::fromUtf8(typed))
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, c, Qt::NoModifier);
+        };
+    };
+    const auto both = [](auto first, auto then) {
+        return [first, then](QWidget* box) {
+            first(box);
+            then(box);
+        };
+    };
+    struct Row {
+        const char* name;
+        std::function<void(QWidget* box)> edit;
+        std::string kept;
+    };
+    const Row rows[] = {
+        {"a letter at the end", text("!"), notes + "!"},
+        {"a letter at the start", both(keys({{Qt::Key_Home, Qt::ControlModifier}}), text("!")), "!" + notes},
+        {"a letter at either end",
+         both(both(keys({{Qt::Key_Home, Qt::ControlModifier}}), text("A")),
+              both(keys({{Qt::Key_End, Qt::ControlModifier}}), text("Z"))),
+         "A" + notes + "Z"},
+        {"typed and taken back", both(text("x"), keys({{Qt::Key_Backspace, {}}})), notes},
+        {"a line end taken away",
+         keys({{Qt::Key_Home, Qt::ControlModifier}, {Qt::Key_Down, {}}, {Qt::Key_Backspace, {}}}),
+         "Old\u00a0Tom\xffsecond\r" + tail},
+        {"a new line before a CR",
+         keys({{Qt::Key_Home, Qt::ControlModifier}, {Qt::Key_Down, {}}, {Qt::Key_End, {}}, {Qt::Key_Return, {}}}),
+         "Old\u00a0Tom\xff\r\nsecond\n\r" + tail},
+        {"the character of two halves taken away", keys({{Qt::Key_Backspace, {}}}), notes.substr(0, notes.size() - 4)},
+        {"a line end of Shift+Return", both(keys({{Qt::Key_Return, Qt::ShiftModifier}}), text("x")), notes + "\nx"},
+        {"a no-break space typed", text("\u00a0"), notes + "\u00a0"},
+        {"all typed over", both(keys({{Qt::Key_A, Qt::ControlModifier}}), text("new")), "new"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        InnNotesDialog dialog("The Blind Promise", notes, window.get());
+        dialog.show();
+        auto* box = dialog.findChild<QPlainTextEdit*>(QString::fromLatin1(names::notesEdit));
+        EXPECT_EQ(dialog.typedNotes(), std::nullopt);
+        row.edit(box);
+        EXPECT_EQ(dialog.typedNotes(), row.kept);
+    }
+    const std::pair<std::string, const char*> shownDifferently[] = {
+        {notes, "line ends of other kinds (CR, CR LF, U+2028) as plain ones, bytes that are no UTF-8 as \uFFFD and "
+                "control characters as best it can"},
+        {"Owes\u00a0us \U0001F37A\nlast", nullptr},
+    };
+    for (const auto& [held, note] : shownDifferently) {
+        InnNotesDialog dialog("The Blind Promise", held, window.get());
+        dialog.show();
+        auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(names::notesShownDifferentlyLabel));
+        EXPECT_EQ(label->isVisible(), note != nullptr);
+        if (note != nullptr) {
+            EXPECT_THAT(label->text().toStdString(), HasSubstr(note));
+        }
     }
 }
 

@@ -75,6 +75,7 @@ inline constexpr char historyCloseButton[] = "historyCloseButton";
 // The notes window.
 inline constexpr char notesDialog[] = "notesDialog";
 inline constexpr char notesEdit[] = "notesEdit";
+inline constexpr char notesShownDifferentlyLabel[] = "notesShownDifferentlyLabel";
 inline constexpr char notesOkButton[] = "notesOkButton";
 inline constexpr char notesCancelButton[] = "notesCancelButton";
 
