@@ -69,8 +69,12 @@ void InnDesk::restorePins(std::vector<KeptPin> pins)
     // The next change comes after every one known.
     for (const KeptPin& pin : keptPins_)
         lastPinChange_ = std::max(lastPinChange_, pin.at);
-    pins_ = pinnedOf(keptPins_);
-    history_.reserveBytes(keptPinsSize(keptPins_));
+    // Of the windows' pins of one table's action line, or of the scene, the
+    // latest holds, and the others are taken away.
+    pins_.clear();
+    for (LinePin& pin : pinnedOf(keptPins_))
+        addPin(pins_, std::move(pin));
+    notePins();
 }
 
 void InnDesk::takeStarred(bool wait)

@@ -152,8 +152,10 @@ void InnHistory::remove(const std::vector<std::string>& ids)
             if (found == inns->end())
                 continue;
             keptBytes_ -= keptSize(*found);
+            // Deleted no earlier than its last change, which may run ahead
+            // of the clock within a millisecond.
+            deleted_.push_back({id, std::max(clock_(), found->changed)});
             inns->erase(found);
-            deleted_.push_back({id, clock_()});
         }
         starred_.erase(id);
     }

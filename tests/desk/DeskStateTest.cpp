@@ -324,19 +324,45 @@ public:
     }
 
     // A new desk on the same folders, as the next start of Brewick makes.
+    // The next start has the inns and pins of this window and of every
+    // other that ran meanwhile.
     void restart(std::uint32_t seed)
     {
         desk_->finishKeeping();
         std::vector<LinePin> pins = desk_->pins();
+        pins.insert(pins.end(), otherPins_.begin(), otherPins_.end());
         desk_.reset();
         open(seed);
-        std::vector<LinePin> restored = desk_->pins();
-        const auto byLine = [](const LinePin& a, const LinePin& b) {
-            return std::tie(a.line, a.origin) < std::tie(b.line, b.origin);
-        };
-        std::ranges::sort(pins, byLine);
-        std::ranges::sort(restored, byLine);
-        RC_ASSERT(restored == pins);
+        // Each pin is back, but where a later one of another window holds
+        // its place: a table's action line, or the scene.
+        const std::vector<LinePin>& restored = desk_->pins();
+        for (const LinePin& pin : pins) {
+            const bool placeTaken = std::ranges::any_of(restored, [&pin](const LinePin& other) {
+                return other.kind == pin.kind && (pin.kind == LinePin::Kind::Scene ||
+                                                  (pin.kind == LinePin::Kind::Action && other.table == pin.table));
+            });
+            RC_ASSERT(std::ranges::count(restored, pin) == 1 || placeTaken);
+        }
+        for (const LinePin& pin : restored)
+            RC_ASSERT(std::ranges::count(pins, pin) > 0);
+        otherPins_.clear();
+    }
+
+    // Another window on the same folders, started and closed while this one
+    // runs: it makes an inn of its own and pins a line of it.
+    void anotherWindow(std::uint32_t seed, std::size_t line)
+    {
+        InnDesk other(seed, dir_.path() / "BarScenes.txt");
+        other.keepInnsIn(dir_.path() / "state", dir_.path() / "data" / "kept-inns.jsonl");
+        other.start();
+        other.generate();
+        other.startKeeping();
+        other.chooseTableLine(line);
+        other.togglePin();
+        other.finishKeeping();
+        otherInns_.push_back({other.shownId(), packed(other.shownInn(), other.shownPlace()), {}});
+        otherPins_.insert(otherPins_.end(), other.pins().begin(), other.pins().end());
+        checkPromises();
     }
 
     // After every command.
@@ -376,13 +402,30 @@ private:
         desk_->generate();
         desk_->startKeeping();
         steps_.push_back({desk_->shownId(), packed(shown(), desk_->shownPlace()), {}});
-        shown_ = steps_.size() - 1;
+        takeOtherWindowsInns();
         LcgRandom* random = &batchRandom_.emplace(seed);
         batch_.emplace(*random, readListFile(dir_.path() / "BarScenes.txt"));
         batch_->generate();
         RC_ASSERT(shown() == batch_->sheet());
         checkStarredKept();
         checkPromises();
+    }
+
+    // The inns the other windows made are each once among those restored,
+    // which are this window's as they were, in their order.
+    void takeOtherWindowsInns()
+    {
+        std::vector<Step> steps;
+        auto own = steps_.begin();
+        for (const KeptInn& inn : desk_->listedInns().history) {
+            const auto other = std::ranges::find(otherInns_, inn.id, &Step::id);
+            RC_ASSERT(other != otherInns_.end() || (own != steps_.end() && own->id == inn.id));
+            steps.push_back(other != otherInns_.end() ? *other : *own++);
+        }
+        RC_ASSERT(steps.size() == steps_.size() + otherInns_.size());
+        steps_ = std::move(steps);
+        shown_ = steps_.size() - 1;
+        otherInns_.clear();
     }
 
     // The starred inns kept are as they were last kept in the history.
@@ -477,6 +520,9 @@ private:
     std::set<std::string> starred_;
     std::set<std::string, std::less<>> typedLines_;
     std::vector<std::string> problems_;
+    // What other windows kept since the last start.
+    std::vector<Step> otherInns_;
+    std::vector<LinePin> otherPins_;
     // The details lines given in each inn, by its run's seed and its number, and the patron's line.
     std::map<std::pair<std::uint32_t, std::uint64_t>, std::map<std::string, std::string>> details_;
     // The batch's inns of the desk's seed, while the desk draws as the batch does.
@@ -756,6 +802,13 @@ struct KeepSession : Command {
     void show(std::ostream& os) const override { os << "Keep the session"; }
 };
 
+struct AnotherWindow : Command {
+    std::uint32_t seed = *rc::gen::arbitrary<std::uint32_t>();
+    std::size_t line = anyLine();
+    void run(const Model&, DeskUnderTest& sut) const override { sut.anotherWindow(seed, line); }
+    void show(std::ostream& os) const override { os << "Another window, pinning line " << line; }
+};
+
 struct Restart : Command {
     std::uint32_t seed = *rc::gen::arbitrary<std::uint32_t>();
     void run(const Model&, DeskUnderTest& sut) const override { sut.restart(seed); }
@@ -765,11 +818,12 @@ struct Restart : Command {
 RC_GTEST_PROP(DeskStates, EveryPromiseHoldsAfterEveryCommand, ())
 {
     DeskUnderTest sut(*rc::gen::arbitrary<std::uint32_t>());
-    rc::state::check(Model(), sut,
-                     rc::state::gen::execOneOfWithArgs<Generate, Generate, ChooseLocation, ChooseQuality, ChooseTable,
-                                                       RerollTable, RerollLine, FleshOut, FleshOut, TogglePin,
-                                                       TogglePin, Type, Type, Type, WriteNotes, ToggleStar, Previous,
-                                                       Previous, Next, DeleteInns, OpenFile, KeepSession, Restart>());
+    rc::state::check(
+        Model(), sut,
+        rc::state::gen::execOneOfWithArgs<Generate, Generate, ChooseLocation, ChooseQuality, ChooseTable, RerollTable,
+                                          RerollLine, FleshOut, FleshOut, TogglePin, TogglePin, Type, Type, Type,
+                                          WriteNotes, ToggleStar, Previous, Previous, Next, DeleteInns, OpenFile,
+                                          KeepSession, AnotherWindow, Restart>());
 }
 
 }  // namespace
