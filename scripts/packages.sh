@@ -10,6 +10,8 @@ BUILD_PACKAGES=(
   qt6-base-dev
   qt6-qpa-plugins qt6-wayland # the window on X11, Wayland and Qt's offscreen screen
   fonts-liberation            # the font the window's layout is measured in
+  fonts-noto-core             # the printed sheet's fallback for the scripts Liberation Sans lacks,
+  fonts-symbola               # and for emoji, in outlines, which paper and PDF take
 )
 
 # To build and run every test, the fuzzer and the benchmarks, and to check

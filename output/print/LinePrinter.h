@@ -1,41 +1,49 @@
-// Text lines written down the pages of a print canvas, the way a line printer
-// would: a line too wide for the page goes on under itself, a tab jumps to the
-// next tab stop, a form feed starts a new page, and a new page begins by
-// itself when the next line might not fit.
+// Text lines set down the pages of a print canvas as a typesetter sets them:
+// each line in rows as wide as the page (LineSetter), the rows in pages that
+// break where a reader expects it (PageBreaks), and room left at the foot of
+// every page for what goes there once the number of pages is known.
 #pragma once
 
-#include <cstddef>
+#include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
+#include "output/print/LineSetter.h"
 #include "output/print/PrintCanvas.h"
 
 namespace brewick {
 
+struct PrintFont {
+    std::string_view family;
+    double points;
+};
+
 class LinePrinter {
 public:
-    // Starts at the top-left corner of the canvas's current page, whose
-    // printable size holds for the whole job.
-    explicit LinePrinter(PrintCanvas& canvas);
+    // The lines start at the top of the canvas's current page, whose
+    // printable size holds for the whole job, and keep `footHeight` free at
+    // the bottom of every page.
+    LinePrinter(PrintCanvas& canvas, int footHeight);
 
-    // Writes the line in the canvas's current font, then moves to the next.
-    void writeLine(std::string_view line);
+    void writeLine(std::string_view line, PrintFont font);
+
+    // Draws the lines written, page by page, and on each page after its
+    // lines calls `foot` with the page's number, from 1, and the number of
+    // pages: one at least.
+    void finish(const std::function<void(int page, int pages)>& foot);
 
 private:
-    void writeText(std::string_view text);
-    // How many bytes of the text, cut after a whole UTF-8 character, fit
-    // between x and the right edge.
-    std::size_t fittingLength(std::string_view text) const;
-    void drawPiece(std::string_view piece);
-    void tab();
-    void newPage();
-    void advance();
+    struct Font {
+        std::string family;
+        double points;
+    };
 
     PrintCanvas& canvas_;
-    const int pageWidth_;
-    const int pageHeight_;
-    int x_ = 0;
-    int y_ = 0;
-    int lineHeight_ = 0;  // 0 while nothing has been drawn on the line
+    LineSetter setter_;
+    const int bodyHeight_;
+    std::vector<SetLine> lines_;
+    std::vector<Font> fonts_;  // of each line
 };
 
 }  // namespace brewick

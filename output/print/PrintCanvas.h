@@ -12,8 +12,6 @@ public:
     virtual ~PrintCanvas() = default;
 
     virtual void setFont(std::string_view family, double points) = 0;
-    // Text drawn afterwards sits on an opaque white background.
-    virtual void setWhiteBrush() = 0;
 
     // The printable area of a page.
     virtual int pageWidth() const = 0;

@@ -1,7 +1,8 @@
 // The inn sheet on paper: the sheet text with the title "Brewick" in place of
 // its banner line, the particulars in 12 points and the tables and the menu in
-// 10, and a footer with the banner and the date of printing at the bottom of
-// the last page.
+// 10, set as the line printer sets them, and at the bottom of every page a
+// footer with the banner and the date of printing, and the page's number when
+// the sheet takes more than one ("2/3").
 #pragma once
 
 #include <cstddef>
@@ -15,14 +16,11 @@ namespace brewick {
 
 inline constexpr std::string_view kPrintFontFamily = "Arial";
 
-// Prints the sheet text on the canvas of a job that has just started; the
-// footer shows `footerDate` after the banner. The lines before
-// `particularLines` are the inn's particulars: kCardMenuLine for the players'
-// card's text, whose menu follows them.
+// Prints the sheet text from the canvas's current page on; the footer shows
+// `footerDate` after the banner. The lines before `particularLines` are the
+// inn's particulars: kCardMenuLine for the players' card's text, whose menu
+// follows them.
 void printInnSheet(PrintCanvas& canvas, const TextLines& sheetText, std::string_view footerDate,
                    std::size_t particularLines = kTableTextLine);
-
-// Draws the banner and the date at x, at the bottom of the current page.
-void printFooter(PrintCanvas& canvas, int x, std::string_view footerDate);
 
 }  // namespace brewick

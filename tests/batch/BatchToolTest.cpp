@@ -20,6 +20,9 @@
 #include "cycle/InnGenerator.h"
 #include "files/ListFile.h"
 #include "output/formats/InnSheetText.h"
+#ifdef BREWICK_PDF_WRITER
+#include "output/print/FooterDate.h"
+#endif
 #include "print/PdfDocument.h"
 #include "support/TempDir.h"
 #include "support/TestData.h"
@@ -544,15 +547,18 @@ TEST_F(BatchTool, JsonLinesCarryTheSectionsOfEachInn)
 }
 
 #ifdef BREWICK_PDF_WRITER
-// A handout: one PDF, every inn from a page of its own on, each with its
-// footer; to a folder, one PDF per inn, titled with the inn's name.
+// A handout: one PDF, every inn from a page of its own on, each page with its
+// footer, numbered within its inn; to a folder, one PDF per inn, titled with
+// the inn's name.
 TEST_F(BatchTool, PdfHoldsEveryInnFromANewPageOrOneFilePerInn)
 {
     const std::vector<InnSheet> inns = windowInns(4, sceneFile, 3);
     const std::vector<std::string> arguments = {"--seed",   "4",   "--count",  "3",
                                                 "--format", "pdf", "--scenes", sceneFile.string()};
     const fs::path handout = dir.path() / "handout.pdf";
+    const std::string dateBefore = localFooterDate();
     const BatchResult run = runBatch(arguments, {.stdoutPath = handout});
+    const std::string dateAfter = localFooterDate();
     EXPECT_EQ(run.exitStatus, 0);
     EXPECT_EQ(run.err, "");
     const test::PdfDocument pdf(handout);
@@ -565,12 +571,7 @@ TEST_F(BatchTool, PdfHoldsEveryInnFromANewPageOrOneFilePerInn)
         }
         EXPECT_LE(page, pages) << inn.innName << " starts no page after the inn before it";
     }
-    const std::string banner = test::squeeze(bannerLine());
-    const std::string text = test::squeeze(pdf.text());
-    std::size_t footers = 0;
-    for (std::size_t at = text.find(banner); at != std::string::npos; at = text.find(banner, at + 1))
-        ++footers;
-    EXPECT_EQ(footers, inns.size());
+    EXPECT_EQ(pdf.expectSheetsNumbered({dateBefore, dateAfter}), inns.size());
 
     std::vector<std::string> toFolder = arguments;
     toFolder.insert(toFolder.end(), {"--output", (dir.path() / "inns").string()});
@@ -579,6 +580,31 @@ TEST_F(BatchTool, PdfHoldsEveryInnFromANewPageOrOneFilePerInn)
     for (std::size_t n = 1; n <= inns.size(); ++n)
         EXPECT_THAT(test::PdfDocument(dir.path() / "inns" / (std::to_string(n) + ".pdf")).info(),
                     HasSubstr("Title:           " + inns[n - 1].innName + "\n"));
+}
+
+// The printed page of issue 46: every word of the text whole in the PDF,
+// though nearly every line of details is wider than the page; a footer on
+// every page, numbered within its inn; no page that ends in a heading.
+TEST_F(BatchTool, FleshedOutPdfKeepsEveryWordWholeAFooterOnEveryPageAndNoHeadingLast)
+{
+    const std::vector<std::string> arguments = {"--seed", "1234", "--count", "2", "--flesh-out", "--format"};
+    const auto withFormat = [&](const char* format) {
+        std::vector<std::string> withFormat = arguments;
+        withFormat.push_back(format);
+        return withFormat;
+    };
+    const BatchResult text = runBatch(withFormat("text"));
+    ASSERT_EQ(text.exitStatus, 0) << text.err;
+    const fs::path handout = dir.path() / "handout.pdf";
+    const std::string dateBefore = localFooterDate();
+    const BatchResult run = runBatch(withFormat("pdf"), {.stdoutPath = handout});
+    const std::string dateAfter = localFooterDate();
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const test::PdfDocument pdf(handout);
+    EXPECT_GE(pdf.pageCount(), 4);
+    pdf.expectEveryWordWhole(text.out);
+    EXPECT_EQ(pdf.expectSheetsNumbered({dateBefore, dateAfter}), 2u);
+    pdf.expectNoPageEndsInAHeading();
 }
 #endif
 

@@ -56,10 +56,13 @@ while read -r field package; do
 done <<'ROWS'
 Depends qt6-qpa-plugins
 Depends fonts-liberation
+Depends fonts-noto-core
+Depends fonts-symbola
 Depends libqt6widgets6
 Depends libglib2.0-0
 Depends libc6
 Recommends qt6-wayland
+Recommends fonts-noto-cjk
 ROWS
 
 root=$work/root

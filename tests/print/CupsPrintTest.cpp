@@ -44,7 +44,6 @@ namespace names = objectNames;
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-using test::longInn;
 using test::output;
 using test::sheetTextOf;
 using test::singleQuoted;
@@ -197,14 +196,20 @@ TEST_F(CupsPrint, SheetArrivesTitleFirstEveryLineInOrderFooterLast)
     expectSheetInOrder(sheetText);
 }
 
-TEST_F(CupsPrint, LongInnSpansPagesWithOneFooterOnTheLastPage)
+// The layout of the PDF files reaches the printer: lines broken between
+// words, a numbered footer on every page, no heading at the foot of a page.
+TEST_F(CupsPrint, LongInnSpansPagesEachWithItsNumberedFooter)
 {
     addQueue(kQueue);
-    const TextLines sheetText = sheetTextOf(longInn());
+    const TextLines sheetText = sheetTextOf(test::fleshedOutInn());
     printAndWait(sheetText);
     expectSheetInOrder(sheetText);
-    EXPECT_GE(test::PdfDocument(document_).pageCount(), 3);
-    test::PdfDocument(document_).expectOneFooterOnTheLastPage();
+    const test::PdfDocument document(document_);
+    EXPECT_GE(document.pageCount(), 3);
+    std::string text;
+    appendCrLfText(sheetText, text);
+    document.expectEveryWordWhole(text.substr(text.find("\r\n")));
+    document.expectNoPageEndsInAHeading();
 }
 
 TEST_F(CupsPrint, PrinterKeepsItsOwnPaperAndTheSheetStartsAtItsPrintableCorner)

@@ -1,16 +1,21 @@
 // Reading a printed sheet back from a PDF with poppler's tools, for the tests
-// of real prints and of PDF files: its text, page by page, its paper, and
-// whether it holds the sheet title first, every line in order and the footer
-// last.
+// of real prints and of PDF files: its text, page by page, its paper, its
+// ink, and whether it holds the sheet title first, every line in order, every
+// word whole and a footer on every page, and no page that ends in a heading.
 #pragma once
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -52,6 +57,32 @@ inline std::string squeeze(std::string_view text)
     return squeezed;
 }
 
+// The words of the text: what stands between white space.
+inline std::vector<std::string> wordsOf(std::string_view text)
+{
+    std::vector<std::string> words;
+    std::istringstream in{std::string(text)};
+    for (std::string word; in >> word;)
+        words.push_back(word);
+    return words;
+}
+
+// The headings of the sheet, which stand over the lines below them.
+inline bool isSheetHeading(std::string_view line)
+{
+    return line.starts_with("Table No. ") || line == "Bar Scene" || line == "Today's Menu" || line == "Main Courses" ||
+           line == "Puddings" || line == "Drinks" || line == "Notes";
+}
+
+// A page of a printed sheet: its text without white space and without the
+// footer, and the page's number and the sheet's pages as the footer gives
+// them, 0 for none.
+struct PrintedPage {
+    std::string body;
+    int number = 0;
+    int of = 0;
+};
+
 class PdfDocument {
 public:
     explicit PdfDocument(std::filesystem::path path) : path_(std::move(path)) {}
@@ -84,37 +115,123 @@ public:
         return {std::atof(words.c_str() + x + 6), std::atof(words.c_str() + y + 6)};
     }
 
+    // The text of each page without white space, its footer taken off: the
+    // banner, one of the dates and, on a sheet of several pages, the page's
+    // number; a page without that footer at its end fails.
+    std::vector<PrintedPage> printedPages(const std::vector<std::string>& footerDates) const
+    {
+        std::vector<PrintedPage> pages;
+        const std::string banner = squeeze(bannerLine());
+        for (int page = 1; page <= pageCount(); ++page) {
+            std::string text = squeeze(this->text(page));
+            PrintedPage& printed = pages.emplace_back();
+            const std::size_t footer = text.rfind(banner);
+            std::string rest = footer == std::string::npos ? "" : text.substr(footer + banner.size());
+            const auto date = std::ranges::find_if(
+                footerDates, [&](const std::string& date) { return rest.starts_with(squeeze(date)); });
+            if (footer == std::string::npos || date == footerDates.end()) {
+                ADD_FAILURE() << "page " << page << " has no footer:\n" << this->text(page);
+                printed.body = text;
+                continue;
+            }
+            printed.body = text.substr(0, footer);
+            rest.erase(0, squeeze(*date).size());
+            if (!rest.empty() && std::sscanf(rest.c_str(), "%d/%d", &printed.number, &printed.of) != 2)
+                ADD_FAILURE() << "page " << page << " ends in " << rest;
+        }
+        return pages;
+    }
+
+    // A footer with one of the dates on every page, and the pages of each
+    // sheet numbered from 1 to the sheet's pages, those of a sheet of one
+    // page not at all; gives the number of sheets.
+    std::size_t expectSheetsNumbered(const std::vector<std::string>& footerDates) const
+    {
+        std::size_t sheets = 0;
+        int next = 0, of = 0;  // the number the sheet's next page takes, and its pages
+        for (const PrintedPage& page : printedPages(footerDates)) {
+            if (next > 0 && next <= of) {
+                EXPECT_EQ(std::pair(page.number, page.of), std::pair(next, of)) << "page " << sheets;
+            } else {
+                ++sheets;
+                EXPECT_TRUE(page.number == 0 ? page.of == 0 : page.number == 1 && page.of > 1)
+                    << "the first page of a sheet is numbered " << page.number << "/" << page.of;
+                of = page.of;
+            }
+            next = page.number + 1;
+        }
+        EXPECT_FALSE(next > 0 && next <= of) << "the last sheet stops at page " << next - 1 << " of " << of;
+        return sheets;
+    }
+
     // "Brewick" first, then every line of the sheet text after the banner in
-    // order, then the footer with one of the dates and nothing else.
+    // order, on pages numbered as one sheet's.
     void expectSheetInOrder(const TextLines& sheetText, const std::vector<std::string>& footerDates) const
     {
-        const std::string pdfText = text();
-        const std::string squeezed = squeeze(pdfText);
-        ASSERT_TRUE(squeezed.starts_with(kProductName)) << pdfText;
+        EXPECT_EQ(expectSheetsNumbered(footerDates), 1u);
+        std::string squeezed;
+        for (const PrintedPage& page : printedPages(footerDates))
+            squeezed += page.body;
+        ASSERT_TRUE(squeezed.starts_with(kProductName)) << text();
         std::size_t at = kProductName.size();
         for (std::size_t line = 1; line < sheetText.size(); ++line) {
             const std::string wanted = squeeze(sheetText[line]);
             const std::size_t found = squeezed.find(wanted, at);
-            ASSERT_NE(found, std::string::npos) << "line " << line << " \"" << sheetText[line] << "\" in\n" << pdfText;
+            ASSERT_NE(found, std::string::npos) << "line " << line << " \"" << sheetText[line] << "\" in\n" << text();
             at = found + wanted.size();
         }
-        std::vector<std::string> footers;
-        for (const std::string& date : footerDates)
-            footers.push_back(squeeze(std::string(bannerLine()) + " " + date));
-        EXPECT_THAT(squeezed.substr(at), testing::AnyOfArray(footers)) << pdfText;
+        EXPECT_EQ(squeezed.substr(at), "") << text();
     }
 
-    // The banner stands once in the whole document, on its last page.
-    void expectOneFooterOnTheLastPage() const
+    // Every word of `text` stands whole among the words of the document.
+    void expectEveryWordWhole(std::string_view text) const
     {
-        const int pages = pageCount();
+        const std::vector<std::string> pdfWords = wordsOf(this->text());
+        const std::set<std::string> printed(pdfWords.begin(), pdfWords.end());
+        for (const std::string& word : wordsOf(text))
+            EXPECT_TRUE(printed.contains(word)) << "\"" << word << "\" is not whole in\n" << this->text();
+    }
+
+    // The last line of each page above its footer is no heading.
+    void expectNoPageEndsInAHeading() const
+    {
         const std::string banner = squeeze(bannerLine());
-        for (int page = 1; page < pages; ++page)
-            EXPECT_EQ(squeeze(text(page)).find(banner), std::string::npos) << "page " << page;
-        const std::string last = squeeze(text(pages));
-        const std::size_t footer = last.find(banner);
-        EXPECT_NE(footer, std::string::npos);
-        EXPECT_EQ(last.find(banner, footer + 1), std::string::npos);
+        for (int page = 1; page <= pageCount(); ++page) {
+            std::istringstream lines(text(page));
+            std::string last;
+            for (std::string line; std::getline(lines, line);) {
+                int number, of;
+                const std::string squeezed = squeeze(line);
+                if (!squeezed.empty() && squeezed.find(banner) == std::string::npos &&
+                    std::sscanf(squeezed.c_str(), "%d/%d", &number, &of) != 2)
+                    last = line;
+            }
+            EXPECT_FALSE(isSheetHeading(last)) << "page " << page << " ends in " << last;
+        }
+    }
+
+    // How many pixels of page 1 are not white, at 72 dots an inch.
+    int ink() const
+    {
+        const std::filesystem::path image = path_.string() + ".ink";
+        output("pdftoppm -q -gray -r 72 -f 1 -l 1 -singlefile " + singleQuoted(path_.string()) + " " +
+               singleQuoted(image.string()));
+        std::ifstream file(image.string() + ".pgm", std::ios::binary);
+        const std::string gray((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        std::filesystem::remove(image.string() + ".pgm");
+        // A binary PGM: "P5", the width, the height and the largest value,
+        // then a byte a pixel.
+        std::istringstream header(gray);
+        std::string magic;
+        int width = 0, height = 0, largest = 0;
+        header >> magic >> width >> height >> largest;
+        const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+        if (magic != "P5" || gray.size() < pixels) {
+            ADD_FAILURE() << "pdftoppm wrote no gray image of " << path_;
+            return 0;
+        }
+        return static_cast<int>(std::count_if(gray.end() - static_cast<std::ptrdiff_t>(pixels), gray.end(),
+                                              [](char c) { return static_cast<unsigned char>(c) < 224; }));
     }
 
 private:

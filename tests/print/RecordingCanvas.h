@@ -1,8 +1,8 @@
 // A print canvas with simple metrics that remembers every text drawn, with
-// its page, position, font size and brush. A character is as wide as the font
-// is in points, text is twice that high plus a pixel for every '^' in it
-// (for pieces of different heights), and the character height is one and a
-// half times the size.
+// its page, position and font size. A character (a code point) is as wide as
+// the font is in points, text is twice that high plus a pixel for every '^'
+// in it (for pieces of different heights), and the character height is one
+// and a half times the size.
 #pragma once
 
 #include <algorithm>
@@ -20,7 +20,6 @@ struct DrawnText {
     int y;
     std::string text;
     double points = 10;
-    bool whiteBrush = false;
 
     bool operator==(const DrawnText& other) const
     {
@@ -28,8 +27,8 @@ struct DrawnText {
     }
     friend std::ostream& operator<<(std::ostream& out, const DrawnText& drawn)
     {
-        return out << "page " << drawn.page << " (" << drawn.x << ", " << drawn.y << ") " << drawn.points << "pt"
-                   << (drawn.whiteBrush ? " on white" : "") << " \"" << drawn.text << '"';
+        return out << "page " << drawn.page << " (" << drawn.x << ", " << drawn.y << ") " << drawn.points << "pt \""
+                   << drawn.text << '"';
     }
 };
 
@@ -42,11 +41,11 @@ public:
         family_ = family;
         points_ = points;
     }
-    void setWhiteBrush() override { whiteBrush_ = true; }
     int pageWidth() const override { return pageWidth_; }
     int pageHeight() const override { return pageHeight_; }
     int textWidth(std::string_view text) const override
     {
+        measured += text.size();
         const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
         return static_cast<int>(characters) * size();
     }
@@ -58,7 +57,7 @@ public:
     int averageCharacterWidth() const override { return size(); }
     void drawText(int x, int y, std::string_view text) override
     {
-        drawn.push_back({pages, x, y, std::string(text), points_, whiteBrush_});
+        drawn.push_back({pages, x, y, std::string(text), points_});
         families.push_back(family_);
     }
     void newPage() override { ++pages; }
@@ -66,6 +65,7 @@ public:
     std::vector<DrawnText> drawn;
     std::vector<std::string> families;  // the font family of each drawn text
     int pages = 1;
+    mutable std::size_t measured = 0;  // bytes of text measured
 
 private:
     int size() const { return static_cast<int>(points_); }
@@ -74,7 +74,6 @@ private:
     int pageHeight_;
     std::string family_;
     double points_ = 10;
-    bool whiteBrush_ = false;
 };
 
 }  // namespace brewick::test

@@ -1,9 +1,10 @@
 // Inns to print: a small one whose bar scene is wider than a page, a long one,
-// and their sheet text.
+// the long one with every patron fleshed out, and their sheet text.
 #pragma once
 
 #include "core/InnSheet.h"
 #include "core/RandomSource.h"
+#include "generators/PatronDetails.h"
 #include "generators/Tables.h"
 #include "output/formats/InnSheetText.h"
 
@@ -45,6 +46,17 @@ inline InnSheet longInn()
     sheet.tableBlocks.resize(30);
     for (int table = 1; table <= sheet.tableCount; ++table)
         addTableBlock(sheet.tableText, sheet.tableBlocks[table - 1], table, 7, lists, random);
+    return sheet;
+}
+
+// Every patron with a line of details below their own, most of them wider
+// than a page.
+inline InnSheet fleshedOutInn()
+{
+    InnSheet sheet = longInn();
+    const PatronDetailLists lists;
+    for (std::size_t table = 0; table < sheet.tableBlocks.size(); ++table)
+        fleshOutTable(sheet, {1, 20240607}, table, lists);
     return sheet;
 }
 
