@@ -1,7 +1,7 @@
 // Reading a printed sheet back from a PDF with poppler's tools, for the tests
-// of real prints and of PDF files: its text, page by page, its paper, its
-// ink, and whether it holds the sheet title first, every line in order, every
-// word whole and a footer on every page, and no page that ends in a heading.
+// of real prints and of PDF files: its text, page by page, its paper and fonts,
+// and whether it holds the sheet title first, every line in order, every word
+// whole and a footer on every page, and no page that ends in a heading.
 #pragma once
 
 #include <gmock/gmock.h>
@@ -12,8 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -75,10 +73,11 @@ inline bool isSheetHeading(std::string_view line)
 }
 
 // A page of a printed sheet: its text without white space and without the
-// footer, and the page's number and the sheet's pages as the footer gives
-// them, 0 for none.
+// footer, its last line above the footer, and the page's number and the
+// sheet's pages as the footer gives them, 0 for none.
 struct PrintedPage {
     std::string body;
+    std::string lastLine;
     int number = 0;
     int of = 0;
 };
@@ -115,43 +114,48 @@ public:
         return {std::atof(words.c_str() + x + 6), std::atof(words.c_str() + y + 6)};
     }
 
-    // The text of each page without white space, its footer taken off: the
-    // banner, one of the dates and, on a sheet of several pages, the page's
-    // number; a page without that footer at its end fails.
+    // Each page, its footer taken off: the banner, one of the dates and, on
+    // a sheet of several pages, the page's number; a page without that
+    // footer at its end fails.
     std::vector<PrintedPage> printedPages(const std::vector<std::string>& footerDates) const
     {
         std::vector<PrintedPage> pages;
         const std::string banner = squeeze(bannerLine());
         for (int page = 1; page <= pageCount(); ++page) {
-            std::string text = squeeze(this->text(page));
+            const std::string pageText = text(page);
             PrintedPage& printed = pages.emplace_back();
-            const std::size_t footer = text.rfind(banner);
-            std::string rest = footer == std::string::npos ? "" : text.substr(footer + banner.size());
+            printed.body = squeeze(pageText);
+            const std::size_t footer = printed.body.rfind(banner);
+            std::string rest = footer == std::string::npos ? "" : printed.body.substr(footer + banner.size());
             const auto date = std::ranges::find_if(
                 footerDates, [&](const std::string& date) { return rest.starts_with(squeeze(date)); });
             if (footer == std::string::npos || date == footerDates.end()) {
-                ADD_FAILURE() << "page " << page << " has no footer:\n" << this->text(page);
-                printed.body = text;
+                ADD_FAILURE() << "page " << page << " has no footer:\n" << pageText;
                 continue;
             }
-            printed.body = text.substr(0, footer);
+            printed.body.erase(footer);
             rest.erase(0, squeeze(*date).size());
             if (!rest.empty() && std::sscanf(rest.c_str(), "%d/%d", &printed.number, &printed.of) != 2)
                 ADD_FAILURE() << "page " << page << " ends in " << rest;
+            std::istringstream lines(pageText);
+            for (std::string line; std::getline(lines, line);)
+                if (!squeeze(line).empty() && squeeze(line).find(banner) == std::string::npos && squeeze(line) != rest)
+                    printed.lastLine = line;
         }
         return pages;
     }
 
-    // A footer with one of the dates on every page, and the pages of each
-    // sheet numbered from 1 to the sheet's pages, those of a sheet of one
-    // page not at all; gives the number of sheets.
-    std::size_t expectSheetsNumbered(const std::vector<std::string>& footerDates) const
+    // A footer with one of the dates on every page, the pages of each sheet
+    // numbered from 1 to the sheet's pages (those of a sheet of one page not
+    // at all), and no page that ends in a heading; gives the number of
+    // sheets.
+    std::size_t expectSheetsPaged(const std::vector<std::string>& footerDates) const
     {
         std::size_t sheets = 0;
         int next = 0, of = 0;  // the number the sheet's next page takes, and its pages
         for (const PrintedPage& page : printedPages(footerDates)) {
             if (next > 0 && next <= of) {
-                EXPECT_EQ(std::pair(page.number, page.of), std::pair(next, of)) << "page " << sheets;
+                EXPECT_EQ(std::pair(page.number, page.of), std::pair(next, of)) << "in sheet " << sheets;
             } else {
                 ++sheets;
                 EXPECT_TRUE(page.number == 0 ? page.of == 0 : page.number == 1 && page.of > 1)
@@ -159,16 +163,17 @@ public:
                 of = page.of;
             }
             next = page.number + 1;
+            EXPECT_FALSE(isSheetHeading(page.lastLine)) << "a page ends in " << page.lastLine;
         }
         EXPECT_FALSE(next > 0 && next <= of) << "the last sheet stops at page " << next - 1 << " of " << of;
         return sheets;
     }
 
     // "Brewick" first, then every line of the sheet text after the banner in
-    // order, on pages numbered as one sheet's.
+    // order, on the pages of one sheet.
     void expectSheetInOrder(const TextLines& sheetText, const std::vector<std::string>& footerDates) const
     {
-        EXPECT_EQ(expectSheetsNumbered(footerDates), 1u);
+        EXPECT_EQ(expectSheetsPaged(footerDates), 1u);
         std::string squeezed;
         for (const PrintedPage& page : printedPages(footerDates))
             squeezed += page.body;
@@ -192,47 +197,8 @@ public:
             EXPECT_TRUE(printed.contains(word)) << "\"" << word << "\" is not whole in\n" << this->text();
     }
 
-    // The last line of each page above its footer is no heading.
-    void expectNoPageEndsInAHeading() const
-    {
-        const std::string banner = squeeze(bannerLine());
-        for (int page = 1; page <= pageCount(); ++page) {
-            std::istringstream lines(text(page));
-            std::string last;
-            for (std::string line; std::getline(lines, line);) {
-                int number, of;
-                const std::string squeezed = squeeze(line);
-                if (!squeezed.empty() && squeezed.find(banner) == std::string::npos &&
-                    std::sscanf(squeezed.c_str(), "%d/%d", &number, &of) != 2)
-                    last = line;
-            }
-            EXPECT_FALSE(isSheetHeading(last)) << "page " << page << " ends in " << last;
-        }
-    }
-
-    // How many pixels of page 1 are not white, at 72 dots an inch.
-    int ink() const
-    {
-        const std::filesystem::path image = path_.string() + ".ink";
-        output("pdftoppm -q -gray -r 72 -f 1 -l 1 -singlefile " + singleQuoted(path_.string()) + " " +
-               singleQuoted(image.string()));
-        std::ifstream file(image.string() + ".pgm", std::ios::binary);
-        const std::string gray((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-        std::filesystem::remove(image.string() + ".pgm");
-        // A binary PGM: "P5", the width, the height and the largest value,
-        // then a byte a pixel.
-        std::istringstream header(gray);
-        std::string magic;
-        int width = 0, height = 0, largest = 0;
-        header >> magic >> width >> height >> largest;
-        const std::size_t pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-        if (magic != "P5" || gray.size() < pixels) {
-            ADD_FAILURE() << "pdftoppm wrote no gray image of " << path_;
-            return 0;
-        }
-        return static_cast<int>(std::count_if(gray.end() - static_cast<std::ptrdiff_t>(pixels), gray.end(),
-                                              [](char c) { return static_cast<unsigned char>(c) < 224; }));
-    }
+    // The fonts the document embeds, as pdffonts lists them.
+    std::string fonts() const { return output("pdffonts " + singleQuoted(path_.string())); }
 
 private:
     std::filesystem::path path_;
